@@ -1,0 +1,60 @@
+// Speed of the pillar computation: one moment with depth, with and without the remembered terms,
+// and one term search.
+#include <benchmark/benchmark.h>
+
+#include <random>
+#include <vector>
+
+#include "calendar/moment_pillars.h"
+#include "calendar/term_moment_cache.h"
+#include "calendar/term_search.h"
+#include "settings/calendar_settings.h"
+#include "settings/shipped_texts.h"
+
+namespace {
+
+using namespace kirvo;
+
+CalendarRules ShippedRules() {
+  return CalendarRulesFromIni(IniFile::FromText(ShippedText("USysF.ini")), IniFile::FromText(ShippedText("SysF.ini")));
+}
+
+// Random minutes between 1900 and 2100, the range of the command-line benchmark.
+std::vector<DateTime> RandomMoments(std::size_t count) {
+  std::mt19937_64 random(20261210);
+  const double first = DateTime::FromDate(1900, 1, 1)->days();
+  const double last = DateTime::FromDate(2100, 12, 31)->days();
+  std::uniform_int_distribution<long> minute(0, static_cast<long>((last - first) * 1440));
+  std::vector<DateTime> moments;
+  for (std::size_t i = 0; i < count; ++i) moments.emplace_back(first + minute(random) / 1440.0);
+  return moments;
+}
+
+void BM_MomentPillarsWithDepth(benchmark::State& state) {
+  const CalendarRules rules = ShippedRules();
+  const std::vector<DateTime> moments = RandomMoments(4096);
+  std::size_t i = 0;
+  for (auto _ : state) benchmark::DoNotOptimize(MomentPillars::At(moments[i++ % moments.size()], rules));
+}
+BENCHMARK(BM_MomentPillarsWithDepth);
+
+void BM_MomentPillarsWithDepthRememberingTerms(benchmark::State& state) {
+  const CalendarRules rules = ShippedRules();
+  const std::vector<DateTime> moments = RandomMoments(100000);
+  TermMomentCache cache;
+  std::size_t i = 0;
+  for (auto _ : state) benchmark::DoNotOptimize(MomentPillars::At(moments[i++ % moments.size()], rules, &cache));
+}
+BENCHMARK(BM_MomentPillarsWithDepthRememberingTerms);
+
+void BM_FindTermMoment(benchmark::State& state) {
+  const std::vector<DateTime> moments = RandomMoments(4096);
+  std::size_t i = 0;
+  for (auto _ : state) {
+    const JulianValue start = JulianValueOf(moments[i++ % moments.size()]);
+    benchmark::DoNotOptimize(FindTermMoment(TermSearchMode::kLatestMonthTerm, 9.0, start));
+  }
+}
+BENCHMARK(BM_FindTermMoment);
+
+}  // namespace

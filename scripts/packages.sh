@@ -1,0 +1,32 @@
+# Installs the Debian packages the build needs when they are missing: directly as root, else with
+# sudo. Sourced by run.sh and test.sh.
+kirvo_ensure_packages() {
+  local missing=()
+  local package
+  for package in "$@"; do
+    dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed' || missing+=("$package")
+  done
+  [ ${#missing[@]} -eq 0 ] && return 0
+  echo "Installing: ${missing[*]}"
+  local run_as_root=()
+  if [ "$(id -u)" -ne 0 ]; then
+    if command -v sudo >/dev/null 2>&1; then
+      run_as_root=(sudo)
+    else
+      echo "These packages are missing and neither root nor sudo is available: ${missing[*]}" >&2
+      return 1
+    fi
+  fi
+  "${run_as_root[@]}" env DEBIAN_FRONTEND=noninteractive apt-get update -q
+  "${run_as_root[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y -q --no-install-recommends "${missing[@]}"
+}
+
+KIRVO_BUILD_PACKAGES=(cmake ninja-build g++ pkg-config libgtest-dev libgmock-dev libbenchmark-dev)
+
+# Configures and builds one build folder: kirvo_build FOLDER [cmake options...]
+kirvo_build() {
+  local folder=$1
+  shift
+  cmake -S . -B "$folder" -G Ninja "$@"
+  cmake --build "$folder" -j "$(nproc)"
+}

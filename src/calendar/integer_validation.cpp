@@ -1,0 +1,36 @@
+#include "calendar/integer_validation.h"
+
+#include <charconv>
+#include <string>
+
+#include "platform/interaction.h"
+
+namespace kirvo {
+
+std::optional<long long> ParseInteger(std::string_view text) {
+  if (!text.empty() && text.front() == '+') text.remove_prefix(1);
+  if (text.empty()) return std::nullopt;
+  long long value = 0;
+  const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+  if (error != std::errc() || end != text.data() + text.size()) return std::nullopt;
+  return value;
+}
+
+bool ValidateIntegerText(std::string_view text, int max, int min, Interaction& interaction) {
+  const std::optional<long long> value = ParseInteger(text);
+  const char* reason = nullptr;
+  if (!value) {
+    reason = "」は整数ではありません";
+  } else if (*value < min) {
+    reason = "」は設定可能最小値より小さな値です";
+  } else if (*value > max) {
+    reason = "」は設定可能最大値より大きな値です";
+  } else {
+    return true;
+  }
+  interaction.Beep();
+  interaction.ShowMessage("「" + std::string(text) + reason);
+  return false;
+}
+
+}  // namespace kirvo

@@ -1,0 +1,47 @@
+#include "calendar/sexagenary.h"
+
+namespace kirvo {
+
+std::string Kanshi::Text() const {
+  std::string text(kStemNames[stem]);
+  text += kBranchNames[branch];
+  return text;
+}
+
+Stem StemIndexOf(std::string_view text) {
+  for (Stem stem = 0; stem < 10; ++stem) {
+    if (text == kStemNames[stem]) return stem;
+  }
+  return kNoStem;
+}
+
+Branch BranchIndexOf(std::string_view text) {
+  for (Branch branch = 0; branch < 12; ++branch) {
+    if (text == kBranchNames[branch]) return branch;
+  }
+  return 0;
+}
+
+int SexIndexOf(std::string_view text) { return text == kSexNames[0] ? 0 : 1; }
+
+const TenGodNames& DefaultTenGodNames() {
+  static const TenGodNames kNames = {"比肩", "劫財", "食神", "傷官", "偏財", "正財", "偏官", "正官", "偏印", "印綬"};
+  return kNames;
+}
+
+// Each element's colour group: the element, its stems and branches, then the two ten-gods of that
+// element as seen from the day master (比肩/劫財 for 木 ... 偏印/印綬 for 水) under their display names.
+Element ElementGroupOf(std::string_view text, const TenGodNames& ten_god_names) {
+  if (text.empty()) return kNoElement;
+  static constexpr std::array<std::string_view, 5> kFixedParts = {
+      "木甲乙寅卯", "火丙丁巳午", "土戊己丑辰未戌", "金庚辛申酉", "水壬癸子亥"};
+  for (Element element = 0; element < 5; ++element) {
+    std::string group(kFixedParts[element]);
+    group += ten_god_names[2 * element];
+    group += ten_god_names[2 * element + 1];
+    if (group.find(text) != std::string::npos) return element;
+  }
+  return kNoElement;
+}
+
+}  // namespace kirvo

@@ -1,0 +1,83 @@
+#pragma once
+
+#include <array>
+#include <string>
+#include <string_view>
+
+namespace kirvo {
+
+using Stem = int;     // 0..9, 甲..癸; 10 = no stem
+using Branch = int;   // 0..11, 子..亥
+using Element = int;  // 0..4, 木火土金水; 5 = no element
+using SolarTerm = int;  // 0..23, term k at sun longitude (270 + 15k) mod 360
+
+inline constexpr Stem kNoStem = 10;
+inline constexpr Element kNoElement = 5;
+
+inline constexpr std::array<std::string_view, 10> kStemNames = {"甲", "乙", "丙", "丁", "戊", "己", "庚", "辛", "壬", "癸"};
+inline constexpr std::array<std::string_view, 12> kBranchNames = {"子", "丑", "寅", "卯", "辰", "巳",
+                                                                  "午", "未", "申", "酉", "戌", "亥"};
+inline constexpr std::array<std::string_view, 6> kElementNames = {"木", "火", "土", "金", "水", ""};
+inline constexpr std::array<std::string_view, 24> kSolarTermNames = {
+    "冬至", "小寒", "大寒", "立春", "雨水", "啓蟄", "春分", "清明", "穀雨", "立夏", "小満", "芒種",
+    "夏至", "小暑", "大暑", "立秋", "処暑", "白露", "秋分", "寒露", "霜降", "立冬", "小雪", "大雪"};
+inline constexpr std::array<std::string_view, 5> kSeasonNames = {"春月:木", "夏月:火", "秋月:金", "冬月:水", "土用:土"};
+inline constexpr std::array<std::string_view, 5> kSeasonalStateNames = {"旺", "相", "休", "囚", "死"};
+inline constexpr std::array<std::string_view, 2> kSexNames = {"男", "女"};
+inline constexpr std::array<std::string_view, 2> kLuckDirectionNames = {"順", "逆"};
+inline constexpr std::array<std::string_view, 2> kBalanceClassNames = {"内格", "外格"};
+
+// Lengths of the luck periods in days: decade, year, month, day, double-hour. The period index is
+// also the unit of moment stepping and of depth periods.
+inline constexpr std::array<double, 5> kPeriodLengthDays = {3652.5, 365.25, 30.59, 1.0, 1.0 / 12.0};
+
+// Yang (陽) for an even index, yin (陰) for an odd one; stems and branches alike.
+constexpr bool IsYang(int index) { return index % 2 == 0; }
+
+constexpr Element ElementOfStem(Stem stem) { return stem / 2; }
+constexpr Element ElementOfBranch(Branch branch) {
+  constexpr std::array<Element, 12> kBranchElements = {
+      // 子 丑 寅 卯 辰 巳 午 未 申 酉 戌 亥
+      4, 2, 0, 0, 2, 1, 1, 2, 3, 3, 2, 4};
+  return kBranchElements[branch];
+}
+
+// A stem and branch of equal polarity: one of the sixty pairs of the cycle.
+struct Kanshi {
+  Stem stem = 0;
+  Branch branch = 0;
+
+  // Advances (or, for negative k, goes back) stem and branch each by k within their cycles.
+  constexpr Kanshi Advanced(int k) const {
+    return {((stem + k) % 10 + 10) % 10, ((branch + k) % 12 + 12) % 12};
+  }
+  std::string Text() const;
+  constexpr bool operator==(const Kanshi&) const = default;
+};
+
+// The i in 0..59 with i mod 10 = stem and i mod 12 = branch (0 甲子 ... 59 癸亥), or -1 when the
+// stem and branch differ in polarity and so form no pair of the cycle.
+constexpr int CycleIndex(Stem stem, Branch branch) {
+  if ((stem - branch) % 2 != 0) return -1;
+  return (6 * stem - 5 * branch + 60) % 60;
+}
+constexpr Kanshi KanshiOfCycleIndex(int index) { return {index % 10, index % 12}; }
+
+// 0..9 for an exact stem name; 10 for anything else, the empty text included.
+Stem StemIndexOf(std::string_view text);
+// 0..11 for an exact branch name; 0 (子) for anything else. Callers check the text where 子 would
+// be wrong.
+Branch BranchIndexOf(std::string_view text);
+// 0 when the text is exactly "男", 1 otherwise.
+int SexIndexOf(std::string_view text);
+
+// The ten ten-god display names in their fixed order (比肩 劫財 食神 傷官 偏財 正財 偏官 正官 偏印
+// 印綬 by default); the system settings may rename them.
+using TenGodNames = std::array<std::string, 10>;
+const TenGodNames& DefaultTenGodNames();
+
+// The element colour group of a text: 0..4 when the text is a substring of that element's group
+// text (its element, stems, branches and two ten-god names), 5 for none or the empty text.
+Element ElementGroupOf(std::string_view text, const TenGodNames& ten_god_names);
+
+}  // namespace kirvo

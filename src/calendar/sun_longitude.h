@@ -1,0 +1,16 @@
+#pragma once
+
+#include "calendar/julian_value.h"
+
+namespace kirvo {
+
+// Julian centuries of Universal Time since 2000-01-01 12:00 for a local JulianValue split into its
+// integer part and a fraction already shifted by the time zone (fraction − zone/24, may be < 0).
+long double JulianCenturies(long double integer_part, long double shifted_fraction);
+
+// The sun's apparent ecliptic longitude in degrees, [0, 360), at T Julian centuries, from a fixed
+// truncated periodic series (fourteen terms, the equation of centre and the mean longitude).
+// Good to about 0.01 degree, a quarter of an hour in a term moment, across 1700–2300.
+long double SunLongitude(long double centuries);
+
+}  // namespace kirvo

@@ -1,0 +1,70 @@
+#pragma once
+
+#include <map>
+#include <optional>
+#include <string>
+
+#include "calendar/date_time.h"
+#include "calendar/julian_value.h"
+
+namespace kirvo {
+
+// A month-opening term (節) as the term search hands it on: truncated to whole seconds.
+struct MonthTerm {
+  JulianValue precise;  // the search's own result, before truncation
+  DateTime moment;      // read back from the text, whole seconds
+  std::string text;     // "y/m/d h:n:s"
+};
+
+// Remembers the 節 found by earlier searches, so that computing the pillars of many moments costs
+// about one longitude evaluation per moment instead of several searches.
+//
+// A search converges on a crossing only to within a few hundredths of a second (its last step is
+// at most a second and its assumed pace of the sun is within 4% of the true one), so searches from
+// different starts can end on either side of a whole second. The cache therefore keeps each
+// crossing refined far below that, and answers from it only where every search would truncate to
+// the same second (or, for callers that need minutes, the same minute); elsewhere it searches
+// afresh. Its answers are exactly those of the search.
+class TermMomentCache {
+ public:
+  struct Lookup {
+    MonthTerm term;               // what a search from the start hands on
+    long double start_longitude;  // λ0 at the start
+    JulianValue crossing;         // the refined crossing, a handle for NextCrossing
+  };
+
+  // The 節 at or before `start`, as FindTermMoment in its month-opening mode finds it.
+  Lookup MonthTermBefore(JulianValue start, double zone_hours);
+
+  // The 節 at or before `start` truncated to the minute, as a search from `start` would give it.
+  DateTime MonthTermMinuteBefore(JulianValue start, double zone_hours);
+
+  // The refined crossing that follows `crossing` when it is already known.
+  std::optional<JulianValue> NextCrossing(JulianValue crossing, double zone_hours) const;
+  // The minute every search ending on a known crossing truncates to, when that is certain.
+  std::optional<DateTime> CertainMinute(JulianValue crossing) const;
+
+ private:
+  struct Entry {
+    MonthTerm first_found;  // the first search's result
+    int target_index;       // (θ + 15) / 30 mod 12
+    bool second_certain;
+    bool minute_certain;
+    DateTime minute;
+  };
+  struct Start {
+    long double longitude;
+    int target_index;
+    long double target;
+    JulianValue estimate;
+  };
+  Start Examine(JulianValue start, double zone_hours) const;
+  const Entry* Find(const Start& start, JulianValue* crossing) const;
+  JulianValue Remember(const MonthTerm& found, const Start& start, double zone_hours);
+  void Reset(double zone_hours) const;
+
+  mutable double zone_hours_ = -1000;
+  mutable std::map<JulianValue, Entry> entries_;  // by refined crossing
+};
+
+}  // namespace kirvo

@@ -1,0 +1,84 @@
+#include "calendar/term_search.h"
+
+#include <cmath>
+
+#include "calendar/sun_longitude.h"
+
+namespace kirvo {
+namespace {
+
+inline constexpr long double kDaysPerDegree = 365.2L / 360;  // the sun's mean pace, inverted
+inline constexpr long double kOneSecondDays = 1.0L / 86400;
+// The search converges in at most six steps from any start; the cap only guards against a
+// non-finite input.
+inline constexpr int kMaxSearchSteps = 100;
+
+long double TargetLongitude(TermSearchMode mode, long double start_longitude) {
+  switch (mode) {
+    case TermSearchMode::kLatestTerm:
+      return 15 * std::trunc(start_longitude / 15);
+    case TermSearchMode::kLatestMonthTerm:
+      // The nearest multiple of 30° (ties to even), then back half a month to the odd multiple of 15°.
+      return 30 * std::nearbyint(start_longitude / 30) - 15;
+    case TermSearchMode::kLatestSolsticeOrEquinox:
+      return 90 * std::trunc(start_longitude / 90);
+    case TermSearchMode::kSpringOpening:
+      break;
+  }
+  return 315;
+}
+
+}  // namespace
+
+TermSearchResult FindTermMoment(TermSearchMode mode, double zone_hours, JulianValue start) {
+  const long double zone_days = zone_hours / 24.0L;
+  long double whole = std::trunc(start);
+  long double fraction = start - whole - zone_days;
+  const long double start_longitude = SunLongitude(JulianCenturies(whole, fraction));
+  const long double target = TargetLongitude(mode, start_longitude);
+
+  long double longitude = start_longitude;  // the first step starts where λ0 was measured
+  long double step_whole = 1;
+  long double step_fraction = 1;
+  for (int step = 0; std::fabs(step_whole + step_fraction) > kOneSecondDays && step < kMaxSearchSteps; ++step) {
+    if (step > 0) longitude = SunLongitude(JulianCenturies(whole, fraction));
+    long double difference = longitude - target;  // folded into (−180, 180]
+    if (difference > 180) {
+      difference -= 360;
+    } else if (difference < -180) {
+      difference += 360;
+    }
+    const long double days_back = difference * kDaysPerDegree;
+    step_whole = std::trunc(days_back);
+    step_fraction = days_back - step_whole;
+    whole -= step_whole;
+    fraction -= step_fraction;
+    if (fraction < 0) {
+      fraction += 1;
+      whole -= 1;
+    }
+  }
+  return {whole + (fraction + zone_days), start_longitude};
+}
+
+TermMomentBefore FindTermMomentBefore(TermSearchMode mode, DateTime moment, double zone_hours) {
+  const JulianValue start = JulianValueOf(moment);
+  TermSearchResult found = FindTermMoment(mode, zone_hours, start);
+  DateTime found_moment = DateTimeOfJulianValue(found.moment);
+  if (mode == TermSearchMode::kSpringOpening && found_moment > moment) {
+    // The 立春 nearest in time lies ahead: take the one a year earlier.
+    found.moment = FindTermMoment(mode, zone_hours, start - 365.25L).moment;
+    found_moment = DateTimeOfJulianValue(found.moment);
+  }
+  return {found_moment, TermMomentTextOf(found.moment), found.start_longitude};
+}
+
+std::string MonthTermBeforeBirthText(std::string_view birth_text, double zone_hours) {
+  std::string text(birth_text);
+  if (text.size() >= 5 && text.compare(text.size() - 5, 5, "99:99") == 0) text.replace(text.size() - 5, 5, "12:00");
+  const auto moment = DateTime::ParseDateTimeText(text);
+  if (!moment) return {};
+  return FindTermMomentBefore(TermSearchMode::kLatestMonthTerm, *moment, zone_hours).text;
+}
+
+}  // namespace kirvo

@@ -1,0 +1,22 @@
+#include "cli/arguments.h"
+
+namespace kirvo::cli {
+
+ParsedArguments ParseOptions(const std::vector<std::string>& args, const std::set<std::string>& known) {
+  ParsedArguments parsed;
+  for (std::size_t i = 0; i < args.size(); ++i) {
+    const std::string& name = args[i];
+    if (!known.contains(name)) {
+      parsed.error = "不明な引数です: " + name;
+      return parsed;
+    }
+    if (i + 1 >= args.size()) {
+      parsed.error = name + " の値がありません";
+      return parsed;
+    }
+    parsed.options[name] = args[++i];
+  }
+  return parsed;
+}
+
+}  // namespace kirvo::cli

@@ -1,0 +1,28 @@
+#pragma once
+
+#include <map>
+#include <optional>
+#include <set>
+#include <string>
+#include <vector>
+
+namespace kirvo::cli {
+
+// Options of the form "--name value" after a command. Unknown options and missing values are
+// reported as a message for standard error.
+struct ParsedArguments {
+  std::map<std::string, std::string> options;
+  std::string error;  // empty when the arguments are usable
+
+  std::optional<std::string> Get(const std::string& name) const {
+    const auto it = options.find(name);
+    return it == options.end() ? std::nullopt : std::optional<std::string>(it->second);
+  }
+};
+
+ParsedArguments ParseOptions(const std::vector<std::string>& args, const std::set<std::string>& known);
+
+// Exit code for unusable arguments.
+inline constexpr int kExitUsage = 2;
+
+}  // namespace kirvo::cli

@@ -1,0 +1,38 @@
+// kirvo-cli: the command-line face of the Kirvolan core. Output is UTF-8.
+#include <cstdio>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "cli/commands.h"
+
+namespace {
+
+struct Command {
+  std::string_view name;
+  int (*run)(const std::vector<std::string>&);
+  std::string_view usage;
+};
+
+constexpr Command kCommands[] = {
+    {"pillars", kirvo::cli::RunPillars, "pillars [--folder DIR]  < moments \"YYYY/MM/DD hh:nn\""},
+    {"term", kirvo::cli::RunTerm, "term --mode 0|1|2|3 [--folder DIR]  < moments \"YYYY/MM/DD hh:nn\""},
+};
+
+int Usage() {
+  std::fputs("使い方: kirvo-cli <command> ...\n", stderr);
+  for (const Command& command : kCommands) std::fprintf(stderr, "  kirvo-cli %s\n", command.usage.data());
+  return 2;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (argc < 2) return Usage();
+  const std::string_view name = argv[1];
+  for (const Command& command : kCommands) {
+    if (name == command.name) return command.run(std::vector<std::string>(argv + 2, argv + argc));
+  }
+  std::fprintf(stderr, "不明なコマンドです: %s\n", argv[1]);
+  return Usage();
+}

@@ -1,0 +1,35 @@
+#include "cli/moment_input.h"
+
+#include <cstdio>
+#include <iostream>
+#include <iterator>
+
+namespace kirvo::cli {
+
+std::vector<std::string> ReadInputLines() {
+  const std::string input((std::istreambuf_iterator<char>(std::cin)), std::istreambuf_iterator<char>());
+  std::vector<std::string> lines;
+  std::size_t start = 0;
+  while (start < input.size()) {
+    std::size_t end = input.find('\n', start);
+    if (end == std::string::npos) end = input.size();
+    std::string line = input.substr(start, end - start);
+    if (!line.empty() && line.back() == '\r') line.pop_back();
+    lines.push_back(std::move(line));
+    start = end + 1;
+  }
+  return lines;
+}
+
+MomentLine ParseMomentLine(const std::string& line) {
+  if (line.empty()) return {std::nullopt, "空の行です"};
+  const auto moment = DateTime::ParseDateTimeText(line);
+  if (!moment) return {std::nullopt, "日時ではありません (YYYY/MM/DD hh:nn、西暦1～9999年)"};
+  return {moment, {}};
+}
+
+bool WriteOutput(const std::string& text) {
+  return std::fwrite(text.data(), 1, text.size(), stdout) == text.size() && std::fflush(stdout) == 0;
+}
+
+}  // namespace kirvo::cli

@@ -1,0 +1,85 @@
+#pragma once
+
+#include <filesystem>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "platform/outcome.h"
+
+namespace kirvo {
+
+// The per-user settings store: keys holding named string and binary values, all below one root.
+inline constexpr std::string_view kSettingsStoreRoot = "Software\\Tarvik\\KIRVO";
+
+// Keys are paths below the root with parts joined by "\" ("Main", "Sys", "Back"); "" is the root
+// itself. Leading and trailing "\" are ignored. Key paths and value names compare without regard to
+// ASCII case. A value is either a string or binary bytes; writing a name replaces its old value.
+class SettingsStore {
+ public:
+  virtual ~SettingsStore() = default;
+
+  virtual bool HasValue(std::string_view key, std::string_view name) const = 0;
+  // An absent value, or one of the other kind, reads as empty.
+  virtual std::string ReadString(std::string_view key, std::string_view name) const = 0;
+  virtual std::string ReadBinary(std::string_view key, std::string_view name) const = 0;
+
+  virtual Status WriteString(std::string_view key, std::string_view name, std::string_view value) = 0;
+  virtual Status WriteBinary(std::string_view key, std::string_view name, std::string_view bytes) = 0;
+  // Deleting an absent value succeeds.
+  virtual Status DeleteValue(std::string_view key, std::string_view name) = 0;
+
+  // Every value of the store, for backup.
+  virtual Status ExportTo(const std::filesystem::path& file) const = 0;
+  // Adds every value of an exported file, replacing values of the same name; others stay. A file
+  // that cannot be read whole imports nothing.
+  virtual Status ImportFrom(const std::filesystem::path& file) = 0;
+};
+
+// A store kept in one UTF-8 text file of its own, rewritten atomically on every change:
+//   KirvoStore 1
+//   S <tab> key <tab> name <tab> text          (a string value)
+//   B <tab> key <tab> name <tab> hex digits    (a binary value)
+// with "\" , tab, CR and LF in keys, names and texts written as "\\", "\t", "\r" and "\n".
+// Export files have the same form.
+class FileSettingsStore : public SettingsStore {
+ public:
+  // A missing file is an empty store, created with its folder on the first write. Lines that
+  // cannot be read are left out and reported once by LoadProblem(); an unreadable file is an error.
+  static Outcome<FileSettingsStore> Open(const std::filesystem::path& file);
+
+  const std::string& LoadProblem() const { return load_problem_; }
+  const std::filesystem::path& file() const { return file_; }
+
+  bool HasValue(std::string_view key, std::string_view name) const override;
+  std::string ReadString(std::string_view key, std::string_view name) const override;
+  std::string ReadBinary(std::string_view key, std::string_view name) const override;
+  Status WriteString(std::string_view key, std::string_view name, std::string_view value) override;
+  Status WriteBinary(std::string_view key, std::string_view name, std::string_view bytes) override;
+  Status DeleteValue(std::string_view key, std::string_view name) override;
+  Status ExportTo(const std::filesystem::path& file) const override;
+  Status ImportFrom(const std::filesystem::path& file) override;
+
+  struct Value {
+    std::string key;
+    std::string name;
+    bool binary = false;
+    std::string data;  // the text, or the bytes of a binary value
+  };
+
+ private:
+  explicit FileSettingsStore(std::filesystem::path file) : file_(std::move(file)) {}
+  const Value* FindValue(std::string_view key, std::string_view name) const;
+  // Saves `values` to the file and keeps them only when that succeeds.
+  Status Commit(std::vector<Value> values);
+
+  std::filesystem::path file_;
+  std::vector<Value> values_;
+  std::string load_problem_;
+};
+
+// Where the command-line tool keeps its store: "KirvoStore.txt" in $KIRVO_STORE_DIR when set,
+// else in $XDG_CONFIG_HOME/kirvolan, else in ~/.config/kirvolan.
+std::filesystem::path DefaultSettingsStorePath();
+
+}  // namespace kirvo

@@ -1,0 +1,47 @@
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace kirvo {
+
+// A settings table: a grid of text cells addressed (column, row), both from 0, as the settings
+// dialogs show them. Row 0 and column 0 usually hold labels.
+class TextTable {
+ public:
+  TextTable() = default;
+  TextTable(std::size_t columns, std::size_t rows) : columns_(columns), rows_(rows), cells_(columns * rows) {}
+
+  std::size_t columns() const { return columns_; }
+  std::size_t rows() const { return rows_; }
+
+  // Cells outside the grid read as empty text and ignore writes.
+  const std::string& Cell(std::size_t column, std::size_t row) const {
+    static const std::string kEmpty;
+    return Contains(column, row) ? cells_[row * columns_ + column] : kEmpty;
+  }
+  void SetCell(std::size_t column, std::size_t row, std::string_view text) {
+    if (Contains(column, row)) cells_[row * columns_ + column] = std::string(text);
+  }
+
+  std::vector<std::string> Row(std::size_t row) const {
+    std::vector<std::string> cells;
+    for (std::size_t c = 0; c < columns_; ++c) cells.push_back(Cell(c, row));
+    return cells;
+  }
+  void SetRow(std::size_t row, const std::vector<std::string>& cells) {
+    for (std::size_t c = 0; c < columns_; ++c) SetCell(c, row, c < cells.size() ? cells[c] : std::string());
+  }
+
+  bool operator==(const TextTable&) const = default;
+
+ private:
+  bool Contains(std::size_t column, std::size_t row) const { return column < columns_ && row < rows_; }
+  std::size_t columns_ = 0;
+  std::size_t rows_ = 0;
+  std::vector<std::string> cells_;
+};
+
+}  // namespace kirvo

@@ -1,0 +1,95 @@
+#include "calendar/sexagenary.h"
+
+#include <gtest/gtest.h>
+
+#include "calendar/contrast_colour.h"
+#include "calendar/integer_validation.h"
+#include "support/recording_interaction.h"
+
+namespace kirvo {
+namespace {
+
+TEST(NameLookups, FailQuietlyWithTheirSentinels) {
+  EXPECT_EQ(StemIndexOf(""), 10);
+  EXPECT_EQ(BranchIndexOf(""), 0);
+  EXPECT_EQ(StemIndexOf("甲子"), 10);
+  EXPECT_EQ(BranchIndexOf("x"), 0);
+  for (Stem s = 0; s < 10; ++s) EXPECT_EQ(StemIndexOf(kStemNames[s]), s);
+  for (Branch b = 0; b < 12; ++b) EXPECT_EQ(BranchIndexOf(kBranchNames[b]), b);
+  EXPECT_EQ(SexIndexOf("男"), 0);
+  EXPECT_EQ(SexIndexOf("女"), 1);
+  EXPECT_EQ(SexIndexOf(""), 1);
+}
+
+TEST(ElementGroupOf, FindsTheFirstGroupContainingTheText) {
+  const struct {
+    const char* text;
+    Element group;
+  } cases[] = {
+      {"土", 2}, {"亥", 4}, {"比肩", 0}, {"印綬", 4}, {"正官", 3}, {"甲子", 5}, {"", 5}, {"未", 2}, {"x", 5},
+  };
+  for (const auto& c : cases) EXPECT_EQ(ElementGroupOf(c.text, DefaultTenGodNames()), c.group) << c.text;
+}
+
+TEST(ElementGroupOf, FindsARenamedTenGodOnlyUnderItsNewName) {
+  TenGodNames names = DefaultTenGodNames();
+  names[6] = "七殺";  // 偏官 shown as 七殺
+  EXPECT_EQ(ElementGroupOf("七殺", names), 3);
+  EXPECT_EQ(ElementGroupOf("偏官", names), 5);
+}
+
+TEST(CycleIndex, PairsOnlyStemsAndBranchesOfEqualPolarity) {
+  EXPECT_EQ(CycleIndex(0, 0), 0);    // 甲子
+  EXPECT_EQ(CycleIndex(9, 11), 59);  // 癸亥
+  EXPECT_EQ(CycleIndex(2, 2), 2);    // 丙寅
+  EXPECT_EQ(CycleIndex(0, 1), -1);   // 甲丑
+  for (int i = 0; i < 60; ++i) {
+    const Kanshi k = KanshiOfCycleIndex(i);
+    EXPECT_EQ(CycleIndex(k.stem, k.branch), i);
+    EXPECT_EQ(k.Advanced(61), KanshiOfCycleIndex((i + 1) % 60));
+    EXPECT_EQ(k.Advanced(-1), KanshiOfCycleIndex((i + 59) % 60));
+  }
+  EXPECT_EQ(KanshiOfCycleIndex(0).Text(), "甲子");
+}
+
+TEST(ContrastTextColour, WhiteOnDarkBlackOnLight) {
+  EXPECT_EQ(ContrastTextColour(0x000000), kWhite);
+  EXPECT_EQ(ContrastTextColour(0xFFFFFF), kBlack);
+  EXPECT_EQ(ContrastTextColour(0x808080), kWhite);  // brightness exactly 50
+  EXPECT_EQ(ContrastTextColour(0x828282), kWhite);  // 50.78 truncates to 50
+  EXPECT_EQ(ContrastTextColour(0x848484), kBlack);  // 51.56
+  EXPECT_EQ(ContrastTextColour(0x0000FF), kWhite);  // pure blue is dark: 11
+  EXPECT_EQ(ContrastTextColour(0xFFFF00), kBlack);  // yellow: 88
+}
+
+TEST(ValidateIntegerText, ReportsEachFailureWithItsMessage) {
+  const struct {
+    const char* text;
+    int max;
+    int min;
+    const char* message;  // empty when accepted
+  } cases[] = {
+      {"12", 9, 0, "「12」は設定可能最大値より大きな値です"},
+      {"-1", 999, -1, ""},
+      {"1.5", 99, 0, "「1.5」は整数ではありません"},
+      {"0", 99, 1, "「0」は設定可能最小値より小さな値です"},
+      {"", 99, 0, "「」は整数ではありません"},
+      {"7x", 99, 0, "「7x」は整数ではありません"},
+  };
+  for (const auto& c : cases) {
+    RecordingInteraction interaction;
+    const bool accepted = ValidateIntegerText(c.text, c.max, c.min, interaction);
+    EXPECT_EQ(accepted, c.message[0] == '\0') << c.text;
+    if (!accepted) {
+      EXPECT_EQ(interaction.beeps, 1);
+      ASSERT_EQ(interaction.messages.size(), 1u);
+      EXPECT_EQ(interaction.messages[0], c.message);
+    } else {
+      EXPECT_EQ(interaction.beeps, 0);
+      EXPECT_TRUE(interaction.messages.empty());
+    }
+  }
+}
+
+}  // namespace
+}  // namespace kirvo

@@ -1,0 +1,34 @@
+#pragma once
+
+#include <deque>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "platform/interaction.h"
+
+namespace kirvo {
+
+// An Interaction for tests: records every beep, message and question, and answers questions from a
+// queue of scripted answers, then with the default answer once the queue is empty.
+class RecordingInteraction : public Interaction {
+ public:
+  explicit RecordingInteraction(bool default_answer = false) : default_answer_(default_answer) {}
+
+  void Beep() override { ++beeps; }
+  void ShowMessage(std::string_view text) override { messages.emplace_back(text); }
+  bool AskYesNo(std::string_view question) override;
+
+  void QueueAnswer(bool yes) { answers_.push_back(yes); }
+  void SetDefaultAnswer(bool yes) { default_answer_ = yes; }
+
+  int beeps = 0;
+  std::vector<std::string> messages;
+  std::vector<std::string> questions;
+
+ private:
+  std::deque<bool> answers_;
+  bool default_answer_;
+};
+
+}  // namespace kirvo
