@@ -14,7 +14,7 @@ namespace {
 struct MonthOpening {
   MonthTerm term;
   long double start_longitude;
-  std::optional<JulianValue> crossing;  // the cache's handle, when one was used
+  std::optional<long> crossing;  // the cache's handle, when one was used
 };
 
 MonthOpening FindMonthOpening(JulianValue start, double zone_hours, TermMomentCache* cache) {
@@ -61,13 +61,12 @@ DateTime AtHour(DateTime day, int hour) { return day.DateOnly() + hour / 24.0; }
 // Depth of a moment within its period: which of the four segments of a distribution row the
 // moment falls in, each segment owning its share of the period. Nothing when the row's days add
 // up to zero.
-std::optional<int> SegmentAt(DateTime moment, DateTime period_start, DateTime period_end, const DistributionRow& row) {
+std::optional<int> SegmentAt(JulianValue at, DateTime period_start, DateTime period_end, const DistributionRow& row) {
   long double total = 0;
   for (double days : row.days) total += days;
   if (total == 0) return std::nullopt;
   const JulianValue start = JulianValueOf(period_start);
   const long double length = JulianValueOf(period_end) - start;
-  const JulianValue at = JulianValueOf(moment);
   long double share = 0;
   int segment = 0;
   for (int j = 0; j < 3; ++j) {
@@ -95,7 +94,7 @@ class DepthCalculator {
  public:
   DepthCalculator(DateTime moment, const CalendarRules& rules, const MomentPillars& pillars,
                   const MonthOpening& opening, TermMomentCache* cache)
-      : moment_(moment), rules_(rules), pillars_(pillars), opening_(opening), cache_(cache) {}
+      : moment_(moment), at_(JulianValueOf(moment)), rules_(rules), pillars_(pillars), opening_(opening), cache_(cache) {}
 
   // The segment of the period `kind`, computed once per kind.
   std::optional<int> Segment(PeriodKind kind) {
@@ -103,7 +102,7 @@ class DepthCalculator {
     if (!known_[index]) {
       known_[index] = true;
       const auto [start, end] = Period(kind);
-      segments_[index] = SegmentAt(moment_, start, end, rules_.distribution[pillars_.branches[index]]);
+      segments_[index] = SegmentAt(at_, start, end, rules_.distribution[pillars_.branches[index]]);
     }
     return segments_[index];
   }
@@ -122,14 +121,14 @@ class DepthCalculator {
   std::pair<DateTime, DateTime> CachedMonthPeriod() {
     constexpr long double kMarginDays = 0.001L / 86400;
     const double zone = rules_.zone_hours;
-    const JulianValue at = JulianValueOf(moment_);
-    const std::optional<JulianValue> crossing = opening_.crossing;
-    const std::optional<JulianValue> next = crossing ? cache_->NextCrossing(*crossing, zone) : std::nullopt;
+    const JulianValue at = at_;
+    const std::optional<long> crossing = opening_.crossing;
+    const std::optional<JulianValue> next = crossing ? cache_->RefinedCrossing(*crossing + 1) : std::nullopt;
     std::optional<DateTime> start;
     std::optional<DateTime> end;
     if (next && at < *next - kMarginDays) {
       start = cache_->CertainMinute(*crossing);
-      end = cache_->CertainMinute(*next);
+      end = cache_->CertainMinute(*crossing + 1);
     }
     if (!start) {
       start = cache_->MonthTermMinuteBefore(at, zone);
@@ -140,6 +139,7 @@ class DepthCalculator {
   }
 
   DateTime moment_;
+  JulianValue at_;  // the moment to the minute
   const CalendarRules& rules_;
   const MomentPillars& pillars_;
   const MonthOpening& opening_;

@@ -12,7 +12,15 @@ inline constexpr long double kDaysPerDegree = 365.2L / 360;
 inline constexpr long double kSecondsPerDay = 86400;
 // Searches end within 0.045 s of the crossing (measured: 0.035 s over two centuries).
 inline constexpr long double kSearchSpreadSeconds = 0.05L;
-inline constexpr long double kMatchWindowDays = 3;  // the estimate is within a day and a half
+inline constexpr long double kMeanMonthTermSpacingDays = 365.2422L / 12;
+// 小寒 2000 (2000-01-06 about 10:00 local). Counted from a 節, every 節 lies within a few days of
+// its count's mean position (the sun's uneven pace shifts it by up to two and a half days), far
+// from the half-spacing where counts would be ambiguous.
+inline constexpr long double kCountOriginJulianValue = 2451549.9L;
+
+long CrossingNumber(JulianValue moment) {
+  return std::lround((moment - kCountOriginJulianValue) / kMeanMonthTermSpacingDays);
+}
 
 int TargetIndex(long double target_longitude) {
   const long index = std::lround((target_longitude + 15) / 30);
@@ -54,22 +62,18 @@ TermMomentCache::Start TermMomentCache::Examine(JulianValue start, double zone_h
   return {longitude, TargetIndex(target), target, start - behind * kDaysPerDegree};
 }
 
-const TermMomentCache::Entry* TermMomentCache::Find(const Start& start, JulianValue* crossing) const {
-  for (auto it = entries_.lower_bound(start.estimate - kMatchWindowDays);
-       it != entries_.end() && it->first <= start.estimate + kMatchWindowDays; ++it) {
-    if (it->second.target_index == start.target_index) {
-      *crossing = it->first;
-      return &it->second;
-    }
-  }
-  return nullptr;
+const TermMomentCache::Entry* TermMomentCache::Find(const Start& start, long* crossing) const {
+  *crossing = CrossingNumber(start.estimate);
+  const auto it = entries_.find(*crossing);
+  return it != entries_.end() && it->second.target_index == start.target_index ? &it->second : nullptr;
 }
 
 // Refines the crossing a search found by carrying the same iteration on far below a second, and
 // remembers it unless it is known already.
-JulianValue TermMomentCache::Remember(const MonthTerm& found, const Start& start, double zone_hours) {
+long TermMomentCache::Remember(const MonthTerm& found, const Start& start, double zone_hours) {
+  long number = 0;
+  if (Find(start, &number) != nullptr) return number;
   JulianValue crossing = found.precise;
-  if (Find(start, &crossing) != nullptr) return crossing;
   const long double zone_days = zone_hours / 24.0L;
   for (int step = 0; step < 8; ++step) {
     const long double whole = std::trunc(crossing);
@@ -80,13 +84,13 @@ JulianValue TermMomentCache::Remember(const MonthTerm& found, const Start& start
     if (std::fabs(difference) < 1e-12L) break;
   }
   const DateTime minute = TruncatedToMinute(DateTimeOfJulianValue(crossing));
-  entries_.emplace(crossing, Entry{found, start.target_index, Certain(crossing, 1), Certain(crossing, 60), minute});
-  return crossing;
+  entries_.emplace(number, Entry{crossing, found, start.target_index, Certain(crossing, 1), Certain(crossing, 60), minute});
+  return number;
 }
 
 TermMomentCache::Lookup TermMomentCache::MonthTermBefore(JulianValue start, double zone_hours) {
   const Start examined = Examine(start, zone_hours);
-  JulianValue crossing = 0;
+  long crossing = 0;
   const Entry* entry = Find(examined, &crossing);
   if (entry != nullptr && entry->second_certain) return {entry->first_found, examined.longitude, crossing};
   const TermSearchResult result = FindTermMoment(TermSearchMode::kLatestMonthTerm, zone_hours, start);
@@ -97,7 +101,7 @@ TermMomentCache::Lookup TermMomentCache::MonthTermBefore(JulianValue start, doub
 
 DateTime TermMomentCache::MonthTermMinuteBefore(JulianValue start, double zone_hours) {
   const Start examined = Examine(start, zone_hours);
-  JulianValue crossing = 0;
+  long crossing = 0;
   const Entry* entry = Find(examined, &crossing);
   if (entry != nullptr && entry->minute_certain) return entry->minute;
   const TermSearchResult result = FindTermMoment(TermSearchMode::kLatestMonthTerm, zone_hours, start);
@@ -106,20 +110,13 @@ DateTime TermMomentCache::MonthTermMinuteBefore(JulianValue start, double zone_h
   return TruncatedToMinute(found.moment);
 }
 
-std::optional<JulianValue> TermMomentCache::NextCrossing(JulianValue crossing, double zone_hours) const {
-  Reset(zone_hours);
-  const auto current = entries_.find(crossing);
-  if (current == entries_.end()) return std::nullopt;
-  const auto next = std::next(current);
-  // Consecutive 節 lie 29.4 to 31.5 days apart and a twelfth of the circle further on.
-  if (next == entries_.end() || next->first - current->first > 32 ||
-      next->second.target_index != (current->second.target_index + 1) % 12) {
-    return std::nullopt;
-  }
-  return next->first;
+std::optional<JulianValue> TermMomentCache::RefinedCrossing(long crossing) const {
+  const auto it = entries_.find(crossing);
+  if (it == entries_.end()) return std::nullopt;
+  return it->second.refined;
 }
 
-std::optional<DateTime> TermMomentCache::CertainMinute(JulianValue crossing) const {
+std::optional<DateTime> TermMomentCache::CertainMinute(long crossing) const {
   const auto it = entries_.find(crossing);
   if (it == entries_.end() || !it->second.minute_certain) return std::nullopt;
   return it->second.minute;

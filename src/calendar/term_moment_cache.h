@@ -1,6 +1,6 @@
 #pragma once
 
-#include <map>
+#include <unordered_map>
 #include <optional>
 #include <string>
 
@@ -30,7 +30,7 @@ class TermMomentCache {
   struct Lookup {
     MonthTerm term;               // what a search from the start hands on
     long double start_longitude;  // λ0 at the start
-    JulianValue crossing;         // the refined crossing, a handle for NextCrossing
+    long crossing;                // the crossing's number, a handle for NextCrossing
   };
 
   // The 節 at or before `start`, as FindTermMoment in its month-opening mode finds it.
@@ -39,13 +39,14 @@ class TermMomentCache {
   // The 節 at or before `start` truncated to the minute, as a search from `start` would give it.
   DateTime MonthTermMinuteBefore(JulianValue start, double zone_hours);
 
-  // The refined crossing that follows `crossing` when it is already known.
-  std::optional<JulianValue> NextCrossing(JulianValue crossing, double zone_hours) const;
+  // The refined moment of a known crossing, by its number.
+  std::optional<JulianValue> RefinedCrossing(long crossing) const;
   // The minute every search ending on a known crossing truncates to, when that is certain.
-  std::optional<DateTime> CertainMinute(JulianValue crossing) const;
+  std::optional<DateTime> CertainMinute(long crossing) const;
 
  private:
   struct Entry {
+    JulianValue refined;    // the crossing, far below a second
     MonthTerm first_found;  // the first search's result
     int target_index;       // (θ + 15) / 30 mod 12
     bool second_certain;
@@ -59,12 +60,13 @@ class TermMomentCache {
     JulianValue estimate;
   };
   Start Examine(JulianValue start, double zone_hours) const;
-  const Entry* Find(const Start& start, JulianValue* crossing) const;
-  JulianValue Remember(const MonthTerm& found, const Start& start, double zone_hours);
+  const Entry* Find(const Start& start, long* crossing) const;
+  long Remember(const MonthTerm& found, const Start& start, double zone_hours);
   void Reset(double zone_hours) const;
 
   mutable double zone_hours_ = -1000;
-  mutable std::map<JulianValue, Entry> entries_;  // by refined crossing
+  // By crossing number: 節 counted at their mean spacing, a twelfth of a tropical year.
+  mutable std::unordered_map<long, Entry> entries_;
 };
 
 }  // namespace kirvo

@@ -1,13 +1,14 @@
 #include "cli/moment_input.h"
 
 #include <cstdio>
-#include <iostream>
-#include <iterator>
 
 namespace kirvo::cli {
 
 std::vector<std::string> ReadInputLines() {
-  const std::string input((std::istreambuf_iterator<char>(std::cin)), std::istreambuf_iterator<char>());
+  std::string input;
+  char buffer[1 << 16];
+  std::size_t read = 0;
+  while ((read = std::fread(buffer, 1, sizeof buffer, stdin)) > 0) input.append(buffer, read);
   std::vector<std::string> lines;
   std::size_t start = 0;
   while (start < input.size()) {
