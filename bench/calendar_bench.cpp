@@ -9,14 +9,15 @@
 #include "calendar/term_moment_cache.h"
 #include "calendar/term_search.h"
 #include "settings/calendar_settings.h"
-#include "settings/shipped_texts.h"
+#include "settings/program_settings.h"
 
 namespace {
 
 using namespace kirvo;
 
 CalendarRules ShippedRules() {
-  return CalendarRulesFromIni(IniFile::FromText(ShippedText("USysF.ini")), IniFile::FromText(ShippedText("SysF.ini")));
+  const ProgramSettings& shipped = ShippedSettings();
+  return CalendarRulesOf(shipped.usys, shipped.sys);
 }
 
 // Random minutes between 1900 and 2100, the range of the command-line benchmark.

@@ -4,7 +4,9 @@
 #include "cli/arguments.h"
 #include "cli/commands.h"
 #include "cli/moment_input.h"
-#include "cli/settings_source.h"
+#include "cli/tool_settings.h"
+#include "platform/console_interaction.h"
+#include "settings/calendar_settings.h"
 
 namespace kirvo::cli {
 namespace {
@@ -37,11 +39,13 @@ int RunPillars(const std::vector<std::string>& args) {
     std::fprintf(stderr, "%s\n", parsed.error.c_str());
     return kExitUsage;
   }
-  const Outcome<CalendarRules> rules = LoadCalendarRules(parsed.Get("--folder"));
-  if (!rules) {
-    std::fprintf(stderr, "%s\n", rules.error().c_str());
+  ConsoleInteraction console;
+  const Outcome<ToolSettings> loaded = LoadToolSettings(parsed.Get("--folder"), console);
+  if (!loaded) {
+    std::fprintf(stderr, "%s\n", loaded.error().c_str());
     return kExitUsage;
   }
+  const CalendarRules rules = CalendarRulesOf(loaded->settings.usys, loaded->settings.sys);
   TermMomentCache cache;
   std::string out;
   bool any_error = false;
@@ -53,7 +57,7 @@ int RunPillars(const std::vector<std::string>& args) {
       any_error = true;
       continue;
     }
-    AppendPillars(out, MomentPillars::At(*parsed_line.moment, *rules, &cache));
+    AppendPillars(out, MomentPillars::At(*parsed_line.moment, rules, &cache));
     out += '\n';
   }
   if (!WriteOutput(out)) return 1;

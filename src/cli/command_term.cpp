@@ -4,7 +4,9 @@
 #include "cli/arguments.h"
 #include "cli/commands.h"
 #include "cli/moment_input.h"
-#include "cli/settings_source.h"
+#include "cli/tool_settings.h"
+#include "platform/console_interaction.h"
+#include "settings/calendar_settings.h"
 
 namespace kirvo::cli {
 
@@ -18,11 +20,13 @@ int RunTerm(const std::vector<std::string>& args) {
     return kExitUsage;
   }
   const auto mode = static_cast<TermSearchMode>((*mode_text)[0] - '0');
-  const Outcome<CalendarRules> rules = LoadCalendarRules(parsed.Get("--folder"));
-  if (!rules) {
-    std::fprintf(stderr, "%s\n", rules.error().c_str());
+  ConsoleInteraction console;
+  const Outcome<ToolSettings> loaded = LoadToolSettings(parsed.Get("--folder"), console);
+  if (!loaded) {
+    std::fprintf(stderr, "%s\n", loaded.error().c_str());
     return kExitUsage;
   }
+  const CalendarRules rules = CalendarRulesOf(loaded->settings.usys, loaded->settings.sys);
   std::string out;
   bool any_error = false;
   for (const std::string& line : ReadInputLines()) {
@@ -33,7 +37,7 @@ int RunTerm(const std::vector<std::string>& args) {
       any_error = true;
       continue;
     }
-    const TermMomentBefore found = FindTermMomentBefore(mode, *parsed_line.moment, rules->zone_hours);
+    const TermMomentBefore found = FindTermMomentBefore(mode, *parsed_line.moment, rules.zone_hours);
     char longitude[32];
     std::snprintf(longitude, sizeof longitude, "\t%.2Lf\n", found.start_longitude);
     out += '\t' + found.text + longitude;

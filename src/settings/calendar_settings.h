@@ -1,13 +1,14 @@
 #pragma once
 
 #include "calendar/moment_pillars.h"
-#include "platform/ini_file.h"
 
 namespace kirvo {
 
-// The settings a pillar computation reads, from the rule settings file (section "USysF": `DRG`,
-// `ZRG0`..`ZRG3`, `ZSG-Row0`..`ZSG-Row12`) and the system settings file (section "SysF": `TZE`).
-// A missing or unreadable key keeps its default; a missing ZSG row is empty.
-CalendarRules CalendarRulesFromIni(const IniFile& rule_settings, const IniFile& system_settings);
+class USysSettings;
+struct SysSettings;
+
+// The settings a pillar computation reads: the day boundary `DRG`, the depth modes `ZRG0`..`ZRG3`
+// and the distribution `ZSG` of the rule settings, and the time zone `TZE` of the system settings.
+CalendarRules CalendarRulesOf(const USysSettings& rule_settings, const SysSettings& system_settings);
 
 }  // namespace kirvo

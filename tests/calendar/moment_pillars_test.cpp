@@ -6,7 +6,7 @@
 
 #include "calendar/term_moment_cache.h"
 #include "settings/calendar_settings.h"
-#include "settings/shipped_texts.h"
+#include "settings/program_settings.h"
 
 namespace kirvo {
 namespace {
@@ -16,7 +16,8 @@ DateTime At(int year, int month, int day, int hour, int minute = 0) {
 }
 
 CalendarRules ShippedRules() {
-  return CalendarRulesFromIni(IniFile::FromText(ShippedText("USysF.ini")), IniFile::FromText(ShippedText("SysF.ini")));
+  const ProgramSettings& shipped = ShippedSettings();
+  return CalendarRulesOf(shipped.usys, shipped.sys);
 }
 
 std::string PillarTexts(const MomentPillars& p) {

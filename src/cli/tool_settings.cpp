@@ -1,0 +1,23 @@
+#include "cli/tool_settings.h"
+
+#include <system_error>
+
+#include "platform/program_folder.h"
+#include "platform/settings_store.h"
+
+namespace kirvo::cli {
+
+Outcome<ToolSettings> LoadToolSettings(const std::optional<std::string>& folder, Interaction& interaction) {
+  const std::filesystem::path path = folder ? std::filesystem::path(*folder) : ProgramFolder();
+  std::error_code error;
+  if (!folder && !std::filesystem::exists(path / "USysF.ini", error)) {
+    return ToolSettings{std::nullopt, ShippedSettings()};
+  }
+  Outcome<FileSettingsStore> store = FileSettingsStore::Open(DefaultSettingsStorePath());
+  if (!store) return Outcome<ToolSettings>::Failure(store.error());
+  Outcome<ProgramSettings> settings = ReadProgramSettings(path, *store, interaction);
+  if (!settings) return Outcome<ToolSettings>::Failure(settings.error());
+  return ToolSettings{path, std::move(settings).value()};
+}
+
+}  // namespace kirvo::cli

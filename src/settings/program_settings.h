@@ -1,0 +1,30 @@
+#pragma once
+
+#include <filesystem>
+#include <optional>
+
+#include "platform/outcome.h"
+#include "settings/sys_settings.h"
+#include "settings/usys_settings.h"
+
+namespace kirvo {
+
+class Interaction;
+class SettingsStore;
+
+// The rule and system settings of one program folder, read together.
+struct ProgramSettings {
+  USysSettings usys;
+  SysSettings sys;
+};
+
+// The settings files shipped with the program, from the copies built into it.
+const ProgramSettings& ShippedSettings();
+
+// The settings of a program folder, without applying the first-run rule (nothing is written).
+// Problems inside the files go to `interaction` and leave their defaults; a folder that does not
+// exist is an error.
+Outcome<ProgramSettings> ReadProgramSettings(const std::filesystem::path& folder, const SettingsStore& store,
+                                             Interaction& interaction);
+
+}  // namespace kirvo

@@ -1,0 +1,62 @@
+#pragma once
+
+// A program folder for the system settings tests, with a per-user store of its own.
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "platform/ini_file.h"
+#include "platform/settings_store.h"
+#include "platform/text_file.h"
+#include "settings/sys_settings_file.h"
+#include "support/recording_interaction.h"
+#include "support/temp_folder.h"
+
+namespace kirvo::test {
+
+class SysFolder {
+ public:
+  SysFolder() : store_(*FileSettingsStore::Open(store_folder_ / "store.txt")) {}
+
+  // Writes a UTF-8 text as a Shift-JIS file of the program folder.
+  void Write(std::string_view name, std::string_view utf8) const {
+    ASSERT_TRUE(WriteShiftJisFile(folder_ / name, utf8).ok()) << name;
+  }
+  void WriteBytes(std::string_view name, std::string_view bytes) const {
+    ASSERT_TRUE(WriteFileAtomically(folder_ / name, bytes).ok()) << name;
+  }
+  // SysF.ini with the section heading and the given key lines.
+  void WriteSys(std::string_view key_lines) const { Write("SysF.ini", "[SysF]\n" + std::string(key_lines)); }
+  // KIRVO.ini exists after the first run; without it the colours start from the defaults.
+  void MarkNotFirstStart() const { Write("KIRVO.ini", "[TBarPosEntBar]\nRev=3\n"); }
+
+  SysSettings Load(const std::optional<Branding>& branding = std::nullopt) {
+    return LoadSysSettings(folder(), store_, branding, interaction);
+  }
+
+  const std::filesystem::path& folder() const { return folder_.path(); }
+  FileSettingsStore& store() { return store_; }
+  RecordingInteraction interaction;
+
+ private:
+  TempFolder folder_;
+  TempFolder store_folder_;
+  FileSettingsStore store_;
+};
+
+// The stored text of every key, as SysF.ini would hold it after a save: a view of the whole
+// settings that compares in one go and reads any key by name.
+inline IniFile StoredForm(const SysSettings& settings) {
+  IniFile ini;
+  WriteSysSettings(ini, settings);
+  return ini;
+}
+inline std::string StoredValue(const SysSettings& settings, std::string_view key) {
+  return StoredForm(settings).ReadString("SysF", key, "<absent>");
+}
+
+}  // namespace kirvo::test
