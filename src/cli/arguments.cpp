@@ -1,5 +1,7 @@
 #include "cli/arguments.h"
 
+#include <cstdio>
+
 namespace kirvo::cli {
 
 ParsedArguments ParseOptions(const std::vector<std::string>& args, const std::set<std::string>& known) {
@@ -17,6 +19,12 @@ ParsedArguments ParseOptions(const std::vector<std::string>& args, const std::se
     parsed.options[name] = args[++i];
   }
   return parsed;
+}
+
+bool ReportArgumentError(const ParsedArguments& parsed) {
+  if (parsed.error.empty()) return false;
+  std::fprintf(stderr, "%s\n", parsed.error.c_str());
+  return true;
 }
 
 }  // namespace kirvo::cli

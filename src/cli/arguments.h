@@ -22,6 +22,9 @@ struct ParsedArguments {
 
 ParsedArguments ParseOptions(const std::vector<std::string>& args, const std::set<std::string>& known);
 
+// Writes the arguments' error to standard error; true when there was one.
+bool ReportArgumentError(const ParsedArguments& parsed);
+
 // Exit code for unusable arguments.
 inline constexpr int kExitUsage = 2;
 

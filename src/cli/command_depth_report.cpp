@@ -18,10 +18,7 @@ namespace kirvo::cli {
 // system settings' offset).
 int RunDepthReport(const std::vector<std::string>& args) {
   const ParsedArguments parsed = ParseOptions(args, {"--folder", "--now"});
-  if (!parsed.error.empty()) {
-    std::fprintf(stderr, "%s\n", parsed.error.c_str());
-    return kExitUsage;
-  }
+  if (ReportArgumentError(parsed)) return kExitUsage;
   std::optional<DateTime> now;
   if (const std::optional<std::string> text = parsed.Get("--now")) {
     const MomentLine moment = ParseMomentLine(*text);
@@ -33,11 +30,8 @@ int RunDepthReport(const std::vector<std::string>& args) {
   }
 
   ConsoleInteraction console;
-  const Outcome<ToolSettings> loaded = LoadToolSettings(parsed.Get("--folder"), console);
-  if (!loaded) {
-    std::fprintf(stderr, "%s\n", loaded.error().c_str());
-    return kExitUsage;
-  }
+  const std::optional<ToolSettings> loaded = LoadToolSettingsOrReport(parsed.Get("--folder"), console);
+  if (!loaded) return kExitUsage;
   const ProgramSettings& settings = loaded->settings;
   if (!now) now = SettingsNow(settings.sys, LocalClockNow());
   return WriteOutput(DepthReportText(settings.usys.Table("ZSG"), *now, CalendarRulesOf(settings.usys, settings.sys)))

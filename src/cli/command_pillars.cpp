@@ -31,37 +31,17 @@ void AppendPillars(std::string& out, const MomentPillars& pillars) {
 
 }  // namespace
 
-// Reads moments from standard input and prints one line of pillars per input line; lines that are
-// not moments print ERROR with the reason, the others are still computed, and the exit code is 1.
+// Prints one line of pillars per moment read from standard input.
 int RunPillars(const std::vector<std::string>& args) {
   const ParsedArguments parsed = ParseOptions(args, {"--folder"});
-  if (!parsed.error.empty()) {
-    std::fprintf(stderr, "%s\n", parsed.error.c_str());
-    return kExitUsage;
-  }
+  if (ReportArgumentError(parsed)) return kExitUsage;
   ConsoleInteraction console;
-  const Outcome<ToolSettings> loaded = LoadToolSettings(parsed.Get("--folder"), console);
-  if (!loaded) {
-    std::fprintf(stderr, "%s\n", loaded.error().c_str());
-    return kExitUsage;
-  }
+  const std::optional<ToolSettings> loaded = LoadToolSettingsOrReport(parsed.Get("--folder"), console);
+  if (!loaded) return kExitUsage;
   const CalendarRules rules = CalendarRulesOf(loaded->settings.usys, loaded->settings.sys);
   TermMomentCache cache;
-  std::string out;
-  bool any_error = false;
-  for (const std::string& line : ReadInputLines()) {
-    out += line;
-    const MomentLine parsed_line = ParseMomentLine(line);
-    if (!parsed_line.moment) {
-      out += "\tERROR\t" + parsed_line.reason + "\n";
-      any_error = true;
-      continue;
-    }
-    AppendPillars(out, MomentPillars::At(*parsed_line.moment, rules, &cache));
-    out += '\n';
-  }
-  if (!WriteOutput(out)) return 1;
-  return any_error ? 1 : 0;
+  return ProcessMomentLines(
+      [&](std::string& out, DateTime moment) { AppendPillars(out, MomentPillars::At(moment, rules, &cache)); });
 }
 
 }  // namespace kirvo::cli

@@ -37,16 +37,10 @@ int RunSettingsCheck(const std::vector<std::string>& args) {
     return kExitUsage;
   }
   const ParsedArguments parsed = ParseOptions({args.begin() + 1, args.end()}, {"--folder"});
-  if (!parsed.error.empty()) {
-    std::fprintf(stderr, "%s\n", parsed.error.c_str());
-    return kExitUsage;
-  }
+  if (ReportArgumentError(parsed)) return kExitUsage;
   ConsoleInteraction console;
-  const Outcome<ToolSettings> loaded = LoadToolSettings(parsed.Get("--folder"), console);
-  if (!loaded) {
-    std::fprintf(stderr, "%s\n", loaded.error().c_str());
-    return kExitUsage;
-  }
+  const std::optional<ToolSettings> loaded = LoadToolSettingsOrReport(parsed.Get("--folder"), console);
+  if (!loaded) return kExitUsage;
 
   FirstMessage rule_check;
   if (!loaded->settings.usys.CloseCheck(rule_check)) return PrintFailure(rule_check.message.value_or(""));

@@ -33,4 +33,21 @@ bool WriteOutput(const std::string& text) {
   return std::fwrite(text.data(), 1, text.size(), stdout) == text.size() && std::fflush(stdout) == 0;
 }
 
+int ProcessMomentLines(const std::function<void(std::string& out, DateTime moment)>& append) {
+  std::string out;
+  bool any_error = false;
+  for (const std::string& line : ReadInputLines()) {
+    out += line;
+    const MomentLine parsed = ParseMomentLine(line);
+    if (parsed.moment) {
+      append(out, *parsed.moment);
+    } else {
+      out += "\tERROR\t" + parsed.reason;
+      any_error = true;
+    }
+    out += '\n';
+  }
+  return WriteOutput(out) && !any_error ? 0 : 1;
+}
+
 }  // namespace kirvo::cli

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -20,5 +21,10 @@ MomentLine ParseMomentLine(const std::string& line);
 
 // Writes the whole output at once; returns false when standard output failed.
 bool WriteOutput(const std::string& text);
+
+// Reads moment lines from standard input and writes one line per input line: the input, then what
+// `append` adds for its moment, or "\tERROR\t" and the reason. Every moment is computed even after
+// a bad line. Returns the exit code: 0, or 1 when a line was no moment or the output failed.
+int ProcessMomentLines(const std::function<void(std::string& out, DateTime moment)>& append);
 
 }  // namespace kirvo::cli

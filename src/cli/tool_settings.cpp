@@ -1,5 +1,6 @@
 #include "cli/tool_settings.h"
 
+#include <cstdio>
 #include <system_error>
 
 #include "platform/program_folder.h"
@@ -18,6 +19,16 @@ Outcome<ToolSettings> LoadToolSettings(const std::optional<std::string>& folder,
   Outcome<ProgramSettings> settings = ReadProgramSettings(path, *store, interaction);
   if (!settings) return Outcome<ToolSettings>::Failure(settings.error());
   return ToolSettings{path, std::move(settings).value()};
+}
+
+std::optional<ToolSettings> LoadToolSettingsOrReport(const std::optional<std::string>& folder,
+                                                     Interaction& interaction) {
+  Outcome<ToolSettings> loaded = LoadToolSettings(folder, interaction);
+  if (!loaded) {
+    std::fprintf(stderr, "%s\n", loaded.error().c_str());
+    return std::nullopt;
+  }
+  return std::move(loaded).value();
 }
 
 }  // namespace kirvo::cli

@@ -22,4 +22,8 @@ struct ToolSettings {
 // read; problems inside the files go to `interaction` and leave their defaults.
 Outcome<ToolSettings> LoadToolSettings(const std::optional<std::string>& folder, Interaction& interaction);
 
+// The same for a command: its failure is written to standard error, and the command then exits 2.
+std::optional<ToolSettings> LoadToolSettingsOrReport(const std::optional<std::string>& folder,
+                                                     Interaction& interaction);
+
 }  // namespace kirvo::cli
