@@ -37,31 +37,23 @@ long double SinSmall(long double x) {
   return x * sum;
 }
 
-// cos of an angle in degrees. The angle is folded to within 45° of a multiple of a right angle;
-// the multiple is found in double precision, which only has to be near, and the remainder is taken
-// in extended precision, so no general argument reduction is needed. `Real` is the precision of
-// the final cosine.
-template <class Real>
-Real CosDegrees(long double degrees) {
+// cos of an angle in degrees. The angle is folded to within 45° of a multiple of a right angle —
+// the multiple is found in double precision, which only has to be near, the remainder is taken in
+// extended precision — so no general argument reduction is needed, and cos is periodic, so the
+// angle need not be brought into [0, 360) first.
+long double CosDegrees(long double degrees) {
   const double quarters = static_cast<double>(degrees) / 90;
   const long quadrant = static_cast<long>(quarters + (quarters >= 0 ? 0.5 : -0.5));
-  const Real radians = static_cast<Real>((degrees - 90.0L * quadrant) * kRadiansPerDegree);  // about [−π/4, π/4]
-  const int quarter_turns = static_cast<int>(((quadrant % 4) + 4) % 4);
-  if constexpr (sizeof(Real) == sizeof(long double)) {
-    static constexpr long double (*kByQuarter[4])(long double) = {
-        CosSmall, [](long double x) { return -SinSmall(x); }, [](long double x) { return -CosSmall(x); }, SinSmall};
-    return kByQuarter[quarter_turns](radians);
-  } else {
-    switch (quarter_turns) {
-      case 0:
-        return std::cos(radians);
-      case 1:
-        return -std::sin(radians);
-      case 2:
-        return -std::cos(radians);
-      default:
-        return std::sin(radians);
-    }
+  const long double radians = (degrees - 90.0L * quadrant) * kRadiansPerDegree;  // about [−π/4, π/4]
+  switch (((quadrant % 4) + 4) % 4) {
+    case 0:
+      return CosSmall(radians);
+    case 1:
+      return -SinSmall(radians);
+    case 2:
+      return -CosSmall(radians);
+    default:
+      return SinSmall(radians);
   }
 }
 
@@ -96,15 +88,10 @@ long double JulianCenturies(long double integer_part, long double shifted_fracti
 }
 
 long double SunLongitude(long double t) {
-  // The perturbations' cosines are taken in double precision: with amplitudes of at most 0.02°
-  // their error stays below 1e-17°, under the resolution of an extended-precision longitude. Their
-  // arguments and the whole sum are kept in extended precision.
   long double sum = 0;
-  for (const PeriodicTerm& term : kPeriodicTerms) {
-    sum += term.amplitude * CosDegrees<double>(term.rate * t + term.phase);
-  }
+  for (const PeriodicTerm& term : kPeriodicTerms) sum += term.amplitude * CosDegrees(term.rate * t + term.phase);
   // Equation of centre from the mean anomaly M.
-  const long double cos_mean_anomaly = CosDegrees<long double>(35999.05L * t + 267.52L);
+  const long double cos_mean_anomaly = CosDegrees(35999.05L * t + 267.52L);
   sum -= 0.0048L * t * cos_mean_anomaly;
   sum += 1.9147L * cos_mean_anomaly;
   const long double mean_longitude = NormalizeDegrees(NormalizeDegrees(36000.7695L * t) + 280.4659L);
