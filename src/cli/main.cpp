@@ -19,6 +19,9 @@ constexpr Command kCommands[] = {
     {"term", kirvo::cli::RunTerm, "term --mode 0|1|2|3 [--folder DIR]  < moments \"YYYY/MM/DD hh:nn\""},
     {"settings", kirvo::cli::RunSettingsCheck, "settings check [--folder DIR]"},
     {"depth-report", kirvo::cli::RunDepthReport, "depth-report [--folder DIR] [--now \"YYYY/MM/DD hh:nn\"]"},
+    {"chart", kirvo::cli::RunChart,
+     "chart [--folder DIR] --name NAME --sex 男|女 --birth \"YYYY/MM/DD hh:nn|99:99\" [--at \"YYYY/MM/DD hh:nn\"] "
+     "[--range 0..5] [--original]"},
 };
 
 int Usage() {

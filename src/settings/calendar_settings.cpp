@@ -4,7 +4,6 @@
 
 #include "settings/sys_settings.h"
 #include "settings/usys_settings.h"
-#include "settings/zsg_distribution.h"
 
 namespace kirvo {
 
@@ -14,7 +13,7 @@ CalendarRules CalendarRulesOf(const USysSettings& rule_settings, const SysSettin
   for (int pillar = 0; pillar < 4; ++pillar) {
     rules.depth_modes[pillar] = static_cast<DepthMode>(rule_settings.Choice("ZRG" + std::to_string(pillar)));
   }
-  rules.distribution = DepthDistributionOf(rule_settings.Table("ZSG"));
+  rules.distribution = rule_settings.Distribution();
   rules.zone_hours = TimeZoneHours(system_settings);
   return rules;
 }

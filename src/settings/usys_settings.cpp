@@ -1,6 +1,7 @@
 #include "settings/usys_settings.h"
 
 #include "calendar/sexagenary.h"
+#include "settings/zsg_distribution.h"
 
 namespace kirvo {
 
@@ -54,7 +55,10 @@ void USysSettings::SetFixedLabels() {
   }
 }
 
-void USysSettings::RebuildHiddenStems() { hidden_stems_ = BuildHiddenStemTable(tables_[TableIndex("ZSG")]); }
+void USysSettings::RebuildHiddenStems() {
+  hidden_stems_ = BuildHiddenStemTable(tables_[TableIndex("ZSG")]);
+  distribution_ = DepthDistributionOf(tables_[TableIndex("ZSG")]);
+}
 
 bool USysSettings::Flag(std::string_view key) const {
   const auto index = IndexOfKey(kUSysFlags, key);

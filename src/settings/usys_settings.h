@@ -7,6 +7,7 @@
 #include <string_view>
 
 #include "platform/outcome.h"
+#include "calendar/depth_distribution.h"
 #include "settings/hidden_stem_table.h"
 #include "settings/spirit_star_slots.h"
 #include "settings/text_table.h"
@@ -46,6 +47,8 @@ class USysSettings {
   }
   // Derived from `ZSG`, rebuilt whenever `ZSG` changes.
   const HiddenStemTable& HiddenStems() const { return hidden_stems_; }
+  // The day counts of `ZSG` as depth segments, rebuilt with the hidden stems.
+  const DepthDistribution& Distribution() const { return distribution_; }
   const SpiritStarSlotNames& SlotNames() const { return slot_names_; }
 
   // --- edits of the dialog. Unknown keys, choice indices outside the item list and cells outside
@@ -121,6 +124,7 @@ class USysSettings {
   std::array<std::string, kUSysNumbers.size()> numbers_;
   std::array<TextTable, kUSysTables.size()> tables_;
   HiddenStemTable hidden_stems_;
+  DepthDistribution distribution_;
   SpiritStarSlotNames slot_names_;
 };
 

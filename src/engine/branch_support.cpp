@@ -1,0 +1,24 @@
+#include "calendar/sexagenary.h"
+#include "engine/branch_relations.h"
+#include "engine/element_support.h"
+
+namespace kirvo {
+
+namespace {
+
+inline constexpr int kRemoved = 2;  // ZSet of a removed (去) stem
+
+}  // namespace
+
+bool StemFeedsOwnBranch(const ChartBoard& board, int column) {
+  const Stem stem = StemIndexOf(board(column, board::kWorkStem).Text);
+  const Branch branch = board(column, board::kWorkBranch).Code;
+  if (stem == kNoStem || branch < 0 || branch > 11) return false;
+  return ElementSupports(ElementOfStem(stem), ElementOfBranch(branch));
+}
+
+bool StemSupportsOwnBranch(const ChartBoard& board, int column) {
+  return board(column, board::kWorkStem).ZSet != kRemoved && StemFeedsOwnBranch(board, column);
+}
+
+}  // namespace kirvo

@@ -1,0 +1,29 @@
+#pragma once
+
+#include <string>
+
+#include "calendar/date_time.h"
+
+namespace kirvo {
+
+// Ages a chart accepts: whole years (of 365.25 days) from 0 to 110.
+inline constexpr int kOldestChartAge = 110;
+
+// True when 0 ≤ trunc((chart − birth) / 365.25) ≤ 110. Truncation is toward zero, so a chart
+// moment less than a year before birth passes.
+bool PassesAgeCheck(DateTime chart_moment, DateTime birth_moment);
+
+// The age shown at a chart moment.
+struct ChartAge {
+  int years = 0;
+  int months = 0;
+  std::string short_text;  // years "/" months as "%2d"
+  std::string text;        // years as "%3d" "歳" months as "%2d" "月"; empty beyond 110 years
+};
+
+// d = chart − birth + 1 days; years = trunc(d / 365.25); months = the calendar month of the date d
+// days after 1899-12-30, less one — but 0 when the birth moment plus that many calendar months
+// (and the years) still lies after the chart moment.
+ChartAge AgeAt(DateTime birth_moment, DateTime chart_moment);
+
+}  // namespace kirvo

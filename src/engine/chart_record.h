@@ -1,0 +1,76 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "calendar/date_time.h"
+
+namespace kirvo {
+
+class USysSettings;
+struct SysSettings;
+
+// A person's birth data as entered: name, "yyyy/mm/dd", "hh:nn" or "99:99" when the hour is not
+// known, and sex (0 男, 1 女).
+struct BirthInput {
+  std::string name;
+  std::string date_text;
+  std::string time_text;
+  int sex = 0;
+};
+
+// The time text of a birth whose hour is not known; the computation takes 12:00 instead.
+inline constexpr std::string_view kUnknownBirthTime = "99:99";
+inline constexpr std::string_view kUnknownBirthTimeTakenAs = "12:00";
+
+// False when the birth time was given as "99:99": the chart then has no hour pillar.
+bool HourKnown(const BirthInput& input);
+
+// Shift-JIS byte limits of the record's texts.
+inline constexpr int kPersonNameBytes = 50;
+inline constexpr int kBirthTextBytes = 20;
+inline constexpr int kAgeTextBytes = 10;  // StartAgeText, AgeShortText, AgeText
+
+// A text cut to at most `limit` Shift-JIS bytes. An over-long text loses its end at a character
+// boundary, never half a character.
+std::string FitShiftJisBytes(std::string_view text, int limit);
+
+// The chart record of one chart window. Texts carry Shift-JIS byte limits: PersonName 50,
+// BirthText 20, StartAgeText, AgeShortText and AgeText 10.
+struct TMeiData {
+  DateTime BirthDateTime;  // a "99:99" hour is taken as 12:00
+  DateTime ChartDateTime;  // the chart moment (作式)
+  std::string PersonName;
+  std::uint8_t Sex = 0;
+  std::string BirthText;           // date text + " " + time text as entered, "99:99" kept
+  std::uint8_t LuckDirection = 0;  // 0 順, 1 逆
+  std::string StartAgeText;
+  std::string AgeShortText;
+  std::int32_t StartAgeYears = 0, StartAgeMonths = 0;
+  std::int32_t AgeYears = 0, AgeMonths = 0;
+  std::string AgeText;
+  std::uint8_t SeasonQuarter = 0;
+  std::uint8_t SeasonIndex = 0;
+  std::uint8_t CommandingStem = 0;  // stem index of the month pillar's commanding hidden stem
+  double SunLongitude = 0;          // of the birth hour, degrees
+};
+
+// What a caller fills before running a pipeline: PersonName, Sex and BirthText from the input (texts
+// cut to their limits), BirthDateTime (12:00 for an unknown hour) and the chart moment. Nothing when
+// the date or time is no valid "yyyy/mm/dd" and "hh:nn".
+std::optional<TMeiData> NewChartRecord(const BirthInput& input, DateTime chart_moment);
+
+// The settings every analysis step reads at the moment it runs.
+struct ChartRules {
+  const USysSettings& usys;
+  const SysSettings& sys;
+};
+
+// How far the running luck takes part in the analysis: 0 命式のみ … 5 時運まで. The columns taking
+// part are 6 − LuckRange to 9.
+using LuckRange = int;
+constexpr int FirstColumnTakingPart(LuckRange range) { return 6 - range; }
+
+}  // namespace kirvo

@@ -1,0 +1,98 @@
+#include <array>
+#include <cstdio>
+#include <string>
+
+#include "calendar/moment_pillars.h"
+#include "calendar/term_moment_cache.h"
+#include "engine/analysis_steps.h"
+#include "engine/board_fill.h"
+#include "engine/chart_age.h"
+#include "engine/chart_pipeline.h"
+#include "luck/luck_direction.h"
+#include "luck/major_luck.h"
+#include "luck/start_of_luck.h"
+#include "settings/calendar_settings.h"
+#include "settings/usys_settings.h"
+
+namespace kirvo {
+namespace {
+
+// Columns of the year, month, day and hour pillars, natal and running.
+constexpr std::array<int, 4> kNatalColumns = {board::kYear, board::kMonth, board::kDay, board::kHour};
+constexpr std::array<int, 4> kRunningColumns = {board::kRunningYear, board::kRunningMonth, board::kRunningDay,
+                                                board::kRunningHour};
+constexpr int kRunningDepthLikeNatal = 1;  // ZRG4: 0 本気, 1 命式柱と同様
+constexpr int kYearUnit = 1;               // DuRG
+
+void WriteMomentPillars(ChartBoard& board, const std::array<int, 4>& columns, const MomentPillars& pillars,
+                        bool show_depth_class, const HiddenStemTable& hidden_stems) {
+  for (int slot = MomentPillars::kYear; slot <= MomentPillars::kHour; ++slot) {
+    const int column = columns[slot];
+    WritePillar(board, column, pillars.Pillar(slot), hidden_stems);
+    if (show_depth_class) board(column, board::kDepthRow).Code = static_cast<int>(pillars.depth_class[slot]);
+    ShowMiddleDepthStem(board, column, pillars.depth_class[slot], pillars.depth_stem[slot]);
+  }
+}
+
+std::string StartAgeTextOf(StartOfLuck start, bool year_unit) {
+  if (year_unit) return std::to_string(start.years) + "年";
+  char months[8];
+  std::snprintf(months, sizeof months, "%2d", start.months);
+  return std::to_string(start.years) + "/" + months;
+}
+
+}  // namespace
+
+void RunFillStep(ChartBoard& board, TMeiData& record, bool hour_known, const ChartRules& rules) {
+  const USysSettings& usys = rules.usys;
+  const HiddenStemTable& hidden_stems = usys.HiddenStems();
+  const CalendarRules calendar = CalendarRulesOf(usys, rules.sys);
+  // Charts are computed again and again for nearby moments; the month-opening terms found once
+  // serve them all (the answers are those of a fresh search).
+  thread_local TermMomentCache terms;
+
+  ResetBoardCodes(board);
+  // The birth moment's pillars serve the natal columns and the birth facts alike; the chart
+  // moment's pillars only the running-luck columns.
+  const MomentPillars natal = MomentPillars::At(record.BirthDateTime, calendar, &terms);
+  WriteMomentPillars(board, kNatalColumns, natal, true, hidden_stems);
+  const MomentPillars running = MomentPillars::At(record.ChartDateTime, calendar, &terms);
+  WriteMomentPillars(board, kRunningColumns, running, usys.Choice("ZRG4") == kRunningDepthLikeNatal, hidden_stems);
+
+  record.SeasonQuarter = static_cast<std::uint8_t>(natal.season_quarter);
+  record.SeasonIndex = static_cast<std::uint8_t>(natal.season_index);
+  record.SunLongitude = natal.sun_longitude;
+
+  const int direction =
+      LuckDirectionOf(record.Sex, natal.stems[MomentPillars::kYear], natal.stems[MomentPillars::kDay], usys);
+  record.LuckDirection = static_cast<std::uint8_t>(direction);
+  const StartOfLuck start = StartOfLuckOf(direction, record.BirthDateTime, natal, usys, calendar, &terms);
+  record.StartAgeYears = start.years;
+  record.StartAgeMonths = start.months;
+  record.StartAgeText = FitShiftJisBytes(StartAgeTextOf(start, usys.Choice("DuRG") == kYearUnit), kAgeTextBytes);
+
+  const ChartAge age = AgeAt(record.BirthDateTime, record.ChartDateTime);
+  record.AgeYears = age.years;
+  record.AgeMonths = age.months;
+  record.AgeShortText = FitShiftJisBytes(age.short_text, kAgeTextBytes);
+  record.AgeText = FitShiftJisBytes(age.text, kAgeTextBytes);
+
+  const Kanshi month_pillar{board(board::kMonth, board::kStem).Code, board(board::kMonth, board::kBranch).Code};
+  const Kanshi major_luck = MajorLuckPillar(direction, month_pillar, age.years, age.months, start);
+  const MajorLuckDepth major_depth =
+      MajorLuckDepthOf(major_luck.branch, natal.depth_class[MomentPillars::kMonth], record.BirthDateTime,
+                       record.ChartDateTime, start, usys, calendar, &terms);
+  WritePillar(board, board::kMajorLuck, major_luck, hidden_stems);
+  board(board::kMajorLuck, board::kDepthRow).Code = static_cast<int>(major_depth.depth_class);
+  ShowMiddleDepthStem(board, board::kMajorLuck, major_depth.depth_class, major_depth.depth_stem);
+
+  MarkDepthAndCopyWorkingRows(board, rules.sys);
+  record.CommandingStem = static_cast<std::uint8_t>(
+      board(board::kMonth, board::kHidden1 + board(board::kMonth, board::kDepthRow).Code).Code);
+
+  // The stars see the hour pillar; only then does an unknown hour leave its column blank.
+  StarsStep(board, rules);
+  if (!hour_known) BlankHourColumn(board);
+}
+
+}  // namespace kirvo

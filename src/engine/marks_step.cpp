@@ -1,0 +1,141 @@
+#include <array>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "engine/analysis_steps.h"
+#include "engine/branch_tables.h"
+#include "engine/punishment_tables.h"
+#include "engine/relation_resolution.h"
+#include "engine/special_pillars.h"
+#include "engine/void_branches.h"
+#include "platform/shift_jis.h"
+#include "settings/sys_settings.h"
+
+namespace kirvo {
+
+namespace {
+
+inline constexpr int kLastColumn = board::kYear;
+
+// Marks of a running-luck or major-luck pillar against the day pillar.
+inline constexpr std::string_view kSameAsDay = "反";          // the day pillar itself
+inline constexpr std::string_view kClashWithSameStem = "天";  // the day stem over a clashing branch
+inline constexpr std::string_view kOvercomeAndClash = "伏";   // a stem overcoming the day stem over a clashing branch
+inline constexpr std::string_view kCombineTwice = "晦";       // a stem and branch both combining with the day pillar
+
+std::optional<Branch> ExactBranchOf(std::string_view text) {
+  const Branch branch = BranchIndexOf(text);
+  if (text != kBranchNames[branch]) return std::nullopt;
+  return branch;
+}
+
+// Shift-JIS byte order of two branch names; each 害 or 破 pair is taken once, from the side that
+// sorts after. The branch names' codes are encoded once.
+bool SortsAfterInShiftJis(std::string_view a, std::string_view b) {
+  static const std::array<std::string, 12> kShiftJisNames = [] {
+    std::array<std::string, 12> names;
+    for (Branch branch = 0; branch < 12; ++branch) names[branch] = EncodeShiftJis(kBranchNames[branch]).value();
+    return names;
+  }();
+  const std::optional<Branch> branch_a = ExactBranchOf(a);
+  const std::optional<Branch> branch_b = ExactBranchOf(b);
+  if (!branch_a || !branch_b) return a > b;
+  return kShiftJisNames[*branch_a] > kShiftJisNames[*branch_b];
+}
+
+// A pillar taking part: in the range, with a branch (an unknown hour leaves column 6 without one).
+std::vector<int> PillarColumns(const ChartBoard& board, LuckRange range, bool hour_known) {
+  std::vector<int> columns;
+  for (int column = 0; column <= kLastColumn; ++column) {
+    if (!TakesPart(column, range) || (!hour_known && column == board::kHour)) continue;
+    if (ExactBranchOf(board(column, board::kBranch).Text)) columns.push_back(column);
+  }
+  return columns;
+}
+
+void AppendPillarNumber(ChartBoard& board, int column, int row, int other_column) {
+  board(column, row).Text += std::to_string(board::PillarNumber(other_column));
+}
+
+void WritePairMarks(ChartBoard& board, const std::vector<int>& columns) {
+  for (const int i : columns) {
+    for (const int j : columns) {
+      if (i == j) continue;
+      const std::string& text_i = board(i, board::kBranch).Text;
+      const std::string& text_j = board(j, board::kBranch).Text;
+      const Branch bi = *ExactBranchOf(text_i);
+      const Branch bj = *ExactBranchOf(text_j);
+      if (const PunishmentRow* punishment = PunishmentOf(bi, bj)) {
+        board(i, board::kPunishment).Text = std::string(kPunishmentNames[static_cast<int>(punishment->kind)]);
+      }
+      if (!SortsAfterInShiftJis(text_i, text_j)) continue;
+      for (const auto& [pairs, row] : {std::pair{&kHarmPairs, board::kHarm}, std::pair{&kBreakPairs, board::kBreak}}) {
+        if (!IsPairOf(*pairs, bi, bj)) continue;
+        AppendPillarNumber(board, i, row, j);
+        AppendPillarNumber(board, j, row, i);
+      }
+    }
+  }
+}
+
+struct DayPillar {
+  Stem stem;
+  Branch branch;
+  std::string stem_text;
+  std::string void_text;  // the two void branches (空亡)
+};
+
+std::string SpecialMarks(const ChartBoard& board, int column, const DayPillar& day, bool four_special_pillars) {
+  const Stem stem = StemIndexOf(board(column, board::kStem).Text);
+  const std::string& branch_text = board(column, board::kBranch).Text;
+  const Branch branch = *ExactBranchOf(branch_text);
+  std::string text;
+  if (four_special_pillars) {
+    for (const SpecialPillar& special : FourSpecialPillarsOf(day.stem, day.branch)) {
+      if (special.pillar == Kanshi{stem, branch}) text += special.mark;
+    }
+  }
+  if (const std::optional<VoidKind> kind = VoidKindOf(day.void_text, branch_text, day.stem_text)) {
+    text = std::string(kVoidKindNames[static_cast<int>(*kind)]);
+  }
+  if (column < board::kHour && stem != kNoStem) {
+    const bool clashes = IsClash(branch, day.branch);
+    if (stem == day.stem && branch == day.branch) {
+      text += kSameAsDay;
+    } else if (stem == day.stem && clashes) {
+      text += kClashWithSameStem;
+    } else if ((stem + 4) % 10 == day.stem && clashes) {
+      text += kOvercomeAndClash;
+    } else if (stem == (day.stem + 5) % 10 && !four_special_pillars && IsSixCombination(branch, day.branch)) {
+      text += kCombineTwice;
+    }
+  }
+  return text;
+}
+
+}  // namespace
+
+// Punishments, harms and breaks are read from the first-copy branches of every two pillars taking
+// part, whatever the relation settings; the special marks set each pillar against the day pillar.
+void MarksStep(ChartBoard& board, const TMeiData& /*record*/, LuckRange range, bool hour_known,
+               const ChartRules& rules) {
+  for (int column = 0; column <= kLastColumn; ++column) {
+    for (int row = board::kPunishment; row <= board::kSpecial; ++row) board(column, row).Text.clear();
+  }
+  const std::vector<int> columns = PillarColumns(board, range, hour_known);
+  WritePairMarks(board, columns);
+
+  const std::string& day_stem_text = board(board::kDay, board::kStem).Text;
+  const std::string& day_branch_text = board(board::kDay, board::kBranch).Text;
+  const Stem day_stem = StemIndexOf(day_stem_text);
+  const std::optional<Branch> day_branch = ExactBranchOf(day_branch_text);
+  if (day_stem == kNoStem || !day_branch) return;
+  const DayPillar day{day_stem, *day_branch, day_stem_text, VoidBranchesOf(day_stem_text, day_branch_text)};
+  for (const int column : columns) {
+    board(column, board::kSpecial).Text = SpecialMarks(board, column, day, rules.sys.SsnCB);
+  }
+}
+
+}  // namespace kirvo

@@ -1,0 +1,163 @@
+#include "engine/relation_resolution.h"
+
+#include <algorithm>
+#include <cstdlib>
+
+#include "settings/usys_settings.h"
+
+namespace kirvo {
+
+namespace {
+
+inline constexpr int kLastColumn = board::kYear;  // 9; column 10 holds the row headers
+inline constexpr LuckRange kWidestRange = 5;      // 時運まで
+
+bool IsRunningLuck(int column) { return column < board::kHour; }
+
+// The unordered pair {a, b} is the pair {x, y}.
+bool IsPair(int a, int b, int x, int y) { return (a == x && b == y) || (a == y && b == x); }
+
+int DigitAt(std::string_view entry, std::size_t position) {
+  if (position >= entry.size() || entry[position] < '0' || entry[position] > '9') return 0;
+  return entry[position] - '0';
+}
+
+// Candidates ordered as a pillar weighs them: nearest first, the smaller number first among equals.
+std::vector<int> ByDistanceFrom(int pillar, std::string_view text) {
+  std::vector<int> numbers = PillarNumbersOf(text);
+  std::stable_sort(numbers.begin(), numbers.end(), [pillar](int a, int b) {
+    const int da = std::abs(pillar - a);
+    const int db = std::abs(pillar - b);
+    return da != db ? da < db : a < b;
+  });
+  return numbers;
+}
+
+}  // namespace
+
+bool TakesPart(int column, LuckRange range) {
+  const LuckRange clamped = std::clamp(range, 0, kWidestRange);
+  return column >= FirstColumnTakingPart(clamped) && column <= kLastColumn;
+}
+
+PairFilter::PairFilter(RelationFamily family, LuckRange range, bool hour_known, const USysSettings& usys)
+    : range_(range),
+      hour_known_(hour_known),
+      no_running_luck_(usys.Flag("KKSCB")),
+      no_year_day_month_hour_(usys.Flag("TCB")),
+      no_day_master_(family == RelationFamily::kStems && usys.Flag("NCB")),
+      no_distant_branches_(family == RelationFamily::kBranches && usys.Flag("SiaCB")) {}
+
+bool PairFilter::Passes(int a, int b) const {
+  using namespace board;
+  if (a == b || !TakesPart(a, range_) || !TakesPart(b, range_)) return false;
+  if (no_running_luck_ && (IsRunningLuck(a) || IsRunningLuck(b))) return false;
+  if (!hour_known_ && (a == kHour || b == kHour)) return false;
+  if (no_year_day_month_hour_ && (IsPair(a, b, kYear, kDay) || IsPair(a, b, kMonth, kHour))) return false;
+  if (no_day_master_ && (a == kDay || b == kDay)) return false;
+  if (no_distant_branches_ &&
+      (IsPair(a, b, kYear, kDay) || IsPair(a, b, kYear, kHour) || IsPair(a, b, kMonth, kHour))) {
+    return false;
+  }
+  return true;
+}
+
+std::vector<int> PillarNumbersOf(std::string_view text) {
+  std::vector<int> numbers;
+  for (char digit : text) {
+    if (digit >= '0' && digit <= '9') numbers.push_back(digit - '0');
+  }
+  return numbers;
+}
+
+int ChoosePartner(int self, std::string_view candidates) {
+  const std::vector<int> ordered = ByDistanceFrom(self, candidates);
+  if (ordered.empty()) return 0;
+  if (ordered.size() >= 2 && std::abs(self - ordered[0]) == std::abs(self - ordered[1])) return ordered[1];
+  return ordered[0];
+}
+
+std::int32_t ResolveRelation(int partner, int self, std::string_view partner_text, RelationKind kind) {
+  const std::vector<int> ordered = ByDistanceFrom(partner, partner_text);
+  if (ordered.empty()) return kRelationNone;
+  if (ordered.size() == 1) return kRelationHolds;
+  const int x = ordered[0];
+  const int y = ordered[1];
+  const int dx = std::abs(partner - x);
+  const int dy = std::abs(partner - y);
+  // The partner's own choice: the nearer of the two, or the larger when both are equally near.
+  if ((x == self && dx != dy) || (y == self && dx == dy)) return kRelationHolds;
+  if (kind != RelationKind::kOvercoming) {
+    // A neighbouring pillar also keeps a combination, clash or group the partner did not choose.
+    if (x == self && dx == 1) return kRelationHolds;
+    if (y == self && (std::abs(x - y) == 1 || dx == 1)) return kRelationHolds;
+    if (kind == RelationKind::kHalfGroup && y == self) return kRelationHolds;
+  }
+  return kRelationFails;
+}
+
+std::vector<ResolvedCell> ResolveRowCells(ChartBoard& board, int row, int counterpart_row, RelationKind kind) {
+  for (int column = 0; column <= kLastColumn; ++column) {
+    board(column, row).Code = kRelationNone;
+    board(column, row).ZSet = 0;
+  }
+  std::vector<ResolvedCell> resolved;
+  for (int column = 0; column <= kLastColumn; ++column) {
+    ChartCell& cell = board(column, row);
+    if (cell.Text.empty()) continue;
+    ResolvedCell outcome{column, board::PillarNumber(column), 0, kRelationNone};
+    outcome.partner = ChoosePartner(outcome.self, cell.Text);
+    const int partner_column = board::PillarNumber(outcome.partner);
+    if (partner_column >= 0 && partner_column <= kLastColumn && outcome.partner != 0) {
+      outcome.result =
+          ResolveRelation(outcome.partner, outcome.self, board(partner_column, counterpart_row).Text, kind);
+    }
+    cell.Code = outcome.result;
+    if (outcome.result == kRelationFails) cell.ZSet = kRelationFailMark;
+    resolved.push_back(outcome);
+  }
+  return resolved;
+}
+
+void ResolveRow(ChartBoard& board, int row, RelationList& list, RelationKind kind, const USysSettings& usys) {
+  for (const ResolvedCell& cell : ResolveRowCells(board, row, row, kind)) {
+    if (cell.result != kRelationHolds) continue;
+    // Each relation is listed once, from whichever side resolves first.
+    if (std::find(list.begin(), list.end(), RelationEntry(cell.self, cell.partner, kind)) != list.end()) continue;
+    list.push_back(RelationEntry(cell.partner, cell.self, kind));
+  }
+  if (usys.Flag("SaCB")) MergeNeighbourRelations(list);
+}
+
+std::string RelationEntry(int first_pillar, int second_pillar, RelationKind kind) {
+  return std::to_string(first_pillar) + std::to_string(second_pillar) + "0" + std::to_string(static_cast<int>(kind));
+}
+
+RelationEntryParts PartsOf(std::string_view entry) {
+  if (entry.size() < 4) return {};
+  return {DigitAt(entry, 0), DigitAt(entry, 1), DigitAt(entry, 2), DigitAt(entry, 3)};
+}
+
+void MergeNeighbourRelations(RelationList& list) {
+  for (std::size_t current = 0; current < list.size(); ++current) {
+    const RelationEntryParts head = PartsOf(list[current]);
+    if (head.kind < 0) continue;
+    for (std::size_t other = current + 1; other < list.size();) {
+      const RelationEntryParts parts = PartsOf(list[other]);
+      const bool joins = parts.kind == head.kind && (parts.Names(head.first) || parts.Names(head.second));
+      if (!joins) {
+        ++other;
+        continue;
+      }
+      for (int pillar : {parts.first, parts.second, parts.third}) {
+        if (pillar != 0 && pillar != head.first && pillar != head.second) {
+          list[current][2] = static_cast<char>('0' + pillar);
+          break;
+        }
+      }
+      list.erase(list.begin() + static_cast<std::ptrdiff_t>(other));
+    }
+  }
+}
+
+}  // namespace kirvo

@@ -1,0 +1,69 @@
+#include <algorithm>
+#include <string>
+
+#include "engine/analysis_steps.h"
+#include "settings/sys_settings.h"
+#include "settings/usys_settings.h"
+
+namespace kirvo {
+
+namespace {
+
+inline constexpr int kFirstLuckColumn = board::kRunningHour;  // 1; column 0 is scratch
+inline constexpr int kLastColumn = board::kYear;              // 9
+
+// `TRG`: where a stem looks for its roots.
+inline constexpr int kRootInHiddenStems = 0;  // 蔵干で取る
+inline constexpr int kRootInBranches = 1;     // 地支で取る
+
+inline constexpr std::int32_t kMarked = 1;
+inline constexpr std::int32_t kRemoved = 2;
+
+struct RootRules {
+  int where = kRootInHiddenStems;
+  bool only_stem_in_force = false;  // `RCB`: a hidden stem not in force roots nothing
+  const TenGodNames& names;
+};
+
+// Whether column `j` roots a stem of element `element` (an element 0..4). A removed branch or
+// hidden stem roots nothing; under 蔵干 the hidden stems are tried 余気, 中気, 本気.
+bool Roots(const ChartBoard& board, int j, Element element, const RootRules& rules) {
+  if (rules.where == kRootInBranches) {
+    const ChartCell& branch = board(j, board::kWorkBranch);
+    return branch.ZSet != kRemoved && ElementGroupOf(branch.Text, rules.names) == element;
+  }
+  for (int k = 0; k < 3; ++k) {
+    if (rules.only_stem_in_force && board(j, board::kHidden1 + k).ZSet == 0) continue;
+    const ChartCell& hidden = board(j, board::kWorkHidden1 + k);
+    if (hidden.ZSet != kRemoved && ElementGroupOf(hidden.Text, rules.names) == element) return true;
+  }
+  return false;
+}
+
+}  // namespace
+
+// A stem is rooted (通根) in every pillar taking part whose branch, or one of whose hidden stems,
+// shares its element; its own pillar counts. The roots text lists the pillar numbers, highest first.
+void RootsStep(ChartBoard& board, LuckRange range, bool hour_known, const ChartRules& rules) {
+  const RootRules root_rules{rules.usys.Choice("TRG"), rules.usys.Flag("RCB"), TenGodNamingRow(rules.sys)};
+  const bool no_change = rules.usys.Flag("KSCB");
+  const int first = std::clamp(FirstColumnTakingPart(range), kFirstLuckColumn, board::kHour);
+  const auto absent = [&](int column) { return column == board::kHour && !hour_known; };
+
+  // Columns not taking part keep no roots text from an earlier run with a wider range.
+  for (int column = kFirstLuckColumn; column < first; ++column) board(column, board::kRoots).Text.clear();
+
+  for (int i = first; i <= kLastColumn; ++i) {
+    ChartCell& roots = board(i, board::kRoots);
+    if (no_change) roots.ZSet = 0;
+    std::string text;
+    const Element element = ElementGroupOf(board(i, board::kWorkStem).Text, root_rules.names);
+    for (int j = first; j <= kLastColumn && element != kNoElement && !absent(i); ++j) {
+      if (!absent(j) && Roots(board, j, element, root_rules)) text += std::to_string(board::PillarNumber(j));
+    }
+    roots.Text = text;
+    if (!text.empty() && roots.ZSet != kRemoved) roots.ZSet = kMarked;
+  }
+}
+
+}  // namespace kirvo

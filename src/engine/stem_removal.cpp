@@ -1,0 +1,71 @@
+#include "engine/stem_removal.h"
+
+#include "engine/relation_resolution.h"
+
+namespace kirvo {
+
+namespace {
+
+inline constexpr int kDayPillar = board::PillarNumber(board::kDay);  // 3
+
+void Remove(ChartBoard& board, int column) {
+  board(column, board::kWorkStem).ZSet = kStemRemoved;
+  board(column, board::kRoots).ZSet = kStemRemoved;
+}
+
+void RemoveStems(ChartBoard& board, const StemRelationRecords& records, LuckRange range) {
+  for (int column = 0; column < 10; ++column) {
+    const StemRelationRecord& own = records[column];
+    if (!TakesPart(column, range) || own.Holding() != 1) continue;
+    const int relation = own.LastHolding();
+    const int counterpart = own.counterpart[relation];
+    if (counterpart < 1 || counterpart > 9) break;
+    const int other_column = board::PillarNumber(counterpart);
+    const StemRelationRecord& other = records[other_column];
+    if (other.Holding() == 1) {
+      Remove(board, column);
+      Remove(board, other_column);
+      continue;
+    }
+    const int other_relation = other.LastHolding();
+    if ((relation == kCombinedWith && other_relation == kCombinedWith) ||
+        (relation == kOvercomeByAnother && other_relation < kOvercomeByAnother)) {
+      Remove(board, column);
+    } else if (relation == kCombinedWith && other_relation == kOvercomeByAnother) {
+      board(column, board::kRoots).ZSet = kStemRemoved;
+    }
+  }
+}
+
+void TransformRemovedStems(ChartBoard& board, const StemRelationRecords& records, LuckRange range,
+                           bool day_master_apart) {
+  for (int column = 0; column < 10; ++column) {
+    if (!TakesPart(column, range)) continue;
+    const StemRelationRecord& own = records[column];
+    ChartCell& stem = board(column, board::kWorkStem);
+    const ChartCell& transformed = board(column, board::kStemTransform);
+    if (!transformed.Text.empty() && board(column, board::kStemCombine).Code < kRelationFails &&
+        stem.ZSet == kStemRemoved && own.result[kCombinedWith] != kRelationNone) {
+      stem.ZSet = kStemTransformed;
+      stem.Text = transformed.Text;
+    }
+    const int relation = own.LastHolding();
+    if (!day_master_apart && stem.ZSet == kStemRemoved && relation >= 0 && own.counterpart[relation] == kDayPillar) {
+      stem.ZSet = kStemRemovedByDayMaster;
+    }
+  }
+}
+
+}  // namespace
+
+void RemoveAndTransformStems(ChartBoard& board, const StemRelationRecords& records, LuckRange range,
+                             bool day_master_apart) {
+  for (int column = 0; column < 10; ++column) {
+    board(column, board::kRoots).ZSet = kStemPresent;
+    board(column, board::kWorkStem).ZSet = kStemPresent;
+  }
+  RemoveStems(board, records, range);
+  TransformRemovedStems(board, records, range, day_master_apart);
+}
+
+}  // namespace kirvo

@@ -1,0 +1,91 @@
+#include "luck/major_luck.h"
+
+#include <array>
+
+#include "calendar/julian_value.h"
+#include "luck/luck_direction.h"
+#include "settings/usys_settings.h"
+
+namespace kirvo {
+namespace {
+
+constexpr int kMonthsPerPillar = 120;
+constexpr double kYearDays = 365.25;
+constexpr double kMonthDays = 30.59;
+constexpr double kDecadeDays = 3652.5;
+constexpr double kDaysAfterMonthTerm = 5;
+// Decades stepped at most: enough for the oldest age the age check lets through.
+constexpr int kMaxDecades = 12;
+
+enum MajorLuckDepthMode { kPrincipalOnly = 0, kNatalMonth = 1, kWithinDecade = 2 };
+
+// A decade boundary sits 5 days after the 節 at or before its nominal moment.
+DateTime PlacedAfterMonthTerm(DateTime nominal, const CalendarRules& rules, TermMomentCache* cache) {
+  return MonthTermAtOrBefore(nominal, rules, cache) + kDaysAfterMonthTerm;
+}
+
+// Segment 0..3 of a moment within a period over a distribution row (boundaries at the cumulative
+// shares of the row's days, ends to the minute); nothing when the row's days add up to zero.
+std::optional<int> SegmentWithin(DateTime moment, LuckPeriod period, const DistributionRow& row) {
+  double total = 0;
+  for (double days : row.days) total += days;
+  if (total == 0) return std::nullopt;
+  const JulianValue start = JulianValueOf(period.start);
+  const JulianValue length = JulianValueOf(period.end) - start;
+  const JulianValue at = JulianValueOf(moment);
+  double share = 0;
+  int segment = 0;
+  for (int j = 0; j < 3; ++j) {
+    share += row.days[j] / total;
+    if (at > start + length * share) segment = j + 1;
+  }
+  return segment;
+}
+
+constexpr DepthClass ClassOfSegment(int segment) {
+  return segment == 0 ? DepthClass::kResidual : segment == 3 ? DepthClass::kPrincipal : DepthClass::kMiddle;
+}
+
+}  // namespace
+
+Kanshi MajorLuckPillar(int direction, Kanshi month_pillar, int age_years, int age_months, StartOfLuck start) {
+  const int age = 12 * age_years + age_months;
+  const int start_months = start.TotalMonths();
+  if (age < start_months) return month_pillar;
+  const int k = (age - start_months) / kMonthsPerPillar + 1;
+  return month_pillar.Advanced(direction == kReverse ? -k : k);
+}
+
+LuckPeriod LuckPeriodAt(DateTime moment, DateTime birth, StartOfLuck start, const CalendarRules& rules,
+                        TermMomentCache* cache) {
+  const DateTime anchor = birth + start.years * kYearDays + start.months * kMonthDays;
+  LuckPeriod period{anchor, anchor};
+  for (int k = 1; k <= kMaxDecades; ++k) {
+    period.end = PlacedAfterMonthTerm(anchor + k * kDecadeDays, rules, cache);
+    if (moment < period.end || moment <= period.start) break;
+    period.start = period.end;
+  }
+  return period;
+}
+
+MajorLuckDepth MajorLuckDepthOf(Branch major_luck_branch, DepthClass natal_month_depth, DateTime birth,
+                                DateTime chart_moment, StartOfLuck start, const USysSettings& usys,
+                                const CalendarRules& rules, TermMomentCache* cache) {
+  switch (usys.Choice("ZRG5")) {
+    case kNatalMonth:
+      return {natal_month_depth, {}};
+    case kWithinDecade: {
+      const LuckPeriod period = LuckPeriodAt(chart_moment, birth, start, rules, cache);
+      if (chart_moment <= period.start) return {};
+      const DistributionRow& row = rules.distribution[major_luck_branch];
+      const std::optional<int> segment = SegmentWithin(chart_moment, period, row);
+      if (!segment) return {};
+      const std::string& stem = row.stems[*segment];
+      return {ClassOfSegment(*segment), StemIndexOf(stem) == kNoStem ? std::string() : stem};
+    }
+    default:
+      return {};
+  }
+}
+
+}  // namespace kirvo

@@ -1,0 +1,77 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "cli_runner.h"
+#include "support/temp_folder.h"
+
+namespace kirvo::testing {
+namespace {
+
+std::string GoldenText(const char* name) {
+  std::ifstream file(std::filesystem::path(__FILE__).parent_path() / "golden" / name, std::ios::binary);
+  std::ostringstream text;
+  text << file.rdbuf();
+  return text.str();
+}
+
+class ChartCommandTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    for (const auto& entry : std::filesystem::directory_iterator(KIRVO_SHIPPED_DIR)) {
+      std::filesystem::copy(entry.path(), folder_ / entry.path().filename());
+    }
+  }
+  CliResult Chart(std::vector<std::string> args) {
+    args.insert(args.begin(), {"chart", "--folder", folder_.path().string()});
+    return RunCli(args);
+  }
+
+  TempFolder folder_;
+};
+
+// A man born 1984-02-10 12:00 (甲子 丙寅 甲戌 庚午) in his first major luck 丁卯, with the first
+// computed rows shown: the whole text copy and both relation lists.
+TEST_F(ChartCommandTest, PrintsTheTextCopyAndTheRelationLists) {
+  const CliResult result = Chart({"--name", "試験太郎", "--sex", "男", "--birth", "1984/02/10 12:00", "--at",
+                                  "1995/03/15 09:30", "--range", "1", "--original"});
+  EXPECT_EQ(result.exit_code, 0) << result.err;
+  const std::string golden = GoldenText("chart_1984-02-10_at_1995-03-15_range1_original.txt");
+  ASSERT_FALSE(golden.empty());
+  EXPECT_EQ(result.out, golden);
+}
+
+TEST_F(ChartCommandTest, UnknownHourKeepsAnEmptyHourColumn) {
+  const CliResult result =
+      Chart({"--name", "花子", "--sex", "女", "--birth", "1990/08/20 99:99", "--at", "2024/07/20 12:00"});
+  EXPECT_EQ(result.exit_code, 0) << result.err;
+  EXPECT_NE(result.out.find("生年月日：1990/08/20 12:00\n"), std::string::npos);
+  EXPECT_NE(result.out.find("│時柱│日柱│月柱│年柱│\n"), std::string::npos);
+  EXPECT_NE(result.out.find("\n│    │    │印綬│正財│天星\n"), std::string::npos) << result.out;
+}
+
+TEST_F(ChartCommandTest, RefusesBadArgumentsWithExitCode2) {
+  const std::vector<std::vector<std::string>> kCases = {
+      {"--sex", "男", "--birth", "1984/02/10 12:00"},                   // no name
+      {"--name", "x", "--sex", "男女", "--birth", "1984/02/10 12:00"},  // no sex
+      {"--name", "x", "--sex", "男", "--birth", "1984/02/30 12:00"},    // no such date
+      {"--name", "x", "--sex", "男", "--birth", "1984/02/10"},          // no time
+      {"--name", "x", "--sex", "男", "--birth", "1984/02/10 12:00", "--range", "6"},
+      {"--name", "x", "--sex", "男", "--birth", "1984/02/10 12:00", "--at", "1982/01/01 00:00"},  // before birth
+      {"--name", "x", "--sex", "男", "--birth", "1984/02/10 12:00", "--at", "2095/03/01 00:00"},  // age 111
+      {"--name", "x", "--sex", "男", "--birth", "1984/02/10 12:00", "--colour", "red"},
+  };
+  for (const std::vector<std::string>& args : kCases) {
+    const CliResult result = Chart(args);
+    EXPECT_EQ(result.exit_code, 2) << args[1];
+    EXPECT_FALSE(result.err.empty()) << args[1];
+    EXPECT_TRUE(result.out.empty()) << args[1];
+  }
+}
+
+}  // namespace
+}  // namespace kirvo::testing
