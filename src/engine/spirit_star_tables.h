@@ -1,0 +1,48 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "calendar/sexagenary.h"
+#include "engine/natal_pillars.h"
+#include "settings/spirit_star_slots.h"
+
+namespace kirvo {
+
+class USysSettings;
+
+// How the spirit-star slots are looked up. Stem stars (slots 1..18) are keyed by the day stem in
+// `SKSG`; branch stars (slots 20..39) by a branch in `SSSG`, which branch depending on the slot.
+inline constexpr int kFirstStemStarSlot = 1, kLastStemStarSlot = 18;
+inline constexpr int kHeavenlyNobleSlot = 2;  // 天乙貴人: one character of its cell, by the half of the year
+inline constexpr int kThreeWondersSlot = 8;   // 三奇貴人: by the three-stem rule, not by its cell
+inline constexpr int kFirstBranchStarSlot = 20;
+inline constexpr int kLastMonthKeyedSlot = 32;  // 天徳 .. 駅馬: keyed by the month branch
+inline constexpr int kOwnBranchSlot = 33;       // 魁…: keyed by the pillar's own branch, for 辰 and 戌 only
+// 咸池 .. 寡宿: the year pillar keyed by the day branch, the others by the year branch.
+inline constexpr int kFirstYearKeyedSlot = 34;
+inline constexpr int kLastSpiritStarSlot = 39;
+static_assert(kOwnBranchSlot == kGaijiSlot);
+
+// Whether `SiSG` looks for the star of `slot` on `pillar`: its cell reads exactly "1".
+bool IsSpiritStarLookedFor(const USysSettings& usys, int slot, NatalPillar pillar);
+
+// The `SKSG` cell of stem-star `slot` (1..18) for the reference stem: column stem + 1, row slot.
+const std::string& StemStarCell(const USysSettings& usys, int slot, Stem reference);
+
+// The `SSSG` cell of branch-star `slot` (20..39) for the reference branch: column branch + 1, row
+// slot − 19.
+const std::string& BranchStarCell(const USysSettings& usys, int slot, Branch reference);
+
+// True when the pillar's stem name or branch name occurs in `text`; an empty text matches nothing.
+bool PillarOccursIn(const Kanshi& pillar, std::string_view text);
+// True when the pillar's stem name occurs in `text`.
+bool StemOccursIn(const Kanshi& pillar, std::string_view text);
+
+// The three wonders (三奇): the year, month and day stems run 丁丙乙, 庚戊甲 or 辛癸壬.
+bool AreThreeWonders(Stem year, Stem month, Stem day);
+
+// Character `index` (from 0) of a UTF-8 text; empty past its end.
+std::string_view CharacterAt(std::string_view text, int index);
+
+}  // namespace kirvo

@@ -1,0 +1,96 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "data/explanation_texts.h"
+#include "explanation_fixture.h"
+#include "platform/text_file.h"
+#include "support/recording_interaction.h"
+#include "support/temp_folder.h"
+
+namespace kirvo {
+namespace {
+
+using test::WriteLines;
+
+TEST(ExplanationLookup, ReadsLineNWithLineBreaksRestored) {
+  TempFolder folder;
+  WriteLines(folder / "KakuSetu.dat", {"一行目", "上/r中/r下", ""});
+  RecordingInteraction interaction;
+  struct Case {
+    int line_number;
+    std::string expected;
+  };
+  const Case cases[] = {
+      {1, "一行目"},     {0, "一行目"},  // 0 reads line 1
+      {2, "上\n中\n下"}, {3, ""},        // an entry without explanation
+      {4, ""},                           // the file ends earlier
+      {-1, ""},
+  };
+  for (const Case& c : cases) {
+    EXPECT_EQ(LookUpExplanation(folder.path(), kPatternExplanations, c.line_number, interaction), c.expected)
+        << c.line_number;
+  }
+  EXPECT_EQ(interaction.beeps, 0);
+  EXPECT_TRUE(interaction.messages.empty());
+}
+
+TEST(ExplanationLookup, MissingFileBeepsAndNamesTheFileOncePerLookup) {
+  TempFolder folder;
+  RecordingInteraction interaction;
+  EXPECT_EQ(LookUpExplanation(folder.path(), kPatternExplanations, 1, interaction), "");
+  EXPECT_EQ(LookUpExplanation(folder.path(), kSpiritStarExplanations, 3, interaction), "");
+  EXPECT_EQ(interaction.beeps, 2);
+  EXPECT_EQ(interaction.messages,
+            (std::vector<std::string>{"『KakuSetu.dat』がありません", "『SinSetu.dat』がありません"}));
+}
+
+TEST(ExplanationLookup, EveryLookupReadsTheFileAfresh) {
+  TempFolder folder;
+  RecordingInteraction interaction;
+  WriteLines(folder / "SinSetu.dat", {"古い説明"});
+  EXPECT_EQ(LookUpExplanation(folder.path(), kSpiritStarExplanations, 1, interaction), "古い説明");
+  WriteLines(folder / "SinSetu.dat", {"新しい説明"});
+  EXPECT_EQ(LookUpExplanation(folder.path(), kSpiritStarExplanations, 1, interaction), "新しい説明");
+}
+
+TEST(ExplanationLookup, FileNameMatchesWithoutRegardToAsciiCase) {
+  TempFolder folder;
+  WriteLines(folder / "SINSETU.DAT", {"大文字の名前"});
+  RecordingInteraction interaction;
+  EXPECT_EQ(LookUpExplanation(folder.path(), kSpiritStarExplanations, 1, interaction), "大文字の名前");
+  EXPECT_EQ(ExplanationFilePath(folder.path(), "SinSetu.dat"), folder / "SINSETU.DAT");
+  EXPECT_EQ(ExplanationFilePath(folder.path(), "KakuSetu.dat"), folder / "KakuSetu.dat");
+}
+
+TEST(ExplanationLookup, UndecodableFileBeepsWithTheReasonAndGivesNoText) {
+  TempFolder folder;
+  ASSERT_TRUE(WriteFileAtomically(folder / "KakuSetu.dat", "ok\r\n\x81\r\n").ok());  // a lead byte cut short
+  RecordingInteraction interaction;
+  EXPECT_EQ(LookUpExplanation(folder.path(), kPatternExplanations, 1, interaction), "");
+  EXPECT_EQ(interaction.beeps, 1);
+  ASSERT_EQ(interaction.messages.size(), 1u);
+  EXPECT_NE(interaction.messages[0].find("KakuSetu.dat"), std::string::npos) << interaction.messages[0];
+}
+
+TEST(ExplanationEntries, PatternAndSpiritStarNamesInLineOrder) {
+  TenGodNames ten_gods;
+  for (std::size_t i = 0; i < ten_gods.size(); ++i) ten_gods[i] = "星" + std::to_string(i);
+  const std::vector<std::string> patterns = PatternExplanationEntries(BuildPatternNames(ten_gods));
+  ASSERT_EQ(patterns.size(), 29u);
+  EXPECT_EQ(patterns.front(), "星0格");
+  EXPECT_EQ(patterns[10], "従旺格");
+  EXPECT_EQ(patterns.back(), "正偏交集格");
+
+  const std::vector<std::string> stars = SpiritStarExplanationEntries(SpiritStarSlotNamesFor(kDefaultGaiji1));
+  ASSERT_EQ(stars.size(), 39u);
+  EXPECT_EQ(stars.front(), "太極貴人");
+  EXPECT_EQ(stars[18], "");  // the separating slot 19
+  EXPECT_EQ(stars[32], "魁正");
+  EXPECT_EQ(stars.back(), "寡宿");
+}
+
+}  // namespace
+}  // namespace kirvo
