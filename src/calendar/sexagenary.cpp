@@ -31,32 +31,46 @@ const TenGodNames& DefaultTenGodNames() {
 
 // Each element's colour group: the element, its stems and branches, then the two ten-gods of that
 // element as seen from the day master (比肩/劫財 for 木 ... 偏印/印綬 for 水) under their display names.
-// Every cell of every chart asks for its group, so the group texts are not built for a text of one
-// character: UTF-8 never matches part of a character, so such a text lies within one of the three
-// pieces or nowhere. Longer texts may straddle two pieces and are looked up in the joined text.
+namespace {
+
+constexpr std::array<std::string_view, 5> kFixedGroupParts = {"木甲乙寅卯", "火丙丁巳午", "土戊己丑辰未戌", "金庚辛申酉",
+                                                              "水壬癸子亥"};
+
+}  // namespace
+
 Element ElementGroupOf(std::string_view text, const TenGodNames& ten_god_names) {
   if (text.empty()) return kNoElement;
-  static constexpr std::array<std::string_view, 5> kFixedParts = {
-      "木甲乙寅卯", "火丙丁巳午", "土戊己丑辰未戌", "金庚辛申酉", "水壬癸子亥"};
-  const auto lead = static_cast<unsigned char>(text.front());
-  const std::size_t first_character_bytes = lead < 0x80 ? 1 : lead < 0xE0 ? 2 : lead < 0xF0 ? 3 : 4;
-  thread_local std::string group;
   for (Element element = 0; element < 5; ++element) {
-    const std::string& first_name = ten_god_names[2 * element];
-    const std::string& second_name = ten_god_names[2 * element + 1];
-    if (text.size() == first_character_bytes) {
-      if (kFixedParts[element].find(text) != std::string_view::npos || first_name.find(text) != std::string::npos ||
-          second_name.find(text) != std::string::npos) {
-        return element;
-      }
-      continue;
-    }
-    group.assign(kFixedParts[element]);
-    group += first_name;
-    group += second_name;
+    const std::string group =
+        std::string(kFixedGroupParts[element]) + ten_god_names[2 * element] + ten_god_names[2 * element + 1];
     if (group.find(text) != std::string::npos) return element;
   }
   return kNoElement;
+}
+
+ElementGroups::ElementGroups(const TenGodNames& ten_god_names) {
+  for (Element element = 0; element < 5; ++element) {
+    groups_[element] =
+        std::string(kFixedGroupParts[element]) + ten_god_names[2 * element] + ten_god_names[2 * element + 1];
+  }
+  for (Stem stem = 0; stem < 10; ++stem) stem_groups_[stem] = Search(kStemNames[stem]);
+  for (Branch branch = 0; branch < 12; ++branch) branch_groups_[branch] = Search(kBranchNames[branch]);
+}
+
+Element ElementGroups::Search(std::string_view text) const {
+  if (text.empty()) return kNoElement;
+  for (Element element = 0; element < 5; ++element) {
+    if (groups_[element].find(text) != std::string::npos) return element;
+  }
+  return kNoElement;
+}
+
+Element ElementGroups::Of(std::string_view text) const {
+  if (text.size() == kStemNames[0].size()) {
+    if (const Stem stem = StemIndexOf(text); stem != kNoStem) return stem_groups_[stem];
+    if (const Branch branch = BranchIndexOf(text); text == kBranchNames[branch]) return branch_groups_[branch];
+  }
+  return Search(text);
 }
 
 }  // namespace kirvo

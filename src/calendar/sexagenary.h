@@ -80,4 +80,18 @@ const TenGodNames& DefaultTenGodNames();
 // text (its element, stems, branches and two ten-god names), 5 for none or the empty text.
 Element ElementGroupOf(std::string_view text, const TenGodNames& ten_god_names);
 
+// The same lookup for many texts under one set of names: the group texts are built once, and the
+// stem and branch names, which most cells hold, are answered from a table.
+class ElementGroups {
+ public:
+  explicit ElementGroups(const TenGodNames& ten_god_names);
+  Element Of(std::string_view text) const;
+
+ private:
+  Element Search(std::string_view text) const;
+  std::array<std::string, 5> groups_;
+  std::array<Element, 10> stem_groups_{};
+  std::array<Element, 12> branch_groups_{};
+};
+
 }  // namespace kirvo

@@ -1,7 +1,6 @@
 #include "engine/board_fill.h"
 
 #include <array>
-#include <optional>
 
 #include "settings/sys_colours.h"
 #include "settings/sys_settings.h"
@@ -49,28 +48,14 @@ void ShowMiddleDepthStem(ChartBoard& board, int column, DepthClass measured, std
 }
 
 void MarkDepthAndCopyWorkingRows(ChartBoard& board, const SysSettings& sys) {
-  // Element colours of the texts met here (stem and branch names), each looked up once per call.
-  const TenGodNames& names = TenGodNamingRow(sys);
-  std::array<std::optional<Rgb>, 10> stem_colours;
-  std::array<std::optional<Rgb>, 12> branch_colours;
-  const auto colour_of = [&](const ChartCell& cell, bool is_branch) {
-    std::optional<Rgb>* known = nullptr;
-    if (!is_branch && cell.Code >= 0 && cell.Code < 10 && cell.Text == kStemNames[cell.Code]) {
-      known = &stem_colours[cell.Code];
-    } else if (is_branch && cell.Code >= 0 && cell.Code < 12 && cell.Text == kBranchNames[cell.Code]) {
-      known = &branch_colours[cell.Code];
-    }
-    if (known != nullptr && *known) return **known;
-    const Rgb colour = ElementColour(sys.CP, ElementGroupOf(cell.Text, names));
-    if (known != nullptr) *known = colour;
-    return colour;
-  };
+  const ElementGroups groups(TenGodNamingRow(sys));
+  const auto colour_of = [&](const ChartCell& cell) { return ElementColour(sys.CP, groups.Of(cell.Text)); };
   for (int column = 0; column <= kLastPillarColumn; ++column) {
     const int in_force = board::kHidden1 + board(column, board::kDepthRow).Code;
     for (int row = board::kHidden1; row <= board::kHidden3; ++row) board(column, row).ZSet = row == in_force ? 1 : 0;
     for (const auto& [base_row, working_row] : kWorkingCopies) {
       ChartCell& base = board(column, base_row);
-      base.TopColor = colour_of(base, base_row == board::kBranch);
+      base.TopColor = colour_of(base);
       ChartCell& working = board(column, working_row);
       working.Text = base.Text;
       working.Code = base.Code;

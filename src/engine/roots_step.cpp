@@ -22,7 +22,7 @@ inline constexpr std::int32_t kRemoved = 2;
 struct RootRules {
   int where = kRootInHiddenStems;
   bool only_stem_in_force = false;  // `RCB`: a hidden stem not in force roots nothing
-  const TenGodNames& names;
+  ElementGroups groups;
 };
 
 // Whether column `j` roots a stem of element `element` (an element 0..4). A removed branch or
@@ -30,12 +30,12 @@ struct RootRules {
 bool Roots(const ChartBoard& board, int j, Element element, const RootRules& rules) {
   if (rules.where == kRootInBranches) {
     const ChartCell& branch = board(j, board::kWorkBranch);
-    return branch.ZSet != kRemoved && ElementGroupOf(branch.Text, rules.names) == element;
+    return branch.ZSet != kRemoved && rules.groups.Of(branch.Text) == element;
   }
   for (int k = 0; k < 3; ++k) {
     if (rules.only_stem_in_force && board(j, board::kHidden1 + k).ZSet == 0) continue;
     const ChartCell& hidden = board(j, board::kWorkHidden1 + k);
-    if (hidden.ZSet != kRemoved && ElementGroupOf(hidden.Text, rules.names) == element) return true;
+    if (hidden.ZSet != kRemoved && rules.groups.Of(hidden.Text) == element) return true;
   }
   return false;
 }
@@ -45,7 +45,7 @@ bool Roots(const ChartBoard& board, int j, Element element, const RootRules& rul
 // A stem is rooted (通根) in every pillar taking part whose branch, or one of whose hidden stems,
 // shares its element; its own pillar counts. The roots text lists the pillar numbers, highest first.
 void RootsStep(ChartBoard& board, LuckRange range, bool hour_known, const ChartRules& rules) {
-  const RootRules root_rules{rules.usys.Choice("TRG"), rules.usys.Flag("RCB"), TenGodNamingRow(rules.sys)};
+  const RootRules root_rules{rules.usys.Choice("TRG"), rules.usys.Flag("RCB"), ElementGroups(TenGodNamingRow(rules.sys))};
   const bool no_change = rules.usys.Flag("KSCB");
   const int first = std::clamp(FirstColumnTakingPart(range), kFirstLuckColumn, board::kHour);
   const auto absent = [&](int column) { return column == board::kHour && !hour_known; };
@@ -57,7 +57,7 @@ void RootsStep(ChartBoard& board, LuckRange range, bool hour_known, const ChartR
     ChartCell& roots = board(i, board::kRoots);
     if (no_change) roots.ZSet = 0;
     std::string text;
-    const Element element = ElementGroupOf(board(i, board::kWorkStem).Text, root_rules.names);
+    const Element element = root_rules.groups.Of(board(i, board::kWorkStem).Text);
     for (int j = first; j <= kLastColumn && element != kNoElement && !absent(i); ++j) {
       if (!absent(j) && Roots(board, j, element, root_rules)) text += std::to_string(board::PillarNumber(j));
     }
