@@ -38,6 +38,20 @@ TEST(ElementGroupOf, FindsARenamedTenGodOnlyUnderItsNewName) {
   EXPECT_EQ(ElementGroupOf("偏官", names), 5);
 }
 
+// The table-backed lookup must agree with the plain one, renamed ten-gods included: here 比肩 is
+// renamed "丙肩", so 丙 is found first in the 木 group's names.
+TEST(ElementGroups, AgreesWithTheLookupForEveryKindOfText) {
+  TenGodNames renamed = DefaultTenGodNames();
+  renamed[0] = "丙肩";
+  for (const TenGodNames* names : {&DefaultTenGodNames(), static_cast<const TenGodNames*>(&renamed)}) {
+    const ElementGroups groups(*names);
+    for (const char* text : {"甲", "丙", "子", "亥", "土", "比肩", "丙肩", "卯丙", "甲子", "", "x", "肩"}) {
+      EXPECT_EQ(groups.Of(text), ElementGroupOf(text, *names)) << text;
+    }
+  }
+  EXPECT_EQ(ElementGroups(renamed).Of("丙"), 0);
+}
+
 TEST(CycleIndex, PairsOnlyStemsAndBranchesOfEqualPolarity) {
   EXPECT_EQ(CycleIndex(0, 0), 0);    // 甲子
   EXPECT_EQ(CycleIndex(9, 11), 59);  // 癸亥
