@@ -48,13 +48,19 @@ Element ElementGroupOf(std::string_view text, const TenGodNames& ten_god_names) 
   return kNoElement;
 }
 
-ElementGroups::ElementGroups(const TenGodNames& ten_god_names) {
+ElementGroups::ElementGroups(const TenGodNames& ten_god_names) : names_(ten_god_names) {
   for (Element element = 0; element < 5; ++element) {
     groups_[element] =
         std::string(kFixedGroupParts[element]) + ten_god_names[2 * element] + ten_god_names[2 * element + 1];
   }
   for (Stem stem = 0; stem < 10; ++stem) stem_groups_[stem] = Search(kStemNames[stem]);
   for (Branch branch = 0; branch < 12; ++branch) branch_groups_[branch] = Search(kBranchNames[branch]);
+}
+
+const ElementGroups& ElementGroups::For(const TenGodNames& ten_god_names) {
+  thread_local ElementGroups last(ten_god_names);
+  if (last.names_ != ten_god_names) last = ElementGroups(ten_god_names);
+  return last;
 }
 
 Element ElementGroups::Search(std::string_view text) const {

@@ -85,10 +85,13 @@ Element ElementGroupOf(std::string_view text, const TenGodNames& ten_god_names);
 class ElementGroups {
  public:
   explicit ElementGroups(const TenGodNames& ten_god_names);
+  // The groups of a set of names, built again only when the names differ from the last call's.
+  static const ElementGroups& For(const TenGodNames& ten_god_names);
   Element Of(std::string_view text) const;
 
  private:
   Element Search(std::string_view text) const;
+  TenGodNames names_;
   std::array<std::string, 5> groups_;
   std::array<Element, 10> stem_groups_{};
   std::array<Element, 12> branch_groups_{};

@@ -48,7 +48,7 @@ void ShowMiddleDepthStem(ChartBoard& board, int column, DepthClass measured, std
 }
 
 void MarkDepthAndCopyWorkingRows(ChartBoard& board, const SysSettings& sys) {
-  const ElementGroups groups(TenGodNamingRow(sys));
+  const ElementGroups& groups = ElementGroups::For(TenGodNamingRow(sys));
   const auto colour_of = [&](const ChartCell& cell) { return ElementColour(sys.CP, groups.Of(cell.Text)); };
   for (int column = 0; column <= kLastPillarColumn; ++column) {
     const int in_force = board::kHidden1 + board(column, board::kDepthRow).Code;

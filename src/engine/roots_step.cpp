@@ -22,7 +22,7 @@ inline constexpr std::int32_t kRemoved = 2;
 struct RootRules {
   int where = kRootInHiddenStems;
   bool only_stem_in_force = false;  // `RCB`: a hidden stem not in force roots nothing
-  ElementGroups groups;
+  const ElementGroups& groups;
 };
 
 // Whether column `j` roots a stem of element `element` (an element 0..4). A removed branch or
@@ -45,7 +45,7 @@ bool Roots(const ChartBoard& board, int j, Element element, const RootRules& rul
 // A stem is rooted (通根) in every pillar taking part whose branch, or one of whose hidden stems,
 // shares its element; its own pillar counts. The roots text lists the pillar numbers, highest first.
 void RootsStep(ChartBoard& board, LuckRange range, bool hour_known, const ChartRules& rules) {
-  const RootRules root_rules{rules.usys.Choice("TRG"), rules.usys.Flag("RCB"), ElementGroups(TenGodNamingRow(rules.sys))};
+  const RootRules root_rules{rules.usys.Choice("TRG"), rules.usys.Flag("RCB"), ElementGroups::For(TenGodNamingRow(rules.sys))};
   const bool no_change = rules.usys.Flag("KSCB");
   const int first = std::clamp(FirstColumnTakingPart(range), kFirstLuckColumn, board::kHour);
   const auto absent = [&](int column) { return column == board::kHour && !hour_known; };
