@@ -1,6 +1,8 @@
+#include <array>
 #include <cstdio>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "calendar/local_clock.h"
@@ -12,6 +14,7 @@
 #include "engine/chart_pipeline.h"
 #include "engine/chart_text_copy.h"
 #include "platform/console_interaction.h"
+#include "presentation/chart_content.h"
 #include "settings/sys_chart_moment.h"
 
 namespace kirvo::cli {
@@ -50,11 +53,38 @@ std::optional<BirthInput> BirthOf(const std::string& text) {
 // A chart window reads its chart moment from a date field and an "hh:nn" field: whole minutes.
 DateTime ToTheMinute(DateTime moment) { return *DateTime::ParseDateTimeText(moment.DateTimeText()); }
 
+constexpr std::array<std::string_view, kNatalPillarCount> kPillarCaptions = {"年柱：", "月柱：", "日柱：", "時柱："};
+
+// The side panel's grids as their text copies, the patterns found, each natal pillar's spirit
+// stars and the explanation texts.
+std::string ContentText(const ChartContent& content, const SysSettings& sys) {
+  std::string text = "[内容表]\n" + GridTextOf(content, CopyableGrid::kContentTable);
+  text += "[五行表]\n" + GridTextOf(content, CopyableGrid::kElementTable);
+  text += "[干数値表]\n" + GridTextOf(content, CopyableGrid::kStemNumbers);
+  text += "[格局]\n";
+  for (const std::string& name : content.patterns.names) text += name + "\n";
+  text += "[神殺]\n";
+  for (int pillar = 0; pillar < kNatalPillarCount; ++pillar) {
+    text += kPillarCaptions[pillar];
+    std::string_view separator;
+    for (const int slot : content.spirit_stars.SlotsOf(static_cast<NatalPillar>(pillar))) {
+      text.append(separator) += sys.names.spirit_stars[slot];
+      separator = "・";
+    }
+    text += "\n";
+  }
+  // Each memo's text followed by a line end, so the empty line closing each pattern shows.
+  text += "[説明]\n";
+  if (!content.KakuMemo.empty()) text += content.KakuMemo + "\n";
+  return text + content.SMemo + "\n";
+}
+
 }  // namespace
 
 // "chart [--folder DIR] --name NAME --sex 男|女 --birth "YYYY/MM/DD hh:nn" [--at "YYYY/MM/DD hh:nn"]
-// [--range 0..5] [--original]": the chart as the chart window's text copy lays it out, then the
-// stem and branch relation lists.
+// [--range 0..5] [--original]": the chart as the chart window's text copy lays it out, the stem
+// and branch relation lists, then what the side panel shows of the chart. The explanation texts
+// and the branding come from the settings' folder, else from the texts built into the tool.
 int RunChart(const std::vector<std::string>& args) {
   std::vector<std::string> options;
   bool show_original = false;
@@ -123,6 +153,22 @@ int RunChart(const std::vector<std::string>& args) {
   for (const std::string& entry : stem_relations) text += entry + "\n";
   text += "[支関係]\n";
   for (const std::string& entry : branch_relations) text += entry + "\n";
+
+  std::optional<Branding> branding;
+  std::optional<FolderExplanations> folder_explanations;
+  std::optional<LoadedExplanations> shipped_explanations;
+  ExplanationSource* explanations = nullptr;
+  if (loaded->folder) {
+    branding = LoadBranding(*loaded->folder, console);
+    explanations = &folder_explanations.emplace(*loaded->folder, console);
+  } else {
+    explanations = &shipped_explanations.emplace(LoadedExplanations::Shipped());
+  }
+  const ContentBranding hides = ContentBrandingOf(branding, settings.sys);
+  ChartContent content = NewChartContent(rules, hides);
+  const std::string prefix = "< " + std::string(LuckRangeCaption(range)) + " >";
+  RefreshChartContent(content, prefix, board, record, range, hour_known, rules, hides, *explanations);
+  text += ContentText(content, settings.sys);
   return WriteOutput(text) ? 0 : 1;
 }
 

@@ -13,7 +13,8 @@ int RunSettingsCheck(const std::vector<std::string>& args);
 // "depth-report [--folder DIR] [--now \"YYYY/MM/DD hh:nn\"]": the depth report of the rule settings.
 int RunDepthReport(const std::vector<std::string>& args);
 // "chart [--folder DIR] --name NAME --sex 男|女 --birth \"YYYY/MM/DD hh:nn\" [--at ...] [--range 0..5]
-// [--original]": the chart window's text copy of a chart and its relation lists.
+// [--original]": the chart window's text copy of a chart, its relation lists and the side panel's
+// content.
 int RunChart(const std::vector<std::string>& args);
 
 }  // namespace kirvo::cli

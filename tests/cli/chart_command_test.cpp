@@ -35,8 +35,9 @@ class ChartCommandTest : public ::testing::Test {
 };
 
 // A man born 1984-02-10 12:00 (甲子 丙寅 甲戌 庚午) in his first major luck 丁卯, with the first
-// computed rows shown: the whole text copy and both relation lists.
-TEST_F(ChartCommandTest, PrintsTheTextCopyAndTheRelationLists) {
+// computed rows shown: the whole text copy, both relation lists and the side panel's content (its
+// tables worked through by hand in tests/presentation/chart_content_refresh_test.cpp).
+TEST_F(ChartCommandTest, PrintsTheTextCopyTheRelationListsAndTheContent) {
   const CliResult result = Chart({"--name", "試験太郎", "--sex", "男", "--birth", "1984/02/10 12:00", "--at",
                                   "1995/03/15 09:30", "--range", "1", "--original"});
   EXPECT_EQ(result.exit_code, 0) << result.err;
@@ -52,6 +53,17 @@ TEST_F(ChartCommandTest, UnknownHourKeepsAnEmptyHourColumn) {
   EXPECT_NE(result.out.find("生年月日：1990/08/20 12:00\n"), std::string::npos);
   EXPECT_NE(result.out.find("│時柱│日柱│月柱│年柱│\n"), std::string::npos);
   EXPECT_NE(result.out.find("\n│    │    │印綬│正財│天星\n"), std::string::npos) << result.out;
+  EXPECT_NE(result.out.find("\n日柱：夾禄・月徳合・亡神\n時柱：\n[説明]\n"), std::string::npos) << result.out;
+}
+
+TEST_F(ChartCommandTest, AMissingExplanationFileIsReportedAndTheHeadingsStay) {
+  std::filesystem::remove(folder_ / "SinSetu.dat");
+  const CliResult result = Chart({"--name", "試験太郎", "--sex", "男", "--birth", "1984/02/10 12:00", "--at",
+                                  "1995/03/15 09:30", "--range", "1"});
+  EXPECT_EQ(result.exit_code, 0) << result.err;
+  EXPECT_NE(result.err.find("『SinSetu.dat』がありません"), std::string::npos) << result.err;
+  EXPECT_NE(result.out.find("\n＜ 年柱 ＞\n～太極貴人～\n\n＜ 月柱 ＞\n"), std::string::npos) << result.out;
+  EXPECT_NE(result.out.find("\n～食神格～\n食神格は"), std::string::npos) << "the pattern file is still read";
 }
 
 TEST_F(ChartCommandTest, RefusesBadArgumentsWithExitCode2) {

@@ -1,0 +1,83 @@
+// Speed of what a chart window does for one chart: the full pipeline, then the side panel's
+// content (analysis, patterns, spirit stars, tables, styles and explanation texts). Random births
+// between 1900 and 2090, each seen at a moment within the age the charts accept.
+#include <benchmark/benchmark.h>
+
+#include <filesystem>
+#include <random>
+#include <string>
+#include <vector>
+
+#include "data/explanation_texts.h"
+#include "engine/chart_pipeline.h"
+#include "engine/chart_text_copy.h"
+#include "platform/console_interaction.h"
+#include "platform/text_file.h"
+#include "presentation/chart_content.h"
+#include "settings/program_settings.h"
+#include "settings/shipped_texts.h"
+
+namespace {
+
+using namespace kirvo;
+
+std::vector<TMeiData> RandomRecords(std::size_t count) {
+  std::mt19937_64 random(20261211);
+  const double first = DateTime::FromDate(1900, 1, 1)->days();
+  const double last = DateTime::FromDate(2090, 12, 31)->days();
+  std::uniform_int_distribution<long> minute(0, static_cast<long>((last - first) * 1440));
+  std::uniform_int_distribution<long> age_minutes(0, static_cast<long>(100 * 365.25 * 1440));
+  std::vector<TMeiData> records;
+  for (std::size_t i = 0; i < count; ++i) {
+    TMeiData record;
+    record.BirthDateTime = DateTime(first + minute(random) / 1440.0);
+    record.ChartDateTime = record.BirthDateTime + age_minutes(random) / 1440.0;
+    record.PersonName = "試験太郎";
+    record.BirthText = record.BirthDateTime.DateTimeText();
+    record.Sex = static_cast<std::uint8_t>(i % 2);
+    records.push_back(record);
+  }
+  return records;
+}
+
+void RunChartsWithContent(benchmark::State& state, ExplanationSource& explanations) {
+  const ProgramSettings& settings = ShippedSettings();
+  const ChartRules rules{settings.usys, settings.sys};
+  const LuckRange range = static_cast<LuckRange>(state.range(0));
+  const std::string prefix = "< " + std::string(LuckRangeCaption(range)) + " >";
+  const std::vector<TMeiData> records = RandomRecords(4096);
+  ChartContent content = NewChartContent(rules, {});
+  ChartBoard board;
+  RelationList stems, branches;
+  std::size_t i = 0;
+  for (auto _ : state) {
+    TMeiData record = records[i++ % records.size()];
+    RunFullPipeline(board, record, range, branches, stems, true, rules);
+    RefreshChartContent(content, prefix, board, record, range, true, rules, {}, explanations);
+    benchmark::DoNotOptimize(content);
+  }
+  state.SetItemsProcessed(state.iterations());
+}
+
+// The explanation texts held in memory (the texts built into the program).
+void BM_FullPipelineAndContent(benchmark::State& state) {
+  LoadedExplanations explanations = LoadedExplanations::Shipped();
+  RunChartsWithContent(state, explanations);
+}
+BENCHMARK(BM_FullPipelineAndContent)->Arg(0)->Arg(1)->Arg(5);
+
+// The explanation files read afresh at every lookup, as the side panel reads them.
+void BM_FullPipelineAndContentReadingFiles(benchmark::State& state) {
+  const std::filesystem::path folder = std::filesystem::temp_directory_path() / "kirvo_content_bench";
+  std::filesystem::create_directories(folder);
+  for (const ExplanationFile& file : {kPatternExplanations, kSpiritStarExplanations}) {
+    if (!WriteShiftJisFile(folder / file.name, ShippedText(file.name))) state.SkipWithError("cannot write files");
+  }
+  ConsoleInteraction console;
+  FolderExplanations explanations(folder, console);
+  RunChartsWithContent(state, explanations);
+  std::filesystem::remove_all(folder);
+}
+BENCHMARK(BM_FullPipelineAndContentReadingFiles)->Arg(0);
+
+}  // namespace

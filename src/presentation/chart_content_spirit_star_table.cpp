@@ -1,0 +1,68 @@
+#include <algorithm>
+#include <array>
+#include <string>
+#include <string_view>
+
+#include "presentation/chart_content.h"
+
+namespace kirvo {
+namespace {
+
+// Columns of the table from the left: 時 日 月 年, so pillar p stands in column 3 − p.
+constexpr std::array<std::string_view, kSpiritStarTableColumns> kPillarHeaders = {"時", "日", "月", "年"};
+constexpr std::size_t ColumnOf(NatalPillar pillar) { return kSpiritStarTableColumns - 1 - pillar; }
+
+// Headings of the text, by pillar year, month, day, hour.
+constexpr std::array<std::string_view, kNatalPillarCount> kPillarHeadings = {"＜ 年柱 ＞", "＜ 月柱 ＞", "＜ 日柱 ＞",
+                                                                             "＜ 時柱 ＞"};
+
+constexpr std::array<NatalPillar, kNatalPillarCount> kPillars = {kYearPillar, kMonthPillar, kDayPillar, kHourPillar};
+
+}  // namespace
+
+TextTable SpiritStarTable(const SpiritStars& stars, const SpiritStarSlotNames& names) {
+  // Each pillar's list runs down from row 1 without gaps, so the first row whose four cells are
+  // empty follows the longest list; a list filling all 19 rows keeps the whole table.
+  std::array<std::size_t, kNatalPillarCount> lengths{};
+  for (const NatalPillar pillar : kPillars) {
+    for (int slot = 0; slot < kSpiritStarSlotCount; ++slot) lengths[pillar] += stars.Carries(slot, pillar) ? 1 : 0;
+  }
+  const std::size_t longest = *std::max_element(lengths.begin(), lengths.end());
+  const std::size_t rows = std::min(1 + longest, kSpiritStarTableRows);
+
+  TextTable table(kSpiritStarTableColumns, rows);
+  for (std::size_t column = 0; column < kSpiritStarTableColumns; ++column)
+    table.SetCell(column, 0, kPillarHeaders[column]);
+  for (const NatalPillar pillar : kPillars) {
+    std::size_t row = 1;
+    for (int slot = 0; slot < kSpiritStarSlotCount && row < rows; ++slot) {
+      if (stars.Carries(slot, pillar)) table.SetCell(ColumnOf(pillar), row++, names[slot]);
+    }
+  }
+  return table;
+}
+
+void WriteSpiritStarText(std::string& text, const SpiritStars& stars, const SpiritStarSlotNames& names,
+                         ExplanationSource& explanations) {
+  // Lines joined with line breaks: each line is followed by one, and the last one dropped.
+  text.clear();
+  for (const NatalPillar pillar : kPillars) {
+    text.append(kPillarHeadings[pillar]) += '\n';
+    for (int slot = 1; slot < kSpiritStarSlotCount; ++slot) {
+      if (!stars.Carries(slot, pillar)) continue;
+      ((text += "～") += names[slot]) += "～\n";
+      explanations.AppendExplanation(text, kSpiritStarExplanations, slot);
+      text += '\n';
+    }
+  }
+  text.pop_back();
+}
+
+std::string SpiritStarText(const SpiritStars& stars, const SpiritStarSlotNames& names,
+                           ExplanationSource& explanations) {
+  std::string text;
+  WriteSpiritStarText(text, stars, names, explanations);
+  return text;
+}
+
+}  // namespace kirvo

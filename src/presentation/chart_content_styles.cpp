@@ -1,0 +1,146 @@
+#include <string_view>
+#include <unordered_map>
+
+#include "calendar/sexagenary.h"
+#include "platform/shift_jis.h"
+#include "platform/utf8.h"
+#include "presentation/chart_content.h"
+#include "settings/sys_colours.h"
+#include "settings/sys_settings.h"
+
+namespace kirvo {
+namespace {
+
+constexpr int kSmallFontPoints = 8;       // long texts of the content table
+constexpr int kLongTextBytes = 8;         // Shift-JIS bytes beyond which a text takes the small font
+constexpr int kStemHeaderFontPoints = 9;  // the stem row of the stem-number table
+constexpr int kStrengthValueRrg = 0;      // RRG 0: 力量 decides, else 構成
+constexpr std::size_t kStrengthColumn = 3, kShareColumn = 4;
+
+CellStyle LabelStyle(const PanelColours& colours) {
+  CellStyle style;
+  style.label = true;
+  style.background = ColourOf(colours, PanelColour::kFixedGradientStart);
+  style.background_bottom = ColourOf(colours, PanelColour::kFixedGradientEnd);
+  style.text = ColourOf(colours, PanelColour::kFixedText);
+  return style;
+}
+
+CellStyle PlainStyle(CellAlignment alignment) {
+  CellStyle style;
+  style.alignment = alignment;
+  return style;
+}
+
+CellStyle ColouredStyle(Rgb background, CellAlignment alignment) {
+  CellStyle style = PlainStyle(alignment);
+  style.background = style.background_bottom = background;
+  style.text = ContrastTextColour(background);
+  return style;
+}
+
+// The element of a text's first character (5 for none), as the chart colours cells. The
+// five-element table holds few distinct first characters (digits, relation and element names),
+// so each is looked up once for the ten-god names in use.
+class FirstCharacterElements {
+ public:
+  // The lookups of this thread under the names of `sys`.
+  static FirstCharacterElements& For(const SysSettings& sys) {
+    thread_local FirstCharacterElements known;
+    if (TenGodNamingRow(sys) != known.names_) {
+      known.names_ = TenGodNamingRow(sys);
+      known.groups_ = ElementGroups(known.names_);
+      known.by_character_.clear();
+    }
+    return known;
+  }
+
+  Element Of(std::string_view text) {
+    if (text.empty()) return kNoElement;
+    const Utf8Char first = DecodeUtf8Char(text, 0);
+    if (!first.valid) return groups_.Of(text.substr(0, first.length));
+    const auto [entry, added] = by_character_.try_emplace(first.code_point, kNoElement);
+    if (added) entry->second = groups_.Of(text.substr(0, first.length));
+    return entry->second;
+  }
+
+ private:
+  TenGodNames names_;
+  ElementGroups groups_{names_};
+  std::unordered_map<char32_t, Element> by_character_;
+};
+
+void SizeStyles(ContentGrid& grid) { grid.styles.assign(grid.columns() * grid.rows(), CellStyle{}); }
+
+}  // namespace
+
+void StyleContentTable(ContentGrid& snb, const SysSettings& sys, const ContentBranding& branding) {
+  SizeStyles(snb);
+  for (std::size_t row = 0; row < snb.rows(); ++row) {
+    for (std::size_t column = 0; column < snb.columns(); ++column) {
+      CellStyle& style = snb.StyleAt(column, row);
+      if (column % 2 == 0) {
+        style = LabelStyle(sys.CP);
+      } else if (column == 1) {
+        style = PlainStyle(CellAlignment::kRight);
+      } else if (column == 5 && row == 2) {
+        style = PlainStyle(CellAlignment::kLeft);  // 調候 may run wider than its cell
+      } else {
+        style = PlainStyle(CellAlignment::kCentre);
+      }
+      const bool small_label = column == 2 && (row == 0 || row == 2);  // 弱めたい, 強めたい
+      if (small_label || ShiftJisWidth(snb.Cell(column, row)) > kLongTextBytes) style.font_points = kSmallFontPoints;
+      if (column <= 1 && branding.hide_numbers) style.drawn = false;
+    }
+  }
+}
+
+void StyleElementTable(ContentGrid& sg2, const SysSettings& sys, int rrg) {
+  SizeStyles(sg2);
+  const std::size_t highlighted = rrg == kStrengthValueRrg ? kStrengthColumn : kShareColumn;
+  const Rgb highlight_text = ContrastTextColour(ContrastTextColour(ColourOf(sys.CP, PanelColour::kFixedPart)));
+  FirstCharacterElements& elements = FirstCharacterElements::For(sys);
+  for (std::size_t row = 0; row < sg2.rows(); ++row) {
+    for (std::size_t column = 0; column < sg2.columns(); ++column) {
+      CellStyle& style = sg2.StyleAt(column, row);
+      if (row == 0) {
+        style = LabelStyle(sys.CP);
+        continue;
+      }
+      const CellAlignment alignment = column == 1 || column == 2 ? CellAlignment::kCentre : CellAlignment::kRight;
+      if (column == highlighted) {
+        style = ColouredStyle(ColourOf(sys.CP, PanelColour::kSelection), alignment);
+        style.text = highlight_text;
+        continue;
+      }
+      const Element element = elements.Of(sg2.Cell(column, row));
+      style = element == kNoElement ? PlainStyle(alignment) : ColouredStyle(ElementColour(sys.CP, element), alignment);
+    }
+  }
+}
+
+void StyleStemNumberTable(ContentGrid& kan, const SysSettings& sys) {
+  SizeStyles(kan);
+  for (std::size_t row = 0; row < kan.rows(); ++row) {
+    for (std::size_t column = 0; column < kan.columns(); ++column) {
+      CellStyle& style = kan.StyleAt(column, row);
+      if (column == 0) {
+        style = LabelStyle(sys.CP);
+      } else if (row == 0) {
+        // Columns 1..10 are the stems 甲..癸: two columns to an element.
+        style =
+            ColouredStyle(ElementColour(sys.CP, ElementOfStem(static_cast<Stem>(column) - 1)), CellAlignment::kCentre);
+        style.font_points = kStemHeaderFontPoints;
+      } else {
+        style = PlainStyle(CellAlignment::kCentre);
+      }
+    }
+  }
+}
+
+void StyleSpiritStarTable(ContentGrid& sin, const SysSettings& sys) {
+  SizeStyles(sin);
+  for (std::size_t column = 0; column < sin.columns(); ++column) sin.StyleAt(column, 0) = LabelStyle(sys.CP);
+}
+
+}  // namespace kirvo

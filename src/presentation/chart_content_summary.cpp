@@ -1,0 +1,125 @@
+#include <cstdio>
+#include <optional>
+#include <string>
+
+#include "calendar/julian_value.h"
+#include "calendar/sexagenary.h"
+#include "calendar/term_moment_cache.h"
+#include "engine/decimal_text.h"
+#include "engine/seasonal_state.h"
+#include "luck/start_of_luck.h"
+#include "presentation/chart_content.h"
+#include "settings/calendar_settings.h"
+#include "settings/sys_settings.h"
+#include "settings/usys_settings.h"
+
+namespace kirvo {
+namespace {
+
+constexpr int kYearUnit = 1;  // DuRG: the start of luck in whole years
+// More than the longest month between two 節 and less than two of the shortest: the 節 at or
+// before (a 節 + this) is the next one.
+constexpr double kBeyondNextMonthTerm = 32;
+
+std::string TwoWide(int value) {
+  char text[16];
+  std::snprintf(text, sizeof text, "%2d", value);
+  return text;
+}
+
+// "YYYY/m/d h:n": the year with four digits, the rest without leading zeros.
+std::string ShortMomentText(DateTime moment) {
+  const DateFields f = moment.Fields();
+  char text[48];
+  std::snprintf(text, sizeof text, "%04d/%d/%d %d:%d", f.year, f.month, f.day, f.hour, f.minute);
+  return text;
+}
+
+// The birth text as a moment; an unknown hour counts as 12:00.
+std::optional<DateTime> BirthMomentOfText(std::string text) {
+  const std::string_view unknown = kUnknownBirthTime;
+  if (text.size() >= unknown.size() && text.compare(text.size() - unknown.size(), unknown.size(), unknown) == 0) {
+    text.replace(text.size() - unknown.size(), unknown.size(), kUnknownBirthTimeTakenAs);
+  }
+  return DateTime::ParseDateTimeText(text);
+}
+
+std::string StartOfLuckText(const TMeiData& record, bool year_unit) {
+  if (year_unit) {
+    return "立運:" + std::string(kLuckDirectionNames[record.LuckDirection == 0 ? 0 : 1]) +
+           TwoWide(record.StartAgeYears) + "年";
+  }
+  return "立運：" + std::to_string(record.StartAgeYears) + "年" + TwoWide(record.StartAgeMonths) + "ｶ月";
+}
+
+std::string SeasonText(const TMeiData& record) {
+  if (record.SeasonIndex >= kSeasonNames.size()) return {};
+  std::string text(kSeasonNames[record.SeasonIndex]);
+  if (record.CommandingStem < kStemNames.size()) {
+    const int state = SeasonalStateOf(record.SeasonIndex, ElementOfStem(record.CommandingStem));
+    text += "[" + std::string(kSeasonalStateNames[state]) + "]";
+  }
+  return text;
+}
+
+}  // namespace
+
+std::string ContentHeaderLine(std::string_view prefix, DateTime chart_moment) {
+  std::string line = std::string(prefix) + "　作式：" + chart_moment.DateText();
+  const DateFields f = chart_moment.Fields();
+  if (f.hour != 0 || f.minute != 0 || f.second != 0 || f.millisecond != 0) {
+    char time[24];
+    std::snprintf(time, sizeof time, " %d:%02d:%02d", f.hour, f.minute, f.second);
+    line += time;
+  }
+  return line;
+}
+
+SummaryBlock SummaryBlockOf(const TMeiData& record, bool hour_known, const ChartRules& rules) {
+  const bool year_unit = rules.usys.Choice("DuRG") == kYearUnit;
+  SummaryBlock block;
+  block.Name = record.PersonName;
+  block.SexL = kSexNames[record.Sex == 0 ? 0 : 1];
+  block.JuGa = std::string(kLuckDirectionNames[record.LuckDirection == 0 ? 0 : 1]) + "行運";
+  block.DT =
+      hour_known ? record.BirthText : record.BirthDateTime.DateText() + " " + std::string(kUnknownBirthTimeTakenAs);
+  block.TukiL = SeasonText(record);
+  block.KoukeiL = "黄経:";
+  block.RituNL = StartOfLuckText(record, year_unit);
+  block.Old = std::to_string(record.AgeYears) + "歳" + TwoWide(record.AgeMonths) + "ｶ月";
+  block.AngL = DecimalText(record.SunLongitude, 2);
+  return block;
+}
+
+SummaryHints SummaryHintsOf(const TMeiData& record, const ChartRules& rules) {
+  // Charts are shown again and again for nearby births; the terms found once serve them all.
+  thread_local TermMomentCache terms;
+  const double zone_hours = TimeZoneHours(rules.sys);
+  const MonthTerm opening = terms.MonthTermBefore(JulianValueOf(record.BirthDateTime), zone_hours).term;
+  std::string depth_days;
+  if (rules.usys.Choice("DuRG") == kYearUnit) {
+    depth_days = DepthDaysText(record.LuckDirection, record.BirthDateTime, rules.usys,
+                               CalendarRulesOf(rules.usys, rules.sys), &terms);
+  }
+  SummaryHints hints;
+  hints.RituNL = "節入:" + ShortMomentText(opening.moment) + "　深浅:" + depth_days;
+  hints.KoukeiL = "朔日：";
+  hints.AngL = "翌朔日：";
+  if (const std::optional<DateTime> birth = BirthMomentOfText(record.BirthText)) {
+    // The birth text names the birth moment itself unless a caller set them apart.
+    const MonthTerm before =
+        *birth == record.BirthDateTime ? opening : terms.MonthTermBefore(JulianValueOf(*birth), zone_hours).term;
+    hints.KoukeiL += before.text;
+    hints.AngL += terms.MonthTermBefore(JulianValueOf(before.moment + kBeyondNextMonthTerm), zone_hours).term.text;
+  }
+  return hints;
+}
+
+void ShowChartSummary(ChartContent& content, std::string_view prefix, const TMeiData& record, bool hour_known,
+                      const ChartRules& rules) {
+  content.header = ContentHeaderLine(prefix, record.ChartDateTime);
+  content.summary = SummaryBlockOf(record, hour_known, rules);
+  content.record = record;
+}
+
+}  // namespace kirvo
