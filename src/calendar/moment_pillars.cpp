@@ -58,9 +58,7 @@ DateTime TruncatedToMinute(DateTime moment) {
 
 DateTime AtHour(DateTime day, int hour) { return day.DateOnly() + hour / 24.0; }
 
-// Depth of a moment within its period: which of the four segments of a distribution row the
-// moment falls in, each segment owning its share of the period. Nothing when the row's days add
-// up to zero.
+// The segment of a moment, given as its JulianValue to the minute (see DepthSegmentAt).
 std::optional<int> SegmentAt(JulianValue at, DateTime period_start, DateTime period_end, const DistributionRow& row) {
   long double total = 0;
   for (double days : row.days) total += days;
@@ -74,10 +72,6 @@ std::optional<int> SegmentAt(JulianValue at, DateTime period_start, DateTime per
     if (at > start + length * share) segment = j + 1;
   }
   return segment;
-}
-
-constexpr DepthClass ClassOfSegment(int segment) {
-  return segment == 0 ? DepthClass::kResidual : segment == 3 ? DepthClass::kPrincipal : DepthClass::kMiddle;
 }
 
 // The commanding hidden stem of a branch for a depth segment: the segment's own stem; for a 中気
@@ -218,10 +212,14 @@ MomentPillars MomentPillars::At(DateTime moment, const CalendarRules& rules, Ter
     const PeriodKind kind = mode == DepthMode::kWithinMonth ? PeriodKind::kMonth : static_cast<PeriodKind>(slot);
     const std::optional<int> segment = depth.Segment(kind);
     if (!segment) continue;
-    result.depth_class[slot] = ClassOfSegment(*segment);
+    result.depth_class[slot] = DepthClassOfSegment(*segment);
     result.depth_stem[slot] = CommandingStem(own_row, *segment);
   }
   return result;
+}
+
+std::optional<int> DepthSegmentAt(DateTime moment, DateTime period_start, DateTime period_end, const DistributionRow& row) {
+  return SegmentAt(JulianValueOf(moment), period_start, period_end, row);
 }
 
 long DayNumberUnderBoundary(DateTime moment, DayBoundary boundary) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <optional>
 #include <string>
 
 #include "calendar/date_time.h"
@@ -56,6 +57,15 @@ struct MomentPillars {
   // that compute many moments; the results are the same with or without it.
   static MomentPillars At(DateTime moment, const CalendarRules& rules, TermMomentCache* cache = nullptr);
 };
+
+// Depth of a moment within a period: the segment 0..3 (余気, 中気, second 中気, 本気) of a
+// distribution row the moment falls in, each segment owning its share of the period measured to
+// the minute; a moment exactly on a boundary stays in the earlier segment. Nothing when the row's
+// days add up to zero.
+std::optional<int> DepthSegmentAt(DateTime moment, DateTime period_start, DateTime period_end, const DistributionRow& row);
+constexpr DepthClass DepthClassOfSegment(int segment) {
+  return segment == 0 ? DepthClass::kResidual : segment == 3 ? DepthClass::kPrincipal : DepthClass::kMiddle;
+}
 
 // The hour branch of a clock hour 0..23: 23:00–0:59 子, 1:00–2:59 丑, ... 21:00–22:59 亥.
 constexpr Branch HourBranch(int hour) { return ((hour + 1) / 2) % 12; }

@@ -24,28 +24,6 @@ DateTime PlacedAfterMonthTerm(DateTime nominal, const CalendarRules& rules, Term
   return MonthTermAtOrBefore(nominal, rules, cache) + kDaysAfterMonthTerm;
 }
 
-// Segment 0..3 of a moment within a period over a distribution row (boundaries at the cumulative
-// shares of the row's days, ends to the minute); nothing when the row's days add up to zero.
-std::optional<int> SegmentWithin(DateTime moment, LuckPeriod period, const DistributionRow& row) {
-  double total = 0;
-  for (double days : row.days) total += days;
-  if (total == 0) return std::nullopt;
-  const JulianValue start = JulianValueOf(period.start);
-  const JulianValue length = JulianValueOf(period.end) - start;
-  const JulianValue at = JulianValueOf(moment);
-  double share = 0;
-  int segment = 0;
-  for (int j = 0; j < 3; ++j) {
-    share += row.days[j] / total;
-    if (at > start + length * share) segment = j + 1;
-  }
-  return segment;
-}
-
-constexpr DepthClass ClassOfSegment(int segment) {
-  return segment == 0 ? DepthClass::kResidual : segment == 3 ? DepthClass::kPrincipal : DepthClass::kMiddle;
-}
-
 }  // namespace
 
 Kanshi MajorLuckPillar(int direction, Kanshi month_pillar, int age_years, int age_months, StartOfLuck start) {
@@ -78,10 +56,10 @@ MajorLuckDepth MajorLuckDepthOf(Branch major_luck_branch, DepthClass natal_month
       const LuckPeriod period = LuckPeriodAt(chart_moment, birth, start, rules, cache);
       if (chart_moment <= period.start) return {};
       const DistributionRow& row = rules.distribution[major_luck_branch];
-      const std::optional<int> segment = SegmentWithin(chart_moment, period, row);
+      const std::optional<int> segment = DepthSegmentAt(chart_moment, period.start, period.end, row);
       if (!segment) return {};
       const std::string& stem = row.stems[*segment];
-      return {ClassOfSegment(*segment), StemIndexOf(stem) == kNoStem ? std::string() : stem};
+      return {DepthClassOfSegment(*segment), StemIndexOf(stem) == kNoStem ? std::string() : stem};
     }
     default:
       return {};
