@@ -264,7 +264,8 @@ TEST(ElementNumbers, PowerTotalsWithJyCB) {
   for (int column = board::kHour; column <= board::kYear; ++column) settings.usys.SetCell("SSG", column, 2, "20");
   board = BoardFromPillars({.year = "甲寅", .month = "丙寅", .day = "甲寅", .hour = "丁卯"}, settings);
   board(board::kMonth, board::kWorkHidden3).ZSet = 6;
-  const ElementNumberRow& wood = RowOf(NumbersOf(board, settings).table, 0);
+  const ElementNumbers numbers = NumbersOf(board, settings);
+  const ElementNumberRow& wood = RowOf(numbers.table, 0);
   EXPECT_EQ(wood.total, std::int64_t{1} << 53);
   EXPECT_EQ(wood.strength, static_cast<double>(std::int64_t{1} << 53) * wood.coefficient);
 }
