@@ -66,7 +66,9 @@ Status WriteFileAtomically(const std::filesystem::path& path, std::string_view b
   const int fd = CreateTemporaryBeside(path, temporary);
   if (fd < 0) return Status::Failure(Quoted(path) + " を書けません" + Reason(errno));
 
-  const bool written = WriteAll(fd, bytes);
+  // The data reach the disk before the rename, so that even a power loss leaves the old file or the
+  // new one whole.
+  const bool written = WriteAll(fd, bytes) && fsync(fd) == 0;
   const int write_error = errno;
   const bool closed = close(fd) == 0;
   const int close_error = errno;
