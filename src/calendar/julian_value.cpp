@@ -62,24 +62,32 @@ ClockReading ClockReadingOf(JulianValue value) {
   return r;
 }
 
-}  // namespace
 
-std::string TermMomentTextOf(JulianValue value) {
-  const ClockReading r = ClockReadingOf(value);
+std::string TextOf(const ClockReading& r) {
   char text[64];
   std::snprintf(text, sizeof text, "%ld/%ld/%ld %ld:%ld:%ld", r.year, r.month, r.day, r.hour, r.minute, r.second);
   return text;
 }
 
-DateTime DateTimeOfJulianValue(JulianValue value) {
-  const ClockReading r = ClockReadingOf(value);
+// Every value of the program's years reads back as a valid clock reading; outside them the day
+// count still maps linearly onto the date-time scale.
+DateTime DateTimeOf(const ClockReading& r, JulianValue value) {
   const auto moment = DateTime::FromFields({static_cast<int>(r.year), static_cast<int>(r.month),
                                             static_cast<int>(r.day), static_cast<int>(r.hour),
                                             static_cast<int>(r.minute), static_cast<int>(r.second), 0});
-  // Every value of the program's years reads back as a valid clock reading; outside them the day
-  // count still maps linearly onto the date-time scale.
   constexpr long double kJulianValueOfDateTimeZero = 2415018;
   return moment ? *moment : DateTime(static_cast<double>(value - kJulianValueOfDateTimeZero));
+}
+
+}  // namespace
+
+std::string TermMomentTextOf(JulianValue value) { return TextOf(ClockReadingOf(value)); }
+
+DateTime DateTimeOfJulianValue(JulianValue value) { return DateTimeOf(ClockReadingOf(value), value); }
+
+TermMoment TermMomentOf(JulianValue value) {
+  const ClockReading reading = ClockReadingOf(value);
+  return {DateTimeOf(reading, value), TextOf(reading)};
 }
 
 }  // namespace kirvo

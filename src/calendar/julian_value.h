@@ -20,4 +20,11 @@ JulianValue JulianValueOf(DateTime moment);
 std::string TermMomentTextOf(JulianValue value);
 DateTime DateTimeOfJulianValue(JulianValue value);
 
+// Both at once.
+struct TermMoment {
+  DateTime moment;
+  std::string text;
+};
+TermMoment TermMomentOf(JulianValue value);
+
 }  // namespace kirvo

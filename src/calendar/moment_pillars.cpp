@@ -23,8 +23,7 @@ MonthOpening FindMonthOpening(JulianValue start, double zone_hours, TermMomentCa
     return {found.term, found.start_longitude, found.crossing};
   }
   const TermSearchResult found = FindTermMoment(TermSearchMode::kLatestMonthTerm, zone_hours, start);
-  return {{found.moment, DateTimeOfJulianValue(found.moment), TermMomentTextOf(found.moment)},
-          found.start_longitude, std::nullopt};
+  return {MonthTermOf(found.moment), found.start_longitude, std::nullopt};
 }
 
 // Seasons by the month of the opening term: 寅卯辰 spring, 巳午未 summer, 申酉戌 autumn, the rest

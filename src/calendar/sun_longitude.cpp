@@ -14,28 +14,39 @@ long double NormalizeDegrees(long double x) {
   return 360 - (-x - 360 * std::trunc(-x / 360));
 }
 
-// 1 / (n (n − 1)) for n = 2 .. 21: the ratios of consecutive Taylor terms of cos and sin.
-constexpr std::array<long double, 22> kTaylorRatios = [] {
-  std::array<long double, 22> ratios{};
-  for (int n = 2; n < 22; ++n) ratios[n] = 1.0L / (n * (n - 1));
-  return ratios;
+// Taylor coefficients in y = x²: cos x = Σ (−1)^k y^k / (2k)!, sin x = x Σ (−1)^k y^k / (2k + 1)!,
+// k = 0..10. For |x| ≤ π/4 the first omitted terms fall below 1e-23, under the last bit of a long
+// double.
+struct TaylorCoefficients {
+  std::array<long double, 11> cos;
+  std::array<long double, 11> sin;
+};
+constexpr TaylorCoefficients kTaylor = [] {
+  TaylorCoefficients c{};
+  long double factorial = 1;  // n!
+  for (int n = 0; n <= 21; ++n) {
+    if (n > 0) factorial *= n;
+    const long double term = ((n / 2) % 2 == 0 ? 1 : -1) / factorial;
+    if (n % 2 == 0) c.cos[n / 2] = term;
+    else c.sin[n / 2] = term;
+  }
+  return c;
 }();
 
-// cos and sin of |x| ≤ π/4 radians by their Taylor series in extended precision: the terms fall
-// below 1e-23 by the twentieth power, under the last bit of a long double.
-long double CosSmall(long double x) {
-  const long double x2 = x * x;
-  long double sum = 1;
-  for (int n = 20; n >= 2; n -= 2) sum = 1 - x2 * kTaylorRatios[n] * sum;
-  return sum;
+// A polynomial of degree 10 in y by Estrin's scheme: pairs first, so the multiplications do not
+// wait on one another.
+long double Polynomial(const std::array<long double, 11>& c, long double y) {
+  const long double y2 = y * y;
+  const long double y4 = y2 * y2;
+  const long double y8 = y4 * y4;
+  const long double q0 = (c[0] + c[1] * y) + (c[2] + c[3] * y) * y2;
+  const long double q1 = (c[4] + c[5] * y) + (c[6] + c[7] * y) * y2;
+  const long double q2 = (c[8] + c[9] * y) + c[10] * y2;
+  return (q0 + q1 * y4) + q2 * y8;
 }
 
-long double SinSmall(long double x) {
-  const long double x2 = x * x;
-  long double sum = 1;
-  for (int n = 21; n >= 3; n -= 2) sum = 1 - x2 * kTaylorRatios[n] * sum;
-  return x * sum;
-}
+long double CosSmall(long double x) { return Polynomial(kTaylor.cos, x * x); }
+long double SinSmall(long double x) { return x * Polynomial(kTaylor.sin, x * x); }
 
 // cos of an angle in degrees. The angle is folded to within 45° of a multiple of a right angle —
 // the multiple is found in double precision, which only has to be near, the remainder is taken in

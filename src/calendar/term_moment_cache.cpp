@@ -46,6 +46,11 @@ DateTime TruncatedToMinute(DateTime moment) {
 
 }  // namespace
 
+MonthTerm MonthTermOf(JulianValue precise) {
+  TermMoment handed_on = TermMomentOf(precise);
+  return {precise, handed_on.moment, std::move(handed_on.text)};
+}
+
 void TermMomentCache::Reset(double zone_hours) const {
   if (zone_hours == zone_hours_) return;
   entries_.clear();
@@ -94,7 +99,7 @@ TermMomentCache::Lookup TermMomentCache::MonthTermBefore(JulianValue start, doub
   const Entry* entry = Find(examined, &crossing);
   if (entry != nullptr && entry->second_certain) return {entry->first_found, examined.longitude, crossing};
   const TermSearchResult result = FindTermMoment(TermSearchMode::kLatestMonthTerm, zone_hours, start);
-  const MonthTerm found{result.moment, DateTimeOfJulianValue(result.moment), TermMomentTextOf(result.moment)};
+  const MonthTerm found = MonthTermOf(result.moment);
   crossing = Remember(found, examined, zone_hours);
   return {found, examined.longitude, crossing};
 }
@@ -105,7 +110,7 @@ DateTime TermMomentCache::MonthTermMinuteBefore(JulianValue start, double zone_h
   const Entry* entry = Find(examined, &crossing);
   if (entry != nullptr && entry->minute_certain) return entry->minute;
   const TermSearchResult result = FindTermMoment(TermSearchMode::kLatestMonthTerm, zone_hours, start);
-  const MonthTerm found{result.moment, DateTimeOfJulianValue(result.moment), TermMomentTextOf(result.moment)};
+  const MonthTerm found = MonthTermOf(result.moment);
   Remember(found, examined, zone_hours);
   return TruncatedToMinute(found.moment);
 }

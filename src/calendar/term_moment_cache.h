@@ -15,6 +15,7 @@ struct MonthTerm {
   DateTime moment;      // read back from the text, whole seconds
   std::string text;     // "y/m/d h:n:s"
 };
+MonthTerm MonthTermOf(JulianValue precise);
 
 // Remembers the 節 found by earlier searches, so that computing the pillars of many moments costs
 // about one longitude evaluation per moment instead of several searches.

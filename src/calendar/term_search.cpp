@@ -64,13 +64,12 @@ TermSearchResult FindTermMoment(TermSearchMode mode, double zone_hours, JulianVa
 TermMomentBefore FindTermMomentBefore(TermSearchMode mode, DateTime moment, double zone_hours) {
   const JulianValue start = JulianValueOf(moment);
   TermSearchResult found = FindTermMoment(mode, zone_hours, start);
-  DateTime found_moment = DateTimeOfJulianValue(found.moment);
-  if (mode == TermSearchMode::kSpringOpening && found_moment > moment) {
+  TermMoment handed_on = TermMomentOf(found.moment);
+  if (mode == TermSearchMode::kSpringOpening && handed_on.moment > moment) {
     // The 立春 nearest in time lies ahead: take the one a year earlier.
-    found.moment = FindTermMoment(mode, zone_hours, start - 365.25L).moment;
-    found_moment = DateTimeOfJulianValue(found.moment);
+    handed_on = TermMomentOf(FindTermMoment(mode, zone_hours, start - 365.25L).moment);
   }
-  return {found_moment, TermMomentTextOf(found.moment), found.start_longitude};
+  return {handed_on.moment, std::move(handed_on.text), found.start_longitude};
 }
 
 std::string MonthTermBeforeBirthText(std::string_view birth_text, double zone_hours) {
