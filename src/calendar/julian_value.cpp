@@ -62,7 +62,6 @@ ClockReading ClockReadingOf(JulianValue value) {
   return r;
 }
 
-
 std::string TextOf(const ClockReading& r) {
   char text[64];
   std::snprintf(text, sizeof text, "%ld/%ld/%ld %ld:%ld:%ld", r.year, r.month, r.day, r.hour, r.minute, r.second);
