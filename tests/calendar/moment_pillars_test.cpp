@@ -168,8 +168,9 @@ void ExpectSame(const MomentPillars& a, const MomentPillars& b, DateTime moment)
   ASSERT_EQ(a.depth_stem, b.depth_stem) << moment.DateTimeText();
 }
 
-// Remembering terms across moments must never change a result: random moments, and moments in
-// the hour of a month term, under both day boundaries and with every pillar measured in its own period.
+// Remembering terms across moments must never change a result: many moments in each of hundreds of
+// random months (so that most are answered from what earlier moments found), and moments in the
+// hour of a month term, under both day boundaries and with every pillar measured in its own period.
 TEST(TermMomentCache, GivesTheSameResultsAsSearchingEveryTime) {
   CalendarRules month_rules = ShippedRules();
   CalendarRules own_period_rules = month_rules;
@@ -178,9 +179,13 @@ TEST(TermMomentCache, GivesTheSameResultsAsSearchingEveryTime) {
                                   DepthMode::kWithinOwnPeriod};
   std::mt19937_64 random(7);
   const double first = At(1900, 1, 1, 0).days();
-  std::uniform_int_distribution<long> minute(0, 200L * 366 * 1440);
+  std::uniform_int_distribution<long> month_start(0, 200L * 366);
+  std::uniform_int_distribution<long> minute_in_month(0, 32L * 1440);
   std::vector<DateTime> moments;
-  for (int i = 0; i < 3000; ++i) moments.emplace_back(first + minute(random) / 1440.0);
+  for (int month = 0; month < 300; ++month) {
+    const double start = first + static_cast<double>(month_start(random));
+    for (int i = 0; i < 12; ++i) moments.emplace_back(start + minute_in_month(random) / 1440.0);
+  }
   for (int month = 1; month <= 12; ++month) {
     const DateTime term = DepthPeriodStart(PeriodKind::kMonth, At(2024, month, 12, 0), month_rules);
     for (int m = -90; m <= 90; m += 7) moments.push_back(term + m / 1440.0);
