@@ -43,15 +43,6 @@ ProgramSettings SettingsWith(const Options& options) {
   return settings;
 }
 
-BoardPillars Natal(const char* year, const char* month, const char* day, const char* hour) {
-  BoardPillars pillars;
-  pillars.year = year;
-  pillars.month = month;
-  pillars.day = day;
-  pillars.hour = hour;
-  return pillars;
-}
-
 struct Result {
   ChartBoard board;
   RelationList list;

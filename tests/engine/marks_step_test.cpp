@@ -10,15 +10,6 @@
 namespace kirvo {
 namespace {
 
-BoardPillars Natal(const char* year, const char* month, const char* day, const char* hour) {
-  BoardPillars pillars;
-  pillars.year = year;
-  pillars.month = month;
-  pillars.day = day;
-  pillars.hour = hour;
-  return pillars;
-}
-
 // Day pillar 甲子 (void branches 戌亥) with a luck pillar in every running column.
 BoardPillars WithLuck(const char* major, const char* year, const char* month, const char* day, const char* hour) {
   BoardPillars pillars = Natal("乙亥", "丙寅", "甲子", "丁卯");

@@ -14,14 +14,6 @@ namespace {
 
 // Hidden stems of the shipped table used below: 子 壬癸癸, 寅 戊丙甲, 卯 甲乙乙, 辰 乙癸戊, 午 丙己丁,
 // 申 己戊庚.
-BoardPillars Natal(PillarText year, PillarText month, PillarText day, PillarText hour) {
-  BoardPillars pillars;
-  pillars.year = std::move(year);
-  pillars.month = std::move(month);
-  pillars.day = std::move(day);
-  pillars.hour = std::move(hour);
-  return pillars;
-}
 const BoardPillars kNatalA = Natal("甲子", "丙寅", "戊辰", "庚申");
 // 甲 over 辰 (土) with 寅 and 卯 (木) beside it; 辰 hides a 乙 余気.
 const BoardPillars kNatalB = Natal("甲辰", "丁卯", "戊寅", "庚辰");

@@ -20,15 +20,6 @@ constexpr int kEarthSeason = 4;  // 土用
 
 using Flags = std::vector<std::pair<const char*, bool>>;
 
-// Pillars of a test board; an empty text leaves its column without a pillar.
-BoardPillars Natal(PillarText year, PillarText month = {}, PillarText day = {}, PillarText hour = {}) {
-  BoardPillars pillars;
-  pillars.year = std::move(year);
-  pillars.month = std::move(month);
-  pillars.day = std::move(day);
-  pillars.hour = std::move(hour);
-  return pillars;
-}
 BoardPillars WithLuck(BoardPillars pillars, PillarText major_luck, PillarText running_year = {}) {
   pillars.major_luck = std::move(major_luck);
   pillars.running_year = std::move(running_year);

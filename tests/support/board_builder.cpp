@@ -58,4 +58,13 @@ ChartBoard BoardFromPillars(const BoardPillars& pillars, const ProgramSettings& 
   return board;
 }
 
+BoardPillars Natal(PillarText year, PillarText month, PillarText day, PillarText hour) {
+  BoardPillars pillars;
+  pillars.year = std::move(year);
+  pillars.month = std::move(month);
+  pillars.day = std::move(day);
+  pillars.hour = std::move(hour);
+  return pillars;
+}
+
 }  // namespace kirvo

@@ -30,6 +30,9 @@ struct BoardPillars {
   bool hour_known = true;
 };
 
+// The four natal pillars of a test board; an empty text leaves its column without a pillar.
+BoardPillars Natal(PillarText year, PillarText month = {}, PillarText day = {}, PillarText hour = {});
+
 // The board as the fill step leaves it before the stars: codes reset, rows 0..2 and 4..6 of each
 // given pillar from the settings' hidden-stem table, the 中気 depth stem in row 5, the mark of the
 // hidden stem in force, the element colours and the working rows 13, 14, 16..18. The stars are not
