@@ -14,6 +14,7 @@
 #include "platform/console_interaction.h"
 #include "platform/text_file.h"
 #include "presentation/chart_content.h"
+#include "random_charts.h"
 #include "settings/program_settings.h"
 #include "settings/shipped_texts.h"
 
@@ -21,31 +22,12 @@ namespace {
 
 using namespace kirvo;
 
-std::vector<TMeiData> RandomRecords(std::size_t count) {
-  std::mt19937_64 random(20261211);
-  const double first = DateTime::FromDate(1900, 1, 1)->days();
-  const double last = DateTime::FromDate(2090, 12, 31)->days();
-  std::uniform_int_distribution<long> minute(0, static_cast<long>((last - first) * 1440));
-  std::uniform_int_distribution<long> age_minutes(0, static_cast<long>(100 * 365.25 * 1440));
-  std::vector<TMeiData> records;
-  for (std::size_t i = 0; i < count; ++i) {
-    TMeiData record;
-    record.BirthDateTime = DateTime(first + minute(random) / 1440.0);
-    record.ChartDateTime = record.BirthDateTime + age_minutes(random) / 1440.0;
-    record.PersonName = "試験太郎";
-    record.BirthText = record.BirthDateTime.DateTimeText();
-    record.Sex = static_cast<std::uint8_t>(i % 2);
-    records.push_back(record);
-  }
-  return records;
-}
-
 void RunChartsWithContent(benchmark::State& state, ExplanationSource& explanations) {
   const ProgramSettings& settings = ShippedSettings();
   const ChartRules rules{settings.usys, settings.sys};
   const LuckRange range = static_cast<LuckRange>(state.range(0));
   const std::string prefix = "< " + std::string(LuckRangeCaption(range)) + " >";
-  const std::vector<TMeiData> records = RandomRecords(4096);
+  const std::vector<TMeiData> records = bench::RandomChartRecords(4096);
   ChartContent content = NewChartContent(rules, {});
   ChartBoard board;
   RelationList stems, branches;
