@@ -3,9 +3,9 @@
 #include <algorithm>
 #include <array>
 #include <charconv>
-#include <cstdio>
 
 #include "calendar/date_time.h"
+#include "engine/decimal_text.h"
 #include "engine/seasonal_state.h"
 #include "platform/shift_jis.h"
 #include "platform/utf8.h"
@@ -95,12 +95,6 @@ std::string Rule(std::string_view left, std::string_view middle, std::string_vie
   return line;
 }
 
-std::string Fixed2(double value) {
-  char buffer[32];
-  std::snprintf(buffer, sizeof buffer, "%.2f", value);
-  return buffer;
-}
-
 // "yyyy/m/d h:m": no leading zeros.
 std::string PlainDateTime(DateTime moment) {
   const DateFields f = moment.Fields();
@@ -158,7 +152,7 @@ std::vector<std::string> ChartTextCopy(const ChartBoard& board, const TMeiData& 
   lines.push_back("立運：" + std::to_string(record.StartAgeYears) + "年" + std::to_string(record.StartAgeMonths) +
                   "月" + "　" + SeasonText(record) + "　" +
                   std::string(kLuckDirectionNames[record.LuckDirection == 0 ? 0 : 1]) + "行運　黄経：" +
-                  Fixed2(record.SunLongitude));
+                  DecimalText(record.SunLongitude, 2));
   lines.push_back("造命日付：" + PlainDateTime(record.ChartDateTime));
   lines.push_back("年齢：" + record.AgeText);
   lines.push_back("[" + std::string(LuckRangeCaption(range)) + "]");

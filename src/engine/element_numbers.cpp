@@ -8,6 +8,7 @@
 #include "engine/coefficient_table.h"
 #include "engine/decimal_text.h"
 #include "engine/rule_numbers.h"
+#include "engine/stem_tables.h"
 #include "settings/sys_settings.h"
 #include "settings/usys_settings.h"
 
@@ -27,8 +28,6 @@ inline constexpr int kStemNumberRow = 1, kBranchNumberRow = 2, kHiddenNumberRow 
 
 inline constexpr Element kWood = 0, kFire = 1, kEarth = 2, kMetal = 3, kWater = 4, kNone = kNoElement;
 
-// The element of the birth season by `SeasonIndex`: 春 木, 夏 火, 秋 金, 冬 水, 土用 土.
-inline constexpr std::array<Element, 5> kSeasonElements = {kWood, kFire, kMetal, kWater, kEarth};
 
 // The `SSG2` column (row 0) of the commanding stem, by d = (season element − stem element) mod 5:
 // the same element (当令), its generator (生令), its overcomer (剋令), overcome by it (令剋),
@@ -151,12 +150,12 @@ void CountMonthCommand(const ChartBoard& board, const TMeiData& record, const Ch
                                         : board(board::kMonth, board::kWorkHidden1 + t).ZSet == kMonthCommand;
     if (commands) position = t;
   }
-  if (position < 0 || record.SeasonIndex >= kSeasonElements.size()) return;
+  const Element season = SeasonElementOf(record.SeasonIndex);
+  if (position < 0 || season == kNoElement) return;
   const Stem stem = StemIndexOf(board(board::kMonth, board::kWorkHidden1 + position).Text);
   if (stem == kNoStem) return;
   const std::int32_t mark = by_first_copy ? board(board::kMonth, board::kHidden1 + position).ZSet
                                           : board(board::kMonth, board::kWorkHidden1 + position).ZSet;
-  const Element season = kSeasonElements[record.SeasonIndex];
   const int column = kMonthCommandColumns[(season - ElementOfStem(stem) + 5) % 5];
   sums.command[stem] = AdjustedByMark(RuleTableInteger(rules.usys, "SSG2", column, 0), mark);
 }
