@@ -10,7 +10,7 @@
 
 #include "data/explanation_texts.h"
 #include "engine/chart_pipeline.h"
-#include "engine/chart_text_copy.h"
+#include "presentation/chart_text_copy.h"
 #include "platform/console_interaction.h"
 #include "platform/text_file.h"
 #include "presentation/chart_content.h"
@@ -29,13 +29,13 @@ void RunChartsWithContent(benchmark::State& state, ExplanationSource& explanatio
   const std::string prefix = "< " + std::string(LuckRangeCaption(range)) + " >";
   const std::vector<TMeiData> records = bench::RandomChartRecords(4096);
   ChartContent content = NewChartContent(rules, {});
-  ChartBoard board;
-  RelationList stems, branches;
+  Chart chart;
+  chart.range = range;
   std::size_t i = 0;
   for (auto _ : state) {
-    TMeiData record = records[i++ % records.size()];
-    RunFullPipeline(board, record, range, branches, stems, true, rules);
-    RefreshChartContent(content, prefix, board, record, range, true, rules, {}, explanations);
+    chart.record = records[i++ % records.size()];
+    RunFullPipeline(chart, rules);
+    RefreshChartContent(content, prefix, chart, rules, {}, explanations);
     benchmark::DoNotOptimize(content);
   }
   state.SetItemsProcessed(state.iterations());

@@ -16,13 +16,13 @@ void RunCharts(benchmark::State& state, Pipeline pipeline) {
   const ProgramSettings& settings = ShippedSettings();
   const ChartRules rules{settings.usys, settings.sys};
   const std::vector<TMeiData> records = bench::RandomChartRecords(4096);
-  ChartBoard board;
-  RelationList stems, branches;
+  Chart chart;
+  chart.range = static_cast<LuckRange>(state.range(0));
   std::size_t i = 0;
   for (auto _ : state) {
-    TMeiData record = records[i++ % records.size()];
-    pipeline(board, record, static_cast<LuckRange>(state.range(0)), branches, stems, true, rules);
-    benchmark::DoNotOptimize(board);
+    chart.record = records[i++ % records.size()];
+    pipeline(chart, rules);
+    benchmark::DoNotOptimize(chart.board);
   }
   state.SetItemsProcessed(state.iterations());
 }
@@ -33,10 +33,7 @@ BENCHMARK(BM_FullPipeline)->Arg(0)->Arg(5);
 void BM_LightPipeline(benchmark::State& state) { RunCharts(state, RunLightPipeline); }
 BENCHMARK(BM_LightPipeline)->Arg(0)->Arg(5);
 
-void FillOnly(ChartBoard& board, TMeiData& record, LuckRange, RelationList&, RelationList&, bool hour_known,
-              const ChartRules& rules) {
-  RunFillStep(board, record, hour_known, rules);
-}
+void FillOnly(Chart& chart, const ChartRules& rules) { RunFillStep(chart.board, chart.record, chart.hour_known, rules); }
 void BM_FillStep(benchmark::State& state) { RunCharts(state, FillOnly); }
 BENCHMARK(BM_FillStep)->Arg(0);
 

@@ -10,12 +10,8 @@
 #include "cli/commands.h"
 #include "cli/moment_input.h"
 #include "cli/tool_settings.h"
-#include "engine/chart_age.h"
-#include "engine/chart_pipeline.h"
-#include "engine/chart_text_copy.h"
 #include "platform/console_interaction.h"
-#include "presentation/chart_content.h"
-#include "settings/sys_chart_moment.h"
+#include "presentation/chart_session.h"
 
 namespace kirvo::cli {
 namespace {
@@ -49,9 +45,6 @@ std::optional<BirthInput> BirthOf(const std::string& text) {
   if (!NewChartRecord(input, DateTime())) return std::nullopt;
   return input;
 }
-
-// A chart window reads its chart moment from a date field and an "hh:nn" field: whole minutes.
-DateTime ToTheMinute(DateTime moment) { return *DateTime::ParseDateTimeText(moment.DateTimeText()); }
 
 constexpr std::array<std::string_view, kNatalPillarCount> kPillarCaptions = {"年柱：", "月柱：", "日柱：", "時柱："};
 
@@ -123,52 +116,26 @@ int RunChart(const std::vector<std::string>& args) {
   }
 
   ConsoleInteraction console;
-  const Outcome<ToolSettings> loaded = LoadToolSettings(parsed.Get("--folder"), console);
-  if (!loaded) return UsageError(loaded.error());
-  const ProgramSettings& settings = loaded->settings;
+  const std::optional<ApplicationServices> services = LoadServicesOrReport(parsed.Get("--folder"), console);
+  if (!services) return kExitUsage;
 
-  // As the chart window does: an unknown hour is entered as 12:00 and the chart drops its hour pillar.
-  const bool hour_known = HourKnown(*input);
-  if (!hour_known) input->time_text = kUnknownBirthTimeTakenAs;
-  const std::string birth_entry = input->date_text + " " + input->time_text;
-  if (!at) at = ToTheMinute(DefaultChartMoment(settings.sys, birth_entry, LocalClockNow()));
-  TMeiData record = *NewChartRecord(*input, *at);
-  if (!PassesAgeCheck(record.ChartDateTime, record.BirthDateTime)) {
-    return UsageError("作式日時 " + record.ChartDateTime.DateTimeText() +
+  Outcome<ChartSession> created = ChartSession::Create(*services, *input, LocalClockNow());
+  if (!created) return UsageError("--birth: " + created.error());
+  ChartSession& session = created.value();
+  session.SetRange(range);
+  if (at) session.SetChartMoment(*at);
+  if (!session.Compute()) {
+    return UsageError("作式日時 " + session.chart_moment().DateTimeText() +
                       " は生年月日時から 0〜110 歳の範囲にありません");
   }
 
-  ChartBoard board;
-  RelationList stem_relations, branch_relations;
-  const ChartRules rules{settings.usys, settings.sys};
-  RunFullPipeline(board, record, range, branch_relations, stem_relations, hour_known, rules);
-
   std::string text;
-  const ChartRowLayout layout = ChartRowLayoutOf(settings.sys, show_original);
-  for (const std::string& line :
-       ChartTextCopy(board, record, range, layout, stem_relations.size(), branch_relations.size())) {
-    text += line + "\n";
-  }
+  for (const std::string& line : session.TextCopy(show_original)) text += line + "\n";
   text += "[干関係]\n";
-  for (const std::string& entry : stem_relations) text += entry + "\n";
+  for (const std::string& entry : session.chart().stem_relations) text += entry + "\n";
   text += "[支関係]\n";
-  for (const std::string& entry : branch_relations) text += entry + "\n";
-
-  std::optional<Branding> branding;
-  std::optional<FolderExplanations> folder_explanations;
-  std::optional<LoadedExplanations> shipped_explanations;
-  ExplanationSource* explanations = nullptr;
-  if (loaded->folder) {
-    branding = LoadBranding(*loaded->folder, console);
-    explanations = &folder_explanations.emplace(*loaded->folder, console);
-  } else {
-    explanations = &shipped_explanations.emplace(LoadedExplanations::Shipped());
-  }
-  const ContentBranding hides = ContentBrandingOf(branding, settings.sys);
-  ChartContent content = NewChartContent(rules, hides);
-  const std::string prefix = "< " + std::string(LuckRangeCaption(range)) + " >";
-  RefreshChartContent(content, prefix, board, record, range, hour_known, rules, hides, *explanations);
-  text += ContentText(content, settings.sys);
+  for (const std::string& entry : session.chart().branch_relations) text += entry + "\n";
+  text += ContentText(session.content(), services->settings().sys);
   return WriteOutput(text) ? 0 : 1;
 }
 

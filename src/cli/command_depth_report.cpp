@@ -30,9 +30,9 @@ int RunDepthReport(const std::vector<std::string>& args) {
   }
 
   ConsoleInteraction console;
-  const std::optional<ToolSettings> loaded = LoadToolSettingsOrReport(parsed.Get("--folder"), console);
+  const std::optional<ApplicationServices> loaded = LoadServicesOrReport(parsed.Get("--folder"), console);
   if (!loaded) return kExitUsage;
-  const ProgramSettings& settings = loaded->settings;
+  const ProgramSettings& settings = loaded->settings();
   if (!now) now = SettingsNow(settings.sys, LocalClockNow());
   return WriteOutput(DepthReportText(settings.usys.Table("ZSG"), *now, CalendarRulesOf(settings.usys, settings.sys)))
              ? 0

@@ -36,9 +36,9 @@ int RunPillars(const std::vector<std::string>& args) {
   const ParsedArguments parsed = ParseOptions(args, {"--folder"});
   if (ReportArgumentError(parsed)) return kExitUsage;
   ConsoleInteraction console;
-  const std::optional<ToolSettings> loaded = LoadToolSettingsOrReport(parsed.Get("--folder"), console);
+  const std::optional<ApplicationServices> loaded = LoadServicesOrReport(parsed.Get("--folder"), console);
   if (!loaded) return kExitUsage;
-  const CalendarRules rules = CalendarRulesOf(loaded->settings.usys, loaded->settings.sys);
+  const CalendarRules rules = CalendarRulesOf(loaded->settings().usys, loaded->settings().sys);
   TermMomentCache cache;
   return ProcessMomentLines(
       [&](std::string& out, DateTime moment) { AppendPillars(out, MomentPillars::At(moment, rules, &cache)); });

@@ -39,14 +39,14 @@ int RunSettingsCheck(const std::vector<std::string>& args) {
   const ParsedArguments parsed = ParseOptions({args.begin() + 1, args.end()}, {"--folder"});
   if (ReportArgumentError(parsed)) return kExitUsage;
   ConsoleInteraction console;
-  const std::optional<ToolSettings> loaded = LoadToolSettingsOrReport(parsed.Get("--folder"), console);
+  const std::optional<ApplicationServices> loaded = LoadServicesOrReport(parsed.Get("--folder"), console);
   if (!loaded) return kExitUsage;
 
   FirstMessage rule_check;
-  if (!loaded->settings.usys.CloseCheck(rule_check)) return PrintFailure(rule_check.message.value_or(""));
+  if (!loaded->settings().usys.CloseCheck(rule_check)) return PrintFailure(rule_check.message.value_or(""));
 
   FirstMessage system_check;
-  if (!PassesSysCloseCheck(loaded->settings.sys, system_check)) return PrintFailure(system_check.message.value_or(""));
+  if (!PassesSysCloseCheck(loaded->settings().sys, system_check)) return PrintFailure(system_check.message.value_or(""));
 
   std::puts("OK");
   return 0;

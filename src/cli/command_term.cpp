@@ -22,9 +22,9 @@ int RunTerm(const std::vector<std::string>& args) {
   }
   const auto mode = static_cast<TermSearchMode>((*mode_text)[0] - '0');
   ConsoleInteraction console;
-  const std::optional<ToolSettings> loaded = LoadToolSettingsOrReport(parsed.Get("--folder"), console);
+  const std::optional<ApplicationServices> loaded = LoadServicesOrReport(parsed.Get("--folder"), console);
   if (!loaded) return kExitUsage;
-  const double zone_hours = CalendarRulesOf(loaded->settings.usys, loaded->settings.sys).zone_hours;
+  const double zone_hours = CalendarRulesOf(loaded->settings().usys, loaded->settings().sys).zone_hours;
   return ProcessMomentLines([&](std::string& out, DateTime moment) {
     const TermMomentBefore found = FindTermMomentBefore(mode, moment, zone_hours);
     char longitude[32];

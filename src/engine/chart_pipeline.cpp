@@ -46,8 +46,8 @@ void RestoreFirstComputedRows(ChartBoard& board, LuckRange range, bool hour_know
 
 }  // namespace
 
-void RunFullPipeline(ChartBoard& board, TMeiData& record, LuckRange range, RelationList& branch_relations,
-                     RelationList& stem_relations, bool hour_known, const ChartRules& rules) {
+void RunFullPipeline(Chart& chart, const ChartRules& rules) {
+  auto& [board, record, stem_relations, branch_relations, range, hour_known] = chart;
   RunFillStep(board, record, hour_known, rules);
   StemStep(board, record, range, stem_relations, hour_known, rules);
   BranchStep(board, record, range, branch_relations, hour_known, rules);
@@ -57,8 +57,8 @@ void RunFullPipeline(ChartBoard& board, TMeiData& record, LuckRange range, Relat
   MarksStep(board, record, range, hour_known, rules);
 }
 
-void RunLightPipeline(ChartBoard& board, TMeiData& record, LuckRange range, RelationList& branch_relations,
-                      RelationList& stem_relations, bool hour_known, const ChartRules& rules) {
+void RunLightPipeline(Chart& chart, const ChartRules& rules) {
+  auto& [board, record, stem_relations, branch_relations, range, hour_known] = chart;
   RunFillStep(board, record, hour_known, rules);
   if (NoChangeMode(rules)) {
     // No interaction holds: the lists of an earlier computation must not survive.

@@ -1,12 +1,12 @@
 #pragma once
 
-#include "engine/chart_board.h"
-#include "engine/chart_record.h"
+#include "engine/chart.h"
 
 namespace kirvo {
 
 // The chart pipelines. A caller fills PersonName, Sex, BirthText, BirthDateTime and ChartDateTime
-// of the record first (NewChartRecord); the fill step sets every other field. Every step clears
+// of the chart's record first (NewChartRecord), and the chart's range and hour_known; the fill step
+// sets every other field. Every step clears
 // what it writes, so running a pipeline again on the same board gives the same board. The steps
 // read the rule and system settings as they stand at the call.
 
@@ -19,12 +19,10 @@ void RunFillStep(ChartBoard& board, TMeiData& record, bool hour_known, const Cha
 // Full pipeline: fill; stem interactions; branch interactions; roots; the saved copy of rows
 // 12..18 in rows 34..40 (and, with `KSCB`, the working rows restored to the first-computed ones);
 // punishments, harms, breaks and special marks.
-void RunFullPipeline(ChartBoard& board, TMeiData& record, LuckRange range, RelationList& branch_relations,
-                     RelationList& stem_relations, bool hour_known, const ChartRules& rules);
+void RunFullPipeline(Chart& chart, const ChartRules& rules);
 
 // Light pipeline for tables of many charts: fill; the two interaction steps unless `KSCB` is set;
 // roots.
-void RunLightPipeline(ChartBoard& board, TMeiData& record, LuckRange range, RelationList& branch_relations,
-                      RelationList& stem_relations, bool hour_known, const ChartRules& rules);
+void RunLightPipeline(Chart& chart, const ChartRules& rules);
 
 }  // namespace kirvo

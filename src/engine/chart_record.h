@@ -55,6 +55,7 @@ struct TMeiData {
   std::uint8_t SeasonIndex = 0;
   std::uint8_t CommandingStem = 0;  // stem index of the month pillar's commanding hidden stem
   double SunLongitude = 0;          // of the birth hour, degrees
+  bool operator==(const TMeiData&) const = default;
 };
 
 // What a caller fills before running a pipeline: PersonName, Sex and BirthText from the input (texts

@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "calendar/date_time.h"
+#include "engine/chart.h"
 #include "engine/chart_board.h"
 #include "engine/chart_record.h"
 #include "presentation/chart_content_explanations.h"
@@ -31,10 +32,9 @@ ChartContent NewChartContent(const ChartRules& rules, const ContentBranding& bra
 // What a chart window does when it computes or activates a chart, in this order: the summary
 // (ShowChartSummary); the five-element analysis into `SNB`, `SG2` and `KanSG`; the pattern step
 // on the board with the judgement texts of `SNB`; the explanations (RefreshExplanations); the
-// styles and the branding. `prefix` is the window's "< " + range caption + " >". The board is only
+// styles and the branding. `prefix` is the window's "< " + range caption + " >". The chart is only
 // read, so refreshing an unchanged chart gives the same content.
-void RefreshChartContent(ChartContent& content, std::string_view prefix, const ChartBoard& board,
-                         const TMeiData& record, LuckRange range, bool hour_known, const ChartRules& rules,
+void RefreshChartContent(ChartContent& content, std::string_view prefix, const Chart& chart, const ChartRules& rules,
                          const ContentBranding& branding, ExplanationSource& explanations);
 
 // ---- Header and summary block (chart_content_summary.cpp) ------------------------------------

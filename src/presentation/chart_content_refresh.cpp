@@ -40,9 +40,9 @@ ChartContent NewChartContent(const ChartRules& rules, const ContentBranding& bra
   return content;
 }
 
-void RefreshChartContent(ChartContent& content, std::string_view prefix, const ChartBoard& board,
-                         const TMeiData& record, LuckRange range, bool hour_known, const ChartRules& rules,
+void RefreshChartContent(ChartContent& content, std::string_view prefix, const Chart& chart, const ChartRules& rules,
                          const ContentBranding& branding, ExplanationSource& explanations) {
+  const auto& [board, record, stem_relations, branch_relations, range, hour_known] = chart;
   ShowChartSummary(content, prefix, record, hour_known, rules);
 
   // The month's title cell keeps the month's depth class as its code: the analysis below reads

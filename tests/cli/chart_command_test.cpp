@@ -13,7 +13,7 @@ namespace kirvo::testing {
 namespace {
 
 std::string GoldenText(const char* name) {
-  std::ifstream file(std::filesystem::path(__FILE__).parent_path() / "golden" / name, std::ios::binary);
+  std::ifstream file(std::filesystem::path(KIRVO_TESTS_DIR) / "cli" / "golden" / name, std::ios::binary);
   std::ostringstream text;
   text << file.rdbuf();
   return text.str();

@@ -11,18 +11,11 @@ namespace {
 
 DateTime At(const char* text) { return *DateTime::ParseDateTimeText(text); }
 
-// One chart computed with its own copy of the settings.
-struct Chart {
-  ChartBoard board;
-  TMeiData record;
-  RelationList stems, branches;
-};
-
 class ChartPipelineTest : public ::testing::Test {
  protected:
   Chart Full(const BirthInput& input, const char* chart_moment, LuckRange range) {
-    Chart chart{{}, *NewChartRecord(input, At(chart_moment)), {}, {}};
-    RunFullPipeline(chart.board, chart.record, range, chart.branches, chart.stems, HourKnown(input), Rules());
+    Chart chart{{}, *NewChartRecord(input, At(chart_moment)), {}, {}, range, HourKnown(input)};
+    RunFullPipeline(chart, Rules());
     return chart;
   }
   ChartRules Rules() const { return {settings_.usys, settings_.sys}; }
@@ -103,7 +96,7 @@ TEST_F(ChartPipelineTest, UnknownHourLeavesColumnSixBlankAfterTheStars) {
       EXPECT_EQ(blank.board(column, row).Text.find('4'), std::string::npos) << column << "," << row;
     }
   }
-  for (const RelationList* list : {&blank.stems, &blank.branches}) {
+  for (const RelationList* list : {&blank.stem_relations, &blank.branch_relations}) {
     for (const std::string& entry : *list) EXPECT_EQ(entry.substr(0, 3).find('4'), std::string::npos) << entry;
   }
 }
@@ -121,7 +114,7 @@ TEST_F(ChartPipelineTest, RangeZeroAnalysesTheNatalColumnsOnlyButFillsTheLuckCol
     const std::string& roots = chart.board(column, board::kRoots).Text;
     EXPECT_EQ(roots.find_first_not_of("1234"), std::string::npos) << roots;
   }
-  for (const RelationList* list : {&chart.stems, &chart.branches}) {
+  for (const RelationList* list : {&chart.stem_relations, &chart.branch_relations}) {
     for (const std::string& entry : *list) EXPECT_EQ(entry.substr(0, 3).find_first_of("56789"), std::string::npos);
   }
 }
@@ -161,31 +154,33 @@ TEST_F(ChartPipelineTest, RerunGivesTheSameBoardEvenAfterAnotherChart) {
   Chart rerun = Full({"別人", "1990/08/20", "23:30", 1}, "2010/03/01 06:00", 3);
   rerun.record = *NewChartRecord(man_, At("2024/07/20 12:00"));
   for (int pass = 0; pass < 2; ++pass) {
-    RunFullPipeline(rerun.board, rerun.record, 5, rerun.branches, rerun.stems, true, Rules());
+    rerun.range = 5;
+    rerun.hour_known = true;
+    RunFullPipeline(rerun, Rules());
     EXPECT_TRUE(rerun.board == fresh.board) << "pass " << pass;
-    EXPECT_EQ(rerun.stems, fresh.stems);
-    EXPECT_EQ(rerun.branches, fresh.branches);
+    EXPECT_EQ(rerun.stem_relations, fresh.stem_relations);
+    EXPECT_EQ(rerun.branch_relations, fresh.branch_relations);
   }
 }
 
 TEST_F(ChartPipelineTest, LightPipelineStopsAfterTheRoots) {
   const Chart full = Full(man_, "2024/07/20 12:00", 3);
-  Chart light{{}, *NewChartRecord(man_, At("2024/07/20 12:00")), {}, {}};
-  RunLightPipeline(light.board, light.record, 3, light.branches, light.stems, true, Rules());
+  Chart light{{}, *NewChartRecord(man_, At("2024/07/20 12:00")), {}, {}, 3, true};
+  RunLightPipeline(light, Rules());
   for (int column = 0; column <= board::kYear; ++column) {
     for (int row = 0; row <= board::kDirectional; ++row) {
       EXPECT_TRUE(light.board(column, row) == full.board(column, row)) << column << "," << row;
     }
     EXPECT_EQ(light.board(column, board::kSavedFirst).Text, "");
   }
-  EXPECT_EQ(light.stems, full.stems);
-  EXPECT_EQ(light.branches, full.branches);
+  EXPECT_EQ(light.stem_relations, full.stem_relations);
+  EXPECT_EQ(light.branch_relations, full.branch_relations);
 
   // In the no-change mode no interaction is computed, and no list survives from an earlier chart.
   settings_.usys.SetFlag("KSCB", true);
-  RunLightPipeline(light.board, light.record, 3, light.branches, light.stems, true, Rules());
-  EXPECT_TRUE(light.stems.empty());
-  EXPECT_TRUE(light.branches.empty());
+  RunLightPipeline(light, Rules());
+  EXPECT_TRUE(light.stem_relations.empty());
+  EXPECT_TRUE(light.branch_relations.empty());
 }
 
 TEST_F(ChartPipelineTest, DepthDecidesTheMarkedHiddenStemAndTheShown中気) {

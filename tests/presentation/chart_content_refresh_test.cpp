@@ -106,10 +106,10 @@ TEST(ChartContent, RefreshLeavesTheBoardAndDependsOnTheChartAlone) {
 
   ChartContent reused = RefreshedContent(other, settings, explanations);
   EXPECT_TRUE(reused.SinSG.text.Cell(0, 1).empty()) << "the unknown hour carries no star";
-  ChartBoard board = chart.board;
-  RefreshChartContent(reused, "< 大運まで >", board, chart.record, chart.range, chart.hour_known, rules, {},
-                      explanations);
-  EXPECT_EQ(board, chart.board);
+  const testing::ComputedChart same = chart;
+  RefreshChartContent(reused, "< 大運まで >", same, rules, {}, explanations);
+  EXPECT_EQ(same, chart);
+  const ChartBoard& board = same.board;
   EXPECT_EQ(board(board::kMonth, board::kDepthRow).Code, 0) << "the 余気 of 寅 commands, not stem 戊 (4)";
   for (ContentGrid ChartContent::*grid :
        {&ChartContent::SNB, &ChartContent::SG2, &ChartContent::KanSG, &ChartContent::SinSG}) {

@@ -21,12 +21,7 @@ class RecordingExplanations final : public ExplanationSource {
 };
 
 // A chart computed as a chart window computes it: record, full pipeline.
-struct ComputedChart {
-  TMeiData record;
-  ChartBoard board;
-  bool hour_known = true;
-  LuckRange range = 0;
-};
+using ComputedChart = Chart;
 
 inline ComputedChart ComputeChart(const BirthInput& input, const char* chart_moment, LuckRange range,
                                   const ProgramSettings& settings) {
@@ -34,9 +29,7 @@ inline ComputedChart ComputeChart(const BirthInput& input, const char* chart_mom
   chart.hour_known = HourKnown(input);
   chart.range = range;
   chart.record = *NewChartRecord(input, *DateTime::ParseDateTimeText(chart_moment));
-  RelationList stems, branches;
-  RunFullPipeline(chart.board, chart.record, range, branches, stems, chart.hour_known,
-                  ChartRules{settings.usys, settings.sys});
+  RunFullPipeline(chart, ChartRules{settings.usys, settings.sys});
   return chart;
 }
 
@@ -50,8 +43,7 @@ inline ChartContent RefreshedContent(const ComputedChart& chart, const ProgramSe
                                      ExplanationSource& explanations, const ContentBranding& branding = {}) {
   const ChartRules rules{settings.usys, settings.sys};
   ChartContent content = NewChartContent(rules, branding);
-  RefreshChartContent(content, "< 大運まで >", chart.board, chart.record, chart.range, chart.hour_known, rules,
-                      branding, explanations);
+  RefreshChartContent(content, "< 大運まで >", chart, rules, branding, explanations);
   return content;
 }
 

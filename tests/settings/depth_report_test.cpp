@@ -30,7 +30,7 @@ class DepthReport : public ::testing::Test {
 };
 
 std::string GoldenText(const char* name) {
-  std::ifstream file(std::filesystem::path(__FILE__).parent_path() / "golden" / name, std::ios::binary);
+  std::ifstream file(std::filesystem::path(KIRVO_TESTS_DIR) / "settings" / "golden" / name, std::ios::binary);
   std::ostringstream text;
   text << file.rdbuf();
   return text.str();

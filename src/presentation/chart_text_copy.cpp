@@ -1,4 +1,4 @@
-#include "engine/chart_text_copy.h"
+#include "presentation/chart_text_copy.h"
 
 #include <algorithm>
 #include <array>
@@ -143,9 +143,8 @@ int ChartRowHeight(int row, const ChartRowLayout& layout, std::size_t stem_relat
   return kPlainRowHeight;
 }
 
-std::vector<std::string> ChartTextCopy(const ChartBoard& board, const TMeiData& record, LuckRange range,
-                                       const ChartRowLayout& layout, std::size_t stem_relations,
-                                       std::size_t branch_relations) {
+std::vector<std::string> ChartTextCopy(const Chart& chart, const ChartRowLayout& layout) {
+  const auto& [board, record, stem_relations, branch_relations, range, hour_known] = chart;
   std::vector<std::string> lines;
   lines.push_back("氏名：" + record.PersonName + "　" + std::string(kSexNames[record.Sex == 0 ? 0 : 1]));
   lines.push_back("生年月日：" + record.BirthText);
@@ -158,7 +157,7 @@ std::vector<std::string> ChartTextCopy(const ChartBoard& board, const TMeiData& 
   lines.push_back("[" + std::string(LuckRangeCaption(range)) + "]");
   lines.push_back(Rule("┌", "┬", "┐", range));
   for (int row = 0; row < ChartBoard::kRows; ++row) {
-    if (ChartRowHeight(row, layout, stem_relations, branch_relations) <= kShownAbove) continue;
+    if (ChartRowHeight(row, layout, stem_relations.size(), branch_relations.size()) <= kShownAbove) continue;
     if (row >= 1) lines.push_back(Rule("├", "┼", "┤", range));
     std::string line = "│";
     for (int column = FirstColumnTakingPart(range); column <= board::kYear; ++column) {

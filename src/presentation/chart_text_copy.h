@@ -5,8 +5,7 @@
 #include <string_view>
 #include <vector>
 
-#include "engine/chart_board.h"
-#include "engine/chart_record.h"
+#include "engine/chart.h"
 
 namespace kirvo {
 
@@ -36,8 +35,6 @@ int ChartRowHeight(int row, const ChartRowLayout& layout, std::size_t stem_relat
 // The lines "命式をTextでｺﾋﾟｰ" puts on the clipboard: the person, birth, start of luck, season and
 // longitude, chart moment, age and range, then the board as a box of the shown rows (height above
 // 5 units) and the columns taking part, each cell cut to two characters and its mark.
-std::vector<std::string> ChartTextCopy(const ChartBoard& board, const TMeiData& record, LuckRange range,
-                                       const ChartRowLayout& layout, std::size_t stem_relations,
-                                       std::size_t branch_relations);
+std::vector<std::string> ChartTextCopy(const Chart& chart, const ChartRowLayout& layout);
 
 }  // namespace kirvo

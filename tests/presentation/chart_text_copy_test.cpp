@@ -1,4 +1,4 @@
-#include "engine/chart_text_copy.h"
+#include "presentation/chart_text_copy.h"
 
 #include <gtest/gtest.h>
 

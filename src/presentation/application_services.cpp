@@ -1,0 +1,39 @@
+#include "presentation/application_services.h"
+
+#include <system_error>
+#include <utility>
+
+#include "platform/program_folder.h"
+#include "settings/usys_settings.h"
+
+namespace kirvo {
+
+ApplicationServices::ApplicationServices(Interaction& interaction, ProgramSettings settings)
+    : interaction_(&interaction), settings_(std::move(settings)) {}
+
+ApplicationServices ApplicationServices::Shipped(Interaction& interaction) {
+  ApplicationServices services(interaction, ShippedSettings());
+  services.explanations_ = std::make_unique<LoadedExplanations>(LoadedExplanations::Shipped());
+  return services;
+}
+
+Outcome<ApplicationServices> ApplicationServices::Load(const std::optional<std::filesystem::path>& folder,
+                                                       Interaction& interaction) {
+  const std::filesystem::path path = folder ? *folder : ProgramFolder();
+  std::error_code error;
+  if (!folder && !std::filesystem::exists(path / kUSysFileName, error)) return Shipped(interaction);
+
+  Outcome<FileSettingsStore> store = FileSettingsStore::Open(DefaultSettingsStorePath());
+  if (!store) return Outcome<ApplicationServices>::Failure(store.error());
+  Outcome<ProgramSettings> settings = ReadProgramSettings(path, *store, interaction);
+  if (!settings) return Outcome<ApplicationServices>::Failure(settings.error());
+
+  ApplicationServices services(interaction, std::move(settings).value());
+  services.program_folder_ = path;
+  services.store_ = std::make_unique<FileSettingsStore>(std::move(store).value());
+  services.branding_ = LoadBranding(path, interaction);
+  services.explanations_ = std::make_unique<FolderExplanations>(path, interaction);
+  return services;
+}
+
+}  // namespace kirvo
