@@ -159,7 +159,9 @@ int RunChart(const std::vector<std::string>& args) {
   std::optional<LoadedExplanations> shipped_explanations;
   ExplanationSource* explanations = nullptr;
   if (loaded->folder) {
-    branding = LoadBranding(*loaded->folder, console);
+    Loaded<std::optional<Branding>> folder_branding = LoadBranding(*loaded->folder);
+    ShowLoadReport(folder_branding.report, console);
+    branding = std::move(folder_branding.value);
     explanations = &folder_explanations.emplace(*loaded->folder, console);
   } else {
     explanations = &shipped_explanations.emplace(LoadedExplanations::Shipped());

@@ -16,9 +16,10 @@ Outcome<ToolSettings> LoadToolSettings(const std::optional<std::string>& folder,
   }
   Outcome<FileSettingsStore> store = FileSettingsStore::Open(DefaultSettingsStorePath());
   if (!store) return Outcome<ToolSettings>::Failure(store.error());
-  Outcome<ProgramSettings> settings = ReadProgramSettings(path, *store, interaction);
+  Outcome<Loaded<ProgramSettings>> settings = ReadProgramSettings(path, *store);
   if (!settings) return Outcome<ToolSettings>::Failure(settings.error());
-  return ToolSettings{path, std::move(settings).value()};
+  ShowLoadReport(settings->report, interaction);
+  return ToolSettings{path, std::move(settings).value().value};
 }
 
 std::optional<ToolSettings> LoadToolSettingsOrReport(const std::optional<std::string>& folder,

@@ -19,7 +19,7 @@ struct ToolSettings {
 };
 
 // Fails with a message for standard error when the named folder or the per-user store can't be
-// read; problems inside the files go to `interaction` and leave their defaults.
+// read; problems inside the files are shown through `interaction` and leave their defaults.
 Outcome<ToolSettings> LoadToolSettings(const std::optional<std::string>& folder, Interaction& interaction);
 
 // The same for a command: its failure is written to standard error, and the command then exits 2.
