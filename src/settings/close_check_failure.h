@@ -17,6 +17,7 @@ struct CloseCheckFailure {
   std::string key;            // the field, or the table of a cell ("NGE", "SSG", "NDate")
   std::optional<Cell> cell;   // the cell of a table
   std::string message;        // empty when refused without a message
+  bool operator==(const CloseCheckFailure&) const = default;
 };
 
 }  // namespace kirvo
