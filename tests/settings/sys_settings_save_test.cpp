@@ -89,6 +89,22 @@ TEST(SysSave, KeysTheProgramDoesNotKnowAreKept) {
   EXPECT_FALSE(ini.HasKey("SysF", "MeiFont"));
 }
 
+// The reader leaves out a line that is not Shift-JIS; saving must not lose it for good.
+TEST(SysSave, LinesThatCannotBeReadSurviveTheSave) {
+  SysFolder folder;
+  const std::string bad_line = "FileE=\x93";  // a lead byte without its second byte
+  folder.WriteBytes("SysF.ini", "[SysF]\r\n" + bad_line + "\r\nTw=40\r\n");
+  SysSettings settings = folder.Load();
+  ASSERT_EQ(folder.interaction.messages.size(), 1u);
+  settings.Tw = "70";
+  ASSERT_TRUE(SaveSysSettings(settings, folder.folder()).ok());
+
+  const std::string bytes = *ReadFileBytes(folder.folder() / "SysF.ini");
+  EXPECT_TRUE(bytes.starts_with("[SysF]\r\n" + bad_line + "\r\nTw=70\r\n")) << bytes.substr(0, 40);
+  EXPECT_EQ(folder.Load().Tw, "70");
+  EXPECT_EQ(folder.interaction.messages.size(), 2u);  // the line is still there to be told of
+}
+
 TEST(SysSave, AFailedSaveWritesNothingAndIsReturned) {
   SysFolder folder;
   SysSettings settings;

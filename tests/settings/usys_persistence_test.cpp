@@ -144,6 +144,22 @@ TEST(USysSave, KeepsKeysTheModelDoesNotKnow) {
   EXPECT_EQ(ini.ReadString("USysF", "SuCB", ""), "0");
 }
 
+TEST(USysSave, LinesThatCannotBeReadSurviveTheSave) {
+  ProgramFolderFixture fixture;
+  std::string bytes = *EncodeShiftJis(ValidUSysText());
+  const std::string bad_line = "KoCB=0\x81\x20\xFF";
+  bytes.insert(bytes.find("ZFileE"), bad_line + "\r\n");
+  ASSERT_TRUE(WriteFileAtomically(fixture.folder() / "USysF.ini", bytes).ok());
+  RecordingInteraction interaction;
+  USysSettings settings = test::LoadUSys(fixture, interaction);
+  settings.SetFlag("KSCB", true);
+  ASSERT_TRUE(SaveUSysSettings(settings, fixture.folder()).ok());
+
+  const std::string saved = *ReadFileBytes(fixture.folder() / "USysF.ini");
+  EXPECT_NE(saved.find("[USysF]\r\n" + bad_line + "\r\nZFileE="), std::string::npos);
+  EXPECT_NE(saved.find("KSCB=1\r\n"), std::string::npos);
+}
+
 TEST(USysDistributionFile, ChosenFileIsRememberedRelativeToTheProgramFolder) {
   ProgramFolderFixture fixture;
   TempFolder elsewhere;
@@ -264,6 +280,29 @@ TEST(USysLoad, DamagedFilesKeepDefaultsAndAreReportedOnce) {
     EXPECT_EQ(settings.Cell("SiSG", 0, 2), "天乙貴人") << c.name;
     if (c.file_untouched) {
       EXPECT_EQ(*ReadFileBytes(fixture.folder() / "USysF.ini"), c.bytes) << c.name;
+    }
+  }
+}
+
+TEST(USysLoad, NumbersOutsideTheirRangeKeepTheirDefaults) {
+  struct Case {
+    const char* key;
+    const char* stored;
+    const char* expected;
+  };
+  const Case cases[] = {
+      {"NGE", "0", "25"},    {"NGE", "100", "25"}, {"NGE", "x", "25"},   {"NGE", "30.5", "30.5"},
+      {"AVE", "1000", "50"}, {"AVE", "0", "0"},    {"StdE", "-1", "25"}, {"StdE", "12.5", "12.5"},
+  };
+  for (const Case& c : cases) {
+    ProgramFolderFixture fixture(ValidUSysText() + c.key + "=" + c.stored + "\n");
+    RecordingInteraction interaction;
+    const USysSettings settings = test::LoadUSys(fixture, interaction);
+    EXPECT_EQ(settings.Number(c.key), c.expected) << c.key << "=" << c.stored;
+    const bool kept = std::string(c.stored) == c.expected;
+    ASSERT_EQ(interaction.messages.size(), kept ? 0u : 1u) << c.key << "=" << c.stored;
+    if (!kept) {
+      EXPECT_NE(interaction.messages[0].find(std::string(c.key) + "=" + c.stored), std::string::npos);
     }
   }
 }
