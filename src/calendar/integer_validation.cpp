@@ -16,7 +16,7 @@ std::optional<long long> ParseInteger(std::string_view text) {
   return value;
 }
 
-bool ValidateIntegerText(std::string_view text, int max, int min, Interaction& interaction) {
+std::optional<std::string> IntegerTextProblem(std::string_view text, int max, int min) {
   const std::optional<long long> value = ParseInteger(text);
   const char* reason = nullptr;
   if (!value) {
@@ -26,10 +26,16 @@ bool ValidateIntegerText(std::string_view text, int max, int min, Interaction& i
   } else if (*value > max) {
     reason = "」は設定可能最大値より大きな値です";
   } else {
-    return true;
+    return std::nullopt;
   }
+  return "「" + std::string(text) + reason;
+}
+
+bool ValidateIntegerText(std::string_view text, int max, int min, Interaction& interaction) {
+  const std::optional<std::string> problem = IntegerTextProblem(text, max, min);
+  if (!problem) return true;
   interaction.Beep();
-  interaction.ShowMessage("「" + std::string(text) + reason);
+  interaction.ShowMessage(MessageKind::kWarning, *problem);
   return false;
 }
 

@@ -21,7 +21,7 @@ DateTime StepMoment(int unit, int n, bool backwards, DateTime moment, Interactio
   const long year = months >= 0 ? months / 12 : (months - 11) / 12;
   const int month = static_cast<int>(months - year * 12) + 1;
   if (year < 1 || year > 9999) {
-    interaction.ShowMessage("DateConvert Error :" + moment.DateTimeText());
+    interaction.ShowMessage(MessageKind::kError, "DateConvert Error :" + moment.DateTimeText());
     return moment;
   }
   DateFields target = fields;

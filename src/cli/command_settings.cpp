@@ -1,26 +1,18 @@
 #include <cstdio>
 #include <optional>
 #include <string>
+#include <system_error>
 
 #include "cli/arguments.h"
 #include "cli/commands.h"
 #include "cli/tool_settings.h"
 #include "platform/console_interaction.h"
 #include "settings/sys_settings_check.h"
+#include "settings/usys_close_check.h"
+#include "settings/usys_settings_file.h"
 
 namespace kirvo::cli {
 namespace {
-
-// Keeps the first message of a check instead of showing it, so it can be printed as the result.
-class FirstMessage : public Interaction {
- public:
-  void Beep() override {}
-  void ShowMessage(std::string_view text) override {
-    if (!message) message = std::string(text);
-  }
-  bool AskYesNo(std::string_view) override { return false; }
-  std::optional<std::string> message;
-};
 
 int PrintFailure(const std::string& message) {
   std::printf("%s\n", message.c_str());
@@ -30,7 +22,8 @@ int PrintFailure(const std::string& message) {
 }  // namespace
 
 // "settings check [--folder DIR]": the close checks of the rule and the system settings, as the
-// settings dialogs run them. Prints the first failing message and exits 1, or prints "OK".
+// settings dialogs run them. Prints the first failing message and exits 1, or prints "OK". A folder
+// without rule settings has nothing to check: that is the failure.
 int RunSettingsCheck(const std::vector<std::string>& args) {
   if (args.empty() || args[0] != "check") {
     std::fputs("使い方: kirvo-cli settings check [--folder DIR]\n", stderr);
@@ -42,12 +35,19 @@ int RunSettingsCheck(const std::vector<std::string>& args) {
   const std::optional<ApplicationServices> loaded = LoadServicesOrReport(parsed.Get("--folder"), console);
   if (!loaded) return kExitUsage;
 
-  FirstMessage rule_check;
-  if (!loaded->settings().usys.CloseCheck(rule_check)) return PrintFailure(rule_check.message.value_or(""));
-
-  FirstMessage system_check;
-  if (!PassesSysCloseCheck(loaded->settings().sys, system_check)) return PrintFailure(system_check.message.value_or(""));
-
+  if (loaded->program_folder()) {
+    const std::filesystem::path rule_file = *loaded->program_folder() / kUSysFileName;
+    std::error_code error;
+    if (!std::filesystem::is_regular_file(rule_file, error)) {
+      return PrintFailure("「" + rule_file.string() + "」がないため、四柱推命の設定を確かめられません");
+    }
+  }
+  if (const std::optional<CloseCheckFailure> failure = CheckRuleSettings(loaded->settings().usys)) {
+    return PrintFailure(failure->message);
+  }
+  if (const std::optional<CloseCheckFailure> failure = CheckSysSettings(loaded->settings().sys)) {
+    return PrintFailure(RefusalText(*failure, loaded->settings().sys));
+  }
   std::puts("OK");
   return 0;
 }

@@ -64,7 +64,7 @@ Status ExplanationEditor::Close(Interaction& interaction) {
   Status written = WriteExplanationLines(path_, lines_);
   if (!written) {
     interaction.Beep();
-    interaction.ShowMessage(written.error());
+    interaction.ShowMessage(MessageKind::kError, written.error());
   }
   return written;
 }

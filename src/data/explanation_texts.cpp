@@ -55,13 +55,13 @@ std::string LookUpExplanation(const std::filesystem::path& folder, const Explana
   std::error_code error;
   if (!std::filesystem::exists(path, error)) {
     interaction.Beep();
-    interaction.ShowMessage("『" + std::string(file.name) + "』がありません");
+    interaction.ShowMessage(MessageKind::kError, "『" + std::string(file.name) + "』がありません");
     return {};
   }
   const Outcome<std::vector<std::string>> lines = ReadExplanationLines(path);
   if (!lines) {
     interaction.Beep();
-    interaction.ShowMessage(lines.error());
+    interaction.ShowMessage(MessageKind::kError, lines.error());
     return {};
   }
   const std::size_t index = line_number <= 1 ? 0 : static_cast<std::size_t>(line_number - 1);

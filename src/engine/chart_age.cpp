@@ -16,7 +16,7 @@ constexpr int kMonthStep = 2;  // StepMoment's unit of one calendar month
 class SilentInteraction : public Interaction {
  public:
   void Beep() override {}
-  void ShowMessage(std::string_view) override {}
+  void ShowMessage(MessageKind, std::string_view) override {}
   bool AskYesNo(std::string_view) override { return false; }
 };
 

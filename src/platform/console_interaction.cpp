@@ -10,7 +10,7 @@ void ConsoleInteraction::Beep() {
   if (isatty(STDERR_FILENO)) std::cerr << '\a' << std::flush;
 }
 
-void ConsoleInteraction::ShowMessage(std::string_view text) { std::cerr << text << '\n' << std::flush; }
+void ConsoleInteraction::ShowMessage(MessageKind, std::string_view text) { std::cerr << text << '\n' << std::flush; }
 
 bool ConsoleInteraction::AskYesNo(std::string_view question) {
   std::cerr << question << (answer_yes_ ? " → はい" : " → いいえ") << '\n' << std::flush;

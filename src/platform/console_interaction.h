@@ -13,7 +13,7 @@ class ConsoleInteraction : public Interaction {
   explicit ConsoleInteraction(bool answer_yes = false) : answer_yes_(answer_yes) {}
 
   void Beep() override;  // a bell, only when standard error is a terminal
-  void ShowMessage(std::string_view text) override;
+  void ShowMessage(MessageKind kind, std::string_view text) override;  // the text alone
   bool AskYesNo(std::string_view question) override;
 
  private:

@@ -5,7 +5,6 @@
 #include <string_view>
 
 #include "platform/ini_file.h"
-#include "settings/text_table.h"
 
 namespace kirvo {
 
@@ -41,10 +40,5 @@ void WriteColour(IniFile& ini, std::string_view section, std::string_view key, s
 
 // The key of table row `row`: the table's name, "-Row" and the decimal row number ("ZSG-Row3").
 std::string TableRowKey(std::string_view table, std::size_t row);
-
-// Table: one key per row 0..rows-1, each holding every cell of the row followed by ",". Reading
-// fills every row of `table` (its size is kept); a missing row key empties that row.
-void ReadTable(const IniFile& ini, std::string_view section, std::string_view table_key, TextTable& table);
-void WriteTable(IniFile& ini, std::string_view section, std::string_view table_key, const TextTable& table);
 
 }  // namespace kirvo

@@ -4,16 +4,23 @@
 
 namespace kirvo {
 
-// What the core needs from the person at the screen: a beep, a message with one OK button and a
+// The icon of a message box: a note, a refused input or doubtful file, a failed operation.
+enum class MessageKind { kInformation, kWarning, kError };
+
+// What a dialog needs from the person at the screen: a beep, a message with one OK button and a
 // Yes/No question. The desktop windows implement it with real boxes; the command-line tool
 // writes to standard error; tests record the calls.
 class Interaction {
  public:
   virtual ~Interaction() = default;
   virtual void Beep() = 0;
-  virtual void ShowMessage(std::string_view text) = 0;
+  virtual void ShowMessage(MessageKind kind, std::string_view text) = 0;
   // True for Yes.
   virtual bool AskYesNo(std::string_view question) = 0;
 };
+
+// A load report that is not empty, shown once as a warning with a beep.
+class LoadReport;
+void ShowLoadReport(const LoadReport& report, Interaction& interaction);
 
 }  // namespace kirvo

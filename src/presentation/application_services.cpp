@@ -25,13 +25,16 @@ Outcome<ApplicationServices> ApplicationServices::Load(const std::optional<std::
 
   Outcome<FileSettingsStore> store = FileSettingsStore::Open(DefaultSettingsStorePath());
   if (!store) return Outcome<ApplicationServices>::Failure(store.error());
-  Outcome<ProgramSettings> settings = ReadProgramSettings(path, *store, interaction);
+  Outcome<Loaded<ProgramSettings>> settings = ReadProgramSettings(path, *store);
   if (!settings) return Outcome<ApplicationServices>::Failure(settings.error());
+  ShowLoadReport(settings->report, interaction);
 
-  ApplicationServices services(interaction, std::move(settings).value());
+  ApplicationServices services(interaction, std::move(settings).value().value);
   services.program_folder_ = path;
   services.store_ = std::make_unique<FileSettingsStore>(std::move(store).value());
-  services.branding_ = LoadBranding(path, interaction);
+  Loaded<std::optional<Branding>> branding = LoadBranding(path);
+  ShowLoadReport(branding.report, interaction);
+  services.branding_ = std::move(branding.value);
   services.explanations_ = std::make_unique<FolderExplanations>(path, interaction);
   return services;
 }

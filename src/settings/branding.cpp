@@ -54,15 +54,16 @@ void ReadHideLists(const IniFile& ini, Branding& branding) {
 
 }  // namespace
 
-std::optional<Branding> LoadBranding(const std::filesystem::path& program_folder, Interaction& interaction) {
+Loaded<std::optional<Branding>> LoadBranding(const std::filesystem::path& program_folder) {
+  Loaded<std::optional<Branding>> loaded;
   const std::filesystem::path file = program_folder / kBrandingFile;
-  if (!ExistingFile(file)) return std::nullopt;
+  if (!ExistingFile(file)) return loaded;
   LoadProblemReport report{std::string(kBrandingFile)};
   Outcome<IniFile> ini = IniFile::Load(file);
   if (!ini) {
     report.AddFileProblem(ini.error());
-    report.Report(interaction);
-    return std::nullopt;
+    report.AddTo(loaded.report);
+    return loaded;
   }
   if (!ini->LoadProblem().empty()) report.AddFileProblem(ini->LoadProblem());
 
@@ -71,8 +72,9 @@ std::optional<Branding> LoadBranding(const std::filesystem::path& program_folder
   ReadHideLists(*ini, branding);
   branding.icon_file = ExistingFile(program_folder / kBrandingIconFile);
   branding.splash_picture = ExistingFile(program_folder / kBrandingSplashFile);
-  report.Report(interaction);
-  return branding;
+  report.AddTo(loaded.report);
+  loaded.value = std::move(branding);
+  return loaded;
 }
 
 std::string BrandedTitle(const Branding& branding, std::string_view current_title) {

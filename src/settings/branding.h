@@ -7,7 +7,7 @@
 #include <string_view>
 #include <vector>
 
-#include "platform/interaction.h"
+#include "platform/outcome.h"
 #include "settings/sys_colours.h"
 
 namespace kirvo {
@@ -42,9 +42,9 @@ struct Branding {
 };
 
 // Reads OEM.ini of the program folder. No file means no branding. A file that can't be read, or
-// values that can't be read, are reported once through `interaction`; what can't be read keeps its
-// default (an unreadable file gives no branding).
-std::optional<Branding> LoadBranding(const std::filesystem::path& program_folder, Interaction& interaction);
+// values that can't be read, are in the report; what can't be read keeps its default (an
+// unreadable file gives no branding).
+Loaded<std::optional<Branding>> LoadBranding(const std::filesystem::path& program_folder);
 
 // The title with branding: the branded title followed by the 10 characters of `current_title`
 // that begin at "Ver" (nothing follows when there is no "Ver"). An empty branded title keeps

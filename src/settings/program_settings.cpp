@@ -6,31 +6,35 @@
 #include "settings/branding.h"
 #include "settings/shipped_texts.h"
 #include "settings/spirit_star_slots.h"
-#include "settings/sys_load_problems.h"
 #include "settings/sys_settings_file.h"
+#include "settings/usys_settings_file.h"
 
 namespace kirvo {
 
 const ProgramSettings& ShippedSettings() {
   static const ProgramSettings kShipped = [] {
-    std::string problems;
-    LoadProblemReport report("SysF.ini");
-    return ProgramSettings{USysSettings::FromIni(IniFile::FromText(ShippedText("USysF.ini")), problems),
-                           SysSettingsFromIni(IniFile::FromText(ShippedText("SysF.ini")), kDefaultGaiji1, report)};
+    LoadProblemReport sys_problems("SysF.ini");
+    LoadReport usys_problems;
+    return ProgramSettings{USysSettingsFromIni(IniFile::FromText(ShippedText("USysF.ini")), usys_problems),
+                           SysSettingsFromIni(IniFile::FromText(ShippedText("SysF.ini")), kDefaultGaiji1, sys_problems)};
   }();
   return kShipped;
 }
 
-Outcome<ProgramSettings> ReadProgramSettings(const std::filesystem::path& folder, const SettingsStore& store,
-                                             Interaction& interaction) {
+Outcome<Loaded<ProgramSettings>> ReadProgramSettings(const std::filesystem::path& folder, const SettingsStore& store) {
   std::error_code error;
   if (!std::filesystem::is_directory(folder, error)) {
-    return Outcome<ProgramSettings>::Failure("フォルダがありません: " + folder.string());
+    return Outcome<Loaded<ProgramSettings>>::Failure("フォルダがありません: " + folder.string());
   }
-  ProgramSettings settings;
-  settings.usys.Load(folder, store, interaction, FirstRunRule::kSkip);
-  settings.sys = LoadSysSettings(folder, store, LoadBranding(folder, interaction), interaction);
-  return settings;
+  Loaded<ProgramSettings> loaded;
+  Loaded<USysSettings> usys = LoadUSysSettings(folder, store, FirstRunRule::kSkip);
+  Loaded<std::optional<Branding>> branding = LoadBranding(folder);
+  Loaded<SysSettings> sys = LoadSysSettings(folder, store, branding.value);
+  loaded.value = ProgramSettings{std::move(usys.value), std::move(sys.value)};
+  loaded.report.Append(usys.report);
+  loaded.report.Append(branding.report);
+  loaded.report.Append(sys.report);
+  return loaded;
 }
 
 }  // namespace kirvo

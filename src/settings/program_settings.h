@@ -1,7 +1,6 @@
 #pragma once
 
 #include <filesystem>
-#include <optional>
 
 #include "platform/outcome.h"
 #include "settings/sys_settings.h"
@@ -9,7 +8,6 @@
 
 namespace kirvo {
 
-class Interaction;
 class SettingsStore;
 
 // The rule and system settings of one program folder, read together.
@@ -22,9 +20,8 @@ struct ProgramSettings {
 const ProgramSettings& ShippedSettings();
 
 // The settings of a program folder, without applying the first-run rule (nothing is written).
-// Problems inside the files go to `interaction` and leave their defaults; a folder that does not
-// exist is an error.
-Outcome<ProgramSettings> ReadProgramSettings(const std::filesystem::path& folder, const SettingsStore& store,
-                                             Interaction& interaction);
+// Problems inside the files leave their defaults and are in the report (USysF.ini, OEM.ini, SysF.ini
+// in that order); a folder that does not exist is an error.
+Outcome<Loaded<ProgramSettings>> ReadProgramSettings(const std::filesystem::path& folder, const SettingsStore& store);
 
 }  // namespace kirvo

@@ -28,10 +28,8 @@ std::string LoadProblemReport::Message() const {
   return message;
 }
 
-void LoadProblemReport::Report(Interaction& interaction) const {
-  if (empty()) return;
-  interaction.Beep();
-  interaction.ShowMessage(Message());
+void LoadProblemReport::AddTo(LoadReport& report) const {
+  if (!empty()) report.Add(Message());
 }
 
 std::optional<int> ReadStoredInteger(const IniFile& ini, std::string_view section, std::string_view key,

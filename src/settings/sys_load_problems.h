@@ -8,11 +8,11 @@
 #include <vector>
 
 #include "platform/ini_file.h"
-#include "platform/interaction.h"
+#include "platform/outcome.h"
 
 namespace kirvo {
 
-// Collects what could not be read while a settings file loads, so that the user hears of it once,
+// Collects what could not be read while one settings file loads, so that the user hears of it once,
 // in one message, and the load goes on with the defaults.
 class LoadProblemReport {
  public:
@@ -29,8 +29,8 @@ class LoadProblemReport {
   // The one message: the file problems, then the unreadable values (at most kListedValues of
   // them, then their count). Empty when nothing went wrong.
   std::string Message() const;
-  // Beeps and shows Message() when there is anything to tell.
-  void Report(Interaction& interaction) const;
+  // Adds Message() to a loader's report when there is anything to tell.
+  void AddTo(LoadReport& report) const;
 
   static constexpr std::size_t kListedValues = 10;
 

@@ -35,7 +35,13 @@ double TimeZoneHours(const SysSettings& settings) {
   return TimeZoneHoursOf(settings.TZE).value_or(kDefaultTimeZoneHours);
 }
 
-double NowOffsetMinutes(const SysSettings& settings) { return ParseDecimalText(settings.NowE).value_or(0.0); }
+std::optional<double> NowOffsetMinutesOf(std::string_view text) {
+  const std::optional<double> minutes = ParseDecimalText(text);
+  if (!minutes || std::fabs(*minutes) > kMaxNowOffsetMinutes) return std::nullopt;
+  return minutes;
+}
+
+double NowOffsetMinutes(const SysSettings& settings) { return NowOffsetMinutesOf(settings.NowE).value_or(0.0); }
 
 DateTime SettingsNow(const SysSettings& settings, DateTime clock) {
   return clock + NowOffsetMinutes(settings) / kMinutesPerDay;

@@ -137,7 +137,12 @@ inline constexpr double kMaxTimeZoneHours = 24.0;
 std::optional<double> TimeZoneHoursOf(std::string_view text);
 // `TZE` as hours; 9.0 when the text is no time zone.
 double TimeZoneHours(const SysSettings& settings);
-// `NowE` as minutes; 0 when the text is not a decimal number.
+// A `NowE` text as minutes: a decimal number from -1440 to 1440, else nothing. The setting brings
+// the clock to natural time, which is never a whole day away; a larger offset would carry "now"
+// out of the calendar.
+inline constexpr double kMaxNowOffsetMinutes = 1440.0;
+std::optional<double> NowOffsetMinutesOf(std::string_view text);
+// `NowE` as minutes; 0 when the text is no such offset.
 double NowOffsetMinutes(const SysSettings& settings);
 // The program's "now": the clock plus `NowE` minutes.
 DateTime SettingsNow(const SysSettings& settings, DateTime clock);

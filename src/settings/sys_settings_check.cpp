@@ -44,50 +44,40 @@ std::string TextOfKey(const SysSettings& settings, std::string_view key) {
 
 }  // namespace
 
-std::optional<SysCloseFailure> FindSysCloseFailure(const SysSettings& settings, Interaction& interaction) {
+std::optional<CloseCheckFailure> CheckSysSettings(const SysSettings& settings) {
+  const auto integer_failure = [&](const IntegerRange& range, int max, int min) -> std::optional<CloseCheckFailure> {
+    std::optional<std::string> problem = IntegerTextProblem(settings.*range.member, max, min);
+    if (!problem) return std::nullopt;
+    return CloseCheckFailure{std::string(range.key), std::nullopt, std::move(*problem)};
+  };
   for (const IntegerRange& range : kColumnCountRanges) {
-    if (!ValidateIntegerText(settings.*range.member, range.max, range.min, interaction))
-      return SysCloseFailure{range.key, true};
+    if (auto failure = integer_failure(range, range.max, range.min)) return failure;
   }
   // CCnt has passed, so it is an integer of 5..100.
   const int columns = static_cast<int>(*ParseInteger(settings.CCnt));
-  if (!ValidateIntegerText(settings.PreE, columns - 1, 0, interaction)) return SysCloseFailure{"PreE", true};
+  if (auto failure = integer_failure({"PreE", &SysSettings::PreE, 0, 0}, columns - 1, 0)) return failure;
   for (const IntegerRange& range : kCellSizeRanges) {
-    if (!ValidateIntegerText(settings.*range.member, range.max, range.min, interaction))
-      return SysCloseFailure{range.key, true};
+    if (auto failure = integer_failure(range, range.max, range.min)) return failure;
   }
-  if (!HasTextForm(settings.AlDtE, SysTextForm::kMonthDayTime)) {
-    interaction.Beep();
-    return SysCloseFailure{"AlDtE", false};
-  }
+  if (!HasTextForm(settings.AlDtE, SysTextForm::kMonthDayTime)) return CloseCheckFailure{"AlDtE", std::nullopt, ""};
   // The name, date and time of the fixed chart moment are checked as the entry bar checks a person;
   // the name may be empty here.
   if (settings.NameE.find_first_of(",&") != std::string::npos) {
-    interaction.Beep();
-    interaction.ShowMessage(kHalfWidthNameMessage);
-    return SysCloseFailure{"NameE", true};
+    return CloseCheckFailure{"NameE", std::nullopt, std::string(kHalfWidthNameMessage)};
   }
   static constexpr auto kMomentChecks = std::to_array<FormCheck>({
       {"NDate", &SysSettings::NDate, SysTextForm::kDate},
       {"NTime", &SysSettings::NTime, SysTextForm::kTime},
   });
   for (const FormCheck& check : kMomentChecks) {
-    if (!HasTextForm(settings.*check.member, check.form)) {
-      interaction.Beep();
-      return SysCloseFailure{check.key, false};
-    }
+    if (!HasTextForm(settings.*check.member, check.form)) return CloseCheckFailure{std::string(check.key), std::nullopt, ""};
   }
   return std::nullopt;
 }
 
-bool PassesSysCloseCheck(const SysSettings& settings, Interaction& interaction) {
-  const std::optional<SysCloseFailure> failure = FindSysCloseFailure(settings, interaction);
-  if (!failure) return true;
-  if (!failure->message_shown) {
-    const std::string value = TextOfKey(settings, failure->key);
-    interaction.ShowMessage("「" + std::string(failure->key) + "」の「" + value + "」は日時として正しくありません");
-  }
-  return false;
+std::string RefusalText(const CloseCheckFailure& failure, const SysSettings& settings) {
+  if (!failure.message.empty()) return failure.message;
+  return "「" + failure.key + "」の「" + TextOfKey(settings, failure.key) + "」は日時として正しくありません";
 }
 
 }  // namespace kirvo

@@ -1,9 +1,10 @@
 #pragma once
 
 #include <optional>
+#include <string>
 #include <string_view>
 
-#include "platform/interaction.h"
+#include "settings/close_check_failure.h"
 #include "settings/sys_settings.h"
 
 namespace kirvo {
@@ -13,16 +14,12 @@ inline constexpr std::string_view kHalfWidthNameMessage = "氏名欄に半角の
 // The check before the settings dialog may close, in this order, stopping at the first failure:
 // `CCnt` 5..100, `CCnt1` 10..35, `PreE` 0..CCnt-1, `Tw`, `Kh`, `Zh` each 20..100 (integer checks
 // with their messages); "2001/" + `AlDtE` a valid date-time; `NameE` without a half-width "&" or
-// "," (with its message); `NDate` a valid date; `NTime` a valid time. Every failure beeps; the
-// date and time checks show no message, the field just takes the focus.
-struct SysCloseFailure {
-  std::string_view key;  // the failing field, which takes the focus
-  bool message_shown;
-};
-std::optional<SysCloseFailure> FindSysCloseFailure(const SysSettings& settings, Interaction& interaction);
+// "," (with its message); `NDate` a valid date; `NTime` a valid time. The date and time checks
+// have no message: the field just takes the focus.
+std::optional<CloseCheckFailure> CheckSysSettings(const SysSettings& settings);
 
-// The same check for callers without a dialog (the command-line tool): a date or time failure,
-// which has no message of its own, is told by one naming the key and its value. True when all pass.
-bool PassesSysCloseCheck(const SysSettings& settings, Interaction& interaction);
+// The refusal in words for a caller without fields to focus (the command-line tool): its message,
+// or for a date or time field one naming the key and its value.
+std::string RefusalText(const CloseCheckFailure& failure, const SysSettings& settings);
 
 }  // namespace kirvo

@@ -6,6 +6,8 @@
 
 #include "calendar/integer_validation.h"
 #include "platform/ini_controls.h"
+#include "settings/ini_tables.h"
+#include "settings/rewritable_ini.h"
 #include "settings/sys_settings_keys.h"
 
 namespace kirvo {
@@ -63,7 +65,7 @@ void ReadTexts(const IniFile& ini, SysSettings& settings, LoadProblemReport& rep
   for (const SysTextKey& text : kSysTextKeys) {
     const std::optional<std::string> stored = ini.Find(kSysSection, text.key);
     if (!stored) continue;
-    if (HasTextForm(*stored, text.form)) {
+    if (IsUsableStoredText(*stored, text)) {
       settings.*text.member = *stored;
     } else {
       report.AddUnreadableValue(kSysSection, text.key, *stored);
@@ -173,8 +175,8 @@ void WriteSysSettings(IniFile& ini, const SysSettings& settings) {
   }
 }
 
-SysSettings LoadSysSettings(const std::filesystem::path& program_folder, const SettingsStore& store,
-                            const std::optional<Branding>& branding, Interaction& interaction) {
+Loaded<SysSettings> LoadSysSettings(const std::filesystem::path& program_folder, const SettingsStore& store,
+                                    const std::optional<Branding>& branding) {
   LoadProblemReport report{std::string(kSysSettingsFile)};
   Outcome<IniFile> loaded = IniFile::Load(program_folder / kSysSettingsFile);
   IniFile ini;
@@ -195,24 +197,19 @@ SysSettings LoadSysSettings(const std::filesystem::path& program_folder, const S
   }
   if (!FileExists(program_folder / kFirstStartMarkerFile)) settings.CP = BrandedLightColours(branding);
 
-  report.Report(interaction);
-  return settings;
+  Loaded<SysSettings> result{std::move(settings), {}};
+  report.AddTo(result.report);
+  return result;
 }
 
-Status SaveSysSettings(const SysSettings& settings, const std::filesystem::path& program_folder,
-                       Interaction& interaction) {
+Status SaveSysSettings(const SysSettings& settings, const std::filesystem::path& program_folder) {
   const std::filesystem::path file = program_folder / kSysSettingsFile;
-  // Start from the file as it stands so that keys of other versions survive; a file that can't be
-  // read has nothing left to keep.
-  Outcome<IniFile> loaded = IniFile::Load(file);
-  IniFile ini = loaded ? std::move(loaded).value() : IniFile();
-  WriteSysSettings(ini, settings);
-  Status saved = ini.Save(file);
-  if (!saved) {
-    interaction.Beep();
-    interaction.ShowMessage(saved.error());
-  }
-  return saved;
+  // Start from the file as it stands so that keys of other versions and lines that could not be
+  // read survive; a file that can't be read at all has nothing left to keep.
+  Outcome<RewritableIni> loaded = RewritableIni::Load(file);
+  RewritableIni ini = loaded ? std::move(loaded).value() : RewritableIni();
+  WriteSysSettings(ini.ini(), settings);
+  return ini.Save(file);
 }
 
 }  // namespace kirvo

@@ -5,7 +5,6 @@
 #include <string_view>
 
 #include "platform/ini_file.h"
-#include "platform/interaction.h"
 #include "platform/outcome.h"
 #include "platform/settings_store.h"
 #include "settings/branding.h"
@@ -35,13 +34,12 @@ void WriteSysSettings(IniFile& ini, const SysSettings& settings);
 // character of the spirit-star names comes from the per-user value "Sys\Gaiji1" of `store`.
 // Background pictures are resolved in the program folder; on a first start (no KIRVO.ini there)
 // the colours become the light defaults with `branding`'s colours over them. Whatever could not be
-// read is reported once through `interaction`.
-SysSettings LoadSysSettings(const std::filesystem::path& program_folder, const SettingsStore& store,
-                            const std::optional<Branding>& branding, Interaction& interaction);
+// read is in the report, as one message.
+Loaded<SysSettings> LoadSysSettings(const std::filesystem::path& program_folder, const SettingsStore& store,
+                                    const std::optional<Branding>& branding);
 
 // Writes the settings into SysF.ini of the program folder, keeping every key the program does not
-// know. A failure is shown through `interaction` and returned.
-Status SaveSysSettings(const SysSettings& settings, const std::filesystem::path& program_folder,
-                       Interaction& interaction);
+// know and every line that could not be read.
+Status SaveSysSettings(const SysSettings& settings, const std::filesystem::path& program_folder);
 
 }  // namespace kirvo

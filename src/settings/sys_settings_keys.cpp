@@ -30,6 +30,20 @@ bool HasTextForm(std::string_view text, SysTextForm form) {
   return false;
 }
 
+bool IsUsableStoredText(std::string_view text, const SysTextKey& key) {
+  if (!HasTextForm(text, key.form)) return false;
+  if (key.min == key.max) return true;
+  if (key.form == SysTextForm::kInteger) {
+    const long long value = *ParseInteger(text);
+    return value >= key.min && value <= key.max;
+  }
+  if (key.form == SysTextForm::kDecimal) {
+    const double value = *ParseDecimalText(text);
+    return value >= key.min && value <= key.max;
+  }
+  return true;
+}
+
 std::vector<std::string_view> HenSGDefaults() { return NameList(DefaultTenGodNames()); }
 std::vector<std::string_view> HGSGDefaults() { return NameList(kDefaultHGSGNames); }
 std::vector<std::string_view> KyuSGDefaults() { return NameList(kDefaultKyuSGNames); }

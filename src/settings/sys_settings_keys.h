@@ -108,12 +108,13 @@ inline constexpr auto kSysNumberKeys = std::to_array<SysNumberKey>({
     {"TBar1", &SysSettings::TBar1, 0, 100},
 });
 
-// What an edit field must hold to be usable. A stored text that is not of its form can't be read
-// and keeps the default; ranges are the close check's business.
+// What an edit field must hold to be usable. A stored text that is not of its form, or a number
+// outside the range of its key, can't be used and keeps the default; the dialog's close check has
+// ranges of its own.
 enum class SysTextForm {
   kAny,
-  kInteger,       // a signed decimal integer
-  kDecimal,       // a decimal number
+  kInteger,       // a signed decimal integer within the key's range
+  kDecimal,       // a decimal number within the key's range
   kTimeZone,      // a decimal number of hours, -24 to 24
   kDate,          // "YYYY/MM/DD", a date that exists
   kTime,          // "hh:nn", a time of day
@@ -124,6 +125,8 @@ struct SysTextKey {
   std::string_view key;
   std::string SysSettings::*member;
   SysTextForm form;
+  double min = 0;  // the range of kInteger and kDecimal; none when min == max
+  double max = 0;
 };
 
 // clang-format off
@@ -132,17 +135,17 @@ inline constexpr auto kSysTextKeys = std::to_array<SysTextKey>({
     {"NameE", &SysSettings::NameE, SysTextForm::kAny},
     {"NDate", &SysSettings::NDate, SysTextForm::kDate},
     {"NTime", &SysSettings::NTime, SysTextForm::kTime},
-    {"NowE",  &SysSettings::NowE,  SysTextForm::kDecimal},
+    {"NowE",  &SysSettings::NowE,  SysTextForm::kDecimal, -kMaxNowOffsetMinutes, kMaxNowOffsetMinutes},
     {"TZE",   &SysSettings::TZE,   SysTextForm::kTimeZone},
-    {"Tw1",   &SysSettings::Tw1,   SysTextForm::kInteger},
-    {"Kh1",   &SysSettings::Kh1,   SysTextForm::kInteger},
-    {"Zh1",   &SysSettings::Zh1,   SysTextForm::kInteger},
-    {"CCnt1", &SysSettings::CCnt1, SysTextForm::kInteger},
-    {"Tw",    &SysSettings::Tw,    SysTextForm::kInteger},
-    {"Kh",    &SysSettings::Kh,    SysTextForm::kInteger},
-    {"Zh",    &SysSettings::Zh,    SysTextForm::kInteger},
-    {"PreE",  &SysSettings::PreE,  SysTextForm::kInteger},
-    {"CCnt",  &SysSettings::CCnt,  SysTextForm::kInteger},
+    {"Tw1",   &SysSettings::Tw1,   SysTextForm::kInteger, 20, 100},
+    {"Kh1",   &SysSettings::Kh1,   SysTextForm::kInteger, 20, 100},
+    {"Zh1",   &SysSettings::Zh1,   SysTextForm::kInteger, 20, 100},
+    {"CCnt1", &SysSettings::CCnt1, SysTextForm::kInteger},  // outside 10..25 reset to "10" at load
+    {"Tw",    &SysSettings::Tw,    SysTextForm::kInteger, 20, 100},
+    {"Kh",    &SysSettings::Kh,    SysTextForm::kInteger, 20, 100},
+    {"Zh",    &SysSettings::Zh,    SysTextForm::kInteger, 20, 100},
+    {"PreE",  &SysSettings::PreE,  SysTextForm::kInteger, 0, 99},   // below CCnt, at most 100
+    {"CCnt",  &SysSettings::CCnt,  SysTextForm::kInteger},  // outside 5..100 reset to "15" at load
     {"AlDtE", &SysSettings::AlDtE, SysTextForm::kMonthDayTime},
     {"BEd0",  &SysSettings::BEd0,  SysTextForm::kAny},
     {"BEd1",  &SysSettings::BEd1,  SysTextForm::kAny},
@@ -160,6 +163,8 @@ inline constexpr auto kSysBackgroundKeys = std::to_array<SysBackgroundKey>({
 });
 
 bool HasTextForm(std::string_view text, SysTextForm form);
+// The form of the key and, for a number, its range.
+bool IsUsableStoredText(std::string_view text, const SysTextKey& key);
 
 // A naming table: rows "HenSG-Row0" and "HenSG-Row1"; row 0 and the labels are set at load.
 struct SysNamingTableKey {

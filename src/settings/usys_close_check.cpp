@@ -1,10 +1,10 @@
+#include "settings/usys_close_check.h"
+
 #include <array>
 #include <string>
 
 #include "calendar/integer_validation.h"
 #include "calendar/sexagenary.h"
-#include "platform/interaction.h"
-#include "settings/usys_settings.h"
 
 namespace kirvo {
 
@@ -60,63 +60,66 @@ bool IsValidSpiritStarCell(std::string_view row_label, std::string_view cell, st
   return true;
 }
 
-bool USysSettings::CloseCheck(Interaction& interaction) const {
-  const auto valid = [&](const std::string& text, int max, int min) {
-    return ValidateIntegerText(text, max, min, interaction);
+std::optional<CloseCheckFailure> CheckRuleSettings(const USysSettings& settings) {
+  // An integer cell of a table, or (no cell) a number field.
+  const auto integer_failure = [](std::string_view key, std::optional<CloseCheckFailure::Cell> cell,
+                                  const std::string& text, int max, int min) -> std::optional<CloseCheckFailure> {
+    std::optional<std::string> problem = IntegerTextProblem(text, max, min);
+    if (!problem) return std::nullopt;
+    return CloseCheckFailure{std::string(key), cell, std::move(*problem)};
+  };
+  const auto cell_failure = [&](std::string_view table, std::size_t column, std::size_t row, int max, int min) {
+    return integer_failure(table, CloseCheckFailure::Cell{column, row}, settings.Cell(table, column, row), max, min);
   };
 
-  const TextTable& zsg = Table("ZSG");
   for (const std::size_t column : {2, 8}) {  // 余気 and 本気 days
     for (std::size_t row = 1; row <= 12; ++row) {
-      if (!valid(zsg.Cell(column, row), kDaysMax, kDaysMin)) return false;
+      if (auto failure = cell_failure("ZSG", column, row, kDaysMax, kDaysMin)) return failure;
     }
   }
-  if (!valid(zsg.Cell(6, 9), kDaysMax, kDaysMin)) return false;  // the second 中気 of 申
+  if (auto failure = cell_failure("ZSG", 6, 9, kDaysMax, kDaysMin)) return failure;  // the second 中気 of 申
 
-  const TextTable& base = Table("SSG");
   for (std::size_t column = 1; column <= 9; ++column) {
     for (std::size_t row = 1; row <= 9; ++row) {
       if (row == 6 && column != 8) continue;  // row 6 holds one number only
-      if (!valid(base.Cell(column, row), kBaseNumberMax, kBaseNumberMin)) return false;
+      if (auto failure = cell_failure("SSG", column, row, kBaseNumberMax, kBaseNumberMin)) return failure;
     }
   }
 
-  if (!valid(Number("NGE"), kBalanceMax, kBalanceMin)) return false;
+  if (auto failure = integer_failure("NGE", std::nullopt, settings.Number("NGE"), kBalanceMax, kBalanceMin)) {
+    return failure;
+  }
 
-  const TextTable& strength = Table("MSG");
   for (const std::size_t column : {1, 3, 5}) {
-    if (!valid(strength.Cell(column, 0), kStrengthMax, kStrengthMin)) return false;
+    if (auto failure = cell_failure("MSG", column, 0, kStrengthMax, kStrengthMin)) return failure;
   }
-  const long long low = *ParseInteger(strength.Cell(1, 0));
-  const long long middle = *ParseInteger(strength.Cell(3, 0));
-  const long long high = *ParseInteger(strength.Cell(5, 0));
+  const long long low = *ParseInteger(settings.Cell("MSG", 1, 0));
+  const long long middle = *ParseInteger(settings.Cell("MSG", 3, 0));
+  const long long high = *ParseInteger(settings.Cell("MSG", 5, 0));
   if (low > middle || middle > high) {
-    interaction.Beep();
-    interaction.ShowMessage("身の数値指定に誤りがあります。");
-    return false;
+    // The focus goes to the left cell of the first pair out of order.
+    const std::size_t column = low > middle ? 1 : 3;
+    return CloseCheckFailure{"MSG", CloseCheckFailure::Cell{column, 0}, "身の数値指定に誤りがあります。"};
   }
 
-  const TextTable& shown = Table("SiSG");
   for (std::size_t column = 1; column <= 4; ++column) {
     for (std::size_t row = 1; row <= 39; ++row) {
-      if (!valid(shown.Cell(column, row), kShownMax, kShownMin)) return false;
+      if (auto failure = cell_failure("SiSG", column, row, kShownMax, kShownMin)) return failure;
     }
   }
 
   for (const SpiritStarTableCheck& check : kSpiritStarTableChecks) {
-    const TextTable& stars = Table(check.table);
     for (std::size_t column = 1; column <= check.last_column; ++column) {
       for (std::size_t row = 1; row <= check.last_row; ++row) {
-        const std::string& label = stars.Cell(0, row);
-        const std::string& cell = stars.Cell(column, row);
-        if (IsValidSpiritStarCell(label, cell, SlotNames()[kGaijiSlot])) continue;
-        interaction.Beep();
-        interaction.ShowMessage(std::string(check.message) + label + "：" + cell);
-        return false;
+        const std::string& label = settings.Cell(check.table, 0, row);
+        const std::string& cell = settings.Cell(check.table, column, row);
+        if (IsValidSpiritStarCell(label, cell, settings.SlotNames()[kGaijiSlot])) continue;
+        return CloseCheckFailure{std::string(check.table), CloseCheckFailure::Cell{column, row},
+                                 std::string(check.message) + label + "：" + cell};
       }
     }
   }
-  return true;
+  return std::nullopt;
 }
 
 }  // namespace kirvo

@@ -2,7 +2,6 @@
 #include <string>
 
 #include "calendar/integer_validation.h"
-#include "platform/interaction.h"
 #include "settings/usys_settings.h"
 
 namespace kirvo {
@@ -36,26 +35,20 @@ void USysSettings::HalveNumbers() {
   ChangeNumberCells([](long long value) -> std::optional<long long> { return value / 2; });
 }
 
-bool USysSettings::RestoreDefaultSpiritStars(Interaction& interaction) {
-  interaction.Beep();
-  if (!interaction.AskYesNo("神殺をデフォルトに戻してよろしいですか？")) return false;
+void USysSettings::ShowDefaultSpiritStars() {
   TextTable& shown = *MutableTable("SiSG");
   for (std::size_t row = 1; row < kSpiritStarSlots.size(); ++row) {
     for (std::size_t pillar = 0; pillar < 4; ++pillar) {
       shown.SetCell(pillar + 1, row, std::to_string(kSpiritStarSlots[row].shown[pillar]));
     }
   }
-  return true;
 }
 
-bool USysSettings::HideAllSpiritStars(Interaction& interaction) {
-  interaction.Beep();
-  if (!interaction.AskYesNo("神殺全てを 0: 非表示にしてよろしいですか？")) return false;
+void USysSettings::HideAllSpiritStars() {
   TextTable& shown = *MutableTable("SiSG");
   for (std::size_t row = 1; row < kSpiritStarSlots.size(); ++row) {
     for (std::size_t column = 1; column <= 4; ++column) shown.SetCell(column, row, "0");
   }
-  return true;
 }
 
 }  // namespace kirvo

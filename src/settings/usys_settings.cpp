@@ -20,7 +20,7 @@ bool IsOdd(std::size_t n) { return n % 2 == 1; }
 
 }  // namespace
 
-USysSettings::USysSettings() : program_folder_(), slot_names_(SpiritStarSlotNamesFor(kDefaultGaiji1)) {
+USysSettings::USysSettings() : slot_names_(SpiritStarSlotNamesFor(kDefaultGaiji1)) {
   SetDefaults();
   SetFixedLabels();
   RebuildHiddenStems();
@@ -105,6 +105,19 @@ void USysSettings::SetCell(std::string_view table, std::size_t column, std::size
   if (target == nullptr) return;
   target->SetCell(column, row, text);
   if (table == "ZSG") RebuildHiddenStems();
+}
+
+void USysSettings::SetTable(std::string_view key, TextTable table) {
+  TextTable* target = MutableTable(key);
+  if (target == nullptr || table.columns() != target->columns() || table.rows() != target->rows()) return;
+  *target = std::move(table);
+  SetFixedLabels();
+  if (key == "ZSG") RebuildHiddenStems();
+}
+
+void USysSettings::SetSlotNames(SpiritStarSlotNames names) {
+  slot_names_ = std::move(names);
+  SetFixedLabels();
 }
 
 bool USysSettings::CanEditCell(std::string_view table, std::size_t column, std::size_t row) const {

@@ -2,11 +2,9 @@
 
 #include <array>
 #include <cstddef>
-#include <filesystem>
 #include <string>
 #include <string_view>
 
-#include "platform/outcome.h"
 #include "calendar/depth_distribution.h"
 #include "settings/hidden_stem_table.h"
 #include "settings/spirit_star_slots.h"
@@ -15,23 +13,11 @@
 
 namespace kirvo {
 
-class Interaction;
-class IniFile;
-class SettingsStore;
-
-inline constexpr std::string_view kUSysFileName = "USysF.ini";
-inline constexpr std::string_view kUSysSection = "USysF";
-// Section and key of the first-run marker.
-inline constexpr std::string_view kUSysVersionSection = "USys";
-inline constexpr std::string_view kUSysVersionKey = "V122";
-
-// Whether loading applies the first-run rule (which may write the files). Tools that only look at a
-// program folder skip it.
-enum class FirstRunRule { kApply, kSkip };
-
 // The rule settings: every flag, choice, number and table the chart engine decides by, under the
-// key of its dialog control. One object lives for the whole run; the engine reads the current
-// value each time it needs one, so a change takes effect at the next computation.
+// key of its dialog control. A plain value: the program keeps one live copy for the whole run and
+// the engine reads the current value each time it needs one, so a change takes effect at the next
+// computation. Reading and writing USysF.ini is usys_settings_file.h's part, the dialog
+// usys_dialog_model.h's.
 class USysSettings {
  public:
   // Every flag, choice and number at its default; every table empty but for its fixed labels.
@@ -62,63 +48,31 @@ class USysSettings {
   // not editable.
   bool CanEditCell(std::string_view table, std::size_t column, std::size_t row) const;
 
-  // --- persistence. The file is `program_folder`/USysF.ini, section "USysF".
-  // Reads every key (a missing key keeps its default, a missing table row is empty), sets the
-  // fixed labels (slot 33 from the per-user value "Gaiji1" of key "Sys"), rebuilds the hidden
-  // stems, and on the first run (V122 not yet 1) checks and saves once without the dialog. What
-  // cannot be read keeps its default and is reported in one message.
-  void Load(const std::filesystem::path& program_folder, const SettingsStore& store, Interaction& interaction,
-            FirstRunRule first_run_rule = FirstRunRule::kApply);
-  // The settings held by an ini text already in memory (the shipped defaults built into the
-  // program), with the default slot names; `problems` receives what could not be read.
-  static USysSettings FromIni(const IniFile& ini, std::string& problems);
-
-  // Writes every key back into USysF.ini (keeping the keys this model does not know) and `ZSG` to
-  // the distribution file named by `ZFileE`. Failures are reported and returned.
-  Status Save(Interaction& interaction);
-  // Every key again from the file, discarding the edits (Cancel).
-  void Reload(Interaction& interaction);
-
-  // The close check of the dialog: the first invalid setting beeps, shows its message and gives
-  // false.
-  bool CloseCheck(Interaction& interaction) const;
-  // OK: close check, then save. False keeps the dialog open with the edits.
-  bool CloseWithOk(Interaction& interaction);
-  // Cancel: reload, then close the same way.
-  bool CloseWithCancel(Interaction& interaction);
-
-  // `OpenBtn`: loads `ZSG` from a chosen distribution file and remembers it in `ZFileE` (its bare
-  // name when it lies in the program folder). A file that can't be read is reported and changes
-  // nothing.
-  Status OpenDistributionFile(const std::filesystem::path& file, Interaction& interaction);
-  // Where `ZSG` is written: the program folder joined with `ZFileE`.
-  std::filesystem::path DistributionFilePath() const;
-  const std::filesystem::path& program_folder() const { return program_folder_; }
-
   // "×２" and "÷２": every integer cell of `SSG` (columns 1..9, rows 1..9) and every odd column
   // of `SSG2`, doubled or halved (truncated toward zero). Empty cells and cells that are no
   // integer stay as they are.
   void DoubleNumbers();
   void HalveNumbers();
-  // "デフォルトに戻す" and "全てを 0: 非表示": beep, ask, and on Yes set every flag cell of `SiSG`
-  // to the built-in defaults or to "0". True when the user said Yes.
-  bool RestoreDefaultSpiritStars(Interaction& interaction);
-  bool HideAllSpiritStars(Interaction& interaction);
+  // What "デフォルトに戻す" and "全てを 0: 非表示" set (after their question, which is the dialog's):
+  // every flag cell of `SiSG` (columns 1..4, rows 1..39) to the built-in defaults, or to "0".
+  void ShowDefaultSpiritStars();
+  void HideAllSpiritStars();
+
+  // --- whole-value changes of loading and of `OpenBtn`.
+  // Replaces a table whose size matches; the fixed labels are set again.
+  void SetTable(std::string_view key, TextTable table);
+  // The spirit-star slot names (slot 33 follows the per-user special character) and with them the
+  // fixed labels of `SiSG`, `SKSG` and `SSSG`.
+  void SetSlotNames(SpiritStarSlotNames names);
 
  private:
   void SetDefaults();
   void SetFixedLabels();
   void RebuildHiddenStems();
   TextTable* MutableTable(std::string_view key);
-  // Reads the keys of `ini`; each problem becomes a line of `problems`.
-  void ReadKeys(const IniFile& ini, std::string& problems);
-  void WriteKeys(IniFile& ini) const;
-  void LoadFromFile(Interaction& interaction, bool& first_run, bool& file_readable);
-  void RunFirstStart(Interaction& interaction);
   template <class Change>
   void ChangeNumberCells(Change change);
 
-  std::filesystem::path program_folder_;
   std::array<bool, kUSysFlags.size()> flags_{};
   std::array<int, kUSysChoices.size()> choices_{};
   std::array<std::string, kUSysNumbers.size()> numbers_;
@@ -127,9 +81,5 @@ class USysSettings {
   DepthDistribution distribution_;
   SpiritStarSlotNames slot_names_;
 };
-
-// A spirit-star table cell: true when its row label is "三奇貴人", "天乙貴人", the name of slot 33
-// or empty, or the cell is empty; otherwise the cell must be a run of stem and branch names.
-bool IsValidSpiritStarCell(std::string_view row_label, std::string_view cell, std::string_view slot33_name);
 
 }  // namespace kirvo

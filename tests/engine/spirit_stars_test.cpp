@@ -9,7 +9,6 @@
 #include "engine/natal_pillars.h"
 #include "settings/program_settings.h"
 #include "support/board_builder.h"
-#include "support/recording_interaction.h"
 
 namespace kirvo {
 namespace {
@@ -131,8 +130,7 @@ TEST(SpiritStarStep, ShippedTablesAndFlags) {
   EXPECT_EQ(stars.SlotsOf(kHourPillar), (std::vector<int>{14, 17, 33}));  // 羊刃 夾禄 魁
 
   ProgramSettings hidden = settings;
-  RecordingInteraction yes(true);
-  ASSERT_TRUE(hidden.usys.HideAllSpiritStars(yes));  // 全てを 0: 非表示
+  hidden.usys.HideAllSpiritStars();  // 全てを 0: 非表示
   EXPECT_EQ(SpiritStarStep(natal, DayNight::kDay, hidden.usys), SpiritStars{});
 }
 

@@ -30,7 +30,7 @@ constexpr const char* kFullBranding =
 
 TEST(Branding, NoFileNoBranding) {
   SysFolder folder;
-  EXPECT_FALSE(LoadBranding(folder.folder(), folder.interaction).has_value());
+  EXPECT_FALSE(test::BrandingShownTo(folder.folder(), folder.interaction).has_value());
   EXPECT_TRUE(folder.interaction.messages.empty());
 }
 
@@ -39,7 +39,7 @@ TEST(Branding, EveryKeyOfTheFile) {
   folder.Write("OEM.ini", kFullBranding);
   folder.WriteBytes("Brand.chm", "help");
   folder.WriteBytes("OEM.ico", "icon");
-  const std::optional<Branding> branding = LoadBranding(folder.folder(), folder.interaction);
+  const std::optional<Branding> branding = test::BrandingShownTo(folder.folder(), folder.interaction);
   ASSERT_TRUE(branding.has_value());
   EXPECT_TRUE(folder.interaction.messages.empty());
 
@@ -78,7 +78,7 @@ TEST(Branding, DefaultsAndUnusableValues) {
   SysFolder folder;
   folder.Write("OEM.ini", "[App]\nTitleRect=round\nHelpFile=../outside.chm\nCP2=black\n");
   folder.WriteBytes("../outside.chm", "x");
-  const std::optional<Branding> branding = LoadBranding(folder.folder(), folder.interaction);
+  const std::optional<Branding> branding = test::BrandingShownTo(folder.folder(), folder.interaction);
   ASSERT_TRUE(branding.has_value());
   EXPECT_EQ(branding->title_rect, 1);
   EXPECT_EQ(branding->suu_type, 0);
@@ -92,7 +92,7 @@ TEST(Branding, DefaultsAndUnusableValues) {
 
   folder.WriteBytes("OEM.ini", std::string("\x81\xff\x00\x01", 4));
   RecordingInteraction garbage;
-  EXPECT_TRUE(LoadBranding(folder.folder(), garbage).has_value());
+  EXPECT_TRUE(test::BrandingShownTo(folder.folder(), garbage).has_value());
   EXPECT_EQ(garbage.messages.size(), 1u);
 }
 

@@ -23,6 +23,9 @@ TEST(SysChartMoment, ClockFixedMomentAndTheAgeRule) {
       {"the clock", [](SysSettings&) {}, std::nullopt, now},
       {"NowE minutes after the clock", [](SysSettings& s) { s.NowE = "30"; }, std::nullopt, At("2024/05/10 12:30")},
       {"NowE before the clock", [](SysSettings& s) { s.NowE = "-90.0"; }, std::nullopt, At("2024/05/10 10:30")},
+      // More than a day is no natural-time offset and would carry "now" out of the calendar.
+      {"NowE far ahead counts as none", [](SysSettings& s) { s.NowE = "100000000000000000000"; }, std::nullopt, now},
+      {"NowE far back counts as none", [](SysSettings& s) { s.NowE = "-1441"; }, std::nullopt, now},
       {"fixed moment",
        [](SysSettings& s) {
          s.NRG = 1;

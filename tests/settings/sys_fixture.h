@@ -34,8 +34,11 @@ class SysFolder {
   // KIRVO.ini exists after the first run; without it the colours start from the defaults.
   void MarkNotFirstStart() const { Write("KIRVO.ini", "[TBarPosEntBar]\nRev=3\n"); }
 
+  // The settings as the program loads them at start-up, the report shown through `interaction`.
   SysSettings Load(const std::optional<Branding>& branding = std::nullopt) {
-    return LoadSysSettings(folder(), store_, branding, interaction);
+    Loaded<SysSettings> loaded = LoadSysSettings(folder(), store_, branding);
+    ShowLoadReport(loaded.report, interaction);
+    return std::move(loaded.value);
   }
 
   const std::filesystem::path& folder() const { return folder_.path(); }
@@ -47,6 +50,13 @@ class SysFolder {
   TempFolder store_folder_;
   FileSettingsStore store_;
 };
+
+// The branding of `folder`, the report shown through `interaction`.
+inline std::optional<Branding> BrandingShownTo(const std::filesystem::path& folder, Interaction& interaction) {
+  Loaded<std::optional<Branding>> loaded = LoadBranding(folder);
+  ShowLoadReport(loaded.report, interaction);
+  return std::move(loaded.value);
+}
 
 // The stored text of every key, as SysF.ini would hold it after a save: a view of the whole
 // settings that compares in one go and reads any key by name.

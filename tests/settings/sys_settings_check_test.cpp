@@ -5,7 +5,6 @@
 #include <functional>
 #include <string>
 
-#include "support/recording_interaction.h"
 
 namespace kirvo {
 namespace {
@@ -63,34 +62,29 @@ TEST(SysCloseCheck, FirstFailureStopsWithItsMessage) {
   for (const Case& c : cases) {
     SysSettings settings;
     c.edit(settings);
-    RecordingInteraction interaction;
-    const std::optional<SysCloseFailure> failure = FindSysCloseFailure(settings, interaction);
+    const std::optional<CloseCheckFailure> failure = CheckSysSettings(settings);
     const bool passes = std::string(c.failing_key).empty();
     EXPECT_EQ(failure.has_value(), !passes) << c.name;
     if (failure) {
       EXPECT_EQ(failure->key, c.failing_key) << c.name;
+      EXPECT_EQ(failure->message, c.message) << c.name;
+      EXPECT_FALSE(failure->cell.has_value()) << c.name;
     }
-    EXPECT_EQ(interaction.beeps, passes ? 0 : 1) << c.name;
-    const std::vector<std::string> expected_messages =
-        std::string(c.message).empty() ? std::vector<std::string>{} : std::vector<std::string>{c.message};
-    EXPECT_EQ(interaction.messages, expected_messages) << c.name;
   }
 }
 
 TEST(SysCloseCheck, WithoutADialogEveryFailureIsTold) {
   SysSettings settings;
   settings.NDate = "2001/02/30";
-  RecordingInteraction interaction;
-  EXPECT_FALSE(PassesSysCloseCheck(settings, interaction));
-  ASSERT_EQ(interaction.messages.size(), 1u);
-  EXPECT_NE(interaction.messages[0].find("NDate"), std::string::npos);
-  EXPECT_NE(interaction.messages[0].find("2001/02/30"), std::string::npos);
+  const std::optional<CloseCheckFailure> date = CheckSysSettings(settings);
+  ASSERT_TRUE(date.has_value());
+  EXPECT_EQ(RefusalText(*date, settings), "「NDate」の「2001/02/30」は日時として正しくありません");
 
   settings.NDate = "2001/02/28";
   settings.Tw = "x";
-  RecordingInteraction second;
-  EXPECT_FALSE(PassesSysCloseCheck(settings, second));
-  EXPECT_EQ(second.messages, std::vector<std::string>{"「x」は整数ではありません"});
+  const std::optional<CloseCheckFailure> width = CheckSysSettings(settings);
+  ASSERT_TRUE(width.has_value());
+  EXPECT_EQ(RefusalText(*width, settings), "「x」は整数ではありません");
 }
 
 }  // namespace

@@ -85,6 +85,13 @@ TEST(SysLoad, UnreadableValuesKeepTheirDefaultsAndAreReportedOnce) {
       {"TZE=abc\n", "TZE", "9.0"},
       {"TZE=30\n", "TZE", "9.0"},
       {"NowE=soon\n", "NowE", "-0.0"},
+      // Numbers outside their range.
+      {"NowE=100000000000000000000\n", "NowE", "-0.0"},
+      {"NowE=-5000000\n", "NowE", "-0.0"},
+      {"Tw=500\n", "Tw", "34"},
+      {"Kh=19\n", "Kh", "36"},
+      {"Zh1=0\n", "Zh1", "30"},
+      {"PreE=-1\n", "PreE", "3"},
       {"NRG=5\n", "NRG", "0"},
       {"WmRG=x\n", "WmRG", "1"},
       {"MeCB=yes\n", "MeCB", "0"},

@@ -20,8 +20,7 @@ TEST(SysShipped, TheShippedFileLoadsCleanlyPassesItsCheckAndHoldsTheDefaults) {
   const SysSettings settings = folder.Load();
   EXPECT_TRUE(folder.interaction.messages.empty());
   EXPECT_EQ(folder.interaction.beeps, 0);
-  EXPECT_TRUE(PassesSysCloseCheck(settings, folder.interaction));
-  EXPECT_TRUE(folder.interaction.messages.empty());
+  EXPECT_EQ(CheckSysSettings(settings), std::nullopt);
 
   EXPECT_EQ(StoredForm(settings).ToText(), StoredForm(SysSettings{}).ToText());
   EXPECT_EQ(settings.CP, LightDefaultColours());

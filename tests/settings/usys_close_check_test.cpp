@@ -2,6 +2,8 @@
 
 #include <functional>
 
+#include "settings/usys_close_check.h"
+#include "settings/usys_dialog_model.h"
 #include "settings/usys_settings.h"
 #include "support/recording_interaction.h"
 #include "usys_fixture.h"
@@ -14,7 +16,7 @@ using test::ProgramFolderFixture;
 class USysDialog : public ::testing::Test {
  protected:
   void SetUp() override {
-    settings.Load(fixture.folder(), fixture.store(), interaction);
+    settings = test::LoadUSys(fixture, interaction);
     ASSERT_TRUE(interaction.messages.empty());
   }
   ProgramFolderFixture fixture;
@@ -90,14 +92,40 @@ TEST_F(USysDialog, CloseCheckStopsAtTheFirstInvalidSettingWithItsMessage) {
   for (const Case& c : cases) {
     USysSettings edited = settings;
     c.edit(edited);
-    RecordingInteraction check;
-    EXPECT_EQ(edited.CloseCheck(check), c.message == nullptr) << c.what;
-    if (c.message == nullptr) {
-      EXPECT_TRUE(check.messages.empty()) << c.what << ": " << check.messages.front();
-    } else {
-      EXPECT_EQ(check.messages, std::vector<std::string>{c.message}) << c.what;
-      EXPECT_EQ(check.beeps, 1) << c.what;
+    const std::optional<CloseCheckFailure> failure = CheckRuleSettings(edited);
+    EXPECT_EQ(failure.has_value(), c.message != nullptr) << c.what;
+    if (failure && c.message != nullptr) {
+      EXPECT_EQ(failure->message, c.message) << c.what;
     }
+  }
+}
+
+// The dialog puts the focus on the setting a refusal names.
+TEST_F(USysDialog, ARefusalNamesTheCellThatTakesTheFocus) {
+  using Cell = CloseCheckFailure::Cell;
+  struct Case {
+    std::function<void(USysSettings&)> edit;
+    const char* key;
+    std::optional<Cell> cell;
+  };
+  const Case cases[] = {
+      {[](USysSettings& s) { s.SetCell("SSG", 4, 2, ""); }, "SSG", Cell{4, 2}},
+      {[](USysSettings& s) { s.SetCell("ZSG", 6, 9, "x"); }, "ZSG", Cell{6, 9}},
+      {[](USysSettings& s) { s.SetNumber("NGE", "100"); }, "NGE", std::nullopt},
+      {[](USysSettings& s) { s.SetCell("MSG", 3, 0, "30"); }, "MSG", Cell{3, 0}},  // 0 < 30 > 20
+      {[](USysSettings& s) {
+         s.SetCell("TSG", 0, 10, "癸");
+         s.SetCell("TSG", 12, 10, "x");
+       },
+       "TSG", Cell{12, 10}},
+  };
+  for (const Case& c : cases) {
+    USysSettings edited = settings;
+    c.edit(edited);
+    const std::optional<CloseCheckFailure> failure = CheckRuleSettings(edited);
+    ASSERT_TRUE(failure.has_value()) << c.key;
+    EXPECT_EQ(failure->key, c.key);
+    EXPECT_EQ(failure->cell, c.cell) << c.key;
   }
 }
 
@@ -149,19 +177,21 @@ TEST_F(USysDialog, DoubleAndHalveChangeTheIntegerCellsOnly) {
 
 TEST_F(USysDialog, SpiritStarButtonsAskFirst) {
   for (const bool yes : {false, true}) {
-    USysSettings edited = settings;
     RecordingInteraction asked(yes);
-    EXPECT_EQ(edited.HideAllSpiritStars(asked), yes);
+    USysDialogModel dialog(settings, fixture.folder(), asked);
+    const USysSettings& edited = dialog.edited();
+    EXPECT_EQ(dialog.HideAllSpiritStars(), yes);
     EXPECT_EQ(edited.Cell("SiSG", 1, 1), yes ? "0" : "1");
     EXPECT_EQ(edited.Cell("SiSG", 4, 39), yes ? "0" : "1");
     EXPECT_EQ(edited.Cell("SiSG", 0, 39), "寡宿");
 
-    EXPECT_EQ(edited.RestoreDefaultSpiritStars(asked), yes);
+    EXPECT_EQ(dialog.RestoreDefaultSpiritStars(), yes);
     const std::vector<std::string> expected_slot1 = yes ? std::vector<std::string>{"太極貴人", "1", "0", "0", "0"}
                                                         : std::vector<std::string>{"太極貴人", "1", "1", "1", "1"};
     EXPECT_EQ(edited.Table("SiSG").Row(1), expected_slot1);
     EXPECT_EQ(edited.Cell("SiSG", 1, 19), yes ? "0" : "1");
     EXPECT_EQ(edited.Cell("SiSG", 3, 33), "1");
+    EXPECT_EQ(settings.Cell("SiSG", 1, 1), "1");  // the live settings wait for OK
 
     EXPECT_EQ(asked.beeps, 2);
     EXPECT_EQ(asked.questions, (std::vector<std::string>{"神殺全てを 0: 非表示にしてよろしいですか？",
@@ -188,14 +218,25 @@ TEST_F(USysDialog, EditRulesOfTheTables) {
   }
 }
 
-TEST_F(USysDialog, OkSavesOnlyAfterAPassingCheck) {
-  settings.SetCell("SSG", 1, 1, "");
-  settings.SetFlag("KSCB", true);
-  EXPECT_FALSE(settings.CloseWithOk(interaction));
+TEST_F(USysDialog, OkSavesAndCommitsOnlyAfterAPassingCheck) {
+  USysDialogModel dialog(settings, fixture.folder(), interaction);
+  dialog.edited().SetCell("SSG", 1, 1, "");
+  dialog.edited().SetFlag("KSCB", true);
+  EXPECT_FALSE(dialog.Ok());
+  EXPECT_EQ(interaction.messages, std::vector<std::string>{"「」は整数ではありません"});
+  EXPECT_EQ(interaction.kinds, std::vector<MessageKind>{MessageKind::kWarning});
+  EXPECT_EQ(interaction.beeps, 1);
+  ASSERT_TRUE(dialog.refusal().has_value());
+  EXPECT_EQ(dialog.refusal()->key, "SSG");
   EXPECT_EQ(fixture.ReadUSys().find("KSCB"), std::string::npos);
-  settings.SetCell("SSG", 1, 1, "2");
-  EXPECT_TRUE(settings.CloseWithOk(interaction));
+  EXPECT_FALSE(settings.Flag("KSCB"));
+  EXPECT_TRUE(dialog.edited().Flag("KSCB"));  // the edits stay in the dialog
+
+  dialog.edited().SetCell("SSG", 1, 1, "2");
+  EXPECT_TRUE(dialog.Ok());
   EXPECT_NE(fixture.ReadUSys().find("KSCB=1"), std::string::npos);
+  EXPECT_TRUE(settings.Flag("KSCB"));
+  EXPECT_EQ(settings.Cell("SSG", 1, 1), "2");
 }
 
 }  // namespace

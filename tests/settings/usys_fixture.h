@@ -6,9 +6,11 @@
 #include <filesystem>
 #include <string>
 
+#include "platform/interaction.h"
 #include "platform/settings_store.h"
 #include "platform/text_file.h"
 #include "settings/usys_keys.h"
+#include "settings/usys_settings_file.h"
 #include "support/temp_folder.h"
 
 namespace kirvo::test {
@@ -77,5 +79,14 @@ class ProgramFolderFixture {
   TempFolder store_folder_;
   FileSettingsStore store_;
 };
+
+// The folder's rule settings as the program loads them at start-up, the report shown through
+// `interaction`.
+inline USysSettings LoadUSys(ProgramFolderFixture& fixture, Interaction& interaction,
+                             FirstRunRule first_run_rule = FirstRunRule::kApply) {
+  Loaded<USysSettings> loaded = LoadUSysSettings(fixture.folder(), fixture.store(), first_run_rule);
+  ShowLoadReport(loaded.report, interaction);
+  return std::move(loaded.value);
+}
 
 }  // namespace kirvo::test

@@ -7,7 +7,10 @@
 #include "platform/shift_jis.h"
 #include "platform/text_file.h"
 #include "settings/distribution_file.h"
+#include "settings/usys_close_check.h"
+#include "settings/usys_dialog_model.h"
 #include "settings/usys_settings.h"
+#include "settings/usys_settings_file.h"
 #include "support/recording_interaction.h"
 #include "support/temp_folder.h"
 #include "usys_fixture.h"
@@ -33,8 +36,7 @@ TEST(USysLoad, RowCellsTakeTheTextBeforeEachComma) {
   for (const Case& c : cases) {
     ProgramFolderFixture fixture(WithValue(ValidUSysText(), "SSG-Row3", c.stored));
     RecordingInteraction interaction;
-    USysSettings settings;
-    settings.Load(fixture.folder(), fixture.store(), interaction);
+    USysSettings settings = test::LoadUSys(fixture, interaction);
     for (std::size_t column = 0; column < c.row3.size(); ++column) {
       EXPECT_EQ(settings.Cell("SSG", column, 3), c.row3[column]) << c.stored << " column " << column;
     }
@@ -49,8 +51,7 @@ TEST(USysLoad, MissingKeysKeepDefaultsAndFixedLabelsAreSetAgain) {
   text = WithValue(text, "SKSG-Row0", "x,x,x,x,x,x,x,x,x,x,x,");
   ProgramFolderFixture fixture(text);
   RecordingInteraction interaction;
-  USysSettings settings;
-  settings.Load(fixture.folder(), fixture.store(), interaction);
+  USysSettings settings = test::LoadUSys(fixture, interaction);
 
   EXPECT_TRUE(settings.Flag("KoCB"));
   EXPECT_FALSE(settings.Flag("KSCB"));
@@ -85,8 +86,7 @@ TEST(USysLoad, SlotThirtyThreeTakesItsSecondCharacterFromThePerUserCode) {
       ASSERT_TRUE(fixture.store().WriteString("Sys", "Gaiji1", c.gaiji1).ok());
     }
     RecordingInteraction interaction;
-    USysSettings settings;
-    settings.Load(fixture.folder(), fixture.store(), interaction);
+    USysSettings settings = test::LoadUSys(fixture, interaction);
     EXPECT_EQ(settings.SlotNames()[kGaijiSlot], c.slot33) << (c.gaiji1 ? c.gaiji1 : "(none)");
     EXPECT_EQ(settings.Cell("SiSG", 0, 33), c.slot33);
     EXPECT_EQ(settings.Cell("SSSG", 0, 33 - 19), c.slot33);
@@ -96,8 +96,7 @@ TEST(USysLoad, SlotThirtyThreeTakesItsSecondCharacterFromThePerUserCode) {
 TEST(USysSave, EveryKeySurvivesASaveAndALoad) {
   ProgramFolderFixture fixture;
   RecordingInteraction interaction;
-  USysSettings saved;
-  saved.Load(fixture.folder(), fixture.store(), interaction);
+  USysSettings saved = test::LoadUSys(fixture, interaction);
   for (const FlagKey& flag : kUSysFlags) saved.SetFlag(flag.key, !flag.default_value);
   for (const ChoiceKey& choice : kUSysChoices) saved.SetChoice(choice.key, choice.ItemCount() - 1);
   saved.SetNumber("AVE", "47.5");
@@ -117,10 +116,9 @@ TEST(USysSave, EveryKeySurvivesASaveAndALoad) {
       }
     }
   }
-  ASSERT_TRUE(saved.Save(interaction).ok());
+  ASSERT_TRUE(SaveUSysSettings(saved, fixture.folder()).ok());
 
-  USysSettings loaded;
-  loaded.Load(fixture.folder(), fixture.store(), interaction);
+  USysSettings loaded = test::LoadUSys(fixture, interaction);
   for (const FlagKey& flag : kUSysFlags) EXPECT_EQ(loaded.Flag(flag.key), !flag.default_value) << flag.key;
   for (const ChoiceKey& choice : kUSysChoices) EXPECT_EQ(loaded.Choice(choice.key), choice.ItemCount() - 1);
   EXPECT_EQ(loaded.Number("AVE"), "47.5");
@@ -136,15 +134,30 @@ TEST(USysSave, EveryKeySurvivesASaveAndALoad) {
 TEST(USysSave, KeepsKeysTheModelDoesNotKnow) {
   ProgramFolderFixture fixture(ValidUSysText() + "Extra=甲乙\n[Other]\nKey=1\n");
   RecordingInteraction interaction;
-  USysSettings settings;
-  settings.Load(fixture.folder(), fixture.store(), interaction);
+  USysSettings settings = test::LoadUSys(fixture, interaction);
   settings.SetFlag("KSCB", true);
-  ASSERT_TRUE(settings.Save(interaction).ok());
+  ASSERT_TRUE(SaveUSysSettings(settings, fixture.folder()).ok());
   const IniFile ini = IniFile::FromText(fixture.ReadUSys());
   EXPECT_EQ(ini.ReadString("USysF", "Extra", ""), "甲乙");
   EXPECT_EQ(ini.ReadString("Other", "Key", ""), "1");
   EXPECT_EQ(ini.ReadString("USysF", "KSCB", ""), "1");
   EXPECT_EQ(ini.ReadString("USysF", "SuCB", ""), "0");
+}
+
+TEST(USysSave, LinesThatCannotBeReadSurviveTheSave) {
+  ProgramFolderFixture fixture;
+  std::string bytes = *EncodeShiftJis(ValidUSysText());
+  const std::string bad_line = "KoCB=0\x81\x20\xFF";
+  bytes.insert(bytes.find("ZFileE"), bad_line + "\r\n");
+  ASSERT_TRUE(WriteFileAtomically(fixture.folder() / "USysF.ini", bytes).ok());
+  RecordingInteraction interaction;
+  USysSettings settings = test::LoadUSys(fixture, interaction);
+  settings.SetFlag("KSCB", true);
+  ASSERT_TRUE(SaveUSysSettings(settings, fixture.folder()).ok());
+
+  const std::string saved = *ReadFileBytes(fixture.folder() / "USysF.ini");
+  EXPECT_NE(saved.find("[USysF]\r\n" + bad_line + "\r\nZFileE="), std::string::npos);
+  EXPECT_NE(saved.find("KSCB=1\r\n"), std::string::npos);
 }
 
 TEST(USysDistributionFile, ChosenFileIsRememberedRelativeToTheProgramFolder) {
@@ -157,40 +170,41 @@ TEST(USysDistributionFile, ChosenFileIsRememberedRelativeToTheProgramFolder) {
   ASSERT_TRUE(WriteShiftJisFile(elsewhere / "Far.zou", other_rows).ok());
 
   RecordingInteraction interaction;
-  USysSettings settings;
-  settings.Load(fixture.folder(), fixture.store(), interaction);
+  USysSettings live = test::LoadUSys(fixture, interaction);
+  USysDialogModel dialog(live, fixture.folder(), interaction);
+  USysSettings& settings = dialog.edited();
 
-  ASSERT_TRUE(settings.OpenDistributionFile(fixture.folder() / "Other.zou", interaction).ok());
+  ASSERT_TRUE(dialog.OpenDistributionFile(fixture.folder() / "Other.zou"));
   EXPECT_EQ(settings.Number("ZFileE"), "Other.zou");
   EXPECT_EQ(settings.Cell("ZSG", 1, 1), "癸");
   EXPECT_EQ(settings.Cell("ZSG", 2, 1), "12");
   EXPECT_EQ(settings.HiddenStems().At(0, 0), 9);  // 癸 rebuilt at once
 
-  ASSERT_TRUE(settings.OpenDistributionFile(elsewhere / "Far.zou", interaction).ok());
+  ASSERT_TRUE(dialog.OpenDistributionFile(elsewhere / "Far.zou"));
   EXPECT_EQ(settings.Number("ZFileE"), (elsewhere / "Far.zou").string());
   settings.SetCell("ZSG", 2, 1, "11");
-  ASSERT_TRUE(settings.Save(interaction).ok());
+  ASSERT_TRUE(SaveUSysSettings(settings, fixture.folder()).ok());
   EXPECT_NE(ReadShiftJisFile(elsewhere / "Far.zou")->find("子,癸,11,"), std::string::npos);
 
-  // A name stored with the program folder in front loses it on saving.
+  // A name stored with the program folder in front loses it on closing.
   settings.SetNumber("ZFileE", (fixture.folder() / "Third.zou").string());
-  ASSERT_TRUE(settings.Save(interaction).ok());
-  EXPECT_EQ(settings.Number("ZFileE"), "Third.zou");
+  ASSERT_TRUE(dialog.Ok());
+  EXPECT_EQ(live.Number("ZFileE"), "Third.zou");
+  EXPECT_EQ(IniFile::FromText(fixture.ReadUSys()).ReadString("USysF", "ZFileE", ""), "Third.zou");
   EXPECT_TRUE(std::filesystem::exists(fixture.folder() / "Third.zou"));
 
-  // A file that can't be read changes nothing.
-  const TextTable before = settings.Table("ZSG");
-  EXPECT_FALSE(settings.OpenDistributionFile(fixture.folder() / "Missing.zou", interaction).ok());
-  EXPECT_EQ(settings.Number("ZFileE"), "Third.zou");
-  EXPECT_EQ(settings.Table("ZSG"), before);
-  EXPECT_EQ(interaction.messages.size(), 1u);
+  // A file that can't be read changes nothing and is told as an error.
+  USysDialogModel again(live, fixture.folder(), interaction);
+  EXPECT_FALSE(again.OpenDistributionFile(fixture.folder() / "Missing.zou"));
+  EXPECT_EQ(again.edited().Number("ZFileE"), "Third.zou");
+  EXPECT_EQ(again.edited().Table("ZSG"), live.Table("ZSG"));
+  EXPECT_EQ(interaction.kinds, std::vector<MessageKind>{MessageKind::kError});
 }
 
 TEST(USysFirstRun, AFileWithoutTheMarkerIsRewrittenOnceAndMarked) {
   ProgramFolderFixture fixture(ValidUSysText(/*with_marker=*/false));
   RecordingInteraction interaction;
-  USysSettings settings;
-  settings.Load(fixture.folder(), fixture.store(), interaction);
+  USysSettings settings = test::LoadUSys(fixture, interaction);
   EXPECT_TRUE(interaction.messages.empty());
 
   const IniFile ini = IniFile::FromText(fixture.ReadUSys());
@@ -201,16 +215,14 @@ TEST(USysFirstRun, AFileWithoutTheMarkerIsRewrittenOnceAndMarked) {
 
   // Marked files are not rewritten on later starts.
   std::filesystem::remove(fixture.folder() / "Default.zou");
-  USysSettings again;
-  again.Load(fixture.folder(), fixture.store(), interaction);
+  USysSettings again = test::LoadUSys(fixture, interaction);
   EXPECT_FALSE(std::filesystem::exists(fixture.folder() / "Default.zou"));
 }
 
 TEST(USysFirstRun, AFailingCheckSavesNothingButTheMarker) {
   ProgramFolderFixture fixture(WithValue(ValidUSysText(/*with_marker=*/false), "MSG-Row0", "弱,-10,中,-20,強,30,"));
   RecordingInteraction interaction;
-  USysSettings settings;
-  settings.Load(fixture.folder(), fixture.store(), interaction);
+  USysSettings settings = test::LoadUSys(fixture, interaction);
 
   EXPECT_EQ(interaction.messages, std::vector<std::string>{"身の数値指定に誤りがあります。"});
   const IniFile ini = IniFile::FromText(fixture.ReadUSys());
@@ -219,16 +231,18 @@ TEST(USysFirstRun, AFailingCheckSavesNothingButTheMarker) {
   EXPECT_FALSE(std::filesystem::exists(fixture.folder() / "Default.zou"));
 }
 
-TEST(USysCancel, ReloadsTheStoredValuesAndSaves) {
+TEST(USysCancel, DropsTheEditsForTheStoredValuesAndSaves) {
   ProgramFolderFixture fixture;
   RecordingInteraction interaction;
-  USysSettings settings;
-  settings.Load(fixture.folder(), fixture.store(), interaction);
-  settings.SetFlag("KoCB", false);
-  settings.SetCell("SSG", 1, 1, "x");  // would fail the check if kept
-  EXPECT_TRUE(settings.CloseWithCancel(interaction));
-  EXPECT_TRUE(settings.Flag("KoCB"));
-  EXPECT_EQ(settings.Cell("SSG", 1, 1), "1");
+  USysSettings live = test::LoadUSys(fixture, interaction);
+  live.SetFlag("KSCB", true);  // in force, but not stored
+  USysDialogModel dialog(live, fixture.folder(), interaction);
+  dialog.edited().SetFlag("KoCB", false);
+  dialog.edited().SetCell("SSG", 1, 1, "x");  // would fail the check if kept
+  EXPECT_TRUE(dialog.Cancel());
+  EXPECT_TRUE(live.Flag("KoCB"));
+  EXPECT_FALSE(live.Flag("KSCB"));
+  EXPECT_EQ(live.Cell("SSG", 1, 1), "1");
   EXPECT_TRUE(interaction.messages.empty());
   EXPECT_TRUE(IniFile::FromText(fixture.ReadUSys()).HasKey("USysF", "SuCB"));
 }
@@ -256,8 +270,7 @@ TEST(USysLoad, DamagedFilesKeepDefaultsAndAreReportedOnce) {
     ProgramFolderFixture fixture;
     ASSERT_TRUE(WriteFileAtomically(fixture.folder() / "USysF.ini", c.bytes).ok());
     RecordingInteraction interaction;
-    USysSettings settings;
-    settings.Load(fixture.folder(), fixture.store(), interaction);
+    USysSettings settings = test::LoadUSys(fixture, interaction);
 
     EXPECT_EQ(interaction.messages.size(), 1u) << c.name;
     EXPECT_TRUE(settings.Flag("KoCB")) << c.name;
@@ -271,11 +284,33 @@ TEST(USysLoad, DamagedFilesKeepDefaultsAndAreReportedOnce) {
   }
 }
 
+TEST(USysLoad, NumbersOutsideTheirRangeKeepTheirDefaults) {
+  struct Case {
+    const char* key;
+    const char* stored;
+    const char* expected;
+  };
+  const Case cases[] = {
+      {"NGE", "0", "25"},    {"NGE", "100", "25"}, {"NGE", "x", "25"},   {"NGE", "30.5", "30.5"},
+      {"AVE", "1000", "50"}, {"AVE", "0", "0"},    {"StdE", "-1", "25"}, {"StdE", "12.5", "12.5"},
+  };
+  for (const Case& c : cases) {
+    ProgramFolderFixture fixture(ValidUSysText() + c.key + "=" + c.stored + "\n");
+    RecordingInteraction interaction;
+    const USysSettings settings = test::LoadUSys(fixture, interaction);
+    EXPECT_EQ(settings.Number(c.key), c.expected) << c.key << "=" << c.stored;
+    const bool kept = std::string(c.stored) == c.expected;
+    ASSERT_EQ(interaction.messages.size(), kept ? 0u : 1u) << c.key << "=" << c.stored;
+    if (!kept) {
+      EXPECT_NE(interaction.messages[0].find(std::string(c.key) + "=" + c.stored), std::string::npos);
+    }
+  }
+}
+
 TEST(USysLoad, MissingRowsAreEmptyAndNamed) {
   ProgramFolderFixture fixture(WithoutLines(ValidUSysText(), "SSG-Row4", "SSG-Row6"));
   RecordingInteraction interaction;
-  USysSettings settings;
-  settings.Load(fixture.folder(), fixture.store(), interaction);
+  USysSettings settings = test::LoadUSys(fixture, interaction);
   EXPECT_EQ(settings.Table("SSG").Row(4), std::vector<std::string>(10));
   EXPECT_EQ(settings.Cell("SSG", 1, 6), "1");
   ASSERT_EQ(interaction.messages.size(), 1u);
@@ -290,10 +325,9 @@ TEST(USysShipped, TheShippedSettingsPassTheirOwnCloseCheck) {
                                std::filesystem::copy_options::overwrite_existing);
   }
   RecordingInteraction interaction;
-  USysSettings settings;
-  settings.Load(fixture.folder(), fixture.store(), interaction);
+  USysSettings settings = test::LoadUSys(fixture, interaction);
   EXPECT_TRUE(interaction.messages.empty()) << interaction.messages.front();
-  EXPECT_TRUE(settings.CloseCheck(interaction)) << interaction.messages.front();
+  EXPECT_EQ(CheckRuleSettings(settings), std::nullopt);
   EXPECT_EQ(settings.Number("ZFileE"), "Default.zou");
 
   // Its distribution table is the one of Default.zou.

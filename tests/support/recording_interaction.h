@@ -9,14 +9,17 @@
 
 namespace kirvo {
 
-// An Interaction for tests: records every beep, message and question, and answers questions from a
+// An Interaction for tests: records every beep, message (with its kind) and question, and answers questions from a
 // queue of scripted answers, then with the default answer once the queue is empty.
 class RecordingInteraction : public Interaction {
  public:
   explicit RecordingInteraction(bool default_answer = false) : default_answer_(default_answer) {}
 
   void Beep() override { ++beeps; }
-  void ShowMessage(std::string_view text) override { messages.emplace_back(text); }
+  void ShowMessage(MessageKind kind, std::string_view text) override {
+    messages.emplace_back(text);
+    kinds.push_back(kind);
+  }
   bool AskYesNo(std::string_view question) override;
 
   void QueueAnswer(bool yes) { answers_.push_back(yes); }
@@ -24,6 +27,7 @@ class RecordingInteraction : public Interaction {
 
   int beeps = 0;
   std::vector<std::string> messages;
+  std::vector<MessageKind> kinds;  // of each message
   std::vector<std::string> questions;
 
  private:
