@@ -5,6 +5,7 @@
 #include <string_view>
 #include <vector>
 
+#include "calendar/accepted_moments.h"
 #include "calendar/local_clock.h"
 #include "cli/arguments.h"
 #include "cli/commands.h"
@@ -14,6 +15,7 @@
 #include "engine/chart_pipeline.h"
 #include "engine/chart_text_copy.h"
 #include "platform/console_interaction.h"
+#include "platform/name_text.h"
 #include "presentation/chart_content.h"
 #include "settings/sys_chart_moment.h"
 
@@ -51,7 +53,11 @@ std::optional<BirthInput> BirthOf(const std::string& text) {
 }
 
 // A chart window reads its chart moment from a date field and an "hh:nn" field: whole minutes.
-DateTime ToTheMinute(DateTime moment) { return *DateTime::ParseDateTimeText(moment.DateTimeText()); }
+// Nothing when the moment has no date text (years 1..9999) or lies outside the accepted moments.
+std::optional<DateTime> ToTheMinute(DateTime moment) {
+  const std::optional<DateTime> minute = DateTime::ParseDateTimeText(moment.DateTimeText());
+  return minute && IsAcceptedMoment(*minute) ? minute : std::nullopt;
+}
 
 constexpr std::array<std::string_view, kNatalPillarCount> kPillarCaptions = {"年柱：", "月柱：", "日柱：", "時柱："};
 
@@ -100,6 +106,7 @@ int RunChart(const std::vector<std::string>& args) {
 
   const std::optional<std::string> name = parsed.Get("--name");
   if (!name || name->empty()) return UsageError("--name: 氏名を指定してください");
+  if (const Status usable = CheckEnteredName(*name); !usable) return UsageError("--name: " + usable.error());
   const std::optional<std::string> sex_text = parsed.Get("--sex");
   const std::optional<int> sex = sex_text ? SexOf(*sex_text) : std::nullopt;
   if (!sex) return UsageError("--sex: 男 または 女 を指定してください");
@@ -107,6 +114,11 @@ int RunChart(const std::vector<std::string>& args) {
   if (!birth_text) return UsageError("--birth: 生年月日時 \"YYYY/MM/DD hh:nn\" を指定してください（時刻不明は 99:99）");
   std::optional<BirthInput> input = BirthOf(*birth_text);
   if (!input) return UsageError("--birth: 日付または時刻が正しくありません: " + *birth_text);
+  const std::string_view birth_time = HourKnown(*input) ? input->time_text : kUnknownBirthTimeTakenAs;
+  if (const auto birth = DateTime::ParseDateTimeText(input->date_text + " " + std::string(birth_time));
+      !birth || !IsAcceptedMoment(*birth)) {
+    return UsageError("--birth: " + OutOfRangeReason() + ": " + *birth_text);
+  }
   input->name = *name;
   input->sex = *sex;
   LuckRange range = 0;
@@ -132,6 +144,7 @@ int RunChart(const std::vector<std::string>& args) {
   if (!hour_known) input->time_text = kUnknownBirthTimeTakenAs;
   const std::string birth_entry = input->date_text + " " + input->time_text;
   if (!at) at = ToTheMinute(DefaultChartMoment(settings.sys, birth_entry, LocalClockNow()));
+  if (!at) return UsageError("既定の作式日時: " + OutOfRangeReason());
   TMeiData record = *NewChartRecord(*input, *at);
   if (!PassesAgeCheck(record.ChartDateTime, record.BirthDateTime)) {
     return UsageError("作式日時 " + record.ChartDateTime.DateTimeText() +

@@ -16,6 +16,7 @@ Outcome<ToolSettings> LoadToolSettings(const std::optional<std::string>& folder,
   }
   Outcome<FileSettingsStore> store = FileSettingsStore::Open(DefaultSettingsStorePath());
   if (!store) return Outcome<ToolSettings>::Failure(store.error());
+  if (!store->LoadProblem().empty()) std::fprintf(stderr, "%s\n", store->LoadProblem().c_str());
   Outcome<ProgramSettings> settings = ReadProgramSettings(path, *store, interaction);
   if (!settings) return Outcome<ToolSettings>::Failure(settings.error());
   return ToolSettings{path, std::move(settings).value()};

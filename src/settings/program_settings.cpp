@@ -25,7 +25,9 @@ Outcome<ProgramSettings> ReadProgramSettings(const std::filesystem::path& folder
                                              Interaction& interaction) {
   std::error_code error;
   if (!std::filesystem::is_directory(folder, error)) {
-    return Outcome<ProgramSettings>::Failure("フォルダがありません: " + folder.string());
+    const bool something_else = std::filesystem::exists(folder, error);
+    return Outcome<ProgramSettings>::Failure((something_else ? "フォルダではありません: " : "フォルダがありません: ") +
+                                             folder.string());
   }
   ProgramSettings settings;
   settings.usys.Load(folder, store, interaction, FirstRunRule::kSkip);
