@@ -21,7 +21,9 @@ kirvo_ensure_packages() {
   "${run_as_root[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y -q --no-install-recommends "${missing[@]}"
 }
 
-KIRVO_BUILD_PACKAGES=(cmake ninja-build g++ pkg-config libgtest-dev libgmock-dev libbenchmark-dev)
+# clang and its runtime libraries (libFuzzer, which Debian only recommends) build the fuzz harnesses.
+KIRVO_BUILD_PACKAGES=(cmake ninja-build g++ pkg-config libgtest-dev libgmock-dev libbenchmark-dev clang
+  libclang-rt-14-dev)
 
 # Configures and builds one build folder: kirvo_build FOLDER [cmake options...]
 kirvo_build() {

@@ -111,6 +111,15 @@ long DateTime::DayNumber() const {
 
 DateTime DateTime::DateOnly() const { return DateTime(static_cast<double>(DayNumber())); }
 
+DateTime DateTime::TruncatedToMinute() const {
+  DateFields fields = Fields();
+  const long below_minute = fields.second * 1000L + fields.millisecond;
+  fields.second = 0;
+  fields.millisecond = 0;
+  if (const std::optional<DateTime> minute = FromFields(fields)) return *minute;
+  return DateTime(days_ - static_cast<double>(below_minute) / kMillisecondsPerDay);
+}
+
 std::string DateTime::DateText() const {
   const DateFields f = Fields();
   char text[32];

@@ -38,6 +38,9 @@ class DateTime {
   // Whole days since 1899-12-30 (floor) and the date-time of that day's midnight.
   long DayNumber() const;
   DateTime DateOnly() const;
+  // The moment without its seconds. Defined for every moment, also outside years 1..9999, where a
+  // search for the terms around the first and last accepted moments can land.
+  DateTime TruncatedToMinute() const;
 
   // "YYYY/MM/DD", "hh:nn", "YYYY/MM/DD hh:nn".
   std::string DateText() const;

@@ -48,13 +48,6 @@ int SeasonQuarterOf(long double longitude) {
 // The hour stem follows the day stem: 甲己 days start their 子 hour at 甲, 乙庚 at 丙, and so on.
 constexpr Stem HourStem(Stem day_stem, Branch hour_branch) { return ((day_stem % 5) * 2 + hour_branch) % 10; }
 
-DateTime TruncatedToMinute(DateTime moment) {
-  DateFields fields = moment.Fields();
-  fields.second = 0;
-  fields.millisecond = 0;
-  return *DateTime::FromFields(fields);
-}
-
 DateTime AtHour(DateTime day, int hour) { return day.DateOnly() + hour / 24.0; }
 
 // The segment of a moment, given as its JulianValue to the minute (see DepthSegmentAt).
@@ -229,12 +222,12 @@ long DayNumberUnderBoundary(DateTime moment, DayBoundary boundary) {
 DateTime DepthPeriodStart(PeriodKind kind, DateTime moment, const CalendarRules& rules, TermMomentCache* cache) {
   switch (kind) {
     case PeriodKind::kYear:
-      return TruncatedToMinute(FindTermMomentBefore(TermSearchMode::kSpringOpening, moment, rules.zone_hours).moment);
+      return FindTermMomentBefore(TermSearchMode::kSpringOpening, moment, rules.zone_hours).moment.TruncatedToMinute();
     case PeriodKind::kMonth:
       if (cache != nullptr) {
-        return TruncatedToMinute(cache->MonthTermBefore(JulianValueOf(moment), rules.zone_hours).term.moment);
+        return cache->MonthTermBefore(JulianValueOf(moment), rules.zone_hours).term.moment.TruncatedToMinute();
       }
-      return TruncatedToMinute(FindTermMomentBefore(TermSearchMode::kLatestMonthTerm, moment, rules.zone_hours).moment);
+      return FindTermMomentBefore(TermSearchMode::kLatestMonthTerm, moment, rules.zone_hours).moment.TruncatedToMinute();
     case PeriodKind::kDay: {
       if (rules.day_boundary == DayBoundary::kMidnight) return moment.DateOnly();
       const int hour = moment.Fields().hour;

@@ -57,7 +57,7 @@ ElementGroups::ElementGroups(const TenGodNames& ten_god_names) : names_(ten_god_
   for (Branch branch = 0; branch < 12; ++branch) branch_groups_[branch] = Search(kBranchNames[branch]);
 }
 
-const ElementGroups& ElementGroups::For(const TenGodNames& ten_god_names) {
+ElementGroups ElementGroups::For(const TenGodNames& ten_god_names) {
   thread_local ElementGroups last(ten_god_names);
   if (last.names_ != ten_god_names) last = ElementGroups(ten_god_names);
   return last;

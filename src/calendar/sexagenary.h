@@ -85,8 +85,9 @@ Element ElementGroupOf(std::string_view text, const TenGodNames& ten_god_names);
 class ElementGroups {
  public:
   explicit ElementGroups(const TenGodNames& ten_god_names);
-  // The groups of a set of names, built again only when the names differ from the last call's.
-  static const ElementGroups& For(const TenGodNames& ten_god_names);
+  // The groups of a set of names, built again only when the names differ from this thread's last
+  // call's. A copy, so that a later call with other names cannot change it.
+  static ElementGroups For(const TenGodNames& ten_god_names);
   Element Of(std::string_view text) const;
 
  private:

@@ -43,13 +43,6 @@ bool Certain(JulianValue crossing, long double spread, long double unit_seconds)
   return within >= spread && within <= unit_seconds - spread;
 }
 
-DateTime TruncatedToMinute(DateTime moment) {
-  DateFields fields = moment.Fields();
-  fields.second = 0;
-  fields.millisecond = 0;
-  return *DateTime::FromFields(fields);
-}
-
 }  // namespace
 
 MonthTerm MonthTermOf(JulianValue precise) {
@@ -103,7 +96,7 @@ long TermMomentCache::Remember(const MonthTerm& found, const Start& start, doubl
   const long double pace = (off_target(crossing + kPaceStepDays) - off_target(crossing - kPaceStepDays)) /
                            (2 * kPaceStepDays);  // degrees per day
   const long double spread = kSpreadPerPaceRatio * std::fabs(1 - pace * kDaysPerDegree) + kSpreadFloorSeconds;
-  const DateTime minute = TruncatedToMinute(DateTimeOfJulianValue(crossing));
+  const DateTime minute = DateTimeOfJulianValue(crossing).TruncatedToMinute();
   entries_.emplace(number, Entry{crossing, found, start.target_index, Certain(crossing, spread, 1),
                                  Certain(crossing, spread, 60), minute});
   return number;
@@ -128,7 +121,7 @@ DateTime TermMomentCache::MonthTermMinuteBefore(JulianValue start, double zone_h
   const TermSearchResult result = FindTermMoment(TermSearchMode::kLatestMonthTerm, zone_hours, start);
   const MonthTerm found = MonthTermOf(result.moment);
   Remember(found, examined, zone_hours);
-  return TruncatedToMinute(found.moment);
+  return found.moment.TruncatedToMinute();
 }
 
 std::optional<JulianValue> TermMomentCache::RefinedCrossing(long crossing) const {

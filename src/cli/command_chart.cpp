@@ -5,12 +5,14 @@
 #include <string_view>
 #include <vector>
 
+#include "calendar/accepted_moments.h"
 #include "calendar/local_clock.h"
 #include "cli/arguments.h"
 #include "cli/commands.h"
 #include "cli/moment_input.h"
 #include "cli/tool_settings.h"
 #include "platform/console_interaction.h"
+#include "platform/name_text.h"
 #include "presentation/chart_session.h"
 
 namespace kirvo::cli {
@@ -93,6 +95,7 @@ int RunChart(const std::vector<std::string>& args) {
 
   const std::optional<std::string> name = parsed.Get("--name");
   if (!name || name->empty()) return UsageError("--name: 氏名を指定してください");
+  if (const Status usable = CheckEnteredName(*name); !usable) return UsageError("--name: " + usable.error());
   const std::optional<std::string> sex_text = parsed.Get("--sex");
   const std::optional<int> sex = sex_text ? SexOf(*sex_text) : std::nullopt;
   if (!sex) return UsageError("--sex: 男 または 女 を指定してください");
@@ -100,6 +103,11 @@ int RunChart(const std::vector<std::string>& args) {
   if (!birth_text) return UsageError("--birth: 生年月日時 \"YYYY/MM/DD hh:nn\" を指定してください（時刻不明は 99:99）");
   std::optional<BirthInput> input = BirthOf(*birth_text);
   if (!input) return UsageError("--birth: 日付または時刻が正しくありません: " + *birth_text);
+  const std::string_view birth_time = HourKnown(*input) ? input->time_text : kUnknownBirthTimeTakenAs;
+  if (const auto birth = DateTime::ParseDateTimeText(input->date_text + " " + std::string(birth_time));
+      !birth || !IsAcceptedMoment(*birth)) {
+    return UsageError("--birth: " + OutOfRangeReason() + ": " + *birth_text);
+  }
   input->name = *name;
   input->sex = *sex;
   LuckRange range = 0;
@@ -120,7 +128,7 @@ int RunChart(const std::vector<std::string>& args) {
   if (!services) return kExitUsage;
 
   Outcome<ChartSession> created = ChartSession::Create(*services, *input, LocalClockNow());
-  if (!created) return UsageError("--birth: " + created.error());
+  if (!created) return UsageError(created.error());
   ChartSession& session = created.value();
   session.SetRange(range);
   if (at) session.SetChartMoment(*at);

@@ -4,6 +4,7 @@
 #include "cli/arguments.h"
 #include "cli/commands.h"
 #include "cli/moment_input.h"
+#include "calendar/accepted_moments.h"
 #include "calendar/local_clock.h"
 #include "cli/tool_settings.h"
 #include "platform/console_interaction.h"
@@ -12,6 +13,23 @@
 #include "settings/calendar_settings.h"
 
 namespace kirvo::cli {
+namespace {
+
+// The report shows the year periods of all twelve branches, reaching back up to eleven years and a
+// month; all of them must lie within the accepted moments.
+constexpr double kReportReachDays = 12 * 365.25;
+constexpr std::string_view kFirstReportMomentText = "0013/03/23 00:00";
+
+bool Reportable(DateTime now) { return IsAcceptedMoment(now) && IsAcceptedMoment(now - kReportReachDays); }
+
+int OutOfReportRange(std::string_view what) {
+  std::fprintf(stderr, "%.*s: 深浅の表を作れる範囲の外の日時です (%.*s～%.*s)\n", static_cast<int>(what.size()),
+               what.data(), static_cast<int>(kFirstReportMomentText.size()), kFirstReportMomentText.data(),
+               static_cast<int>(kLastAcceptedMomentText.size()), kLastAcceptedMomentText.data());
+  return kExitUsage;
+}
+
+}  // namespace
 
 // "depth-report [--folder DIR] [--now "YYYY/MM/DD hh:nn"]": the text that "深浅の日時をコピー"
 // puts on the clipboard. Without --now the moment is the program's "now" (the clock plus the
@@ -27,13 +45,17 @@ int RunDepthReport(const std::vector<std::string>& args) {
       return kExitUsage;
     }
     now = moment.moment;
+    if (!Reportable(*now)) return OutOfReportRange("--now");
   }
 
   ConsoleInteraction console;
   const std::optional<ApplicationServices> loaded = LoadServicesOrReport(parsed.Get("--folder"), console);
   if (!loaded) return kExitUsage;
   const ProgramSettings& settings = loaded->settings();
-  if (!now) now = SettingsNow(settings.sys, LocalClockNow());
+  if (!now) {
+    now = SettingsNow(settings.sys, LocalClockNow());
+    if (!Reportable(*now)) return OutOfReportRange("現在の日時");
+  }
   return WriteOutput(DepthReportText(settings.usys.Table("ZSG"), *now, CalendarRulesOf(settings.usys, settings.sys)))
              ? 0
              : 1;

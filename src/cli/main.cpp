@@ -24,10 +24,23 @@ constexpr Command kCommands[] = {
      "[--range 0..5] [--original]"},
 };
 
+void PrintUsage(std::FILE* stream) {
+  std::fputs("使い方: kirvo-cli <command> ...\n", stream);
+  for (const Command& command : kCommands) std::fprintf(stream, "  kirvo-cli %s\n", command.usage.data());
+  std::fputs("  kirvo-cli --help | --version\n", stream);
+}
+
 int Usage() {
-  std::fputs("使い方: kirvo-cli <command> ...\n", stderr);
-  for (const Command& command : kCommands) std::fprintf(stderr, "  kirvo-cli %s\n", command.usage.data());
+  PrintUsage(stderr);
   return 2;
+}
+
+bool AsksForHelp(std::string_view arg) { return arg == "--help" || arg == "-h"; }
+
+// Asked for, the usage is the output: standard output and success.
+int Help() {
+  PrintUsage(stdout);
+  return std::fflush(stdout) == 0 ? 0 : 1;
 }
 
 }  // namespace
@@ -35,8 +48,18 @@ int Usage() {
 int main(int argc, char** argv) {
   if (argc < 2) return Usage();
   const std::string_view name = argv[1];
+  if (AsksForHelp(name)) return Help();
+  if (name == "--version") {
+    std::printf("kirvo-cli %s\n", KIRVO_VERSION);
+    return std::fflush(stdout) == 0 ? 0 : 1;
+  }
   for (const Command& command : kCommands) {
-    if (name == command.name) return command.run(std::vector<std::string>(argv + 2, argv + argc));
+    if (name != command.name) continue;
+    const std::vector<std::string> args(argv + 2, argv + argc);
+    for (const std::string& arg : args) {
+      if (AsksForHelp(arg)) return Help();
+    }
+    return command.run(args);
   }
   std::fprintf(stderr, "不明なコマンドです: %s\n", argv[1]);
   return Usage();

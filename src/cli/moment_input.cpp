@@ -2,6 +2,8 @@
 
 #include <cstdio>
 
+#include "calendar/accepted_moments.h"
+
 namespace kirvo::cli {
 
 std::vector<std::string> ReadInputLines() {
@@ -22,10 +24,13 @@ std::vector<std::string> ReadInputLines() {
   return lines;
 }
 
+std::string OutOfRangeReason() { return "扱える範囲の外の日時です (" + AcceptedMomentRangeText() + ")"; }
+
 MomentLine ParseMomentLine(const std::string& line) {
   if (line.empty()) return {std::nullopt, "空の行です"};
   const auto moment = DateTime::ParseDateTimeText(line);
   if (!moment) return {std::nullopt, "日時ではありません (YYYY/MM/DD hh:nn、西暦1～9999年)"};
+  if (!IsAcceptedMoment(*moment)) return {std::nullopt, OutOfRangeReason()};
   return {moment, {}};
 }
 

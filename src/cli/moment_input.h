@@ -12,12 +12,14 @@ namespace kirvo::cli {
 // Standard input whole, split into lines (a trailing CR is dropped).
 std::vector<std::string> ReadInputLines();
 
-// A moment line "YYYY/MM/DD hh:nn", or the reason it is not one.
+// A moment line "YYYY/MM/DD hh:nn" within the accepted moments, or the reason it is not one.
 struct MomentLine {
   std::optional<DateTime> moment;
   std::string reason;
 };
 MomentLine ParseMomentLine(const std::string& line);
+// The reason given for a date-time outside the accepted moments.
+std::string OutOfRangeReason();
 
 // Writes the whole output at once; returns false when standard output failed.
 bool WriteOutput(const std::string& text);

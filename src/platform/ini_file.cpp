@@ -92,17 +92,20 @@ Outcome<IniFile> IniFile::Load(const std::filesystem::path& path) {
   if (!std::filesystem::exists(path, error) && !error) return IniFile();
   Outcome<std::string> bytes = ReadFileBytes(path);
   if (!bytes) return Outcome<IniFile>::Failure(bytes.error());
+  return FromShiftJisBytes(*bytes, path.string());
+}
 
+IniFile IniFile::FromShiftJisBytes(std::string_view bytes, std::string_view file_name) {
   std::vector<std::string> lines;
   std::string problem;
   int line_number = 0;
-  for (std::string_view raw : SplitLines(*bytes)) {
+  for (std::string_view raw : SplitLines(bytes)) {
     ++line_number;
     Outcome<std::string> line = DecodeShiftJis(raw);
     if (line) {
       lines.push_back(std::move(line).value());
     } else if (problem.empty()) {
-      problem = "「" + path.string() + "」の " + std::to_string(line_number) +
+      problem = "「" + std::string(file_name) + "」の " + std::to_string(line_number) +
                 " 行目は読めない文字を含むため無視しました: " + line.error();
     }
   }

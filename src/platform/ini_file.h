@@ -23,6 +23,8 @@ class IniFile {
   // absent); an unreadable file is an error with a message for the user. A line that is not valid
   // Shift-JIS is left out and the rest of the file is kept; LoadProblem() then tells the user.
   static Outcome<IniFile> Load(const std::filesystem::path& path);
+  // The same for the bytes of a file already read; `file_name` names it in LoadProblem().
+  static IniFile FromShiftJisBytes(std::string_view bytes, std::string_view file_name);
 
   // Empty after a clean load; otherwise one message for the user naming the file and its first
   // unreadable line.

@@ -11,8 +11,9 @@
 namespace kirvo {
 namespace {
 
-// One conversion direction of iconv, opened on first use and closed when the process ends.
-// Not thread-safe: the program converts on its one user-interface thread.
+// One conversion direction of iconv. An iconv descriptor keeps conversion state and must not be
+// used by two threads at once, so each thread opens its own on first use; it is closed when the
+// thread ends.
 class Converter {
  public:
   Converter(const char* to, const char* from) : descriptor_(iconv_open(to, from)) {}
@@ -52,11 +53,11 @@ class Converter {
 // "CP932" is code page 932: JIS X 0208 with the row-13 symbols (87xx), the extension kanji (FAxx-FCxx), the
 // user-defined area F040-F9FC as private-use characters, and 5C / 7E as backslash and tilde.
 Converter& Decoder() {
-  static Converter converter("UTF-8", "CP932");
+  thread_local Converter converter("UTF-8", "CP932");
   return converter;
 }
 Converter& Encoder() {
-  static Converter converter("CP932", "UTF-8");
+  thread_local Converter converter("CP932", "UTF-8");
   return converter;
 }
 

@@ -1,9 +1,13 @@
 #include "platform/text_file.h"
 
 #include <fcntl.h>
+#include <signal.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
+#include <atomic>
 #include <cerrno>
+#include <charconv>
 #include <cstdio>
 #include <cstring>
 #include <system_error>
@@ -18,10 +22,55 @@ std::string Quoted(const std::filesystem::path& path) { return "「" + path.stri
 
 std::string Reason(int error_number) { return std::string("（") + std::strerror(error_number) + "）"; }
 
+Outcome<std::string> ReadFailure(const std::filesystem::path& path, std::string what) {
+  return Outcome<std::string>::Failure(Quoted(path) + " " + std::move(what));
+}
+
+std::string TooLarge() { return "は大きすぎて読めません（" + std::to_string(kFileSizeLimitBytes >> 20) + " MB まで）"; }
+
+// The folder a file lies in, "." for a bare name.
+std::filesystem::path FolderOf(const std::filesystem::path& path) {
+  return path.has_parent_path() ? path.parent_path() : std::filesystem::path(".");
+}
+
+// The file a path finally names: symbolic links followed, also when the last one dangles, so that
+// saving writes the target and leaves the links in place.
+Outcome<std::filesystem::path> FollowLinks(std::filesystem::path path) {
+  constexpr int kMaxLinks = 40;  // as the system allows when opening
+  for (int hop = 0; hop < kMaxLinks; ++hop) {
+    std::error_code error;
+    if (!std::filesystem::is_symlink(std::filesystem::symlink_status(path, error))) return path;
+    const std::filesystem::path target = std::filesystem::read_symlink(path, error);
+    if (error) return Outcome<std::filesystem::path>::Failure(Quoted(path) + " を書けません（" + error.message() + "）");
+    path = target.is_absolute() ? target : FolderOf(path) / target;
+  }
+  return Outcome<std::filesystem::path>::Failure(Quoted(path) + " を書けません" + Reason(ELOOP));
+}
+
+// Temporary files of `path` ("<name>.tmp<pid>-<n>") that a save of a process no longer running
+// left behind when it was interrupted.
+void RemoveStaleTemporaries(const std::filesystem::path& path) {
+  const std::string prefix = path.filename().string() + ".tmp";
+  std::error_code error;
+  for (std::filesystem::directory_iterator it(FolderOf(path), error), end; !error && it != end; it.increment(error)) {
+    const std::string name = it->path().filename().string();
+    if (!name.starts_with(prefix)) continue;
+    const std::string_view rest = std::string_view(name).substr(prefix.size());
+    long pid = 0;
+    const auto [dash, parsed] = std::from_chars(rest.data(), rest.data() + rest.size(), pid);
+    if (parsed != std::errc() || pid <= 0 || dash == rest.data() + rest.size() || *dash != '-') continue;
+    const std::string_view number = rest.substr(static_cast<std::size_t>(dash - rest.data()) + 1);
+    if (number.empty() || number.find_first_not_of("0123456789") != std::string_view::npos) continue;
+    if (pid == getpid() || kill(static_cast<pid_t>(pid), 0) == 0 || errno != ESRCH) continue;
+    std::error_code ignored;
+    std::filesystem::remove(it->path(), ignored);
+  }
+}
+
 // Creates a new temporary file beside `path` that no other writer uses. Returns -1 with errno set
 // when the folder cannot take a file.
 int CreateTemporaryBeside(const std::filesystem::path& path, std::filesystem::path& temporary) {
-  static unsigned counter = 0;
+  static std::atomic<unsigned> counter = 0;
   for (int attempt = 0; attempt < 100; ++attempt) {
     temporary = path;
     temporary += ".tmp" + std::to_string(getpid()) + "-" + std::to_string(counter++);
@@ -29,6 +78,17 @@ int CreateTemporaryBeside(const std::filesystem::path& path, std::filesystem::pa
     if (fd >= 0 || errno != EEXIST) return fd;
   }
   return -1;
+}
+
+// Gives the new file the owner and permissions of the file it replaces. Changing the owner needs
+// privileges the program usually lacks; then the saving user owns the new file, as with any save.
+void KeepOwnerAndPermissions(int fd, const std::filesystem::path& replaced) {
+  struct stat old {};
+  if (stat(replaced.c_str(), &old) != 0 || !S_ISREG(old.st_mode)) return;
+  if (old.st_uid != geteuid() || old.st_gid != getegid()) {
+    [[maybe_unused]] const int ignored = fchown(fd, old.st_uid, old.st_gid);
+  }
+  fchmod(fd, old.st_mode & 07777);
 }
 
 bool WriteAll(int fd, std::string_view bytes) {
@@ -43,28 +103,60 @@ bool WriteAll(int fd, std::string_view bytes) {
   return true;
 }
 
+// Makes the rename itself durable. A file system that cannot sync folders (EINVAL) has nothing
+// more to do.
+int SyncFolder(const std::filesystem::path& folder) {
+  const int fd = open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+  if (fd < 0) return errno;
+  const int result = fsync(fd) == 0 || errno == EINVAL ? 0 : errno;
+  close(fd);
+  return result;
+}
+
 }  // namespace
 
 Outcome<std::string> ReadFileBytes(const std::filesystem::path& path) {
-  std::FILE* file = std::fopen(path.c_str(), "rb");
-  if (file == nullptr) {
-    return Outcome<std::string>::Failure(Quoted(path) + " を開けません" + Reason(errno));
+  // Only a regular file is read: a FIFO would wait for a writer and a device may never end. The
+  // check comes before opening (opening a device can act on it) and again on what was opened.
+  struct stat info {};
+  if (stat(path.c_str(), &info) != 0) return ReadFailure(path, "を開けません" + Reason(errno));
+  if (!S_ISREG(info.st_mode)) return ReadFailure(path, "は通常のファイルではないため読めません");
+  if (static_cast<std::uintmax_t>(info.st_size) > kFileSizeLimitBytes) return ReadFailure(path, TooLarge());
+  const int fd = open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+  if (fd < 0) return ReadFailure(path, "を開けません" + Reason(errno));
+  if (fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
+    close(fd);
+    return ReadFailure(path, "は通常のファイルではないため読めません");
   }
   std::string bytes;
   char buffer[65536];
-  std::size_t count = 0;
-  while ((count = std::fread(buffer, 1, sizeof buffer, file)) > 0) bytes.append(buffer, count);
-  const bool failed = std::ferror(file) != 0;
-  const int error_number = errno;
-  std::fclose(file);
-  if (failed) return Outcome<std::string>::Failure(Quoted(path) + " を読めません" + Reason(error_number));
+  while (true) {
+    const ssize_t count = read(fd, buffer, sizeof buffer);
+    if (count < 0 && errno == EINTR) continue;
+    if (count < 0) {
+      const int error_number = errno;
+      close(fd);
+      return ReadFailure(path, "を読めません" + Reason(error_number));
+    }
+    if (count == 0) break;
+    bytes.append(buffer, static_cast<std::size_t>(count));
+    if (bytes.size() > kFileSizeLimitBytes) {  // grew while being read
+      close(fd);
+      return ReadFailure(path, TooLarge());
+    }
+  }
+  close(fd);
   return bytes;
 }
 
 Status WriteFileAtomically(const std::filesystem::path& path, std::string_view bytes) {
+  const Outcome<std::filesystem::path> target = FollowLinks(path);
+  if (!target) return Status::Failure(target.error());
+  RemoveStaleTemporaries(*target);
   std::filesystem::path temporary;
-  const int fd = CreateTemporaryBeside(path, temporary);
+  const int fd = CreateTemporaryBeside(*target, temporary);
   if (fd < 0) return Status::Failure(Quoted(path) + " を書けません" + Reason(errno));
+  KeepOwnerAndPermissions(fd, *target);
 
   // The data reach the disk before the rename, so that even a power loss leaves the old file or the
   // new one whole.
@@ -79,11 +171,14 @@ Status WriteFileAtomically(const std::filesystem::path& path, std::string_view b
   }
 
   std::error_code error;
-  std::filesystem::rename(temporary, path, error);
+  std::filesystem::rename(temporary, *target, error);
   if (error) {
     std::error_code ignored;
     std::filesystem::remove(temporary, ignored);
     return Status::Failure(Quoted(path) + " を書けません（" + error.message() + "）");
+  }
+  if (const int sync_error = SyncFolder(FolderOf(*target)); sync_error != 0) {
+    return Status::Failure(Quoted(path) + " を書きましたが、ディスクへの反映を確かめられません" + Reason(sync_error));
   }
   return {};
 }

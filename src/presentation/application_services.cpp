@@ -25,6 +25,7 @@ Outcome<ApplicationServices> ApplicationServices::Load(const std::optional<std::
 
   Outcome<FileSettingsStore> store = FileSettingsStore::Open(DefaultSettingsStorePath());
   if (!store) return Outcome<ApplicationServices>::Failure(store.error());
+  if (!store->LoadProblem().empty()) interaction.ShowMessage(MessageKind::kWarning, store->LoadProblem());
   Outcome<Loaded<ProgramSettings>> settings = ReadProgramSettings(path, *store);
   if (!settings) return Outcome<ApplicationServices>::Failure(settings.error());
   ShowLoadReport(settings->report, interaction);

@@ -5,6 +5,7 @@
 #include <utility>
 
 #include "engine/chart_age.h"
+#include "calendar/accepted_moments.h"
 #include "engine/chart_pipeline.h"
 #include "settings/sys_chart_moment.h"
 
@@ -18,7 +19,11 @@ constexpr double kTwoHoursDays = 2.0 / 24;
 // The last chart date forward stepping may reach: 110 years of 365.25 days after birth.
 constexpr double kStepLimitDays = 40177.5;
 
-std::optional<DateTime> WholeMinutes(DateTime moment) { return DateTime::ParseDateTimeText(moment.DateTimeText()); }
+// The moment as the date and "hh:nn" fields hold it; nothing outside the moments the program computes with.
+std::optional<DateTime> WholeMinutes(DateTime moment) {
+  const std::optional<DateTime> whole = DateTime::ParseDateTimeText(moment.DateTimeText());
+  return whole && IsAcceptedMoment(*whole) ? whole : std::nullopt;
+}
 
 // Where one step leads: the date field moves by the period (its fraction is lost, as a date field
 // keeps whole days) and keeps its time; at 時運まで the moment moves two hours.
@@ -46,7 +51,9 @@ Outcome<ChartSession> ChartSession::Create(const ApplicationServices& services, 
     return Outcome<ChartSession>::Failure("生年月日時が正しくありません: " + input.date_text + " " + input.time_text);
   }
   ChartSession session(services, std::move(input), hour_known);
-  session.SetChartMomentToDefault(now);
+  if (!session.SetChartMomentToDefault(now)) {
+    return Outcome<ChartSession>::Failure("既定の作式日時: 扱える範囲の外の日時です (" + AcceptedMomentRangeText() + ")");
+  }
   return session;
 }
 
@@ -59,9 +66,9 @@ bool ChartSession::SetChartMoment(DateTime moment) {
   return true;
 }
 
-void ChartSession::SetChartMomentToDefault(DateTime now) {
+bool ChartSession::SetChartMomentToDefault(DateTime now) {
   const std::string birth_text = input_.date_text + " " + input_.time_text;
-  if (!SetChartMoment(DefaultChartMoment(services_->settings().sys, birth_text, now))) SetChartMoment(now);
+  return SetChartMoment(DefaultChartMoment(services_->settings().sys, birth_text, now));
 }
 
 bool ChartSession::CanStep(StepDirection direction) const {

@@ -26,7 +26,8 @@ class ChartSession {
   // hour pillar; the chart moment is the default moment of the system settings for the birth text
   // at the clock reading `now`, in whole minutes; the range is the system settings' default. Fails
   // with a message when the date or time is no valid "YYYY/MM/DD" and "hh:nn". Nothing is computed
-  // yet. `services` must outlive the session.
+  // yet. Fails too when that default moment lies outside the moments the program computes with.
+  // `services` must outlive the session.
   static Outcome<ChartSession> Create(const ApplicationServices& services, BirthInput input, DateTime now);
 
   // The entry as the window keeps it: an unknown hour reads "12:00".
@@ -41,11 +42,12 @@ class ChartSession {
   bool computed() const { return computed_; }
 
   void SetRange(LuckRange range);
-  // The moment cut to whole minutes, as the fields hold it. False (nothing changes) when the
-  // moment has no date the fields can show.
+  // The moment cut to whole minutes, as the fields hold it. False (nothing changes) for a moment
+  // outside those the program computes with (IsAcceptedMoment).
   bool SetChartMoment(DateTime moment);
-  // "現在の日時": the default chart moment for the birth text at the clock reading `now`.
-  void SetChartMomentToDefault(DateTime now);
+  // "現在の日時": the default chart moment for the birth text at the clock reading `now`; false as
+  // SetChartMoment.
+  bool SetChartMomentToDefault(DateTime now);
 
   // Stepping by the period of the range: 3652.5 days at 大運まで, 365.25 at 年運まで, 30.59 at 月運まで,
   // one day at 日運まで — the date field moves and keeps its time — and two hours at 時運まで (over

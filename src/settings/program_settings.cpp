@@ -24,7 +24,9 @@ const ProgramSettings& ShippedSettings() {
 Outcome<Loaded<ProgramSettings>> ReadProgramSettings(const std::filesystem::path& folder, const SettingsStore& store) {
   std::error_code error;
   if (!std::filesystem::is_directory(folder, error)) {
-    return Outcome<Loaded<ProgramSettings>>::Failure("フォルダがありません: " + folder.string());
+    const bool something_else = std::filesystem::exists(folder, error);
+    return Outcome<Loaded<ProgramSettings>>::Failure(
+        (something_else ? "フォルダではありません: " : "フォルダがありません: ") + folder.string());
   }
   Loaded<ProgramSettings> loaded;
   Loaded<USysSettings> usys = LoadUSysSettings(folder, store, FirstRunRule::kSkip);

@@ -26,11 +26,17 @@ std::string ReadAll(const std::filesystem::path& path) {
 
 }  // namespace
 
-CliResult RunCli(const std::vector<std::string>& args, const std::string& input) {
+CliResult RunCli(const std::vector<std::string>& args, const std::string& input,
+                 const std::vector<std::string>& environment) {
   TempFolder folder;
   std::ofstream(folder / "in.txt", std::ios::binary) << input;
   std::string command = "KIRVO_HOME=" + Quoted(folder.path().string()) +
-                        " KIRVO_STORE_DIR=" + Quoted(folder.path().string()) + " " + Quoted(KIRVO_CLI_PATH);
+                        " KIRVO_STORE_DIR=" + Quoted(folder.path().string());
+  for (const std::string& setting : environment) {
+    const std::size_t equals = setting.find('=');
+    command += " " + setting.substr(0, equals) + "=" + Quoted(setting.substr(equals + 1));
+  }
+  command += " " + Quoted(KIRVO_CLI_PATH);
   for (const std::string& arg : args) command += " " + Quoted(arg);
   command += " < " + Quoted((folder / "in.txt").string()) + " > " + Quoted((folder / "out.txt").string()) +
              " 2> " + Quoted((folder / "err.txt").string());

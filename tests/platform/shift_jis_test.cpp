@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <thread>
+#include <vector>
 
 namespace kirvo {
 namespace {
@@ -88,6 +90,24 @@ TEST(ShiftJis, WidthCountsShiftJisBytes) {
       {"\xE7\x94", 2},          // truncated sequence: two stray bytes
   };
   for (const auto& c : cases) EXPECT_EQ(ShiftJisWidth(c.utf8), c.width) << c.utf8;
+}
+
+// Each thread converts with converters of its own: several threads at once all get their texts.
+TEST(ShiftJis, ConvertsOnSeveralThreadsAtOnce) {
+  std::vector<std::thread> threads;
+  std::vector<int> wrong(4, 0);
+  for (int t = 0; t < 4; ++t) {
+    threads.emplace_back([t, &wrong] {
+      const CodeCase& c = kCodeCases[t + 5];
+      for (int i = 0; i < 20000; ++i) {
+        const Outcome<std::string> bytes = EncodeShiftJis(c.utf8);
+        const Outcome<std::string> text = DecodeShiftJis(c.shift_jis);
+        if (!bytes || *bytes != c.shift_jis || !text || *text != c.utf8) ++wrong[t];
+      }
+    });
+  }
+  for (std::thread& thread : threads) thread.join();
+  EXPECT_EQ(wrong, std::vector<int>(4, 0));
 }
 
 }  // namespace

@@ -1,7 +1,12 @@
 #include "platform/text_file.h"
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <string>
 
@@ -88,6 +93,77 @@ TEST(ShiftJisFile, InvalidBytesAreAnErrorNamingTheFile) {
   ASSERT_FALSE(text.ok());
   EXPECT_NE(text.error().find("SinSetu.dat"), std::string::npos) << text.error();
   EXPECT_NE(text.error().find("オフセット 4"), std::string::npos) << text.error();
+}
+
+// Only regular files are read: anything else would wait for a writer or never end.
+TEST(ReadFile, RefusesWhatIsNoRegularFile) {
+  TempFolder folder;
+  ASSERT_EQ(mkfifo((folder / "fifo.ini").c_str(), 0600), 0);
+  std::filesystem::create_symlink("/dev/zero", folder / "zero.ini");
+  std::filesystem::create_directory(folder / "folder.ini");
+  for (const char* name : {"fifo.ini", "zero.ini", "folder.ini"}) {
+    const Outcome<std::string> read = ReadFileBytes(folder / name);
+    ASSERT_FALSE(read.ok()) << name;
+    EXPECT_NE(read.error().find("通常のファイルではない"), std::string::npos) << read.error();
+    EXPECT_NE(read.error().find(name), std::string::npos) << read.error();
+  }
+}
+
+TEST(ReadFile, FollowsLinksToRegularFilesAndRefusesHugeOnes) {
+  TempFolder folder;
+  ASSERT_TRUE(WriteFileAtomically(folder / "real.ini", "[A]").ok());
+  std::filesystem::create_symlink("real.ini", folder / "link.ini");
+  EXPECT_EQ(*ReadFileBytes(folder / "link.ini"), "[A]");
+
+  const int fd = open((folder / "huge.zou").c_str(), O_WRONLY | O_CREAT, 0600);
+  ASSERT_GE(fd, 0);
+  ASSERT_EQ(ftruncate(fd, static_cast<off_t>(kFileSizeLimitBytes) + 1), 0);  // sparse: no disk used
+  close(fd);
+  const Outcome<std::string> huge = ReadFileBytes(folder / "huge.zou");
+  ASSERT_FALSE(huge.ok());
+  EXPECT_NE(huge.error().find("大きすぎ"), std::string::npos) << huge.error();
+}
+
+TEST(AtomicWrite, WritesThroughSymbolicLinksAndKeepsPermissions) {
+  TempFolder folder;
+  std::filesystem::create_directory(folder / "data");
+  ASSERT_TRUE(WriteFileAtomically(folder / "data" / "Default.nam", "old").ok());
+  std::filesystem::permissions(folder / "data" / "Default.nam", std::filesystem::perms::owner_read |
+                                                                   std::filesystem::perms::owner_write);
+  std::filesystem::create_symlink("data/Default.nam", folder / "link.nam");
+  std::filesystem::create_symlink("link.nam", folder / "link_to_link.nam");
+
+  ASSERT_TRUE(WriteFileAtomically(folder / "link_to_link.nam", "new").ok());
+  EXPECT_TRUE(std::filesystem::is_symlink(folder / "link_to_link.nam"));
+  EXPECT_TRUE(std::filesystem::is_symlink(folder / "link.nam"));
+  EXPECT_EQ(*ReadFileBytes(folder / "data" / "Default.nam"), "new");
+  EXPECT_EQ(std::filesystem::status(folder / "data" / "Default.nam").permissions(),
+            std::filesystem::perms::owner_read | std::filesystem::perms::owner_write);
+  EXPECT_EQ(FolderEntries(folder / "data"), std::vector<std::string>{"Default.nam"});
+
+  // A link whose target does not exist yet creates the target.
+  std::filesystem::create_symlink("data/New.nam", folder / "dangling.nam");
+  ASSERT_TRUE(WriteFileAtomically(folder / "dangling.nam", "x").ok());
+  EXPECT_TRUE(std::filesystem::is_symlink(folder / "dangling.nam"));
+  EXPECT_EQ(*ReadFileBytes(folder / "data" / "New.nam"), "x");
+}
+
+// An interrupted save leaves its temporary file; the next save of the same file removes those of
+// processes that are gone, and nothing else.
+TEST(AtomicWrite, RemovesTemporaryFilesOfEndedSaves) {
+  TempFolder folder;
+  const std::string own = "SysF.ini.tmp" + std::to_string(getpid()) + "-99";
+  for (const std::string& name :
+       {std::string("SysF.ini.tmp2147483646-0"), std::string("SysF.ini.tmp2147483645-12"), own,
+        std::string("SysF.ini.tmp1-0"), std::string("USysF.ini.tmp2147483646-0"), std::string("SysF.ini.tmpx-1")}) {
+    ASSERT_TRUE(WriteFileAtomically(folder / name, "left behind").ok());
+  }
+  ASSERT_TRUE(WriteFileAtomically(folder / "SysF.ini", "[SysF]").ok());
+  std::vector<std::string> entries = FolderEntries(folder.path());
+  std::sort(entries.begin(), entries.end());
+  std::vector<std::string> kept = {"SysF.ini", own, "SysF.ini.tmp1-0", "SysF.ini.tmpx-1", "USysF.ini.tmp2147483646-0"};
+  std::sort(kept.begin(), kept.end());
+  EXPECT_EQ(entries, kept);
 }
 
 }  // namespace
