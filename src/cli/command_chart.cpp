@@ -142,8 +142,7 @@ int RunChart(const std::vector<std::string>& args) {
   text += "[干関係]\n";
   for (const std::string& entry : session.chart().stem_relations) text += entry + "\n";
   text += "[支関係]\n";
-  for (const std::string& entry : session.chart().branch_relations) text += entry + "
-";
+  for (const std::string& entry : session.chart().branch_relations) text += entry + "\n";
   text += ContentText(session.content(), services->settings().sys);
   return WriteOutput(text) ? 0 : 1;
 }

@@ -4,7 +4,7 @@
 #include <utility>
 
 #include "platform/program_folder.h"
-#include "settings/usys_settings.h"
+#include "settings/usys_settings_file.h"
 
 namespace kirvo {
 

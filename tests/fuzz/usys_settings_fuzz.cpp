@@ -8,15 +8,15 @@
 #include "platform/ini_file.h"
 #include "settings/calendar_settings.h"
 #include "settings/program_settings.h"
-#include "settings/usys_settings.h"
+#include "settings/usys_settings_file.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   kirvo::fuzz::Input input(data, size);
   const int day = input.IntIn(0, 3'651'000);
   const int minute = input.IntIn(0, 24 * 60 - 1);
   const kirvo::IniFile ini = kirvo::IniFile::FromShiftJisBytes(input.Rest(), "USysF.ini");
-  std::string problems;
-  const kirvo::USysSettings settings = kirvo::USysSettings::FromIni(ini, problems);
+  kirvo::LoadReport report;
+  const kirvo::USysSettings settings = kirvo::USysSettingsFromIni(ini, report);
 
   // Whatever the file says, the rules handed to the calendar are rules it knows.
   const kirvo::CalendarRules rules = kirvo::CalendarRulesOf(settings, kirvo::ShippedSettings().sys);
