@@ -49,23 +49,17 @@ Status WriteExplanationLines(const std::filesystem::path& path, const std::vecto
   return WriteShiftJisFile(path, text);
 }
 
-std::string LookUpExplanation(const std::filesystem::path& folder, const ExplanationFile& file, int line_number,
-                              Interaction& interaction) {
+Outcome<std::string> LookUpExplanation(const std::filesystem::path& folder, const ExplanationFile& file,
+                                       int line_number) {
   const std::filesystem::path path = ExplanationFilePath(folder, file.name);
   std::error_code error;
   if (!std::filesystem::exists(path, error)) {
-    interaction.Beep();
-    interaction.ShowMessage(MessageKind::kError, "『" + std::string(file.name) + "』がありません");
-    return {};
+    return Outcome<std::string>::Failure("『" + std::string(file.name) + "』がありません");
   }
   const Outcome<std::vector<std::string>> lines = ReadExplanationLines(path);
-  if (!lines) {
-    interaction.Beep();
-    interaction.ShowMessage(MessageKind::kError, lines.error());
-    return {};
-  }
+  if (!lines) return Outcome<std::string>::Failure(lines.error());
   const std::size_t index = line_number <= 1 ? 0 : static_cast<std::size_t>(line_number - 1);
-  if (line_number < 0 || index >= lines->size()) return {};
+  if (line_number < 0 || index >= lines->size()) return std::string();
   return ExpandLineBreaks((*lines)[index]);
 }
 

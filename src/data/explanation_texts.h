@@ -5,7 +5,6 @@
 #include <string_view>
 #include <vector>
 
-#include "platform/interaction.h"
 #include "platform/outcome.h"
 #include "settings/spirit_star_slots.h"
 #include "settings/sys_pattern_names.h"
@@ -42,9 +41,9 @@ Status WriteExplanationLines(const std::filesystem::path& path, const std::vecto
 
 // The explanation of entry `line_number` (from 1; 0 reads line 1) of `file` in `folder`, with "/r"
 // turned into line breaks; empty when the file ends before that line. The file is read afresh on
-// every lookup, so an edit shows at once. A missing file beeps and shows "『name』がありません", an
-// unreadable one beeps and shows why; either gives an empty text.
-std::string LookUpExplanation(const std::filesystem::path& folder, const ExplanationFile& file, int line_number,
-                              Interaction& interaction);
+// every lookup, so an edit shows at once. A missing file is the failure "『name』がありません", an
+// unreadable one says why.
+Outcome<std::string> LookUpExplanation(const std::filesystem::path& folder, const ExplanationFile& file,
+                                       int line_number);
 
 }  // namespace kirvo

@@ -13,7 +13,8 @@ class ConsoleInteraction : public Interaction {
   explicit ConsoleInteraction(bool answer_yes = false) : answer_yes_(answer_yes) {}
 
   void Beep() override;  // a bell, only when standard error is a terminal
-  void ShowMessage(MessageKind kind, std::string_view text) override;  // the text alone
+  // The text alone: standard error has no icon to show the kind with.
+  void ShowMessage(MessageKind kind, std::string_view text) override;
   bool AskYesNo(std::string_view question) override;
 
  private:

@@ -25,7 +25,14 @@ std::vector<std::string> ShippedLines(std::string_view name) {
 }  // namespace
 
 void FolderExplanations::AppendExplanation(std::string& text, const ExplanationFile& file, int line_number) {
-  text += LookUpExplanation(folder_, file, line_number, interaction_);
+  // A file that can't be read is told each time, and the heading stays without its text.
+  const Outcome<std::string> explanation = LookUpExplanation(folder_, file, line_number);
+  if (!explanation) {
+    interaction_.Beep();
+    interaction_.ShowMessage(MessageKind::kError, explanation.error());
+    return;
+  }
+  text += *explanation;
 }
 
 LoadedExplanations::LoadedExplanations(const std::vector<std::string>& pattern_lines,

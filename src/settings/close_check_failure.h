@@ -14,9 +14,9 @@ struct CloseCheckFailure {
     std::size_t row;
     bool operator==(const Cell&) const = default;
   };
-  std::string key;            // the field, or the table of a cell ("NGE", "SSG", "NDate")
-  std::optional<Cell> cell;   // the cell of a table
-  std::string message;        // empty when refused without a message
+  std::string key;           // the field, or the table of a cell ("NGE", "SSG", "NDate")
+  std::optional<Cell> cell;  // the cell of a table
+  std::string message;       // empty when refused without a message
   bool operator==(const CloseCheckFailure&) const = default;
 };
 

@@ -15,8 +15,9 @@ const ProgramSettings& ShippedSettings() {
   static const ProgramSettings kShipped = [] {
     LoadProblemReport sys_problems("SysF.ini");
     LoadReport usys_problems;
-    return ProgramSettings{USysSettingsFromIni(IniFile::FromText(ShippedText("USysF.ini")), usys_problems),
-                           SysSettingsFromIni(IniFile::FromText(ShippedText("SysF.ini")), kDefaultGaiji1, sys_problems)};
+    return ProgramSettings{
+        USysSettingsFromIni(IniFile::FromText(ShippedText("USysF.ini")), usys_problems),
+        SysSettingsFromIni(IniFile::FromText(ShippedText("SysF.ini")), kDefaultGaiji1, sys_problems)};
   }();
   return kShipped;
 }

@@ -28,7 +28,7 @@ inline constexpr auto kCellSizeRanges = std::to_array<IntegerRange>({
 });
 // clang-format on
 
-// The form checks that follow the integers; they refuse with a beep and the focus only.
+// The form checks that follow the integers; they refuse without a message.
 struct FormCheck {
   std::string_view key;
   const std::string SysSettings::*member;
@@ -45,19 +45,20 @@ std::string TextOfKey(const SysSettings& settings, std::string_view key) {
 }  // namespace
 
 std::optional<CloseCheckFailure> CheckSysSettings(const SysSettings& settings) {
-  const auto integer_failure = [&](const IntegerRange& range, int max, int min) -> std::optional<CloseCheckFailure> {
-    std::optional<std::string> problem = IntegerTextProblem(settings.*range.member, max, min);
+  const auto integer_failure = [](std::string_view key, const std::string& text, int max,
+                                  int min) -> std::optional<CloseCheckFailure> {
+    std::optional<std::string> problem = IntegerTextProblem(text, max, min);
     if (!problem) return std::nullopt;
-    return CloseCheckFailure{std::string(range.key), std::nullopt, std::move(*problem)};
+    return CloseCheckFailure{std::string(key), std::nullopt, std::move(*problem)};
   };
   for (const IntegerRange& range : kColumnCountRanges) {
-    if (auto failure = integer_failure(range, range.max, range.min)) return failure;
+    if (auto failure = integer_failure(range.key, settings.*range.member, range.max, range.min)) return failure;
   }
   // CCnt has passed, so it is an integer of 5..100.
   const int columns = static_cast<int>(*ParseInteger(settings.CCnt));
-  if (auto failure = integer_failure({"PreE", &SysSettings::PreE, 0, 0}, columns - 1, 0)) return failure;
+  if (auto failure = integer_failure("PreE", settings.PreE, columns - 1, 0)) return failure;
   for (const IntegerRange& range : kCellSizeRanges) {
-    if (auto failure = integer_failure(range, range.max, range.min)) return failure;
+    if (auto failure = integer_failure(range.key, settings.*range.member, range.max, range.min)) return failure;
   }
   if (!HasTextForm(settings.AlDtE, SysTextForm::kMonthDayTime)) return CloseCheckFailure{"AlDtE", std::nullopt, ""};
   // The name, date and time of the fixed chart moment are checked as the entry bar checks a person;
@@ -70,7 +71,9 @@ std::optional<CloseCheckFailure> CheckSysSettings(const SysSettings& settings) {
       {"NTime", &SysSettings::NTime, SysTextForm::kTime},
   });
   for (const FormCheck& check : kMomentChecks) {
-    if (!HasTextForm(settings.*check.member, check.form)) return CloseCheckFailure{std::string(check.key), std::nullopt, ""};
+    if (!HasTextForm(settings.*check.member, check.form)) {
+      return CloseCheckFailure{std::string(check.key), std::nullopt, ""};
+    }
   }
   return std::nullopt;
 }

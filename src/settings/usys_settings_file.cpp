@@ -1,6 +1,6 @@
 #include "settings/usys_settings_file.h"
 
-#include <cmath>
+#include <array>
 #include <optional>
 #include <string>
 #include <system_error>

@@ -7,7 +7,6 @@
 #include "data/explanation_texts.h"
 #include "explanation_fixture.h"
 #include "platform/text_file.h"
-#include "support/recording_interaction.h"
 #include "support/temp_folder.h"
 
 namespace kirvo {
@@ -18,7 +17,6 @@ using test::WriteLines;
 TEST(ExplanationLookup, ReadsLineNWithLineBreaksRestored) {
   TempFolder folder;
   WriteLines(folder / "KakuSetu.dat", {"一行目", "上/r中/r下", ""});
-  RecordingInteraction interaction;
   struct Case {
     int line_number;
     std::string expected;
@@ -30,49 +28,39 @@ TEST(ExplanationLookup, ReadsLineNWithLineBreaksRestored) {
       {-1, ""},
   };
   for (const Case& c : cases) {
-    EXPECT_EQ(LookUpExplanation(folder.path(), kPatternExplanations, c.line_number, interaction), c.expected)
+    EXPECT_EQ(LookUpExplanation(folder.path(), kPatternExplanations, c.line_number).value(), c.expected)
         << c.line_number;
   }
-  EXPECT_EQ(interaction.beeps, 0);
-  EXPECT_TRUE(interaction.messages.empty());
 }
 
-TEST(ExplanationLookup, MissingFileBeepsAndNamesTheFileOncePerLookup) {
+TEST(ExplanationLookup, AMissingFileIsAFailureNamingTheFile) {
   TempFolder folder;
-  RecordingInteraction interaction;
-  EXPECT_EQ(LookUpExplanation(folder.path(), kPatternExplanations, 1, interaction), "");
-  EXPECT_EQ(LookUpExplanation(folder.path(), kSpiritStarExplanations, 3, interaction), "");
-  EXPECT_EQ(interaction.beeps, 2);
-  EXPECT_EQ(interaction.messages,
-            (std::vector<std::string>{"『KakuSetu.dat』がありません", "『SinSetu.dat』がありません"}));
+  EXPECT_EQ(LookUpExplanation(folder.path(), kPatternExplanations, 1).error(), "『KakuSetu.dat』がありません");
+  EXPECT_EQ(LookUpExplanation(folder.path(), kSpiritStarExplanations, 3).error(), "『SinSetu.dat』がありません");
 }
 
 TEST(ExplanationLookup, EveryLookupReadsTheFileAfresh) {
   TempFolder folder;
-  RecordingInteraction interaction;
   WriteLines(folder / "SinSetu.dat", {"古い説明"});
-  EXPECT_EQ(LookUpExplanation(folder.path(), kSpiritStarExplanations, 1, interaction), "古い説明");
+  EXPECT_EQ(LookUpExplanation(folder.path(), kSpiritStarExplanations, 1).value(), "古い説明");
   WriteLines(folder / "SinSetu.dat", {"新しい説明"});
-  EXPECT_EQ(LookUpExplanation(folder.path(), kSpiritStarExplanations, 1, interaction), "新しい説明");
+  EXPECT_EQ(LookUpExplanation(folder.path(), kSpiritStarExplanations, 1).value(), "新しい説明");
 }
 
 TEST(ExplanationLookup, FileNameMatchesWithoutRegardToAsciiCase) {
   TempFolder folder;
   WriteLines(folder / "SINSETU.DAT", {"大文字の名前"});
-  RecordingInteraction interaction;
-  EXPECT_EQ(LookUpExplanation(folder.path(), kSpiritStarExplanations, 1, interaction), "大文字の名前");
+  EXPECT_EQ(LookUpExplanation(folder.path(), kSpiritStarExplanations, 1).value(), "大文字の名前");
   EXPECT_EQ(ExplanationFilePath(folder.path(), "SinSetu.dat"), folder / "SINSETU.DAT");
   EXPECT_EQ(ExplanationFilePath(folder.path(), "KakuSetu.dat"), folder / "KakuSetu.dat");
 }
 
-TEST(ExplanationLookup, UndecodableFileBeepsWithTheReasonAndGivesNoText) {
+TEST(ExplanationLookup, AnUndecodableFileIsAFailureWithTheReason) {
   TempFolder folder;
   ASSERT_TRUE(WriteFileAtomically(folder / "KakuSetu.dat", "ok\r\n\x81\r\n").ok());  // a lead byte cut short
-  RecordingInteraction interaction;
-  EXPECT_EQ(LookUpExplanation(folder.path(), kPatternExplanations, 1, interaction), "");
-  EXPECT_EQ(interaction.beeps, 1);
-  ASSERT_EQ(interaction.messages.size(), 1u);
-  EXPECT_NE(interaction.messages[0].find("KakuSetu.dat"), std::string::npos) << interaction.messages[0];
+  const Outcome<std::string> explanation = LookUpExplanation(folder.path(), kPatternExplanations, 1);
+  ASSERT_FALSE(explanation.ok());
+  EXPECT_NE(explanation.error().find("KakuSetu.dat"), std::string::npos) << explanation.error();
 }
 
 TEST(ExplanationEntries, PatternAndSpiritStarNamesInLineOrder) {

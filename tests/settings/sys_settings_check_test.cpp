@@ -5,7 +5,6 @@
 #include <functional>
 #include <string>
 
-
 namespace kirvo {
 namespace {
 

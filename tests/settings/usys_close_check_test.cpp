@@ -1,8 +1,9 @@
+#include "settings/usys_close_check.h"
+
 #include <gtest/gtest.h>
 
 #include <functional>
 
-#include "settings/usys_close_check.h"
 #include "settings/usys_dialog_model.h"
 #include "settings/usys_settings.h"
 #include "support/recording_interaction.h"
