@@ -3,14 +3,18 @@
 #include <cstdio>
 
 #include "calendar/accepted_moments.h"
+#include "platform/text_file.h"
 
 namespace kirvo::cli {
 
-std::vector<std::string> ReadInputLines() {
+std::optional<std::vector<std::string>> ReadInputLines() {
   std::string input;
   char buffer[1 << 16];
   std::size_t read = 0;
-  while ((read = std::fread(buffer, 1, sizeof buffer, stdin)) > 0) input.append(buffer, read);
+  while ((read = std::fread(buffer, 1, sizeof buffer, stdin)) > 0) {
+    input.append(buffer, read);
+    if (input.size() > kFileSizeLimitBytes) return std::nullopt;
+  }
   std::vector<std::string> lines;
   std::size_t start = 0;
   while (start < input.size()) {
@@ -39,9 +43,14 @@ bool WriteOutput(const std::string& text) {
 }
 
 int ProcessMomentLines(const std::function<void(std::string& out, DateTime moment)>& append) {
+  const std::optional<std::vector<std::string>> lines = ReadInputLines();
+  if (!lines) {
+    std::fprintf(stderr, "標準入力が大きすぎます（%ju MB まで）\n", kFileSizeLimitBytes >> 20);
+    return 2;
+  }
   std::string out;
   bool any_error = false;
-  for (const std::string& line : ReadInputLines()) {
+  for (const std::string& line : *lines) {
     out += line;
     const MomentLine parsed = ParseMomentLine(line);
     if (parsed.moment) {

@@ -65,7 +65,7 @@ void SelectGroups(ChartBoard& board, RelationList& groups) {
   for (const auto& [kind, row] : kGroupRows) {
     std::vector<std::string> of_kind;
     std::copy_if(groups.begin(), groups.end(), std::back_inserter(of_kind),
-                 [kind](const std::string& entry) { return entry[kEntryKind] == kind; });
+                 [of = kind](const std::string& entry) { return entry[kEntryKind] == of; });
     for (const std::string& loser : LosingGroups(of_kind)) std::erase(groups, loser);
 
     for (const std::string& entry : groups) {

@@ -129,6 +129,14 @@ TEST(Cli, SettingsFileThatIsAFifoOrADeviceIsRefused) {
   }
 }
 
+// Standard input without end (a device, a runaway producer) stops at the size of the largest file.
+TEST(Cli, RefusesStandardInputLargerThanAnyFile) {
+  const CliResult result = RunCli({"pillars"}, std::string(kFileSizeLimitBytes + 1, '\n'));
+  EXPECT_EQ(result.exit_code, 2);
+  EXPECT_TRUE(result.out.empty());
+  EXPECT_NE(result.err.find("大きすぎます"), std::string::npos) << result.err;
+}
+
 TEST(Cli, DamagedStoreIsToldOnStandardError) {
   TempFolder folder;
   for (const auto& entry : std::filesystem::directory_iterator(KIRVO_SHIPPED_DIR)) {
