@@ -61,9 +61,10 @@ TEST(ChartCommand, RefusesADefaultChartMomentOutsideTheRange) {
   const Outcome<std::string> sys = ReadShiftJisFile(folder / "SysF.ini");
   ASSERT_TRUE(sys.ok());
   std::string text = *sys;
-  // The clock moved 17,000 years ahead, and no birth to fall back on.
+  // A fixed chart moment before the first accepted one, and no birth to fall back on.
   text.replace(text.find("DRG=1"), 5, "DRG=0");
-  text.replace(text.find("NowE=-0.0"), 9, "NowE=9000000000");
+  text.replace(text.find("NRG=0"), 5, "NRG=1");
+  text.replace(text.find("NDate=2001/01/01"), 16, "NDate=0001/01/01");
   ASSERT_TRUE(WriteShiftJisFile(folder / "SysF.ini", text).ok());
   const CliResult result =
       RunCli({"chart", "--folder", folder.path().string(), "--name", "A", "--sex", "男", "--birth", "1990/01/01 12:00"});

@@ -4,7 +4,6 @@
 
 #include "fuzz/fuzz_support.h"
 #include "settings/branding.h"
-#include "support/recording_interaction.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   kirvo::fuzz::Input input(data, size);
@@ -14,9 +13,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   std::filesystem::create_directories(folder);
   kirvo::fuzz::WritePlainFile(folder / kirvo::kBrandingFile, input.Rest());
 
-  kirvo::RecordingInteraction interaction;
-  const std::optional<kirvo::Branding> branding = kirvo::LoadBranding(folder, interaction);
-  FUZZ_CHECK(interaction.messages.size() <= 1);
+  const kirvo::Loaded<std::optional<kirvo::Branding>> loaded = kirvo::LoadBranding(folder);
+  const std::optional<kirvo::Branding>& branding = loaded.value;
   (void)kirvo::BrandedLightColours(branding);
   if (!branding) return 0;
   const std::string branded = kirvo::BrandedTitle(*branding, title);
