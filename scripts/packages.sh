@@ -21,7 +21,8 @@ kirvo_ensure_packages() {
   "${run_as_root[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y -q --no-install-recommends "${missing[@]}"
 }
 
-KIRVO_BUILD_PACKAGES=(cmake ninja-build g++ pkg-config libgtest-dev libgmock-dev libbenchmark-dev)
+KIRVO_BUILD_PACKAGES=(cmake ninja-build g++ pkg-config libgtest-dev libgmock-dev libbenchmark-dev
+  qt6-base-dev qt6-charts-dev fonts-noto-cjk xvfb xauth)
 
 # Configures and builds one build folder: kirvo_build FOLDER [cmake options...]
 kirvo_build() {
