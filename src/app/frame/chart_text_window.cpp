@@ -1,6 +1,6 @@
 #include "frame/chart_text_window.h"
 
-#include <QFontDatabase>
+#include <QFont>
 
 namespace kirvo {
 namespace {
@@ -18,8 +18,13 @@ ChartTextWindow::ChartTextWindow(const QString& form_name, const QString& captio
   setAttribute(Qt::WA_DeleteOnClose);
   setReadOnly(true);
   setLineWrapMode(QPlainTextEdit::NoWrap);
+  // The box-drawn copy lines up only in a fixed-pitch face.
+  QFont face(QStringLiteral("ＭＳ ゴシック"));
+  face.setStyleHint(QFont::TypeWriter);
+  setFont(face);
   setPlainText(text);
-  resize(kDesignWidthPx, kDesignHeightPx);
 }
+
+QSize ChartTextWindow::sizeHint() const { return {kDesignWidthPx, kDesignHeightPx}; }
 
 }  // namespace kirvo

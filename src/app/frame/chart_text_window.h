@@ -13,6 +13,7 @@ class ChartTextWindow : public QPlainTextEdit {
 
  public:
   ChartTextWindow(const QString& form_name, const QString& caption, const QString& text, QWidget* parent = nullptr);
+  QSize sizeHint() const override;
 };
 
 }  // namespace kirvo

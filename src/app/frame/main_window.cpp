@@ -74,7 +74,12 @@ MainWindow::MainWindow(AppServices& services, QWidget* parent) : QMainWindow(par
   UpdateMenuItems();
 }
 
-MainWindow::~MainWindow() = default;
+MainWindow::~MainWindow() {
+  // The children go after this window's own members: nothing they signal may reach it any more.
+  client_->disconnect(this);
+  side_panel_->disconnect(this);
+  for (QMdiSubWindow* child : client_->subWindowList()) child->disconnect(this);
+}
 
 void MainWindow::CloseSplash() { splash_.reset(); }
 
@@ -252,6 +257,7 @@ void MainWindow::OpenTextChild(const QString& form_name, const std::string& capt
 QMdiSubWindow* MainWindow::AddChild(QWidget* window) {
   QMdiSubWindow* child = client_->addSubWindow(window);
   child->setAttribute(Qt::WA_DeleteOnClose);
+  child->resize(child->sizeHint());
   connect(child, &QObject::destroyed, this, [this] {
     QMetaObject::invokeMethod(this, &MainWindow::UpdateMenuItems, Qt::QueuedConnection);
   });

@@ -12,16 +12,20 @@
 namespace kirvo {
 namespace {
 
+// Each bar with its toggle and its design place in the top dock: two rows, the entry bar starting
+// the second.
 struct BarDesign {
   const char* name;
   const char* toggle_caption;
+  int row;
+  int position;
 };
 constexpr std::array<BarDesign, kMainToolbarCount> kBars = {{
-    {"FileBar", "ﾌｧｲﾙﾊﾞｰ(&F)"},
-    {"SystemBar", "ｼｽﾃﾑﾊﾞｰ(&S)"},
-    {"EntBar", "入力ﾊﾞｰ(&E)"},
-    {"WindowBar", "ｳｨﾝﾄﾞｳﾊﾞｰ(&W)"},
-    {"Netbar", "ﾈｯﾄﾊﾞｰ(&N)"},
+    {"FileBar",   "ﾌｧｲﾙﾊﾞｰ(&F)",   0, 0},
+    {"SystemBar", "ｼｽﾃﾑﾊﾞｰ(&S)",   1, 1},
+    {"EntBar",    "入力ﾊﾞｰ(&E)",    1, 0},
+    {"WindowBar", "ｳｨﾝﾄﾞｳﾊﾞｰ(&W)", 0, 1},
+    {"Netbar",    "ﾈｯﾄﾊﾞｰ(&N)",    0, 2},
 }};
 constexpr std::size_t kEntryBarIndex = 2;
 constexpr char kMenuBarName[] = "MenuBar";
@@ -93,12 +97,14 @@ MainToolbars BuildMainToolbars(QMainWindow* window, const MainMenus& menus, Entr
       }
     }
   }
-  for (std::size_t i = 0; i < kMainToolbarCount; ++i) {
-    if (i == kEntryBarIndex) continue;
-    window->addToolBar(Qt::TopToolBarArea, bars[i]);
+  for (const int row : {0, 1}) {
+    if (row > 0) window->addToolBarBreak(Qt::TopToolBarArea);
+    for (int position = 0; position < static_cast<int>(kMainToolbarCount); ++position) {
+      for (std::size_t i = 0; i < kMainToolbarCount; ++i) {
+        if (kBars[i].row == row && kBars[i].position == position) window->addToolBar(Qt::TopToolBarArea, bars[i]);
+      }
+    }
   }
-  window->addToolBarBreak(Qt::TopToolBarArea);
-  window->addToolBar(Qt::TopToolBarArea, entry_bar);
   for (std::size_t i = 0; i < kMainToolbarCount; ++i) {
     QAction* toggle = bars[i]->toggleViewAction();
     toggle->setText(QString::fromUtf8(kBars[i].toggle_caption));
@@ -118,10 +124,10 @@ void RestoreBarPositions(QMainWindow* window, const MainToolbars& bars, QDockWid
   for (std::size_t i = 0; i < kMainToolbarCount; ++i) {
     std::optional<ToolbarPosition> position = ReadToolbarPosition(ini, kBars[i].name);
     if (!position) {
-      // Without a saved place a bar keeps its design row: the entry bar below the others.
+      // Without a saved place a bar keeps its design place.
       position = ToolbarPosition{};
-      position->dock_row = i == kEntryBarIndex ? 1 : 0;
-      position->dock_pos = static_cast<int>(i);
+      position->dock_row = kBars[i].row;
+      position->dock_pos = kBars[i].position;
     } else {
       any = true;
     }

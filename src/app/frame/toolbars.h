@@ -16,8 +16,7 @@ namespace kirvo {
 inline constexpr std::size_t kMainToolbarCount = 5;
 using MainToolbars = std::array<QToolBar*, kMainToolbarCount>;
 
-// Builds the toolbars at their design places (the entry bar on a row of its own below the
-// others), each holding a button per command that names it, and their toggles in 表示 > ﾂｰﾙﾊﾞｰ.
+// Builds the toolbars at their design places (two rows in the top dock), each holding a button per command that names it, and their toggles in 表示 > ﾂｰﾙﾊﾞｰ.
 MainToolbars BuildMainToolbars(QMainWindow* window, const MainMenus& menus, EntryBar* entry_bar);
 
 // The places kept in KIRVO.ini: each bar's and the side panel's "TBarPos" section. Bars without a
