@@ -6,6 +6,7 @@
 #include <QToolButton>
 
 #include "bridge/text.h"
+#include "platform/text_file.h"
 #include "presentation/entry_bar_rules.h"
 #include "program_fixture.h"
 
@@ -168,6 +169,21 @@ class EntryBarTest : public QObject {
     Enter(QStringLiteral("丙"), QStringLiteral("19600101"), QStringLiteral("0600"));
     Click(*window_, "KouBtn");
     QTRY_COMPARE(Captions().size(), 2);
+  }
+
+  // Ctrl + right button on 氏名 writes the names of the windows to KRVDisp.set after asking.
+  void displaySettingsNamesGoToAFile() {
+    Enter(QStringLiteral("山田"), QStringLiteral("19840210"), QStringLiteral("1230"));
+    Click(*window_, "MeiBtn");
+    QWidget* name_button = window_->findChild<QToolButton*>(QStringLiteral("NameBtn"));
+    QTest::mouseClick(name_button, Qt::RightButton, Qt::ControlModifier);
+    QCOMPARE(fixture_->interaction.questions, std::vector<std::string>{"表示設定項目データ出力をしますか？"});
+    QVERIFY(!std::filesystem::exists(fixture_->folder() / "KRVDisp.set"));  // the default answer is No
+    fixture_->interaction.QueueAnswer(true);
+    QTest::mouseClick(name_button, Qt::RightButton, Qt::ControlModifier);
+    const Outcome<std::string> names = ReadShiftJisFile(fixture_->folder() / "KRVDisp.set");
+    QVERIFY(names.ok());
+    QCOMPARE(*names, std::string("MainF\nMeisF\n"));
   }
 
   // Inside a text field the editing keys keep their meaning: Ctrl+C copies rather than cascading,

@@ -4,6 +4,7 @@
 
 #include "platform/ini_file.h"
 #include "platform/settings_store.h"
+#include "platform/text_file.h"
 #include "presentation/window_placement.h"
 #include "program_fixture.h"
 
@@ -77,6 +78,27 @@ class StartupTest : public QObject {
     QVERIFY(window.toolbars()[3]->isHidden());
     QVERIFY(!window.toolbars()[2]->isHidden());
     QVERIFY(fixture.interaction.messages.empty());
+  }
+
+  // OEM.ini brands the title and hides the main window's controls and commands it names.
+  void brandingTitleAndHiddenControls() {
+    ProgramFixture fixture;
+    QVERIFY(WriteShiftJisFile(fixture.folder() / "OEM.ini",
+                              "[App]\nTitle=星読み\n[MainF]\nKouBtn=hide\nAURL=hide\nMeiBtn=show\n")
+                .ok());
+    std::unique_ptr<Program> program = fixture.Start();
+    QVERIFY(program);
+    MainWindow& window = program->main_window();
+    window.ShowAtStart();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    QCOMPARE(window.windowTitle(), QStringLiteral("星読みVer1.54"));
+    QVERIFY(!window.findChild<QWidget*>(QStringLiteral("KouBtn"))->isVisible());
+    QVERIFY(window.findChild<QWidget*>(QStringLiteral("MeiBtn"))->isVisible());
+    QVERIFY(!window.command(QStringLiteral("AURL"))->isVisible());
+    QVERIFY(window.command(QStringLiteral("AHelp"))->isVisible());
+    // Applying the system settings again keeps the branding's hides.
+    program->settings_hub().CommitSystemSettings(program->services().sys());
+    QVERIFY(!window.findChild<QWidget*>(QStringLiteral("KouBtn"))->isVisible());
   }
 
   // Ctrl+X is 終了 (met before 命式・行運を全て閉じる in the menus) while no text field has the

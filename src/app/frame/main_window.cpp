@@ -8,6 +8,7 @@
 #include "bridge/text.h"
 #include "frame/chart_text_window.h"
 #include "frame/command_seams.h"
+#include "platform/ascii.h"
 #include "platform/free_resources.h"
 #include "presentation/child_windows.h"
 #include "presentation/frame_constants.h"
@@ -86,13 +87,41 @@ void MainWindow::CloseSplash() { splash_.reset(); }
 void MainWindow::ApplySystemSettings() {
   const SysSettings& sys = services_.sys();
   entry_bar_->ShowWindowButtons(!sys.MKCB, !sys.MeiCB, !sys.KouCB);
+  ApplyBrandingHides();
 }
 
 void MainWindow::ShowAtStart() {
+  ApplyBrandingHides();
   if (first_run_) {
     showMaximized();
   } else {
     show();
+  }
+}
+
+void MainWindow::ApplyBrandingHides() {
+  const std::optional<Branding>& branding = services_.branding();
+  if (!branding) return;
+  for (const HiddenControls& window : branding->hidden) {
+    if (!EqualsIgnoringAsciiCase(window.window, kMainFormName)) continue;
+    for (const std::string& name : window.controls) {
+      // Controls, toolbars, menu items and commands are found by their names.
+      for (QWidget* control : findChildren<QWidget*>(ToQString(name))) {
+        // A control on a toolbar is shown and hidden through the toolbar's action for it.
+        auto* bar = qobject_cast<QToolBar*>(control->parentWidget());
+        QAction* on_bar = nullptr;
+        for (QAction* action : bar ? bar->actions() : QList<QAction*>()) {
+          if (bar->widgetForAction(action) == control) on_bar = action;
+        }
+        if (on_bar) {
+          on_bar->setVisible(false);
+        } else {
+          control->hide();
+        }
+      }
+      for (QAction* action : findChildren<QAction*>(ToQString(name))) action->setVisible(false);
+      for (QMenu* item : findChildren<QMenu*>(ToQString(name))) item->menuAction()->setVisible(false);
+    }
   }
 }
 

@@ -69,6 +69,8 @@ class MainWindow : public QMainWindow {
   QMenu* createPopupMenu() override;
 
  private:
+  // The controls and menu items the branding hides in this window (section "MainF" of OEM.ini).
+  void ApplyBrandingHides();
   void ConnectCommands();
   void ConnectEntryBar();
   // Shows the child with `caption` if there is one.
