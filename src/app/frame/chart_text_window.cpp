@@ -2,6 +2,8 @@
 
 #include <QFont>
 
+#include "widgets/design_pixels.h"
+
 namespace kirvo {
 namespace {
 
@@ -25,6 +27,8 @@ ChartTextWindow::ChartTextWindow(const QString& form_name, const QString& captio
   setPlainText(text);
 }
 
-QSize ChartTextWindow::sizeHint() const { return {kDesignWidthPx, kDesignHeightPx}; }
+QSize ChartTextWindow::sizeHint() const {
+  return {DesignPixels(kDesignWidthPx, this), DesignPixels(kDesignHeightPx, this)};
+}
 
 }  // namespace kirvo

@@ -11,6 +11,7 @@
 #include "bridge/text.h"
 #include "engine/chart_record.h"
 #include "calendar/sexagenary.h"
+#include "widgets/design_pixels.h"
 
 namespace kirvo {
 namespace {
@@ -63,7 +64,7 @@ EntryBar::EntryBar(QWidget* parent) : QToolBar(QStringLiteral("入力Bar"), pare
   name_->setObjectName(QStringLiteral("NameE"));
   name_->setEditable(true);
   name_->setInsertPolicy(QComboBox::NoInsert);
-  name_->setMinimumWidth(kNameColumnWidthPx + kSexColumnWidthPx);
+  name_->setMinimumWidth(DesignPixels(kNameColumnWidthPx + kSexColumnWidthPx, this));
   name_->setMaxVisibleItems(kNameDropDownRows);
   auto* view = new QTableView(name_);
   view->horizontalHeader()->hide();
@@ -72,9 +73,9 @@ EntryBar::EntryBar(QWidget* parent) : QToolBar(QStringLiteral("入力Bar"), pare
   view->setShowGrid(false);
   name_->setModel(new QStandardItemModel(0, 2, name_));
   name_->setView(view);
-  view->setColumnWidth(0, kNameColumnWidthPx);
-  view->setColumnWidth(1, kSexColumnWidthPx);
-  view->setMinimumWidth(kNameColumnWidthPx + kSexColumnWidthPx);
+  view->setColumnWidth(0, DesignPixels(kNameColumnWidthPx, this));
+  view->setColumnWidth(1, DesignPixels(kSexColumnWidthPx, this));
+  view->setMinimumWidth(DesignPixels(kNameColumnWidthPx + kSexColumnWidthPx, this));
   connect(name_, &QComboBox::activated, this, &EntryBar::ChoosePerson);
   addWidget(name_);
 

@@ -16,6 +16,7 @@
 #include "presentation/toolbar_positions.h"
 #include "presentation/window_arrangement.h"
 #include "services/app_services.h"
+#include "widgets/design_pixels.h"
 
 namespace kirvo {
 namespace {
@@ -49,7 +50,7 @@ MainWindow::MainWindow(AppServices& services, QWidget* parent) : QMainWindow(par
   side_panel_->setObjectName(QStringLiteral("MeiWin"));
   side_panel_->setAllowedAreas(Qt::LeftDockWidgetArea | Qt::RightDockWidgetArea);
   side_panel_->setWidget(CreateSidePanelContent(services_, side_panel_));
-  side_panel_->widget()->setMinimumWidth(kSidePanelMinimumWidthPx);
+  side_panel_->widget()->setMinimumWidth(DesignPixels(kSidePanelMinimumWidthPx, this));
   addDockWidget(Qt::RightDockWidgetArea, side_panel_);
 
   // 4. Hints of commands and controls go to the status bar.

@@ -35,7 +35,12 @@ SingleInstance::~SingleInstance() {
   if (lock_->isLocked()) lock_->unlock();
 }
 
-bool SingleInstance::Acquire() { return lock_->tryLock(0); }
+bool SingleInstance::Acquire() {
+  if (lock_->tryLock(0)) return true;
+  // Only a lock held by another process stops the start; a lock that cannot be made at all (an
+  // unwritable folder) leaves the program to run and report what it cannot write.
+  return lock_->error() != QLockFile::LockFailedError;
+}
 
 bool SingleInstance::ActivateRunning() {
   QLocalSocket socket;

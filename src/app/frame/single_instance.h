@@ -19,7 +19,7 @@ class SingleInstance : public QObject {
   SingleInstance(const QString& folder, const QString& lock_name, QObject* parent = nullptr);
   ~SingleInstance() override;
 
-  // Takes the lock; false when another process holds it.
+  // Takes the lock; false only when another process holds it.
   bool Acquire();
   // The second start's part: asks the running program to bring its main window forward. Waits at
   // most a second; true when the request went out.
