@@ -1,7 +1,10 @@
 // Start-up and close of the program: the required files, the first run, what the close writes
 // and what the next start reads back.
+#include <QSignalSpy>
+#include <QTemporaryDir>
 #include <QTest>
 
+#include "frame/single_instance.h"
 #include "platform/ini_file.h"
 #include "platform/settings_store.h"
 #include "platform/text_file.h"
@@ -99,6 +102,23 @@ class StartupTest : public QObject {
     // Applying the system settings again keeps the branding's hides.
     program->settings_hub().CommitSystemSettings(program->services().sys());
     QVERIFY(!window.findChild<QWidget*>(QStringLiteral("KouBtn"))->isVisible());
+  }
+
+  // A second start finds the lock taken and asks the running program to come forward.
+  void secondStartActivatesTheFirst() {
+    QTemporaryDir folder;
+    SingleInstance first(folder.path(), QStringLiteral("KRV_MUTEX"));
+    QVERIFY(first.Acquire());
+    first.Listen();
+    QSignalSpy activations(&first, &SingleInstance::activationRequested);
+    SingleInstance second(folder.path(), QStringLiteral("KRV_MUTEX"));
+    QVERIFY(!second.Acquire());
+    QVERIFY(second.ActivateRunning());
+    QVERIFY(activations.wait(2000));
+
+    QTemporaryDir other_user;
+    SingleInstance elsewhere(other_user.path(), QStringLiteral("KRV_MUTEX"));
+    QVERIFY(elsewhere.Acquire());
   }
 
   // Ctrl+X is 終了 (met before 命式・行運を全て閉じる in the menus) while no text field has the
