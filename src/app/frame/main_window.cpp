@@ -61,10 +61,8 @@ MainWindow::MainWindow(AppServices& services, QWidget* parent) : QMainWindow(par
   setWindowTitle(ToQString(services_.title()));
   first_run_ = !std::filesystem::exists(services_.program_folder() / kToolbarPositionsFile);
   RestorePlacement();
-  // 7. Entry defaults.
+  // 7. Entry defaults; the person list's modified flag and the graph mode start with them.
   entry_bar_->sex_field()->setCurrentIndex(0);
-  person_list_modified_ = false;
-  graph_composition_ = false;
   // 8. Where the program is and which version ran last.
   services_.WriteStartValues();
   // 9. Toolbar places; the entry bar is always shown.
@@ -340,8 +338,8 @@ void MainWindow::changeEvent(QEvent* event) {
   QMainWindow::changeEvent(event);
   if (event->type() != QEvent::ActivationChange || !isActiveWindow()) return;
   PassesResourceCheck(QueryFreeResources(), kActivationResourceThreshold, services_.interaction());
-  // The graph shows composition (構成) when the rule settings ask for it, else strength (力量).
-  graph_composition_ = services_.usys().Choice("RRG") == 1;
+  // The side panel's sections, explanation font and graph mode (構成 when the rule setting `RRG`
+  // is 1, else 力量) follow here once the panel exists.
   entry_bar_->name_field()->setFocus();
 }
 

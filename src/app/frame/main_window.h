@@ -100,10 +100,7 @@ class MainWindow : public QMainWindow {
   QList<QAction*> recent_file_items_;
   RecentFiles recent_files_;
   bool first_run_ = false;
-  bool placement_restored_ = false;
   bool closed_ = false;
-  bool graph_composition_ = false;  // the five-element graph shows 構成 rather than 力量
-  bool person_list_modified_ = false;
 };
 
 }  // namespace kirvo

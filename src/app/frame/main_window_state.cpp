@@ -27,7 +27,6 @@ void MainWindow::RestorePlacement() {
   // takes the normal rectangle and appears as start-up shows it.
   setGeometry(placement->left, placement->top, placement->right - placement->left,
               placement->bottom - placement->top);
-  placement_restored_ = true;
 }
 
 void MainWindow::SavePlacement() {
