@@ -85,21 +85,11 @@ EntryBar::EntryBar(QWidget* parent) : QToolBar(QStringLiteral("入力Bar"), pare
   addWidget(sex_);
 
   AddButton("DateBtn", QStringLiteral("日付"), QStringLiteral("和暦変換入力をします"));
-  date_ = new QLineEdit(this);
-  date_->setObjectName(QStringLiteral("DateE"));
-  date_->setInputMask(kDateMask);
-  date_->setText(kInitialDate);
-  date_->setMaximumWidth(date_->fontMetrics().horizontalAdvance(QStringLiteral("0000/00/00")) + 16);
-  addWidget(date_);
+  date_ = AddMaskedField("DateE", kDateMask, kInitialDate);
 
   AddButton("TimeBtn", QStringLiteral("時間"), QStringLiteral("時間不明 99:99 を入力します"));
-  time_ = new QLineEdit(this);
-  time_->setObjectName(QStringLiteral("TimeE"));
-  time_->setInputMask(kTimeMask);
-  time_->setText(kInitialTime);
-  time_->setMaximumWidth(time_->fontMetrics().horizontalAdvance(QStringLiteral("00:00")) + 16);
+  time_ = AddMaskedField("TimeE", kTimeMask, kInitialTime);
   time_->installEventFilter(this);
-  addWidget(time_);
 
   natural_time_ = AddButton("TZBtn", QStringLiteral("▼"), QStringLiteral("自然時に変換します"));
 
@@ -139,6 +129,17 @@ QToolButton* EntryBar::AddButton(const char* object_name, const QString& text, c
   button->setFocusPolicy(Qt::NoFocus);
   addWidget(button);
   return button;
+}
+
+QLineEdit* EntryBar::AddMaskedField(const char* object_name, const QString& mask, const QString& initial_text) {
+  constexpr int kFieldMarginPx = 16;
+  auto* field = new QLineEdit(this);
+  field->setObjectName(QString::fromLatin1(object_name));
+  field->setInputMask(mask);
+  field->setText(initial_text);
+  field->setMaximumWidth(field->fontMetrics().horizontalAdvance(initial_text) + DesignPixels(kFieldMarginPx, this));
+  addWidget(field);
+  return field;
 }
 
 EntryFields EntryBar::Fields() const {

@@ -65,6 +65,8 @@ class EntryBar : public QToolBar {
 
  private:
   QToolButton* AddButton(const char* object_name, const QString& text, const QString& hint);
+  // A date or time field with its edit mask, showing `initial_text` and as wide as that text.
+  QLineEdit* AddMaskedField(const char* object_name, const QString& mask, const QString& initial_text);
   void RefreshNaturalTimeButton();
   void FillNameDropDown();
   void ChoosePerson(int index);
