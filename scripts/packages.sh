@@ -21,9 +21,10 @@ kirvo_ensure_packages() {
   "${run_as_root[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y -q --no-install-recommends "${missing[@]}"
 }
 
-# clang and its runtime libraries (libFuzzer, which Debian only recommends) build the fuzz harnesses.
+# clang and its runtime libraries (libFuzzer, which Debian only recommends) build the fuzz harnesses;
+# Qt 6, a Japanese font and a virtual display serve the desktop program and its tests.
 KIRVO_BUILD_PACKAGES=(cmake ninja-build g++ pkg-config libgtest-dev libgmock-dev libbenchmark-dev clang
-  libclang-rt-14-dev)
+  libclang-rt-14-dev qt6-base-dev qt6-charts-dev fonts-noto-cjk xvfb xauth)
 
 # Configures and builds one build folder: kirvo_build FOLDER [cmake options...]
 kirvo_build() {

@@ -1,0 +1,370 @@
+#include "frame/main_window.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QStatusBar>
+#include <algorithm>
+
+#include "bridge/text.h"
+#include "frame/chart_text_window.h"
+#include "frame/command_seams.h"
+#include "platform/ascii.h"
+#include "platform/free_resources.h"
+#include "presentation/child_windows.h"
+#include "presentation/frame_constants.h"
+#include "presentation/resource_check.h"
+#include "presentation/toolbar_positions.h"
+#include "presentation/window_arrangement.h"
+#include "services/app_services.h"
+#include "widgets/design_pixels.h"
+
+namespace kirvo {
+namespace {
+
+constexpr int kSidePanelMinimumWidthPx = 276;
+// The luck window's text copy takes in every running-luck column.
+constexpr LuckRange kLuckWindowRange = 5;
+
+}  // namespace
+
+MainWindow::MainWindow(AppServices& services, QWidget* parent) : QMainWindow(parent), services_(services) {
+  setObjectName(QString::fromLatin1(kMainFormName.data(), static_cast<qsizetype>(kMainFormName.size())));
+  // 1. Branding: the title and help file it names, its icon.
+  services_.LoadBranding();
+  if (services_.branding() && services_.branding()->icon_file) {
+    setWindowIcon(QIcon(QString::fromStdString(services_.branding()->icon_file->string())));
+  }
+  // 2. The splash, until the settings windows exist.
+  splash_ = ShowSplash(services_);
+
+  menus_ = BuildMainMenus(menuBar(), this);
+  client_ = new QMdiArea(this);
+  client_->setObjectName(QStringLiteral("ClientArea"));
+  client_->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+  client_->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+  setCentralWidget(client_);
+  entry_bar_ = new EntryBar(this);
+  toolbars_ = BuildMainToolbars(this, menus_, entry_bar_);
+
+  side_panel_ = new QDockWidget(QStringLiteral("命式内容"), this);
+  side_panel_->setObjectName(QStringLiteral("MeiWin"));
+  side_panel_->setAllowedAreas(Qt::LeftDockWidgetArea | Qt::RightDockWidgetArea);
+  side_panel_->setWidget(CreateSidePanelContent(services_, side_panel_));
+  side_panel_->widget()->setMinimumWidth(DesignPixels(kSidePanelMinimumWidthPx, this));
+  addDockWidget(Qt::RightDockWidgetArea, side_panel_);
+
+  // 4. Hints of commands and controls go to the status bar.
+  statusBar()->setObjectName(QStringLiteral("StatusBar"));
+  // 5. Recent files at the end of the ﾌｧｲﾙ menu.
+  LoadRecentFiles();
+  // 6. Caption and placement; without KIRVO.ini this is a first run and the window starts maximized.
+  setWindowTitle(ToQString(services_.title()));
+  first_run_ = !std::filesystem::exists(services_.program_folder() / kToolbarPositionsFile);
+  RestorePlacement();
+  // 7. Entry defaults; the person list's modified flag and the graph mode start with them.
+  entry_bar_->sex_field()->setCurrentIndex(0);
+  // 8. Where the program is and which version ran last.
+  services_.WriteStartValues();
+  // 9. Toolbar places; the entry bar is always shown.
+  RestoreBarPlaces();
+  // 10.-12. The side panel's grids and the memos belong to the side panel and the memo list.
+
+  ConnectCommands();
+  ConnectEntryBar();
+  UpdateMenuItems();
+}
+
+MainWindow::~MainWindow() {
+  // The children go after this window's own members: nothing they signal may reach it any more.
+  client_->disconnect(this);
+  side_panel_->disconnect(this);
+  for (QMdiSubWindow* child : client_->subWindowList()) child->disconnect(this);
+}
+
+void MainWindow::CloseSplash() { splash_.reset(); }
+
+void MainWindow::ApplySystemSettings() {
+  const SysSettings& sys = services_.sys();
+  entry_bar_->ShowWindowButtons(!sys.MKCB, !sys.MeiCB, !sys.KouCB);
+  ApplyBrandingHides();
+}
+
+void MainWindow::ShowAtStart() {
+  ApplyBrandingHides();
+  if (first_run_) {
+    showMaximized();
+  } else {
+    show();
+  }
+}
+
+void MainWindow::ApplyBrandingHides() {
+  const std::optional<Branding>& branding = services_.branding();
+  if (!branding) return;
+  for (const HiddenControls& window : branding->hidden) {
+    if (!EqualsIgnoringAsciiCase(window.window, kMainFormName)) continue;
+    for (const std::string& name : window.controls) {
+      // Controls, toolbars, menu items and commands are found by their names.
+      for (QWidget* control : findChildren<QWidget*>(ToQString(name))) {
+        // A control on a toolbar is shown and hidden through the toolbar's action for it.
+        auto* bar = qobject_cast<QToolBar*>(control->parentWidget());
+        QAction* on_bar = nullptr;
+        for (QAction* action : bar ? bar->actions() : QList<QAction*>()) {
+          if (bar->widgetForAction(action) == control) on_bar = action;
+        }
+        if (on_bar) {
+          on_bar->setVisible(false);
+        } else {
+          control->hide();
+        }
+      }
+      for (QAction* action : findChildren<QAction*>(ToQString(name))) action->setVisible(false);
+      for (QMenu* item : findChildren<QMenu*>(ToQString(name))) item->menuAction()->setVisible(false);
+    }
+  }
+}
+
+void MainWindow::BringToFront() {
+  if (isMinimized()) showNormal();
+  show();
+  raise();
+  activateWindow();
+}
+
+void MainWindow::ConnectCommands() {
+  const auto on = [this](const char* name, auto slot) {
+    connect(command(QString::fromLatin1(name)), &QAction::triggered, this, slot);
+  };
+  on("AFileExit", [this] { close(); });
+  on("AWindowClose", [this] { CloseAllChildren(); });
+  on("AWindowCascade", [this] { client_->cascadeSubWindows(); });
+  on("AWindowTile", [this] { TileChildren(); });
+  on("AWindowMini", [this] {
+    for (QMdiSubWindow* child : client_->subWindowList()) child->showMinimized();
+  });
+  on("AHelp", [this] { ShowHelpTopic(this, services_, kHelpTopicContents); });
+  on("AVer", [this] { ShowVersionWindow(this, services_); });
+  on("AInfo", [this] { ShowNotices(this, services_); });
+  on("AURL", [] { OpenSupportPage(); });
+
+  QAction* panel = command(QStringLiteral("MWin"));
+  panel->setCheckable(true);
+  connect(panel, &QAction::triggered, this, [this](bool checked) { side_panel_->setVisible(checked); });
+  connect(side_panel_, &QDockWidget::visibilityChanged, this, [this] { UpdateMenuItems(); });
+  QAction* status = command(QStringLiteral("StsBar"));
+  status->setCheckable(true);
+  status->setChecked(true);
+  connect(status, &QAction::toggled, statusBar(), &QStatusBar::setVisible);
+
+  connect(menu(MainMenu::kWindow), &QMenu::aboutToShow, this, &MainWindow::RebuildWindowList);
+  connect(client_, &QMdiArea::subWindowActivated, this, [this] { UpdateMenuItems(); });
+}
+
+void MainWindow::ConnectEntryBar() {
+  connect(entry_bar_, &EntryBar::chartRequested, this, &MainWindow::RunChartCommand);
+  connect(entry_bar_, &EntryBar::luckRequested, this, &MainWindow::RunLuckCommand);
+  connect(entry_bar_, &EntryBar::combinedRequested, this, &MainWindow::RunCombinedCommand);
+  connect(entry_bar_, &EntryBar::fieldsChanged, this, &MainWindow::UpdateMenuItems);
+  connect(entry_bar_, &EntryBar::displaySettingsExportRequested, this, &MainWindow::ExportDisplaySettingsNames);
+  // 氏名 shows the person list, as 名前リスト does.
+  connect(entry_bar_, &EntryBar::personListRequested, command(QStringLiteral("ANList")), &QAction::trigger);
+}
+
+void MainWindow::UpdateMenuItems() {
+  const bool any_child = !client_->subWindowList().isEmpty();
+  for (const char* name : {"AWindowClose", "AWindowCascade", "AWindowTile", "AWindowMini"}) {
+    command(QString::fromLatin1(name))->setEnabled(any_child);
+  }
+  const bool panel_shown = !side_panel_->isHidden();
+  command(QStringLiteral("MWin"))->setChecked(panel_shown);
+  if (auto* button = findChild<QToolButton*>(QStringLiteral("MWinBtn"))) {
+    button->setText(panel_shown ? QStringLiteral("×") : QStringLiteral("○"));
+  }
+}
+
+QList<QMdiSubWindow*> MainWindow::ChildrenInListOrder() const {
+  QList<QMdiSubWindow*> children = client_->subWindowList(QMdiArea::ActivationHistoryOrder);
+  std::reverse(children.begin(), children.end());
+  if (QMdiSubWindow* active = client_->activeSubWindow(); active && children.indexOf(active) > 0) {
+    children.removeAll(active);
+    children.prepend(active);
+  }
+  return children;
+}
+
+std::vector<std::string> MainWindow::ChildCaptions() const {
+  std::vector<std::string> captions;
+  for (const QMdiSubWindow* child : ChildrenInListOrder()) captions.push_back(ToUtf8(child->windowTitle()));
+  return captions;
+}
+
+bool MainWindow::BringChildForward(const std::string& caption) {
+  const std::optional<std::size_t> found = FindChildByCaption(ChildCaptions(), caption);
+  if (!found) return false;
+  QMdiSubWindow* child = ChildrenInListOrder().at(static_cast<qsizetype>(*found));
+  if (child->isMinimized()) child->showNormal();
+  client_->setActiveSubWindow(child);
+  return true;
+}
+
+std::optional<BirthInput> MainWindow::CheckedEntry() {
+  const EntryFields fields = entry_bar_->Fields();
+  if (const std::optional<EntryRefusal> refusal = ValidateEntry(fields)) {
+    services_.interaction().Beep();
+    if (!refusal->message.empty()) services_.interaction().ShowMessage(refusal->message);
+    entry_bar_->FocusField(refusal->focus);
+    return std::nullopt;
+  }
+  // The person list registers the person here and may be told not to replace one of that name.
+  return BirthInput{fields.name, fields.date, fields.time, fields.sex};
+}
+
+void MainWindow::RunChartCommand() {
+  if (!PassesResourceCheck(QueryFreeResources(), kChartWindowResourceThreshold, services_.interaction())) return;
+  const std::string name = entry_bar_->Fields().name;
+  if (BringChildForward(ChartWindowCaption(name, ChartWindowKind::kChart))) return;
+  const std::optional<BirthInput> input = CheckedEntry();
+  if (!input) return;
+  OpenChartWindow(*input);
+}
+
+void MainWindow::OpenChartWindow(const BirthInput& input) {
+  const std::string caption = ChartWindowCaption(input.name, ChartWindowKind::kChart);
+  OpenTextChild(QStringLiteral("MeisF"), caption, input, services_.sys().CB1);
+}
+
+void MainWindow::RunCombinedCommand() {
+  if (!PassesResourceCheck(QueryFreeResources(), kChartWindowResourceThreshold, services_.interaction())) return;
+  const std::string caption = ChartWindowCaption(entry_bar_->Fields().name, ChartWindowKind::kCombined);
+  if (BringChildForward(caption)) return;
+  const std::optional<BirthInput> input = CheckedEntry();
+  if (!input) return;
+  OpenTextChild(QStringLiteral("MKF"), caption, *input, services_.sys().KCB1);
+}
+
+void MainWindow::RunLuckCommand() {
+  if (!PassesResourceCheck(QueryFreeResources(), kLuckWindowResourceThreshold, services_.interaction())) return;
+  const std::string caption = ChartWindowCaption(entry_bar_->Fields().name, ChartWindowKind::kLuck);
+  const QList<QMdiSubWindow*> children = ChildrenInListOrder();
+  for (const std::size_t index : LuckWindowsToClose(ChildCaptions(), services_.sys().KMCB)) {
+    children.at(static_cast<qsizetype>(index))->close();
+  }
+  if (BringChildForward(caption)) return;
+  const std::optional<BirthInput> input = CheckedEntry();
+  if (!input) return;
+  // A luck window keeps the place the client area gives it.
+  const Outcome<std::string> text = services_.ChartTextOf(*input, kLuckWindowRange);
+  if (!text) {
+    services_.interaction().Beep();
+    services_.interaction().ShowMessage(text.error());
+    return;
+  }
+  AddChild(new ChartTextWindow(QStringLiteral("KouF"), ToQString(caption), ToQString(*text)));
+  entry_bar_->Clear();
+}
+
+void MainWindow::OpenTextChild(const QString& form_name, const std::string& caption, const BirthInput& input,
+                               LuckRange range) {
+  QApplication::setOverrideCursor(Qt::WaitCursor);
+  const Outcome<std::string> text = services_.ChartTextOf(input, range);
+  QApplication::restoreOverrideCursor();
+  if (!text) {
+    services_.interaction().Beep();
+    services_.interaction().ShowMessage(text.error());
+    return;
+  }
+  AddChild(new ChartTextWindow(form_name, ToQString(caption), ToQString(*text)));
+  if (services_.sys().SCB3) {
+    TileChildren();
+  } else {
+    client_->cascadeSubWindows();
+  }
+  entry_bar_->Clear();
+}
+
+QMdiSubWindow* MainWindow::AddChild(QWidget* window) {
+  QMdiSubWindow* child = client_->addSubWindow(window);
+  child->setAttribute(Qt::WA_DeleteOnClose);
+  child->resize(child->sizeHint());
+  connect(child, &QObject::destroyed, this, [this] {
+    QMetaObject::invokeMethod(this, &MainWindow::UpdateMenuItems, Qt::QueuedConnection);
+  });
+  child->show();
+  client_->setActiveSubWindow(child);
+  UpdateMenuItems();
+  return child;
+}
+
+void MainWindow::TileChildren() {
+  const QList<QMdiSubWindow*> children = ChildrenInListOrder();
+  std::vector<WindowSize> sizes;
+  for (const QMdiSubWindow* child : children) sizes.push_back({child->width(), child->height()});
+  const std::vector<WindowPoint> places = TilePositions(width(), sizes);
+  for (qsizetype i = 0; i < children.size(); ++i) {
+    children[i]->move(places[static_cast<std::size_t>(i)].x, places[static_cast<std::size_t>(i)].y);
+  }
+}
+
+void MainWindow::CloseAllChildren() {
+  client_->closeAllSubWindows();
+  UpdateMenuItems();
+}
+
+void MainWindow::RebuildWindowList() {
+  for (QAction* entry : window_list_) {
+    menu(MainMenu::kWindow)->removeAction(entry);
+    entry->deleteLater();
+  }
+  window_list_.clear();
+  const std::vector<std::string> captions = ChildCaptions();
+  if (captions.empty()) return;
+  window_list_.append(menu(MainMenu::kWindow)->addSeparator());
+  const QMdiSubWindow* active = client_->activeSubWindow();
+  const std::optional<std::size_t> active_index =
+      active ? std::optional<std::size_t>(ChildrenInListOrder().indexOf(active)) : std::nullopt;
+  for (const WindowListEntry& entry : WindowListEntries(captions, active_index)) {
+    QAction* item = menu(MainMenu::kWindow)->addAction(ToQString(entry.caption));
+    item->setCheckable(true);
+    item->setChecked(entry.checked);
+    connect(item, &QAction::triggered, this, [this, item] {
+      const std::optional<std::size_t> target = ChildOfWindowListEntry(ChildCaptions(), ToUtf8(item->text()));
+      if (target) client_->setActiveSubWindow(ChildrenInListOrder().at(static_cast<qsizetype>(*target)));
+    });
+    window_list_.append(item);
+  }
+}
+
+void MainWindow::changeEvent(QEvent* event) {
+  QMainWindow::changeEvent(event);
+  if (event->type() != QEvent::ActivationChange || !isActiveWindow()) return;
+  PassesResourceCheck(QueryFreeResources(), kActivationResourceThreshold, services_.interaction());
+  // The side panel's sections, explanation font and graph mode (構成 when the rule setting `RRG`
+  // is 1, else 力量) follow here once the panel exists.
+  entry_bar_->name_field()->setFocus();
+}
+
+QMenu* MainWindow::createPopupMenu() {
+  QMenu* popup = QMainWindow::createPopupMenu();
+  // The entry bar cannot be closed by the user.
+  if (popup) popup->removeAction(entry_bar_->toggleViewAction());
+  return popup;
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+  if (closed_) {
+    event->accept();
+    return;
+  }
+  closed_ = true;
+  // 1. The person list's save question comes first, once the person list exists.
+  hide();
+  SaveRecentFiles();
+  services_.SaveRuleSettings();
+  services_.SaveSystemSettings();
+  SaveBarPlaces();
+  // 6. The memo list is written back here, once it exists.
+  SavePlacement();
+  event->accept();
+}
+
+}  // namespace kirvo

@@ -1,0 +1,106 @@
+#pragma once
+
+#include <QDockWidget>
+#include <QLabel>
+#include <QMainWindow>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <functional>
+#include <memory>
+#include <vector>
+
+#include "engine/chart_record.h"
+#include "frame/entry_bar.h"
+#include "frame/main_commands.h"
+#include "frame/toolbars.h"
+#include "presentation/entry_bar_rules.h"
+#include "presentation/recent_files.h"
+
+namespace kirvo {
+
+class AppServices;
+
+// The main window `TMainF`: the entry bar, the menus and toolbars, the chart windows as children of
+// its client area and the side panel at its right edge.
+class MainWindow : public QMainWindow {
+  Q_OBJECT
+
+ public:
+  // Creates the window as start-up does: branding, splash, status-bar hints, recent files, caption
+  // and placement, entry defaults, "Dir" and "Ver", toolbar places. It is not shown yet.
+  explicit MainWindow(AppServices& services, QWidget* parent = nullptr);
+  ~MainWindow() override;
+
+  // The splash goes once the settings windows exist.
+  void CloseSplash();
+  // The look and switches of the system settings: the window buttons of the entry bar, the side
+  // panel's sections.
+  void ApplySystemSettings();
+  // Shows the window: maximized on a first run (no KIRVO.ini), else where the placement put it.
+  void ShowAtStart();
+  // Brings the window forward (a second start asks for it).
+  void BringToFront();
+
+  // 命式, 行運, 命行 with the entry bar as it stands (`MeiBtnClick`, `KouBtnClick`, `MKBtnClick`).
+  void RunChartCommand();
+  void RunLuckCommand();
+  void RunCombinedCommand();
+  // Opens the chart window of a checked entry.
+  void OpenChartWindow(const BirthInput& input);
+  // `UpdateMenuItems`: availability of the window commands, the side-panel toggle and `TZBtn`.
+  void UpdateMenuItems();
+
+  // The child windows' captions in window-list order (the active one first).
+  std::vector<std::string> ChildCaptions() const;
+  QList<QMdiSubWindow*> ChildrenInListOrder() const;
+  void TileChildren();
+  void RebuildWindowList();
+
+  EntryBar* entry_bar() const { return entry_bar_; }
+  QMdiArea* client_area() const { return client_; }
+  QDockWidget* side_panel() const { return side_panel_; }
+  QAction* command(const QString& name) const { return menus_.actions.value(name); }
+  QMenu* menu(MainMenu which) const { return menus_.menus.value(static_cast<int>(which)); }
+  const MainToolbars& toolbars() const { return toolbars_; }
+
+ protected:
+  void closeEvent(QCloseEvent* event) override;
+  void changeEvent(QEvent* event) override;
+  QMenu* createPopupMenu() override;
+
+ private:
+  // The controls and menu items the branding hides in this window (section "MainF" of OEM.ini).
+  void ApplyBrandingHides();
+  void ConnectCommands();
+  void ConnectEntryBar();
+  // Shows the child with `caption` if there is one.
+  bool BringChildForward(const std::string& caption);
+  // The entry checks; on failure the beep, message and focus.
+  std::optional<BirthInput> CheckedEntry();
+  QMdiSubWindow* AddChild(QWidget* window);
+  void OpenTextChild(const QString& form_name, const std::string& caption, const BirthInput& input, LuckRange range);
+  void CloseAllChildren();
+  void RestorePlacement();
+  void SavePlacement();
+  void RestoreBarPlaces();
+  void SaveBarPlaces();
+  void LoadRecentFiles();
+  void SaveRecentFiles();
+  void RebuildRecentFilesMenu();
+  void ExportDisplaySettingsNames();
+
+  AppServices& services_;
+  std::unique_ptr<QWidget> splash_;
+  MainMenus menus_;
+  EntryBar* entry_bar_ = nullptr;
+  MainToolbars toolbars_{};
+  QMdiArea* client_ = nullptr;
+  QDockWidget* side_panel_ = nullptr;
+  QList<QAction*> window_list_;
+  QList<QAction*> recent_file_items_;
+  RecentFiles recent_files_;
+  bool first_run_ = false;
+  bool closed_ = false;
+};
+
+}  // namespace kirvo

@@ -1,0 +1,114 @@
+// What the main window keeps between runs: its placement and the recent files in the per-user
+// store, the toolbar places in KIRVO.ini; and the list of its windows for the display settings.
+#include <QDir>
+#include <QFileInfo>
+
+#include "bridge/text.h"
+#include "frame/main_window.h"
+#include "platform/text_file.h"
+#include "presentation/frame_constants.h"
+#include "presentation/toolbar_positions.h"
+#include "presentation/window_placement.h"
+#include "services/app_services.h"
+
+namespace kirvo {
+namespace {
+
+constexpr char kDisplaySettingsQuestion[] = "表示設定項目データ出力をしますか？";
+constexpr char kDisplaySettingsFile[] = "KRVDisp.set";
+
+}  // namespace
+
+void MainWindow::RestorePlacement() {
+  const std::optional<WindowPlacement> placement =
+      DecodeWindowPlacement(services_.store().ReadBinary(kMainPlacementKey, kMainPlacementValue));
+  if (!placement || placement->right <= placement->left || placement->bottom <= placement->top) return;
+  // Applied before the window is shown, the record's show command counts as hidden: the window
+  // takes the normal rectangle and appears as start-up shows it.
+  setGeometry(placement->left, placement->top, placement->right - placement->left,
+              placement->bottom - placement->top);
+}
+
+void MainWindow::SavePlacement() {
+  const QRect normal = normalGeometry().isValid() ? normalGeometry() : geometry();
+  WindowPlacement placement;
+  placement.show_command = isMaximized() ? kShowMaximized : isMinimized() ? kShowMinimized : kShowNormal;
+  placement.flags = isMaximized() ? kRestoreToMaximized : 0;
+  placement.left = normal.left();
+  placement.top = normal.top();
+  placement.right = normal.left() + normal.width();
+  placement.bottom = normal.top() + normal.height();
+  const Status written =
+      services_.store().WriteBinary(kMainPlacementKey, kMainPlacementValue, EncodeWindowPlacement(placement));
+  if (!written) services_.interaction().ShowMessage(written.error());
+}
+
+void MainWindow::RestoreBarPlaces() {
+  const Outcome<IniFile> ini = IniFile::Load(services_.program_folder() / kToolbarPositionsFile);
+  if (!ini) {
+    services_.interaction().ShowMessage(ini.error());
+    RestoreBarPositions(this, toolbars_, side_panel_, IniFile());
+    return;
+  }
+  if (!ini->LoadProblem().empty()) services_.interaction().ShowMessage(ini->LoadProblem());
+  RestoreBarPositions(this, toolbars_, side_panel_, *ini);
+}
+
+void MainWindow::SaveBarPlaces() {
+  const std::filesystem::path path = services_.program_folder() / kToolbarPositionsFile;
+  Outcome<IniFile> ini = IniFile::Load(path);
+  // KIRVO.ini holds other windows' sections too; an unreadable file is not replaced.
+  if (!ini) {
+    services_.interaction().ShowMessage(ini.error());
+    return;
+  }
+  SaveBarPositions(this, toolbars_, side_panel_, ini.value());
+  const Status saved = ini->Save(path);
+  if (!saved) services_.interaction().ShowMessage(saved.error());
+}
+
+void MainWindow::LoadRecentFiles() {
+  recent_files_ = RecentFiles::FromStoredText(services_.store().ReadString(kRecentFilesKey, kRecentFilesValue));
+  RebuildRecentFilesMenu();
+}
+
+void MainWindow::SaveRecentFiles() {
+  const Status written = services_.store().WriteString(kRecentFilesKey, kRecentFilesValue, recent_files_.StoredText());
+  if (!written) services_.interaction().ShowMessage(written.error());
+}
+
+void MainWindow::RebuildRecentFilesMenu() {
+  QMenu* file_menu = menu(MainMenu::kFile);
+  for (QAction* item : recent_file_items_) {
+    file_menu->removeAction(item);
+    item->deleteLater();
+  }
+  recent_file_items_.clear();
+  const std::vector<std::string>& paths = recent_files_.paths();
+  if (paths.empty()) return;
+  recent_file_items_.append(file_menu->addSeparator());
+  for (std::size_t i = 0; i < paths.size(); ++i) {
+    QAction* item = file_menu->addAction(ToQString(RecentFiles::MenuCaption(i, paths[i])));
+    const QString path = ToQString(paths[i]);
+    connect(item, &QAction::triggered, this, [path] {
+      // A file that no longer exists does nothing; one that does is opened by the person list,
+      // from its own folder.
+      const QFileInfo file(path);
+      if (!file.exists()) return;
+      QDir::setCurrent(file.absolutePath());
+    });
+    recent_file_items_.append(item);
+  }
+}
+
+void MainWindow::ExportDisplaySettingsNames() {
+  if (!services_.interaction().AskYesNo(kDisplaySettingsQuestion)) return;
+  std::string names = ToUtf8(objectName()) + "\n";
+  for (const QMdiSubWindow* child : client_->subWindowList(QMdiArea::CreationOrder)) {
+    if (child->widget()) names += ToUtf8(child->widget()->objectName()) + "\n";
+  }
+  const Status written = WriteShiftJisFile(services_.program_folder() / kDisplaySettingsFile, names);
+  if (!written) services_.interaction().ShowMessage(written.error());
+}
+
+}  // namespace kirvo

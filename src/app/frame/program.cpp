@@ -1,0 +1,53 @@
+#include "frame/program.h"
+
+#include <QLocale>
+
+#include "platform/free_resources.h"
+#include "presentation/frame_constants.h"
+#include "presentation/required_files.h"
+#include "presentation/resource_check.h"
+
+namespace kirvo {
+
+constexpr int kExitStartFailed = 1;
+
+std::unique_ptr<Program> Program::Start(const ProgramEnvironment& environment, Interaction& interaction,
+                                        int& exit_code) {
+  exit_code = kExitStartFailed;
+  if (!PassesResourceCheck(QueryFreeResources(), kStartResourceThreshold, interaction)) {
+    interaction.ShowMessage(kStartResourcesMessage);
+    return nullptr;
+  }
+  // The help file until the branding names another: the help index.
+  if (const std::optional<std::string> missing = FirstMissingRequiredFile(environment.program_folder, kHelpIndexFile)) {
+    interaction.ShowMessage(MissingFileMessage(*missing));
+    return nullptr;
+  }
+  // Dates read and written as "YYYY/MM/DD" throughout: the Japanese short date format.
+  QLocale::setDefault(QLocale(QLocale::Japanese, QLocale::Japan));
+
+  Outcome<std::unique_ptr<AppServices>> services =
+      AppServices::Open(environment.program_folder, environment.store_file, interaction);
+  if (!services) {
+    interaction.ShowMessage(services.error());
+    return nullptr;
+  }
+  std::unique_ptr<Program> program(new Program());
+  program->services_ = std::move(services).value();
+  program->hub_ = std::make_unique<SettingsHub>(*program->services_);
+  // The windows in their order: the main window, the system settings, the rule settings; the
+  // person list, tools settings, memo settings and notices follow them once they exist.
+  program->main_window_ = std::make_unique<MainWindow>(*program->services_);
+  program->services_->LoadSystemSettings();
+  program->services_->LoadRuleSettings();
+  program->main_window_->CloseSplash();
+  program->main_window_->ApplySystemSettings();
+  QObject::connect(program->hub_.get(), &SettingsHub::systemSettingsChanged, program->main_window_.get(),
+                   &MainWindow::ApplySystemSettings);
+  exit_code = 0;
+  return program;
+}
+
+Program::~Program() = default;
+
+}  // namespace kirvo

@@ -1,0 +1,60 @@
+#include "frame/single_instance.h"
+
+#include <QCryptographicHash>
+#include <QDir>
+#include <QLocalSocket>
+
+namespace kirvo {
+namespace {
+
+constexpr int kActivationWaitMs = 1000;
+constexpr char kActivateRequest[] = "activate\n";
+
+}  // namespace
+
+SingleInstance::SingleInstance(const QString& folder, const QString& lock_name, QObject* parent) : QObject(parent) {
+  QDir().mkpath(folder);
+  const QString lock_path = QDir(folder).absoluteFilePath(lock_name + QStringLiteral(".lock"));
+  lock_ = std::make_unique<QLockFile>(lock_path);
+  lock_->setStaleLockTime(0);  // only a lock whose process has gone is stale
+  // Socket names are global; the folder's hash keeps the users and test folders apart.
+  const QByteArray hash = QCryptographicHash::hash(lock_path.toUtf8(), QCryptographicHash::Sha1).toHex().left(16);
+  server_name_ = lock_name + QLatin1Char('-') + QString::fromLatin1(hash);
+  connect(&server_, &QLocalServer::newConnection, this, [this] {
+    while (QLocalSocket* socket = server_.nextPendingConnection()) {
+      connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
+      connect(socket, &QLocalSocket::readyRead, this, [this, socket] {
+        if (socket->readAll().startsWith("activate")) emit activationRequested();
+      });
+    }
+  });
+}
+
+SingleInstance::~SingleInstance() {
+  server_.close();
+  if (lock_->isLocked()) lock_->unlock();
+}
+
+bool SingleInstance::Acquire() {
+  if (lock_->tryLock(0)) return true;
+  // Only a lock held by another process stops the start; a lock that cannot be made at all (an
+  // unwritable folder) leaves the program to run and report what it cannot write.
+  return lock_->error() != QLockFile::LockFailedError;
+}
+
+bool SingleInstance::ActivateRunning() {
+  QLocalSocket socket;
+  socket.connectToServer(server_name_);
+  if (!socket.waitForConnected(kActivationWaitMs)) return false;
+  socket.write(kActivateRequest);
+  const bool sent = socket.waitForBytesWritten(kActivationWaitMs);
+  socket.disconnectFromServer();
+  return sent;
+}
+
+void SingleInstance::Listen() {
+  QLocalServer::removeServer(server_name_);  // a socket file left by a crashed run
+  server_.listen(server_name_);
+}
+
+}  // namespace kirvo

@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QPointer>
+#include <QString>
+#include <QWidget>
+
+#include "platform/interaction.h"
+
+namespace kirvo {
+
+// Messages and questions in modal boxes over the main window, beeps through the desktop.
+class QtInteraction : public Interaction {
+ public:
+  void SetParent(QWidget* parent) { parent_ = parent; }
+  void SetTitle(const QString& title) { title_ = title; }
+
+  void Beep() override;
+  void ShowMessage(std::string_view text) override;
+  bool AskYesNo(std::string_view question) override;
+
+ private:
+  QPointer<QWidget> parent_;
+  QString title_;
+};
+
+}  // namespace kirvo

@@ -1,0 +1,26 @@
+#pragma once
+
+#include <string_view>
+
+namespace kirvo {
+
+// The application's own constants.
+inline constexpr std::string_view kApplicationTitle = "Kirvolan Ver1.54";  // also the main window caption
+inline constexpr std::string_view kVersionValue = "1540";                  // written as "Ver" at every start
+inline constexpr std::string_view kSingleInstanceLockName = "KRV_MUTEX";
+
+// Help is a set of pages in the program folder; this index is what the help commands open and
+// what start-up requires (in place of the compiled help file of the Windows program).
+inline constexpr std::string_view kHelpIndexFile = "help/index.html";
+inline constexpr int kHelpTopicContents = 10000;
+
+// Values of the per-user settings store written by the frame.
+inline constexpr std::string_view kProgramFolderValue = "Dir";
+inline constexpr std::string_view kVersionValueName = "Ver";
+inline constexpr std::string_view kMainPlacementKey = "Main";
+inline constexpr std::string_view kMainPlacementValue = "MainFWinPlace1";
+
+// The main window's form name: its section in the branding file.
+inline constexpr std::string_view kMainFormName = "MainF";
+
+}  // namespace kirvo

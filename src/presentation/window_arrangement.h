@@ -1,0 +1,23 @@
+#pragma once
+
+#include <vector>
+
+namespace kirvo {
+
+struct WindowSize {
+  int width = 0;
+  int height = 0;
+};
+struct WindowPoint {
+  int x = 0;
+  int y = 0;
+  bool operator==(const WindowPoint&) const = default;
+};
+
+// 並べて表示: the children keep their sizes and are laid out in rows from the top left, in
+// window-list order. Each child goes right of the previous one; when the running x has reached the
+// main window's width less the child's width, the child starts a new row that many pixels lower as
+// the child is high. Pixels.
+std::vector<WindowPoint> TilePositions(int main_window_width, const std::vector<WindowSize>& children);
+
+}  // namespace kirvo

@@ -1,0 +1,92 @@
+// The child windows of the main window: the window list, tiling and the window commands.
+#include <QMenu>
+#include <QToolButton>
+#include <QTest>
+
+#include "presentation/child_windows.h"
+#include "presentation/window_arrangement.h"
+#include "program_fixture.h"
+
+namespace kirvo {
+
+class ChildWindowsTest : public QObject {
+  Q_OBJECT
+
+ private:
+  static void OpenChart(MainWindow& window, const QString& name) {
+    window.entry_bar()->SetFields({name.toStdString(), 0, "1984/02/10", "12:30"});
+    window.RunChartCommand();
+  }
+  static QList<QAction*> WindowListEntries(MainWindow& window) {
+    QList<QAction*> entries;
+    for (QAction* action : window.menu(MainMenu::kWindow)->actions()) {
+      if (action->isCheckable()) entries.append(action);
+    }
+    return entries;
+  }
+
+ private slots:
+  void windowListShowsAtMostAHundredEntries() {
+    ProgramFixture fixture;
+    std::unique_ptr<Program> program = fixture.StartShown();
+    QVERIFY(program);
+    MainWindow& window = program->main_window();
+    program->services().sys().SCB3 = false;  // cascade: cheaper than tiling a hundred windows
+    for (int i = 0; i < 102; ++i) OpenChart(window, QStringLiteral("人%1").arg(i));
+    QCOMPARE(window.ChildCaptions().size(), 102u);
+    window.RebuildWindowList();
+    const QList<QAction*> entries = WindowListEntries(window);
+    QCOMPARE(entries.size(), 100);
+    QCOMPARE(entries.front()->text(), QStringLiteral("人101 さんの命式"));  // the active window first
+    QVERIFY(entries.front()->isChecked());
+
+    // Choosing an entry brings its window forward.
+    entries[5]->trigger();
+    QCOMPARE(window.client_area()->activeSubWindow()->windowTitle(), QStringLiteral("人96 さんの命式"));
+    QCOMPARE(window.ChildCaptions().front(), std::string("人96 さんの命式"));
+  }
+
+  void tileCascadeMinimiseAndCloseAll() {
+    ProgramFixture fixture;
+    std::unique_ptr<Program> program = fixture.StartShown();
+    QVERIFY(program);
+    MainWindow& window = program->main_window();
+    QVERIFY(!window.command(QStringLiteral("AWindowTile"))->isEnabled());
+    for (const QString& name : {QStringLiteral("甲"), QStringLiteral("乙"), QStringLiteral("丙")}) OpenChart(window, name);
+
+    // Tiling lays the children out in window-list order by the core's rule.
+    const QList<QMdiSubWindow*> children = window.ChildrenInListOrder();
+    std::vector<WindowSize> sizes;
+    for (const QMdiSubWindow* child : children) sizes.push_back({child->width(), child->height()});
+    const std::vector<WindowPoint> expected = TilePositions(window.width(), sizes);
+    window.command(QStringLiteral("AWindowTile"))->trigger();
+    for (qsizetype i = 0; i < children.size(); ++i) {
+      QCOMPARE(children[i]->pos(), QPoint(expected[static_cast<std::size_t>(i)].x, expected[static_cast<std::size_t>(i)].y));
+    }
+
+    window.command(QStringLiteral("AWindowMini"))->trigger();
+    for (const QMdiSubWindow* child : children) QVERIFY(child->isMinimized());
+
+    window.command(QStringLiteral("AWindowClose"))->trigger();
+    QTRY_VERIFY(window.ChildCaptions().empty());
+    QTRY_VERIFY(!window.command(QStringLiteral("AWindowCascade"))->isEnabled());
+  }
+
+  void sidePanelToggleFollowsThePanel() {
+    ProgramFixture fixture;
+    std::unique_ptr<Program> program = fixture.StartShown();
+    QVERIFY(program);
+    MainWindow& window = program->main_window();
+    QAction* toggle = window.command(QStringLiteral("MWin"));
+    QVERIFY(toggle->isChecked());
+    toggle->trigger();
+    QVERIFY(window.side_panel()->isHidden());
+    QVERIFY(!toggle->isChecked());
+    QCOMPARE(window.findChild<QToolButton*>(QStringLiteral("MWinBtn"))->text(), QStringLiteral("○"));
+  }
+};
+
+}  // namespace kirvo
+
+QTEST_MAIN(kirvo::ChildWindowsTest)
+#include "child_windows_test.moc"
