@@ -1,0 +1,89 @@
+#include "app/widgets/content_grid_view.h"
+
+#include <QHeaderView>
+#include <QMouseEvent>
+
+#include "app/bridge/cell_style_delegate.h"
+#include "app/bridge/content_grid_model.h"
+#include "app/widgets/dpi_scale.h"
+
+namespace kirvo::app {
+
+ContentGridView::ContentGridView(ContentGridModel& model, CellStyleDelegate& delegate, int row_height_px,
+                                 bool fill_width, QWidget* parent)
+    : QTableView(parent), model_(model), row_height_px_(row_height_px), fill_width_(fill_width) {
+  setModel(&model);
+  setItemDelegate(&delegate);
+  horizontalHeader()->hide();
+  verticalHeader()->hide();
+  setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  setEditTriggers(QAbstractItemView::NoEditTriggers);
+  setSelectionMode(model.Grid().selectable ? QAbstractItemView::SingleSelection : QAbstractItemView::NoSelection);
+  setFocusPolicy(Qt::NoFocus);
+  setFrameShape(QFrame::Box);
+  setLineWidth(1);
+  setGridStyle(Qt::SolidLine);
+  setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+  verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+  verticalHeader()->setMinimumSectionSize(1);
+  horizontalHeader()->setMinimumSectionSize(0);
+  UpdateLayout();
+}
+
+int ContentGridView::DesignWidthOf(int column) const {
+  const std::vector<int>& widths = model_.Grid().column_widths;
+  const auto at = static_cast<std::size_t>(column);
+  return at < widths.size() ? widths[at] : kDefaultColumnWidth;
+}
+
+void ContentGridView::UpdateLayout() {
+  setSelectionMode(model_.Grid().selectable ? QAbstractItemView::SingleSelection : QAbstractItemView::NoSelection);
+  const int row_height = ScaledPx(*this, row_height_px_);
+  verticalHeader()->setDefaultSectionSize(row_height);
+  for (int row = 0; row < model_.rowCount(); ++row) setRowHeight(row, row_height);
+  if (fill_width_ && model_.Grid().column_widths.empty()) {
+    SpreadColumns();
+  } else {
+    for (int column = 0; column < model_.columnCount(); ++column) {
+      const int width = DesignWidthOf(column);
+      setColumnHidden(column, width == 0);
+      if (width > 0) setColumnWidth(column, ScaledPx(*this, width));
+    }
+  }
+  setFixedHeight(row_height * model_.rowCount() + 2 * frameWidth());
+  updateGeometry();
+}
+
+void ContentGridView::SpreadColumns() {
+  const int columns = model_.columnCount();
+  if (columns == 0) return;
+  const int width = viewport()->width();
+  int used = 0;
+  for (int column = 0; column < columns; ++column) {
+    const int share = (width - used) / (columns - column);
+    setColumnWidth(column, share);
+    used += share;
+  }
+}
+
+QSize ContentGridView::sizeHint() const {
+  int width = 2 * frameWidth();
+  for (int column = 0; column < model_.columnCount(); ++column) width += ScaledPx(*this, DesignWidthOf(column));
+  return {width, ScaledPx(*this, row_height_px_) * model_.rowCount() + 2 * frameWidth()};
+}
+
+QSize ContentGridView::minimumSizeHint() const { return {0, sizeHint().height()}; }
+
+void ContentGridView::mousePressEvent(QMouseEvent* event) {
+  const QModelIndex index = indexAt(event->position().toPoint());
+  emit CellPressed(index.isValid() ? index.column() : -1, index.isValid() ? index.row() : -1, event->button());
+  QTableView::mousePressEvent(event);
+}
+
+void ContentGridView::resizeEvent(QResizeEvent* event) {
+  QTableView::resizeEvent(event);
+  if (fill_width_ && model_.Grid().column_widths.empty()) SpreadColumns();
+}
+
+}  // namespace kirvo::app

@@ -1,0 +1,192 @@
+// The side panel over a computed chart: what it puts on the clipboard, its section toggles, the
+// copy offer, presses and hints, the pattern selectors, and the label cells as drawn.
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QComboBox>
+#include <QFile>
+#include <QPlainTextEdit>
+#include <QSignalSpy>
+#include <QTest>
+#include <memory>
+
+#include "app/frame/side_panel.h"
+#include "app/widgets/content_grid_view.h"
+#include "app/widgets/explanation_area.h"
+#include "app/widgets/summary_header.h"
+#include "presentation/drawing_geometry.h"
+#include "presentation/chart_content_explanations.h"
+#include "settings/program_settings.h"
+#include "support/sample_chart.h"
+
+using namespace kirvo;
+using namespace kirvo::app;
+
+namespace {
+
+QString Golden(const char* name) {
+  QFile file(QStringLiteral(KIRVO_GOLDEN_DIR "/") + QString::fromLatin1(name));
+  if (!file.open(QIODevice::ReadOnly)) return QStringLiteral("(missing golden file %1)").arg(QString::fromLatin1(name));
+  return QString::fromUtf8(file.readAll());
+}
+
+QPoint CellCentre(const ContentGridView& view, int column, int row) {
+  return view.visualRect(view.model()->index(row, column)).center();
+}
+
+void Press(ContentGridView& view, int column, int row, Qt::MouseButton button) {
+  QTest::mousePress(view.viewport(), button, {}, CellCentre(view, column, row));
+  QTest::mouseRelease(view.viewport(), button, {}, CellCentre(view, column, row));
+}
+
+}  // namespace
+
+class SidePanelTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void initTestCase() { qRegisterMetaType<CopyableGrid>(); }
+  void init() {
+    explanations_ = std::make_unique<LoadedExplanations>(LoadedExplanations::Shipped());
+    panel_ = std::make_unique<SidePanel>(rules_, ContentBranding{}, *explanations_);
+    panel_->resize(300, 980);
+    panel_->show();
+    QVERIFY(QTest::qWaitForWindowExposed(panel_.get()));
+    panel_->SetContent(samples::SampleChartContent(samples::HandCheckedBirth(), rules_, {}, *explanations_));
+  }
+  void cleanup() { panel_.reset(); }
+
+  void ShowsTheChartItWasGiven() {
+    QCOMPARE(panel_->HeaderText(), QStringLiteral("< 大運まで >　作式：1995/03/15 9:30:00"));
+    QCOMPARE(panel_->PersonHeader()->TextOf("Name"), QStringLiteral("試験太郎"));
+    QCOMPARE(panel_->PersonHeader()->TextOf("DT"), QStringLiteral("1984/02/10 12:00"));
+    const QAbstractItemModel& snb = *panel_->GridView(CopyableGrid::kContentTable)->model();
+    QCOMPARE(snb.rowCount(), 9);
+    QCOMPARE(snb.columnCount(), 6);
+    QCOMPARE(snb.index(0, 5).data().toString(), QStringLiteral("甲"));      // 日主
+    QCOMPARE(snb.index(4, 3).data().toString(), QStringLiteral("申酉"));    // 空亡 of 甲戌
+    QCOMPARE(snb.index(7, 3).data().toString(), QStringLiteral("◆ 甲戌"));  // 日干支併臨
+  }
+
+  // A right press on a grid offers the copy; the copy is that grid as box-drawn text.
+  void CopiesTheGridLastPressedAsBoxDrawnText() {
+    QVERIFY(!panel_->CopyAction()->isVisible());
+    Press(*panel_->GridView(CopyableGrid::kElementTable), 2, 1, Qt::RightButton);
+    QVERIFY(panel_->CopyAction()->isVisible());
+    panel_->CopyAction()->trigger();
+    QCOMPARE(QGuiApplication::clipboard()->text(), Golden("side_panel_sg2.txt"));
+
+    // A left press moves the target without withdrawing the offer.
+    Press(*panel_->GridView(CopyableGrid::kContentTable), 1, 1, Qt::LeftButton);
+    QVERIFY(panel_->CopyAction()->isVisible());
+    panel_->CopyAction()->trigger();
+    QCOMPARE(QGuiApplication::clipboard()->text(), Golden("side_panel_snb.txt"));
+  }
+
+  void ARightPressOnTheTenGodGraphWithdrawsTheCopy() {
+    Press(*panel_->GridView(CopyableGrid::kStemNumbers), 3, 1, Qt::RightButton);
+    QVERIFY(panel_->CopyAction()->isVisible());
+    QWidget* graph = panel_->findChild<QWidget*>(QStringLiteral("HChart"));
+    QVERIFY(graph != nullptr);
+    QTest::mousePress(graph, Qt::RightButton, {}, graph->rect().center());
+    QVERIFY(!panel_->CopyAction()->isVisible());
+  }
+
+  void SectionTogglesHideAndShowTheirSections() {
+    QSignalSpy changed(panel_.get(), &SidePanel::SectionsChanged);
+    for (std::size_t index = 0; index < kContentSectionNames.size(); ++index) {
+      const auto section = static_cast<ContentSection>(index);
+      QAction* toggle = panel_->SectionAction(section);
+      QCOMPARE(toggle->text().toStdString(), std::string(kContentSectionNames[index]));
+      const bool before = panel_->SectionShown(section);
+      QCOMPARE(toggle->isChecked(), before);
+      QCOMPARE(panel_->SectionWidget(section)->isVisible(), before);
+
+      toggle->trigger();
+      QCOMPARE(panel_->SectionShown(section), !before);
+      QCOMPARE(toggle->isChecked(), !before);
+      QCOMPARE(panel_->SectionWidget(section)->isVisible(), !before);
+      // A new chart keeps the panel's choice.
+      panel_->SetContent(panel_->Content());
+      QCOMPARE(panel_->SectionWidget(section)->isVisible(), !before);
+
+      toggle->trigger();
+      QCOMPARE(panel_->SectionWidget(section)->isVisible(), before);
+    }
+    QCOMPARE(changed.count(), 10);
+  }
+
+  void AClickRecordsTheGridAndAsksForTheCellsMemo() {
+    QSignalSpy clicked(panel_.get(), &SidePanel::GridClicked);
+    QSignalSpy memo(panel_.get(), &SidePanel::MemoWordRequested);
+    Press(*panel_->GridView(CopyableGrid::kElementTable), 2, 1, Qt::LeftButton);
+    QCOMPARE(clicked.count(), 1);
+    QCOMPARE(clicked.at(0).at(0).value<CopyableGrid>(), CopyableGrid::kElementTable);
+    QCOMPARE(clicked.at(0).at(1).toInt(), 2);
+    QCOMPARE(clicked.at(0).at(2).toInt(), 1);
+    QCOMPARE(memo.count(), 1);
+    QCOMPARE(memo.at(0).at(0).toString(), QStringLiteral("木"));  // 主 of a 甲 day master
+    QCOMPARE(panel_->Content().copy_target, CopyableGrid::kElementTable);
+  }
+
+  void OnlyTheClimateGodCellHasAHint() {
+    const QAbstractItemModel& snb = *panel_->GridView(CopyableGrid::kContentTable)->model();
+    QCOMPARE(snb.index(2, 5).data(Qt::ToolTipRole).toString(), snb.index(2, 5).data().toString());
+    QVERIFY(!snb.index(2, 5).data().toString().isEmpty());
+    QVERIFY(!snb.index(1, 5).data(Qt::ToolTipRole).isValid());
+  }
+
+  void CellsOfTheNumberTablesCannotBeSelected() {
+    for (const CopyableGrid grid : {CopyableGrid::kContentTable, CopyableGrid::kElementTable}) {
+      ContentGridView& view = *panel_->GridView(grid);
+      Press(view, 1, 1, Qt::LeftButton);
+      QVERIFY(!view.selectionModel()->hasSelection());
+    }
+  }
+
+  void ChoosingAPatternShowsItsText() {
+    ExplanationArea& area = *panel_->Explanations();
+    QComboBox& second = *area.Selector(1);
+    QVERIFY(second.count() > 2);
+    const QString before = area.PatternText()->toPlainText();
+    second.setCurrentIndex(2);
+    emit second.activated(2);
+    const QString name = second.itemText(2);
+    QVERIFY(area.PatternText()->toPlainText().contains(QStringLiteral("～%1～").arg(name)));
+    QVERIFY(area.PatternText()->toPlainText() != before);
+    QCOMPARE(panel_->Content().selectors.shown[1], 2);
+  }
+
+  void AResizeBringsTheMemoTabBack() {
+    panel_->Explanations()->setCurrentIndex(ExplanationArea::kSpiritStarTab);
+    panel_->resize(320, 960);
+    QCOMPARE(panel_->Explanations()->currentIndex(), static_cast<int>(ExplanationArea::kMemoTab));
+  }
+
+  // The label cells of the content table: the fixed-part gradient from white to CP13 and a grey
+  // line along the bottom; value cells white.
+  void LabelCellsAreDrawnWithTheFixedPartGradient() {
+    ContentGridView& view = *panel_->GridView(CopyableGrid::kContentTable);
+    const QImage image = view.viewport()->grab().toImage();
+    const QRect label = view.visualRect(view.model()->index(3, 0));
+    const int x = label.left() + 1;
+    const PanelColours& colours = rules_.sys.CP;
+    const std::vector<Rgb> ramp = ColourRamp(ColourOf(colours, PanelColour::kFixedGradientStart),
+                                             ColourOf(colours, PanelColour::kFixedGradientEnd), label.height());
+    const auto rgb = [&](int y) { return static_cast<Rgb>(image.pixelColor(x, y).rgb() & 0xFFFFFF); };
+    QCOMPARE(rgb(label.top()), ramp[1]);  // the start colour itself never shows
+    QCOMPARE(rgb(label.bottom() - 1), ramp[ramp.size() - 2]);
+    QCOMPARE(image.pixelColor(x, label.bottom()), QColor(128, 128, 128));
+    const QRect value = view.visualRect(view.model()->index(3, 1));
+    QCOMPARE(image.pixelColor(value.left() + 1, value.top() + 1), QColor(Qt::white));
+  }
+
+ private:
+  const ProgramSettings& settings_ = ShippedSettings();
+  const ChartRules rules_{settings_.usys, settings_.sys};
+  std::unique_ptr<LoadedExplanations> explanations_;
+  std::unique_ptr<SidePanel> panel_;
+};
+
+QTEST_MAIN(SidePanelTest)
+#include "side_panel_test.moc"
