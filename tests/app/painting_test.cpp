@@ -41,7 +41,7 @@ class PaintingTest : public QObject {
     {
       QPainter painter(&image);
       painter.setPen(Qt::black);
-      PaintArrow(painter, QPoint(10, 20), QPoint(110, 20), 20, 10, true);
+      DrawArrow(painter, QPoint(10, 20), QPoint(110, 20), 20, 10, true);
     }
     QCOMPARE(PixelAt(image, 104, 21), Rgb{0x000000});  // inside the head, off the line
     QCOMPARE(PixelAt(image, 60, 23), Rgb{0xFFFFFF});   // beside the line, no head

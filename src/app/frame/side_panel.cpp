@@ -27,6 +27,9 @@ constexpr int kMinimumWidthPx = 276;
 constexpr int kGridRowPx = 17;
 constexpr int kGraphHeightPx = 130;
 constexpr std::string_view kInitialHeader = "命式内容";
+// The content table's columns (label, number, label, elements, label, value) are as wide as their
+// longest texts: "日干支併臨" in the small font, "天地徳合", "● 癸酉".
+const std::vector<int> kContentTableWidthsPx = {42, 40, 56, 46, 50, 46};
 
 std::size_t IndexOf(ContentSection section) { return static_cast<std::size_t>(section); }
 
@@ -64,7 +67,7 @@ SidePanel::SidePanel(const ChartRules& rules, const ContentBranding& branding, E
   summary_ = new SummaryHeader(rules_, this);
   layout->addWidget(summary_);
 
-  snb_view_ = new ContentGridView(snb_model_, delegate_, kGridRowPx, true, this);
+  snb_view_ = new ContentGridView(snb_model_, delegate_, kGridRowPx, true, kContentTableWidthsPx, this);
   snb_view_->setObjectName(QStringLiteral("SNB"));
   snb_view_->setMouseTracking(true);
   layout->addWidget(snb_view_);
@@ -72,11 +75,11 @@ SidePanel::SidePanel(const ChartRules& rules, const ContentBranding& branding, E
   graphs_ = BuildGraphArea();
   layout->addWidget(graphs_);
 
-  sg2_view_ = new ContentGridView(sg2_model_, delegate_, kGridRowPx, false, this);
+  sg2_view_ = new ContentGridView(sg2_model_, delegate_, kGridRowPx, true, {}, this);
   sg2_view_->setObjectName(QStringLiteral("SG2"));
   layout->addWidget(sg2_view_);
 
-  kan_view_ = new ContentGridView(kan_model_, delegate_, kGridRowPx, false, this);
+  kan_view_ = new ContentGridView(kan_model_, delegate_, kGridRowPx, true, {}, this);
   kan_view_->setObjectName(QStringLiteral("KanSG"));
   layout->addWidget(kan_view_);
 

@@ -57,7 +57,8 @@ SplashWindow::SplashWindow(std::string_view application_title, const std::option
 
   decoration_ = TextLabel(QStringLiteral("四柱推命"), kDecorationPoints, kDecorationColour, this);
   decoration_->setObjectName(QStringLiteral("Decoration"));
-  decoration_->move(kWidthPx / 2 - 40, 18);
+  decoration_->adjustSize();
+  decoration_->move(kWidthPx - decoration_->width() - 24, 14);
   decoration_->setVisible(!texts.long_name);
 
   // Two labels, one over the other: the shadow a little down and right.

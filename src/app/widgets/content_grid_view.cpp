@@ -10,8 +10,12 @@
 namespace kirvo::app {
 
 ContentGridView::ContentGridView(ContentGridModel& model, CellStyleDelegate& delegate, int row_height_px,
-                                 bool fill_width, QWidget* parent)
-    : QTableView(parent), model_(model), row_height_px_(row_height_px), fill_width_(fill_width) {
+                                 bool fill_width, std::vector<int> design_widths, QWidget* parent)
+    : QTableView(parent),
+      model_(model),
+      row_height_px_(row_height_px),
+      fill_width_(fill_width),
+      design_widths_(std::move(design_widths)) {
   setModel(&model);
   setItemDelegate(&delegate);
   horizontalHeader()->hide();
@@ -32,7 +36,8 @@ ContentGridView::ContentGridView(ContentGridModel& model, CellStyleDelegate& del
 }
 
 int ContentGridView::DesignWidthOf(int column) const {
-  const std::vector<int>& widths = model_.Grid().column_widths;
+  const std::vector<int>& own = model_.Grid().column_widths;
+  const std::vector<int>& widths = own.empty() ? design_widths_ : own;
   const auto at = static_cast<std::size_t>(column);
   return at < widths.size() ? widths[at] : kDefaultColumnWidth;
 }
@@ -42,28 +47,30 @@ void ContentGridView::UpdateLayout() {
   const int row_height = ScaledPx(*this, row_height_px_);
   verticalHeader()->setDefaultSectionSize(row_height);
   for (int row = 0; row < model_.rowCount(); ++row) setRowHeight(row, row_height);
-  if (fill_width_ && model_.Grid().column_widths.empty()) {
-    SpreadColumns();
-  } else {
-    for (int column = 0; column < model_.columnCount(); ++column) {
-      const int width = DesignWidthOf(column);
-      setColumnHidden(column, width == 0);
-      if (width > 0) setColumnWidth(column, ScaledPx(*this, width));
-    }
+  for (int column = 0; column < model_.columnCount(); ++column) {
+    const int width = DesignWidthOf(column);
+    setColumnHidden(column, width == 0);
+    if (width > 0) setColumnWidth(column, ScaledPx(*this, width));
   }
+  if (fill_width_) SpreadColumns();
   setFixedHeight(row_height * model_.rowCount() + 2 * frameWidth());
   updateGeometry();
 }
 
 void ContentGridView::SpreadColumns() {
-  const int columns = model_.columnCount();
-  if (columns == 0) return;
+  int design_total = 0;
+  for (int column = 0; column < model_.columnCount(); ++column) design_total += DesignWidthOf(column);
+  if (design_total <= 0) return;
   const int width = viewport()->width();
-  int used = 0;
-  for (int column = 0; column < columns; ++column) {
-    const int share = (width - used) / (columns - column);
-    setColumnWidth(column, share);
-    used += share;
+  int design_so_far = 0, used = 0;
+  for (int column = 0; column < model_.columnCount(); ++column) {
+    const int design = DesignWidthOf(column);
+    if (design == 0) continue;
+    // Rounding the running total keeps the columns adding up to the view's width exactly.
+    design_so_far += design;
+    const int edge = width * design_so_far / design_total;
+    setColumnWidth(column, edge - used);
+    used = edge;
   }
 }
 
@@ -83,7 +90,7 @@ void ContentGridView::mousePressEvent(QMouseEvent* event) {
 
 void ContentGridView::resizeEvent(QResizeEvent* event) {
   QTableView::resizeEvent(event);
-  if (fill_width_ && model_.Grid().column_widths.empty()) SpreadColumns();
+  if (fill_width_) SpreadColumns();
 }
 
 }  // namespace kirvo::app

@@ -9,15 +9,16 @@ class CellStyleDelegate;
 class ContentGridModel;
 
 // A fixed grid of the chart content: no headers and no scrolling, one fixed row height, as tall as
-// its rows. Column widths are the grid's own (0 hides a column), scaled to the screen; a grid
-// without widths of its own shares the view's width evenly when `fill_width`, else takes the
-// default column width. Presses are reported with their cell, outside the cells as (−1, −1).
+// its rows. Column widths are the grid's own (0 hides a column), else `design_widths`, else the
+// default column width, in pixels at 96 dpi; with `fill_width` the columns share the view's width
+// in those proportions, else they take them scaled to the screen. Presses are reported with their
+// cell, outside the cells as (−1, −1).
 class ContentGridView final : public QTableView {
   Q_OBJECT
 
  public:
   ContentGridView(ContentGridModel& model, CellStyleDelegate& delegate, int row_height_px, bool fill_width,
-                  QWidget* parent = nullptr);
+                  std::vector<int> design_widths = {}, QWidget* parent = nullptr);
 
   // Lays out columns and height for the model's grid as it stands now.
   void UpdateLayout();
@@ -38,6 +39,7 @@ class ContentGridView final : public QTableView {
   ContentGridModel& model_;
   int row_height_px_;
   bool fill_width_;
+  std::vector<int> design_widths_;
 };
 
 }  // namespace kirvo::app

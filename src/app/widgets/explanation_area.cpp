@@ -56,7 +56,7 @@ ExplanationArea::ExplanationArea(ContentGridModel& spirit_star_model, CellStyleD
   auto* spirit_layout = new QVBoxLayout(spirit_page);
   spirit_layout->setContentsMargins(2, 2, 2, 2);
   spirit_layout->setSpacing(2);
-  spirit_star_grid_ = new ContentGridView(spirit_star_model, delegate, kSpiritStarRowPx, true, spirit_page);
+  spirit_star_grid_ = new ContentGridView(spirit_star_model, delegate, kSpiritStarRowPx, true, {}, spirit_page);
   spirit_star_grid_->setObjectName(QStringLiteral("SinSG"));
   spirit_layout->addWidget(spirit_star_grid_);
   spirit_star_text_ = ReadOnlyText("SMemo", spirit_page);

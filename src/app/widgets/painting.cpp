@@ -37,7 +37,7 @@ void PaintGradient(QPainter& painter, const QRect& rect, Rgb start, int steps, R
   painter.restore();
 }
 
-void PaintArrow(QPainter& painter, QPoint start, QPoint tip, double half_angle, double side, bool filled) {
+void DrawArrow(QPainter& painter, QPoint start, QPoint tip, double half_angle, double side, bool filled) {
   painter.drawLine(start, tip);
   const ArrowCorners corners = ArrowHead(PixelPointOf(start), PixelPointOf(tip), half_angle, side);
   const QPolygon head({tip, QPointOf(corners.first), QPointOf(corners.second)});

@@ -30,7 +30,7 @@ void PaintGradient(QPainter& painter, const QRect& rect, Rgb start, int steps, R
 
 // A line from `start` to `tip` with an arrow head at the tip: the triangle's outline, or filled in
 // the pen's colour when `filled`.
-void PaintArrow(QPainter& painter, QPoint start, QPoint tip, double half_angle, double side, bool filled);
+void DrawArrow(QPainter& painter, QPoint start, QPoint tip, double half_angle, double side, bool filled);
 
 // A ring of names about (cx, cy) inside `area`, in the ring's font size, each name of an element
 // group on a box from its element colour to black; text in the contrast colour of the diagram
