@@ -181,6 +181,31 @@ class SidePanelTest : public QObject {
     QCOMPARE(image.pixelColor(value.left() + 1, value.top() + 1), QColor(Qt::white));
   }
 
+  // With the branding hiding the numbers, the two number columns are left blank, labels too.
+  void BrandingLeavesTheNumberColumnsBlank() {
+    const ContentBranding branding{.hide_numbers = true};
+    SidePanel panel(rules_, branding, *explanations_);
+    panel.resize(300, 980);
+    panel.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&panel));
+    panel.SetContent(samples::SampleChartContent(samples::HandCheckedBirth(), rules_, branding, *explanations_));
+    ContentGridView& view = *panel.GridView(CopyableGrid::kContentTable);
+    const QImage image = view.viewport()->grab().toImage();
+    const auto blank = [&](const QRect& cell) {
+      for (int y = cell.top(); y <= cell.bottom(); ++y) {
+        for (int x = cell.left(); x <= cell.right(); ++x) {
+          if (image.pixelColor(x, y) != QColor(Qt::white)) return false;
+        }
+      }
+      return true;
+    };
+    for (int row = 0; row < 5; ++row) {
+      QVERIFY(blank(view.visualRect(view.model()->index(row, 0))));
+      QVERIFY(blank(view.visualRect(view.model()->index(row, 1))));
+      QVERIFY(!blank(view.visualRect(view.model()->index(row, 2))));  // 弱めたい … still drawn
+    }
+  }
+
  private:
   const ProgramSettings& settings_ = ShippedSettings();
   const ChartRules rules_{settings_.usys, settings_.sys};

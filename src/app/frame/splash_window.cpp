@@ -7,6 +7,7 @@
 #include <QPainterPath>
 #include <QScreen>
 
+#include "app/widgets/dpi_scale.h"
 #include "app/widgets/font_mapping.h"
 #include "presentation/splash_texts.h"
 
@@ -46,7 +47,7 @@ SplashWindow::SplashWindow(std::string_view application_title, const std::option
   setObjectName(QStringLiteral("TitleF"));
   setWindowTitle(QStringLiteral("タイトル"));
   setAttribute(Qt::WA_TranslucentBackground);
-  setFixedSize(kWidthPx, kHeightPx);
+  setFixedSize(ScaledPx(*this, kWidthPx), ScaledPx(*this, kHeightPx));
   rounded_ = branding ? branding->title_rect != 0 : true;
 
   const std::string title = branding ? BrandedTitle(*branding, application_title) : std::string(application_title);
@@ -58,7 +59,7 @@ SplashWindow::SplashWindow(std::string_view application_title, const std::option
   decoration_ = TextLabel(QStringLiteral("四柱推命"), kDecorationPoints, kDecorationColour, this);
   decoration_->setObjectName(QStringLiteral("Decoration"));
   decoration_->adjustSize();
-  decoration_->move(kWidthPx - decoration_->width() - 24, 14);
+  decoration_->move(width() - decoration_->width() - 24, 14);
   decoration_->setVisible(!texts.long_name);
 
   // Two labels, one over the other: the shadow a little down and right.
@@ -69,10 +70,10 @@ SplashWindow::SplashWindow(std::string_view application_title, const std::option
   version_ = TextLabel(version, kVersionPoints, kTextColour, this);
   version_->setObjectName(QStringLiteral("TitleVersion"));
   for (QLabel* label : {name_shadow_, name_, version_shadow_, version_}) label->adjustSize();
-  const QPoint name_at(32, kHeightPx / 2 - name_->height() / 2);
+  const QPoint name_at(32, height() / 2 - name_->height() / 2);
   name_->move(name_at);
   name_shadow_->move(name_at + QPoint(kShadowOffsetPx, kShadowOffsetPx));
-  const QPoint version_at(kWidthPx - version_->width() - 40, kHeightPx - version_->height() - 30);
+  const QPoint version_at(width() - version_->width() - 40, height() - version_->height() - 30);
   version_->move(version_at);
   version_shadow_->move(version_at + QPoint(kShadowOffsetPx, kShadowOffsetPx));
   name_->raise();
