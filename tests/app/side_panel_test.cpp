@@ -5,6 +5,9 @@
 #include <QClipboard>
 #include <QComboBox>
 #include <QFile>
+#include <QHelpEvent>
+#include <QLabel>
+#include <QToolTip>
 #include <QPlainTextEdit>
 #include <QSignalSpy>
 #include <QTest>
@@ -134,6 +137,24 @@ class SidePanelTest : public QObject {
     QCOMPARE(snb.index(2, 5).data(Qt::ToolTipRole).toString(), snb.index(2, 5).data().toString());
     QVERIFY(!snb.index(2, 5).data().toString().isEmpty());
     QVERIFY(!snb.index(1, 5).data(Qt::ToolTipRole).isValid());
+  }
+
+  // The summary's hints are asked of the core when the pointer rests on a text.
+  void SummaryHintsShowOnHover() {
+    const SummaryHints hints = SummaryHintsOf(panel_->Content().record, rules_);
+    QVERIFY(QString::fromStdString(hints.RituNL).startsWith(QStringLiteral("節入:")));
+    const auto hover = [&](const char* field) {
+      QToolTip::hideText();  // hidden after a short delay
+      if (!QTest::qWaitFor([] { return !QToolTip::isVisible(); }, 2000)) return QStringLiteral("(a tip stayed up)");
+      auto* label = panel_->PersonHeader()->findChild<QLabel*>(QString::fromLatin1(field));
+      QHelpEvent event(QEvent::ToolTip, label->rect().center(), label->mapToGlobal(label->rect().center()));
+      QApplication::sendEvent(label, &event);
+      return QToolTip::isVisible() ? QToolTip::text() : QString();
+    };
+    QCOMPARE(hover("RituNL"), QString::fromStdString(hints.RituNL));
+    QCOMPARE(hover("KoukeiL"), QString::fromStdString(hints.KoukeiL));
+    QCOMPARE(hover("AngL"), QString::fromStdString(hints.AngL));
+    QCOMPARE(hover("DT"), QString());
   }
 
   void CellsOfTheNumberTablesCannotBeSelected() {
