@@ -4,19 +4,20 @@
 //   kirvo_panel_screenshot [OUTPUT_FOLDER]     (default: the current folder)
 //
 // writes side_panel.png (格局 tab in front), side_panel_spirit_stars.png (神殺 tab),
-// version_dialog.png and splash.png.
+// version_dialog.png, splash.png and help_10004.png (the side panel's help page). The program
+// folder is the build's.
 #include <QApplication>
 #include <QDir>
 #include <QPixmap>
 #include <cstdio>
 #include <cstdlib>
 
+#include "app/frame/help_window.h"
 #include "app/frame/side_panel.h"
 #include "app/frame/splash_window.h"
 #include "app/frame/version_dialog.h"
 #include "app/widgets/explanation_area.h"
 #include "app/widgets/font_mapping.h"
-#include "platform/program_folder.h"
 #include "presentation/chart_content_explanations.h"
 #include "settings/program_settings.h"
 #include "support/sample_chart.h"
@@ -66,14 +67,21 @@ int main(int argc, char** argv) {
   panel.Explanations()->setCurrentIndex(ExplanationArea::kSpiritStarTab);
   saved = Save(panel, folder, "side_panel_spirit_stars.png") && saved;
 
-  VersionDialog version(kApplicationTitle, std::nullopt, ProgramFolder(), "https://support.example.invalid/");
+  const std::filesystem::path program_folder = KIRVO_PROGRAM_DIR;
+  VersionDialog version(kApplicationTitle, std::nullopt, program_folder, "https://support.example.invalid/");
   version.show();
   QApplication::processEvents();
   saved = Save(version, folder, "version_dialog.png") && saved;
 
-  SplashWindow splash(kApplicationTitle, std::nullopt, ProgramFolder());
+  SplashWindow splash(kApplicationTitle, std::nullopt, program_folder);
   splash.show();
   QApplication::processEvents();
   saved = Save(splash, folder, "splash.png") && saved;
+  splash.hide();
+
+  HelpWindow help(HelpWindow::HelpFolderOf(program_folder));
+  help.ShowTopic(SidePanel::kHelpTopic);
+  QApplication::processEvents();
+  saved = Save(help, folder, "help_10004.png") && saved;
   return saved ? 0 : 1;
 }

@@ -2,6 +2,7 @@
 
 #include <QHeaderView>
 #include <QMouseEvent>
+#include <algorithm>
 
 #include "app/bridge/cell_style_delegate.h"
 #include "app/bridge/content_grid_model.h"
@@ -44,7 +45,8 @@ int ContentGridView::DesignWidthOf(int column) const {
 
 void ContentGridView::UpdateLayout() {
   setSelectionMode(model_.Grid().selectable ? QAbstractItemView::SingleSelection : QAbstractItemView::NoSelection);
-  const int row_height = ScaledPx(*this, row_height_px_);
+  // The design height, or more when the font needs it (a large system font).
+  const int row_height = std::max(ScaledPx(*this, row_height_px_), fontMetrics().height() - 1);
   verticalHeader()->setDefaultSectionSize(row_height);
   for (int row = 0; row < model_.rowCount(); ++row) setRowHeight(row, row_height);
   for (int column = 0; column < model_.columnCount(); ++column) {
@@ -77,7 +79,7 @@ void ContentGridView::SpreadColumns() {
 QSize ContentGridView::sizeHint() const {
   int width = 2 * frameWidth();
   for (int column = 0; column < model_.columnCount(); ++column) width += ScaledPx(*this, DesignWidthOf(column));
-  return {width, ScaledPx(*this, row_height_px_) * model_.rowCount() + 2 * frameWidth()};
+  return {width, height()};
 }
 
 QSize ContentGridView::minimumSizeHint() const { return {0, sizeHint().height()}; }
@@ -86,6 +88,11 @@ void ContentGridView::mousePressEvent(QMouseEvent* event) {
   const QModelIndex index = indexAt(event->position().toPoint());
   emit CellPressed(index.isValid() ? index.column() : -1, index.isValid() ? index.row() : -1, event->button());
   QTableView::mousePressEvent(event);
+}
+
+void ContentGridView::changeEvent(QEvent* event) {
+  QTableView::changeEvent(event);
+  if (event->type() == QEvent::FontChange) UpdateLayout();
 }
 
 void ContentGridView::resizeEvent(QResizeEvent* event) {

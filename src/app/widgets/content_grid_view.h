@@ -29,6 +29,7 @@ class ContentGridView final : public QTableView {
   void CellPressed(int column, int row, Qt::MouseButton button);
 
  protected:
+  void changeEvent(QEvent* event) override;
   void mousePressEvent(QMouseEvent* event) override;
   void resizeEvent(QResizeEvent* event) override;
 
