@@ -178,6 +178,44 @@ class SidePanelTest : public QObject {
     QCOMPARE(panel_->Content().selectors.shown[1], 2);
   }
 
+  // With one pattern only (`KakuCB`), a choice in the second or third selector leaves the pattern
+  // text as it was.
+  void WithOnePatternOnlyTheOtherSelectorsDoNothing() {
+    ProgramSettings settings = settings_;
+    settings.sys.KakuCB = true;
+    const ChartRules rules{settings.usys, settings.sys};
+    SidePanel panel(rules, {}, *explanations_);
+    panel.SetContent(samples::SampleChartContent(samples::HandCheckedBirth(), rules, {}, *explanations_));
+    ExplanationArea& area = *panel.Explanations();
+    const QString text = area.PatternText()->toPlainText();
+    QComboBox& third = *area.Selector(2);
+    third.setCurrentIndex(3);
+    emit third.activated(3);
+    QCOMPARE(area.PatternText()->toPlainText(), text);
+    // The first selector still works.
+    QComboBox& first = *area.Selector(0);
+    first.setCurrentIndex(3);
+    emit first.activated(3);
+    QVERIFY(area.PatternText()->toPlainText().contains(QStringLiteral("～%1～").arg(first.itemText(3))));
+  }
+
+  // A chart with fewer spirit stars shortens the spirit-star table.
+  void TheSpiritStarTableIsAsLongAsItsLongestList() {
+    ContentGridView& view = *panel_->Explanations()->SpiritStarGrid();
+    const int rows = view.model()->rowCount();
+    QVERIFY(rows > 1);
+    ChartContent fewer = panel_->Content();
+    fewer.SinSG = ContentGrid(kSpiritStarTableColumns, 1);
+    for (std::size_t column = 0; column < kSpiritStarTableColumns; ++column) {
+      fewer.SinSG.text.SetCell(column, 0, panel_->Content().SinSG.Cell(column, 0));
+    }
+    const int height = view.height();
+    panel_->SetContent(fewer);
+    QCOMPARE(view.model()->rowCount(), 1);
+    QCOMPARE(view.model()->index(0, 3).data().toString(), QStringLiteral("年"));
+    QVERIFY(view.height() < height);
+  }
+
   void AResizeBringsTheMemoTabBack() {
     panel_->Explanations()->setCurrentIndex(ExplanationArea::kSpiritStarTab);
     panel_->resize(320, 960);
