@@ -1,0 +1,45 @@
+#pragma once
+
+#include <QWidget>
+#include <array>
+
+#include "engine/chart_record.h"
+#include "presentation/chart_content_model.h"
+
+class QLabel;
+
+namespace kirvo::app {
+
+// The person header of the side panel: the nine texts of the summary block in three lines on a
+// band of the fixed-part colours —
+//   Name     SexL    JuGa
+//   DT       TukiL   KoukeiL (small)
+//   RituNL   Old     AngL    (small, right-aligned)
+// The hints of RituNL, KoukeiL and AngL take term searches, so they are asked of the core only when
+// the pointer rests on one of them.
+class SummaryHeader final : public QWidget {
+  Q_OBJECT
+
+ public:
+  explicit SummaryHeader(const ChartRules& rules, QWidget* parent = nullptr);
+
+  void SetSummary(const SummaryBlock& summary, const TMeiData& record);
+  // Fonts and colours again from the system settings.
+  void ApplySystemSettings();
+  QString TextOf(const char* field) const;
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
+  void paintEvent(QPaintEvent* event) override;
+
+ private:
+  enum Field { kName, kSexL, kJuGa, kDT, kTukiL, kKoukeiL, kRituNL, kOld, kAngL, kFieldCount };
+  QString HintOf(const QObject* label) const;
+
+  const ChartRules& rules_;
+  std::array<QLabel*, kFieldCount> labels_{};
+  TMeiData record_;
+  bool has_chart_ = false;
+};
+
+}  // namespace kirvo::app

@@ -1,0 +1,80 @@
+// The painter side of the shared drawings, and the font table.
+#include <QFontDatabase>
+#include <QImage>
+#include <QPainter>
+#include <QTest>
+
+#include "app/widgets/font_mapping.h"
+#include "app/widgets/painting.h"
+
+using namespace kirvo;
+using namespace kirvo::app;
+
+namespace {
+
+Rgb PixelAt(const QImage& image, int x, int y) { return static_cast<Rgb>(image.pixel(x, y) & 0xFFFFFF); }
+
+}  // namespace
+
+class PaintingTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void GradientPaintsTheBandsOfTheRamp() {
+    QImage image(20, 20, QImage::Format_RGB32);
+    image.fill(Qt::red);
+    {
+      QPainter painter(&image);
+      PaintGradient(painter, QRect(2, 4, 10, 12), 0xFFFFFF, 3, 0x000000);
+    }
+    QCOMPARE(PixelAt(image, 5, 4), Rgb{0xAAAAAA});
+    QCOMPARE(PixelAt(image, 5, 8), Rgb{0x555555});
+    QCOMPARE(PixelAt(image, 5, 15), Rgb{0x000000});
+    // Bands overlap by a pixel but never leave the rectangle.
+    QCOMPARE(PixelAt(image, 5, 16), Rgb{0xFF0000});
+    QCOMPARE(PixelAt(image, 12, 8), Rgb{0xFF0000});
+  }
+
+  void FilledArrowHeadsCoverTheTriangleBehindTheTip() {
+    QImage image(120, 40, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    {
+      QPainter painter(&image);
+      painter.setPen(Qt::black);
+      DrawArrow(painter, QPoint(10, 20), QPoint(110, 20), 20, 10, true);
+    }
+    QCOMPARE(PixelAt(image, 104, 21), Rgb{0x000000});  // inside the head, off the line
+    QCOMPARE(PixelAt(image, 60, 23), Rgb{0xFFFFFF});   // beside the line, no head
+  }
+
+  void LabelCellsEndWithAGreyLine() {
+    QImage image(40, 16, QImage::Format_RGB32);
+    CellStyle style;
+    style.label = true;
+    style.background = 0xFFFFFF;
+    style.background_bottom = 0x0080C0;
+    style.text = 0x000000;
+    {
+      QPainter painter(&image);
+      PaintLabelCell(painter, image.rect(), QString(), style, true);
+    }
+    QCOMPARE(PixelAt(image, 3, 15), Rgb{0x808080});
+    QCOMPARE(PixelAt(image, 3, 14), Rgb{0x0080C0});  // 3 steps: the last third is the end colour
+  }
+
+  void WindowsFacesMapToAnInstalledJapaneseFace() {
+    if (!QFontDatabase::hasFamily(QStringLiteral("Noto Sans CJK JP"))) QSKIP("Noto Sans CJK JP is not installed");
+    QCOMPARE(InstalledFamilyOf("ＭＳ ゴシック"), QStringLiteral("Noto Sans CJK JP"));
+    QCOMPARE(InstalledFamilyOf("Sans Serif"), QStringLiteral("Noto Sans CJK JP"));
+    QCOMPARE(InstalledFamilyOf("Some Face"), QStringLiteral("Some Face"));
+    const QFont font = QFontOf({"ＭＳ 明朝", 12, kFontBold | kFontItalic, kBlack});
+    QCOMPARE(font.families().front(), InstalledFamilyOf("ＭＳ 明朝"));
+    QCOMPARE(font.pointSize(), 12);
+    QVERIFY(font.bold());
+    QVERIFY(font.italic());
+    QVERIFY(!font.underline());
+  }
+};
+
+QTEST_MAIN(PaintingTest)
+#include "painting_test.moc"

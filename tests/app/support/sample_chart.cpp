@@ -1,0 +1,35 @@
+#include "support/sample_chart.h"
+
+#include <cstdio>
+#include <cstdlib>
+
+#include "engine/chart_pipeline.h"
+#include "engine/chart_text_copy.h"
+
+namespace kirvo::samples {
+
+SampleBirth HandCheckedBirth() { return {{"試験太郎", "1984/02/10", "12:00", 0}, "1995/03/15 09:30", 1}; }
+
+ChartContent SampleChartContent(const SampleBirth& birth, const ChartRules& rules, const ContentBranding& branding,
+                                ExplanationSource& explanations) {
+  BirthInput input = birth.input;
+  // An unknown hour is entered as 12:00 and the chart drops its hour pillar.
+  const bool hour_known = HourKnown(input);
+  if (!hour_known) input.time_text = kUnknownBirthTimeTakenAs;
+  const std::optional<DateTime> moment = DateTime::ParseDateTimeText(birth.chart_moment);
+  const std::optional<TMeiData> made = moment ? NewChartRecord(input, *moment) : std::nullopt;
+  if (!made) {
+    std::fprintf(stderr, "sample chart: unreadable birth or chart moment\n");
+    std::abort();
+  }
+  TMeiData record = *made;
+  ChartBoard board;
+  RelationList stem_relations, branch_relations;
+  RunFullPipeline(board, record, birth.range, branch_relations, stem_relations, hour_known, rules);
+  ChartContent content = NewChartContent(rules, branding);
+  const std::string prefix = "< " + std::string(LuckRangeCaption(birth.range)) + " >";
+  RefreshChartContent(content, prefix, board, record, birth.range, hour_known, rules, branding, explanations);
+  return content;
+}
+
+}  // namespace kirvo::samples
