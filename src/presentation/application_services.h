@@ -32,6 +32,12 @@ class ApplicationServices {
                                            Interaction& interaction);
   // The shipped defaults alone.
   static ApplicationServices Shipped(Interaction& interaction);
+  // The services of a program folder whose files the caller loads step by step (the desktop's
+  // start-up order): the per-user store of `store_file` opened, the settings at their defaults, no
+  // branding, the explanation texts of the folder. Fails with a message when the store can't be
+  // read; a store with unreadable lines is shown as a warning.
+  static Outcome<ApplicationServices> Open(const std::filesystem::path& program_folder,
+                                           const std::filesystem::path& store_file, Interaction& interaction);
 
   ApplicationServices(ApplicationServices&&) noexcept = default;
   ApplicationServices& operator=(ApplicationServices&&) noexcept = default;
@@ -43,6 +49,7 @@ class ApplicationServices {
   const ProgramSettings& settings() const { return settings_; }
   ChartRules rules() const { return {settings_.usys, settings_.sys}; }
   const std::optional<Branding>& branding() const { return branding_; }
+  void SetBranding(std::optional<Branding> branding) { branding_ = std::move(branding); }
   // What the branding and the system settings hide of the content table.
   ContentBranding content_branding() const { return ContentBrandingOf(branding_, settings_.sys); }
   ExplanationSource& explanations() const { return *explanations_; }
@@ -50,6 +57,7 @@ class ApplicationServices {
 
  private:
   ApplicationServices(Interaction& interaction, ProgramSettings settings);
+  static Outcome<std::unique_ptr<SettingsStore>> OpenStore(const std::filesystem::path& file, Interaction& interaction);
 
   Interaction* interaction_;
   std::optional<std::filesystem::path> program_folder_;

@@ -6,7 +6,7 @@ bool PassesResourceCheck(const std::optional<FreeResources>& free, int threshold
   if (!free) return true;
   if (free->system > threshold && free->graphics > threshold && free->user > threshold) return true;
   interaction.Beep();
-  interaction.ShowMessage(kLowResourcesMessage);
+  interaction.ShowMessage(MessageKind::kWarning, kLowResourcesMessage);
   return false;
 }
 

@@ -211,7 +211,7 @@ std::optional<BirthInput> MainWindow::CheckedEntry() {
   const EntryFields fields = entry_bar_->Fields();
   if (const std::optional<EntryRefusal> refusal = ValidateEntry(fields)) {
     services_.interaction().Beep();
-    if (!refusal->message.empty()) services_.interaction().ShowMessage(refusal->message);
+    if (!refusal->message.empty()) services_.interaction().ShowMessage(MessageKind::kWarning, refusal->message);
     entry_bar_->FocusField(refusal->focus);
     return std::nullopt;
   }
@@ -256,7 +256,7 @@ void MainWindow::RunLuckCommand() {
   const Outcome<std::string> text = services_.ChartTextOf(*input, kLuckWindowRange);
   if (!text) {
     services_.interaction().Beep();
-    services_.interaction().ShowMessage(text.error());
+    services_.interaction().ShowMessage(MessageKind::kWarning, text.error());
     return;
   }
   AddChild(new ChartTextWindow(QStringLiteral("KouF"), ToQString(caption), ToQString(*text)));
@@ -270,7 +270,7 @@ void MainWindow::OpenTextChild(const QString& form_name, const std::string& capt
   QApplication::restoreOverrideCursor();
   if (!text) {
     services_.interaction().Beep();
-    services_.interaction().ShowMessage(text.error());
+    services_.interaction().ShowMessage(MessageKind::kWarning, text.error());
     return;
   }
   AddChild(new ChartTextWindow(form_name, ToQString(caption), ToQString(*text)));
@@ -359,8 +359,9 @@ void MainWindow::closeEvent(QCloseEvent* event) {
   // 1. The person list's save question comes first, once the person list exists.
   hide();
   SaveRecentFiles();
-  services_.SaveRuleSettings();
-  services_.SaveSystemSettings();
+  // A settings file that can't be written has been reported; closing goes on.
+  static_cast<void>(services_.SaveRuleSettings());
+  static_cast<void>(services_.SaveSystemSettings());
   SaveBarPlaces();
   // 6. The memo list is written back here, once it exists.
   SavePlacement();

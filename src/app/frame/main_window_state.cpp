@@ -40,17 +40,17 @@ void MainWindow::SavePlacement() {
   placement.bottom = normal.top() + normal.height();
   const Status written =
       services_.store().WriteBinary(kMainPlacementKey, kMainPlacementValue, EncodeWindowPlacement(placement));
-  if (!written) services_.interaction().ShowMessage(written.error());
+  if (!written) services_.interaction().ShowMessage(MessageKind::kError, written.error());
 }
 
 void MainWindow::RestoreBarPlaces() {
   const Outcome<IniFile> ini = IniFile::Load(services_.program_folder() / kToolbarPositionsFile);
   if (!ini) {
-    services_.interaction().ShowMessage(ini.error());
+    services_.interaction().ShowMessage(MessageKind::kError, ini.error());
     RestoreBarPositions(this, toolbars_, side_panel_, IniFile());
     return;
   }
-  if (!ini->LoadProblem().empty()) services_.interaction().ShowMessage(ini->LoadProblem());
+  if (!ini->LoadProblem().empty()) services_.interaction().ShowMessage(MessageKind::kWarning, ini->LoadProblem());
   RestoreBarPositions(this, toolbars_, side_panel_, *ini);
 }
 
@@ -59,12 +59,12 @@ void MainWindow::SaveBarPlaces() {
   Outcome<IniFile> ini = IniFile::Load(path);
   // KIRVO.ini holds other windows' sections too; an unreadable file is not replaced.
   if (!ini) {
-    services_.interaction().ShowMessage(ini.error());
+    services_.interaction().ShowMessage(MessageKind::kError, ini.error());
     return;
   }
   SaveBarPositions(this, toolbars_, side_panel_, ini.value());
   const Status saved = ini->Save(path);
-  if (!saved) services_.interaction().ShowMessage(saved.error());
+  if (!saved) services_.interaction().ShowMessage(MessageKind::kError, saved.error());
 }
 
 void MainWindow::LoadRecentFiles() {
@@ -74,7 +74,7 @@ void MainWindow::LoadRecentFiles() {
 
 void MainWindow::SaveRecentFiles() {
   const Status written = services_.store().WriteString(kRecentFilesKey, kRecentFilesValue, recent_files_.StoredText());
-  if (!written) services_.interaction().ShowMessage(written.error());
+  if (!written) services_.interaction().ShowMessage(MessageKind::kError, written.error());
 }
 
 void MainWindow::RebuildRecentFilesMenu() {
@@ -108,7 +108,7 @@ void MainWindow::ExportDisplaySettingsNames() {
     if (child->widget()) names += ToUtf8(child->widget()->objectName()) + "\n";
   }
   const Status written = WriteShiftJisFile(services_.program_folder() / kDisplaySettingsFile, names);
-  if (!written) services_.interaction().ShowMessage(written.error());
+  if (!written) services_.interaction().ShowMessage(MessageKind::kError, written.error());
 }
 
 }  // namespace kirvo

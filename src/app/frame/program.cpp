@@ -15,12 +15,12 @@ std::unique_ptr<Program> Program::Start(const ProgramEnvironment& environment, I
                                         int& exit_code) {
   exit_code = kExitStartFailed;
   if (!PassesResourceCheck(QueryFreeResources(), kStartResourceThreshold, interaction)) {
-    interaction.ShowMessage(kStartResourcesMessage);
+    interaction.ShowMessage(MessageKind::kWarning, kStartResourcesMessage);
     return nullptr;
   }
   // The help file until the branding names another: the help index.
   if (const std::optional<std::string> missing = FirstMissingRequiredFile(environment.program_folder, kHelpIndexFile)) {
-    interaction.ShowMessage(MissingFileMessage(*missing));
+    interaction.ShowMessage(MessageKind::kError, MissingFileMessage(*missing));
     return nullptr;
   }
   // Dates read and written as "YYYY/MM/DD" throughout: the Japanese short date format.
@@ -29,7 +29,7 @@ std::unique_ptr<Program> Program::Start(const ProgramEnvironment& environment, I
   Outcome<std::unique_ptr<AppServices>> services =
       AppServices::Open(environment.program_folder, environment.store_file, interaction);
   if (!services) {
-    interaction.ShowMessage(services.error());
+    interaction.ShowMessage(MessageKind::kError, services.error());
     return nullptr;
   }
   std::unique_ptr<Program> program(new Program());

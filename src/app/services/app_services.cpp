@@ -1,94 +1,82 @@
 #include "services/app_services.h"
 
 #include "calendar/local_clock.h"
-#include "engine/chart_age.h"
-#include "engine/chart_pipeline.h"
-#include "engine/chart_text_copy.h"
-#include "presentation/chart_content.h"
+#include "presentation/chart_session.h"
 #include "presentation/frame_constants.h"
-#include "settings/sys_chart_moment.h"
+#include "presentation/chart_content.h"
 #include "settings/sys_settings_file.h"
+#include "settings/usys_settings_file.h"
 
 namespace kirvo {
 
 Outcome<std::unique_ptr<AppServices>> AppServices::Open(std::filesystem::path program_folder,
                                                         const std::filesystem::path& store_file,
                                                         Interaction& interaction) {
-  Outcome<FileSettingsStore> store = FileSettingsStore::Open(store_file);
-  if (!store) return Outcome<std::unique_ptr<AppServices>>::Failure(store.error());
-  if (!store->LoadProblem().empty()) interaction.ShowMessage(store->LoadProblem());
-  auto owned = std::make_unique<FileSettingsStore>(std::move(store).value());
-  return std::unique_ptr<AppServices>(
-      new AppServices(std::move(program_folder), store_file, std::move(owned), interaction));
+  Outcome<ApplicationServices> core = ApplicationServices::Open(program_folder, store_file, interaction);
+  if (!core) return Outcome<std::unique_ptr<AppServices>>::Failure(core.error());
+  return std::unique_ptr<AppServices>(new AppServices(std::move(core).value(), store_file));
 }
 
-AppServices::AppServices(std::filesystem::path program_folder, std::filesystem::path store_file,
-                         std::unique_ptr<FileSettingsStore> store, Interaction& interaction)
-    : program_folder_(std::move(program_folder)),
-      store_file_(std::move(store_file)),
-      store_(std::move(store)),
-      interaction_(interaction),
-      title_(kApplicationTitle),
-      help_file_(kHelpIndexFile),
-      explanations_(program_folder_, interaction) {}
+AppServices::AppServices(ApplicationServices core, std::filesystem::path store_file)
+    : core_(std::move(core)), store_file_(std::move(store_file)), title_(kApplicationTitle), help_file_(kHelpIndexFile) {}
 
 void AppServices::LoadBranding() {
-  branding_ = kirvo::LoadBranding(program_folder_, interaction_);
-  if (!branding_) return;
-  title_ = BrandedTitle(*branding_, title_);
-  if (const auto help = BrandedHelpFile(*branding_, program_folder_)) help_file_ = help->filename().string();
+  Loaded<std::optional<Branding>> loaded = kirvo::LoadBranding(program_folder());
+  ShowLoadReport(loaded.report, interaction());
+  core_.SetBranding(std::move(loaded.value));
+  if (!branding()) return;
+  title_ = BrandedTitle(*branding(), title_);
+  if (const auto help = BrandedHelpFile(*branding(), program_folder())) help_file_ = help->filename().string();
 }
 
-void AppServices::LoadSystemSettings() { sys_ = LoadSysSettings(program_folder_, *store_, branding_, interaction_); }
+void AppServices::LoadSystemSettings() {
+  Loaded<SysSettings> loaded = LoadSysSettings(program_folder(), store(), branding());
+  ShowLoadReport(loaded.report, interaction());
+  sys() = std::move(loaded.value);
+}
 
-void AppServices::LoadRuleSettings() { usys_.Load(program_folder_, *store_, interaction_); }
+void AppServices::LoadRuleSettings() {
+  Loaded<USysSettings> loaded = LoadUSysSettings(program_folder(), store(), FirstRunRule::kApply);
+  ShowLoadReport(loaded.report, interaction());
+  usys() = std::move(loaded.value);
+}
 
-Status AppServices::SaveSystemSettings() { return SaveSysSettings(sys_, program_folder_, interaction_); }
+Status AppServices::SaveSystemSettings() {
+  Status saved = SaveSysSettings(sys(), program_folder());
+  if (!saved) interaction().ShowMessage(MessageKind::kError, saved.error());
+  return saved;
+}
 
-Status AppServices::SaveRuleSettings() { return usys_.Save(interaction_); }
+Status AppServices::SaveRuleSettings() {
+  Status saved = SaveUSysSettings(usys(), program_folder());
+  if (!saved) interaction().ShowMessage(MessageKind::kError, saved.error());
+  return saved;
+}
 
 void AppServices::WriteStartValues() {
-  for (const Status& written : {store_->WriteString("", kProgramFolderValue, program_folder_.string()),
-                                store_->WriteString("", kVersionValueName, kVersionValue)}) {
+  for (const Status& written : {store().WriteString("", kProgramFolderValue, program_folder().string()),
+                                store().WriteString("", kVersionValueName, kVersionValue)}) {
     if (!written) {
-      interaction_.ShowMessage(written.error());
+      interaction().ShowMessage(MessageKind::kError, written.error());
       return;
     }
   }
 }
 
 Outcome<std::string> AppServices::ChartTextOf(const BirthInput& input, LuckRange range) {
-  // An unknown hour ("99:99") is computed as 12:00 and the chart drops its hour pillar.
-  const bool hour_known = HourKnown(input);
-  const std::string birth_text = input.date_text + " " + input.time_text;
-  // The chart window reads its moment from a date field and an "hh:nn" field: whole minutes.
-  const DateTime moment = DefaultChartMoment(sys_, birth_text, LocalClockNow());
-  const std::optional<DateTime> chart_moment = DateTime::ParseDateTimeText(moment.DateTimeText());
-  std::optional<TMeiData> record = NewChartRecord(input, chart_moment.value_or(moment));
-  if (!record) return Outcome<std::string>::Failure("生年月日時が正しくありません: " + birth_text);
-  if (!PassesAgeCheck(record->ChartDateTime, record->BirthDateTime)) {
-    return Outcome<std::string>::Failure("作式日時 " + record->ChartDateTime.DateTimeText() +
+  Outcome<ChartSession> created = ChartSession::Create(core_, input, LocalClockNow());
+  if (!created) return Outcome<std::string>::Failure(created.error());
+  ChartSession& session = created.value();
+  session.SetRange(range);
+  if (!session.Compute()) {
+    return Outcome<std::string>::Failure("作式日時 " + session.chart_moment().DateTimeText() +
                                          " は生年月日時から 0〜110 歳の範囲にありません");
   }
-
-  ChartBoard board;
-  RelationList stem_relations, branch_relations;
-  const ChartRules rules{usys_, sys_};
-  RunFullPipeline(board, *record, range, branch_relations, stem_relations, hour_known, rules);
-
   std::string text;
-  const ChartRowLayout layout = ChartRowLayoutOf(sys_, sys_.MCB);
-  for (const std::string& line :
-       ChartTextCopy(board, *record, range, layout, stem_relations.size(), branch_relations.size())) {
-    text += line + "\n";
-  }
-  const ContentBranding hides = ContentBrandingOf(branding_, sys_);
-  ChartContent content = NewChartContent(rules, hides);
-  const std::string prefix = "< " + std::string(LuckRangeCaption(range)) + " >";
-  RefreshChartContent(content, prefix, board, *record, range, hour_known, rules, hides, explanations_);
-  text += "\n" + GridTextOf(content, CopyableGrid::kContentTable);
-  text += "\n" + GridTextOf(content, CopyableGrid::kElementTable);
-  text += "\n" + GridTextOf(content, CopyableGrid::kStemNumbers);
+  for (const std::string& line : session.TextCopy(sys().MCB)) text += line + "\n";
+  text += "\n" + GridTextOf(session.content(), CopyableGrid::kContentTable);
+  text += "\n" + GridTextOf(session.content(), CopyableGrid::kElementTable);
+  text += "\n" + GridTextOf(session.content(), CopyableGrid::kStemNumbers);
   return text;
 }
 

@@ -2,23 +2,18 @@
 
 #include <filesystem>
 #include <memory>
-#include <optional>
 #include <string>
 
 #include "engine/chart_record.h"
 #include "platform/interaction.h"
 #include "platform/outcome.h"
-#include "platform/settings_store.h"
-#include "presentation/chart_content_explanations.h"
-#include "settings/branding.h"
-#include "settings/sys_settings.h"
-#include "settings/usys_settings.h"
+#include "presentation/application_services.h"
 
 namespace kirvo {
 
-// What every window is handed: the program folder, the per-user settings store, the rule and
-// system settings of the run, the branding and the explanation texts. All loading from the core
-// happens here, in the order start-up asks for it.
+// What every window is handed: the core's services (program folder, per-user store, rule and
+// system settings, branding, explanation texts) loaded in the order start-up asks for them, and the
+// title and help file the branding decides.
 class AppServices {
  public:
   // Opens the per-user store of `store_file`. Fails with a message when it cannot be read.
@@ -26,53 +21,51 @@ class AppServices {
                                                     const std::filesystem::path& store_file,
                                                     Interaction& interaction);
 
-  const std::filesystem::path& program_folder() const { return program_folder_; }
-  SettingsStore& store() { return *store_; }
+  // The core's services, which chart sessions and content models read.
+  ApplicationServices& core() { return core_; }
+  const ApplicationServices& core() const { return core_; }
+
+  const std::filesystem::path& program_folder() const { return *core_.program_folder(); }
+  SettingsStore& store() { return *core_.store(); }
   const std::filesystem::path& store_file() const { return store_file_; }
-  Interaction& interaction() { return interaction_; }
+  Interaction& interaction() { return core_.interaction(); }
 
   // OEM.ini: the title and help file it brands; without it the application's own.
   void LoadBranding();
-  const std::optional<Branding>& branding() const { return branding_; }
+  const std::optional<Branding>& branding() const { return core_.branding(); }
   const std::string& title() const { return title_; }
   // The help file in use, as a name in the program folder.
   const std::string& help_file() const { return help_file_; }
 
-  // SysF.ini, then USysF.ini (with its hidden-stem file), as the settings windows load them.
+  // SysF.ini, then USysF.ini (with its hidden-stem file and the first-run rule), as the settings
+  // windows load them; what can't be read is shown once.
   void LoadSystemSettings();
   void LoadRuleSettings();
-  SysSettings& sys() { return sys_; }
-  const SysSettings& sys() const { return sys_; }
-  USysSettings& usys() { return usys_; }
-  const USysSettings& usys() const { return usys_; }
+  SysSettings& sys() { return core_.settings().sys; }
+  const SysSettings& sys() const { return core_.settings().sys; }
+  USysSettings& usys() { return core_.settings().usys; }
+  const USysSettings& usys() const { return core_.settings().usys; }
   // The settings windows write their files when they close; failures are shown and returned.
   Status SaveSystemSettings();
   Status SaveRuleSettings();
 
-  ExplanationSource& explanations() { return explanations_; }
+  ExplanationSource& explanations() { return core_.explanations(); }
 
   // "Dir" and "Ver" of the per-user store, written at every start.
   void WriteStartValues();
 
-  // The chart of `input` at its default chart moment as the chart window copies it as text: the
-  // board, the relation lists and the side panel's tables. Fails with a message when the date or
-  // time is unusable or the chart moment lies outside the ages a chart accepts.
+  // The chart of `input` at its default chart moment as the chart window copies it as text, then
+  // the side panel's tables. Fails with a message when the date or time is unusable or the chart
+  // moment lies outside the ages a chart accepts.
   Outcome<std::string> ChartTextOf(const BirthInput& input, LuckRange range);
 
  private:
-  AppServices(std::filesystem::path program_folder, std::filesystem::path store_file,
-              std::unique_ptr<FileSettingsStore> store, Interaction& interaction);
+  AppServices(ApplicationServices core, std::filesystem::path store_file);
 
-  std::filesystem::path program_folder_;
+  ApplicationServices core_;
   std::filesystem::path store_file_;
-  std::unique_ptr<FileSettingsStore> store_;
-  Interaction& interaction_;
-  std::optional<Branding> branding_;
   std::string title_;
   std::string help_file_;
-  SysSettings sys_;
-  USysSettings usys_;
-  FolderExplanations explanations_;
 };
 
 }  // namespace kirvo

@@ -9,8 +9,18 @@ namespace kirvo {
 
 void QtInteraction::Beep() { QApplication::beep(); }
 
-void QtInteraction::ShowMessage(std::string_view text) {
-  QMessageBox::information(parent_, title_, DisplayText(text), QMessageBox::Ok);
+void QtInteraction::ShowMessage(MessageKind kind, std::string_view text) {
+  switch (kind) {
+    case MessageKind::kInformation:
+      QMessageBox::information(parent_, title_, DisplayText(text), QMessageBox::Ok);
+      return;
+    case MessageKind::kWarning:
+      QMessageBox::warning(parent_, title_, DisplayText(text), QMessageBox::Ok);
+      return;
+    case MessageKind::kError:
+      QMessageBox::critical(parent_, title_, DisplayText(text), QMessageBox::Ok);
+      return;
+  }
 }
 
 bool QtInteraction::AskYesNo(std::string_view question) {

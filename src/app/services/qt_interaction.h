@@ -15,7 +15,7 @@ class QtInteraction : public Interaction {
   void SetTitle(const QString& title) { title_ = title; }
 
   void Beep() override;
-  void ShowMessage(std::string_view text) override;
+  void ShowMessage(MessageKind kind, std::string_view text) override;
   bool AskYesNo(std::string_view question) override;
 
  private:

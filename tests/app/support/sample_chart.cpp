@@ -4,7 +4,7 @@
 #include <cstdlib>
 
 #include "engine/chart_pipeline.h"
-#include "engine/chart_text_copy.h"
+#include "presentation/chart_text_copy.h"
 
 namespace kirvo::samples {
 
@@ -22,13 +22,14 @@ ChartContent SampleChartContent(const SampleBirth& birth, const ChartRules& rule
     std::fprintf(stderr, "sample chart: unreadable birth or chart moment\n");
     std::abort();
   }
-  TMeiData record = *made;
-  ChartBoard board;
-  RelationList stem_relations, branch_relations;
-  RunFullPipeline(board, record, birth.range, branch_relations, stem_relations, hour_known, rules);
+  Chart chart;
+  chart.record = *made;
+  chart.range = birth.range;
+  chart.hour_known = hour_known;
+  RunFullPipeline(chart, rules);
   ChartContent content = NewChartContent(rules, branding);
   const std::string prefix = "< " + std::string(LuckRangeCaption(birth.range)) + " >";
-  RefreshChartContent(content, prefix, board, record, birth.range, hour_known, rules, branding, explanations);
+  RefreshChartContent(content, prefix, chart, rules, branding, explanations);
   return content;
 }
 
