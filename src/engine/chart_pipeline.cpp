@@ -10,7 +10,7 @@ constexpr int kLastPillarColumn = board::kYear;
 constexpr int kSavedRows = board::kSavedFirst - board::kRoots;  // rows 12..18 are kept 22 rows below
 constexpr int kKeptMark = 6;                                    // ◎: the month's commanding stem, unchanged
 
-bool NoChangeMode(const ChartRules& rules) { return rules.usys.Flag("KSCB"); }
+bool NoChangeMode(const ChartRules& rules) { return rules.read.no_change; }
 
 // Rows 12..18 as the analysis left them (text and mark), kept in rows 34..40 so that a cell changed
 // by hand can return to its automatic value.

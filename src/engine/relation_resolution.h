@@ -10,8 +10,6 @@
 
 namespace kirvo {
 
-class USysSettings;
-
 // How the stem and the branch interactions decide which relations hold. A relation cell (rows 20
 // to 29) lists the pillar numbers of its candidate partners as decimal digits, in the order found;
 // after resolution its `Code` tells the result and its `ZSet` is 2 (×) when the relation fails.
@@ -45,7 +43,7 @@ enum class RelationFamily { kStems, kBranches };
 // pair is year-day, year-hour or month-hour. The order of the two columns never matters.
 class PairFilter {
  public:
-  PairFilter(RelationFamily family, LuckRange range, bool hour_known, const USysSettings& usys);
+  PairFilter(RelationFamily family, LuckRange range, bool hour_known, const RuleValues& read);
   bool Passes(int first_column, int second_column) const;
 
  private:
@@ -90,9 +88,9 @@ std::vector<ResolvedCell> ResolveRowCells(ChartBoard& board, int row, int counte
 
 // Row resolution of a symmetric relation row: resolves the row against itself and, for every
 // relation that holds and is not yet listed from the other side, appends the entry
-// RelationEntry(partner, self, kind). When `SaCB` (隣柱３つまで) is set the list is then merged
+// RelationEntry(partner, self, kind). With `neighbours_only` (`SaCB`, 隣柱３つまで) the list is then merged
 // with MergeNeighbourRelations.
-void ResolveRow(ChartBoard& board, int row, RelationList& list, RelationKind kind, const USysSettings& usys);
+void ResolveRow(ChartBoard& board, int row, RelationList& list, RelationKind kind, bool neighbours_only);
 
 // A relation list entry of two pillars: first pillar, second pillar, "0" (no third pillar) and the
 // kind digit, e.g. "2300".

@@ -26,15 +26,15 @@ constexpr std::array<ThreeWonders, 3> kThreeWonders = {{
 }  // namespace
 
 bool IsSpiritStarLookedFor(const USysSettings& usys, int slot, NatalPillar pillar) {
-  return usys.Cell("SiSG", static_cast<std::size_t>(pillar) + 1, static_cast<std::size_t>(slot)) == kLookedFor;
+  return usys.Cell(USysTable::SiSG, static_cast<std::size_t>(pillar) + 1, static_cast<std::size_t>(slot)) == kLookedFor;
 }
 
 const std::string& StemStarCell(const USysSettings& usys, int slot, Stem reference) {
-  return usys.Cell("SKSG", static_cast<std::size_t>(reference) + 1, static_cast<std::size_t>(slot));
+  return usys.Cell(USysTable::SKSG, static_cast<std::size_t>(reference) + 1, static_cast<std::size_t>(slot));
 }
 
 const std::string& BranchStarCell(const USysSettings& usys, int slot, Branch reference) {
-  return usys.Cell("SSSG", static_cast<std::size_t>(reference) + 1,
+  return usys.Cell(USysTable::SSSG, static_cast<std::size_t>(reference) + 1,
                    static_cast<std::size_t>(slot - kBranchTableRowOffset));
 }
 

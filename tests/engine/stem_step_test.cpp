@@ -360,14 +360,16 @@ TEST(StemStrength, CountsTheHiddenStemsThatSupportTheStem) {
 }
 
 TEST(CombinationTransforms, FollowsTheKaRGRule) {
-  constexpr int kBySeason = 0, kByMonthCommand = 1, kByMonthBranch = 2;
+  constexpr auto kBySeason = TransformationRule::kBySeason;
+  constexpr auto kByMonthCommand = TransformationRule::kByMonthCommand;
+  constexpr auto kByMonthBranch = TransformationRule::kByMonthBranch;
   constexpr Element kEarth = 2;
   const BoardPillars repeated = Natal("己丑", "甲戌", "甲子", "己巳");
   const BoardPillars plain = Natal("己丑", "甲戌", "丙寅", "丁卯");
   struct Case {
     const char* name;
     BoardPillars pillars;
-    int rule;
+    TransformationRule rule;
     int season;
     int first;
     int second;
