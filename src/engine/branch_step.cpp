@@ -18,13 +18,13 @@ void ClearBranchRows(ChartBoard& board) {
       ChartCell& cell = board(column, row);
       cell.Text.clear();
       cell.Code = 0;
-      cell.ZSet = 0;
+      cell.ZSet = Mark::kNone;
     }
     for (int k = 0; k < 3; ++k) {
       ChartCell& hidden = board(column, board::kWorkHidden1 + k);
       hidden.Text = board(column, board::kHidden1 + k).Text;
       hidden.Code = 0;
-      hidden.ZSet = 0;
+      hidden.ZSet = Mark::kNone;
     }
   }
 }

@@ -15,12 +15,6 @@ namespace kirvo {
 
 namespace {
 
-inline constexpr std::int32_t kRooted = 1;
-inline constexpr std::int32_t kRemoved = 2;
-inline constexpr std::int32_t kDoubled = 4;
-inline constexpr std::int32_t kHalved = 5;
-inline constexpr std::int32_t kMonthCommand = 6;
-
 // Base-number rows of `SSG`: 1 stem, 2 branch, 3..5 hidden stems 余気 中気 本気, 7..9 the weight of
 // a root found in the 余気, 中気 or 本気 of a column.
 inline constexpr int kStemNumberRow = 1, kBranchNumberRow = 2, kHiddenNumberRow = 3, kRootNumberRow = 7;
@@ -96,7 +90,7 @@ void CountHiddenStems(const ChartBoard& board, const CountedColumns& columns, co
   for (int c = columns.first; c <= board::kYear; ++c) {
     if (!columns.Counts(c)) continue;
     for (int k = 0; k < 3; ++k) {
-      if (only_in_force && board(c, board::kHidden1 + k).ZSet == 0) continue;
+      if (only_in_force && board(c, board::kHidden1 + k).ZSet == Mark::kNone) continue;
       const ChartCell& cell = board(c, board::kWorkHidden1 + k);
       const Stem stem = StemIndexOf(cell.Text);
       if (stem != kNoStem) sums.hidden[stem] += AdjustedByMark(BaseNumber(read, c, kHiddenNumberRow + k), cell.ZSet);
@@ -112,7 +106,7 @@ void CountRoots(const ChartBoard& board, const CountedColumns& columns, const Ru
     if (!columns.Counts(c)) continue;
     const ChartCell& stem_cell = board(c, board::kWorkStem);
     const Stem stem = StemIndexOf(stem_cell.Text);
-    if (stem == kNoStem || stem_cell.ZSet == kRemoved || board(c, board::kRoots).ZSet != kRooted) continue;
+    if (stem == kNoStem || stem_cell.ZSet == Mark::kRemoved || board(c, board::kRoots).ZSet != Mark::kInForce) continue;
     const Element element = ElementOfStem(stem);
     for (int h = columns.first; h <= board::kYear; ++h) {
       if (!columns.Counts(h)) continue;
@@ -129,7 +123,7 @@ void CountRoots(const ChartBoard& board, const CountedColumns& columns, const Ru
         kept[0] = false;
       }
       for (int k = 0; k < 3; ++k) {
-        if (kept[k] && e[k] == element && board(h, board::kWorkHidden1 + k).ZSet != kRemoved) {
+        if (kept[k] && e[k] == element && board(h, board::kWorkHidden1 + k).ZSet != Mark::kRemoved) {
           sums.roots[stem] += BaseNumber(read, h, kRootNumberRow + k);
         }
       }
@@ -143,16 +137,16 @@ void CountMonthCommand(const ChartBoard& board, const TMeiData& record, const Ch
   const bool by_first_copy = rules.sys.SzCB;
   int position = -1;
   for (int t = 0; t < 3; ++t) {
-    const bool commands = by_first_copy ? board(board::kMonth, board::kHidden1 + t).ZSet > 0
-                                        : board(board::kMonth, board::kWorkHidden1 + t).ZSet == kMonthCommand;
+    const bool commands = by_first_copy ? board(board::kMonth, board::kHidden1 + t).ZSet != Mark::kNone
+                                        : board(board::kMonth, board::kWorkHidden1 + t).ZSet == Mark::kMonthCommand;
     if (commands) position = t;
   }
   const Element season = SeasonElementOf(record.SeasonIndex);
   if (position < 0 || season == kNoElement) return;
   const Stem stem = StemIndexOf(board(board::kMonth, board::kWorkHidden1 + position).Text);
   if (stem == kNoStem) return;
-  const std::int32_t mark = by_first_copy ? board(board::kMonth, board::kHidden1 + position).ZSet
-                                          : board(board::kMonth, board::kWorkHidden1 + position).ZSet;
+  const Mark mark = by_first_copy ? board(board::kMonth, board::kHidden1 + position).ZSet
+                                  : board(board::kMonth, board::kWorkHidden1 + position).ZSet;
   const int column = kMonthCommandColumns[(season - ElementOfStem(stem) + 5) % 5];
   sums.command[stem] = AdjustedByMark(rules.read.month_command_numbers[column], mark);
 }
@@ -169,12 +163,12 @@ std::array<int, 5> CountBranches(const ChartBoard& board, const CountedColumns& 
     const std::optional<Branch> branch = BranchOfText(cell.Text);
     if (!branch) continue;
     if (!by_season) {
-      if (cell.ZSet != kRemoved) sums[ElementOfBranch(*branch)] += BaseNumber(read, c, kBranchNumberRow);
+      if (cell.ZSet != Mark::kRemoved) sums[ElementOfBranch(*branch)] += BaseNumber(read, c, kBranchNumberRow);
       continue;
     }
     for (int k = 0; k < 3; ++k) {
       const Element element = kBranchSeasonElements[*branch][k];
-      if (element != kNone && board(c, board::kWorkHidden1 + k).ZSet != kRemoved) sums[element] += 1;
+      if (element != kNone && board(c, board::kWorkHidden1 + k).ZSet != Mark::kRemoved) sums[element] += 1;
     }
   }
   return sums;
@@ -190,20 +184,21 @@ std::int64_t PowerTotal(int stems, int branches, int month_command) {
 
 }  // namespace
 
-int AdjustedByMark(int value, std::int32_t mark) {
+int AdjustedByMark(int value, Mark mark) {
   switch (mark) {
-    case 0:
-    case 1:
-    case 3:
-    case kMonthCommand:
+    case Mark::kNone:
+    case Mark::kInForce:
+    case Mark::kTransformed:
+    case Mark::kMonthCommand:
       return value;
-    case kDoubled:
+    case Mark::kRemovedByDayMaster:
       return 2 * value;
-    case kHalved:
+    case Mark::kHalved:
       return value / 2;  // truncates toward zero
-    default:
-      return 0;
+    case Mark::kRemoved:
+      break;
   }
+  return 0;
 }
 
 ElementNumbers ComputeElementNumbers(const ChartBoard& board, const TMeiData& record, LuckRange range, bool hour_known,

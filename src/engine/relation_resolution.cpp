@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <cstdlib>
 
-
 namespace kirvo {
 
 namespace {
@@ -98,7 +97,7 @@ std::int32_t ResolveRelation(int partner, int self, std::string_view partner_tex
 std::vector<ResolvedCell> ResolveRowCells(ChartBoard& board, int row, int counterpart_row, RelationKind kind) {
   for (int column = 0; column <= kLastColumn; ++column) {
     board(column, row).Code = kRelationNone;
-    board(column, row).ZSet = 0;
+    board(column, row).ZSet = Mark::kNone;
   }
   std::vector<ResolvedCell> resolved;
   for (int column = 0; column <= kLastColumn; ++column) {
@@ -112,7 +111,7 @@ std::vector<ResolvedCell> ResolveRowCells(ChartBoard& board, int row, int counte
           ResolveRelation(outcome.partner, outcome.self, board(partner_column, counterpart_row).Text, kind);
     }
     cell.Code = outcome.result;
-    if (outcome.result == kRelationFails) cell.ZSet = kRelationFailMark;
+    if (outcome.result == kRelationFails) cell.ZSet = Mark::kRemoved;
     resolved.push_back(outcome);
   }
   return resolved;

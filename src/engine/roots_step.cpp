@@ -11,9 +11,6 @@ namespace {
 inline constexpr int kFirstLuckColumn = board::kRunningHour;  // 1; column 0 is scratch
 inline constexpr int kLastColumn = board::kYear;              // 9
 
-inline constexpr std::int32_t kMarked = 1;
-inline constexpr std::int32_t kRemoved = 2;
-
 struct RootRules {
   RootRule where = RootRule::kInHiddenStems;  // `TRG`: where a stem looks for its roots
   bool only_stem_in_force = false;            // `RCB`: a hidden stem not in force roots nothing
@@ -25,12 +22,12 @@ struct RootRules {
 bool Roots(const ChartBoard& board, int j, Element element, const RootRules& rules) {
   if (rules.where == RootRule::kInBranches) {
     const ChartCell& branch = board(j, board::kWorkBranch);
-    return branch.ZSet != kRemoved && rules.groups.Of(branch.Text) == element;
+    return branch.ZSet != Mark::kRemoved && rules.groups.Of(branch.Text) == element;
   }
   for (int k = 0; k < 3; ++k) {
-    if (rules.only_stem_in_force && board(j, board::kHidden1 + k).ZSet == 0) continue;
+    if (rules.only_stem_in_force && board(j, board::kHidden1 + k).ZSet == Mark::kNone) continue;
     const ChartCell& hidden = board(j, board::kWorkHidden1 + k);
-    if (hidden.ZSet != kRemoved && rules.groups.Of(hidden.Text) == element) return true;
+    if (hidden.ZSet != Mark::kRemoved && rules.groups.Of(hidden.Text) == element) return true;
   }
   return false;
 }
@@ -51,14 +48,14 @@ void RootsStep(ChartBoard& board, LuckRange range, bool hour_known, const ChartR
 
   for (int i = first; i <= kLastColumn; ++i) {
     ChartCell& roots = board(i, board::kRoots);
-    if (no_change) roots.ZSet = 0;
+    if (no_change) roots.ZSet = Mark::kNone;
     std::string text;
     const Element element = root_rules.groups.Of(board(i, board::kWorkStem).Text);
     for (int j = first; j <= kLastColumn && element != kNoElement && !absent(i); ++j) {
       if (!absent(j) && Roots(board, j, element, root_rules)) text += std::to_string(board::PillarNumber(j));
     }
     roots.Text = text;
-    if (!text.empty() && roots.ZSet != kRemoved) roots.ZSet = kMarked;
+    if (!text.empty() && roots.ZSet != Mark::kRemoved) roots.ZSet = Mark::kInForce;
   }
 }
 

@@ -27,7 +27,7 @@ void ClearStemResults(ChartBoard& board, RelationList& list) {
       ChartCell& cell = board(column, row);
       cell.Text.clear();
       cell.Code = 0;
-      cell.ZSet = 0;
+      cell.ZSet = Mark::kNone;
       cell.TopColor = kInteractionTopColor;
     }
     board(column, board::kBranchDiagram).Text.clear();

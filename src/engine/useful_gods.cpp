@@ -10,8 +10,6 @@ namespace kirvo {
 
 namespace {
 
-inline constexpr std::int32_t kRemoved = 2;
-
 inline constexpr int kDayMasterPriority = 99;
 inline constexpr int kNotInChartPriority = 9;
 inline constexpr int kMonthCommandPriority = 40;
@@ -29,7 +27,7 @@ std::string BothStemsOf(Element element) { return StemName(2 * element) + StemNa
 
 bool WorkingStemIs(const ChartBoard& board, int column, Stem stem) {
   const ChartCell& cell = board(column, board::kWorkStem);
-  return StemIndexOf(cell.Text) == stem && cell.ZSet != kRemoved;
+  return StemIndexOf(cell.Text) == stem && cell.ZSet != Mark::kRemoved;
 }
 
 int FirstColumn(LuckRange range) { return std::clamp(FirstColumnTakingPart(range), board::kRunningHour, board::kHour); }

@@ -72,17 +72,17 @@ TEST(ResolveRow, WritesResultsAndListsEachHoldingRelationOnce) {
   board(board::kDay, board::kStemCombine).Text = "42";
   board(board::kMonth, board::kStemCombine).Text = "3";
   board(board::kYear, board::kStemCombine).Code = 4;  // a stale code is cleared
-  board(board::kYear, board::kStemCombine).ZSet = 2;
+  board(board::kYear, board::kStemCombine).ZSet = Mark::kRemoved;
   RelationList list;
 
   ResolveRow(board, board::kStemCombine, list, RelationKind::kCombination, false);
 
   for (int column : {board::kHour, board::kDay, board::kMonth}) {
     EXPECT_EQ(board(column, board::kStemCombine).Code, kRelationHolds) << column;
-    EXPECT_EQ(board(column, board::kStemCombine).ZSet, 0) << column;
+    EXPECT_EQ(board(column, board::kStemCombine).ZSet, Mark::kNone) << column;
   }
   EXPECT_EQ(board(board::kYear, board::kStemCombine).Code, 0);
-  EXPECT_EQ(board(board::kYear, board::kStemCombine).ZSet, 0);
+  EXPECT_EQ(board(board::kYear, board::kStemCombine).ZSet, Mark::kNone);
   EXPECT_EQ(list, (RelationList{"3400", "3200"}));
 }
 
@@ -98,7 +98,7 @@ TEST(ResolveRow, MarksAFailingRelation) {
   ResolveRow(board, board::kClash, list, RelationKind::kClash, false);
 
   EXPECT_EQ(board(board::kYear, board::kClash).Code, kRelationFails);
-  EXPECT_EQ(board(board::kYear, board::kClash).ZSet, kRelationFailMark);
+  EXPECT_EQ(board(board::kYear, board::kClash).ZSet, Mark::kRemoved);
   EXPECT_EQ(list, (RelationList{"3402", "3202"}));
 }
 

@@ -56,7 +56,7 @@ std::string Texts(const ChartBoard& board, int row, LuckRange range = 0) {
   return RowOf(board, row, range, [](const ChartCell& cell) { return cell.Text; });
 }
 std::string Marks(const ChartBoard& board, int row, LuckRange range = 0) {
-  return RowOf(board, row, range, [](const ChartCell& cell) { return std::to_string(cell.ZSet); });
+  return RowOf(board, row, range, [](const ChartCell& cell) { return std::to_string(static_cast<int>(cell.ZSet)); });
 }
 
 struct StemRun {
@@ -444,7 +444,7 @@ TEST(StemStep, StartsAfreshAfterOtherSettingsOrAWiderRange) {
 
   ChartBoard reused = RunStemStep(fresh, shipped, kRerunSeason, 1, true).board;
   reused(board::kDay, board::kPunishment).Text = "勢";  // rows up to 33 start empty
-  reused(board::kYear, board::kBranchTransform).ZSet = 2;
+  reused(board::kYear, board::kBranchTransform).ZSet = Mark::kRemoved;
   const StemRun rerun = RunStemStep(reused, apart, kRerunSeason, 0, true);
   const StemRun direct = RunStemStep(fresh, apart, kRerunSeason, 0, true);
 
