@@ -3,12 +3,13 @@
 #include <cmath>
 #include <numeric>
 
-
 namespace kirvo {
 
 namespace {
 
 inline constexpr int kNormalTableSize = 310;  // z = 0.00 .. 3.09
+inline constexpr int kNormalTableDecimals = 5;
+inline constexpr int kPercentShift = 2;  // a fraction of 5 decimals is a percentage of 3
 
 // The printed table of the normal distribution, rebuilt from the error function: the area between
 // 0 and z is erf(z / √2) / 2, rounded to 5 decimals as the table prints it.
@@ -17,7 +18,7 @@ const std::array<double, kNormalTableSize>& NormalTable() {
     std::array<double, kNormalTableSize> rows{};
     for (int i = 0; i < kNormalTableSize; ++i) {
       const double area = 0.5 * std::erf(i / 100.0 / std::sqrt(2.0));
-      rows[i] = std::round(area * 1e5) / 1e5;
+      rows[i] = std::round(area * 1e5) / 1e5;  // to kNormalTableDecimals
     }
     return rows;
   }();
@@ -83,10 +84,13 @@ Judgement JudgeBalance(const ElementNumberTable& table, const ChartRules& rules)
   judgement.forward = values[0] + values[4];
   judgement.backward = values[1] + values[2] + values[3];
   judgement.difference = judgement.forward - judgement.backward;
-  judgement.balance = rules.read.balance_method == BalanceMethod::kByDeviation
-                          ? BalanceByDeviation(values, judgement.forward, judgement.backward,
-                                               rules.read.deviation_average, rules.read.deviation_spread)
-                          : BalanceByRatio(judgement.forward, judgement.backward);
+  if (rules.read.balance_method == BalanceMethod::kByDeviation) {
+    judgement.balance = BalanceByDeviation(values, judgement.forward, judgement.backward, rules.read.deviation_average,
+                                           rules.read.deviation_spread);
+    judgement.balance_decimals = kNormalTableDecimals - kPercentShift;
+  } else {
+    judgement.balance = BalanceByRatio(judgement.forward, judgement.backward);
+  }
 
   // A balance above `NGE` is inner; the degree is how far it lies into its side, in percent of that side.
   const double threshold = rules.read.inner_threshold;
