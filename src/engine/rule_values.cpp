@@ -48,6 +48,7 @@ RuleValues ReadRuleValues(const USysSettings& usys, const SysSettings& sys) {
     read.strength_thresholds[column] = RuleTableInteger(usys, USysTable::MSG, column, 0);
   }
 
+  read.spirit_stars = ReadSpiritStarRules(usys);
   read.calendar = CalendarRulesOf(usys, sys);
   return read;
 }

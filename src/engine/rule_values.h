@@ -3,6 +3,7 @@
 #include <array>
 
 #include "calendar/moment_pillars.h"
+#include "engine/spirit_star_tables.h"
 #include "settings/usys_keys.h"
 
 namespace kirvo {
@@ -48,6 +49,9 @@ struct RuleValues {
   std::array<std::array<int, 10>, 10> base_numbers{};  // SSG
   std::array<int, 10> month_command_numbers{};         // SSG2 (its one row)
   std::array<int, 7> strength_thresholds{};            // MSG (its one row)
+
+  // SiSG, SKSG and SSSG as the spirit-star step reads them.
+  SpiritStarRules spirit_stars;
 
   // DRG, ZRG0..ZRG3, ZSG and the time zone, as the pillar computations read them.
   CalendarRules calendar;

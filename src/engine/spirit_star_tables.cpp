@@ -60,4 +60,41 @@ std::string_view CharacterAt(std::string_view text, int index) {
   return text.substr(at, DecodeUtf8Char(text, at).length);
 }
 
+NamesInCell NamesInCell::Of(std::string_view text) {
+  NamesInCell names;
+  for (Stem stem = 0; stem < 10; ++stem) {
+    if (text.find(kStemNames[stem]) != std::string_view::npos) names.stems |= static_cast<std::uint16_t>(1U << stem);
+  }
+  for (Branch branch = 0; branch < 12; ++branch) {
+    if (text.find(kBranchNames[branch]) != std::string_view::npos) {
+      names.branches |= static_cast<std::uint16_t>(1U << branch);
+    }
+  }
+  return names;
+}
+
+SpiritStarRules ReadSpiritStarRules(const USysSettings& usys) {
+  SpiritStarRules rules;
+  for (int slot = 0; slot < kSpiritStarSlotCount; ++slot) {
+    for (int pillar = 0; pillar < kNatalPillarCount; ++pillar) {
+      rules.looked_for[slot][pillar] = IsSpiritStarLookedFor(usys, slot, static_cast<NatalPillar>(pillar));
+    }
+  }
+  for (int slot = kFirstStemStarSlot; slot <= kLastStemStarSlot; ++slot) {
+    for (Stem stem = 0; stem < 10; ++stem) rules.by_stem[slot][stem] = NamesInCell::Of(StemStarCell(usys, slot, stem));
+  }
+  for (Stem stem = 0; stem < 10; ++stem) {
+    const std::string& cell = StemStarCell(usys, kHeavenlyNobleSlot, stem);
+    for (int character = 0; character < 2; ++character) {
+      rules.heavenly_noble[character][stem] = NamesInCell::Of(CharacterAt(cell, character));
+    }
+  }
+  for (int slot = kFirstBranchStarSlot; slot <= kLastSpiritStarSlot; ++slot) {
+    for (Branch branch = 0; branch < 12; ++branch) {
+      rules.by_branch[slot][branch] = NamesInCell::Of(BranchStarCell(usys, slot, branch));
+    }
+  }
+  return rules;
+}
+
 }  // namespace kirvo
