@@ -3,19 +3,13 @@
 #include <cmath>
 #include <numeric>
 
-#include "engine/rule_numbers.h"
-#include "settings/usys_settings.h"
-
 namespace kirvo {
 
 namespace {
 
-// `RRG`: the two sides are made of 力量 (0, 力量値) or of 計 (1, 構成値).
-inline constexpr int kByTotal = 1;
-// `KiRG`: how the balance is measured.
-inline constexpr int kByDeviation = 1;  // 標準偏差で算出する
-
 inline constexpr int kNormalTableSize = 310;  // z = 0.00 .. 3.09
+inline constexpr int kNormalTableDecimals = 5;
+inline constexpr int kPercentShift = 2;  // a fraction of 5 decimals is a percentage of 3
 
 // The printed table of the normal distribution, rebuilt from the error function: the area between
 // 0 and z is erf(z / √2) / 2, rounded to 5 decimals as the table prints it.
@@ -24,7 +18,7 @@ const std::array<double, kNormalTableSize>& NormalTable() {
     std::array<double, kNormalTableSize> rows{};
     for (int i = 0; i < kNormalTableSize; ++i) {
       const double area = 0.5 * std::erf(i / 100.0 / std::sqrt(2.0));
-      rows[i] = std::round(area * 1e5) / 1e5;
+      rows[i] = std::round(area * 1e5) / 1e5;  // to kNormalTableDecimals
     }
     return rows;
   }();
@@ -73,14 +67,14 @@ double BalanceByDeviation(const std::array<double, 5>& values, double forward, d
 StrengthClass StrengthClassOf(double difference, const ChartRules& rules) {
   StrengthClass strength = 0;
   for (const int column : {1, 3, 5}) {
-    if (difference < RuleTableInteger(rules.usys, "MSG", column, 0)) return strength;
+    if (difference < rules.read.strength_thresholds[column]) return strength;
     ++strength;
   }
   return strength;
 }
 
 Judgement JudgeBalance(const ElementNumberTable& table, const ChartRules& rules) {
-  const bool by_total = rules.usys.Choice("RRG") == kByTotal;
+  const bool by_total = rules.read.forward_backward == ForwardBackwardValue::kTotal;
   std::array<double, 5> values{};
   for (ElementRelation n = 0; n < 5; ++n) {
     values[n] = by_total ? static_cast<double>(table.rows[n].total) : table.rows[n].strength;
@@ -90,13 +84,16 @@ Judgement JudgeBalance(const ElementNumberTable& table, const ChartRules& rules)
   judgement.forward = values[0] + values[4];
   judgement.backward = values[1] + values[2] + values[3];
   judgement.difference = judgement.forward - judgement.backward;
-  judgement.balance = rules.usys.Choice("KiRG") == kByDeviation
-                          ? BalanceByDeviation(values, judgement.forward, judgement.backward,
-                                               RuleNumber(rules.usys, "AVE"), RuleNumber(rules.usys, "StdE"))
-                          : BalanceByRatio(judgement.forward, judgement.backward);
+  if (rules.read.balance_method == BalanceMethod::kByDeviation) {
+    judgement.balance = BalanceByDeviation(values, judgement.forward, judgement.backward, rules.read.deviation_average,
+                                           rules.read.deviation_spread);
+    judgement.balance_decimals = kNormalTableDecimals - kPercentShift;
+  } else {
+    judgement.balance = BalanceByRatio(judgement.forward, judgement.backward);
+  }
 
   // A balance above `NGE` is inner; the degree is how far it lies into its side, in percent of that side.
-  const double threshold = RuleNumber(rules.usys, "NGE");
+  const double threshold = rules.read.inner_threshold;
   const double u = judgement.balance;
   if (u > threshold) {
     judgement.balance_class = kInnerPattern;

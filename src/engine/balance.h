@@ -18,6 +18,8 @@ inline constexpr BalanceClass kOuterPattern = 1;  // 外格
 using StrengthClass = int;
 inline constexpr std::array<std::string_view, 4> kStrengthClassNames = {"身弱", "中和", "身旺", "極旺"};
 
+inline constexpr int kNotADecimal = -1;
+
 // The judgement of the day master. Forward and backward numbers are sums of the table's 力量
 // (`RRG` 0) or 計 (`RRG` 1); percentages run 0..100. All are shown with two decimals.
 struct Judgement {
@@ -25,6 +27,9 @@ struct Judgement {
   double backward = 0;    // 逆数値 t: 洩 + 分 + 剋, what drains it
   double difference = 0;  // 順－逆: o − t
   double balance = 0;     // 均衡度 u, percent
+  // The places of the decimal the balance stands for, when it is one: 3 under `KiRG` 1 (a table of
+  // 5 decimals, in percent); kNotADecimal for the ratio of `KiRG` 0. It is shown rounded from there.
+  int balance_decimals = kNotADecimal;
   BalanceClass balance_class = kOuterPattern;
   double favour = 0;           // 吉度数: how clearly the balance lies on its side of `NGE`, percent
   StrengthClass strength = 0;  // 0 身弱, 1 中和, 2 身旺, 3 極旺

@@ -52,7 +52,8 @@ void MarkDepthAndCopyWorkingRows(ChartBoard& board, const SysSettings& sys) {
   const auto colour_of = [&](const ChartCell& cell) { return ElementColour(sys.CP, groups.Of(cell.Text)); };
   for (int column = 0; column <= kLastPillarColumn; ++column) {
     const int in_force = board::kHidden1 + board(column, board::kDepthRow).Code;
-    for (int row = board::kHidden1; row <= board::kHidden3; ++row) board(column, row).ZSet = row == in_force ? 1 : 0;
+    for (int row = board::kHidden1; row <= board::kHidden3; ++row)
+      board(column, row).ZSet = row == in_force ? Mark::kInForce : Mark::kNone;
     for (const auto& [base_row, working_row] : kWorkingCopies) {
       ChartCell& base = board(column, base_row);
       base.TopColor = colour_of(base);
@@ -68,7 +69,7 @@ void BlankHourColumn(ChartBoard& board) {
   for (int row = 1; row < ChartBoard::kRows; ++row) {
     ChartCell& cell = board(board::kHour, row);
     cell.Text.clear();
-    cell.ZSet = 0;
+    cell.ZSet = Mark::kNone;
     cell.TopColor = kNoPillarGrey;
     cell.ChangeColor = false;
   }

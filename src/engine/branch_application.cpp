@@ -10,9 +10,6 @@ namespace kirvo {
 namespace {
 
 inline constexpr int kLastColumn = board::kYear;
-inline constexpr std::int32_t kRemoved = 2;       // 去
-inline constexpr std::int32_t kTransformed = 3;   // 化
-inline constexpr std::int32_t kMonthCommand = 6;  // ◎ the month's commanding hidden stem
 inline constexpr std::string_view kSingleRelationMark = "○";
 inline constexpr std::string_view kConflictMark = "×";
 
@@ -45,7 +42,7 @@ std::array<int, kLastColumn + 1> CountRelations(RelationList& in_force, bool sea
   return count;
 }
 
-void SetHiddenStems(ChartBoard& board, int column, std::int32_t zset) {
+void SetHiddenStems(ChartBoard& board, int column, Mark zset) {
   for (int row = board::kWorkHidden1; row <= board::kWorkHidden3; ++row) board(column, row).ZSet = zset;
 }
 
@@ -56,12 +53,12 @@ void TransformByGroup(ChartBoard& board, int column, Element element) {
   if (stem == kNoStem) return;
   for (int row = board::kWorkHidden1; row <= board::kWorkHidden3; ++row) {
     board(column, row).Text = std::string(kStemNames[stem]);
-    board(column, row).ZSet = kTransformed;
+    board(column, row).ZSet = Mark::kTransformed;
   }
   if (!StemSupportsOwnBranch(board, column)) {
     const int depth = DepthClassOf(board, column);
     board(column, board::kWorkHidden1 + depth).Text = board(column, board::kHidden1 + depth).Text;
-    board(column, board::kWorkHidden1 + depth).ZSet = 0;
+    board(column, board::kWorkHidden1 + depth).ZSet = Mark::kNone;
   }
 }
 
@@ -69,7 +66,7 @@ void ApplyEntry(ChartBoard& board, int column, const std::string& entry, bool se
   switch (entry[kEntryKind]) {
     case kSixCombinationKind:
     case kClashKind:
-      SetHiddenStems(board, column, kRemoved);
+      SetHiddenStems(board, column, Mark::kRemoved);
       break;
     case kHalfGroupKind:
     case kThreeHarmonyKind:
@@ -80,7 +77,7 @@ void ApplyEntry(ChartBoard& board, int column, const std::string& entry, bool se
       break;
   }
   if (season_elements && entry[kEntryKind] == kSixCombinationKind) {
-    for (const int pillar : PillarsOf(entry)) SetHiddenStems(board, ColumnOfPillar(pillar), kRemoved);
+    for (const int pillar : PillarsOf(entry)) SetHiddenStems(board, ColumnOfPillar(pillar), Mark::kRemoved);
   }
 }
 
@@ -90,7 +87,7 @@ void ApplyEntry(ChartBoard& board, int column, const std::string& entry, bool se
 // stems, a 局, 三合 or 方合 transforms them. The month's commanding hidden stem keeps its place.
 void ApplyBranchRelations(ChartBoard& board, const RelationList& list, const BranchApplication& application) {
   const int month_command_row = board::kWorkHidden1 + DepthClassOf(board, board::kMonth);
-  board(board::kMonth, month_command_row).ZSet = kMonthCommand;
+  board(board::kMonth, month_command_row).ZSet = Mark::kMonthCommand;
 
   RelationList in_force;
   std::copy_if(list.begin(), list.end(), std::back_inserter(in_force),
@@ -112,13 +109,13 @@ void ApplyBranchRelations(ChartBoard& board, const RelationList& list, const Bra
   if (!application.season_elements) {
     const int month_depth = DepthClassOf(board, board::kMonth);
     board(board::kMonth, month_command_row).Text = board(board::kMonth, board::kHidden1 + month_depth).Text;
-    board(board::kMonth, month_command_row).ZSet = kMonthCommand;
+    board(board::kMonth, month_command_row).ZSet = Mark::kMonthCommand;
   }
 
   ChartCell& day_master = board(board::kDay, board::kWorkStem);
-  if (application.day_master_kept || day_master.ZSet == kRemoved) {
+  if (application.day_master_kept || day_master.ZSet == Mark::kRemoved) {
     day_master.Text = board(board::kDay, board::kStem).Text;
-    day_master.ZSet = 0;
+    day_master.ZSet = Mark::kNone;
   }
 
   for (int column = 0; column <= kLastColumn; ++column) {

@@ -87,7 +87,7 @@ void FindGroupsWith(ChartBoard& board, int t, int u, const BranchSearch& search,
 }  // namespace
 
 void FindBranchRelations(ChartBoard& board, const BranchSearch& search, const ChartRules& rules, RelationList& groups) {
-  const PairFilter filter(RelationFamily::kBranches, search.range, search.hour_known, rules.usys);
+  const PairFilter filter(RelationFamily::kBranches, search.range, search.hour_known, rules.read);
   for (int t = 0; t <= kLastColumn; ++t) {
     for (int u = 0; u <= kLastColumn; ++u) {
       if (!filter.Passes(t, u)) continue;

@@ -13,8 +13,7 @@ namespace kirvo {
 namespace {
 
 inline constexpr int kLastColumn = board::kYear;
-inline constexpr std::int32_t kHolds = 1;    // Code of a cell whose group survives
-inline constexpr std::int32_t kRemoved = 2;  // ZSet of a cell whose groups all lost
+inline constexpr std::int32_t kHolds = 1;  // Code of a cell whose group survives
 
 int HighestPillar(std::string_view entry) { return ValueOfDigit(entry[0]); }
 int LowestPillar(std::string_view entry) { return ValueOfDigit(entry[2]); }
@@ -74,7 +73,7 @@ void SelectGroups(ChartBoard& board, RelationList& groups) {
     }
     for (int column = 0; column <= kLastColumn; ++column) {
       ChartCell& cell = board(column, row);
-      if (cell.Code != kHolds) cell.ZSet = cell.Text.empty() ? 0 : kRemoved;
+      if (cell.Code != kHolds) cell.ZSet = cell.Text.empty() ? Mark::kNone : Mark::kRemoved;
     }
   }
 }

@@ -52,7 +52,7 @@ bool IsSuppressed(std::string_view entry);
 // The element of the working stem (row 13) is the working branch's element (row 14) or generates
 // it. A removed stem feeds its branch all the same.
 bool StemFeedsOwnBranch(const ChartBoard& board, int column);
-// As above, and the working stem is not removed (ZSet 2).
+// As above, and the working stem is not removed (Mark::kRemoved).
 bool StemSupportsOwnBranch(const ChartBoard& board, int column);
 
 // --- finding the relations (branch_detection.cpp)
@@ -84,7 +84,7 @@ int GroupStrength(const ChartBoard& board, std::string_view pillars, Branch cent
 // Digits of a group row sorted highest first, repeated digits and the column's own number removed.
 std::string NormalisedGroupText(std::string_view text, int own_pillar);
 // Of overlapping groups of one element the stronger (or, equally strong, the narrower) stays; the
-// rows 28 and 29 mark the cells of surviving groups (`Code` 1) and the losers (`ZSet` 2).
+// rows 28 and 29 mark the cells of surviving groups (`Code` 1) and the losers (Mark::kRemoved).
 void SelectGroups(ChartBoard& board, RelationList& groups);
 
 // --- suppression and order (branch_suppression.cpp)

@@ -3,14 +3,12 @@
 #include "engine/analysis_steps.h"
 #include "engine/branch_relations.h"
 #include "settings/sys_settings.h"
-#include "settings/usys_settings.h"
 
 namespace kirvo {
 
 namespace {
 
 inline constexpr int kLastColumn = board::kYear;
-inline constexpr int kKaRGBySupport = 1;  // `KaRG` "生助で取る"
 
 // Everything the step writes: the relation rows 24 to 29, and the working hidden stems, which go
 // back to their first copies (rows 4 to 6) so that a rerun starts from the same stems.
@@ -20,13 +18,13 @@ void ClearBranchRows(ChartBoard& board) {
       ChartCell& cell = board(column, row);
       cell.Text.clear();
       cell.Code = 0;
-      cell.ZSet = 0;
+      cell.ZSet = Mark::kNone;
     }
     for (int k = 0; k < 3; ++k) {
       ChartCell& hidden = board(column, board::kWorkHidden1 + k);
       hidden.Text = board(column, board::kHidden1 + k).Text;
       hidden.Code = 0;
-      hidden.ZSet = 0;
+      hidden.ZSet = Mark::kNone;
     }
   }
 }
@@ -38,17 +36,16 @@ void ClearBranchRows(ChartBoard& board) {
 // relation has its hidden stems removed or transformed by it.
 void BranchStep(ChartBoard& board, const TMeiData& /*record*/, LuckRange range, RelationList& branch_relations,
                 bool hour_known, const ChartRules& rules) {
-  const USysSettings& usys = rules.usys;
   ClearBranchRows(board);
   branch_relations.clear();
 
-  const BranchSearch search{range, hour_known, usys.Flag("SigCB"), usys.Flag("KKSCB")};
+  const BranchSearch search{range, hour_known, rules.read.branch_groups, rules.read.no_change_by_running_luck};
   RelationList groups;
   FindBranchRelations(board, search, rules, groups);
 
-  ResolveRow(board, board::kBranchCombine, branch_relations, RelationKind::kCombination, usys);
-  ResolveRow(board, board::kClash, branch_relations, RelationKind::kClash, usys);
-  ResolveRow(board, board::kGroup, branch_relations, RelationKind::kHalfGroup, usys);
+  ResolveRow(board, board::kBranchCombine, branch_relations, RelationKind::kCombination, rules.read.neighbours_only);
+  ResolveRow(board, board::kClash, branch_relations, RelationKind::kClash, rules.read.neighbours_only);
+  ResolveRow(board, board::kGroup, branch_relations, RelationKind::kHalfGroup, rules.read.neighbours_only);
   RatePairEntries(board, branch_relations);
 
   SelectGroups(board, groups);
@@ -58,7 +55,8 @@ void BranchStep(ChartBoard& board, const TMeiData& /*record*/, LuckRange range, 
   SortByKind(branch_relations);
   if (rules.sys.DCB) std::erase_if(branch_relations, [](const std::string& entry) { return IsSuppressed(entry); });
 
-  const BranchApplication application{rules.sys.SzCB, rules.sys.RCB, usys.Choice("KaRG") == kKaRGBySupport};
+  const BranchApplication application{rules.sys.SzCB, rules.sys.RCB,
+                                      rules.read.transformation == TransformationRule::kByMonthCommand};
   ApplyBranchRelations(board, branch_relations, application);
 }
 

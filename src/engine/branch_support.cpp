@@ -4,11 +4,7 @@
 
 namespace kirvo {
 
-namespace {
-
-inline constexpr int kRemoved = 2;  // ZSet of a removed (去) stem
-
-}  // namespace
+namespace {}  // namespace
 
 bool StemFeedsOwnBranch(const ChartBoard& board, int column) {
   const Stem stem = StemIndexOf(board(column, board::kWorkStem).Text);
@@ -18,7 +14,7 @@ bool StemFeedsOwnBranch(const ChartBoard& board, int column) {
 }
 
 bool StemSupportsOwnBranch(const ChartBoard& board, int column) {
-  return board(column, board::kWorkStem).ZSet != kRemoved && StemFeedsOwnBranch(board, column);
+  return board(column, board::kWorkStem).ZSet != Mark::kRemoved && StemFeedsOwnBranch(board, column);
 }
 
 }  // namespace kirvo

@@ -9,15 +9,26 @@
 
 namespace kirvo {
 
+// The mark a cell shows (`ZSet`), with what it means where it appears.
+enum class Mark : std::int32_t {
+  kNone = 0,
+  kInForce = 1,             // ○ rows 4..6: the hidden stem the depth puts in force; row 12: the stem has a root
+  kRemoved = 2,             // × removed (去): a stem, branch or hidden stem; on a relation cell, the relation fails
+  kTransformed = 3,         // ◇ transformed (化): the cell shows the stem it became
+  kRemovedByDayMaster = 4,  // □ a stem removed by a relation with the day master: its number counts twice
+  kHalved = 5,              // △ its number counts half
+  kMonthCommand = 6,        // ◎ the month's commanding hidden stem
+};
+
 // One cell of the chart board. A window shows it as a button; the analysis steps read and write
 // these fields only.
 struct ChartCell {
   std::string Text;
-  std::int32_t Code = 0;    // a stem, branch or class index, by row
-  Rgb TopColor = 0;         // colour of the cell's top band
-  std::int32_t ZSet = 0;    // mark shape: 0 none, 1 ○, 2 ×, 3 ◇, 4 □, 5 △, 6 ◎
-  bool Mark = false;        // small circle in the corner (branch interactions)
-  bool ChangeColor = false; // the cell changes colour when pressed
+  std::int32_t Code = 0;                  // a stem, branch or class index, by row
+  Rgb TopColor = 0;                       // colour of the cell's top band
+  kirvo::Mark ZSet = kirvo::Mark::kNone;  // the mark shown (named in full: `Mark` below is the corner circle)
+  bool Mark = false;                      // small circle in the corner (branch interactions)
+  bool ChangeColor = false;               // the cell changes colour when pressed
   bool operator==(const ChartCell&) const = default;
 };
 

@@ -8,9 +8,8 @@ namespace {
 
 constexpr int kLastPillarColumn = board::kYear;
 constexpr int kSavedRows = board::kSavedFirst - board::kRoots;  // rows 12..18 are kept 22 rows below
-constexpr int kKeptMark = 6;                                    // ◎: the month's commanding stem, unchanged
 
-bool NoChangeMode(const ChartRules& rules) { return rules.usys.Flag("KSCB"); }
+bool NoChangeMode(const ChartRules& rules) { return rules.read.no_change; }
 
 // Rows 12..18 as the analysis left them (text and mark), kept in rows 34..40 so that a cell changed
 // by hand can return to its automatic value.
@@ -36,11 +35,11 @@ void RestoreFirstComputedRows(ChartBoard& board, LuckRange range, bool hour_know
     for (int row = board::kStem; row <= board::kHeavenStar; ++row) {
       ChartCell& to = board(column, row + kOffset);
       to.Text = board(column, row).Text;
-      to.ZSet = 0;
+      to.ZSet = Mark::kNone;
     }
     board(column, board::kPillarNumberRow).Text = std::to_string(board::PillarNumber(column));
   }
-  board(board::kMonth, board::kWorkHidden1 + board(board::kMonth, board::kDepthRow).Code).ZSet = kKeptMark;
+  board(board::kMonth, board::kWorkHidden1 + board(board::kMonth, board::kDepthRow).Code).ZSet = Mark::kMonthCommand;
   RootsStep(board, range, hour_known, rules);
 }
 

@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "calendar/date_time.h"
+#include "engine/rule_values.h"
 
 namespace kirvo {
 
@@ -63,10 +64,15 @@ struct TMeiData {
 // the date or time is no valid "yyyy/mm/dd" and "hh:nn".
 std::optional<TMeiData> NewChartRecord(const BirthInput& input, DateTime chart_moment);
 
-// The settings every analysis step reads at the moment it runs.
+// The settings a chart computation decides by. The rule values are read when the rules are made:
+// make them afresh for each computation, so that an edit of the settings takes effect at the next.
 struct ChartRules {
-  const USysSettings& usys;
+  ChartRules(const USysSettings& rule_settings, const SysSettings& system_settings)
+      : usys(rule_settings), sys(system_settings), read(ReadRuleValues(rule_settings, system_settings)) {}
+
+  const USysSettings& usys;  // the tables read cell by cell (spirit stars, climate gods, hidden stems)
   const SysSettings& sys;
+  const RuleValues read;
 };
 
 // How far the running luck takes part in the analysis: 0 命式のみ … 5 時運まで. The columns taking

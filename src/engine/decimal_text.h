@@ -9,4 +9,10 @@ namespace kirvo {
 // that rounds to zero never shows a minus sign.
 std::string DecimalText(double value, int decimals);
 
+// The same for a value that stands for a decimal of `exact_decimals` places (a number from a
+// table given to those places, held in binary): it is taken at those places first, so that a tie
+// of the decimal rounds away from zero although the binary value lies just below it
+// (100 × (0.5 + 0.26115) → "76.12").
+std::string DecimalText(double value, int decimals, int exact_decimals);
+
 }  // namespace kirvo

@@ -7,7 +7,6 @@
 
 #include "engine/coefficient_table.h"
 #include "engine/decimal_text.h"
-#include "engine/rule_numbers.h"
 #include "engine/stem_tables.h"
 #include "settings/sys_settings.h"
 #include "settings/usys_settings.h"
@@ -16,18 +15,11 @@ namespace kirvo {
 
 namespace {
 
-inline constexpr std::int32_t kRooted = 1;
-inline constexpr std::int32_t kRemoved = 2;
-inline constexpr std::int32_t kDoubled = 4;
-inline constexpr std::int32_t kHalved = 5;
-inline constexpr std::int32_t kMonthCommand = 6;
-
 // Base-number rows of `SSG`: 1 stem, 2 branch, 3..5 hidden stems 余気 中気 本気, 7..9 the weight of
 // a root found in the 余気, 中気 or 本気 of a column.
 inline constexpr int kStemNumberRow = 1, kBranchNumberRow = 2, kHiddenNumberRow = 3, kRootNumberRow = 7;
 
 inline constexpr Element kWood = 0, kFire = 1, kEarth = 2, kMetal = 3, kWater = 4, kNone = kNoElement;
-
 
 // The `SSG2` column (row 0) of the commanding stem, by d = (season element − stem element) mod 5:
 // the same element (当令), its generator (生令), its overcomer (剋令), overcome by it (令剋),
@@ -79,30 +71,29 @@ struct StemSums {
   std::array<int, 10> stems{}, hidden{}, command{}, roots{};
 };
 
-int BaseNumber(const USysSettings& usys, int column, int row) { return RuleTableInteger(usys, "SSG", column, row); }
+int BaseNumber(const RuleValues& read, int column, int row) { return read.base_numbers[column][row]; }
 
 // 干: each working stem counts its column's stem number.
-void CountStems(const ChartBoard& board, const CountedColumns& columns, const USysSettings& usys, StemSums& sums) {
+void CountStems(const ChartBoard& board, const CountedColumns& columns, const RuleValues& read, StemSums& sums) {
   for (int c = columns.first; c <= board::kYear; ++c) {
     if (!columns.Counts(c)) continue;
     const ChartCell& cell = board(c, board::kWorkStem);
     const Stem stem = StemIndexOf(cell.Text);
-    if (stem != kNoStem) sums.stems[stem] += AdjustedByMark(BaseNumber(usys, c, kStemNumberRow), cell.ZSet);
+    if (stem != kNoStem) sums.stems[stem] += AdjustedByMark(BaseNumber(read, c, kStemNumberRow), cell.ZSet);
   }
 }
 
 // 蔵: each working hidden stem counts its column's number for its place; with `RCB` only the hidden
 // stem that depth puts in force (marked in the first-copy rows 4..6) counts.
-void CountHiddenStems(const ChartBoard& board, const CountedColumns& columns, const USysSettings& usys,
-                      StemSums& sums) {
-  const bool only_in_force = usys.Flag("RCB");
+void CountHiddenStems(const ChartBoard& board, const CountedColumns& columns, const RuleValues& read, StemSums& sums) {
+  const bool only_in_force = read.only_hidden_stem_in_force;
   for (int c = columns.first; c <= board::kYear; ++c) {
     if (!columns.Counts(c)) continue;
     for (int k = 0; k < 3; ++k) {
-      if (only_in_force && board(c, board::kHidden1 + k).ZSet == 0) continue;
+      if (only_in_force && board(c, board::kHidden1 + k).ZSet == Mark::kNone) continue;
       const ChartCell& cell = board(c, board::kWorkHidden1 + k);
       const Stem stem = StemIndexOf(cell.Text);
-      if (stem != kNoStem) sums.hidden[stem] += AdjustedByMark(BaseNumber(usys, c, kHiddenNumberRow + k), cell.ZSet);
+      if (stem != kNoStem) sums.hidden[stem] += AdjustedByMark(BaseNumber(read, c, kHiddenNumberRow + k), cell.ZSet);
     }
   }
 }
@@ -110,12 +101,12 @@ void CountHiddenStems(const ChartBoard& board, const CountedColumns& columns, co
 // 通: a rooted stem gains, from every column, the root weight of each hidden stem of its element.
 // Within a column an element counts once, at its deepest place (本気 before 中気 before 余気), and
 // not at all when that hidden stem is removed.
-void CountRoots(const ChartBoard& board, const CountedColumns& columns, const USysSettings& usys, StemSums& sums) {
+void CountRoots(const ChartBoard& board, const CountedColumns& columns, const RuleValues& read, StemSums& sums) {
   for (int c = columns.first; c <= board::kYear; ++c) {
     if (!columns.Counts(c)) continue;
     const ChartCell& stem_cell = board(c, board::kWorkStem);
     const Stem stem = StemIndexOf(stem_cell.Text);
-    if (stem == kNoStem || stem_cell.ZSet == kRemoved || board(c, board::kRoots).ZSet != kRooted) continue;
+    if (stem == kNoStem || stem_cell.ZSet == Mark::kRemoved || board(c, board::kRoots).ZSet != Mark::kInForce) continue;
     const Element element = ElementOfStem(stem);
     for (int h = columns.first; h <= board::kYear; ++h) {
       if (!columns.Counts(h)) continue;
@@ -132,8 +123,8 @@ void CountRoots(const ChartBoard& board, const CountedColumns& columns, const US
         kept[0] = false;
       }
       for (int k = 0; k < 3; ++k) {
-        if (kept[k] && e[k] == element && board(h, board::kWorkHidden1 + k).ZSet != kRemoved) {
-          sums.roots[stem] += BaseNumber(usys, h, kRootNumberRow + k);
+        if (kept[k] && e[k] == element && board(h, board::kWorkHidden1 + k).ZSet != Mark::kRemoved) {
+          sums.roots[stem] += BaseNumber(read, h, kRootNumberRow + k);
         }
       }
     }
@@ -146,38 +137,38 @@ void CountMonthCommand(const ChartBoard& board, const TMeiData& record, const Ch
   const bool by_first_copy = rules.sys.SzCB;
   int position = -1;
   for (int t = 0; t < 3; ++t) {
-    const bool commands = by_first_copy ? board(board::kMonth, board::kHidden1 + t).ZSet > 0
-                                        : board(board::kMonth, board::kWorkHidden1 + t).ZSet == kMonthCommand;
+    const bool commands = by_first_copy ? board(board::kMonth, board::kHidden1 + t).ZSet != Mark::kNone
+                                        : board(board::kMonth, board::kWorkHidden1 + t).ZSet == Mark::kMonthCommand;
     if (commands) position = t;
   }
   const Element season = SeasonElementOf(record.SeasonIndex);
   if (position < 0 || season == kNoElement) return;
   const Stem stem = StemIndexOf(board(board::kMonth, board::kWorkHidden1 + position).Text);
   if (stem == kNoStem) return;
-  const std::int32_t mark = by_first_copy ? board(board::kMonth, board::kHidden1 + position).ZSet
-                                          : board(board::kMonth, board::kWorkHidden1 + position).ZSet;
+  const Mark mark = by_first_copy ? board(board::kMonth, board::kHidden1 + position).ZSet
+                                  : board(board::kMonth, board::kWorkHidden1 + position).ZSet;
   const int column = kMonthCommandColumns[(season - ElementOfStem(stem) + 5) % 5];
-  sums.command[stem] = AdjustedByMark(RuleTableInteger(rules.usys, "SSG2", column, 0), mark);
+  sums.command[stem] = AdjustedByMark(rules.read.month_command_numbers[column], mark);
 }
 
 // 支 by element: each working branch counts its column's branch number for its own element; with
 // `SuCB` each natal branch counts 1 for every season element it carries whose hidden stem in the
 // same place is not removed.
-std::array<int, 5> CountBranches(const ChartBoard& board, const CountedColumns& columns, const USysSettings& usys) {
+std::array<int, 5> CountBranches(const ChartBoard& board, const CountedColumns& columns, const RuleValues& read) {
   std::array<int, 5> sums{};
-  const bool by_season = usys.Flag("SuCB");
+  const bool by_season = read.branches_by_season;
   for (int c = by_season ? board::kHour : columns.first; c <= board::kYear; ++c) {
     if (!columns.Counts(c)) continue;
     const ChartCell& cell = board(c, board::kWorkBranch);
     const std::optional<Branch> branch = BranchOfText(cell.Text);
     if (!branch) continue;
     if (!by_season) {
-      if (cell.ZSet != kRemoved) sums[ElementOfBranch(*branch)] += BaseNumber(usys, c, kBranchNumberRow);
+      if (cell.ZSet != Mark::kRemoved) sums[ElementOfBranch(*branch)] += BaseNumber(read, c, kBranchNumberRow);
       continue;
     }
     for (int k = 0; k < 3; ++k) {
       const Element element = kBranchSeasonElements[*branch][k];
-      if (element != kNone && board(c, board::kWorkHidden1 + k).ZSet != kRemoved) sums[element] += 1;
+      if (element != kNone && board(c, board::kWorkHidden1 + k).ZSet != Mark::kRemoved) sums[element] += 1;
     }
   }
   return sums;
@@ -193,32 +184,33 @@ std::int64_t PowerTotal(int stems, int branches, int month_command) {
 
 }  // namespace
 
-int AdjustedByMark(int value, std::int32_t mark) {
+int AdjustedByMark(int value, Mark mark) {
   switch (mark) {
-    case 0:
-    case 1:
-    case 3:
-    case kMonthCommand:
+    case Mark::kNone:
+    case Mark::kInForce:
+    case Mark::kTransformed:
+    case Mark::kMonthCommand:
       return value;
-    case kDoubled:
+    case Mark::kRemovedByDayMaster:
       return 2 * value;
-    case kHalved:
+    case Mark::kHalved:
       return value / 2;  // truncates toward zero
-    default:
-      return 0;
+    case Mark::kRemoved:
+      break;
   }
+  return 0;
 }
 
 ElementNumbers ComputeElementNumbers(const ChartBoard& board, const TMeiData& record, LuckRange range, bool hour_known,
                                      const ChartRules& rules) {
   const CountedColumns columns{std::clamp(FirstColumnTakingPart(range), board::kRunningHour, board::kHour), hour_known};
   StemSums sums;
-  CountStems(board, columns, rules.usys, sums);
-  CountHiddenStems(board, columns, rules.usys, sums);
-  CountRoots(board, columns, rules.usys, sums);
+  CountStems(board, columns, rules.read, sums);
+  CountHiddenStems(board, columns, rules.read, sums);
+  CountRoots(board, columns, rules.read, sums);
   CountMonthCommand(board, record, rules, sums);
-  const std::array<int, 5> branches = CountBranches(board, columns, rules.usys);
-  const bool power_total = rules.usys.Flag("JyCB");
+  const std::array<int, 5> branches = CountBranches(board, columns, rules.read);
+  const bool power_total = rules.read.power_total;
 
   ElementNumbers result;
   ElementNumberTable& table = result.table;

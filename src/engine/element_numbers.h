@@ -13,7 +13,7 @@ namespace kirvo {
 
 // A number counted for a cell, after the cell's mark (`ZSet`): none, ○, ◇ and ◎ keep it, □ doubles
 // it, △ halves it (truncated toward zero); × (removed) and any other mark make it 0.
-int AdjustedByMark(int value, std::int32_t mark);
+int AdjustedByMark(int value, Mark mark);
 
 // One row of the five-element table: the element standing in one relation to the day master, and
 // what the chart holds of it. The sums add up the rule settings' base numbers (`SSG`, each 0..20,

@@ -11,7 +11,6 @@
 #include "luck/luck_direction.h"
 #include "luck/major_luck.h"
 #include "luck/start_of_luck.h"
-#include "settings/calendar_settings.h"
 #include "settings/usys_settings.h"
 
 namespace kirvo {
@@ -21,8 +20,6 @@ namespace {
 constexpr std::array<int, 4> kNatalColumns = {board::kYear, board::kMonth, board::kDay, board::kHour};
 constexpr std::array<int, 4> kRunningColumns = {board::kRunningYear, board::kRunningMonth, board::kRunningDay,
                                                 board::kRunningHour};
-constexpr int kRunningDepthLikeNatal = 1;  // ZRG4: 0 本気, 1 命式柱と同様
-constexpr int kYearUnit = 1;               // DuRG
 
 void WriteMomentPillars(ChartBoard& board, const std::array<int, 4>& columns, const MomentPillars& pillars,
                         bool show_depth_class, const HiddenStemTable& hidden_stems) {
@@ -44,9 +41,8 @@ std::string StartAgeTextOf(StartOfLuck start, bool year_unit) {
 }  // namespace
 
 void RunFillStep(ChartBoard& board, TMeiData& record, bool hour_known, const ChartRules& rules) {
-  const USysSettings& usys = rules.usys;
-  const HiddenStemTable& hidden_stems = usys.HiddenStems();
-  const CalendarRules calendar = CalendarRulesOf(usys, rules.sys);
+  const HiddenStemTable& hidden_stems = rules.usys.HiddenStems();
+  const CalendarRules& calendar = rules.read.calendar;
   // Charts are computed again and again for nearby moments; the month-opening terms found once
   // serve them all (the answers are those of a fresh search).
   thread_local TermMomentCache terms;
@@ -57,19 +53,22 @@ void RunFillStep(ChartBoard& board, TMeiData& record, bool hour_known, const Cha
   const MomentPillars natal = MomentPillars::At(record.BirthDateTime, calendar, &terms);
   WriteMomentPillars(board, kNatalColumns, natal, true, hidden_stems);
   const MomentPillars running = MomentPillars::At(record.ChartDateTime, calendar, &terms);
-  WriteMomentPillars(board, kRunningColumns, running, usys.Choice("ZRG4") == kRunningDepthLikeNatal, hidden_stems);
+  WriteMomentPillars(board, kRunningColumns, running, rules.read.running_luck_depth == RunningLuckDepth::kLikeNatal,
+                     hidden_stems);
 
   record.SeasonQuarter = static_cast<std::uint8_t>(natal.season_quarter);
   record.SeasonIndex = static_cast<std::uint8_t>(natal.season_index);
   record.SunLongitude = natal.sun_longitude;
 
-  const int direction =
-      LuckDirectionOf(record.Sex, natal.stems[MomentPillars::kYear], natal.stems[MomentPillars::kDay], usys);
+  const int direction = LuckDirectionOf(record.Sex, natal.stems[MomentPillars::kYear], natal.stems[MomentPillars::kDay],
+                                        rules.read.luck_direction);
   record.LuckDirection = static_cast<std::uint8_t>(direction);
-  const StartOfLuck start = StartOfLuckOf(direction, record.BirthDateTime, natal, usys, calendar, &terms);
+  const StartOfLuck start =
+      StartOfLuckOf(direction, record.BirthDateTime, natal, rules.read.start_of_luck_unit, calendar, &terms);
   record.StartAgeYears = start.years;
   record.StartAgeMonths = start.months;
-  record.StartAgeText = FitShiftJisBytes(StartAgeTextOf(start, usys.Choice("DuRG") == kYearUnit), kAgeTextBytes);
+  record.StartAgeText =
+      FitShiftJisBytes(StartAgeTextOf(start, rules.read.start_of_luck_unit == StartOfLuckUnit::kYears), kAgeTextBytes);
 
   const ChartAge age = AgeAt(record.BirthDateTime, record.ChartDateTime);
   record.AgeYears = age.years;
@@ -81,7 +80,7 @@ void RunFillStep(ChartBoard& board, TMeiData& record, bool hour_known, const Cha
   const Kanshi major_luck = MajorLuckPillar(direction, month_pillar, age.years, age.months, start);
   const MajorLuckDepth major_depth =
       MajorLuckDepthOf(major_luck.branch, natal.depth_class[MomentPillars::kMonth], record.BirthDateTime,
-                       record.ChartDateTime, start, usys, calendar, &terms);
+                       record.ChartDateTime, start, rules.read.major_luck_depth, calendar, &terms);
   WritePillar(board, board::kMajorLuck, major_luck, hidden_stems);
   board(board::kMajorLuck, board::kDepthRow).Code = static_cast<int>(major_depth.depth_class);
   ShowMiddleDepthStem(board, board::kMajorLuck, major_depth.depth_class, major_depth.depth_stem);

@@ -85,7 +85,7 @@ PatternResult PatternStep(const ChartBoard& board, const PatternInputs& inputs, 
   for (int index = 0; index < kPatternCount; ++index) {
     if (flags[index]) result.names.push_back(rules.sys.names.patterns[index]);
   }
-  result.spirit_stars = SpiritStarStep(natal, DayNightOf(record.SunLongitude), rules.usys);
+  result.spirit_stars = SpiritStarStep(natal, DayNightOf(record.SunLongitude), rules.read.spirit_stars);
   return result;
 }
 

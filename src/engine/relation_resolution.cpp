@@ -3,8 +3,6 @@
 #include <algorithm>
 #include <cstdlib>
 
-#include "settings/usys_settings.h"
-
 namespace kirvo {
 
 namespace {
@@ -40,13 +38,13 @@ bool TakesPart(int column, LuckRange range) {
   return column >= FirstColumnTakingPart(clamped) && column <= kLastColumn;
 }
 
-PairFilter::PairFilter(RelationFamily family, LuckRange range, bool hour_known, const USysSettings& usys)
+PairFilter::PairFilter(RelationFamily family, LuckRange range, bool hour_known, const RuleValues& read)
     : range_(range),
       hour_known_(hour_known),
-      no_running_luck_(usys.Flag("KKSCB")),
-      no_year_day_month_hour_(usys.Flag("TCB")),
-      no_day_master_(family == RelationFamily::kStems && usys.Flag("NCB")),
-      no_distant_branches_(family == RelationFamily::kBranches && usys.Flag("SiaCB")) {}
+      no_running_luck_(read.no_change_by_running_luck),
+      no_year_day_month_hour_(read.year_day_month_hour_apart),
+      no_day_master_(family == RelationFamily::kStems && read.day_master_apart),
+      no_distant_branches_(family == RelationFamily::kBranches && read.distant_branches_apart) {}
 
 bool PairFilter::Passes(int a, int b) const {
   using namespace board;
@@ -99,7 +97,7 @@ std::int32_t ResolveRelation(int partner, int self, std::string_view partner_tex
 std::vector<ResolvedCell> ResolveRowCells(ChartBoard& board, int row, int counterpart_row, RelationKind kind) {
   for (int column = 0; column <= kLastColumn; ++column) {
     board(column, row).Code = kRelationNone;
-    board(column, row).ZSet = 0;
+    board(column, row).ZSet = Mark::kNone;
   }
   std::vector<ResolvedCell> resolved;
   for (int column = 0; column <= kLastColumn; ++column) {
@@ -113,20 +111,20 @@ std::vector<ResolvedCell> ResolveRowCells(ChartBoard& board, int row, int counte
           ResolveRelation(outcome.partner, outcome.self, board(partner_column, counterpart_row).Text, kind);
     }
     cell.Code = outcome.result;
-    if (outcome.result == kRelationFails) cell.ZSet = kRelationFailMark;
+    if (outcome.result == kRelationFails) cell.ZSet = Mark::kRemoved;
     resolved.push_back(outcome);
   }
   return resolved;
 }
 
-void ResolveRow(ChartBoard& board, int row, RelationList& list, RelationKind kind, const USysSettings& usys) {
+void ResolveRow(ChartBoard& board, int row, RelationList& list, RelationKind kind, bool neighbours_only) {
   for (const ResolvedCell& cell : ResolveRowCells(board, row, row, kind)) {
     if (cell.result != kRelationHolds) continue;
     // Each relation is listed once, from whichever side resolves first.
     if (std::find(list.begin(), list.end(), RelationEntry(cell.self, cell.partner, kind)) != list.end()) continue;
     list.push_back(RelationEntry(cell.partner, cell.self, kind));
   }
-  if (usys.Flag("SaCB")) MergeNeighbourRelations(list);
+  if (neighbours_only) MergeNeighbourRelations(list);
 }
 
 std::string RelationEntry(int first_pillar, int second_pillar, RelationKind kind) {

@@ -10,11 +10,9 @@
 
 namespace kirvo {
 
-class USysSettings;
-
 // How the stem and the branch interactions decide which relations hold. A relation cell (rows 20
 // to 29) lists the pillar numbers of its candidate partners as decimal digits, in the order found;
-// after resolution its `Code` tells the result and its `ZSet` is 2 (×) when the relation fails.
+// after resolution its `Code` tells the result and its `ZSet` is Mark::kRemoved (×) when the relation fails.
 
 // The kind of a relation: the fourth character of a relation list entry.
 enum class RelationKind : int {
@@ -30,7 +28,6 @@ enum class RelationKind : int {
 inline constexpr std::int32_t kRelationNone = 0;
 inline constexpr std::int32_t kRelationHolds = 1;
 inline constexpr std::int32_t kRelationFails = 2;
-inline constexpr std::int32_t kRelationFailMark = 2;  // `ZSet` × on a failing relation cell
 
 // The columns taking part for a luck range: 6 − range to 9 (range clamped to 0..5).
 bool TakesPart(int column, LuckRange range);
@@ -45,7 +42,7 @@ enum class RelationFamily { kStems, kBranches };
 // pair is year-day, year-hour or month-hour. The order of the two columns never matters.
 class PairFilter {
  public:
-  PairFilter(RelationFamily family, LuckRange range, bool hour_known, const USysSettings& usys);
+  PairFilter(RelationFamily family, LuckRange range, bool hour_known, const RuleValues& read);
   bool Passes(int first_column, int second_column) const;
 
  private:
@@ -84,15 +81,15 @@ struct ResolvedCell {
 
 // Resolves every non-empty cell of `row` in columns 0..9 against the partner's cell in
 // `counterpart_row` (the same row for symmetric relations; 23 for 22 and back for overcoming). All
-// cells of the row first get `Code` 0 and `ZSet` 0; each resolved cell gets the result as `Code`
-// and `ZSet` 2 when it fails. Returned in column order.
+// cells of the row first get `Code` 0 and no mark; each resolved cell gets the result as `Code`
+// and Mark::kRemoved when it fails. Returned in column order.
 std::vector<ResolvedCell> ResolveRowCells(ChartBoard& board, int row, int counterpart_row, RelationKind kind);
 
 // Row resolution of a symmetric relation row: resolves the row against itself and, for every
 // relation that holds and is not yet listed from the other side, appends the entry
-// RelationEntry(partner, self, kind). When `SaCB` (隣柱３つまで) is set the list is then merged
+// RelationEntry(partner, self, kind). With `neighbours_only` (`SaCB`, 隣柱３つまで) the list is then merged
 // with MergeNeighbourRelations.
-void ResolveRow(ChartBoard& board, int row, RelationList& list, RelationKind kind, const USysSettings& usys);
+void ResolveRow(ChartBoard& board, int row, RelationList& list, RelationKind kind, bool neighbours_only);
 
 // A relation list entry of two pillars: first pillar, second pillar, "0" (no third pillar) and the
 // kind digit, e.g. "2300".

@@ -3,7 +3,6 @@
 
 #include "engine/analysis_steps.h"
 #include "settings/sys_settings.h"
-#include "settings/usys_settings.h"
 
 namespace kirvo {
 
@@ -12,30 +11,23 @@ namespace {
 inline constexpr int kFirstLuckColumn = board::kRunningHour;  // 1; column 0 is scratch
 inline constexpr int kLastColumn = board::kYear;              // 9
 
-// `TRG`: where a stem looks for its roots.
-inline constexpr int kRootInHiddenStems = 0;  // 蔵干で取る
-inline constexpr int kRootInBranches = 1;     // 地支で取る
-
-inline constexpr std::int32_t kMarked = 1;
-inline constexpr std::int32_t kRemoved = 2;
-
 struct RootRules {
-  int where = kRootInHiddenStems;
-  bool only_stem_in_force = false;  // `RCB`: a hidden stem not in force roots nothing
+  RootRule where = RootRule::kInHiddenStems;  // `TRG`: where a stem looks for its roots
+  bool only_stem_in_force = false;            // `RCB`: a hidden stem not in force roots nothing
   const ElementGroups& groups;
 };
 
 // Whether column `j` roots a stem of element `element` (an element 0..4). A removed branch or
 // hidden stem roots nothing; under 蔵干 the hidden stems are tried 余気, 中気, 本気.
 bool Roots(const ChartBoard& board, int j, Element element, const RootRules& rules) {
-  if (rules.where == kRootInBranches) {
+  if (rules.where == RootRule::kInBranches) {
     const ChartCell& branch = board(j, board::kWorkBranch);
-    return branch.ZSet != kRemoved && rules.groups.Of(branch.Text) == element;
+    return branch.ZSet != Mark::kRemoved && rules.groups.Of(branch.Text) == element;
   }
   for (int k = 0; k < 3; ++k) {
-    if (rules.only_stem_in_force && board(j, board::kHidden1 + k).ZSet == 0) continue;
+    if (rules.only_stem_in_force && board(j, board::kHidden1 + k).ZSet == Mark::kNone) continue;
     const ChartCell& hidden = board(j, board::kWorkHidden1 + k);
-    if (hidden.ZSet != kRemoved && rules.groups.Of(hidden.Text) == element) return true;
+    if (hidden.ZSet != Mark::kRemoved && rules.groups.Of(hidden.Text) == element) return true;
   }
   return false;
 }
@@ -45,8 +37,9 @@ bool Roots(const ChartBoard& board, int j, Element element, const RootRules& rul
 // A stem is rooted (通根) in every pillar taking part whose branch, or one of whose hidden stems,
 // shares its element; its own pillar counts. The roots text lists the pillar numbers, highest first.
 void RootsStep(ChartBoard& board, LuckRange range, bool hour_known, const ChartRules& rules) {
-  const RootRules root_rules{rules.usys.Choice("TRG"), rules.usys.Flag("RCB"), ElementGroups::For(TenGodNamingRow(rules.sys))};
-  const bool no_change = rules.usys.Flag("KSCB");
+  const RootRules root_rules{rules.read.roots, rules.read.only_hidden_stem_in_force,
+                             ElementGroups::For(TenGodNamingRow(rules.sys))};
+  const bool no_change = rules.read.no_change;
   const int first = std::clamp(FirstColumnTakingPart(range), kFirstLuckColumn, board::kHour);
   const auto absent = [&](int column) { return column == board::kHour && !hour_known; };
 
@@ -55,14 +48,14 @@ void RootsStep(ChartBoard& board, LuckRange range, bool hour_known, const ChartR
 
   for (int i = first; i <= kLastColumn; ++i) {
     ChartCell& roots = board(i, board::kRoots);
-    if (no_change) roots.ZSet = 0;
+    if (no_change) roots.ZSet = Mark::kNone;
     std::string text;
     const Element element = root_rules.groups.Of(board(i, board::kWorkStem).Text);
     for (int j = first; j <= kLastColumn && element != kNoElement && !absent(i); ++j) {
       if (!absent(j) && Roots(board, j, element, root_rules)) text += std::to_string(board::PillarNumber(j));
     }
     roots.Text = text;
-    if (!text.empty() && roots.ZSet != kRemoved) roots.ZSet = kMarked;
+    if (!text.empty() && roots.ZSet != Mark::kRemoved) roots.ZSet = Mark::kInForce;
   }
 }
 

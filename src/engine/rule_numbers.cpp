@@ -10,18 +10,15 @@
 
 namespace kirvo {
 
-int RuleTableInteger(const USysSettings& usys, std::string_view table, std::size_t column, std::size_t row) {
+int RuleTableInteger(const USysSettings& usys, USysTable table, std::size_t column, std::size_t row) {
   const std::optional<long long> value = ParseInteger(usys.Cell(table, column, row));
   if (!value) return 0;
   return static_cast<int>(std::clamp<long long>(*value, -kRuleIntegerLimit, kRuleIntegerLimit));
 }
 
-double RuleNumber(const USysSettings& usys, std::string_view key) {
+double RuleNumber(const USysSettings& usys, USysNumber key) {
   if (const std::optional<double> value = ParseDecimalText(usys.Number(key))) return *value;
-  for (const NumberKey& number : kUSysNumbers) {
-    if (number.key == key) return ParseDecimalText(number.default_text).value_or(0.0);
-  }
-  return 0.0;
+  return ParseDecimalText(kUSysNumbers[static_cast<std::size_t>(key)].default_text).value_or(0.0);
 }
 
 }  // namespace kirvo

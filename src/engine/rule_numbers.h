@@ -1,7 +1,8 @@
 #pragma once
 
 #include <cstddef>
-#include <string_view>
+
+#include "settings/usys_keys.h"
 
 namespace kirvo {
 
@@ -13,10 +14,10 @@ class USysSettings;
 // A table cell as an integer; a cell that is no integer counts 0, and an integer beyond
 // ±kRuleIntegerLimit counts as that limit so that sums of many cells cannot overflow.
 inline constexpr int kRuleIntegerLimit = 1'000'000;
-int RuleTableInteger(const USysSettings& usys, std::string_view table, std::size_t column, std::size_t row);
+int RuleTableInteger(const USysSettings& usys, USysTable table, std::size_t column, std::size_t row);
 
 // A number setting (`NGE`, `AVE`, `StdE`) as a decimal number; a text that is no number counts as
 // the setting's default.
-double RuleNumber(const USysSettings& usys, std::string_view key);
+double RuleNumber(const USysSettings& usys, USysNumber key);
 
 }  // namespace kirvo

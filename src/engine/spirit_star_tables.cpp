@@ -26,15 +26,15 @@ constexpr std::array<ThreeWonders, 3> kThreeWonders = {{
 }  // namespace
 
 bool IsSpiritStarLookedFor(const USysSettings& usys, int slot, NatalPillar pillar) {
-  return usys.Cell("SiSG", static_cast<std::size_t>(pillar) + 1, static_cast<std::size_t>(slot)) == kLookedFor;
+  return usys.Cell(USysTable::SiSG, static_cast<std::size_t>(pillar) + 1, static_cast<std::size_t>(slot)) == kLookedFor;
 }
 
 const std::string& StemStarCell(const USysSettings& usys, int slot, Stem reference) {
-  return usys.Cell("SKSG", static_cast<std::size_t>(reference) + 1, static_cast<std::size_t>(slot));
+  return usys.Cell(USysTable::SKSG, static_cast<std::size_t>(reference) + 1, static_cast<std::size_t>(slot));
 }
 
 const std::string& BranchStarCell(const USysSettings& usys, int slot, Branch reference) {
-  return usys.Cell("SSSG", static_cast<std::size_t>(reference) + 1,
+  return usys.Cell(USysTable::SSSG, static_cast<std::size_t>(reference) + 1,
                    static_cast<std::size_t>(slot - kBranchTableRowOffset));
 }
 
@@ -58,6 +58,43 @@ std::string_view CharacterAt(std::string_view text, int index) {
   for (int skipped = 0; skipped < index && at < text.size(); ++skipped) at += DecodeUtf8Char(text, at).length;
   if (at >= text.size()) return {};
   return text.substr(at, DecodeUtf8Char(text, at).length);
+}
+
+NamesInCell NamesInCell::Of(std::string_view text) {
+  NamesInCell names;
+  for (Stem stem = 0; stem < 10; ++stem) {
+    if (text.find(kStemNames[stem]) != std::string_view::npos) names.stems |= static_cast<std::uint16_t>(1U << stem);
+  }
+  for (Branch branch = 0; branch < 12; ++branch) {
+    if (text.find(kBranchNames[branch]) != std::string_view::npos) {
+      names.branches |= static_cast<std::uint16_t>(1U << branch);
+    }
+  }
+  return names;
+}
+
+SpiritStarRules ReadSpiritStarRules(const USysSettings& usys) {
+  SpiritStarRules rules;
+  for (int slot = 0; slot < kSpiritStarSlotCount; ++slot) {
+    for (int pillar = 0; pillar < kNatalPillarCount; ++pillar) {
+      rules.looked_for[slot][pillar] = IsSpiritStarLookedFor(usys, slot, static_cast<NatalPillar>(pillar));
+    }
+  }
+  for (int slot = kFirstStemStarSlot; slot <= kLastStemStarSlot; ++slot) {
+    for (Stem stem = 0; stem < 10; ++stem) rules.by_stem[slot][stem] = NamesInCell::Of(StemStarCell(usys, slot, stem));
+  }
+  for (Stem stem = 0; stem < 10; ++stem) {
+    const std::string& cell = StemStarCell(usys, kHeavenlyNobleSlot, stem);
+    for (int character = 0; character < 2; ++character) {
+      rules.heavenly_noble[character][stem] = NamesInCell::Of(CharacterAt(cell, character));
+    }
+  }
+  for (int slot = kFirstBranchStarSlot; slot <= kLastSpiritStarSlot; ++slot) {
+    for (Branch branch = 0; branch < 12; ++branch) {
+      rules.by_branch[slot][branch] = NamesInCell::Of(BranchStarCell(usys, slot, branch));
+    }
+  }
+  return rules;
 }
 
 }  // namespace kirvo

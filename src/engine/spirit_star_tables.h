@@ -1,5 +1,7 @@
 #pragma once
 
+#include <array>
+#include <cstdint>
 #include <string>
 #include <string_view>
 
@@ -33,6 +35,30 @@ const std::string& StemStarCell(const USysSettings& usys, int slot, Stem referen
 // The `SSSG` cell of branch-star `slot` (20..39) for the reference branch: column branch + 1, row
 // slot − 19.
 const std::string& BranchStarCell(const USysSettings& usys, int slot, Branch reference);
+
+// The stems and branches whose names occur in a cell.
+struct NamesInCell {
+  std::uint16_t stems = 0;     // bit s: kStemNames[s] occurs
+  std::uint16_t branches = 0;  // bit b: kBranchNames[b] occurs
+
+  static NamesInCell Of(std::string_view text);
+  // PillarOccursIn and StemOccursIn of the cell.
+  bool NamePillar(const Kanshi& pillar) const { return NameStem(pillar) || (branches >> pillar.branch & 1U) != 0; }
+  bool NameStem(const Kanshi& pillar) const { return (stems >> pillar.stem & 1U) != 0; }
+};
+
+// The three spirit-star tables as the step reads them, taken once from the rule settings.
+struct SpiritStarRules {
+  // `SiSG`: IsSpiritStarLookedFor, [slot][pillar].
+  std::array<std::array<bool, kNatalPillarCount>, kSpiritStarSlotCount> looked_for{};
+  // `SKSG`: the names in StemStarCell, [slot][reference stem]; for 天乙貴人 the names of its first
+  // (kDay) and second (kNight) character as well, [character][reference stem].
+  std::array<std::array<NamesInCell, 10>, kSpiritStarSlotCount> by_stem{};
+  std::array<std::array<NamesInCell, 10>, 2> heavenly_noble{};
+  // `SSSG`: the names in BranchStarCell, [slot][reference branch].
+  std::array<std::array<NamesInCell, 12>, kSpiritStarSlotCount> by_branch{};
+};
+SpiritStarRules ReadSpiritStarRules(const USysSettings& usys);
 
 // True when the pillar's stem name or branch name occurs in `text`; an empty text matches nothing.
 bool PillarOccursIn(const Kanshi& pillar, std::string_view text);

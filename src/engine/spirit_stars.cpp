@@ -4,7 +4,6 @@
 #include <string_view>
 
 #include "engine/spirit_star_tables.h"
-#include "settings/usys_settings.h"
 
 namespace kirvo {
 
@@ -18,35 +17,38 @@ constexpr std::array<NatalPillar, kNatalPillarCount> kAllPillars = {kYearPillar,
 
 class SpiritStarMarker {
  public:
-  SpiritStarMarker(const NatalPillars& natal, const USysSettings& usys) : natal_(natal), usys_(usys) {}
+  SpiritStarMarker(const NatalPillars& natal, const SpiritStarRules& rules) : natal_(natal), rules_(rules) {}
 
-  // Every present pillar that `SiSG` examines for `slot` and that matches `text`.
-  void MarkMatching(int slot, std::string_view text) {
-    for (NatalPillar pillar : kAllPillars) MarkIfMatching(slot, pillar, text);
+  // Every present pillar that `SiSG` examines for `slot` and that the cell names.
+  void MarkMatching(int slot, NamesInCell cell) {
+    for (NatalPillar pillar : kAllPillars) MarkIfMatching(slot, pillar, cell);
   }
-  void MarkIfMatching(int slot, NatalPillar pillar, std::string_view text) {
+  void MarkIfMatching(int slot, NatalPillar pillar, NamesInCell cell) {
     const std::optional<Kanshi>& kanshi = natal_[pillar];
-    if (kanshi && PillarOccursIn(*kanshi, text)) MarkIfLookedFor(slot, pillar);
+    if (kanshi && cell.NamePillar(*kanshi)) MarkIfLookedFor(slot, pillar);
   }
   void MarkIfLookedFor(int slot, NatalPillar pillar) {
-    if (natal_[pillar] && IsSpiritStarLookedFor(usys_, slot, pillar)) stars_.carried[slot][pillar] = true;
+    if (natal_[pillar] && rules_.looked_for[slot][pillar]) stars_.carried[slot][pillar] = true;
   }
   const SpiritStars& stars() const { return stars_; }
 
  private:
   const NatalPillars& natal_;
-  const USysSettings& usys_;
+  const SpiritStarRules& rules_;
   SpiritStars stars_;
 };
 
-void MarkStemStars(SpiritStarMarker& marker, const NatalPillars& natal, DayNight day_night, const USysSettings& usys) {
+void MarkStemStars(SpiritStarMarker& marker, const NatalPillars& natal, DayNight day_night,
+                   const SpiritStarRules& rules) {
   if (!natal[kDayPillar]) return;
   const Stem day_stem = natal[kDayPillar]->stem;
   for (int slot = kFirstStemStarSlot; slot <= kLastStemStarSlot; ++slot) {
     if (slot == kThreeWondersSlot) continue;
-    std::string_view text = StemStarCell(usys, slot, day_stem);
-    if (slot == kHeavenlyNobleSlot) text = CharacterAt(text, day_night == DayNight::kDay ? 0 : 1);
-    marker.MarkMatching(slot, text);
+    // 天乙貴人 reads one character of its cell: the first by day, the second by night.
+    const NamesInCell cell = slot == kHeavenlyNobleSlot
+                                 ? rules.heavenly_noble[day_night == DayNight::kDay ? 0 : 1][day_stem]
+                                 : rules.by_stem[slot][day_stem];
+    marker.MarkMatching(slot, cell);
   }
   if (natal[kYearPillar] && natal[kMonthPillar] &&
       AreThreeWonders(natal[kYearPillar]->stem, natal[kMonthPillar]->stem, day_stem)) {
@@ -54,34 +56,31 @@ void MarkStemStars(SpiritStarMarker& marker, const NatalPillars& natal, DayNight
   }
 }
 
-void MarkMonthKeyedStars(SpiritStarMarker& marker, const NatalPillars& natal, const USysSettings& usys) {
+void MarkMonthKeyedStars(SpiritStarMarker& marker, const NatalPillars& natal, const SpiritStarRules& rules) {
   if (!natal[kMonthPillar]) return;
   for (int slot = kFirstBranchStarSlot; slot <= kLastMonthKeyedSlot; ++slot) {
-    marker.MarkMatching(slot, BranchStarCell(usys, slot, natal[kMonthPillar]->branch));
+    marker.MarkMatching(slot, rules.by_branch[slot][natal[kMonthPillar]->branch]);
   }
 }
 
 // 魁…: a pillar on 辰 or 戌 whose own stem its branch's cell lists (庚辰, 壬辰, 戊戌, 庚戌 by default).
-void MarkOwnBranchStar(SpiritStarMarker& marker, const NatalPillars& natal, const USysSettings& usys) {
+void MarkOwnBranchStar(SpiritStarMarker& marker, const NatalPillars& natal, const SpiritStarRules& rules) {
   for (NatalPillar pillar : kAllPillars) {
     const std::optional<Kanshi>& kanshi = natal[pillar];
     if (!kanshi || (kanshi->branch != kDragon && kanshi->branch != kDog)) continue;
-    if (StemOccursIn(*kanshi, BranchStarCell(usys, kOwnBranchSlot, kanshi->branch))) {
+    if (rules.by_branch[kOwnBranchSlot][kanshi->branch].NameStem(*kanshi))
       marker.MarkIfLookedFor(kOwnBranchSlot, pillar);
-    }
   }
 }
 
 // 咸池 .. 寡宿: the year pillar is read against the day branch's cell, the others against the year
 // branch's cell.
-void MarkYearKeyedStars(SpiritStarMarker& marker, const NatalPillars& natal, const USysSettings& usys) {
+void MarkYearKeyedStars(SpiritStarMarker& marker, const NatalPillars& natal, const SpiritStarRules& rules) {
   for (int slot = kFirstYearKeyedSlot; slot <= kLastSpiritStarSlot; ++slot) {
-    if (natal[kDayPillar]) {
-      marker.MarkIfMatching(slot, kYearPillar, BranchStarCell(usys, slot, natal[kDayPillar]->branch));
-    }
+    if (natal[kDayPillar]) marker.MarkIfMatching(slot, kYearPillar, rules.by_branch[slot][natal[kDayPillar]->branch]);
     if (natal[kYearPillar]) {
-      const std::string& text = BranchStarCell(usys, slot, natal[kYearPillar]->branch);
-      for (NatalPillar pillar : {kMonthPillar, kDayPillar, kHourPillar}) marker.MarkIfMatching(slot, pillar, text);
+      const NamesInCell cell = rules.by_branch[slot][natal[kYearPillar]->branch];
+      for (NatalPillar pillar : {kMonthPillar, kDayPillar, kHourPillar}) marker.MarkIfMatching(slot, pillar, cell);
     }
   }
 }
@@ -101,12 +100,12 @@ std::vector<int> SpiritStars::SlotsOf(NatalPillar pillar) const {
   return slots;
 }
 
-SpiritStars SpiritStarStep(const NatalPillars& natal, DayNight day_night, const USysSettings& usys) {
-  SpiritStarMarker marker(natal, usys);
-  MarkStemStars(marker, natal, day_night, usys);
-  MarkMonthKeyedStars(marker, natal, usys);
-  MarkOwnBranchStar(marker, natal, usys);
-  MarkYearKeyedStars(marker, natal, usys);
+SpiritStars SpiritStarStep(const NatalPillars& natal, DayNight day_night, const SpiritStarRules& rules) {
+  SpiritStarMarker marker(natal, rules);
+  MarkStemStars(marker, natal, day_night, rules);
+  MarkMonthKeyedStars(marker, natal, rules);
+  MarkOwnBranchStar(marker, natal, rules);
+  MarkYearKeyedStars(marker, natal, rules);
   return marker.stars();
 }
 

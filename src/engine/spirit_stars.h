@@ -8,7 +8,7 @@
 
 namespace kirvo {
 
-class USysSettings;
+struct SpiritStarRules;
 
 // Which half of the year the birth falls in, choosing the character of the 天乙貴人 cell: the
 // first for kDay (sun longitude 90° to below 270°, summer solstice to winter solstice), the second
@@ -26,8 +26,8 @@ struct SpiritStars {
   bool operator==(const SpiritStars&) const = default;
 };
 
-// The spirit stars of the natal pillars under the tables `SiSG`, `SKSG` and `SSSG`. An absent
-// pillar (the hour when it is not known) carries none and keys no table.
-SpiritStars SpiritStarStep(const NatalPillars& natal, DayNight day_night, const USysSettings& usys);
+// The spirit stars of the natal pillars under the tables `SiSG`, `SKSG` and `SSSG` (as read into
+// `rules`). An absent pillar (the hour when it is not known) carries none and keys no table.
+SpiritStars SpiritStarStep(const NatalPillars& natal, DayNight day_night, const SpiritStarRules& rules);
 
 }  // namespace kirvo

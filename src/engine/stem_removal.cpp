@@ -9,8 +9,8 @@ namespace {
 inline constexpr int kDayPillar = board::PillarNumber(board::kDay);  // 3
 
 void Remove(ChartBoard& board, int column) {
-  board(column, board::kWorkStem).ZSet = kStemRemoved;
-  board(column, board::kRoots).ZSet = kStemRemoved;
+  board(column, board::kWorkStem).ZSet = Mark::kRemoved;
+  board(column, board::kRoots).ZSet = Mark::kRemoved;
 }
 
 void RemoveStems(ChartBoard& board, const StemRelationRecords& records, LuckRange range) {
@@ -32,7 +32,7 @@ void RemoveStems(ChartBoard& board, const StemRelationRecords& records, LuckRang
         (relation == kOvercomeByAnother && other_relation < kOvercomeByAnother)) {
       Remove(board, column);
     } else if (relation == kCombinedWith && other_relation == kOvercomeByAnother) {
-      board(column, board::kRoots).ZSet = kStemRemoved;
+      board(column, board::kRoots).ZSet = Mark::kRemoved;
     }
   }
 }
@@ -45,13 +45,13 @@ void TransformRemovedStems(ChartBoard& board, const StemRelationRecords& records
     ChartCell& stem = board(column, board::kWorkStem);
     const ChartCell& transformed = board(column, board::kStemTransform);
     if (!transformed.Text.empty() && board(column, board::kStemCombine).Code < kRelationFails &&
-        stem.ZSet == kStemRemoved && own.result[kCombinedWith] != kRelationNone) {
-      stem.ZSet = kStemTransformed;
+        stem.ZSet == Mark::kRemoved && own.result[kCombinedWith] != kRelationNone) {
+      stem.ZSet = Mark::kTransformed;
       stem.Text = transformed.Text;
     }
     const int relation = own.LastHolding();
-    if (!day_master_apart && stem.ZSet == kStemRemoved && relation >= 0 && own.counterpart[relation] == kDayPillar) {
-      stem.ZSet = kStemRemovedByDayMaster;
+    if (!day_master_apart && stem.ZSet == Mark::kRemoved && relation >= 0 && own.counterpart[relation] == kDayPillar) {
+      stem.ZSet = Mark::kRemovedByDayMaster;
     }
   }
 }
@@ -61,8 +61,8 @@ void TransformRemovedStems(ChartBoard& board, const StemRelationRecords& records
 void RemoveAndTransformStems(ChartBoard& board, const StemRelationRecords& records, LuckRange range,
                              bool day_master_apart) {
   for (int column = 0; column < 10; ++column) {
-    board(column, board::kRoots).ZSet = kStemPresent;
-    board(column, board::kWorkStem).ZSet = kStemPresent;
+    board(column, board::kRoots).ZSet = Mark::kNone;
+    board(column, board::kWorkStem).ZSet = Mark::kNone;
   }
   RemoveStems(board, records, range);
   TransformRemovedStems(board, records, range, day_master_apart);

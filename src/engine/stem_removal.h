@@ -6,12 +6,6 @@
 
 namespace kirvo {
 
-// Working stem states (`ZSet` of row 13; row 12 follows for a removed stem).
-inline constexpr std::int32_t kStemPresent = 0;
-inline constexpr std::int32_t kStemRemoved = 2;             // 去
-inline constexpr std::int32_t kStemTransformed = 3;         // 化: the text is the new stem
-inline constexpr std::int32_t kStemRemovedByDayMaster = 4;  // counted twice by the numbers
-
 // Applies the relations that still hold to the working stems of the taking-part columns. First
 // every column's rows 12 and 13 lose their mark. A stem with exactly one relation is removed
 // together with its counterpart when the counterpart has one relation too; otherwise a stem goes

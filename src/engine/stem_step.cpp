@@ -10,7 +10,6 @@
 #include "engine/stem_tables.h"
 #include "engine/stem_transformation.h"
 #include "settings/sys_settings.h"
-#include "settings/usys_settings.h"
 
 namespace kirvo {
 
@@ -28,7 +27,7 @@ void ClearStemResults(ChartBoard& board, RelationList& list) {
       ChartCell& cell = board(column, row);
       cell.Text.clear();
       cell.Code = 0;
-      cell.ZSet = 0;
+      cell.ZSet = Mark::kNone;
       cell.TopColor = kInteractionTopColor;
     }
     board(column, board::kBranchDiagram).Text.clear();
@@ -68,19 +67,19 @@ bool IsCancelled(const std::string& entry) { return entry.size() > 4 && entry.en
 
 void StemStep(ChartBoard& board, const TMeiData& record, LuckRange range, RelationList& stem_relations, bool hour_known,
               const ChartRules& rules) {
-  const USysSettings& usys = rules.usys;
-  const bool overcoming = usys.Flag("KoCB");
-  const bool day_master_apart = usys.Flag("NCB");
-  const bool neighbours_merged = usys.Flag("SaCB");
+  const bool overcoming = rules.read.stems_overcome;
+  const bool day_master_apart = rules.read.day_master_apart;
+  const bool neighbours_merged = rules.read.neighbours_only;
 
   ClearStemResults(board, stem_relations);
   WriteStrengths(board, range, hour_known);
 
-  const PairFilter filter(RelationFamily::kStems, range, hour_known, usys);
-  const TransformationContext transformation{usys.Choice("KaRG"), SeasonElementOf(record.SeasonIndex), hour_known};
+  const PairFilter filter(RelationFamily::kStems, range, hour_known, rules.read);
+  const TransformationContext transformation{rules.read.transformation, SeasonElementOf(record.SeasonIndex),
+                                             hour_known};
   FindStemRelations(board, filter, overcoming, transformation);
 
-  ResolveRow(board, board::kStemCombine, stem_relations, RelationKind::kCombination, usys);
+  ResolveRow(board, board::kStemCombine, stem_relations, RelationKind::kCombination, neighbours_merged);
   ResolveOvercoming(board, stem_relations);
 
   StemRelationRecords records = RecordStemRelations(board, stem_relations, range);

@@ -48,7 +48,7 @@ bool ByMonthCommand(const ChartBoard& board, int a, int b, Element element) {
 
 bool CombinationTransforms(const ChartBoard& board, int first, int second, Element element,
                            const TransformationContext& context) {
-  switch (static_cast<TransformationRule>(context.rule)) {
+  switch (context.rule) {
     case TransformationRule::kBySeason:
       return BySeason(board, first, second, element, context);
     case TransformationRule::kByMonthCommand:

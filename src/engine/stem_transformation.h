@@ -2,19 +2,13 @@
 
 #include "calendar/sexagenary.h"
 #include "engine/chart_board.h"
+#include "settings/usys_keys.h"
 
 namespace kirvo {
 
-// `KaRG` (天干化の取り方): what makes a stem combination transform (化).
-enum class TransformationRule : int {
-  kBySeason = 0,        // 季節で取る
-  kByMonthCommand = 1,  // 生助で取る
-  kByMonthBranch = 2,   // 地支助で取る
-};
-
 // What the transformation test reads besides the board.
 struct TransformationContext {
-  int rule = 0;                         // `KaRG`
+  TransformationRule rule{};            // `KaRG`: what makes a stem combination transform (化)
   Element season_element = kNoElement;  // element of the birth season
   bool hour_known = true;
 };

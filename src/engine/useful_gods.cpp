@@ -10,13 +10,6 @@ namespace kirvo {
 
 namespace {
 
-inline constexpr std::int32_t kRemoved = 2;
-
-// `YRG0` 1: the element with the largest number, then its more prominent stem.
-inline constexpr int kByElement = 1;
-// `RRG` 1: elements are compared by 構成 and stems by their weighted numbers.
-inline constexpr int kByTotal = 1;
-
 inline constexpr int kDayMasterPriority = 99;
 inline constexpr int kNotInChartPriority = 9;
 inline constexpr int kMonthCommandPriority = 40;
@@ -34,7 +27,7 @@ std::string BothStemsOf(Element element) { return StemName(2 * element) + StemNa
 
 bool WorkingStemIs(const ChartBoard& board, int column, Stem stem) {
   const ChartCell& cell = board(column, board::kWorkStem);
-  return StemIndexOf(cell.Text) == stem && cell.ZSet != kRemoved;
+  return StemIndexOf(cell.Text) == stem && cell.ZSet != Mark::kRemoved;
 }
 
 int FirstColumn(LuckRange range) { return std::clamp(FirstColumnTakingPart(range), board::kRunningHour, board::kHour); }
@@ -43,7 +36,7 @@ int FirstColumn(LuckRange range) { return std::clamp(FirstColumnTakingPart(range
 // before yin) so that a tie goes to the later stem. A yin winner that shows the same number as its
 // yang partner stands for the element: both stems.
 std::string LargestStem(Stem day_master, const StemNumbers& stems, const ChartRules& rules) {
-  const bool day_master_allowed = rules.usys.Flag("YCB0");
+  const bool day_master_allowed = rules.read.day_master_may_be_useful;
   const Element own = ElementOfStem(day_master);
   Stem kept = kNoStem;
   double best = 0.0;
@@ -69,7 +62,7 @@ std::string LargestStem(Stem day_master, const StemNumbers& stems, const ChartRu
 // chart holds (or shows more prominently).
 std::string StemOfLargestElement(const ChartBoard& board, Stem day_master, const ElementNumbers& numbers,
                                  LuckRange range, const ChartRules& rules) {
-  const bool by_total = rules.usys.Choice("RRG") == kByTotal;
+  const bool by_total = rules.read.forward_backward == ForwardBackwardValue::kTotal;
   const Element own = ElementOfStem(day_master);
   Element best = kNoElement, best_other = kNoElement;  // the largest, and the largest but the day master's
   double best_value = 0.0, best_other_value = 0.0;
@@ -90,7 +83,7 @@ std::string StemOfLargestElement(const ChartBoard& board, Stem day_master, const
   }
 
   // The day master's element stands for its other stem, when the chart holds that one.
-  if (!rules.usys.Flag("YCB0") && !by_total && best == own) {
+  if (!rules.read.day_master_may_be_useful && !by_total && best == own) {
     const Stem partner = IsYang(day_master) ? day_master + 1 : day_master - 1;
     if (stem_values[partner] != 0.0) return StemName(partner);
     best = best_other;
@@ -110,7 +103,7 @@ std::string StemOfLargestElement(const ChartBoard& board, Stem day_master, const
 }  // namespace
 
 int StemPriority(Stem stem, Stem day_master, LuckRange range, const ChartBoard& board, const ChartRules& rules) {
-  if (stem == day_master && !rules.usys.Flag("YCB0")) return kDayMasterPriority;
+  if (stem == day_master && !rules.read.day_master_may_be_useful) return kDayMasterPriority;
   if (WorkingStemIs(board, board::kHour, stem) || WorkingStemIs(board, board::kMonth, stem)) return 1;
   for (const int column : {board::kYear, board::kDay, board::kHour}) {
     if (WorkingStemIs(board, column, stem)) return 2;
@@ -134,7 +127,7 @@ int StemPriority(Stem stem, Stem day_master, LuckRange range, const ChartBoard& 
 std::string UsefulGod(const ChartBoard& board, Stem day_master, const ElementNumbers& numbers, LuckRange range,
                       const ChartRules& rules) {
   if (day_master < 0 || day_master >= kNoStem) return std::string(kNoUsefulGod);
-  if (rules.usys.Choice("YRG0") == kByElement) {
+  if (rules.read.useful_god_method == UsefulGodMethod::kLargestElement) {
     return StemOfLargestElement(board, day_master, numbers, range, rules);
   }
   return LargestStem(day_master, numbers.stems, rules);
@@ -142,7 +135,7 @@ std::string UsefulGod(const ChartBoard& board, Stem day_master, const ElementNum
 
 std::string ClimateGod(Stem day_master, Branch month_branch, const ChartRules& rules) {
   if (day_master < 0 || day_master >= kNoStem || month_branch < 0 || month_branch >= 12) return {};
-  return rules.usys.Cell("TSG", month_branch + 1, day_master + 1);
+  return rules.usys.Cell(USysTable::TSG, month_branch + 1, day_master + 1);
 }
 
 FavourableElements FavourableElementsOf(const ElementNumberTable& table, BalanceClass balance_class,

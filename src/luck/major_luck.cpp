@@ -4,7 +4,6 @@
 
 #include "calendar/julian_value.h"
 #include "luck/luck_direction.h"
-#include "settings/usys_settings.h"
 
 namespace kirvo {
 namespace {
@@ -16,8 +15,6 @@ constexpr double kDecadeDays = 3652.5;
 constexpr double kDaysAfterMonthTerm = 5;
 // Decades stepped at most: enough for the oldest age the age check lets through.
 constexpr int kMaxDecades = 12;
-
-enum MajorLuckDepthMode { kPrincipalOnly = 0, kNatalMonth = 1, kWithinDecade = 2 };
 
 // A decade boundary sits 5 days after the 節 at or before its nominal moment.
 DateTime PlacedAfterMonthTerm(DateTime nominal, const CalendarRules& rules, TermMomentCache* cache) {
@@ -47,12 +44,12 @@ LuckPeriod LuckPeriodAt(DateTime moment, DateTime birth, StartOfLuck start, cons
 }
 
 MajorLuckDepth MajorLuckDepthOf(Branch major_luck_branch, DepthClass natal_month_depth, DateTime birth,
-                                DateTime chart_moment, StartOfLuck start, const USysSettings& usys,
+                                DateTime chart_moment, StartOfLuck start, MajorLuckDepthRule rule,
                                 const CalendarRules& rules, TermMomentCache* cache) {
-  switch (usys.Choice("ZRG5")) {
-    case kNatalMonth:
+  switch (rule) {
+    case MajorLuckDepthRule::kNatalMonth:
       return {natal_month_depth, {}};
-    case kWithinDecade: {
+    case MajorLuckDepthRule::kWithinDecade: {
       const LuckPeriod period = LuckPeriodAt(chart_moment, birth, start, rules, cache);
       if (chart_moment <= period.start) return {};
       const DistributionRow& row = rules.distribution[major_luck_branch];
@@ -61,9 +58,10 @@ MajorLuckDepth MajorLuckDepthOf(Branch major_luck_branch, DepthClass natal_month
       const std::string& stem = row.stems[*segment];
       return {DepthClassOfSegment(*segment), StemIndexOf(stem) == kNoStem ? std::string() : stem};
     }
-    default:
-      return {};
+    case MajorLuckDepthRule::kPrincipalOnly:
+      break;
   }
+  return {};
 }
 
 }  // namespace kirvo

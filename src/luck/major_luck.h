@@ -6,10 +6,10 @@
 #include "calendar/moment_pillars.h"
 #include "calendar/sexagenary.h"
 #include "luck/start_of_luck.h"
+#include "settings/usys_keys.h"
 
 namespace kirvo {
 
-class USysSettings;
 class TermMomentCache;
 
 // The major-luck pillar for an age in whole years and months: the natal month pillar before the
@@ -39,7 +39,7 @@ LuckPeriod LuckPeriodAt(DateTime moment, DateTime birth, StartOfLuck start, cons
 // ten-year luck period, over the distribution row of the major-luck branch. A chart moment at or
 // before the start of that period (before the start of luck) leaves the 本気.
 MajorLuckDepth MajorLuckDepthOf(Branch major_luck_branch, DepthClass natal_month_depth, DateTime birth,
-                                DateTime chart_moment, StartOfLuck start, const USysSettings& usys,
+                                DateTime chart_moment, StartOfLuck start, MajorLuckDepthRule rule,
                                 const CalendarRules& rules, TermMomentCache* cache = nullptr);
 
 }  // namespace kirvo

@@ -6,12 +6,10 @@
 #include "calendar/term_moment_cache.h"
 #include "calendar/term_search.h"
 #include "luck/luck_direction.h"
-#include "settings/usys_settings.h"
 
 namespace kirvo {
 namespace {
 
-constexpr int kYearUnit = 1;                 // DuRG
 constexpr double kAgeDaysPerBirthDay = 120;  // three days after birth count one year of life
 constexpr double kYearDays = 365.25;
 constexpr double kMonthDays = 30.59;
@@ -64,15 +62,15 @@ DateTime MonthTermAtOrBefore(DateTime moment, const CalendarRules& rules, TermMo
   return FindTermMomentBefore(TermSearchMode::kLatestMonthTerm, moment, rules.zone_hours).moment;
 }
 
-StartOfLuck StartOfLuckOf(int direction, DateTime birth, const MomentPillars& birth_pillars, const USysSettings& usys,
+StartOfLuck StartOfLuckOf(int direction, DateTime birth, const MomentPillars& birth_pillars, StartOfLuckUnit unit,
                           const CalendarRules& rules, TermMomentCache* cache) {
-  if (usys.Choice("DuRG") == kYearUnit) return InYearUnit(direction, birth, rules, cache);
+  if (unit == StartOfLuckUnit::kYears) return InYearUnit(direction, birth, rules, cache);
   return InMonthUnit(direction, birth, birth_pillars, rules, cache);
 }
 
-std::string DepthDaysText(int direction, DateTime birth, const USysSettings& usys, const CalendarRules& rules,
+std::string DepthDaysText(int direction, DateTime birth, StartOfLuckUnit unit, const CalendarRules& rules,
                           TermMomentCache* cache) {
-  if (usys.Choice("DuRG") != kYearUnit) return {};
+  if (unit != StartOfLuckUnit::kYears) return {};
   return std::to_string(YearUnitDays(direction, birth, rules, cache)) + "日";
 }
 

@@ -4,10 +4,10 @@
 
 #include "calendar/date_time.h"
 #include "calendar/moment_pillars.h"
+#include "settings/usys_keys.h"
 
 namespace kirvo {
 
-class USysSettings;
 class TermMomentCache;
 
 // The age at which the first major-luck pillar begins (立運).
@@ -25,12 +25,12 @@ struct StartOfLuck {
 // boundary); v = n (逆) or 30 − n (順); years = ceil(v / 3), and 0..2 years become 10 (順) or 1 (逆).
 // `birth_pillars` are the pillars of `birth` under `rules` (its month-opening moment is used). A
 // cache of month-opening terms may be passed; the result is the same without it.
-StartOfLuck StartOfLuckOf(int direction, DateTime birth, const MomentPillars& birth_pillars, const USysSettings& usys,
+StartOfLuck StartOfLuckOf(int direction, DateTime birth, const MomentPillars& birth_pillars, StartOfLuckUnit unit,
                           const CalendarRules& rules, TermMomentCache* cache = nullptr);
 
 // The day count v of the year unit followed by "日" (the depth shown beside the month's 節), or the
 // empty text in the month unit.
-std::string DepthDaysText(int direction, DateTime birth, const USysSettings& usys, const CalendarRules& rules,
+std::string DepthDaysText(int direction, DateTime birth, StartOfLuckUnit unit, const CalendarRules& rules,
                           TermMomentCache* cache = nullptr);
 
 // The 節 at or before a moment (searched from the moment to the minute, handed on in whole seconds),

@@ -123,7 +123,7 @@ void RefreshExplanations(ChartContent& content, const PatternResult& patterns, c
 // The style of every cell from the texts as they stand; `RRG` picks the highlighted column of the
 // five-element table.
 void StyleContentTable(ContentGrid& snb, const SysSettings& sys, const ContentBranding& branding);
-void StyleElementTable(ContentGrid& sg2, const SysSettings& sys, int rrg);
+void StyleElementTable(ContentGrid& sg2, const SysSettings& sys, ForwardBackwardValue rrg);
 void StyleStemNumberTable(ContentGrid& kan, const SysSettings& sys);
 void StyleSpiritStarTable(ContentGrid& sin, const SysSettings& sys);
 

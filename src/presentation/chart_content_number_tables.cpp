@@ -38,6 +38,7 @@ struct At {
 };
 constexpr At kInnerOuterLabel = {4, 4}, kInnerOuterValue = {5, 4};
 constexpr At kDayMaster = {5, 0}, kUsefulGod = {5, 1};
+constexpr std::size_t kBalanceRow = 3;  // 均衡度 in column 1
 // The four special pillars of the day pillar, in the order FourSpecialPillarsOf gives them.
 constexpr std::array<At, 4> kSpecialPillarCells = {
     {{5, 5} /*宅神*/, {3, 5} /*破宅神*/, {5, 6} /*墓石*/, {3, 6} /*墓神*/}};
@@ -118,6 +119,9 @@ void FillContentTable(TextTable& snb, const ElementAnalysis& analysis, const Cha
   const std::array<double, 5> numbers = {judgement.forward, judgement.backward, judgement.difference, judgement.balance,
                                          judgement.favour};
   for (std::size_t row = 0; row < numbers.size(); ++row) snb.SetCell(1, row, DecimalText(numbers[row], 2));
+  if (judgement.balance_decimals != kNotADecimal) {
+    snb.SetCell(1, kBalanceRow, DecimalText(judgement.balance, 2, judgement.balance_decimals));
+  }
 
   const std::array<const std::string*, 4> elements = {&gods.elements.to_weaken, &gods.elements.unfavourable,
                                                       &gods.elements.to_strengthen, &gods.elements.favourable};

@@ -2,14 +2,13 @@
 #include "engine/patterns.h"
 #include "presentation/chart_content.h"
 #include "settings/sys_settings.h"
-#include "settings/usys_settings.h"
 
 namespace kirvo {
 namespace {
 
 void StyleAll(ChartContent& content, const ChartRules& rules, const ContentBranding& branding) {
   StyleContentTable(content.SNB, rules.sys, branding);
-  StyleElementTable(content.SG2, rules.sys, rules.usys.Choice("RRG"));
+  StyleElementTable(content.SG2, rules.sys, rules.read.forward_backward);
   StyleStemNumberTable(content.KanSG, rules.sys);
   StyleSpiritStarTable(content.SinSG, rules.sys);
 }

@@ -14,7 +14,6 @@ namespace {
 constexpr int kSmallFontPoints = 8;       // long texts of the content table
 constexpr int kLongTextBytes = 8;         // Shift-JIS bytes beyond which a text takes the small font
 constexpr int kStemHeaderFontPoints = 9;  // the stem row of the stem-number table
-constexpr int kStrengthValueRrg = 0;      // RRG 0: 力量 decides, else 構成
 constexpr std::size_t kStrengthColumn = 3, kShareColumn = 4;
 
 CellStyle LabelStyle(const PanelColours& colours) {
@@ -95,9 +94,9 @@ void StyleContentTable(ContentGrid& snb, const SysSettings& sys, const ContentBr
   }
 }
 
-void StyleElementTable(ContentGrid& sg2, const SysSettings& sys, int rrg) {
+void StyleElementTable(ContentGrid& sg2, const SysSettings& sys, ForwardBackwardValue rrg) {
   SizeStyles(sg2);
-  const std::size_t highlighted = rrg == kStrengthValueRrg ? kStrengthColumn : kShareColumn;
+  const std::size_t highlighted = rrg == ForwardBackwardValue::kStrength ? kStrengthColumn : kShareColumn;
   const Rgb highlight_text = ContrastTextColour(ContrastTextColour(ColourOf(sys.CP, PanelColour::kFixedPart)));
   FirstCharacterElements& elements = FirstCharacterElements::For(sys);
   for (std::size_t row = 0; row < sg2.rows(); ++row) {

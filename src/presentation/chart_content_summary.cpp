@@ -9,14 +9,11 @@
 #include "engine/seasonal_state.h"
 #include "luck/start_of_luck.h"
 #include "presentation/chart_content.h"
-#include "settings/calendar_settings.h"
 #include "settings/sys_settings.h"
-#include "settings/usys_settings.h"
 
 namespace kirvo {
 namespace {
 
-constexpr int kYearUnit = 1;  // DuRG: the start of luck in whole years
 // More than the longest month between two 節 and less than two of the shortest: the 節 at or
 // before (a 節 + this) is the next one.
 constexpr double kBeyondNextMonthTerm = 32;
@@ -76,7 +73,7 @@ std::string ContentHeaderLine(std::string_view prefix, DateTime chart_moment) {
 }
 
 SummaryBlock SummaryBlockOf(const TMeiData& record, bool hour_known, const ChartRules& rules) {
-  const bool year_unit = rules.usys.Choice("DuRG") == kYearUnit;
+  const bool year_unit = rules.read.start_of_luck_unit == StartOfLuckUnit::kYears;
   SummaryBlock block;
   block.Name = record.PersonName;
   block.SexL = kSexNames[record.Sex == 0 ? 0 : 1];
@@ -97,9 +94,9 @@ SummaryHints SummaryHintsOf(const TMeiData& record, const ChartRules& rules) {
   const double zone_hours = TimeZoneHours(rules.sys);
   const MonthTerm opening = terms.MonthTermBefore(JulianValueOf(record.BirthDateTime), zone_hours).term;
   std::string depth_days;
-  if (rules.usys.Choice("DuRG") == kYearUnit) {
-    depth_days = DepthDaysText(record.LuckDirection, record.BirthDateTime, rules.usys,
-                               CalendarRulesOf(rules.usys, rules.sys), &terms);
+  if (rules.read.start_of_luck_unit == StartOfLuckUnit::kYears) {
+    depth_days = DepthDaysText(record.LuckDirection, record.BirthDateTime, rules.read.start_of_luck_unit,
+                               rules.read.calendar, &terms);
   }
   SummaryHints hints;
   hints.RituNL = "節入:" + ShortMomentText(opening.moment) + "　深浅:" + depth_days;

@@ -24,7 +24,7 @@ constexpr std::array<std::string_view, ChartBoard::kRows> kRowLabels = {
     "刑", "害", "破", "特殊", "", "", "", "", "", "", ""};
 constexpr std::array<std::string_view, 6> kRangeCaptions = {
     "命式のみ", "大運まで", "年運まで", "月運まで", "日運まで", "時運まで"};
-// ZSet 0..6 as drawn over a cell.
+// The marks (Mark) as drawn over a cell.
 constexpr std::array<std::string_view, 7> kMarkCharacters = {"　", "○", "×", "◇", "□", "△", "◎"};
 // clang-format on
 
@@ -45,8 +45,9 @@ int NumberOr(std::string_view text, int fallback) {
 bool IsOriginalRow(int row) { return row == 1 || row == 2 || (row >= 4 && row <= 6); }
 bool CarriesMark(int row) { return (row >= 1 && row <= 6) || (row >= 13 && row <= 18); }
 
-std::string_view MarkCharacter(int zset) {
-  return zset >= 0 && zset < static_cast<int>(kMarkCharacters.size()) ? kMarkCharacters[zset] : kMarkCharacters[0];
+std::string_view MarkCharacter(Mark mark) {
+  const auto index = static_cast<std::size_t>(mark);
+  return index < kMarkCharacters.size() ? kMarkCharacters[index] : kMarkCharacters[0];
 }
 
 std::string FirstCharacters(std::string_view text, int count) {

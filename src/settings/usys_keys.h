@@ -4,6 +4,9 @@
 #include <cstddef>
 #include <optional>
 #include <string_view>
+#include <utility>
+
+#include "calendar/moment_pillars.h"
 
 namespace kirvo {
 
@@ -48,6 +51,18 @@ struct ChoiceKey {
     return count;
   }
 };
+
+// The items of each choice, in the order of its list. `DRG` and `ZRG0`..`ZRG3` are the calendar's
+// DayBoundary and DepthMode (ChoiceItems below ties each key to its items).
+enum class TransformationRule { kBySeason, kByMonthCommand, kByMonthBranch };              // KaRG
+enum class LuckDirectionRule { kByYearStem, kAlwaysForward, kAlwaysReverse, kByDayStem };  // DaiRG
+enum class StartOfLuckUnit { kMonths, kYears };                                            // DuRG
+enum class RootRule { kInHiddenStems, kInBranches };                                       // TRG
+enum class UsefulGodMethod { kLargestStem, kLargestElement };                              // YRG0
+enum class RunningLuckDepth { kPrincipalOnly, kLikeNatal };                                // ZRG4
+enum class MajorLuckDepthRule { kPrincipalOnly, kNatalMonth, kWithinDecade };              // ZRG5
+enum class ForwardBackwardValue { kStrength, kTotal };                                     // RRG
+enum class BalanceMethod { kByForwardBackward, kByDeviation };                             // KiRG
 
 // clang-format off
 inline constexpr std::array<ChoiceKey, 14> kUSysChoices = {{
@@ -114,5 +129,106 @@ constexpr std::optional<std::size_t> IndexOfKey(const std::array<Row, N>& keys, 
   }
   return std::nullopt;
 }
+
+// The row of a key, at compile time: a key missing from its table does not compile.
+template <class Row, std::size_t N>
+consteval int RowOfKey(const std::array<Row, N>& keys, std::string_view key) {
+  const std::optional<std::size_t> index = IndexOfKey(keys, key);
+  if (!index) throw "not a key of this table";
+  return static_cast<int>(*index);
+}
+
+// The typed handles of the keys: each enumerator is its key's row in the table above, so the
+// handles cannot drift from the table and a misspelt key does not compile.
+// clang-format off
+enum class USysFlag {
+  KSCB  = RowOfKey(kUSysFlags, "KSCB"),
+  KKSCB = RowOfKey(kUSysFlags, "KKSCB"),
+  KoCB  = RowOfKey(kUSysFlags, "KoCB"),
+  NCB   = RowOfKey(kUSysFlags, "NCB"),
+  TCB   = RowOfKey(kUSysFlags, "TCB"),
+  SaCB  = RowOfKey(kUSysFlags, "SaCB"),
+  SigCB = RowOfKey(kUSysFlags, "SigCB"),
+  SiaCB = RowOfKey(kUSysFlags, "SiaCB"),
+  YCB0  = RowOfKey(kUSysFlags, "YCB0"),
+  RCB   = RowOfKey(kUSysFlags, "RCB"),
+  SuCB  = RowOfKey(kUSysFlags, "SuCB"),
+  JyCB  = RowOfKey(kUSysFlags, "JyCB"),
+};
+enum class USysChoice {
+  KaRG  = RowOfKey(kUSysChoices, "KaRG"),
+  DaiRG = RowOfKey(kUSysChoices, "DaiRG"),
+  DRG   = RowOfKey(kUSysChoices, "DRG"),
+  DuRG  = RowOfKey(kUSysChoices, "DuRG"),
+  TRG   = RowOfKey(kUSysChoices, "TRG"),
+  YRG0  = RowOfKey(kUSysChoices, "YRG0"),
+  ZRG0  = RowOfKey(kUSysChoices, "ZRG0"),
+  ZRG1  = RowOfKey(kUSysChoices, "ZRG1"),
+  ZRG2  = RowOfKey(kUSysChoices, "ZRG2"),
+  ZRG3  = RowOfKey(kUSysChoices, "ZRG3"),
+  ZRG4  = RowOfKey(kUSysChoices, "ZRG4"),
+  ZRG5  = RowOfKey(kUSysChoices, "ZRG5"),
+  RRG   = RowOfKey(kUSysChoices, "RRG"),
+  KiRG  = RowOfKey(kUSysChoices, "KiRG"),
+};
+enum class USysNumber {
+  NGE    = RowOfKey(kUSysNumbers, "NGE"),
+  AVE    = RowOfKey(kUSysNumbers, "AVE"),
+  StdE   = RowOfKey(kUSysNumbers, "StdE"),
+  ZFileE = RowOfKey(kUSysNumbers, "ZFileE"),
+};
+enum class USysTable {
+  ZSG  = RowOfKey(kUSysTables, "ZSG"),
+  SSG  = RowOfKey(kUSysTables, "SSG"),
+  SSG2 = RowOfKey(kUSysTables, "SSG2"),
+  MSG  = RowOfKey(kUSysTables, "MSG"),
+  HSG  = RowOfKey(kUSysTables, "HSG"),
+  SiSG = RowOfKey(kUSysTables, "SiSG"),
+  SKSG = RowOfKey(kUSysTables, "SKSG"),
+  SSSG = RowOfKey(kUSysTables, "SSSG"),
+  TSG  = RowOfKey(kUSysTables, "TSG"),
+};
+// clang-format on
+
+// Every table row has its handle (the last handle is the last row).
+static_assert(static_cast<std::size_t>(USysFlag::JyCB) + 1 == kUSysFlags.size());
+static_assert(static_cast<std::size_t>(USysChoice::KiRG) + 1 == kUSysChoices.size());
+static_assert(static_cast<std::size_t>(USysNumber::ZFileE) + 1 == kUSysNumbers.size());
+static_assert(static_cast<std::size_t>(USysTable::TSG) + 1 == kUSysTables.size());
+
+// The item enum of each choice, and how many items it has (checked against the item list).
+template <USysChoice key>
+struct ChoiceItems;
+template <class Items, int count>
+struct ChoiceItemList {
+  using Type = Items;
+  static constexpr int kCount = count;
+};
+// clang-format off
+template <> struct ChoiceItems<USysChoice::KaRG>  : ChoiceItemList<TransformationRule, 3> {};
+template <> struct ChoiceItems<USysChoice::DaiRG> : ChoiceItemList<LuckDirectionRule, 4> {};
+template <> struct ChoiceItems<USysChoice::DRG>   : ChoiceItemList<DayBoundary, 2> {};
+template <> struct ChoiceItems<USysChoice::DuRG>  : ChoiceItemList<StartOfLuckUnit, 2> {};
+template <> struct ChoiceItems<USysChoice::TRG>   : ChoiceItemList<RootRule, 2> {};
+template <> struct ChoiceItems<USysChoice::YRG0>  : ChoiceItemList<UsefulGodMethod, 2> {};
+template <> struct ChoiceItems<USysChoice::ZRG0>  : ChoiceItemList<DepthMode, 3> {};
+template <> struct ChoiceItems<USysChoice::ZRG1>  : ChoiceItemList<DepthMode, 2> {};
+template <> struct ChoiceItems<USysChoice::ZRG2>  : ChoiceItemList<DepthMode, 3> {};
+template <> struct ChoiceItems<USysChoice::ZRG3>  : ChoiceItemList<DepthMode, 3> {};
+template <> struct ChoiceItems<USysChoice::ZRG4>  : ChoiceItemList<RunningLuckDepth, 2> {};
+template <> struct ChoiceItems<USysChoice::ZRG5>  : ChoiceItemList<MajorLuckDepthRule, 3> {};
+template <> struct ChoiceItems<USysChoice::RRG>   : ChoiceItemList<ForwardBackwardValue, 2> {};
+template <> struct ChoiceItems<USysChoice::KiRG>  : ChoiceItemList<BalanceMethod, 2> {};
+// clang-format on
+
+template <USysChoice key>
+using ChoiceItem = typename ChoiceItems<key>::Type;
+
+// Every choice has its items, as many as its list.
+template <std::size_t... row>
+consteval bool ItemCountsAgree(std::index_sequence<row...>) {
+  return ((kUSysChoices[row].ItemCount() == ChoiceItems<static_cast<USysChoice>(row)>::kCount) && ...);
+}
+static_assert(ItemCountsAgree(std::make_index_sequence<kUSysChoices.size()>()));
 
 }  // namespace kirvo

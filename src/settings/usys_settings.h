@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "calendar/depth_distribution.h"
+#include "platform/outcome.h"
 #include "settings/hidden_stem_table.h"
 #include "settings/spirit_star_slots.h"
 #include "settings/text_table.h"
@@ -14,16 +15,16 @@
 namespace kirvo {
 
 // The rule settings: every flag, choice, number and table the chart engine decides by, under the
-// key of its dialog control. A plain value: the program keeps one live copy for the whole run and
-// the engine reads the current value each time it needs one, so a change takes effect at the next
-// computation. Reading and writing USysF.ini is usys_settings_file.h's part, the dialog
+// key of its dialog control. A plain value: the program keeps one live copy for the whole run; a
+// computation reads the values it needs when it starts (ChartRules), so a change takes effect at
+// the next computation. Reading and writing USysF.ini is usys_settings_file.h's part, the dialog
 // usys_dialog_model.h's.
 class USysSettings {
  public:
   // Every flag, choice and number at its default; every table empty but for its fixed labels.
   USysSettings();
 
-  // --- read access for the engine. A key that does not exist reads as false, 0 or empty text.
+  // --- read access by key text (dialog, files, tools). A key that does not exist reads as false, 0 or empty text.
   bool Flag(std::string_view key) const;
   int Choice(std::string_view key) const;
   const std::string& Number(std::string_view key) const;
@@ -31,6 +32,25 @@ class USysSettings {
   const std::string& Cell(std::string_view table, std::size_t column, std::size_t row) const {
     return Table(table).Cell(column, row);
   }
+  // --- typed access by handle (usys_keys.h): no lookup, no unknown key. A choice reads as its item.
+  bool Flag(USysFlag key) const { return flags_[static_cast<std::size_t>(key)]; }
+  template <USysChoice key>
+  ChoiceItem<key> Choice() const {
+    return static_cast<ChoiceItem<key>>(choices_[static_cast<std::size_t>(key)]);
+  }
+  const std::string& Number(USysNumber key) const { return numbers_[static_cast<std::size_t>(key)]; }
+  const TextTable& Table(USysTable key) const { return tables_[static_cast<std::size_t>(key)]; }
+  const std::string& Cell(USysTable table, std::size_t column, std::size_t row) const {
+    return Table(table).Cell(column, row);
+  }
+  void SetFlag(USysFlag key, bool value) { flags_[static_cast<std::size_t>(key)] = value; }
+  // An item beyond the choice's list (a depth mode the pillar does not offer) is ignored.
+  template <USysChoice key>
+  void SetChoice(ChoiceItem<key> item) {
+    const int index = static_cast<int>(item);
+    if (index >= 0 && index < ChoiceItems<key>::kCount) choices_[static_cast<std::size_t>(key)] = index;
+  }
+
   // Derived from `ZSG`, rebuilt whenever `ZSG` changes.
   const HiddenStemTable& HiddenStems() const { return hidden_stems_; }
   // The day counts of `ZSG` as depth segments, rebuilt with the hidden stems.

@@ -1,3 +1,5 @@
+#include "engine/balance.h"
+
 #include <gtest/gtest.h>
 
 #include <array>
@@ -7,7 +9,6 @@
 #include <vector>
 
 #include "engine/analysis_steps.h"
-#include "engine/balance.h"
 #include "engine/decimal_text.h"
 #include "engine/element_analysis.h"
 #include "settings/program_settings.h"
@@ -20,7 +21,7 @@ namespace {
 // hidden stem marked ◎ by the branch step, then the roots.
 ChartBoard AnalysedBoard(const BoardPillars& pillars, LuckRange range, const ProgramSettings& settings) {
   ChartBoard board = BoardFromPillars(pillars, settings);
-  board(board::kMonth, board::kWorkHidden1 + board(board::kMonth, board::kDepthRow).Code).ZSet = 6;
+  board(board::kMonth, board::kWorkHidden1 + board(board::kMonth, board::kDepthRow).Code).ZSet = Mark::kMonthCommand;
   RootsStep(board, range, pillars.hour_known, {settings.usys, settings.sys});
   return board;
 }
@@ -86,7 +87,7 @@ TEST(ElementAnalysis, ChartByRatioOfTheTwoSides) {
   ProgramSettings settings = ShippedSettings();
   const BoardPillars pillars = {.year = "癸巳", .month = "甲寅", .day = "甲辰", .hour = "辛未", .major_luck = "壬辰"};
   ChartBoard board = AnalysedBoard(pillars, 1, settings);
-  board(board::kHour, board::kWorkStem).ZSet = 5;
+  board(board::kHour, board::kWorkStem).ZSet = Mark::kHalved;
   const ElementAnalysis a = AnalyseElements(board, RecordInSeason(0), 1, true, {settings.usys, settings.sys});
 
   EXPECT_EQ(TableText(a.numbers.table), (std::vector<std::string>{
@@ -99,7 +100,7 @@ TEST(ElementAnalysis, ChartByRatioOfTheTwoSides) {
   EXPECT_EQ(a.numbers.table.day_master_element, 0);
   EXPECT_EQ(a.numbers.table.strongest, 0);
   EXPECT_EQ(StemText(a.numbers.stems), (std::vector<std::string>{"64/52.0", "6/4.9", "10/3.1", "2/0.6", "20/12.5",
-                                                                  "6/3.8", "2/0.6", "7/2.0", "12/4.9", "16/6.5"}));
+                                                                 "6/3.8", "2/0.6", "7/2.0", "12/4.9", "16/6.5"}));
   EXPECT_EQ(JudgementText(a.judgement), "76.38 36.91 39.47 48.32 31.10 内格 身旺");
   EXPECT_EQ(a.gods.day_master, "甲");
   EXPECT_EQ(a.gods.useful_god, "戊");
@@ -150,7 +151,7 @@ TEST(ElementAnalysis, ChartBySpreadOfTheRows) {
                                         }));
   EXPECT_EQ(a.numbers.table.strongest, 0);  // 木
   EXPECT_EQ(StemText(a.numbers.stems), (std::vector<std::string>{"26/10.6", "0/0.0", "24/19.5", "0/0.0", "4/1.3",
-                                                                  "0/0.0", "2/1.3", "8/5.0", "2/0.6", "22/6.2"}));
+                                                                 "0/0.0", "2/1.3", "8/5.0", "2/0.6", "22/6.2"}));
   EXPECT_EQ(JudgementText(a.judgement), "60.00 52.00 8.00 94.52 92.69 内格 中和");
   EXPECT_EQ(a.gods.day_master, "丙");
   EXPECT_EQ(a.gods.useful_god, "甲");
@@ -219,8 +220,8 @@ TEST(StrengthClass, ThresholdsBelongToTheUpperClass) {
   settings.usys.SetCell("MSG", 1, 0, "-20");
   settings.usys.SetCell("MSG", 3, 0, "0");
   settings.usys.SetCell("MSG", 5, 0, "20");
-  const std::array<std::pair<double, StrengthClass>, 6> kCases = {{
-      {-20.01, 0}, {-20, 1}, {-0.01, 1}, {0, 2}, {19.99, 2}, {20, 3}}};
+  const std::array<std::pair<double, StrengthClass>, 6> kCases = {
+      {{-20.01, 0}, {-20, 1}, {-0.01, 1}, {0, 2}, {19.99, 2}, {20, 3}}};
   for (const auto& [difference, expected] : kCases) {
     EXPECT_EQ(StrengthClassOf(difference, {settings.usys, settings.sys}), expected) << difference;
   }
@@ -275,12 +276,12 @@ TEST(BalanceByDeviation, SpreadAgainstTheExpectedSpread) {
 
 TEST(DecimalText, RoundsHalvesAwayFromZero) {
   const std::array<std::tuple<double, int, const char*>, 7> kCases = {{{2.25, 1, "2.3"},
-                                                                        {-2.25, 1, "-2.3"},
-                                                                        {0.625, 2, "0.63"},
-                                                                        {-0.004, 2, "0.00"},
-                                                                        {39.46875, 2, "39.47"},
-                                                                        {0, 1, "0.0"},
-                                                                        {12345.5, 0, "12346"}}};
+                                                                       {-2.25, 1, "-2.3"},
+                                                                       {0.625, 2, "0.63"},
+                                                                       {-0.004, 2, "0.00"},
+                                                                       {39.46875, 2, "39.47"},
+                                                                       {0, 1, "0.0"},
+                                                                       {12345.5, 0, "12346"}}};
   for (const auto& [value, decimals, expected] : kCases) EXPECT_EQ(DecimalText(value, decimals), expected) << value;
 }
 

@@ -64,16 +64,16 @@ constexpr std::array<const char*, 10> kColumnNames = {"",     "行時", "行日"
                                                       "大運", "時",   "日",   "月",   "年"};
 
 // One row, year first, for the columns with a text or a mark: "年:2○ 月:1×". ○ is `Code` 1 (the
-// relation holds), × is `ZSet` 2 (it fails).
+// relation holds), × is Mark::kRemoved (it fails).
 std::string RowOf(const ChartBoard& board, int row) {
   std::string text;
   for (int column = board::kYear; column >= board::kRunningHour; --column) {
     const ChartCell& cell = board(column, row);
-    if (cell.Text.empty() && cell.ZSet == 0) continue;
+    if (cell.Text.empty() && cell.ZSet == Mark::kNone) continue;
     if (!text.empty()) text += " ";
     text += std::string(kColumnNames[column]) + ":" + cell.Text;
     if (cell.Code == 1) text += "○";
-    if (cell.ZSet == 2) text += "×";
+    if (cell.ZSet == Mark::kRemoved) text += "×";
   }
   return text;
 }
@@ -88,9 +88,9 @@ std::string HiddenStems(const ChartBoard& board) {
     for (int row = board::kWorkHidden1; row <= board::kWorkHidden3; ++row) {
       const ChartCell& cell = board(column, row);
       text += cell.Text;
-      if (cell.ZSet == 2) text += "×";
-      if (cell.ZSet == 3) text += "◇";
-      if (cell.ZSet == 6) text += "◎";
+      if (cell.ZSet == Mark::kRemoved) text += "×";
+      if (cell.ZSet == Mark::kTransformed) text += "◇";
+      if (cell.ZSet == Mark::kMonthCommand) text += "◎";
     }
   }
   return text;
@@ -236,7 +236,7 @@ TEST(BranchStep, ResolvesRatesAndAppliesTheRelationsOfEachCase) {
 TEST(BranchStep, RemovedStemDoesNotSupportItsBranch) {
   const BoardPillars pillars = Natal("甲寅", "戊戌", "乙丑", "癸丑");
   ChartBoard board = BoardFromPillars(pillars, SettingsWith({}));
-  board(board::kYear, board::kWorkStem).ZSet = 2;
+  board(board::kYear, board::kWorkStem).ZSet = Mark::kRemoved;
   EXPECT_EQ(RunBranchStep(board, pillars, {}).list, RelationList{"2103120"});
 }
 
@@ -297,15 +297,15 @@ TEST(BranchStep, GroupStrengthWeighsNeighboursAndTheirStems) {
 TEST(BranchStep, DayMasterShowsItsOwnStemWhenRemovedOrWhenTransformationGoesBySupport) {
   struct DayMasterCase {
     int KaRG;
-    std::int32_t zset_before;
+    Mark zset_before;
     const char* text_before;
-    std::int32_t zset_after;
+    Mark zset_after;
     const char* text_after;
   };
   const DayMasterCase cases[] = {
-      {0, 2, "戊", 0, "戊"},  // removed: back in force
-      {1, 3, "丙", 0, "戊"},  // transformed, 生助で取る: its own stem again
-      {0, 3, "丙", 3, "丙"},  // transformed, 季節で取る: stays transformed
+      {0, Mark::kRemoved, "戊", Mark::kNone, "戊"},             // removed: back in force
+      {1, Mark::kTransformed, "丙", Mark::kNone, "戊"},         // transformed, 生助で取る: its own stem again
+      {0, Mark::kTransformed, "丙", Mark::kTransformed, "丙"},  // transformed, 季節で取る: stays transformed
   };
   const BoardPillars pillars = Natal("丙子", "己丑", "戊寅", "乙卯");
   for (const DayMasterCase& c : cases) {

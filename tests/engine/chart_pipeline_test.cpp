@@ -43,7 +43,7 @@ TEST_F(ChartPipelineTest, FillsTheRecordFromTheBirthAndChartMoments) {
   // The commanding stem is the month's hidden stem in force.
   const int in_force = board::kHidden1 + chart.board(board::kMonth, board::kDepthRow).Code;
   EXPECT_EQ(chart.record.CommandingStem, chart.board(board::kMonth, in_force).Code);
-  EXPECT_EQ(chart.board(board::kMonth, in_force).ZSet, 1);
+  EXPECT_EQ(chart.board(board::kMonth, in_force).ZSet, Mark::kInForce);
 }
 
 TEST_F(ChartPipelineTest, MajorLuckColumnShowsTheMonthPillarBeforeTheStartOfLuck) {
@@ -77,7 +77,7 @@ TEST_F(ChartPipelineTest, UnknownHourLeavesColumnSixBlankAfterTheStars) {
     if (row == 3) continue;
     const ChartCell& cell = blank.board(board::kHour, row);
     EXPECT_EQ(cell.Text, "") << "row " << row;
-    EXPECT_EQ(cell.ZSet, 0) << "row " << row;
+    EXPECT_EQ(cell.ZSet, Mark::kNone) << "row " << row;
     if (row < board::kStemCombine) {
       EXPECT_EQ(cell.TopColor, 0x808080u) << "row " << row;
     }
@@ -133,7 +133,7 @@ TEST_F(ChartPipelineTest, NoChangeModeShowsTheFirstComputedRowsWithTheMonthComma
   const int command_row = board::kWorkHidden1 + b(board::kMonth, board::kDepthRow).Code;
   for (int column = 0; column <= board::kYear; ++column) {
     for (int row = board::kWorkStem; row <= board::kBranchDiagram; ++row) {
-      const int expected = column == board::kMonth && row == command_row ? 6 : 0;
+      const Mark expected = column == board::kMonth && row == command_row ? Mark::kMonthCommand : Mark::kNone;
       EXPECT_EQ(b(column, row).ZSet, expected) << column << "," << row;
     }
   }
@@ -190,8 +190,8 @@ TEST_F(ChartPipelineTest, DepthDecidesTheMarkedHiddenStemAndTheShown中気) {
   EXPECT_EQ(PillarText(chart.board, board::kMonth), "甲申");
   EXPECT_EQ(chart.board(board::kMonth, board::kDepthRow).Code, 1);
   EXPECT_EQ(chart.board(board::kMonth, board::kHidden2).Text, "壬");
-  EXPECT_EQ(chart.board(board::kMonth, board::kHidden2).ZSet, 1);
-  EXPECT_EQ(chart.board(board::kMonth, board::kHidden3).ZSet, 0);
+  EXPECT_EQ(chart.board(board::kMonth, board::kHidden2).ZSet, Mark::kInForce);
+  EXPECT_EQ(chart.board(board::kMonth, board::kHidden3).ZSet, Mark::kNone);
 }
 
 TEST_F(ChartPipelineTest, RunningColumnsShowTheirDepthOnlyWhenAskedTo) {

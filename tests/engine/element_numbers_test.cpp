@@ -1,3 +1,5 @@
+#include "engine/element_numbers.h"
+
 #include <gtest/gtest.h>
 
 #include <array>
@@ -6,7 +8,6 @@
 #include <vector>
 
 #include "engine/coefficient_table.h"
-#include "engine/element_numbers.h"
 #include "settings/program_settings.h"
 #include "support/board_builder.h"
 
@@ -45,10 +46,18 @@ ElementNumbers NumbersOf(const ChartBoard& board, const ProgramSettings& setting
 }
 
 TEST(AdjustedByMark, MarksScaleOrRemoveANumber) {
-  // Marks: 0 none, 1 ○, 2 × removed, 3 ◇, 4 □ doubled, 5 △ halved, 6 ◎.
-  const std::array<std::pair<int, int>, 8> kSeven = {{{0, 7}, {1, 7}, {2, 0}, {3, 7}, {4, 14}, {5, 3}, {6, 7}, {7, 0}}};
-  for (const auto& [mark, expected] : kSeven) EXPECT_EQ(AdjustedByMark(7, mark), expected) << "mark " << mark;
-  EXPECT_EQ(AdjustedByMark(-7, 5), -3);  // halving truncates toward zero
+  const std::array<std::pair<Mark, int>, 8> kSeven = {{{Mark::kNone, 7},
+                                                       {Mark::kInForce, 7},
+                                                       {Mark::kRemoved, 0},
+                                                       {Mark::kTransformed, 7},
+                                                       {Mark::kRemovedByDayMaster, 14},
+                                                       {Mark::kHalved, 3},
+                                                       {Mark::kMonthCommand, 7},
+                                                       {static_cast<Mark>(7), 0}}};  // no such mark
+  for (const auto& [mark, expected] : kSeven) {
+    EXPECT_EQ(AdjustedByMark(7, mark), expected) << "mark " << static_cast<int>(mark);
+  }
+  EXPECT_EQ(AdjustedByMark(-7, Mark::kHalved), -3);  // halving truncates toward zero
 }
 
 TEST(CoefficientTable, RowByTheMissingElements) {
@@ -60,7 +69,7 @@ TEST(CoefficientTable, RowByTheMissingElements) {
   const Case kCases[] = {
       {{10, 10, 10, 10, 10}, 0, {0.8125, 0.3125, 0.625, 0.28125, 0.40625}},
       {{0, 10, 10, 10, 10}, 0, {0.8125, 0.3125, 0.625, 0.28125, 0.40625}},  // 主 is not in the key
-      {{10, 10, 10, 10, 0}, 1000, {0.75, 0.5, 1, 1, 0}},                     // no 生
+      {{10, 10, 10, 10, 0}, 1000, {0.75, 0.5, 1, 1, 0}},                    // no 生
       {{10, 0, 10, 10, 10}, 100, {1, 0, 0.5, 0, 1}},
       {{10, 10, 0, 10, 10}, 10, {1, 0, 0, 0.25, 0.5}},
       {{10, 10, 10, 0, 10}, 1, {0.5, 1, 1, 0, 0.25}},
@@ -79,18 +88,22 @@ TEST(ElementNumbers, MarksScaleStemsAndHiddenStemsButNotBranches) {
   // 甲子 alone: stem 10 (木), branch 子 8 (水), hidden 壬 2, 癸 2, 癸 8.
   struct Case {
     const char* name;
-    std::vector<std::pair<int, int>> marks;  // (row, mark) of the day column
-    const char* expected;                    // SumsText
+    std::vector<std::pair<int, Mark>> marks;  // (row, mark) of the day column
+    const char* expected;                     // SumsText
   };
   const Case kCases[] = {
       {"no marks", {}, "10/0/0/0/0 0/0/0/0/0 0/0/0/0/0 0/0/0/0/0 0/8/12/0/0"},
-      {"stem halved", {{board::kWorkStem, 5}}, "5/0/0/0/0 0/0/0/0/0 0/0/0/0/0 0/0/0/0/0 0/8/12/0/0"},
-      {"stem doubled", {{board::kWorkStem, 4}}, "20/0/0/0/0 0/0/0/0/0 0/0/0/0/0 0/0/0/0/0 0/8/12/0/0"},
-      {"stem removed", {{board::kWorkStem, 2}}, "0/0/0/0/0 0/0/0/0/0 0/0/0/0/0 0/0/0/0/0 0/8/12/0/0"},
-      {"本気 halved", {{board::kWorkHidden3, 5}}, "10/0/0/0/0 0/0/0/0/0 0/0/0/0/0 0/0/0/0/0 0/8/8/0/0"},
-      {"余気 removed", {{board::kWorkHidden1, 2}}, "10/0/0/0/0 0/0/0/0/0 0/0/0/0/0 0/0/0/0/0 0/8/10/0/0"},
-      {"branch removed", {{board::kWorkBranch, 2}}, "10/0/0/0/0 0/0/0/0/0 0/0/0/0/0 0/0/0/0/0 0/0/12/0/0"},
-      {"branch number never scaled", {{board::kWorkBranch, 4}}, "10/0/0/0/0 0/0/0/0/0 0/0/0/0/0 0/0/0/0/0 0/8/12/0/0"},
+      {"stem halved", {{board::kWorkStem, Mark::kHalved}}, "5/0/0/0/0 0/0/0/0/0 0/0/0/0/0 0/0/0/0/0 0/8/12/0/0"},
+      {"stem doubled",
+       {{board::kWorkStem, Mark::kRemovedByDayMaster}},
+       "20/0/0/0/0 0/0/0/0/0 0/0/0/0/0 0/0/0/0/0 0/8/12/0/0"},
+      {"stem removed", {{board::kWorkStem, Mark::kRemoved}}, "0/0/0/0/0 0/0/0/0/0 0/0/0/0/0 0/0/0/0/0 0/8/12/0/0"},
+      {"本気 halved", {{board::kWorkHidden3, Mark::kHalved}}, "10/0/0/0/0 0/0/0/0/0 0/0/0/0/0 0/0/0/0/0 0/8/8/0/0"},
+      {"余気 removed", {{board::kWorkHidden1, Mark::kRemoved}}, "10/0/0/0/0 0/0/0/0/0 0/0/0/0/0 0/0/0/0/0 0/8/10/0/0"},
+      {"branch removed", {{board::kWorkBranch, Mark::kRemoved}}, "10/0/0/0/0 0/0/0/0/0 0/0/0/0/0 0/0/0/0/0 0/0/12/0/0"},
+      {"branch number never scaled",
+       {{board::kWorkBranch, Mark::kRemovedByDayMaster}},
+       "10/0/0/0/0 0/0/0/0/0 0/0/0/0/0 0/0/0/0/0 0/8/12/0/0"},
   };
   const ProgramSettings& settings = ShippedSettings();
   for (const Case& c : kCases) {
@@ -106,7 +119,7 @@ TEST(ElementNumbers, RootsCountTheDeepestHiddenStemOfTheElementOnce) {
   struct Case {
     const char* name;
     std::array<const char*, 3> hidden;  // 余気 中気 本気
-    std::vector<std::pair<int, int>> marks = {};
+    std::vector<std::pair<int, Mark>> marks = {};
     int expected = 0;  // 通 of 木
   };
   const Case kCases[] = {
@@ -116,13 +129,16 @@ TEST(ElementNumbers, RootsCountTheDeepestHiddenStemOfTheElementOnce) {
       {"中気 and 本気 share it: 本気", {"丙", "甲", "乙"}, {}, 5},
       {"all three: 本気 only", {"甲", "乙", "甲"}, {}, 5},
       {"none of the element", {"丙", "戊", "庚"}, {}, 0},
-      {"the deeper one removed: the element is lost", {"丙", "甲", "乙"}, {{board::kWorkHidden3, 2}}, 0},
-      {"the shallower one removed: no change", {"乙", "丙", "甲"}, {{board::kWorkHidden1, 2}}, 5},
-      {"the only one removed", {"甲", "丙", "戊"}, {{board::kWorkHidden1, 2}}, 0},
-      {"a doubled hidden stem roots unscaled", {"丙", "戊", "甲"}, {{board::kWorkHidden3, 4}}, 5},
-      {"stem not rooted", {"丙", "戊", "甲"}, {{board::kRoots, 0}}, 0},
-      {"rooted stem removed", {"丙", "戊", "甲"}, {{board::kWorkStem, 2}}, 0},
-      {"rooted stem halved roots in full", {"丙", "戊", "甲"}, {{board::kWorkStem, 5}}, 5},
+      {"the deeper one removed: the element is lost", {"丙", "甲", "乙"}, {{board::kWorkHidden3, Mark::kRemoved}}, 0},
+      {"the shallower one removed: no change", {"乙", "丙", "甲"}, {{board::kWorkHidden1, Mark::kRemoved}}, 5},
+      {"the only one removed", {"甲", "丙", "戊"}, {{board::kWorkHidden1, Mark::kRemoved}}, 0},
+      {"a doubled hidden stem roots unscaled",
+       {"丙", "戊", "甲"},
+       {{board::kWorkHidden3, Mark::kRemovedByDayMaster}},
+       5},
+      {"stem not rooted", {"丙", "戊", "甲"}, {{board::kRoots, Mark::kNone}}, 0},
+      {"rooted stem removed", {"丙", "戊", "甲"}, {{board::kWorkStem, Mark::kRemoved}}, 0},
+      {"rooted stem halved roots in full", {"丙", "戊", "甲"}, {{board::kWorkStem, Mark::kHalved}}, 5},
   };
   ProgramSettings settings = ShippedSettings();
   settings.usys.SetCell("SSG", board::kDay, 7, "1");
@@ -131,7 +147,7 @@ TEST(ElementNumbers, RootsCountTheDeepestHiddenStemOfTheElementOnce) {
   for (const Case& c : kCases) {
     ChartBoard board = BoardFromPillars({.day = "甲子"}, settings);
     for (int k = 0; k < 3; ++k) board(board::kDay, board::kWorkHidden1 + k).Text = c.hidden[k];
-    board(board::kDay, board::kRoots).ZSet = 1;
+    board(board::kDay, board::kRoots).ZSet = Mark::kInForce;
     for (const auto& [row, mark] : c.marks) board(board::kDay, row).ZSet = mark;
     EXPECT_EQ(RowOf(NumbersOf(board, settings).table, 0).roots, c.expected) << c.name;
   }
@@ -141,8 +157,8 @@ TEST(ElementNumbers, MonthCommandByTheSeasonOfItsElement) {
   // 丙寅 (hidden 戊 丙 甲) as month, 庚申 as day; SSG2 set to 当令 11, 生令 13, 令生 17, 剋令 19, 令剋 23.
   struct Case {
     const char* name;
-    int depth;          // the month's depth class
-    int season;         // SeasonIndex: 0 春 木, 1 夏 火, 2 秋 金, 3 冬 水, 4 土用 土
+    int depth;                        // the month's depth class
+    int season;                       // SeasonIndex: 0 春 木, 1 夏 火, 2 秋 金, 3 冬 水, 4 土用 土
     std::vector<int> command_places;  // hidden places 0..2 marked ◎
     bool SzCB;
     Element element;  // of the stem given the command
@@ -161,14 +177,15 @@ TEST(ElementNumbers, MonthCommandByTheSeasonOfItsElement) {
       {"SzCB: the hidden stem in force commands without ◎", 1, 0, {}, true, 1, 17},
   };
   ProgramSettings settings = ShippedSettings();
-  for (const auto& [column, value] : std::array<std::pair<int, const char*>, 5>{
-           {{1, "11"}, {3, "13"}, {5, "17"}, {7, "19"}, {9, "23"}}}) {
+  for (const auto& [column, value] :
+       std::array<std::pair<int, const char*>, 5>{{{1, "11"}, {3, "13"}, {5, "17"}, {7, "19"}, {9, "23"}}}) {
     settings.usys.SetCell("SSG2", column, 0, value);
   }
   for (const Case& c : kCases) {
     settings.sys.SzCB = c.SzCB;
     ChartBoard board = BoardFromPillars({.month = {"丙寅", c.depth}, .day = "庚申"}, settings);
-    for (const int place : c.command_places) board(board::kMonth, board::kWorkHidden1 + place).ZSet = 6;
+    for (const int place : c.command_places)
+      board(board::kMonth, board::kWorkHidden1 + place).ZSet = Mark::kMonthCommand;
     const ElementNumberTable table = NumbersOf(board, settings, 0, true, c.season).table;
     int all = 0;
     for (const ElementNumberRow& row : table.rows) all += row.month_command;
@@ -195,14 +212,14 @@ TEST(ElementNumbers, BranchesBySeasonElementsWithSuCB) {
   struct Case {
     const char* name;
     bool SuCB;
-    std::vector<std::pair<int, int>> marks;  // (row, mark) of the day column
-    const char* expected;                    // 支 of 木 火 土 金 水
+    std::vector<std::pair<int, Mark>> marks;  // (row, mark) of the day column
+    const char* expected;                     // 支 of 木 火 土 金 水
   };
   const Case kCases[] = {
       {"branch numbers by own element", false, {}, "6 0 8 0 0"},
       {"one for each season element; luck pillars left out", true, {}, "0 0 1 1 1"},
-      {"a removed hidden stem removes its season element", true, {{board::kWorkHidden2, 2}}, "0 0 1 0 1"},
-      {"the branch's own removal is not looked at", true, {{board::kWorkBranch, 2}}, "0 0 1 1 1"},
+      {"a removed hidden stem removes its season element", true, {{board::kWorkHidden2, Mark::kRemoved}}, "0 0 1 0 1"},
+      {"the branch's own removal is not looked at", true, {{board::kWorkBranch, Mark::kRemoved}}, "0 0 1 1 1"},
   };
   for (const Case& c : kCases) {
     ProgramSettings settings = ShippedSettings();
@@ -237,7 +254,7 @@ TEST(ElementNumbers, ColumnsTakingPart) {
   for (const Case& c : kCases) {
     const BoardPillars pillars = {.day = "甲子", .hour = "丙寅", .major_luck = "戊辰", .hour_known = c.hour_known};
     ChartBoard board = BoardFromPillars(pillars, settings, false);
-    board(board::kDay, board::kRoots).ZSet = 1;
+    board(board::kDay, board::kRoots).ZSet = Mark::kInForce;
     EXPECT_EQ(SumsText(NumbersOf(board, settings, c.range, c.hour_known).table), c.expected) << c.name;
   }
 }
@@ -249,7 +266,7 @@ TEST(ElementNumbers, PowerTotalsWithJyCB) {
   // 甲寅 as month with 甲 in command (令 10), 庚申 as day. 木: 干 10, 支 2, 令 → 3^2 × 10 = 90.
   // 金: 干 10, 支 8, no 令 → 2^8 × 10 = 2560. Hidden stems and roots no longer count.
   ChartBoard board = BoardFromPillars({.month = "甲寅", .day = "庚申"}, settings);
-  board(board::kMonth, board::kWorkHidden3).ZSet = 6;
+  board(board::kMonth, board::kWorkHidden3).ZSet = Mark::kMonthCommand;
   const ElementNumberTable table = NumbersOf(board, settings).table;
   const std::array<std::int64_t, 5> kTotals = {90, 0, 0, 2560, 0};
   for (Element e = 0; e < 5; ++e) EXPECT_EQ(RowOf(table, e).total, kTotals[e]) << kElementNames[e];
@@ -263,7 +280,7 @@ TEST(ElementNumbers, PowerTotalsWithJyCB) {
   // Four wood branches of number 20 raise the total past what a double counts exactly: it stops there.
   for (int column = board::kHour; column <= board::kYear; ++column) settings.usys.SetCell("SSG", column, 2, "20");
   board = BoardFromPillars({.year = "甲寅", .month = "丙寅", .day = "甲寅", .hour = "丁卯"}, settings);
-  board(board::kMonth, board::kWorkHidden3).ZSet = 6;
+  board(board::kMonth, board::kWorkHidden3).ZSet = Mark::kMonthCommand;
   const ElementNumbers numbers = NumbersOf(board, settings);
   const ElementNumberRow& wood = RowOf(numbers.table, 0);
   EXPECT_EQ(wood.total, std::int64_t{1} << 53);

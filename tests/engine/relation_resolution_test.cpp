@@ -66,29 +66,27 @@ TEST(ResolveRelation, HoldsForThePartnersOwnChoiceAndForNeighboursExceptInOverco
 }
 
 TEST(ResolveRow, WritesResultsAndListsEachHoldingRelationOnce) {
-  const ProgramSettings& settings = ShippedSettings();
   ChartBoard board;
   // Day between month and hour, year bound to the month only: texts as the stem step writes them.
   board(board::kHour, board::kStemCombine).Text = "3";
   board(board::kDay, board::kStemCombine).Text = "42";
   board(board::kMonth, board::kStemCombine).Text = "3";
   board(board::kYear, board::kStemCombine).Code = 4;  // a stale code is cleared
-  board(board::kYear, board::kStemCombine).ZSet = 2;
+  board(board::kYear, board::kStemCombine).ZSet = Mark::kRemoved;
   RelationList list;
 
-  ResolveRow(board, board::kStemCombine, list, RelationKind::kCombination, settings.usys);
+  ResolveRow(board, board::kStemCombine, list, RelationKind::kCombination, false);
 
   for (int column : {board::kHour, board::kDay, board::kMonth}) {
     EXPECT_EQ(board(column, board::kStemCombine).Code, kRelationHolds) << column;
-    EXPECT_EQ(board(column, board::kStemCombine).ZSet, 0) << column;
+    EXPECT_EQ(board(column, board::kStemCombine).ZSet, Mark::kNone) << column;
   }
   EXPECT_EQ(board(board::kYear, board::kStemCombine).Code, 0);
-  EXPECT_EQ(board(board::kYear, board::kStemCombine).ZSet, 0);
+  EXPECT_EQ(board(board::kYear, board::kStemCombine).ZSet, Mark::kNone);
   EXPECT_EQ(list, (RelationList{"3400", "3200"}));
 }
 
 TEST(ResolveRow, MarksAFailingRelation) {
-  const ProgramSettings& settings = ShippedSettings();
   ChartBoard board;
   // Pillar 1 reaches for 3, but 3 holds with 4 and 2 (equally near, 4 chosen, 2 adjacent).
   board(board::kHour, board::kClash).Text = "3";
@@ -97,23 +95,21 @@ TEST(ResolveRow, MarksAFailingRelation) {
   board(board::kYear, board::kClash).Text = "3";
   RelationList list;
 
-  ResolveRow(board, board::kClash, list, RelationKind::kClash, settings.usys);
+  ResolveRow(board, board::kClash, list, RelationKind::kClash, false);
 
   EXPECT_EQ(board(board::kYear, board::kClash).Code, kRelationFails);
-  EXPECT_EQ(board(board::kYear, board::kClash).ZSet, kRelationFailMark);
+  EXPECT_EQ(board(board::kYear, board::kClash).ZSet, Mark::kRemoved);
   EXPECT_EQ(list, (RelationList{"3402", "3202"}));
 }
 
 TEST(ResolveRow, MergesNeighbouringRelationsUnderSaCB) {
-  ProgramSettings settings = ShippedSettings();
-  settings.usys.SetFlag("SaCB", true);
   ChartBoard board;
   board(board::kHour, board::kStemCombine).Text = "3";
   board(board::kDay, board::kStemCombine).Text = "42";
   board(board::kMonth, board::kStemCombine).Text = "3";
   RelationList list;
 
-  ResolveRow(board, board::kStemCombine, list, RelationKind::kCombination, settings.usys);
+  ResolveRow(board, board::kStemCombine, list, RelationKind::kCombination, true);
 
   EXPECT_EQ(list, (RelationList{"3420"}));
 }
@@ -174,7 +170,7 @@ TEST(PairFilter, DropsThePairsTheRulesExclude) {
   for (const Case& c : cases) {
     ProgramSettings settings = ShippedSettings();
     for (const auto& [key, value] : c.flags) settings.usys.SetFlag(key, value);
-    const PairFilter filter(c.family, c.range, c.hour_known, settings.usys);
+    const PairFilter filter(c.family, c.range, c.hour_known, ReadRuleValues(settings.usys, settings.sys));
     EXPECT_EQ(filter.Passes(c.first, c.second), c.passes)
         << "columns " << c.first << ", " << c.second << " range " << c.range << " flags "
         << (c.flags.empty() ? "none" : c.flags.front().first);

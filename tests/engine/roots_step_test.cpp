@@ -30,19 +30,19 @@ BoardPillars WithLuck(BoardPillars pillars) {
   return pillars;
 }
 
-constexpr std::array<const char*, 10> kColumnNames = {"", "行時", "行日", "行月", "行年", "大運",
-                                                      "時", "日",   "月",   "年"};
+constexpr std::array<const char*, 10> kColumnNames = {"",     "行時", "行日", "行月", "行年",
+                                                      "大運", "時",   "日",   "月",   "年"};
 
 // Row 12 of every column with a text or a mark, year first: "年:4321○ 月:3○"; ○ for mark 1, × for 2.
 std::string RootsRow(const ChartBoard& board) {
   std::string row;
   for (int column = board::kYear; column >= board::kRunningHour; --column) {
     const ChartCell& cell = board(column, board::kRoots);
-    if (cell.Text.empty() && cell.ZSet == 0) continue;
+    if (cell.Text.empty() && cell.ZSet == Mark::kNone) continue;
     if (!row.empty()) row += " ";
     row += std::string(kColumnNames[column]) + ":" + cell.Text;
-    if (cell.ZSet == 1) row += "○";
-    if (cell.ZSet == 2) row += "×";
+    if (cell.ZSet == Mark::kInForce) row += "○";
+    if (cell.ZSet == Mark::kRemoved) row += "×";
   }
   return row;
 }
@@ -86,7 +86,11 @@ TEST(RootsStep, RootsByElementOfBranchOrHiddenStems) {
        0,
        "年:21○ 月:3○ 日:431○"},
       {"a removed stem keeps its mark", kNatalB, {}, {{9, board::kRoots}}, 0, "年:4321× 月:3○ 日:431○"},
-      {"no-change mode clears the mark first", kNatalB, {.KSCB = true}, {{9, board::kRoots}}, 0,
+      {"no-change mode clears the mark first",
+       kNatalB,
+       {.KSCB = true},
+       {{9, board::kRoots}},
+       0,
        "年:4321○ 月:3○ 日:431○"},
       {"a column without a pillar roots nothing", kNatalA, {}, {}, 1, "年:32○ 月:2○ 日:432○ 時:4○"},
       {"major luck takes part", WithLuck(kNatalB), {}, {}, 1, "年:54321○ 月:3○ 日:431○ 大運:54321○"},
@@ -95,7 +99,7 @@ TEST(RootsStep, RootsByElementOfBranchOrHiddenStems) {
   for (const Case& c : kCases) {
     ProgramSettings settings = SettingsWith(c.rules);
     ChartBoard board = BoardFromPillars(c.pillars, settings);
-    for (const auto& [column, row] : c.removed) board(column, row).ZSet = 2;
+    for (const auto& [column, row] : c.removed) board(column, row).ZSet = Mark::kRemoved;
     RootsStep(board, c.range, true, {settings.usys, settings.sys});
     EXPECT_EQ(RootsRow(board), c.expected) << c.name;
   }

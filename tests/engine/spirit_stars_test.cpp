@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "engine/natal_pillars.h"
+#include "engine/spirit_star_tables.h"
 #include "settings/program_settings.h"
 #include "support/board_builder.h"
 
@@ -112,7 +113,7 @@ TEST(SpiritStarStep, EachRuleMarksThePillarsItsCellNames) {
       settings.usys.SetCell("SiSG", static_cast<std::size_t>(c.unflagged_pillar) + 1, static_cast<std::size_t>(c.slot),
                             "0");
     }
-    const SpiritStars stars = SpiritStarStep(Natal(c.pillars, c.hour_known, settings), c.day_night, settings.usys);
+    const SpiritStars stars = SpiritStarStep(Natal(c.pillars, c.hour_known, settings), c.day_night, ReadSpiritStarRules(settings.usys));
     for (int slot = 0; slot < kSpiritStarSlotCount; ++slot) {
       EXPECT_EQ(Carriers(stars, slot), slot == c.slot ? c.carriers : "0000") << "slot " << slot;
     }
@@ -123,7 +124,7 @@ TEST(SpiritStarStep, ShippedTablesAndFlags) {
   // 乙 day, 午 month; slots worked out by hand from the shipped `SKSG`, `SSSG` and `SiSG`.
   const ProgramSettings& settings = ShippedSettings();
   const NatalPillars natal = Natal({"丁卯", "丙午", "乙丑", "庚辰"}, true, settings);
-  const SpiritStars stars = SpiritStarStep(natal, DayNight::kDay, settings.usys);
+  const SpiritStars stars = SpiritStarStep(natal, DayNight::kDay, ReadSpiritStarRules(settings.usys));
   EXPECT_EQ(stars.SlotsOf(kYearPillar), (std::vector<int>{8, 10, 27}));   // 三奇 干禄 血刃
   EXPECT_EQ(stars.SlotsOf(kMonthPillar), (std::vector<int>{5, 6, 21}));   // 天厨 文星 月徳
   EXPECT_EQ(stars.SlotsOf(kDayPillar), (std::vector<int>{4, 39}));        // 福星 寡宿
@@ -131,7 +132,7 @@ TEST(SpiritStarStep, ShippedTablesAndFlags) {
 
   ProgramSettings hidden = settings;
   hidden.usys.HideAllSpiritStars();  // 全てを 0: 非表示
-  EXPECT_EQ(SpiritStarStep(natal, DayNight::kDay, hidden.usys), SpiritStars{});
+  EXPECT_EQ(SpiritStarStep(natal, DayNight::kDay, ReadSpiritStarRules(hidden.usys)), SpiritStars{});
 }
 
 TEST(SpiritStarStep, HalfOfTheYearBySunLongitude) {

@@ -56,7 +56,7 @@ std::string Texts(const ChartBoard& board, int row, LuckRange range = 0) {
   return RowOf(board, row, range, [](const ChartCell& cell) { return cell.Text; });
 }
 std::string Marks(const ChartBoard& board, int row, LuckRange range = 0) {
-  return RowOf(board, row, range, [](const ChartCell& cell) { return std::to_string(cell.ZSet); });
+  return RowOf(board, row, range, [](const ChartCell& cell) { return std::to_string(static_cast<int>(cell.ZSet)); });
 }
 
 struct StemRun {
@@ -360,14 +360,16 @@ TEST(StemStrength, CountsTheHiddenStemsThatSupportTheStem) {
 }
 
 TEST(CombinationTransforms, FollowsTheKaRGRule) {
-  constexpr int kBySeason = 0, kByMonthCommand = 1, kByMonthBranch = 2;
+  constexpr auto kBySeason = TransformationRule::kBySeason;
+  constexpr auto kByMonthCommand = TransformationRule::kByMonthCommand;
+  constexpr auto kByMonthBranch = TransformationRule::kByMonthBranch;
   constexpr Element kEarth = 2;
   const BoardPillars repeated = Natal("己丑", "甲戌", "甲子", "己巳");
   const BoardPillars plain = Natal("己丑", "甲戌", "丙寅", "丁卯");
   struct Case {
     const char* name;
     BoardPillars pillars;
-    int rule;
+    TransformationRule rule;
     int season;
     int first;
     int second;
@@ -442,7 +444,7 @@ TEST(StemStep, StartsAfreshAfterOtherSettingsOrAWiderRange) {
 
   ChartBoard reused = RunStemStep(fresh, shipped, kRerunSeason, 1, true).board;
   reused(board::kDay, board::kPunishment).Text = "勢";  // rows up to 33 start empty
-  reused(board::kYear, board::kBranchTransform).ZSet = 2;
+  reused(board::kYear, board::kBranchTransform).ZSet = Mark::kRemoved;
   const StemRun rerun = RunStemStep(reused, apart, kRerunSeason, 0, true);
   const StemRun direct = RunStemStep(fresh, apart, kRerunSeason, 0, true);
 

@@ -1,3 +1,5 @@
+#include "engine/useful_gods.h"
+
 #include <gtest/gtest.h>
 
 #include <array>
@@ -5,7 +7,6 @@
 #include <utility>
 #include <vector>
 
-#include "engine/useful_gods.h"
 #include "settings/program_settings.h"
 #include "support/board_builder.h"
 
@@ -80,7 +81,12 @@ TEST(UsefulGod, StemOfTheLargestElement) {
       {"YCB0: the element's stems as any other", {9, 0, 5, 0, 0}, {30, 0}, {}, true, 0, "甲"},
       {"a tie of rows goes to the first", {0, 0, 5, 5, 0}, {0, 0, 0, 0, 2, 0, 0, 3}, {}, false, 0, "戊"},
       {"only the yin stem counted", {0, 0, 0, 0, 5}, {0, 0, 0, 0, 0, 0, 0, 0, 0, 3}, {}, false, 0, "癸"},
-      {"both counted: the one in the month pillar", {0, 0, 0, 0, 5}, {0, 0, 0, 0, 0, 0, 0, 0, 2, 3}, {}, false, 0,
+      {"both counted: the one in the month pillar",
+       {0, 0, 0, 0, 5},
+       {0, 0, 0, 0, 0, 0, 0, 0, 2, 3},
+       {},
+       false,
+       0,
        "壬"},
       {"neither counted, both in the pillars", {0, 0, 0, 0, 5}, {}, {}, false, 0, "壬"},
       {"equal priorities (neither in the chart): both", {0, 5, 0, 0, 0}, {0, 0, 1, 1}, {}, false, 0, "丙丁"},
@@ -138,7 +144,7 @@ TEST(StemPriority, PlacesInTheChart) {
     ProgramSettings settings = ShippedSettings();
     settings.usys.SetFlag("YCB0", c.YCB0);
     ChartBoard board = BoardFromPillars(pillars, settings);
-    for (const int column : c.removed_stems) board(column, board::kWorkStem).ZSet = 2;
+    for (const int column : c.removed_stems) board(column, board::kWorkStem).ZSet = Mark::kRemoved;
     EXPECT_EQ(StemPriority(StemIndexOf(c.stem), kWu, c.range, board, {settings.usys, settings.sys}), c.expected)
         << c.name;
   }

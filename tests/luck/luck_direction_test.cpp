@@ -2,16 +2,18 @@
 
 #include <gtest/gtest.h>
 
-#include "settings/program_settings.h"
-
 namespace kirvo {
 namespace {
 
 constexpr Stem kYang = 0;  // 甲
 constexpr Stem kYin = 1;   // 乙
+constexpr auto kByYearStem = LuckDirectionRule::kByYearStem;
+constexpr auto kByDayStem = LuckDirectionRule::kByDayStem;
+constexpr auto kAlwaysForward = LuckDirectionRule::kAlwaysForward;
+constexpr auto kAlwaysReverse = LuckDirectionRule::kAlwaysReverse;
 
 struct DirectionCase {
-  int rule;  // DaiRG
+  LuckDirectionRule rule;  // DaiRG
   int sex;
   Stem year_stem;
   Stem day_stem;
@@ -21,22 +23,21 @@ struct DirectionCase {
 TEST(LuckDirection, FollowsTheRuleTheSexAndThePolarityOfTheChosenStem) {
   constexpr DirectionCase kCases[] = {
       // 年干による: a yang year gives 順 to a man, 逆 to a woman; a yin year the other way round.
-      {0, 0, kYang, kYin, kForward},
-      {0, 1, kYang, kYin, kReverse},
-      {0, 0, kYin, kYang, kReverse},
-      {0, 1, kYin, kYang, kForward},
+      {kByYearStem, 0, kYang, kYin, kForward},
+      {kByYearStem, 1, kYang, kYin, kReverse},
+      {kByYearStem, 0, kYin, kYang, kReverse},
+      {kByYearStem, 1, kYin, kYang, kForward},
       // 日干による: the same chart (yang year, yin day) reverses for both sexes.
-      {3, 0, kYang, kYin, kReverse},
-      {3, 1, kYang, kYin, kForward},
+      {kByDayStem, 0, kYang, kYin, kReverse},
+      {kByDayStem, 1, kYang, kYin, kForward},
       // Fixed directions ignore sex and stems.
-      {1, 1, kYang, kYang, kForward},
-      {2, 0, kYang, kYang, kReverse},
+      {kAlwaysForward, 1, kYang, kYang, kForward},
+      {kAlwaysReverse, 0, kYang, kYang, kReverse},
   };
-  ProgramSettings settings = ShippedSettings();
   for (const DirectionCase& c : kCases) {
-    settings.usys.SetChoice("DaiRG", c.rule);
-    EXPECT_EQ(LuckDirectionOf(c.sex, c.year_stem, c.day_stem, settings.usys), c.expected)
-        << "DaiRG " << c.rule << " sex " << c.sex << " year stem " << c.year_stem << " day stem " << c.day_stem;
+    EXPECT_EQ(LuckDirectionOf(c.sex, c.year_stem, c.day_stem, c.rule), c.expected)
+        << "DaiRG " << static_cast<int>(c.rule) << " sex " << c.sex << " year stem " << c.year_stem << " day stem "
+        << c.day_stem;
   }
 }
 

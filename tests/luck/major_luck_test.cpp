@@ -43,20 +43,19 @@ TEST(MajorLuckPillar, IsTheMonthPillarBeforeTheStartThenOneStepPerDecade) {
 
 class MajorLuckDepthTest : public ::testing::Test {
  protected:
-  MajorLuckDepth DepthAt(int mode, const char* chart, Branch branch = 3 /*卯: 甲 10 days, 乙 20 days*/) {
-    settings_.usys.SetChoice("ZRG5", mode);
+  MajorLuckDepth DepthAt(MajorLuckDepthRule mode, const char* chart, Branch branch = 3 /*卯: 甲 10 days, 乙 20 days*/) {
     const CalendarRules rules = CalendarRulesOf(settings_.usys, settings_.sys);
-    return MajorLuckDepthOf(branch, DepthClass::kMiddle, birth_, At(chart), start_, settings_.usys, rules);
+    return MajorLuckDepthOf(branch, DepthClass::kMiddle, birth_, At(chart), start_, mode, rules);
   }
 
-  ProgramSettings settings_ = ShippedSettings();
+  const ProgramSettings& settings_ = ShippedSettings();
   DateTime birth_ = At("1984/02/10 12:00");
   StartOfLuck start_{7, 11};  // the first decade starts about 1992-01-08
 };
 
 TEST_F(MajorLuckDepthTest, ModesZeroAndOneTakeThe本気OrTheNatalMonthClass) {
-  EXPECT_EQ(DepthAt(0, "2000/06/01 12:00").depth_class, DepthClass::kPrincipal);
-  const MajorLuckDepth natal = DepthAt(1, "2000/06/01 12:00");
+  EXPECT_EQ(DepthAt(MajorLuckDepthRule::kPrincipalOnly, "2000/06/01 12:00").depth_class, DepthClass::kPrincipal);
+  const MajorLuckDepth natal = DepthAt(MajorLuckDepthRule::kNatalMonth, "2000/06/01 12:00");
   EXPECT_EQ(natal.depth_class, DepthClass::kMiddle);
   EXPECT_EQ(natal.depth_stem, "");
 }
@@ -75,12 +74,12 @@ TEST_F(MajorLuckDepthTest, ModeTwoMeasuresWithinTheTenYearPeriod) {
       {"2003/01/01 12:00", DepthClass::kResidual, "甲"},  // first year of the second decade
   };
   for (const Case& c : kCases) {
-    const MajorLuckDepth depth = DepthAt(2, c.chart);
+    const MajorLuckDepth depth = DepthAt(MajorLuckDepthRule::kWithinDecade, c.chart);
     EXPECT_EQ(depth.depth_class, c.expected) << c.chart;
     EXPECT_EQ(depth.depth_stem, c.stem) << c.chart;
   }
   // 申: 己 7, 戊 3, 壬 3, 庚 17 of 30 — the span from 7/30 to 13/30 of the decade is 中気, first 戊 then 壬.
-  const MajorLuckDepth second_middle = DepthAt(2, "1995/10/01 12:00", 8);
+  const MajorLuckDepth second_middle = DepthAt(MajorLuckDepthRule::kWithinDecade, "1995/10/01 12:00", 8);
   EXPECT_EQ(second_middle.depth_class, DepthClass::kMiddle);
   EXPECT_EQ(second_middle.depth_stem, "壬");
 }

@@ -171,5 +171,21 @@ TEST(ChartContentPanel, SectionsCopyTargetHintAndMemoWord) {
   EXPECT_EQ(MemoWordOfClick(content, CopyableGrid::kContentTable, 5, 1, settings.sys), std::nullopt);
 }
 
+// Under `KiRG` 1 the balance stands for a decimal of 3 places (the normal table has 5): a tie there
+// rounds away from zero like every other shown number, although 100 × (0.5 + 0.26115) lies just
+// below 76.115 in binary.
+TEST(ChartContent, BalanceByDeviationRoundsATieOfItsDecimalUp) {
+  ProgramSettings settings = ShippedSettings();
+  settings.usys.SetChoice<USysChoice::KiRG>(BalanceMethod::kByDeviation);
+  settings.usys.SetNumber("AVE", "50");
+  settings.usys.SetNumber("StdE", "25");
+  const testing::ComputedChart chart =
+      ComputeChart({"R151", "2019/10/23", "11:16", 1}, "2034/12/27 19:06", 1, settings);
+  RecordingExplanations explanations;
+  const ChartContent content = RefreshedContent(chart, settings, explanations);
+  EXPECT_EQ(content.SNB.Cell(0, 3), "均衡度");
+  EXPECT_EQ(content.SNB.Cell(1, 3), "76.12");
+}
+
 }  // namespace
 }  // namespace kirvo

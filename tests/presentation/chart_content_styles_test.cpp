@@ -98,8 +98,8 @@ TEST(ElementTableStyle, ElementColoursOfTheFirstCharacterAndTheHighlightedColumn
   };
   // clang-format on
   ContentGrid sg2 = NewElementTable();
-  ExpectStyles(sg2, kCases, [&](ContentGrid& grid) { StyleElementTable(grid, sys, 0); });
-  StyleElementTable(sg2, sys, 1);  // RRG 1: 構成
+  ExpectStyles(sg2, kCases, [&](ContentGrid& grid) { StyleElementTable(grid, sys, ForwardBackwardValue::kStrength); });
+  StyleElementTable(sg2, sys, ForwardBackwardValue::kTotal);
   EXPECT_EQ(sg2.Style(3, 1), Plain(kRight));
   EXPECT_EQ(sg2.Style(4, 1), Coloured(kSelection, kBlack, kRight));
   EXPECT_EQ(sg2.Style(4, 0), Label());
