@@ -182,7 +182,7 @@ void SidePanel::ApplySystemSettings() {
   const ChartContent fresh = NewChartContent(rules_, branding_);
   content_.sections_shown = fresh.sections_shown;
   StyleContentTable(content_.SNB, sys, branding_);
-  StyleElementTable(content_.SG2, sys, rules_.usys.Choice("RRG"));
+  StyleElementTable(content_.SG2, sys, rules_.usys.Choice<USysChoice::RRG>());
   StyleStemNumberTable(content_.KanSG, sys);
   StyleSpiritStarTable(content_.SinSG, sys);
   ShowGrids();
