@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "calendar/birth_time.h"
 #include "calendar/sun_longitude.h"
 
 namespace kirvo {
@@ -73,9 +74,7 @@ TermMomentBefore FindTermMomentBefore(TermSearchMode mode, DateTime moment, doub
 }
 
 std::string MonthTermBeforeBirthText(std::string_view birth_text, double zone_hours) {
-  std::string text(birth_text);
-  if (text.size() >= 5 && text.compare(text.size() - 5, 5, "99:99") == 0) text.replace(text.size() - 5, 5, "12:00");
-  const auto moment = DateTime::ParseDateTimeText(text);
+  const std::optional<DateTime> moment = BirthMomentOfText(birth_text);
   if (!moment) return {};
   return FindTermMomentBefore(TermSearchMode::kLatestMonthTerm, *moment, zone_hours).text;
 }

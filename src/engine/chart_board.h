@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "calendar/contrast_colour.h"
+#include "platform/rgb_colour.h"
 
 namespace kirvo {
 

@@ -5,6 +5,7 @@
 #include <string>
 #include <string_view>
 
+#include "calendar/birth_time.h"
 #include "calendar/date_time.h"
 #include "engine/rule_values.h"
 
@@ -21,10 +22,6 @@ struct BirthInput {
   std::string time_text;
   int sex = 0;
 };
-
-// The time text of a birth whose hour is not known; the computation takes 12:00 instead.
-inline constexpr std::string_view kUnknownBirthTime = "99:99";
-inline constexpr std::string_view kUnknownBirthTimeTakenAs = "12:00";
 
 // False when the birth time was given as "99:99": the chart then has no hour pillar.
 bool HourKnown(const BirthInput& input);

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <optional>
 
-#include "calendar/integer_validation.h"
+#include "platform/integer_text.h"
 #include "settings/sys_settings.h"
 #include "settings/usys_keys.h"
 #include "settings/usys_settings.h"

@@ -6,7 +6,7 @@
 #include <string_view>
 #include <vector>
 
-#include "calendar/contrast_colour.h"
+#include "platform/rgb_colour.h"
 #include "engine/chart_record.h"
 #include "engine/element_analysis.h"
 #include "engine/patterns.h"

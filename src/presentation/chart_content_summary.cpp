@@ -32,15 +32,6 @@ std::string ShortMomentText(DateTime moment) {
   return text;
 }
 
-// The birth text as a moment; an unknown hour counts as 12:00.
-std::optional<DateTime> BirthMomentOfText(std::string text) {
-  const std::string_view unknown = kUnknownBirthTime;
-  if (text.size() >= unknown.size() && text.compare(text.size() - unknown.size(), unknown.size(), unknown) == 0) {
-    text.replace(text.size() - unknown.size(), unknown.size(), kUnknownBirthTimeTakenAs);
-  }
-  return DateTime::ParseDateTimeText(text);
-}
-
 std::string StartOfLuckText(const TMeiData& record, bool year_unit) {
   if (year_unit) {
     return "立運:" + std::string(kLuckDirectionNames[record.LuckDirection == 0 ? 0 : 1]) +

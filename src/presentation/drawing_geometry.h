@@ -4,7 +4,7 @@
 #include <string_view>
 #include <vector>
 
-#include "calendar/contrast_colour.h"
+#include "platform/rgb_colour.h"
 #include "calendar/sexagenary.h"
 
 namespace kirvo {

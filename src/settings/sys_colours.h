@@ -4,7 +4,7 @@
 #include <cstddef>
 #include <string_view>
 
-#include "calendar/contrast_colour.h"
+#include "platform/rgb_colour.h"
 #include "calendar/sexagenary.h"
 
 namespace kirvo {

@@ -3,7 +3,7 @@
 #include <string>
 #include <string_view>
 
-#include "calendar/contrast_colour.h"
+#include "platform/rgb_colour.h"
 
 namespace kirvo {
 

@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <limits>
 
-#include "calendar/integer_validation.h"
+#include "platform/integer_text.h"
 #include "platform/ini_controls.h"
 
 namespace kirvo {

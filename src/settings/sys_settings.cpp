@@ -3,7 +3,7 @@
 #include <charconv>
 #include <cmath>
 
-#include "calendar/integer_validation.h"
+#include "platform/integer_text.h"
 #include "calendar/term_search.h"
 
 namespace kirvo {

@@ -4,7 +4,7 @@
 #include <string>
 #include <system_error>
 
-#include "calendar/integer_validation.h"
+#include "platform/integer_text.h"
 #include "platform/ini_controls.h"
 #include "settings/ini_tables.h"
 #include "settings/rewritable_ini.h"

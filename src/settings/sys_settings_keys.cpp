@@ -1,6 +1,6 @@
 #include "settings/sys_settings_keys.h"
 
-#include "calendar/integer_validation.h"
+#include "platform/integer_text.h"
 
 namespace kirvo {
 namespace {

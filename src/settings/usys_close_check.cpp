@@ -3,7 +3,7 @@
 #include <array>
 #include <string>
 
-#include "calendar/integer_validation.h"
+#include "platform/integer_text.h"
 #include "calendar/sexagenary.h"
 
 namespace kirvo {

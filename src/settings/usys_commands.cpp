@@ -1,7 +1,7 @@
 #include <limits>
 #include <string>
 
-#include "calendar/integer_validation.h"
+#include "platform/integer_text.h"
 #include "settings/usys_settings.h"
 
 namespace kirvo {

@@ -5,7 +5,7 @@
 #include <string>
 #include <system_error>
 
-#include "calendar/integer_validation.h"
+#include "platform/integer_text.h"
 #include "platform/ini_controls.h"
 #include "platform/program_folder.h"
 #include "platform/settings_store.h"

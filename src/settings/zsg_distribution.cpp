@@ -1,6 +1,6 @@
 #include "settings/zsg_distribution.h"
 
-#include "calendar/integer_validation.h"
+#include "platform/integer_text.h"
 
 namespace kirvo {
 

@@ -2,7 +2,7 @@
 
 #include <QColor>
 
-#include "calendar/contrast_colour.h"
+#include "platform/rgb_colour.h"
 
 namespace kirvo {
 

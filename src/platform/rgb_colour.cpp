@@ -1,4 +1,4 @@
-#include "calendar/contrast_colour.h"
+#include "platform/rgb_colour.h"
 
 namespace kirvo {
 

@@ -1,9 +1,7 @@
-#include "calendar/integer_validation.h"
+#include "platform/integer_text.h"
 
 #include <charconv>
 #include <string>
-
-#include "platform/interaction.h"
 
 namespace kirvo {
 
@@ -29,14 +27,6 @@ std::optional<std::string> IntegerTextProblem(std::string_view text, int max, in
     return std::nullopt;
   }
   return "「" + std::string(text) + reason;
-}
-
-bool ValidateIntegerText(std::string_view text, int max, int min, Interaction& interaction) {
-  const std::optional<std::string> problem = IntegerTextProblem(text, max, min);
-  if (!problem) return true;
-  interaction.Beep();
-  interaction.ShowMessage(MessageKind::kWarning, *problem);
-  return false;
 }
 
 }  // namespace kirvo
