@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QScrollArea>
 #include <QStatusBar>
 #include <algorithm>
 
@@ -51,8 +52,16 @@ MainWindow::MainWindow(AppServices& services, QWidget* parent)
   side_panel_ = new QDockWidget(QStringLiteral("命式内容"), this);
   side_panel_->setObjectName(QStringLiteral("MeiWin"));
   side_panel_->setAllowedAreas(Qt::LeftDockWidgetArea | Qt::RightDockWidgetArea);
-  panel_ = CreateSidePanel(services_, panel_rules_, side_panel_);
-  side_panel_->setWidget(panel_);
+  // The panel is taller than a small screen; in a scroll area it never forces the window's height.
+  auto* panel_scroller = new QScrollArea(side_panel_);
+  panel_scroller->setObjectName(QStringLiteral("MeiWinScroller"));
+  panel_scroller->setFrameShape(QFrame::NoFrame);
+  panel_scroller->setWidgetResizable(true);
+  panel_scroller->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  panel_ = CreateSidePanel(services_, panel_rules_, panel_scroller);
+  panel_scroller->setWidget(panel_);
+  panel_scroller->setMinimumWidth(panel_->minimumWidth());
+  side_panel_->setWidget(panel_scroller);
   addDockWidget(Qt::RightDockWidgetArea, side_panel_);
 
   // 4. Hints of commands and controls go to the status bar.
