@@ -30,7 +30,8 @@ constexpr LuckRange kLuckWindowRange = 5;
 }  // namespace
 
 MainWindow::MainWindow(AppServices& services, QWidget* parent)
-    : QMainWindow(parent), services_(services), panel_rules_(services.usys(), services.sys()) {
+    : QMainWindow(parent), services_(services) {
+  panel_rules_.emplace(services_.usys(), services_.sys());
   setObjectName(QString::fromLatin1(kMainFormName.data(), static_cast<qsizetype>(kMainFormName.size())));
   // 1. Branding: the title and help file it names, its icon.
   services_.LoadBranding();
@@ -58,7 +59,7 @@ MainWindow::MainWindow(AppServices& services, QWidget* parent)
   panel_scroller->setFrameShape(QFrame::NoFrame);
   panel_scroller->setWidgetResizable(true);
   panel_scroller->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-  panel_ = CreateSidePanel(services_, panel_rules_, panel_scroller);
+  panel_ = CreateSidePanel(services_, *panel_rules_, panel_scroller);
   panel_scroller->setWidget(panel_);
   panel_scroller->setMinimumWidth(panel_->minimumWidth());
   side_panel_->setWidget(panel_scroller);
@@ -98,6 +99,7 @@ void MainWindow::ApplySystemSettings() {
   const SysSettings& sys = services_.sys();
   entry_bar_->ShowWindowButtons(!sys.MKCB, !sys.MeiCB, !sys.KouCB);
   ApplyBrandingHides();
+  panel_rules_.emplace(services_.usys(), services_.sys());
   panel_->ApplySystemSettings();
   // Every chart child computes again under the settings as they now stand.
   for (QMdiSubWindow* child : client_->subWindowList()) {

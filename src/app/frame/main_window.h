@@ -39,8 +39,9 @@ class MainWindow : public QMainWindow {
 
   // The splash goes once the settings windows exist.
   void CloseSplash();
-  // The look and switches of the system settings: the window buttons of the entry bar, the side
-  // panel's sections.
+  // After the settings loaded or changed: the window buttons of the entry bar, the branding, the
+  // side panel's look and sections; every chart child computes again and the panel shows the
+  // active one.
   void ApplySystemSettings();
   // Shows the window: maximized on a first run (no KIRVO.ini), else where the placement put it.
   void ShowAtStart();
@@ -105,8 +106,10 @@ class MainWindow : public QMainWindow {
   void ExportDisplaySettingsNames();
 
   AppServices& services_;
-  // The rules the side panel reads: the services' settings, which live for the run.
-  ChartRules panel_rules_;
+  // The rules the side panel reads: the services' settings, which live for the run, with the values
+  // read from them once. Built again in place whenever the settings change, so the panel's
+  // reference stays good and sees the new values.
+  std::optional<ChartRules> panel_rules_;
   std::unique_ptr<QWidget> splash_;
   MainMenus menus_;
   EntryBar* entry_bar_ = nullptr;
