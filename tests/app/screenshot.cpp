@@ -1,12 +1,21 @@
 // kirvo-screenshot OUTPUT.png: starts the program in a fresh program folder, opens the chart of a
-// sample person and renders the main window into a PNG. Runs offscreen unless a platform is set.
+// sample person, so that the side panel shows its content, and renders the main window into a PNG
+// (compressed as far as the format goes). Runs offscreen unless a platform is set.
 #include <QApplication>
-#include <QPixmap>
+#include <QImage>
 #include <QTest>
 #include <cstdio>
 
+#include "app/frame/side_panel.h"
 #include "frame/japanese_font.h"
 #include "program_fixture.h"
+
+namespace {
+
+constexpr int kWidthPx = 1280, kHeightPx = 860;
+constexpr int kMostCompressed = 0;  // PNG quality 0: the strongest compression
+
+}  // namespace
 
 int main(int argc, char** argv) {
   if (argc != 2) {
@@ -23,12 +32,17 @@ int main(int argc, char** argv) {
     return 1;
   }
   kirvo::MainWindow& window = program->main_window();
-  window.resize(1280, 800);
+  window.resize(kWidthPx, kHeightPx);
   window.entry_bar()->SetFields({"山田太郎", 0, "1984/02/10", "12:30"});
   window.RunChartCommand();
+  if (window.ActiveChartWindow() == nullptr || window.panel()->Content().record.PersonName != "山田太郎") {
+    std::fputs("the chart window did not open or did not fill the side panel\n", stderr);
+    return 1;
+  }
+  // The entry bar as a user leaves it while typing the next person.
   window.entry_bar()->SetFields({"佐藤花子", 1, "1990/07/23", "99:99"});
   QTest::qWait(200);
-  if (!window.grab().save(QString::fromLocal8Bit(argv[1]), "PNG")) {
+  if (!window.grab().toImage().save(QString::fromLocal8Bit(argv[1]), "PNG", kMostCompressed)) {
     std::fprintf(stderr, "cannot write %s\n", argv[1]);
     return 1;
   }

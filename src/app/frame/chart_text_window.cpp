@@ -2,6 +2,7 @@
 
 #include <QFont>
 
+#include "bridge/text.h"
 #include "widgets/design_pixels.h"
 
 namespace kirvo {
@@ -12,9 +13,9 @@ constexpr int kDesignHeightPx = 480;
 
 }  // namespace
 
-ChartTextWindow::ChartTextWindow(const QString& form_name, const QString& caption, const QString& text,
-                                 QWidget* parent)
-    : QPlainTextEdit(parent) {
+ChartTextWindow::ChartTextWindow(const QString& form_name, const QString& caption, ChartSession session,
+                                 bool show_original, QWidget* parent)
+    : QPlainTextEdit(parent), session_(std::move(session)) {
   setObjectName(form_name);
   setWindowTitle(caption);
   setAttribute(Qt::WA_DeleteOnClose);
@@ -24,6 +25,18 @@ ChartTextWindow::ChartTextWindow(const QString& form_name, const QString& captio
   QFont face(QStringLiteral("ＭＳ ゴシック"));
   face.setStyleHint(QFont::TypeWriter);
   setFont(face);
+  ShowText(show_original);
+}
+
+bool ChartTextWindow::Recompute(bool show_original) {
+  if (!session_.Compute()) return false;
+  ShowText(show_original);
+  return true;
+}
+
+void ChartTextWindow::ShowText(bool show_original) {
+  QString text;
+  for (const std::string& line : session_.TextCopy(show_original)) text += ToQString(line) + QLatin1Char('\n');
   setPlainText(text);
 }
 

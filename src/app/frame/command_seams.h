@@ -4,26 +4,33 @@
 #include <QWidget>
 #include <memory>
 
+#include "engine/chart_record.h"
+
 namespace kirvo {
 
 class AppServices;
 
+namespace app {
+class SidePanel;
+}
+
 // The frame's doors to windows that live in their own files: the side panel, help, the version
 // and splash windows and the notices. Each command of the main window calls one of these.
 
-// The content of the side panel `MeiWin` placed in its dock.
-QWidget* CreateSidePanelContent(AppServices& services, QWidget* parent);
+// The side panel `MeiWin` for the main window's dock. `rules` outlive the panel.
+app::SidePanel* CreateSidePanel(AppServices& services, const ChartRules& rules, QWidget* parent);
 
 // The splash `TTitleF`, shown from the creation of the main window until the settings windows
 // exist; destroying it closes it.
 std::unique_ptr<QWidget> ShowSplash(AppServices& services);
 
-// ヘルプ: the help page of `topic`.
+// ヘルプ: the help window of `parent` (one for its life) on the page of `topic`.
 void ShowHelpTopic(QWidget* parent, AppServices& services, int topic);
-// ﾊﾞｰｼﾞｮﾝ情報.
+// ﾊﾞｰｼﾞｮﾝ情報: the version dialog, modal.
 void ShowVersionWindow(QWidget* parent, AppServices& services);
-// お知らせ: the notices window; nothing when it does not exist yet.
-bool ShowNotices(QWidget* parent, AppServices& services);
+// お知らせ: the notices window of `parent` (one for its life), brought forward with the kept
+// notice read again.
+void ShowNotices(QWidget* parent, AppServices& services);
 // ｻﾎﾟｰﾄﾎｰﾑﾍﾟｰｼﾞへ: the support page in the desktop's browser.
 void OpenSupportPage();
 

@@ -2,10 +2,13 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QScrollArea>
 #include <QStatusBar>
 #include <algorithm>
 
+#include "app/frame/side_panel.h"
 #include "bridge/text.h"
+#include "calendar/local_clock.h"
 #include "frame/chart_text_window.h"
 #include "frame/command_seams.h"
 #include "platform/ascii.h"
@@ -21,13 +24,14 @@
 namespace kirvo {
 namespace {
 
-constexpr int kSidePanelMinimumWidthPx = 276;
 // The luck window's text copy takes in every running-luck column.
 constexpr LuckRange kLuckWindowRange = 5;
 
 }  // namespace
 
-MainWindow::MainWindow(AppServices& services, QWidget* parent) : QMainWindow(parent), services_(services) {
+MainWindow::MainWindow(AppServices& services, QWidget* parent)
+    : QMainWindow(parent), services_(services) {
+  panel_rules_.emplace(services_.usys(), services_.sys());
   setObjectName(QString::fromLatin1(kMainFormName.data(), static_cast<qsizetype>(kMainFormName.size())));
   // 1. Branding: the title and help file it names, its icon.
   services_.LoadBranding();
@@ -49,8 +53,16 @@ MainWindow::MainWindow(AppServices& services, QWidget* parent) : QMainWindow(par
   side_panel_ = new QDockWidget(QStringLiteral("命式内容"), this);
   side_panel_->setObjectName(QStringLiteral("MeiWin"));
   side_panel_->setAllowedAreas(Qt::LeftDockWidgetArea | Qt::RightDockWidgetArea);
-  side_panel_->setWidget(CreateSidePanelContent(services_, side_panel_));
-  side_panel_->widget()->setMinimumWidth(DesignPixels(kSidePanelMinimumWidthPx, this));
+  // The panel is taller than a small screen; in a scroll area it never forces the window's height.
+  auto* panel_scroller = new QScrollArea(side_panel_);
+  panel_scroller->setObjectName(QStringLiteral("MeiWinScroller"));
+  panel_scroller->setFrameShape(QFrame::NoFrame);
+  panel_scroller->setWidgetResizable(true);
+  panel_scroller->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  panel_ = CreateSidePanel(services_, *panel_rules_, panel_scroller);
+  panel_scroller->setWidget(panel_);
+  panel_scroller->setMinimumWidth(panel_->minimumWidth());
+  side_panel_->setWidget(panel_scroller);
   addDockWidget(Qt::RightDockWidgetArea, side_panel_);
 
   // 4. Hints of commands and controls go to the status bar.
@@ -87,6 +99,22 @@ void MainWindow::ApplySystemSettings() {
   const SysSettings& sys = services_.sys();
   entry_bar_->ShowWindowButtons(!sys.MKCB, !sys.MeiCB, !sys.KouCB);
   ApplyBrandingHides();
+  panel_rules_.emplace(services_.usys(), services_.sys());
+  panel_->ApplySystemSettings();
+  // Every chart child computes again under the settings as they now stand.
+  for (QMdiSubWindow* child : client_->subWindowList()) {
+    if (auto* chart = qobject_cast<ChartTextWindow*>(child->widget())) chart->Recompute(sys.MCB);
+  }
+  ShowActiveContent();
+}
+
+ChartTextWindow* MainWindow::ActiveChartWindow() const {
+  QMdiSubWindow* active = client_->activeSubWindow();
+  return active ? qobject_cast<ChartTextWindow*>(active->widget()) : nullptr;
+}
+
+void MainWindow::ShowActiveContent() {
+  if (const ChartTextWindow* chart = ActiveChartWindow()) panel_->SetContent(chart->session().content());
 }
 
 void MainWindow::ShowAtStart() {
@@ -157,7 +185,10 @@ void MainWindow::ConnectCommands() {
   connect(status, &QAction::toggled, statusBar(), &QStatusBar::setVisible);
 
   connect(menu(MainMenu::kWindow), &QMenu::aboutToShow, this, &MainWindow::RebuildWindowList);
-  connect(client_, &QMdiArea::subWindowActivated, this, [this] { UpdateMenuItems(); });
+  connect(client_, &QMdiArea::subWindowActivated, this, [this] {
+    ShowActiveContent();
+    UpdateMenuItems();
+  });
 }
 
 void MainWindow::ConnectEntryBar() {
@@ -230,7 +261,7 @@ void MainWindow::RunChartCommand() {
 
 void MainWindow::OpenChartWindow(const BirthInput& input) {
   const std::string caption = ChartWindowCaption(input.name, ChartWindowKind::kChart);
-  OpenTextChild(QStringLiteral("MeisF"), caption, input, services_.sys().CB1);
+  OpenTiledChild(QStringLiteral("MeisF"), caption, input, services_.sys().CB1);
 }
 
 void MainWindow::RunCombinedCommand() {
@@ -239,7 +270,7 @@ void MainWindow::RunCombinedCommand() {
   if (BringChildForward(caption)) return;
   const std::optional<BirthInput> input = CheckedEntry();
   if (!input) return;
-  OpenTextChild(QStringLiteral("MKF"), caption, *input, services_.sys().KCB1);
+  OpenTiledChild(QStringLiteral("MKF"), caption, *input, services_.sys().KCB1);
 }
 
 void MainWindow::RunLuckCommand() {
@@ -253,27 +284,39 @@ void MainWindow::RunLuckCommand() {
   const std::optional<BirthInput> input = CheckedEntry();
   if (!input) return;
   // A luck window keeps the place the client area gives it.
-  const Outcome<std::string> text = services_.ChartTextOf(*input, kLuckWindowRange);
-  if (!text) {
-    services_.interaction().Beep();
-    services_.interaction().ShowMessage(MessageKind::kWarning, text.error());
-    return;
-  }
-  AddChild(new ChartTextWindow(QStringLiteral("KouF"), ToQString(caption), ToQString(*text)));
-  entry_bar_->Clear();
+  if (OpenChartChild(QStringLiteral("KouF"), caption, *input, kLuckWindowRange)) entry_bar_->Clear();
 }
 
-void MainWindow::OpenTextChild(const QString& form_name, const std::string& caption, const BirthInput& input,
-                               LuckRange range) {
-  QApplication::setOverrideCursor(Qt::WaitCursor);
-  const Outcome<std::string> text = services_.ChartTextOf(input, range);
-  QApplication::restoreOverrideCursor();
-  if (!text) {
+std::optional<ChartSession> MainWindow::ComputedSession(const BirthInput& input, LuckRange range) {
+  const auto refuse = [this](const std::string& message) {
     services_.interaction().Beep();
-    services_.interaction().ShowMessage(MessageKind::kWarning, text.error());
-    return;
+    services_.interaction().ShowMessage(MessageKind::kWarning, message);
+    return std::nullopt;
+  };
+  Outcome<ChartSession> created = ChartSession::Create(services_.core(), input, LocalClockNow());
+  if (!created) return refuse(created.error());
+  ChartSession session = std::move(created).value();
+  session.SetRange(range);
+  QApplication::setOverrideCursor(Qt::WaitCursor);
+  const bool computed = session.Compute();
+  QApplication::restoreOverrideCursor();
+  if (!computed) {
+    return refuse("作式日時 " + session.chart_moment().DateTimeText() + " は生年月日時から 0〜110 歳の範囲にありません");
   }
-  AddChild(new ChartTextWindow(form_name, ToQString(caption), ToQString(*text)));
+  return session;
+}
+
+bool MainWindow::OpenChartChild(const QString& form_name, const std::string& caption, const BirthInput& input,
+                                LuckRange range) {
+  std::optional<ChartSession> session = ComputedSession(input, range);
+  if (!session) return false;
+  AddChild(new ChartTextWindow(form_name, ToQString(caption), std::move(*session), services_.sys().MCB));
+  return true;
+}
+
+void MainWindow::OpenTiledChild(const QString& form_name, const std::string& caption, const BirthInput& input,
+                                LuckRange range) {
+  if (!OpenChartChild(form_name, caption, input, range)) return;
   if (services_.sys().SCB3) {
     TileChildren();
   } else {
@@ -338,8 +381,8 @@ void MainWindow::changeEvent(QEvent* event) {
   QMainWindow::changeEvent(event);
   if (event->type() != QEvent::ActivationChange || !isActiveWindow()) return;
   PassesResourceCheck(QueryFreeResources(), kActivationResourceThreshold, services_.interaction());
-  // The side panel's sections, explanation font and graph mode (構成 when the rule setting `RRG`
-  // is 1, else 力量) follow here once the panel exists.
+  // The side panel keeps its sections as its toggles left them and the fonts the system settings
+  // gave it; the graph mode (構成 when `RRG` is 1) comes back with the graphs.
   entry_bar_->name_field()->setFocus();
 }
 

@@ -13,12 +13,18 @@
 #include "frame/entry_bar.h"
 #include "frame/main_commands.h"
 #include "frame/toolbars.h"
+#include "presentation/chart_session.h"
 #include "presentation/entry_bar_rules.h"
 #include "presentation/recent_files.h"
 
 namespace kirvo {
 
 class AppServices;
+class ChartTextWindow;
+
+namespace app {
+class SidePanel;
+}
 
 // The main window `TMainF`: the entry bar, the menus and toolbars, the chart windows as children of
 // its client area and the side panel at its right edge.
@@ -33,8 +39,9 @@ class MainWindow : public QMainWindow {
 
   // The splash goes once the settings windows exist.
   void CloseSplash();
-  // The look and switches of the system settings: the window buttons of the entry bar, the side
-  // panel's sections.
+  // After the settings loaded or changed: the window buttons of the entry bar, the branding, the
+  // side panel's look and sections; every chart child computes again and the panel shows the
+  // active one.
   void ApplySystemSettings();
   // Shows the window: maximized on a first run (no KIRVO.ini), else where the placement put it.
   void ShowAtStart();
@@ -59,6 +66,9 @@ class MainWindow : public QMainWindow {
   EntryBar* entry_bar() const { return entry_bar_; }
   QMdiArea* client_area() const { return client_; }
   QDockWidget* side_panel() const { return side_panel_; }
+  app::SidePanel* panel() const { return panel_; }
+  // The chart child in front, if the active child is one.
+  ChartTextWindow* ActiveChartWindow() const;
   QAction* command(const QString& name) const { return menus_.actions.value(name); }
   QMenu* menu(MainMenu which) const { return menus_.menus.value(static_cast<int>(which)); }
   const MainToolbars& toolbars() const { return toolbars_; }
@@ -78,7 +88,13 @@ class MainWindow : public QMainWindow {
   // The entry checks; on failure the beep, message and focus.
   std::optional<BirthInput> CheckedEntry();
   QMdiSubWindow* AddChild(QWidget* window);
-  void OpenTextChild(const QString& form_name, const std::string& caption, const BirthInput& input, LuckRange range);
+  // The session of a new chart child, computed; nothing after the message when the entry or its
+  // chart moment can't be computed.
+  std::optional<ChartSession> ComputedSession(const BirthInput& input, LuckRange range);
+  bool OpenChartChild(const QString& form_name, const std::string& caption, const BirthInput& input, LuckRange range);
+  void OpenTiledChild(const QString& form_name, const std::string& caption, const BirthInput& input, LuckRange range);
+  // The side panel shows the content of the chart child that became active.
+  void ShowActiveContent();
   void CloseAllChildren();
   void RestorePlacement();
   void SavePlacement();
@@ -90,12 +106,17 @@ class MainWindow : public QMainWindow {
   void ExportDisplaySettingsNames();
 
   AppServices& services_;
+  // The rules the side panel reads: the services' settings, which live for the run, with the values
+  // read from them once. Built again in place whenever the settings change, so the panel's
+  // reference stays good and sees the new values.
+  std::optional<ChartRules> panel_rules_;
   std::unique_ptr<QWidget> splash_;
   MainMenus menus_;
   EntryBar* entry_bar_ = nullptr;
   MainToolbars toolbars_{};
   QMdiArea* client_ = nullptr;
   QDockWidget* side_panel_ = nullptr;
+  app::SidePanel* panel_ = nullptr;
   QList<QAction*> window_list_;
   QList<QAction*> recent_file_items_;
   RecentFiles recent_files_;

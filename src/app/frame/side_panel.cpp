@@ -122,6 +122,10 @@ QWidget* SidePanel::BuildGraphArea() {
     graph->installEventFilter(this);
     row->addWidget(graph, 1);
   }
+  // The hint shows as a tooltip and, inside the main window, in its status bar.
+  const QString mode_hint = QStringLiteral("クリックで構成と力量が切り替わります");
+  element_graph_->setToolTip(mode_hint);
+  element_graph_->setStatusTip(mode_hint);
   area->setFixedHeight(ScaledPx(*this, kGraphHeightPx));
   return area;
 }

@@ -1,9 +1,6 @@
 #include "services/app_services.h"
 
-#include "calendar/local_clock.h"
-#include "presentation/chart_session.h"
 #include "presentation/frame_constants.h"
-#include "presentation/chart_content.h"
 #include "settings/sys_settings_file.h"
 #include "settings/usys_settings_file.h"
 
@@ -61,23 +58,6 @@ void AppServices::WriteStartValues() {
       return;
     }
   }
-}
-
-Outcome<std::string> AppServices::ChartTextOf(const BirthInput& input, LuckRange range) {
-  Outcome<ChartSession> created = ChartSession::Create(core_, input, LocalClockNow());
-  if (!created) return Outcome<std::string>::Failure(created.error());
-  ChartSession& session = created.value();
-  session.SetRange(range);
-  if (!session.Compute()) {
-    return Outcome<std::string>::Failure("作式日時 " + session.chart_moment().DateTimeText() +
-                                         " は生年月日時から 0〜110 歳の範囲にありません");
-  }
-  std::string text;
-  for (const std::string& line : session.TextCopy(sys().MCB)) text += line + "\n";
-  text += "\n" + GridTextOf(session.content(), CopyableGrid::kContentTable);
-  text += "\n" + GridTextOf(session.content(), CopyableGrid::kElementTable);
-  text += "\n" + GridTextOf(session.content(), CopyableGrid::kStemNumbers);
-  return text;
 }
 
 }  // namespace kirvo

@@ -54,11 +54,6 @@ class AppServices {
   // "Dir" and "Ver" of the per-user store, written at every start.
   void WriteStartValues();
 
-  // The chart of `input` at its default chart moment as the chart window copies it as text, then
-  // the side panel's tables. Fails with a message when the date or time is unusable or the chart
-  // moment lies outside the ages a chart accepts.
-  Outcome<std::string> ChartTextOf(const BirthInput& input, LuckRange range);
-
  private:
   AppServices(ApplicationServices core, std::filesystem::path store_file);
 
