@@ -52,10 +52,10 @@ std::string RowOf(const ChartBoard& board, int row, LuckRange range, Field field
   }
   return line;
 }
-std::string Texts(const ChartBoard& board, int row, LuckRange range = 0) {
+std::string Texts(const ChartBoard& board, int row, LuckRange range = LuckRange::kNatalOnly) {
   return RowOf(board, row, range, [](const ChartCell& cell) { return cell.Text; });
 }
-std::string Marks(const ChartBoard& board, int row, LuckRange range = 0) {
+std::string Marks(const ChartBoard& board, int row, LuckRange range = LuckRange::kNatalOnly) {
   return RowOf(board, row, range, [](const ChartCell& cell) { return std::to_string(static_cast<int>(cell.ZSet)); });
 }
 
@@ -79,7 +79,7 @@ struct StemCase {
   BoardPillars pillars;
   int season = kSummer;
   Flags flags = {};
-  LuckRange range = 0;
+  LuckRange range = LuckRange::kNatalOnly;
   std::string combine;
   std::string transform;
   std::string overcomes;
@@ -297,7 +297,7 @@ TEST(StemStep, PairRulesKeepPillarsOut) {
        .list = {}},
       {.name = "the major luck combines with the day from 大運まで on",
        .pillars = WithLuck(Natal("丙寅", "丁卯", "甲子", "丙寅"), "己巳"),
-       .range = 1,
+       .range = LuckRange::kMajorLuck,
        .combine = "||5||3",
        .transform = "||||",
        .overcomes = "||||",
@@ -309,7 +309,7 @@ TEST(StemStep, PairRulesKeepPillarsOut) {
       {.name = "KKSCB: running-luck pillars relate to nothing",
        .pillars = WithLuck(Natal("丙寅", "丁卯", "甲子", "丙寅"), "己巳"),
        .flags = {{"KKSCB", true}},
-       .range = 1,
+       .range = LuckRange::kMajorLuck,
        .combine = "||||",
        .transform = "||||",
        .overcomes = "||||",

@@ -23,7 +23,7 @@ namespace {
 
 constexpr int kSidePanelMinimumWidthPx = 276;
 // The luck window's text copy takes in every running-luck column.
-constexpr LuckRange kLuckWindowRange = 5;
+constexpr LuckRange kLuckWindowRange = LuckRange::kHourLuck;
 
 }  // namespace
 
@@ -230,7 +230,8 @@ void MainWindow::RunChartCommand() {
 
 void MainWindow::OpenChartWindow(const BirthInput& input) {
   const std::string caption = ChartWindowCaption(input.name, ChartWindowKind::kChart);
-  OpenTextChild(QStringLiteral("MeisF"), caption, input, services_.sys().CB1);
+  OpenTextChild(QStringLiteral("MeisF"), caption, input,
+                LuckRangeOf(services_.sys().CB1).value_or(LuckRange::kNatalOnly));
 }
 
 void MainWindow::RunCombinedCommand() {
@@ -239,7 +240,8 @@ void MainWindow::RunCombinedCommand() {
   if (BringChildForward(caption)) return;
   const std::optional<BirthInput> input = CheckedEntry();
   if (!input) return;
-  OpenTextChild(QStringLiteral("MKF"), caption, *input, services_.sys().KCB1);
+  OpenTextChild(QStringLiteral("MKF"), caption, *input,
+                LuckRangeOf(services_.sys().KCB1).value_or(LuckRange::kNatalOnly));
 }
 
 void MainWindow::RunLuckCommand() {
