@@ -166,7 +166,7 @@ TEST_F(ChartPipelineTest, RerunGivesTheSameBoardEvenAfterAnotherChart) {
 
 TEST_F(ChartPipelineTest, LightPipelineStopsAfterTheRoots) {
   const Chart full = Full(man_, "2024/07/20 12:00", LuckRange::kMonthLuck);
-  Chart light{{}, *NewChartRecord(man_, At("2024/07/20 12:00")), {}, {}, 3, true};
+  Chart light{{}, *NewChartRecord(man_, At("2024/07/20 12:00")), {}, {}, LuckRange::kMonthLuck, true};
   RunLightPipeline(light, Rules());
   for (int column = 0; column <= board::kYear; ++column) {
     for (int row = 0; row <= board::kDirectional; ++row) {

@@ -76,8 +76,8 @@ const MarksCase kCases[] = {
     {"寅巳申 punish by force; 巳寅 and 申亥 harm, 寅亥 and 巳申 break", Natal("丙寅", "癸巳", "庚申", "丁亥"), kNatalOnly, false,
      "年:勢 月:勢 日:勢", "年:2 月:1 日:4 時:3", "年:4 月:3 日:2 時:1", ""},
     {"子卯 punish by courtesy", Natal("己卯", "丙寅", "戊辰", "甲子"), kNatalOnly, false, "年:礼 時:礼", "年:3 日:1", "", ""},
-    {"an unknown hour takes part in nothing, its 子 punishes no 卯", HourUnknown(Natal("己卯", "丙寅", "戊辰", "甲子")), 0,
-     false, "", "年:3 日:1", "", ""},
+    {"an unknown hour takes part in nothing, its 子 punishes no 卯", HourUnknown(Natal("己卯", "丙寅", "戊辰", "甲子")),
+     kNatalOnly, false, "", "年:3 日:1", "", ""},
     {"luck pillars against the day pillar 甲子", WithLuck("甲子", "甲午", "庚午", "己丑", "壬戌"), kHourLuck, false, nullptr,
      nullptr, nullptr, "年:半 大運:反 行年:天 行月:伏 行日:晦 行時:真"},
     {"luck pillars outside the range get no mark", WithLuck("甲子", "甲午", "庚午", "己丑", "壬戌"), kNatalOnly, false, nullptr,
@@ -104,9 +104,9 @@ TEST(MarksStep, RunningAgainGivesTheSameBoard) {
   ProgramSettings settings = ShippedSettings();
   settings.sys.SsnCB = true;
   ChartBoard board = BoardFromPillars(pillars, settings);
-  MarksStep(board, TMeiData{}, 5, true, {settings.usys, settings.sys});
+  MarksStep(board, TMeiData{}, LuckRange::kHourLuck, true, {settings.usys, settings.sys});
   const ChartBoard once = board;
-  MarksStep(board, TMeiData{}, 5, true, {settings.usys, settings.sys});
+  MarksStep(board, TMeiData{}, LuckRange::kHourLuck, true, {settings.usys, settings.sys});
   EXPECT_EQ(board, once);
 }
 

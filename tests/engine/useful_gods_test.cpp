@@ -57,7 +57,9 @@ TEST(UsefulGod, LargestWeightedStem) {
     ProgramSettings settings = ShippedSettings();
     settings.usys.SetFlag("YCB0", c.YCB0);
     const ElementNumbers numbers = NumbersOf(c.day_master, {}, {}, c.weighted);
-    EXPECT_EQ(UsefulGod(ChartBoard{}, c.day_master, numbers, 0, {settings.usys, settings.sys}), c.expected) << c.name;
+    EXPECT_EQ(UsefulGod(ChartBoard{}, c.day_master, numbers, LuckRange::kNatalOnly, {settings.usys, settings.sys}),
+              c.expected)
+        << c.name;
   }
 }
 
@@ -100,7 +102,8 @@ TEST(UsefulGod, StemOfTheLargestElement) {
     settings.usys.SetChoice("RRG", c.RRG);
     const ChartBoard board = BoardFromPillars({.year = "癸丑", .month = "壬子", .day = "甲子"}, settings);
     const ElementNumbers numbers = NumbersOf(kJia, c.strengths, c.totals, c.weighted);
-    EXPECT_EQ(UsefulGod(board, kJia, numbers, 0, {settings.usys, settings.sys}), c.expected) << c.name;
+    EXPECT_EQ(UsefulGod(board, kJia, numbers, LuckRange::kNatalOnly, {settings.usys, settings.sys}), c.expected)
+        << c.name;
   }
 }
 
@@ -162,7 +165,7 @@ TEST(ClimateGod, CellOfDayStemAndMonthBranch) {
 
   // From the board: the working day stem and the working month branch.
   const ChartBoard board = BoardFromPillars({.year = "甲子", .month = "丙子", .day = "丙午"}, settings);
-  const UsefulGods gods = ComputeUsefulGods(board, ElementNumbers{}, Judgement{}, 0, rules);
+  const UsefulGods gods = ComputeUsefulGods(board, ElementNumbers{}, Judgement{}, LuckRange::kNatalOnly, rules);
   EXPECT_EQ(gods.day_master, "丙");
   EXPECT_EQ(gods.climate_god, "甲");
 }

@@ -23,7 +23,7 @@ class ChartSessionTest : public ::testing::Test {
 
 TEST_F(ChartSessionTest, ComputesWhatThePipelineAndTheContentRefreshGive) {
   ChartSession session = Session(man_);
-  session.SetRange(1);
+  session.SetRange(LuckRange::kMajorLuck);
   ASSERT_TRUE(session.SetChartMoment(At("1995/03/15 09:30")));
   ASSERT_TRUE(session.Compute());
 
@@ -101,7 +101,7 @@ TEST_F(ChartSessionTest, StepsByThePeriodOfTheRange) {
 
 TEST_F(ChartSessionTest, TwoHourStepsCarryTheDateOverMidnight) {
   ChartSession session = Session(man_);
-  session.SetRange(5);
+  session.SetRange(LuckRange::kHourLuck);
   session.SetChartMoment(At("2000/01/10 22:00"));
   session.Step(StepDirection::kForward);
   EXPECT_EQ(session.chart_moment().DateTimeText(), "2000/01/11 00:00");
@@ -114,13 +114,13 @@ TEST_F(ChartSessionTest, TwoHourStepsCarryTheDateOverMidnight) {
 
 TEST_F(ChartSessionTest, StepsStayBetweenBirthAndOneHundredTenYears) {
   ChartSession session = Session(man_);
-  session.SetRange(1);
+  session.SetRange(LuckRange::kMajorLuck);
   session.SetChartMoment(At("1989/02/10 12:00"));  // five years after birth
   EXPECT_FALSE(session.CanStep(StepDirection::kBack));
   EXPECT_TRUE(session.CanStep(StepDirection::kForward));
   session.SetChartMoment(At("2085/02/10 12:00"));  // 101 years: 111 would pass the limit
   EXPECT_FALSE(session.CanStep(StepDirection::kForward));
-  session.SetRange(0);
+  session.SetRange(LuckRange::kNatalOnly);
   EXPECT_TRUE(session.CanStep(StepDirection::kForward));
 }
 
