@@ -70,9 +70,9 @@ std::optional<int> SegmentAt(JulianValue at, DateTime period_start, DateTime per
 // segment without a stem the branch's other 中気; otherwise the 本気, as a branch without a 中気
 // shows its 本気 in the 中気 place.
 const std::string& CommandingStem(const DistributionRow& row, int segment) {
-  if (StemIndexOf(row.stems[segment]) != kNoStem) return row.stems[segment];
+  if (StemIndexOf(row.stems[segment])) return row.stems[segment];
   const int other_middle = segment == 1 ? 2 : segment == 2 ? 1 : -1;
-  if (other_middle >= 0 && StemIndexOf(row.stems[other_middle]) != kNoStem) return row.stems[other_middle];
+  if (other_middle >= 0 && StemIndexOf(row.stems[other_middle])) return row.stems[other_middle];
   return row.stems[3];
 }
 

@@ -8,18 +8,18 @@ std::string Kanshi::Text() const {
   return text;
 }
 
-Stem StemIndexOf(std::string_view text) {
+std::optional<Stem> StemIndexOf(std::string_view text) {
   for (Stem stem = 0; stem < 10; ++stem) {
     if (text == kStemNames[stem]) return stem;
   }
-  return kNoStem;
+  return std::nullopt;
 }
 
-Branch BranchIndexOf(std::string_view text) {
+std::optional<Branch> BranchIndexOf(std::string_view text) {
   for (Branch branch = 0; branch < 12; ++branch) {
     if (text == kBranchNames[branch]) return branch;
   }
-  return 0;
+  return std::nullopt;
 }
 
 int SexIndexOf(std::string_view text) { return text == kSexNames[0] ? 0 : 1; }
@@ -73,8 +73,8 @@ Element ElementGroups::Search(std::string_view text) const {
 
 Element ElementGroups::Of(std::string_view text) const {
   if (text.size() == kStemNames[0].size()) {
-    if (const Stem stem = StemIndexOf(text); stem != kNoStem) return stem_groups_[stem];
-    if (const Branch branch = BranchIndexOf(text); text == kBranchNames[branch]) return branch_groups_[branch];
+    if (const std::optional<Stem> stem = StemIndexOf(text)) return stem_groups_[*stem];
+    if (const std::optional<Branch> branch = BranchIndexOf(text)) return branch_groups_[*branch];
   }
   return Search(text);
 }

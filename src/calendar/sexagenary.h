@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -63,11 +64,12 @@ constexpr int CycleIndex(Stem stem, Branch branch) {
 }
 constexpr Kanshi KanshiOfCycleIndex(int index) { return {index % 10, index % 12}; }
 
-// 0..9 for an exact stem name; 10 for anything else, the empty text included.
-Stem StemIndexOf(std::string_view text);
-// 0..11 for an exact branch name; 0 (子) for anything else. Callers check the text where 子 would
-// be wrong.
-Branch BranchIndexOf(std::string_view text);
+// The stem (0..9) of an exact stem name; none for anything else, the empty text included, so that
+// no caller reads an unknown text as 甲 or indexes a table with it.
+std::optional<Stem> StemIndexOf(std::string_view text);
+// The branch (0..11) of an exact branch name; none for anything else, so that an unknown text never
+// reads as 子.
+std::optional<Branch> BranchIndexOf(std::string_view text);
 // 0 when the text is exactly "男", 1 otherwise.
 int SexIndexOf(std::string_view text);
 

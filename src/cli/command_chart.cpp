@@ -19,7 +19,6 @@ namespace kirvo::cli {
 namespace {
 
 constexpr std::string_view kOriginalFlag = "--original";
-constexpr int kLastRange = 5;
 
 int UsageError(const std::string& message) {
   std::fprintf(stderr, "%s\n", message.c_str());
@@ -33,8 +32,8 @@ std::optional<int> SexOf(const std::string& text) {
 }
 
 std::optional<LuckRange> RangeOf(const std::string& text) {
-  if (text.size() != 1 || text[0] < '0' || text[0] > '0' + kLastRange) return std::nullopt;
-  return text[0] - '0';
+  if (text.size() != 1 || text[0] < '0' || text[0] > '9') return std::nullopt;
+  return LuckRangeOf(text[0] - '0');
 }
 
 // "YYYY/MM/DD hh:nn" or "YYYY/MM/DD 99:99", split into the entry fields; nothing when malformed.
@@ -110,7 +109,7 @@ int RunChart(const std::vector<std::string>& args) {
   }
   input->name = *name;
   input->sex = *sex;
-  LuckRange range = 0;
+  LuckRange range = LuckRange::kNatalOnly;
   if (const std::optional<std::string> text = parsed.Get("--range")) {
     const std::optional<LuckRange> chosen = RangeOf(*text);
     if (!chosen) return UsageError("--range: 0 から 5 の整数を指定してください: " + *text);

@@ -24,8 +24,8 @@ void AppendPair(ChartBoard& board, int row, int t, int u) {
 }
 
 Element WorkingStemElement(const ChartBoard& board, int column) {
-  const Stem stem = StemIndexOf(board(column, board::kWorkStem).Text);
-  return stem == kNoStem ? kNoElement : ElementOfStem(stem);
+  const std::optional<Stem> stem = StemIndexOf(board(column, board::kWorkStem).Text);
+  return stem ? ElementOfStem(*stem) : kNoElement;
 }
 
 // A 支合 pair transforms (支化) when both stems support the pair's element.

@@ -59,7 +59,7 @@ bool StemSupportsOwnBranch(const ChartBoard& board, int column);
 
 // Which relations are looked for, from the settings as they are when the step runs.
 struct BranchSearch {
-  LuckRange range = 0;
+  LuckRange range = LuckRange::kNatalOnly;
   bool hour_known = true;
   bool with_groups = false;        // `SigCB`: 局, 三合 and 方合
   bool natal_groups_only = false;  // `KKSCB`: no group with a running-luck pillar

@@ -7,7 +7,7 @@ namespace kirvo {
 namespace {}  // namespace
 
 bool StemFeedsOwnBranch(const ChartBoard& board, int column) {
-  const Stem stem = StemIndexOf(board(column, board::kWorkStem).Text);
+  const Stem stem = StemIndexOf(board(column, board::kWorkStem).Text).value_or(kNoStem);
   const Branch branch = board(column, board::kWorkBranch).Code;
   if (stem == kNoStem || branch < 0 || branch > 11) return false;
   return ElementSupports(ElementOfStem(stem), ElementOfBranch(branch));

@@ -13,7 +13,7 @@ struct Chart {
   TMeiData record;
   RelationList stem_relations;    // drawn in board row 11
   RelationList branch_relations;  // drawn in board row 19
-  LuckRange range = 0;
+  LuckRange range = LuckRange::kNatalOnly;
   bool hour_known = true;
   bool operator==(const Chart&) const = default;
 };

@@ -72,9 +72,25 @@ struct ChartRules {
   const RuleValues read;
 };
 
-// How far the running luck takes part in the analysis: 0 命式のみ … 5 時運まで. The columns taking
-// part are 6 − LuckRange to 9.
-using LuckRange = int;
-constexpr int FirstColumnTakingPart(LuckRange range) { return 6 - range; }
+// How far the running luck takes part in the analysis. The settings and the command line store it
+// as its number 0..5; the columns taking part are 6 − that number to 9.
+enum class LuckRange : int {
+  kNatalOnly = 0,  // 命式のみ
+  kMajorLuck = 1,  // 大運まで
+  kYearLuck = 2,   // 年運まで
+  kMonthLuck = 3,  // 月運まで
+  kDayLuck = 4,    // 日運まで
+  kHourLuck = 5,   // 時運まで
+};
+inline constexpr int kLuckRangeCount = 6;
+
+// The range's number 0..5, as stored and as tables by range are indexed.
+constexpr int LuckRangeNumber(LuckRange range) { return static_cast<int>(range); }
+// The range a stored or typed number stands for; nothing outside 0..5.
+constexpr std::optional<LuckRange> LuckRangeOf(int number) {
+  if (number < 0 || number >= kLuckRangeCount) return std::nullopt;
+  return static_cast<LuckRange>(number);
+}
+constexpr int FirstColumnTakingPart(LuckRange range) { return 6 - LuckRangeNumber(range); }
 
 }  // namespace kirvo

@@ -56,15 +56,11 @@ struct CountedColumns {
 };
 
 Element ElementOfStemText(std::string_view text) {
-  const Stem stem = StemIndexOf(text);
-  return stem == kNoStem ? kNoElement : ElementOfStem(stem);
+  const std::optional<Stem> stem = StemIndexOf(text);
+  return stem ? ElementOfStem(*stem) : kNoElement;
 }
 
-std::optional<Branch> BranchOfText(std::string_view text) {
-  const Branch branch = BranchIndexOf(text);
-  if (kBranchNames[branch] != text) return std::nullopt;
-  return branch;
-}
+std::optional<Branch> BranchOfText(std::string_view text) { return BranchIndexOf(text); }
 
 // The sums of every stem, indexed by `Stem`.
 struct StemSums {
@@ -78,8 +74,8 @@ void CountStems(const ChartBoard& board, const CountedColumns& columns, const Ru
   for (int c = columns.first; c <= board::kYear; ++c) {
     if (!columns.Counts(c)) continue;
     const ChartCell& cell = board(c, board::kWorkStem);
-    const Stem stem = StemIndexOf(cell.Text);
-    if (stem != kNoStem) sums.stems[stem] += AdjustedByMark(BaseNumber(read, c, kStemNumberRow), cell.ZSet);
+    const std::optional<Stem> stem = StemIndexOf(cell.Text);
+    if (stem) sums.stems[*stem] += AdjustedByMark(BaseNumber(read, c, kStemNumberRow), cell.ZSet);
   }
 }
 
@@ -92,8 +88,8 @@ void CountHiddenStems(const ChartBoard& board, const CountedColumns& columns, co
     for (int k = 0; k < 3; ++k) {
       if (only_in_force && board(c, board::kHidden1 + k).ZSet == Mark::kNone) continue;
       const ChartCell& cell = board(c, board::kWorkHidden1 + k);
-      const Stem stem = StemIndexOf(cell.Text);
-      if (stem != kNoStem) sums.hidden[stem] += AdjustedByMark(BaseNumber(read, c, kHiddenNumberRow + k), cell.ZSet);
+      const std::optional<Stem> stem = StemIndexOf(cell.Text);
+      if (stem) sums.hidden[*stem] += AdjustedByMark(BaseNumber(read, c, kHiddenNumberRow + k), cell.ZSet);
     }
   }
 }
@@ -105,7 +101,7 @@ void CountRoots(const ChartBoard& board, const CountedColumns& columns, const Ru
   for (int c = columns.first; c <= board::kYear; ++c) {
     if (!columns.Counts(c)) continue;
     const ChartCell& stem_cell = board(c, board::kWorkStem);
-    const Stem stem = StemIndexOf(stem_cell.Text);
+    const Stem stem = StemIndexOf(stem_cell.Text).value_or(kNoStem);
     if (stem == kNoStem || stem_cell.ZSet == Mark::kRemoved || board(c, board::kRoots).ZSet != Mark::kInForce) continue;
     const Element element = ElementOfStem(stem);
     for (int h = columns.first; h <= board::kYear; ++h) {
@@ -143,7 +139,7 @@ void CountMonthCommand(const ChartBoard& board, const TMeiData& record, const Ch
   }
   const Element season = SeasonElementOf(record.SeasonIndex);
   if (position < 0 || season == kNoElement) return;
-  const Stem stem = StemIndexOf(board(board::kMonth, board::kWorkHidden1 + position).Text);
+  const Stem stem = StemIndexOf(board(board::kMonth, board::kWorkHidden1 + position).Text).value_or(kNoStem);
   if (stem == kNoStem) return;
   const Mark mark = by_first_copy ? board(board::kMonth, board::kHidden1 + position).ZSet
                                   : board(board::kMonth, board::kWorkHidden1 + position).ZSet;

@@ -25,11 +25,7 @@ inline constexpr std::string_view kClashWithSameStem = "天";  // the day stem o
 inline constexpr std::string_view kOvercomeAndClash = "伏";   // a stem overcoming the day stem over a clashing branch
 inline constexpr std::string_view kCombineTwice = "晦";       // a stem and branch both combining with the day pillar
 
-std::optional<Branch> ExactBranchOf(std::string_view text) {
-  const Branch branch = BranchIndexOf(text);
-  if (text != kBranchNames[branch]) return std::nullopt;
-  return branch;
-}
+std::optional<Branch> ExactBranchOf(std::string_view text) { return BranchIndexOf(text); }
 
 // Shift-JIS byte order of two branch names; each 害 or 破 pair is taken once, from the side that
 // sorts after. The branch names' codes are encoded once.
@@ -88,7 +84,7 @@ struct DayPillar {
 };
 
 std::string SpecialMarks(const ChartBoard& board, int column, const DayPillar& day, bool four_special_pillars) {
-  const Stem stem = StemIndexOf(board(column, board::kStem).Text);
+  const Stem stem = StemIndexOf(board(column, board::kStem).Text).value_or(kNoStem);
   const std::string& branch_text = board(column, board::kBranch).Text;
   const Branch branch = *ExactBranchOf(branch_text);
   std::string text;
@@ -129,7 +125,7 @@ void MarksStep(ChartBoard& board, const TMeiData& /*record*/, LuckRange range, b
 
   const std::string& day_stem_text = board(board::kDay, board::kStem).Text;
   const std::string& day_branch_text = board(board::kDay, board::kBranch).Text;
-  const Stem day_stem = StemIndexOf(day_stem_text);
+  const Stem day_stem = StemIndexOf(day_stem_text).value_or(kNoStem);
   const std::optional<Branch> day_branch = ExactBranchOf(day_branch_text);
   if (day_stem == kNoStem || !day_branch) return;
   const DayPillar day{day_stem, *day_branch, day_stem_text, VoidBranchesOf(day_stem_text, day_branch_text)};

@@ -8,13 +8,6 @@ namespace {
 
 constexpr std::array<int, kNatalPillarCount> kNatalColumns = {board::kYear, board::kMonth, board::kDay, board::kHour};
 
-std::optional<Branch> ExactBranchIndexOf(std::string_view text) {
-  for (Branch branch = 0; branch < 12; ++branch) {
-    if (text == kBranchNames[branch]) return branch;
-  }
-  return std::nullopt;
-}
-
 }  // namespace
 
 NatalPillars NatalPillarsOf(const ChartBoard& board, bool hour_known) {
@@ -22,9 +15,9 @@ NatalPillars NatalPillarsOf(const ChartBoard& board, bool hour_known) {
   for (int pillar = kYearPillar; pillar < kNatalPillarCount; ++pillar) {
     if (pillar == kHourPillar && !hour_known) continue;
     const int column = kNatalColumns[pillar];
-    const Stem stem = StemIndexOf(board(column, board::kStem).Text);
-    const std::optional<Branch> branch = ExactBranchIndexOf(board(column, board::kBranch).Text);
-    if (stem != kNoStem && branch) natal.pillars[pillar] = Kanshi{stem, *branch};
+    const std::optional<Stem> stem = StemIndexOf(board(column, board::kStem).Text);
+    const std::optional<Branch> branch = BranchIndexOf(board(column, board::kBranch).Text);
+    if (stem && branch) natal.pillars[pillar] = Kanshi{*stem, *branch};
   }
   return natal;
 }

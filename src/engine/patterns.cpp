@@ -21,8 +21,8 @@ constexpr std::array<int, 4> kNatalColumns = {board::kYear, board::kMonth, board
 
 bool IsTwoStems(std::string_view text) {
   constexpr std::size_t kNameBytes = 3;  // one stem name in UTF-8
-  return text.size() == 2 * kNameBytes && StemIndexOf(text.substr(0, kNameBytes)) != kNoStem &&
-         StemIndexOf(text.substr(kNameBytes)) != kNoStem;
+  return text.size() == 2 * kNameBytes && StemIndexOf(text.substr(0, kNameBytes)).has_value() &&
+         StemIndexOf(text.substr(kNameBytes)).has_value();
 }
 
 // 内格: the ten god of the useful god, seen from the day master. 外格: the following pattern of
@@ -67,12 +67,12 @@ PatternInputs PatternInputsOf(const ElementAnalysis& analysis) {
 PatternResult PatternStep(const ChartBoard& board, const PatternInputs& inputs, bool hour_known, const TMeiData& record,
                           const ChartRules& rules) {
   PatternResult result;
-  const Stem useful_god = StemIndexOf(inputs.useful_god);
+  const Stem useful_god = StemIndexOf(inputs.useful_god).value_or(kNoStem);
   if (useful_god == kNoStem && ShiftJisWidth(inputs.useful_god) < kTwoStemsBytes) return result;
 
   const NatalPillars natal = NatalPillarsOf(board, hour_known);
   PatternFlags& flags = result.flags;
-  Flag(flags, MainPattern(StemIndexOf(inputs.day_master), useful_god, inputs.balance_class));
+  Flag(flags, MainPattern(StemIndexOf(inputs.day_master).value_or(kNoStem), useful_god, inputs.balance_class));
   Flag(flags, TransformationPattern(natal));
   if (IsTwoStems(inputs.useful_god)) flags[pattern::kBothOfOneElement] = true;
   Flag(flags, OneElementPattern(natal));

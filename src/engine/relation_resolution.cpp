@@ -8,7 +8,6 @@ namespace kirvo {
 namespace {
 
 inline constexpr int kLastColumn = board::kYear;  // 9; column 10 holds the row headers
-inline constexpr LuckRange kWidestRange = 5;      // 時運まで
 
 bool IsRunningLuck(int column) { return column < board::kHour; }
 
@@ -33,10 +32,7 @@ std::vector<int> ByDistanceFrom(int pillar, std::string_view text) {
 
 }  // namespace
 
-bool TakesPart(int column, LuckRange range) {
-  const LuckRange clamped = std::clamp(range, 0, kWidestRange);
-  return column >= FirstColumnTakingPart(clamped) && column <= kLastColumn;
-}
+bool TakesPart(int column, LuckRange range) { return column >= FirstColumnTakingPart(range) && column <= kLastColumn; }
 
 PairFilter::PairFilter(RelationFamily family, LuckRange range, bool hour_known, const RuleValues& read)
     : range_(range),

@@ -29,7 +29,7 @@ inline constexpr std::int32_t kRelationNone = 0;
 inline constexpr std::int32_t kRelationHolds = 1;
 inline constexpr std::int32_t kRelationFails = 2;
 
-// The columns taking part for a luck range: 6 − range to 9 (range clamped to 0..5).
+// The columns taking part for a luck range: 6 − its number to 9.
 bool TakesPart(int column, LuckRange range);
 
 // Which step asks: each drops its own extra pairs.

@@ -14,7 +14,7 @@ inline constexpr int kLastStarColumn = board::kYear;          // 9
 Stem StemInForce(const ChartBoard& board, int column) {
   const int depth_class = board(column, board::kDepthRow).Code;
   if (depth_class < 0 || depth_class > 2) return kNoStem;
-  return StemIndexOf(board(column, board::kWorkHidden1 + depth_class).Text);
+  return StemIndexOf(board(column, board::kWorkHidden1 + depth_class).Text).value_or(kNoStem);
 }
 
 }  // namespace

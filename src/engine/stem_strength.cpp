@@ -20,7 +20,7 @@ inline constexpr StrengthClassRow kMixed = {"混", 3, 3};
 inline constexpr StrengthClassRow kRetreating = {"退", 2, 1};
 inline constexpr std::int32_t kDayMixedSupported = 4;
 
-Element ElementOfStemText(std::string_view text) { return ElementOfStem(StemIndexOf(text)); }
+Element ElementOfStemText(std::string_view text) { return ElementOfStem(StemIndexOf(text).value_or(kNoStem)); }
 
 bool HiddenStemSupports(const ChartBoard& board, int column, int hidden_row, Element stem_element) {
   return ElementSupports(ElementOfStemText(board(column, hidden_row).Text), stem_element);

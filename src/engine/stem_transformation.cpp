@@ -16,7 +16,7 @@ Stem StemOf(const ChartBoard& board, int column) { return board(column, board::k
 // The month pillar's commanding hidden stem: the one its depth puts in force.
 Stem MonthCommandStem(const ChartBoard& board) {
   const int depth = std::clamp(board(board::kMonth, board::kDepthRow).Code, 0, 2);
-  return StemIndexOf(board(board::kMonth, board::kHidden1 + depth).Text);
+  return StemIndexOf(board(board::kMonth, board::kHidden1 + depth).Text).value_or(kNoStem);
 }
 
 // A year-month combination is taken by season only when both of its stems repeat on the day and

@@ -109,7 +109,7 @@ int StemPriority(Stem stem, Stem day_master, LuckRange range, const ChartBoard& 
     if (WorkingStemIs(board, column, stem)) return 2;
   }
   const int first = FirstColumn(range);
-  if (range > 1) {
+  if (range >= LuckRange::kYearLuck) {
     for (int column = board::kMajorLuck; column >= first; --column) {
       if (WorkingStemIs(board, column, stem)) return kLuckPriorityBase - column;
     }
@@ -164,11 +164,12 @@ UsefulGods ComputeUsefulGods(const ChartBoard& board, const ElementNumbers& numb
                              LuckRange range, const ChartRules& rules) {
   UsefulGods gods;
   gods.day_master = board(board::kDay, board::kWorkStem).Text;
-  const Stem day_master = StemIndexOf(gods.day_master);
+  const Stem day_master = StemIndexOf(gods.day_master).value_or(kNoStem);
   gods.useful_god = UsefulGod(board, day_master, numbers, range, rules);
   const std::string& month_branch = board(board::kMonth, board::kWorkBranch).Text;
-  const Branch branch = BranchIndexOf(month_branch);
-  if (kBranchNames[branch] == month_branch) gods.climate_god = ClimateGod(day_master, branch, rules);
+  if (const std::optional<Branch> branch = BranchIndexOf(month_branch)) {
+    gods.climate_god = ClimateGod(day_master, *branch, rules);
+  }
   gods.elements = FavourableElementsOf(numbers.table, judgement.balance_class, judgement.difference);
   return gods;
 }

@@ -56,7 +56,7 @@ MajorLuckDepth MajorLuckDepthOf(Branch major_luck_branch, DepthClass natal_month
       const std::optional<int> segment = DepthSegmentAt(chart_moment, period.start, period.end, row);
       if (!segment) return {};
       const std::string& stem = row.stems[*segment];
-      return {DepthClassOfSegment(*segment), StemIndexOf(stem) == kNoStem ? std::string() : stem};
+      return {DepthClassOfSegment(*segment), StemIndexOf(stem) ? stem : std::string()};
     }
     case MajorLuckDepthRule::kPrincipalOnly:
       break;

@@ -66,20 +66,19 @@ std::string PillarText(const ChartBoard& board, int column) {
 void FillDayPillarPartners(TextTable& snb, const ChartBoard& board) {
   const std::string& stem_text = board(board::kDay, board::kStem).Text;
   const std::string& branch_text = board(board::kDay, board::kBranch).Text;
-  const Stem stem = StemIndexOf(stem_text);
-  const Branch branch = BranchIndexOf(branch_text);
-  const bool known = stem != kNoStem && kBranchNames[branch] == branch_text;
-  if (!known) {
+  const std::optional<Stem> stem = StemIndexOf(stem_text);
+  const std::optional<Branch> branch = BranchIndexOf(branch_text);
+  if (!stem || !branch) {
     for (const At at : kSpecialPillarCells) Set(snb, at, "");
     Set(snb, kHeavenEarthCombination, "");
     return;
   }
-  const std::array<SpecialPillar, 4> special = FourSpecialPillarsOf(stem, branch);
+  const std::array<SpecialPillar, 4> special = FourSpecialPillarsOf(*stem, *branch);
   for (std::size_t i = 0; i < special.size(); ++i) {
     Set(snb, kSpecialPillarCells[i], std::string(special[i].mark) + " " + special[i].pillar.Text());
   }
-  const Stem partner_stem = (stem + 5) % 10;
-  const Branch partner_branch = (13 - branch) % 12;
+  const Stem partner_stem = (*stem + 5) % 10;
+  const Branch partner_branch = (13 - *branch) % 12;
   Set(snb, kHeavenEarthCombination,
       "◇ " + std::string(kStemNames[partner_stem]) + std::string(kBranchNames[partner_branch]));
 }

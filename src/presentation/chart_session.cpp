@@ -13,8 +13,7 @@ namespace kirvo {
 namespace {
 
 // How far one step moves the chart date, by range; 時運まで moves the time instead.
-constexpr std::array<double, 6> kStepPeriodDays = {0, 3652.5, 365.25, 30.59, 1, 0};
-constexpr LuckRange kHourRange = 5;
+constexpr std::array<double, kLuckRangeCount> kStepPeriodDays = {0, 3652.5, 365.25, 30.59, 1, 0};
 constexpr double kTwoHoursDays = 2.0 / 24;
 // The last chart date forward stepping may reach: 110 years of 365.25 days after birth.
 constexpr double kStepLimitDays = 40177.5;
@@ -29,9 +28,9 @@ std::optional<DateTime> WholeMinutes(DateTime moment) {
 // keeps whole days) and keeps its time; at 時運まで the moment moves two hours.
 DateTime SteppedMoment(DateTime moment, LuckRange range, StepDirection direction) {
   const double sign = direction == StepDirection::kForward ? 1 : -1;
-  if (range == kHourRange) return moment + sign * kTwoHoursDays;
+  if (range == LuckRange::kHourLuck) return moment + sign * kTwoHoursDays;
   const double time_of_day = moment - moment.DateOnly();
-  const double date = std::floor(moment.DateOnly().days() + sign * kStepPeriodDays[range]);
+  const double date = std::floor(moment.DateOnly().days() + sign * kStepPeriodDays[LuckRangeNumber(range)]);
   return DateTime(date + time_of_day);
 }
 
@@ -41,7 +40,7 @@ ChartSession::ChartSession(const ApplicationServices& services, BirthInput input
     : services_(&services),
       input_(std::move(input)),
       hour_known_(hour_known),
-      range_(services.settings().sys.CB1),
+      range_(LuckRangeOf(services.settings().sys.CB1).value_or(LuckRange::kNatalOnly)),
       content_(NewChartContent(services.rules(), services.content_branding())) {}
 
 Outcome<ChartSession> ChartSession::Create(const ApplicationServices& services, BirthInput input, DateTime now) {
@@ -72,16 +71,16 @@ bool ChartSession::SetChartMomentToDefault(DateTime now) {
 }
 
 bool ChartSession::CanStep(StepDirection direction) const {
-  if (range_ == 0) return true;
+  if (range_ == LuckRange::kNatalOnly) return true;
   const DateTime birth = NewChartRecord(input_, moment_)->BirthDateTime;
   const double date = moment_.DateOnly().days();
-  const double period = range_ == kHourRange ? kTwoHoursDays : kStepPeriodDays[range_];
+  const double period = range_ == LuckRange::kHourLuck ? kTwoHoursDays : kStepPeriodDays[LuckRangeNumber(range_)];
   if (direction == StepDirection::kBack) return DateTime(date - period) > birth;
   return DateTime(date + period) < birth + kStepLimitDays;
 }
 
 void ChartSession::Step(StepDirection direction) {
-  if (range_ == 0) return;
+  if (range_ == LuckRange::kNatalOnly) return;
   SetChartMoment(SteppedMoment(moment_, range_, direction));
 }
 

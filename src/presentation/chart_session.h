@@ -75,7 +75,7 @@ class ChartSession {
   const ApplicationServices* services_;
   BirthInput input_;
   bool hour_known_ = true;
-  LuckRange range_ = 0;
+  LuckRange range_ = LuckRange::kNatalOnly;
   DateTime moment_;
   Chart chart_;
   ChartContent content_;

@@ -22,7 +22,7 @@ constexpr std::array<std::string_view, ChartBoard::kRows> kRowLabels = {
     "干", "支", "No.", "余気", "中気", "本気", "支図",
     "○干合", "干化", "△加剋", "▽受剋", "○支合", "支化", "▽冲　", "△局　", "◇三合", "□方合",
     "刑", "害", "破", "特殊", "", "", "", "", "", "", ""};
-constexpr std::array<std::string_view, 6> kRangeCaptions = {
+constexpr std::array<std::string_view, kLuckRangeCount> kRangeCaptions = {
     "命式のみ", "大運まで", "年運まで", "月運まで", "日運まで", "時運まで"};
 // The marks (Mark) as drawn over a cell.
 constexpr std::array<std::string_view, 7> kMarkCharacters = {"　", "○", "×", "◇", "□", "△", "◎"};
@@ -88,7 +88,7 @@ std::string Label(int row) {
 std::string Rule(std::string_view left, std::string_view middle, std::string_view right, LuckRange range) {
   std::string line(left);
   line += "──";
-  for (int i = 0; i < range + 3; ++i) {
+  for (int i = 0; i < LuckRangeNumber(range) + 3; ++i) {
     line += middle;
     line += "──";
   }
@@ -116,7 +116,7 @@ std::string SeasonText(const TMeiData& record) {
 
 std::string_view ChartColumnTitle(int column) { return kColumnTitles[column]; }
 std::string_view ChartRowLabel(int row) { return kRowLabels[row]; }
-std::string_view LuckRangeCaption(LuckRange range) { return kRangeCaptions[range]; }
+std::string_view LuckRangeCaption(LuckRange range) { return kRangeCaptions[LuckRangeNumber(range)]; }
 
 ChartRowLayout ChartRowLayoutOf(const SysSettings& sys, bool show_original) {
   ChartRowLayout layout;

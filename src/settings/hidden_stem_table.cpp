@@ -17,7 +17,7 @@ constexpr std::array<int, 4> kDayColumns = {2, 4, 6, 8};
 void FillMissingMiddleStems(TextTable& zsg) {
   for (Branch branch = 0; branch < 12; ++branch) {
     const std::size_t row = branch + 1;
-    if (StemIndexOf(zsg.Cell(kMiddleStemColumn, row)) == kNoStem) {
+    if (!StemIndexOf(zsg.Cell(kMiddleStemColumn, row))) {
       zsg.SetCell(kMiddleStemColumn, row, zsg.Cell(kPrincipalStemColumn, row));
     }
   }
@@ -27,7 +27,7 @@ HiddenStemTable HiddenStemTableOf(const TextTable& zsg) {
   HiddenStemTable table;
   for (int k = 0; k < 3; ++k) {
     for (Branch branch = 0; branch < 12; ++branch) {
-      table.stems[k][branch] = StemIndexOf(zsg.Cell(kStemColumns[k], branch + 1));
+      table.stems[k][branch] = StemIndexOf(zsg.Cell(kStemColumns[k], branch + 1)).value_or(kNoStem);
     }
   }
   return table;

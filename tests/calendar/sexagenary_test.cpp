@@ -7,10 +7,11 @@ namespace kirvo {
 namespace {
 
 TEST(NameLookups, FailQuietlyWithTheirSentinels) {
-  EXPECT_EQ(StemIndexOf(""), 10);
-  EXPECT_EQ(BranchIndexOf(""), 0);
-  EXPECT_EQ(StemIndexOf("甲子"), 10);
-  EXPECT_EQ(BranchIndexOf("x"), 0);
+  EXPECT_EQ(StemIndexOf(""), std::nullopt);
+  EXPECT_EQ(BranchIndexOf(""), std::nullopt);
+  EXPECT_EQ(StemIndexOf("甲子"), std::nullopt);
+  EXPECT_EQ(BranchIndexOf("x"), std::nullopt);
+  EXPECT_EQ(BranchIndexOf("子丑"), std::nullopt);
   for (Stem s = 0; s < 10; ++s) EXPECT_EQ(StemIndexOf(kStemNames[s]), s);
   for (Branch b = 0; b < 12; ++b) EXPECT_EQ(BranchIndexOf(kBranchNames[b]), b);
   EXPECT_EQ(SexIndexOf("男"), 0);

@@ -86,9 +86,10 @@ std::string JudgementText(const Judgement& j) {
 TEST(ElementAnalysis, ChartByRatioOfTheTwoSides) {
   ProgramSettings settings = ShippedSettings();
   const BoardPillars pillars = {.year = "癸巳", .month = "甲寅", .day = "甲辰", .hour = "辛未", .major_luck = "壬辰"};
-  ChartBoard board = AnalysedBoard(pillars, 1, settings);
+  ChartBoard board = AnalysedBoard(pillars, LuckRange::kMajorLuck, settings);
   board(board::kHour, board::kWorkStem).ZSet = Mark::kHalved;
-  const ElementAnalysis a = AnalyseElements(board, RecordInSeason(0), 1, true, {settings.usys, settings.sys});
+  const ElementAnalysis a =
+      AnalyseElements(board, RecordInSeason(0), LuckRange::kMajorLuck, true, {settings.usys, settings.sys});
 
   EXPECT_EQ(TableText(a.numbers.table), (std::vector<std::string>{
                                             "主木 20 10 16 10 24 = 80 × 0.81250 → 65.00 (44.2)",
@@ -139,8 +140,9 @@ TEST(ElementAnalysis, ChartBySpreadOfTheRows) {
   settings.usys.SetChoice("KiRG", 1);
   settings.usys.SetChoice("RRG", 1);
   const BoardPillars pillars = {.year = "癸酉", .month = {"甲寅", 1}, .day = "丙子", .hour = "", .hour_known = false};
-  const ChartBoard board = AnalysedBoard(pillars, 0, settings);
-  const ElementAnalysis a = AnalyseElements(board, RecordInSeason(0), 0, false, {settings.usys, settings.sys});
+  const ChartBoard board = AnalysedBoard(pillars, LuckRange::kNatalOnly, settings);
+  const ElementAnalysis a =
+      AnalyseElements(board, RecordInSeason(0), LuckRange::kNatalOnly, false, {settings.usys, settings.sys});
 
   EXPECT_EQ(TableText(a.numbers.table), (std::vector<std::string>{
                                             "主火 10 0 4 6 4 = 24 × 0.81250 → 19.50 (21.4)",

@@ -49,14 +49,15 @@ struct Result {
 };
 
 Result RunBranchStep(const ChartBoard& start, const BoardPillars& pillars, const Options& options,
-                     LuckRange range = 0) {
+                     LuckRange range = LuckRange::kNatalOnly) {
   const ProgramSettings settings = SettingsWith(options);
   Result result{start, {"stale"}};
   BranchStep(result.board, TMeiData{}, range, result.list, pillars.hour_known, {settings.usys, settings.sys});
   return result;
 }
 
-Result RunBranchStep(const BoardPillars& pillars, const Options& options = {}, LuckRange range = 0) {
+Result RunBranchStep(const BoardPillars& pillars, const Options& options = {},
+                     LuckRange range = LuckRange::kNatalOnly) {
   return RunBranchStep(BoardFromPillars(pillars, SettingsWith(options)), pillars, options, range);
 }
 
@@ -255,8 +256,8 @@ TEST(BranchStep, OverlappingGroupsOfOneElementKeepOne) {
   weaker.major_luck = "乙卯";
   weaker.running_year = "甲子";  // 申子辰 on pillars 6, 3, 1: no neighbours, strength 4
   const GroupCase cases[] = {
-      {"equal strength, the wider goes", equal_strength, 1, "年:32○ 月:531○ 日:521○ 大運:32×"},
-      {"the weaker goes", weaker, 2, "年:632○ 月:31○ 日:621○ 行年:31×"},
+      {"equal strength, the wider goes", equal_strength, LuckRange::kMajorLuck, "年:32○ 月:531○ 日:521○ 大運:32×"},
+      {"the weaker goes", weaker, LuckRange::kYearLuck, "年:632○ 月:31○ 日:621○ 行年:31×"},
   };
   for (const GroupCase& c : cases) {
     SCOPED_TRACE(c.name);
@@ -355,8 +356,8 @@ TEST(BranchStep, PillarsOutsideTheAnalysisTakeNoPart) {
   const auto names_running_year = [](const RelationList& list) {
     return std::any_of(list.begin(), list.end(), [](const std::string& entry) { return entry.starts_with("61021"); });
   };
-  EXPECT_TRUE(names_running_year(RunBranchStep(with_luck, {}, 2).list));
-  EXPECT_EQ(RunBranchStep(with_luck, {.KKSCB = true}, 2).list, RelationList{"2100910"});
+  EXPECT_TRUE(names_running_year(RunBranchStep(with_luck, {}, LuckRange::kYearLuck).list));
+  EXPECT_EQ(RunBranchStep(with_luck, {.KKSCB = true}, LuckRange::kYearLuck).list, RelationList{"2100910"});
 }
 
 TEST(BranchStep, RunningAgainGivesTheSameBoardAndList) {

@@ -30,7 +30,7 @@ std::string PillarText(const ChartBoard& board, int column) {
 }
 
 TEST_F(ChartPipelineTest, FillsTheRecordFromTheBirthAndChartMoments) {
-  const Chart chart = Full(man_, "2024/07/20 12:00", 2);
+  const Chart chart = Full(man_, "2024/07/20 12:00", LuckRange::kYearLuck);
   EXPECT_EQ(PillarText(chart.board, board::kYear), "甲子");
   EXPECT_EQ(PillarText(chart.board, board::kMonth), "丙寅");
   EXPECT_EQ(PillarText(chart.board, board::kRunningYear), "甲辰");
@@ -57,20 +57,21 @@ TEST_F(ChartPipelineTest, MajorLuckColumnShowsTheMonthPillarBeforeTheStartOfLuck
       {"2002/02/20 12:00", "戊辰"},
   };
   for (const Case& c : kCases) {
-    EXPECT_EQ(PillarText(Full(man_, c.chart_moment, 1).board, board::kMajorLuck), c.major_luck) << c.chart_moment;
+    EXPECT_EQ(PillarText(Full(man_, c.chart_moment, LuckRange::kMajorLuck).board, board::kMajorLuck), c.major_luck)
+        << c.chart_moment;
   }
 }
 
 TEST_F(ChartPipelineTest, YearUnitStartOfLuckReadsAsWholeYears) {
   settings_.usys.SetChoice("DuRG", 1);
-  EXPECT_EQ(Full(man_, "2024/07/20 12:00", 1).record.StartAgeText, "9年");
+  EXPECT_EQ(Full(man_, "2024/07/20 12:00", LuckRange::kMajorLuck).record.StartAgeText, "9年");
 }
 
 TEST_F(ChartPipelineTest, UnknownHourLeavesColumnSixBlankAfterTheStars) {
   BirthInput unknown = man_;
   unknown.time_text = "99:99";
-  const Chart known = Full(man_, "2024/07/20 15:00", 5);
-  const Chart blank = Full(unknown, "2024/07/20 15:00", 5);
+  const Chart known = Full(man_, "2024/07/20 15:00", LuckRange::kHourLuck);
+  const Chart blank = Full(unknown, "2024/07/20 15:00", LuckRange::kHourLuck);
   // Row 3 (never shown) carries the branch step's own count mark for every column; the relation
   // rows take their colour from the interaction steps.
   for (int row = 1; row < ChartBoard::kRows; ++row) {
@@ -102,7 +103,7 @@ TEST_F(ChartPipelineTest, UnknownHourLeavesColumnSixBlankAfterTheStars) {
 }
 
 TEST_F(ChartPipelineTest, RangeZeroAnalysesTheNatalColumnsOnlyButFillsTheLuckColumns) {
-  const Chart chart = Full(man_, "2024/07/20 12:00", 0);
+  const Chart chart = Full(man_, "2024/07/20 12:00", LuckRange::kNatalOnly);
   for (int column = board::kRunningHour; column <= board::kMajorLuck; ++column) {
     EXPECT_FALSE(chart.board(column, board::kStem).Text.empty()) << column;
     for (int row = board::kRoots; row <= board::kSpecial; ++row) {
@@ -121,7 +122,7 @@ TEST_F(ChartPipelineTest, RangeZeroAnalysesTheNatalColumnsOnlyButFillsTheLuckCol
 
 TEST_F(ChartPipelineTest, NoChangeModeShowsTheFirstComputedRowsWithTheMonthCommandKept) {
   settings_.usys.SetFlag("KSCB", true);
-  const Chart chart = Full(man_, "2024/07/20 12:00", 5);
+  const Chart chart = Full(man_, "2024/07/20 12:00", LuckRange::kHourLuck);
   const ChartBoard& b = chart.board;
   for (int column = 0; column <= board::kYear; ++column) {
     for (int row = board::kStem; row <= board::kHeavenStar; ++row) {
@@ -140,7 +141,7 @@ TEST_F(ChartPipelineTest, NoChangeModeShowsTheFirstComputedRowsWithTheMonthComma
 }
 
 TEST_F(ChartPipelineTest, SavesTheAnalysedRowsTwentyTwoRowsBelow) {
-  const Chart chart = Full(man_, "2024/07/20 12:00", 5);
+  const Chart chart = Full(man_, "2024/07/20 12:00", LuckRange::kHourLuck);
   for (int column = 0; column <= board::kYear; ++column) {
     for (int row = board::kRoots; row <= board::kWorkHidden3; ++row) {
       EXPECT_EQ(chart.board(column, row + 22).Text, chart.board(column, row).Text);
@@ -150,11 +151,11 @@ TEST_F(ChartPipelineTest, SavesTheAnalysedRowsTwentyTwoRowsBelow) {
 }
 
 TEST_F(ChartPipelineTest, RerunGivesTheSameBoardEvenAfterAnotherChart) {
-  const Chart fresh = Full(man_, "2024/07/20 12:00", 5);
-  Chart rerun = Full({"別人", "1990/08/20", "23:30", 1}, "2010/03/01 06:00", 3);
+  const Chart fresh = Full(man_, "2024/07/20 12:00", LuckRange::kHourLuck);
+  Chart rerun = Full({"別人", "1990/08/20", "23:30", 1}, "2010/03/01 06:00", LuckRange::kMonthLuck);
   rerun.record = *NewChartRecord(man_, At("2024/07/20 12:00"));
   for (int pass = 0; pass < 2; ++pass) {
-    rerun.range = 5;
+    rerun.range = LuckRange::kHourLuck;
     rerun.hour_known = true;
     RunFullPipeline(rerun, Rules());
     EXPECT_TRUE(rerun.board == fresh.board) << "pass " << pass;
@@ -164,8 +165,8 @@ TEST_F(ChartPipelineTest, RerunGivesTheSameBoardEvenAfterAnotherChart) {
 }
 
 TEST_F(ChartPipelineTest, LightPipelineStopsAfterTheRoots) {
-  const Chart full = Full(man_, "2024/07/20 12:00", 3);
-  Chart light{{}, *NewChartRecord(man_, At("2024/07/20 12:00")), {}, {}, 3, true};
+  const Chart full = Full(man_, "2024/07/20 12:00", LuckRange::kMonthLuck);
+  Chart light{{}, *NewChartRecord(man_, At("2024/07/20 12:00")), {}, {}, LuckRange::kMonthLuck, true};
   RunLightPipeline(light, Rules());
   for (int column = 0; column <= board::kYear; ++column) {
     for (int row = 0; row <= board::kDirectional; ++row) {
@@ -186,7 +187,7 @@ TEST_F(ChartPipelineTest, LightPipelineStopsAfterTheRoots) {
 TEST_F(ChartPipelineTest, DepthDecidesTheMarkedHiddenStemAndTheShown中気) {
   // 1990-08-20 12:00 lies in the second 中気 (壬) of the 申 month: the month column shows 壬 in
   // row 5 although the table's 中気 of 申 is 戊.
-  const Chart chart = Full({"x", "1990/08/20", "12:00", 0}, "2024/07/20 12:00", 0);
+  const Chart chart = Full({"x", "1990/08/20", "12:00", 0}, "2024/07/20 12:00", LuckRange::kNatalOnly);
   EXPECT_EQ(PillarText(chart.board, board::kMonth), "甲申");
   EXPECT_EQ(chart.board(board::kMonth, board::kDepthRow).Code, 1);
   EXPECT_EQ(chart.board(board::kMonth, board::kHidden2).Text, "壬");
@@ -198,7 +199,7 @@ TEST_F(ChartPipelineTest, RunningColumnsShowTheirDepthOnlyWhenAskedTo) {
   // 2024-07-10 lies early in the 未 month (小暑 about 07-06): a 余気 day.
   for (const int like_natal : {0, 1}) {
     settings_.usys.SetChoice("ZRG4", like_natal);
-    const Chart chart = Full(man_, "2024/07/10 12:00", 5);
+    const Chart chart = Full(man_, "2024/07/10 12:00", LuckRange::kHourLuck);
     for (int column = board::kRunningHour; column <= board::kRunningYear; ++column) {
       EXPECT_EQ(chart.board(column, board::kDepthRow).Code, like_natal ? 0 : 2) << "ZRG4 " << like_natal;
     }

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "engine/chart_age.h"
+#include "engine/chart_board.h"
 #include "platform/shift_jis.h"
 
 namespace kirvo {
@@ -89,6 +90,17 @@ TEST(AgeAt, CountsYearsOf365Point25DaysAndCalendarMonths) {
     EXPECT_EQ(age.short_text, c.short_text) << c.chart;
     EXPECT_EQ(age.text, c.text) << c.chart;
   }
+}
+
+// A stored or typed range number stands for a range only within 0..5; the widest range starts the
+// analysis at the running hour, the narrowest at the hour pillar.
+TEST(LuckRangeOf, TakesOnlyTheSixRanges) {
+  EXPECT_EQ(LuckRangeOf(0), LuckRange::kNatalOnly);
+  EXPECT_EQ(LuckRangeOf(5), LuckRange::kHourLuck);
+  EXPECT_EQ(LuckRangeOf(-1), std::nullopt);
+  EXPECT_EQ(LuckRangeOf(6), std::nullopt);
+  EXPECT_EQ(FirstColumnTakingPart(LuckRange::kNatalOnly), board::kHour);
+  EXPECT_EQ(FirstColumnTakingPart(LuckRange::kHourLuck), board::kRunningHour);
 }
 
 }  // namespace

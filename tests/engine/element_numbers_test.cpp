@@ -40,8 +40,8 @@ TMeiData RecordInSeason(int season_index) {
   return record;
 }
 
-ElementNumbers NumbersOf(const ChartBoard& board, const ProgramSettings& settings, LuckRange range = 0,
-                         bool hour_known = true, int season_index = 0) {
+ElementNumbers NumbersOf(const ChartBoard& board, const ProgramSettings& settings,
+                         LuckRange range = LuckRange::kNatalOnly, bool hour_known = true, int season_index = 0) {
   return ComputeElementNumbers(board, RecordInSeason(season_index), range, hour_known, {settings.usys, settings.sys});
 }
 
@@ -186,7 +186,7 @@ TEST(ElementNumbers, MonthCommandByTheSeasonOfItsElement) {
     ChartBoard board = BoardFromPillars({.month = {"丙寅", c.depth}, .day = "庚申"}, settings);
     for (const int place : c.command_places)
       board(board::kMonth, board::kWorkHidden1 + place).ZSet = Mark::kMonthCommand;
-    const ElementNumberTable table = NumbersOf(board, settings, 0, true, c.season).table;
+    const ElementNumberTable table = NumbersOf(board, settings, LuckRange::kNatalOnly, true, c.season).table;
     int all = 0;
     for (const ElementNumberRow& row : table.rows) all += row.month_command;
     EXPECT_EQ(RowOf(table, c.element).month_command, c.expected) << c.name;
@@ -226,7 +226,7 @@ TEST(ElementNumbers, BranchesBySeasonElementsWithSuCB) {
     settings.usys.SetFlag("SuCB", c.SuCB);
     ChartBoard board = BoardFromPillars({.day = "乙丑", .major_luck = "丙寅"}, settings);
     for (const auto& [row, mark] : c.marks) board(board::kDay, row).ZSet = mark;
-    const ElementNumberTable table = NumbersOf(board, settings, 1).table;
+    const ElementNumberTable table = NumbersOf(board, settings, LuckRange::kMajorLuck).table;
     std::string text;
     for (Element e = 0; e < 5; ++e) text += (e ? " " : "") + std::to_string(RowOf(table, e).branches);
     EXPECT_EQ(text, c.expected) << c.name;
@@ -245,10 +245,10 @@ TEST(ElementNumbers, ColumnsTakingPart) {
   const Case kCases[] = {
       // 木: 甲 10; 寅 6; 甲 本気 of 寅 6; root in 寅 本気 4. 火: 丙 10, 丙 中気 2. 土: 戊 余気 2.
       // 水: 子 8; 壬 2 + 癸 2 + 癸 8.
-      {"natal, hour known", true, 0, "10/6/6/0/4 10/0/2/0/0 0/0/2/0/0 0/0/0/0/0 0/8/12/0/0"},
-      {"natal, hour unknown", false, 0, "10/0/0/0/0 0/0/0/0/0 0/0/0/0/0 0/0/0/0/0 0/8/12/0/0"},
+      {"natal, hour known", true, LuckRange::kNatalOnly, "10/6/6/0/4 10/0/2/0/0 0/0/2/0/0 0/0/0/0/0 0/8/12/0/0"},
+      {"natal, hour unknown", false, LuckRange::kNatalOnly, "10/0/0/0/0 0/0/0/0/0 0/0/0/0/0 0/0/0/0/0 0/8/12/0/0"},
       // The major luck adds 戊 8, 辰 6, 乙 2 / 癸 2 / 戊 6 and a root of 甲 in its 乙 余気 (2).
-      {"with the major luck", true, 1, "10/6/8/0/6 10/0/2/0/0 8/6/8/0/0 0/0/0/0/0 0/8/14/0/0"},
+      {"with the major luck", true, LuckRange::kMajorLuck, "10/6/8/0/6 10/0/2/0/0 8/6/8/0/0 0/0/0/0/0 0/8/14/0/0"},
   };
   const ProgramSettings& settings = ShippedSettings();
   for (const Case& c : kCases) {

@@ -65,23 +65,25 @@ struct MarksCase {
   const char* special;
 };
 
+using enum LuckRange;
+
 // clang-format off
 const MarksCase kCases[] = {
-    {"戌 and 丑 punish each other (恩); 寅 with 戌 does not; 寅亥 break", Natal("甲戌", "丁丑", "戊寅", "癸亥"), 0, false,
+    {"戌 and 丑 punish each other (恩); 寅 with 戌 does not; 寅亥 break", Natal("甲戌", "丁丑", "戊寅", "癸亥"), kNatalOnly, false,
      "年:恩 月:恩", "", "日:4 時:3", ""},
     {"子酉 break listed once on each side; 辰辰 punish themselves; 子 void of 丙辰",
-     Natal("癸酉", "甲子", "丙辰", "壬辰"), 0, false, "日:自 時:自", "", "年:2 月:1", "月:真"},
-    {"寅巳申 punish by force; 巳寅 and 申亥 harm, 寅亥 and 巳申 break", Natal("丙寅", "癸巳", "庚申", "丁亥"), 0, false,
+     Natal("癸酉", "甲子", "丙辰", "壬辰"), kNatalOnly, false, "日:自 時:自", "", "年:2 月:1", "月:真"},
+    {"寅巳申 punish by force; 巳寅 and 申亥 harm, 寅亥 and 巳申 break", Natal("丙寅", "癸巳", "庚申", "丁亥"), kNatalOnly, false,
      "年:勢 月:勢 日:勢", "年:2 月:1 日:4 時:3", "年:4 月:3 日:2 時:1", ""},
-    {"子卯 punish by courtesy", Natal("己卯", "丙寅", "戊辰", "甲子"), 0, false, "年:礼 時:礼", "年:3 日:1", "", ""},
-    {"an unknown hour takes part in nothing, its 子 punishes no 卯", HourUnknown(Natal("己卯", "丙寅", "戊辰", "甲子")), 0,
-     false, "", "年:3 日:1", "", ""},
-    {"luck pillars against the day pillar 甲子", WithLuck("甲子", "甲午", "庚午", "己丑", "壬戌"), 5, false, nullptr,
+    {"子卯 punish by courtesy", Natal("己卯", "丙寅", "戊辰", "甲子"), kNatalOnly, false, "年:礼 時:礼", "年:3 日:1", "", ""},
+    {"an unknown hour takes part in nothing, its 子 punishes no 卯", HourUnknown(Natal("己卯", "丙寅", "戊辰", "甲子")),
+     kNatalOnly, false, "", "年:3 日:1", "", ""},
+    {"luck pillars against the day pillar 甲子", WithLuck("甲子", "甲午", "庚午", "己丑", "壬戌"), kHourLuck, false, nullptr,
      nullptr, nullptr, "年:半 大運:反 行年:天 行月:伏 行日:晦 行時:真"},
-    {"luck pillars outside the range get no mark", WithLuck("甲子", "甲午", "庚午", "己丑", "壬戌"), 0, false, nullptr,
+    {"luck pillars outside the range get no mark", WithLuck("甲子", "甲午", "庚午", "己丑", "壬戌"), kNatalOnly, false, nullptr,
      nullptr, nullptr, "年:半"},
     {"the four special pillars of 甲子; a void branch replaces the mark", WithLuck("己未", "甲子", "乙丑", "己巳", "癸亥"),
-     5, true, nullptr, nullptr, nullptr, "年:半 大運:■ 行年:反 行月:□ 行日:○ 行時:半"},
+     kHourLuck, true, nullptr, nullptr, nullptr, "年:半 大運:■ 行年:反 行月:□ 行日:○ 行時:半"},
 };
 // clang-format on
 
@@ -102,9 +104,9 @@ TEST(MarksStep, RunningAgainGivesTheSameBoard) {
   ProgramSettings settings = ShippedSettings();
   settings.sys.SsnCB = true;
   ChartBoard board = BoardFromPillars(pillars, settings);
-  MarksStep(board, TMeiData{}, 5, true, {settings.usys, settings.sys});
+  MarksStep(board, TMeiData{}, LuckRange::kHourLuck, true, {settings.usys, settings.sys});
   const ChartBoard once = board;
-  MarksStep(board, TMeiData{}, 5, true, {settings.usys, settings.sys});
+  MarksStep(board, TMeiData{}, LuckRange::kHourLuck, true, {settings.usys, settings.sys});
   EXPECT_EQ(board, once);
 }
 

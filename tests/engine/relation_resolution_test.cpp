@@ -143,36 +143,37 @@ TEST(PairFilter, DropsThePairsTheRulesExclude) {
     int second;
     bool passes;
   };
+  using enum LuckRange;
   constexpr auto kStems = RelationFamily::kStems;
   constexpr auto kBranches = RelationFamily::kBranches;
   const Case cases[] = {
-      {kStems, {}, 0, true, 9, 8, true},
-      {kStems, {}, 0, true, 8, 8, false},  // a column never pairs with itself
-      {kStems, {}, 0, true, 9, 5, false},  // the major luck does not take part at 命式のみ
-      {kStems, {}, 1, true, 9, 5, true},
-      {kStems, {}, 5, true, 1, 2, true},
-      {kStems, {{"KKSCB", true}}, 1, true, 5, 9, false},
-      {kStems, {{"KKSCB", true}}, 1, true, 6, 9, true},
-      {kStems, {}, 0, false, 6, 7, false},  // no hour pillar
-      {kStems, {}, 0, false, 7, 8, true},
-      {kStems, {{"TCB", true}}, 0, true, 9, 7, false},
-      {kStems, {{"TCB", true}}, 0, true, 7, 9, false},
-      {kStems, {{"TCB", true}}, 0, true, 6, 8, false},
-      {kStems, {{"TCB", true}}, 0, true, 9, 6, true},
-      {kStems, {{"NCB", true}}, 0, true, 7, 8, false},
-      {kBranches, {{"NCB", true}}, 0, true, 7, 8, true},
-      {kBranches, {{"SiaCB", true}}, 0, true, 9, 6, false},
-      {kBranches, {{"SiaCB", true}}, 0, true, 7, 9, false},
-      {kBranches, {{"SiaCB", true}}, 0, true, 8, 6, false},
-      {kBranches, {{"SiaCB", true}}, 0, true, 8, 7, true},
-      {kStems, {{"SiaCB", true}}, 0, true, 9, 6, true},
+      {kStems, {}, kNatalOnly, true, 9, 8, true},
+      {kStems, {}, kNatalOnly, true, 8, 8, false},  // a column never pairs with itself
+      {kStems, {}, kNatalOnly, true, 9, 5, false},  // the major luck does not take part at 命式のみ
+      {kStems, {}, kMajorLuck, true, 9, 5, true},
+      {kStems, {}, kHourLuck, true, 1, 2, true},
+      {kStems, {{"KKSCB", true}}, kMajorLuck, true, 5, 9, false},
+      {kStems, {{"KKSCB", true}}, kMajorLuck, true, 6, 9, true},
+      {kStems, {}, kNatalOnly, false, 6, 7, false},  // no hour pillar
+      {kStems, {}, kNatalOnly, false, 7, 8, true},
+      {kStems, {{"TCB", true}}, kNatalOnly, true, 9, 7, false},
+      {kStems, {{"TCB", true}}, kNatalOnly, true, 7, 9, false},
+      {kStems, {{"TCB", true}}, kNatalOnly, true, 6, 8, false},
+      {kStems, {{"TCB", true}}, kNatalOnly, true, 9, 6, true},
+      {kStems, {{"NCB", true}}, kNatalOnly, true, 7, 8, false},
+      {kBranches, {{"NCB", true}}, kNatalOnly, true, 7, 8, true},
+      {kBranches, {{"SiaCB", true}}, kNatalOnly, true, 9, 6, false},
+      {kBranches, {{"SiaCB", true}}, kNatalOnly, true, 7, 9, false},
+      {kBranches, {{"SiaCB", true}}, kNatalOnly, true, 8, 6, false},
+      {kBranches, {{"SiaCB", true}}, kNatalOnly, true, 8, 7, true},
+      {kStems, {{"SiaCB", true}}, kNatalOnly, true, 9, 6, true},
   };
   for (const Case& c : cases) {
     ProgramSettings settings = ShippedSettings();
     for (const auto& [key, value] : c.flags) settings.usys.SetFlag(key, value);
     const PairFilter filter(c.family, c.range, c.hour_known, ReadRuleValues(settings.usys, settings.sys));
     EXPECT_EQ(filter.Passes(c.first, c.second), c.passes)
-        << "columns " << c.first << ", " << c.second << " range " << c.range << " flags "
+        << "columns " << c.first << ", " << c.second << " range " << LuckRangeNumber(c.range) << " flags "
         << (c.flags.empty() ? "none" : c.flags.front().first);
   }
 }

@@ -66,35 +66,41 @@ struct Case {
   BoardPillars pillars;
   Rules rules;
   std::vector<std::pair<int, int>> removed = {};  // cells (column, row) marked 2 before the step
-  LuckRange range = 0;
+  LuckRange range = LuckRange::kNatalOnly;
   const char* expected = "";
 };
 
 TEST(RootsStep, RootsByElementOfBranchOrHiddenStems) {
+  using enum LuckRange;
   const Case kCases[] = {
-      {"hidden stems, own pillar included", kNatalA, {}, {}, 0, "年:32○ 月:2○ 日:432○ 時:4○"},
-      {"hidden stems in force only", kNatalA, {.RCB = true}, {}, 0, "年:2○ 日:3○ 時:4○"},
-      {"辰 roots 甲 through its 乙 余気", kNatalB, {}, {}, 0, "年:4321○ 月:3○ 日:431○"},
-      {"branches: 寅 and 卯 root 甲, 辰 does not", kNatalB, {.TRG = 1}, {}, 0, "年:32○ 日:41○"},
-      {"余気 not in force roots nothing", kNatalB, {.RCB = true}, {}, 0, "年:32○ 日:41○"},
-      {"余気 in force roots", WithHourInResidual(kNatalB), {.RCB = true}, {}, 0, "年:432○ 日:1○"},
-      {"removed branch", kNatalB, {.TRG = 1}, {{8, board::kWorkBranch}}, 0, "年:3○ 日:41○"},
+      {"hidden stems, own pillar included", kNatalA, {}, {}, kNatalOnly, "年:32○ 月:2○ 日:432○ 時:4○"},
+      {"hidden stems in force only", kNatalA, {.RCB = true}, {}, kNatalOnly, "年:2○ 日:3○ 時:4○"},
+      {"辰 roots 甲 through its 乙 余気", kNatalB, {}, {}, kNatalOnly, "年:4321○ 月:3○ 日:431○"},
+      {"branches: 寅 and 卯 root 甲, 辰 does not", kNatalB, {.TRG = 1}, {}, kNatalOnly, "年:32○ 日:41○"},
+      {"余気 not in force roots nothing", kNatalB, {.RCB = true}, {}, kNatalOnly, "年:32○ 日:41○"},
+      {"余気 in force roots", WithHourInResidual(kNatalB), {.RCB = true}, {}, kNatalOnly, "年:432○ 日:1○"},
+      {"removed branch", kNatalB, {.TRG = 1}, {{8, board::kWorkBranch}}, kNatalOnly, "年:3○ 日:41○"},
       {"removed hidden stems; the next one still roots",
        kNatalB,
        {},
        {{7, board::kWorkHidden3}, {6, board::kWorkHidden1}},
-       0,
+       kNatalOnly,
        "年:21○ 月:3○ 日:431○"},
-      {"a removed stem keeps its mark", kNatalB, {}, {{9, board::kRoots}}, 0, "年:4321× 月:3○ 日:431○"},
+      {"a removed stem keeps its mark", kNatalB, {}, {{9, board::kRoots}}, kNatalOnly, "年:4321× 月:3○ 日:431○"},
       {"no-change mode clears the mark first",
        kNatalB,
        {.KSCB = true},
        {{9, board::kRoots}},
-       0,
+       kNatalOnly,
        "年:4321○ 月:3○ 日:431○"},
-      {"a column without a pillar roots nothing", kNatalA, {}, {}, 1, "年:32○ 月:2○ 日:432○ 時:4○"},
-      {"major luck takes part", WithLuck(kNatalB), {}, {}, 1, "年:54321○ 月:3○ 日:431○ 大運:54321○"},
-      {"running year takes part", WithLuck(kNatalB), {}, {}, 2, "年:54321○ 月:63○ 日:6431○ 大運:54321○ 行年:63○"},
+      {"a column without a pillar roots nothing", kNatalA, {}, {}, kMajorLuck, "年:32○ 月:2○ 日:432○ 時:4○"},
+      {"major luck takes part", WithLuck(kNatalB), {}, {}, kMajorLuck, "年:54321○ 月:3○ 日:431○ 大運:54321○"},
+      {"running year takes part",
+       WithLuck(kNatalB),
+       {},
+       {},
+       kYearLuck,
+       "年:54321○ 月:63○ 日:6431○ 大運:54321○ 行年:63○"},
   };
   for (const Case& c : kCases) {
     ProgramSettings settings = SettingsWith(c.rules);
@@ -113,7 +119,7 @@ TEST(RootsStep, UnknownHourNeitherRootsNorIsRooted) {
     BoardPillars pillars = Natal("甲子", "丙寅", "戊辰", "戊申");
     pillars.hour_known = false;
     ChartBoard board = BoardFromPillars(pillars, settings, false);
-    RootsStep(board, 0, false, {settings.usys, settings.sys});
+    RootsStep(board, LuckRange::kNatalOnly, false, {settings.usys, settings.sys});
     EXPECT_EQ(RootsRow(board), TRG == 0 ? "年:32○ 月:2○ 日:32○" : "年:2○ 日:3○") << "TRG " << TRG;
   }
 }
@@ -121,17 +127,17 @@ TEST(RootsStep, UnknownHourNeitherRootsNorIsRooted) {
 TEST(RootsStep, NarrowerRangeLeavesNoRootsInTheLuckColumns) {
   const ProgramSettings& settings = ShippedSettings();
   ChartBoard board = BoardFromPillars(WithLuck(kNatalB), settings);
-  RootsStep(board, 5, true, {settings.usys, settings.sys});
+  RootsStep(board, LuckRange::kHourLuck, true, {settings.usys, settings.sys});
   EXPECT_EQ(board(board::kRunningHour, board::kRoots).Text, "9");  // 庚 in its own 申 only
   const ChartBoard widest = board;
 
-  RootsStep(board, 0, true, {settings.usys, settings.sys});
+  RootsStep(board, LuckRange::kNatalOnly, true, {settings.usys, settings.sys});
   EXPECT_EQ(board(board::kRunningHour, board::kRoots).Text, "");
   EXPECT_EQ(board(board::kMajorLuck, board::kRoots).Text, "");
   EXPECT_EQ(board(board::kYear, board::kRoots).Text, "4321");
 
-  // A range beyond 時運まで counts as 時運まで and leaves the scratch column alone.
-  RootsStep(board, 9, true, {settings.usys, settings.sys});
+  // Widening again gives the widest board back and leaves the scratch column alone.
+  RootsStep(board, LuckRange::kHourLuck, true, {settings.usys, settings.sys});
   EXPECT_EQ(board, widest);
 }
 

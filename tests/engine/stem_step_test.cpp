@@ -52,10 +52,10 @@ std::string RowOf(const ChartBoard& board, int row, LuckRange range, Field field
   }
   return line;
 }
-std::string Texts(const ChartBoard& board, int row, LuckRange range = 0) {
+std::string Texts(const ChartBoard& board, int row, LuckRange range = LuckRange::kNatalOnly) {
   return RowOf(board, row, range, [](const ChartCell& cell) { return cell.Text; });
 }
-std::string Marks(const ChartBoard& board, int row, LuckRange range = 0) {
+std::string Marks(const ChartBoard& board, int row, LuckRange range = LuckRange::kNatalOnly) {
   return RowOf(board, row, range, [](const ChartCell& cell) { return std::to_string(static_cast<int>(cell.ZSet)); });
 }
 
@@ -79,7 +79,7 @@ struct StemCase {
   BoardPillars pillars;
   int season = kSummer;
   Flags flags = {};
-  LuckRange range = 0;
+  LuckRange range = LuckRange::kNatalOnly;
   std::string combine;
   std::string transform;
   std::string overcomes;
@@ -297,7 +297,7 @@ TEST(StemStep, PairRulesKeepPillarsOut) {
        .list = {}},
       {.name = "the major luck combines with the day from 大運まで on",
        .pillars = WithLuck(Natal("丙寅", "丁卯", "甲子", "丙寅"), "己巳"),
-       .range = 1,
+       .range = LuckRange::kMajorLuck,
        .combine = "||5||3",
        .transform = "||||",
        .overcomes = "||||",
@@ -309,7 +309,7 @@ TEST(StemStep, PairRulesKeepPillarsOut) {
       {.name = "KKSCB: running-luck pillars relate to nothing",
        .pillars = WithLuck(Natal("丙寅", "丁卯", "甲子", "丙寅"), "己巳"),
        .flags = {{"KKSCB", true}},
-       .range = 1,
+       .range = LuckRange::kMajorLuck,
        .combine = "||||",
        .transform = "||||",
        .overcomes = "||||",
@@ -326,13 +326,13 @@ TEST(StemStep, DCBDropsCancelledRelations) {
   ProgramSettings settings = ShippedSettings();
   settings.sys.DCB = true;
   const ChartBoard board = BoardFromPillars(Natal("丙寅", "己巳", "甲子", "己巳"), settings);
-  EXPECT_EQ(RunStemStep(board, settings, kSummer, 0, true).list, RelationList{});
+  EXPECT_EQ(RunStemStep(board, settings, kSummer, LuckRange::kNatalOnly, true).list, RelationList{});
 }
 
 TEST(StemStep, WritesTheStrengthOfEveryPillarWithAStem) {
   const ProgramSettings& settings = ShippedSettings();
   const ChartBoard board = BoardFromPillars(WithoutHour(Natal("庚申", "甲子", "戊子", "丁卯")), settings);
-  const StemRun run = RunStemStep(board, settings, kSummer, 0, false);
+  const StemRun run = RunStemStep(board, settings, kSummer, LuckRange::kNatalOnly, false);
   EXPECT_EQ(Texts(run.board, board::kBranchDiagram), "進|進|退|");
 }
 
@@ -428,11 +428,12 @@ BoardPillars RerunPillars() { return WithLuck(Natal("庚子", "己未", "甲子"
 
 TEST(StemStep, RerunGivesTheSameBoardAndList) {
   const ProgramSettings& settings = ShippedSettings();
-  const StemRun first = RunStemStep(BoardFromPillars(RerunPillars(), settings), settings, kRerunSeason, 1, true);
-  ASSERT_EQ(Texts(first.board, board::kWorkStem, 1), "庚|己|戊|丁|丙");
-  ASSERT_EQ(Marks(first.board, board::kWorkStem, 1), "2|3|3|0|2");
+  const StemRun first =
+      RunStemStep(BoardFromPillars(RerunPillars(), settings), settings, kRerunSeason, LuckRange::kMajorLuck, true);
+  ASSERT_EQ(Texts(first.board, board::kWorkStem, LuckRange::kMajorLuck), "庚|己|戊|丁|丙");
+  ASSERT_EQ(Marks(first.board, board::kWorkStem, LuckRange::kMajorLuck), "2|3|3|0|2");
   ASSERT_EQ(first.list, (RelationList{"2300", "5101"}));
-  const StemRun second = RunStemStep(first.board, settings, kRerunSeason, 1, true);
+  const StemRun second = RunStemStep(first.board, settings, kRerunSeason, LuckRange::kMajorLuck, true);
   EXPECT_EQ(second.board, first.board);
   EXPECT_EQ(second.list, first.list);
 }
@@ -442,11 +443,11 @@ TEST(StemStep, StartsAfreshAfterOtherSettingsOrAWiderRange) {
   const ProgramSettings apart = SettingsWith({{"NCB", true}, {"KoCB", false}});
   const ChartBoard fresh = BoardFromPillars(RerunPillars(), shipped);
 
-  ChartBoard reused = RunStemStep(fresh, shipped, kRerunSeason, 1, true).board;
+  ChartBoard reused = RunStemStep(fresh, shipped, kRerunSeason, LuckRange::kMajorLuck, true).board;
   reused(board::kDay, board::kPunishment).Text = "勢";  // rows up to 33 start empty
   reused(board::kYear, board::kBranchTransform).ZSet = Mark::kRemoved;
-  const StemRun rerun = RunStemStep(reused, apart, kRerunSeason, 0, true);
-  const StemRun direct = RunStemStep(fresh, apart, kRerunSeason, 0, true);
+  const StemRun rerun = RunStemStep(reused, apart, kRerunSeason, LuckRange::kNatalOnly, true);
+  const StemRun direct = RunStemStep(fresh, apart, kRerunSeason, LuckRange::kNatalOnly, true);
 
   EXPECT_EQ(rerun.board, direct.board);
   EXPECT_EQ(rerun.list, direct.list);

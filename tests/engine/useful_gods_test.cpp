@@ -57,7 +57,9 @@ TEST(UsefulGod, LargestWeightedStem) {
     ProgramSettings settings = ShippedSettings();
     settings.usys.SetFlag("YCB0", c.YCB0);
     const ElementNumbers numbers = NumbersOf(c.day_master, {}, {}, c.weighted);
-    EXPECT_EQ(UsefulGod(ChartBoard{}, c.day_master, numbers, 0, {settings.usys, settings.sys}), c.expected) << c.name;
+    EXPECT_EQ(UsefulGod(ChartBoard{}, c.day_master, numbers, LuckRange::kNatalOnly, {settings.usys, settings.sys}),
+              c.expected)
+        << c.name;
   }
 }
 
@@ -100,7 +102,8 @@ TEST(UsefulGod, StemOfTheLargestElement) {
     settings.usys.SetChoice("RRG", c.RRG);
     const ChartBoard board = BoardFromPillars({.year = "癸丑", .month = "壬子", .day = "甲子"}, settings);
     const ElementNumbers numbers = NumbersOf(kJia, c.strengths, c.totals, c.weighted);
-    EXPECT_EQ(UsefulGod(board, kJia, numbers, 0, {settings.usys, settings.sys}), c.expected) << c.name;
+    EXPECT_EQ(UsefulGod(board, kJia, numbers, LuckRange::kNatalOnly, {settings.usys, settings.sys}), c.expected)
+        << c.name;
   }
 }
 
@@ -121,31 +124,32 @@ TEST(StemPriority, PlacesInTheChart) {
     bool YCB0 = false;
     int expected = 0;
   };
+  using enum LuckRange;
   const Case kCases[] = {
-      {"the day master", "戊", 3, {}, false, 99},
-      {"the day master allowed: the day pillar", "戊", 3, {}, true, 2},
-      {"month stem", "丙", 3, {}, false, 1},
-      {"hour stem", "庚", 3, {}, false, 1},
-      {"year stem", "甲", 3, {}, false, 2},
-      {"major luck stem", "壬", 3, {}, false, 34},
-      {"running year stem", "癸", 3, {}, false, 35},
-      {"running month stem", "乙", 3, {}, false, 36},
-      {"luck stems count from 年運まで on", "壬", 1, {}, false, 79},  // then 余気 of 子
-      {"a removed luck stem", "壬", 3, {5}, false, 79},
-      {"a removed year stem: the month command", "甲", 3, {9}, false, 40},
-      {"本気 in the running year", "己", 3, {}, false, 54},
-      {"本気 in the major luck", "丁", 3, {}, false, 55},
-      {"本気 before 中気 and 余気", "癸", 0, {}, false, 59},
-      {"中気", "丙", 0, {8}, false, 68},
-      {"余気", "乙", 0, {}, false, 77},
-      {"nowhere", "辛", 3, {}, false, 9},
+      {"the day master", "戊", kMonthLuck, {}, false, 99},
+      {"the day master allowed: the day pillar", "戊", kMonthLuck, {}, true, 2},
+      {"month stem", "丙", kMonthLuck, {}, false, 1},
+      {"hour stem", "庚", kMonthLuck, {}, false, 1},
+      {"year stem", "甲", kMonthLuck, {}, false, 2},
+      {"major luck stem", "壬", kMonthLuck, {}, false, 34},
+      {"running year stem", "癸", kMonthLuck, {}, false, 35},
+      {"running month stem", "乙", kMonthLuck, {}, false, 36},
+      {"luck stems count from 年運まで on", "壬", kMajorLuck, {}, false, 79},  // then 余気 of 子
+      {"a removed luck stem", "壬", kMonthLuck, {5}, false, 79},
+      {"a removed year stem: the month command", "甲", kMonthLuck, {9}, false, 40},
+      {"本気 in the running year", "己", kMonthLuck, {}, false, 54},
+      {"本気 in the major luck", "丁", kMonthLuck, {}, false, 55},
+      {"本気 before 中気 and 余気", "癸", kNatalOnly, {}, false, 59},
+      {"中気", "丙", kNatalOnly, {8}, false, 68},
+      {"余気", "乙", kNatalOnly, {}, false, 77},
+      {"nowhere", "辛", kMonthLuck, {}, false, 9},
   };
   for (const Case& c : kCases) {
     ProgramSettings settings = ShippedSettings();
     settings.usys.SetFlag("YCB0", c.YCB0);
     ChartBoard board = BoardFromPillars(pillars, settings);
     for (const int column : c.removed_stems) board(column, board::kWorkStem).ZSet = Mark::kRemoved;
-    EXPECT_EQ(StemPriority(StemIndexOf(c.stem), kWu, c.range, board, {settings.usys, settings.sys}), c.expected)
+    EXPECT_EQ(StemPriority(*StemIndexOf(c.stem), kWu, c.range, board, {settings.usys, settings.sys}), c.expected)
         << c.name;
   }
 }
@@ -161,7 +165,7 @@ TEST(ClimateGod, CellOfDayStemAndMonthBranch) {
 
   // From the board: the working day stem and the working month branch.
   const ChartBoard board = BoardFromPillars({.year = "甲子", .month = "丙子", .day = "丙午"}, settings);
-  const UsefulGods gods = ComputeUsefulGods(board, ElementNumbers{}, Judgement{}, 0, rules);
+  const UsefulGods gods = ComputeUsefulGods(board, ElementNumbers{}, Judgement{}, LuckRange::kNatalOnly, rules);
   EXPECT_EQ(gods.day_master, "丙");
   EXPECT_EQ(gods.climate_god, "甲");
 }

@@ -125,7 +125,7 @@ TEST(ElementTable, RowsFollowTheRelationsToTheDayMaster) {
   };
   for (const auto& [day, elements] : kCases) {
     const ChartBoard board = BoardFromPillars({.year = "甲子", .month = "丙寅", .day = day, .hour = "庚午"});
-    const ElementAnalysis analysis = AnalyseElements(board, TMeiData{}, 0, true, rules);
+    const ElementAnalysis analysis = AnalyseElements(board, TMeiData{}, LuckRange::kNatalOnly, true, rules);
     TextTable sg2 = NewElementTable().text;
     FillElementTable(sg2, analysis.numbers.table);
     for (std::size_t n = 0; n < 5; ++n) {

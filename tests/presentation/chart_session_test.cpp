@@ -23,7 +23,7 @@ class ChartSessionTest : public ::testing::Test {
 
 TEST_F(ChartSessionTest, ComputesWhatThePipelineAndTheContentRefreshGive) {
   ChartSession session = Session(man_);
-  session.SetRange(1);
+  session.SetRange(LuckRange::kMajorLuck);
   ASSERT_TRUE(session.SetChartMoment(At("1995/03/15 09:30")));
   ASSERT_TRUE(session.Compute());
 
@@ -55,7 +55,7 @@ TEST_F(ChartSessionTest, StartsAtTheDefaultMomentInWholeMinutes) {
   // The shipped settings take the clock reading as it is (`NRG` 0, `NowE` 0).
   const ChartSession session = Session(man_, "2024/07/20 15:47");
   EXPECT_EQ(session.chart_moment(), At("2024/07/20 15:47"));
-  EXPECT_EQ(session.range(), services_.settings().sys.CB1);
+  EXPECT_EQ(LuckRangeNumber(session.range()), services_.settings().sys.CB1);
 }
 
 TEST_F(ChartSessionTest, OutsideTheAgeGateTheChartKeepsItsLastComputation) {
@@ -80,25 +80,28 @@ TEST_F(ChartSessionTest, StepsByThePeriodOfTheRange) {
     const char* forward;
   };
   const Case cases[] = {
-      {0, "2000/01/10 08:00", "2000/01/10 08:00"}, {1, "1990/01/09 08:00", "2010/01/09 08:00"},
-      {2, "1999/01/09 08:00", "2001/01/09 08:00"}, {3, "1999/12/10 08:00", "2000/02/09 08:00"},
-      {4, "2000/01/09 08:00", "2000/01/11 08:00"}, {5, "2000/01/10 06:00", "2000/01/10 10:00"},
+      {LuckRange::kNatalOnly, "2000/01/10 08:00", "2000/01/10 08:00"},
+      {LuckRange::kMajorLuck, "1990/01/09 08:00", "2010/01/09 08:00"},
+      {LuckRange::kYearLuck, "1999/01/09 08:00", "2001/01/09 08:00"},
+      {LuckRange::kMonthLuck, "1999/12/10 08:00", "2000/02/09 08:00"},
+      {LuckRange::kDayLuck, "2000/01/09 08:00", "2000/01/11 08:00"},
+      {LuckRange::kHourLuck, "2000/01/10 06:00", "2000/01/10 10:00"},
   };
   for (const Case& c : cases) {
     ChartSession session = Session(man_);
     session.SetRange(c.range);
     session.SetChartMoment(At("2000/01/10 08:00"));
     session.Step(StepDirection::kBack);
-    EXPECT_EQ(session.chart_moment().DateTimeText(), c.back) << c.range;
+    EXPECT_EQ(session.chart_moment().DateTimeText(), c.back) << LuckRangeNumber(c.range);
     session.SetChartMoment(At("2000/01/10 08:00"));
     session.Step(StepDirection::kForward);
-    EXPECT_EQ(session.chart_moment().DateTimeText(), c.forward) << c.range;
+    EXPECT_EQ(session.chart_moment().DateTimeText(), c.forward) << LuckRangeNumber(c.range);
   }
 }
 
 TEST_F(ChartSessionTest, TwoHourStepsCarryTheDateOverMidnight) {
   ChartSession session = Session(man_);
-  session.SetRange(5);
+  session.SetRange(LuckRange::kHourLuck);
   session.SetChartMoment(At("2000/01/10 22:00"));
   session.Step(StepDirection::kForward);
   EXPECT_EQ(session.chart_moment().DateTimeText(), "2000/01/11 00:00");
@@ -111,13 +114,13 @@ TEST_F(ChartSessionTest, TwoHourStepsCarryTheDateOverMidnight) {
 
 TEST_F(ChartSessionTest, StepsStayBetweenBirthAndOneHundredTenYears) {
   ChartSession session = Session(man_);
-  session.SetRange(1);
+  session.SetRange(LuckRange::kMajorLuck);
   session.SetChartMoment(At("1989/02/10 12:00"));  // five years after birth
   EXPECT_FALSE(session.CanStep(StepDirection::kBack));
   EXPECT_TRUE(session.CanStep(StepDirection::kForward));
   session.SetChartMoment(At("2085/02/10 12:00"));  // 101 years: 111 would pass the limit
   EXPECT_FALSE(session.CanStep(StepDirection::kForward));
-  session.SetRange(0);
+  session.SetRange(LuckRange::kNatalOnly);
   EXPECT_TRUE(session.CanStep(StepDirection::kForward));
 }
 

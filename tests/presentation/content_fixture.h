@@ -36,7 +36,7 @@ inline ComputedChart ComputeChart(const BirthInput& input, const char* chart_mom
 // A man born 1984-02-10 12:00 (甲子 丙寅 甲戌 庚午), seen on 1995-03-15 09:30 in his first major
 // luck 丁卯, range 大運まで: the chart whose content the tests check by hand.
 inline ComputedChart HandCheckedChart(const ProgramSettings& settings) {
-  return ComputeChart({"試験太郎", "1984/02/10", "12:00", 0}, "1995/03/15 09:30", 1, settings);
+  return ComputeChart({"試験太郎", "1984/02/10", "12:00", 0}, "1995/03/15 09:30", LuckRange::kMajorLuck, settings);
 }
 
 inline ChartContent RefreshedContent(const ComputedChart& chart, const ProgramSettings& settings,

@@ -14,11 +14,10 @@ constexpr std::size_t kNameBytes = 3;  // one stem or branch name in UTF-8
 
 std::optional<Kanshi> KanshiOfText(const std::string& text) {
   if (text.size() != 2 * kNameBytes) return std::nullopt;
-  const Stem stem = StemIndexOf(std::string_view(text).substr(0, kNameBytes));
-  const std::string_view branch_text = std::string_view(text).substr(kNameBytes);
-  const Branch branch = BranchIndexOf(branch_text);
-  if (stem == kNoStem || kBranchNames[branch] != branch_text) return std::nullopt;
-  return Kanshi{stem, branch};
+  const std::optional<Stem> stem = StemIndexOf(std::string_view(text).substr(0, kNameBytes));
+  const std::optional<Branch> branch = BranchIndexOf(std::string_view(text).substr(kNameBytes));
+  if (!stem || !branch) return std::nullopt;
+  return Kanshi{*stem, *branch};
 }
 
 }  // namespace

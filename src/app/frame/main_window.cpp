@@ -25,7 +25,7 @@ namespace kirvo {
 namespace {
 
 // The luck window's text copy takes in every running-luck column.
-constexpr LuckRange kLuckWindowRange = 5;
+constexpr LuckRange kLuckWindowRange = LuckRange::kHourLuck;
 
 }  // namespace
 
@@ -261,7 +261,8 @@ void MainWindow::RunChartCommand() {
 
 void MainWindow::OpenChartWindow(const BirthInput& input) {
   const std::string caption = ChartWindowCaption(input.name, ChartWindowKind::kChart);
-  OpenTiledChild(QStringLiteral("MeisF"), caption, input, services_.sys().CB1);
+  OpenTiledChild(QStringLiteral("MeisF"), caption, input,
+                 LuckRangeOf(services_.sys().CB1).value_or(LuckRange::kNatalOnly));
 }
 
 void MainWindow::RunCombinedCommand() {
@@ -270,7 +271,8 @@ void MainWindow::RunCombinedCommand() {
   if (BringChildForward(caption)) return;
   const std::optional<BirthInput> input = CheckedEntry();
   if (!input) return;
-  OpenTiledChild(QStringLiteral("MKF"), caption, *input, services_.sys().KCB1);
+  OpenTiledChild(QStringLiteral("MKF"), caption, *input,
+                 LuckRangeOf(services_.sys().KCB1).value_or(LuckRange::kNatalOnly));
 }
 
 void MainWindow::RunLuckCommand() {

@@ -8,7 +8,9 @@
 
 namespace kirvo::samples {
 
-SampleBirth HandCheckedBirth() { return {{"試験太郎", "1984/02/10", "12:00", 0}, "1995/03/15 09:30", 1}; }
+SampleBirth HandCheckedBirth() {
+  return {{"試験太郎", "1984/02/10", "12:00", 0}, "1995/03/15 09:30", LuckRange::kMajorLuck};
+}
 
 ChartContent SampleChartContent(const SampleBirth& birth, const ChartRules& rules, const ContentBranding& branding,
                                 ExplanationSource& explanations) {

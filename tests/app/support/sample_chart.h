@@ -11,7 +11,7 @@ namespace kirvo::samples {
 struct SampleBirth {
   BirthInput input;
   std::string chart_moment;  // "YYYY/MM/DD hh:nn"
-  LuckRange range = 0;
+  LuckRange range = LuckRange::kNatalOnly;
 };
 
 // A man born 1984-02-10 12:00 (甲子 丙寅 甲戌 庚午), seen on 1995-03-15 09:30, range 大運まで.
