@@ -72,6 +72,25 @@ const TermMomentCache::Entry* TermMomentCache::Find(const Start& start, long* cr
   return it != entries_.end() && it->second.target_index == start.target_index ? &it->second : nullptr;
 }
 
+// The remembered crossing that every start between it and the next remembered crossing finds.
+// The sun's longitude grows steadily, so a start more than a second (about 0.0007 degrees) after
+// one refined crossing and before the next has its longitude strictly between their targets:
+// Examine would pick the earlier crossing's target and, from its estimate a day or so off the
+// crossing, the same crossing number.
+const TermMomentCache::Entry* TermMomentCache::Bracketing(JulianValue start) const {
+  constexpr long double kMarginDays = 1 / kSecondsPerDay;
+  const long near = CrossingNumber(start);
+  for (long number = near - 1; number <= near; ++number) {
+    const auto it = entries_.find(number);
+    if (it == entries_.end() || start < it->second.refined + kMarginDays) continue;
+    const auto next = entries_.find(number + 1);
+    if (next == entries_.end() || start > next->second.refined - kMarginDays) continue;
+    if (next->second.target_index != (it->second.target_index + 1) % 12) continue;
+    return &it->second;
+  }
+  return nullptr;
+}
+
 // Refines the crossing a search found by carrying the same iteration on far below a second, and
 // remembers it unless it is known already.
 long TermMomentCache::Remember(const MonthTerm& found, const Start& start, double zone_hours) {
@@ -113,7 +132,17 @@ TermMomentCache::Lookup TermMomentCache::MonthTermBefore(JulianValue start, doub
   return {found, examined.longitude, crossing};
 }
 
+DateTime TermMomentCache::MonthTermMomentBefore(JulianValue start, double zone_hours) {
+  Reset(zone_hours);
+  const Entry* known = Bracketing(start);
+  if (known != nullptr && known->second_certain) return known->first_found.moment;
+  return MonthTermBefore(start, zone_hours).term.moment;
+}
+
 DateTime TermMomentCache::MonthTermMinuteBefore(JulianValue start, double zone_hours) {
+  Reset(zone_hours);
+  const Entry* known = Bracketing(start);
+  if (known != nullptr && known->minute_certain) return known->minute;
   const Start examined = Examine(start, zone_hours);
   long crossing = 0;
   const Entry* entry = Find(examined, &crossing);

@@ -40,6 +40,10 @@ class TermMomentCache {
   // The 節 at or before `start` truncated to the minute, as a search from `start` would give it.
   DateTime MonthTermMinuteBefore(JulianValue start, double zone_hours);
 
+  // The moment of the 節 at or before `start`, as MonthTermBefore hands it on; answered without a
+  // longitude evaluation when `start` lies clearly between two remembered crossings.
+  DateTime MonthTermMomentBefore(JulianValue start, double zone_hours);
+
   // The refined moment of a known crossing, by its number.
   std::optional<JulianValue> RefinedCrossing(long crossing) const;
   // The minute every search ending on a known crossing truncates to, when that is certain.
@@ -62,6 +66,7 @@ class TermMomentCache {
   };
   Start Examine(JulianValue start, double zone_hours) const;
   const Entry* Find(const Start& start, long* crossing) const;
+  const Entry* Bracketing(JulianValue start) const;
   long Remember(const MonthTerm& found, const Start& start, double zone_hours);
   void Reset(double zone_hours) const;
 
