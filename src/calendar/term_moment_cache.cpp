@@ -50,6 +50,26 @@ MonthTerm MonthTermOf(JulianValue precise) {
   return {precise, handed_on.moment, std::move(handed_on.text)};
 }
 
+const TermMomentCache::Entry* TermMomentCache::Known(long crossing) const {
+  const long slot = crossing - first_crossing_;
+  if (slot < 0 || slot >= static_cast<long>(entries_.size())) return nullptr;
+  return entries_[static_cast<std::size_t>(slot)].get();
+}
+
+// The first entry kept for a number stays.
+void TermMomentCache::Keep(long crossing, Entry entry) {
+  if (entries_.empty()) first_crossing_ = crossing;
+  if (crossing < first_crossing_) {
+    std::vector<std::unique_ptr<Entry>> moved(static_cast<std::size_t>(first_crossing_ - crossing));
+    for (auto& kept : entries_) moved.push_back(std::move(kept));
+    entries_ = std::move(moved);
+    first_crossing_ = crossing;
+  }
+  const auto slot = static_cast<std::size_t>(crossing - first_crossing_);
+  if (slot >= entries_.size()) entries_.resize(slot + 1);
+  if (entries_[slot] == nullptr) entries_[slot] = std::make_unique<Entry>(std::move(entry));
+}
+
 void TermMomentCache::Reset(double zone_hours) const {
   if (zone_hours == zone_hours_) return;
   entries_.clear();
@@ -68,8 +88,8 @@ TermMomentCache::Start TermMomentCache::Examine(JulianValue start, double zone_h
 
 const TermMomentCache::Entry* TermMomentCache::Find(const Start& start, long* crossing) const {
   *crossing = CrossingNumber(start.estimate);
-  const auto it = entries_.find(*crossing);
-  return it != entries_.end() && it->second.target_index == start.target_index ? &it->second : nullptr;
+  const Entry* entry = Known(*crossing);
+  return entry != nullptr && entry->target_index == start.target_index ? entry : nullptr;
 }
 
 // The remembered crossing that every start between it and the next remembered crossing finds.
@@ -81,12 +101,12 @@ const TermMomentCache::Entry* TermMomentCache::Bracketing(JulianValue start) con
   constexpr long double kMarginDays = 1 / kSecondsPerDay;
   const long near = CrossingNumber(start);
   for (long number = near - 1; number <= near; ++number) {
-    const auto it = entries_.find(number);
-    if (it == entries_.end() || start < it->second.refined + kMarginDays) continue;
-    const auto next = entries_.find(number + 1);
-    if (next == entries_.end() || start > next->second.refined - kMarginDays) continue;
-    if (next->second.target_index != (it->second.target_index + 1) % 12) continue;
-    return &it->second;
+    const Entry* entry = Known(number);
+    if (entry == nullptr || start < entry->refined + kMarginDays) continue;
+    const Entry* next = Known(number + 1);
+    if (next == nullptr || start > next->refined - kMarginDays) continue;
+    if (next->target_index != (entry->target_index + 1) % 12) continue;
+    return entry;
   }
   return nullptr;
 }
@@ -116,7 +136,7 @@ long TermMomentCache::Remember(const MonthTerm& found, const Start& start, doubl
                            (2 * kPaceStepDays);  // degrees per day
   const long double spread = kSpreadPerPaceRatio * std::fabs(1 - pace * kDaysPerDegree) + kSpreadFloorSeconds;
   const DateTime minute = DateTimeOfJulianValue(crossing).TruncatedToMinute();
-  entries_.emplace(number, Entry{crossing, found, start.target_index, Certain(crossing, spread, 1),
+  Keep(number, Entry{crossing, found, start.target_index, Certain(crossing, spread, 1),
                                  Certain(crossing, spread, 60), minute});
   return number;
 }
@@ -154,15 +174,15 @@ DateTime TermMomentCache::MonthTermMinuteBefore(JulianValue start, double zone_h
 }
 
 std::optional<JulianValue> TermMomentCache::RefinedCrossing(long crossing) const {
-  const auto it = entries_.find(crossing);
-  if (it == entries_.end()) return std::nullopt;
-  return it->second.refined;
+  const Entry* entry = Known(crossing);
+  if (entry == nullptr) return std::nullopt;
+  return entry->refined;
 }
 
 std::optional<DateTime> TermMomentCache::CertainMinute(long crossing) const {
-  const auto it = entries_.find(crossing);
-  if (it == entries_.end() || !it->second.minute_certain) return std::nullopt;
-  return it->second.minute;
+  const Entry* entry = Known(crossing);
+  if (entry == nullptr || !entry->minute_certain) return std::nullopt;
+  return entry->minute;
 }
 
 }  // namespace kirvo

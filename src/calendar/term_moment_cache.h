@@ -1,8 +1,9 @@
 #pragma once
 
-#include <unordered_map>
+#include <memory>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "calendar/date_time.h"
 #include "calendar/julian_value.h"
@@ -71,8 +72,13 @@ class TermMomentCache {
   void Reset(double zone_hours) const;
 
   mutable double zone_hours_ = -1000;
-  // By crossing number: 節 counted at their mean spacing, a twelfth of a tropical year.
-  mutable std::unordered_map<long, Entry> entries_;
+  const Entry* Known(long crossing) const;
+  void Keep(long crossing, Entry entry);
+
+  // By crossing number: 節 counted at their mean spacing, a twelfth of a tropical year. The numbers
+  // asked for lie close together, so the entries sit in one run of slots from the first number.
+  mutable long first_crossing_ = 0;
+  mutable std::vector<std::unique_ptr<Entry>> entries_;
 };
 
 }  // namespace kirvo
