@@ -26,8 +26,9 @@ inline constexpr std::string_view kOvercomeAndClash = "伏";   // a stem overcom
 inline constexpr std::string_view kCombineTwice = "晦";       // a stem and branch both combining with the day pillar
 
 std::optional<Branch> ExactBranchOf(std::string_view text) {
+  // BranchIndexOf answers 0 for anything but a branch name; only 子 itself is checked again.
   const Branch branch = BranchIndexOf(text);
-  if (text != kBranchNames[branch]) return std::nullopt;
+  if (branch == 0 && text != kBranchNames[0]) return std::nullopt;
   return branch;
 }
 
