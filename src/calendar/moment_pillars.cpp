@@ -225,7 +225,7 @@ DateTime DepthPeriodStart(PeriodKind kind, DateTime moment, const CalendarRules&
       return FindTermMomentBefore(TermSearchMode::kSpringOpening, moment, rules.zone_hours).moment.TruncatedToMinute();
     case PeriodKind::kMonth:
       if (cache != nullptr) {
-        return cache->MonthTermBefore(JulianValueOf(moment), rules.zone_hours).term.moment.TruncatedToMinute();
+        return cache->MonthTermMomentBefore(JulianValueOf(moment), rules.zone_hours).TruncatedToMinute();
       }
       return FindTermMomentBefore(TermSearchMode::kLatestMonthTerm, moment, rules.zone_hours).moment.TruncatedToMinute();
     case PeriodKind::kDay: {

@@ -1,6 +1,34 @@
 #include "calendar/sexagenary.h"
 
 namespace kirvo {
+namespace {
+
+// Every stem and branch name is one three-byte character; its three bytes as one number make the
+// lookups a comparison of numbers.
+constexpr unsigned CharacterCode(std::string_view name) {
+  return static_cast<unsigned>(static_cast<unsigned char>(name[0])) << 16 |
+         static_cast<unsigned>(static_cast<unsigned char>(name[1])) << 8 | static_cast<unsigned char>(name[2]);
+}
+
+template <std::size_t N>
+constexpr std::array<unsigned, N> CharacterCodes(const std::array<std::string_view, N>& names) {
+  std::array<unsigned, N> codes{};
+  for (std::size_t i = 0; i < N; ++i) codes[i] = CharacterCode(names[i]);
+  return codes;
+}
+
+constexpr bool AllThreeBytes(const auto& names) {
+  for (const std::string_view name : names) {
+    if (name.size() != 3) return false;
+  }
+  return true;
+}
+static_assert(AllThreeBytes(kStemNames) && AllThreeBytes(kBranchNames));
+
+constexpr std::array<unsigned, 10> kStemCodes = CharacterCodes(kStemNames);
+constexpr std::array<unsigned, 12> kBranchCodes = CharacterCodes(kBranchNames);
+
+}  // namespace
 
 std::string Kanshi::Text() const {
   std::string text(kStemNames[stem]);
@@ -9,15 +37,19 @@ std::string Kanshi::Text() const {
 }
 
 std::optional<Stem> StemIndexOf(std::string_view text) {
+  if (text.size() != 3) return std::nullopt;
+  const unsigned code = CharacterCode(text);
   for (Stem stem = 0; stem < 10; ++stem) {
-    if (text == kStemNames[stem]) return stem;
+    if (code == kStemCodes[stem]) return stem;
   }
   return std::nullopt;
 }
 
 std::optional<Branch> BranchIndexOf(std::string_view text) {
+  if (text.size() != 3) return std::nullopt;
+  const unsigned code = CharacterCode(text);
   for (Branch branch = 0; branch < 12; ++branch) {
-    if (text == kBranchNames[branch]) return branch;
+    if (code == kBranchCodes[branch]) return branch;
   }
   return std::nullopt;
 }

@@ -50,6 +50,26 @@ MonthTerm MonthTermOf(JulianValue precise) {
   return {precise, handed_on.moment, std::move(handed_on.text)};
 }
 
+const TermMomentCache::Entry* TermMomentCache::Known(long crossing) const {
+  const long slot = crossing - first_crossing_;
+  if (slot < 0 || slot >= static_cast<long>(entries_.size())) return nullptr;
+  return entries_[static_cast<std::size_t>(slot)].get();
+}
+
+// The first entry kept for a number stays.
+void TermMomentCache::Keep(long crossing, Entry entry) {
+  if (entries_.empty()) first_crossing_ = crossing;
+  if (crossing < first_crossing_) {
+    std::vector<std::unique_ptr<Entry>> moved(static_cast<std::size_t>(first_crossing_ - crossing));
+    for (auto& kept : entries_) moved.push_back(std::move(kept));
+    entries_ = std::move(moved);
+    first_crossing_ = crossing;
+  }
+  const auto slot = static_cast<std::size_t>(crossing - first_crossing_);
+  if (slot >= entries_.size()) entries_.resize(slot + 1);
+  if (entries_[slot] == nullptr) entries_[slot] = std::make_unique<Entry>(std::move(entry));
+}
+
 void TermMomentCache::Reset(double zone_hours) const {
   if (zone_hours == zone_hours_) return;
   entries_.clear();
@@ -68,8 +88,27 @@ TermMomentCache::Start TermMomentCache::Examine(JulianValue start, double zone_h
 
 const TermMomentCache::Entry* TermMomentCache::Find(const Start& start, long* crossing) const {
   *crossing = CrossingNumber(start.estimate);
-  const auto it = entries_.find(*crossing);
-  return it != entries_.end() && it->second.target_index == start.target_index ? &it->second : nullptr;
+  const Entry* entry = Known(*crossing);
+  return entry != nullptr && entry->target_index == start.target_index ? entry : nullptr;
+}
+
+// The remembered crossing that every start between it and the next remembered crossing finds.
+// The sun's longitude grows steadily, so a start more than a second (about 0.0007 degrees) after
+// one refined crossing and before the next has its longitude strictly between their targets:
+// Examine would pick the earlier crossing's target and, from its estimate a day or so off the
+// crossing, the same crossing number.
+const TermMomentCache::Entry* TermMomentCache::Bracketing(JulianValue start) const {
+  constexpr long double kMarginDays = 1 / kSecondsPerDay;
+  const long near = CrossingNumber(start);
+  for (long number = near - 1; number <= near; ++number) {
+    const Entry* entry = Known(number);
+    if (entry == nullptr || start < entry->refined + kMarginDays) continue;
+    const Entry* next = Known(number + 1);
+    if (next == nullptr || start > next->refined - kMarginDays) continue;
+    if (next->target_index != (entry->target_index + 1) % 12) continue;
+    return entry;
+  }
+  return nullptr;
 }
 
 // Refines the crossing a search found by carrying the same iteration on far below a second, and
@@ -97,7 +136,7 @@ long TermMomentCache::Remember(const MonthTerm& found, const Start& start, doubl
                            (2 * kPaceStepDays);  // degrees per day
   const long double spread = kSpreadPerPaceRatio * std::fabs(1 - pace * kDaysPerDegree) + kSpreadFloorSeconds;
   const DateTime minute = DateTimeOfJulianValue(crossing).TruncatedToMinute();
-  entries_.emplace(number, Entry{crossing, found, start.target_index, Certain(crossing, spread, 1),
+  Keep(number, Entry{crossing, found, start.target_index, Certain(crossing, spread, 1),
                                  Certain(crossing, spread, 60), minute});
   return number;
 }
@@ -113,7 +152,17 @@ TermMomentCache::Lookup TermMomentCache::MonthTermBefore(JulianValue start, doub
   return {found, examined.longitude, crossing};
 }
 
+DateTime TermMomentCache::MonthTermMomentBefore(JulianValue start, double zone_hours) {
+  Reset(zone_hours);
+  const Entry* known = Bracketing(start);
+  if (known != nullptr && known->second_certain) return known->first_found.moment;
+  return MonthTermBefore(start, zone_hours).term.moment;
+}
+
 DateTime TermMomentCache::MonthTermMinuteBefore(JulianValue start, double zone_hours) {
+  Reset(zone_hours);
+  const Entry* known = Bracketing(start);
+  if (known != nullptr && known->minute_certain) return known->minute;
   const Start examined = Examine(start, zone_hours);
   long crossing = 0;
   const Entry* entry = Find(examined, &crossing);
@@ -125,15 +174,15 @@ DateTime TermMomentCache::MonthTermMinuteBefore(JulianValue start, double zone_h
 }
 
 std::optional<JulianValue> TermMomentCache::RefinedCrossing(long crossing) const {
-  const auto it = entries_.find(crossing);
-  if (it == entries_.end()) return std::nullopt;
-  return it->second.refined;
+  const Entry* entry = Known(crossing);
+  if (entry == nullptr) return std::nullopt;
+  return entry->refined;
 }
 
 std::optional<DateTime> TermMomentCache::CertainMinute(long crossing) const {
-  const auto it = entries_.find(crossing);
-  if (it == entries_.end() || !it->second.minute_certain) return std::nullopt;
-  return it->second.minute;
+  const Entry* entry = Known(crossing);
+  if (entry == nullptr || !entry->minute_certain) return std::nullopt;
+  return entry->minute;
 }
 
 }  // namespace kirvo

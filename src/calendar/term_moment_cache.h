@@ -1,8 +1,9 @@
 #pragma once
 
-#include <unordered_map>
+#include <memory>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "calendar/date_time.h"
 #include "calendar/julian_value.h"
@@ -40,6 +41,10 @@ class TermMomentCache {
   // The 節 at or before `start` truncated to the minute, as a search from `start` would give it.
   DateTime MonthTermMinuteBefore(JulianValue start, double zone_hours);
 
+  // The moment of the 節 at or before `start`, as MonthTermBefore hands it on; answered without a
+  // longitude evaluation when `start` lies clearly between two remembered crossings.
+  DateTime MonthTermMomentBefore(JulianValue start, double zone_hours);
+
   // The refined moment of a known crossing, by its number.
   std::optional<JulianValue> RefinedCrossing(long crossing) const;
   // The minute every search ending on a known crossing truncates to, when that is certain.
@@ -62,12 +67,18 @@ class TermMomentCache {
   };
   Start Examine(JulianValue start, double zone_hours) const;
   const Entry* Find(const Start& start, long* crossing) const;
+  const Entry* Bracketing(JulianValue start) const;
   long Remember(const MonthTerm& found, const Start& start, double zone_hours);
   void Reset(double zone_hours) const;
 
   mutable double zone_hours_ = -1000;
-  // By crossing number: 節 counted at their mean spacing, a twelfth of a tropical year.
-  mutable std::unordered_map<long, Entry> entries_;
+  const Entry* Known(long crossing) const;
+  void Keep(long crossing, Entry entry);
+
+  // By crossing number: 節 counted at their mean spacing, a twelfth of a tropical year. The numbers
+  // asked for lie close together, so the entries sit in one run of slots from the first number.
+  mutable long first_crossing_ = 0;
+  mutable std::vector<std::unique_ptr<Entry>> entries_;
 };
 
 }  // namespace kirvo

@@ -21,7 +21,11 @@ constexpr std::array<std::pair<int, int>, 5> kWorkingCopies = {{
 
 void SetStem(ChartCell& cell, Stem stem) {
   cell.Code = stem;
-  cell.Text = stem == kNoStem ? std::string() : std::string(kStemNames[stem]);
+  if (stem == kNoStem) {
+    cell.Text.clear();
+  } else {
+    cell.Text.assign(kStemNames[stem]);
+  }
 }
 
 }  // namespace

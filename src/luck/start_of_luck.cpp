@@ -58,7 +58,7 @@ StartOfLuck InYearUnit(int direction, DateTime birth, const CalendarRules& rules
 }  // namespace
 
 DateTime MonthTermAtOrBefore(DateTime moment, const CalendarRules& rules, TermMomentCache* cache) {
-  if (cache != nullptr) return cache->MonthTermBefore(JulianValueOf(moment), rules.zone_hours).term.moment;
+  if (cache != nullptr) return cache->MonthTermMomentBefore(JulianValueOf(moment), rules.zone_hours);
   return FindTermMomentBefore(TermSearchMode::kLatestMonthTerm, moment, rules.zone_hours).moment;
 }
 

@@ -4,7 +4,9 @@
 
 #include <random>
 
+#include "calendar/julian_value.h"
 #include "calendar/term_moment_cache.h"
+#include "calendar/term_search.h"
 #include "settings/calendar_settings.h"
 #include "settings/program_settings.h"
 
@@ -189,11 +191,19 @@ TEST(TermMomentCache, GivesTheSameResultsAsSearchingEveryTime) {
   for (int month = 1; month <= 12; ++month) {
     const DateTime term = DepthPeriodStart(PeriodKind::kMonth, At(2024, month, 12, 0), month_rules);
     for (int m = -90; m <= 90; m += 7) moments.push_back(term + m / 1440.0);
+    // Seconds around the term itself, where a remembered crossing answers only with a margin.
+    const DateTime exact =
+        FindTermMomentBefore(TermSearchMode::kLatestMonthTerm, At(2024, month, 12, 0), month_rules.zone_hours).moment;
+    for (int s = -3; s <= 3; ++s) moments.push_back(exact + s / 86400.0);
   }
   for (const CalendarRules* rules : {&month_rules, &own_period_rules}) {
     TermMomentCache cache;
     for (const DateTime moment : moments) {
       ExpectSame(MomentPillars::At(moment, *rules, &cache), MomentPillars::At(moment, *rules), moment);
+      // The term before a moment, as the start of luck asks for it, from the remembered crossings.
+      EXPECT_EQ(cache.MonthTermMomentBefore(JulianValueOf(moment), rules->zone_hours).days(),
+                FindTermMomentBefore(TermSearchMode::kLatestMonthTerm, moment, rules->zone_hours).moment.days())
+          << moment.DateTimeText();
     }
   }
 }
