@@ -48,14 +48,14 @@ QString InstalledFamilyOf(std::string_view family) {
   return QString::fromUtf8(family.data(), static_cast<qsizetype>(family.size()));
 }
 
-QFont QFontOf(const FontSpec& spec) {
+QFont QFontOf(const FontSpec& setting) {
   QFont font;
-  font.setFamilies({InstalledFamilyOf(spec.name), QString::fromUtf8(kJapaneseFallback), QStringLiteral("IPAGothic")});
-  font.setPointSize(std::max(kMinFontPoints, spec.size_points));
-  font.setBold((spec.style & kFontBold) != 0);
-  font.setItalic((spec.style & kFontItalic) != 0);
-  font.setUnderline((spec.style & kFontUnderline) != 0);
-  font.setStrikeOut((spec.style & kFontStrikeOut) != 0);
+  font.setFamilies({InstalledFamilyOf(setting.name), QString::fromUtf8(kJapaneseFallback), QStringLiteral("IPAGothic")});
+  font.setPointSize(std::max(kMinFontPoints, setting.size_points));
+  font.setBold((setting.style & kFontBold) != 0);
+  font.setItalic((setting.style & kFontItalic) != 0);
+  font.setUnderline((setting.style & kFontUnderline) != 0);
+  font.setStrikeOut((setting.style & kFontStrikeOut) != 0);
   return font;
 }
 

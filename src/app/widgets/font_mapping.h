@@ -15,6 +15,6 @@ QString InstalledFamilyOf(std::string_view family);
 
 // The font of a font setting: the mapped family (with the Japanese Gothic as fallback), size,
 // bold, italic, underline and strike-out. The colour stays with the caller.
-QFont QFontOf(const FontSpec& spec);
+QFont QFontOf(const FontSpec& setting);
 
 }  // namespace kirvo::app
