@@ -84,6 +84,10 @@ void ChartSession::Step(StepDirection direction) {
   SetChartMoment(SteppedMoment(moment_, range_, direction));
 }
 
+void ChartSession::StepTwoHours(StepDirection direction) {
+  SetChartMoment(moment_ + (direction == StepDirection::kForward ? kTwoHoursDays : -kTwoHoursDays));
+}
+
 bool ChartSession::Compute() {
   TMeiData record = *NewChartRecord(input_, moment_);
   if (!PassesAgeCheck(record.ChartDateTime, record.BirthDateTime)) return false;
@@ -100,6 +104,15 @@ void ChartSession::RefreshContent() {
   if (!computed_) return;
   RefreshChartContent(content_, ContentPrefix(), chart_, services_->rules(), services_->content_branding(),
                       services_->explanations());
+}
+
+bool ChartSession::ChangeByHand(BoardPosition cell, HandChange change) {
+  if (!computed_ || !IsHandChangeable(cell)) return false;
+  const auto menu = HandChangeMenu(chart_.board, cell);
+  if (!menu[static_cast<std::size_t>(change) - 1].enabled) return false;
+  ApplyHandChange(chart_.board, cell, change);
+  RefreshContent();
+  return true;
 }
 
 std::string ChartSession::ContentPrefix() const { return "< " + std::string(LuckRangeCaption(chart_.range)) + " >"; }

@@ -9,6 +9,7 @@
 #include "platform/outcome.h"
 #include "presentation/application_services.h"
 #include "presentation/chart_content.h"
+#include "presentation/chart_hand_change.h"
 #include "presentation/chart_text_copy.h"
 
 namespace kirvo {
@@ -56,12 +57,19 @@ class ChartSession {
   // 110 years (40177.5 days); always at 命式のみ.
   bool CanStep(StepDirection direction) const;
   void Step(StepDirection direction);
+  // The two-hour control beside the time field: the moment moves two hours, the date following
+  // over midnight (22:00 up gives 00:00 of the next day, 00:00 down 22:00 of the day before).
+  void StepTwoHours(StepDirection direction);
 
   // The full pipeline at the chart moment, then the content. False, leaving the chart and the
   // content as they were, when the age at the chart moment lies outside 0..110 years.
   bool Compute();
   // The content of the current chart again (the window became active, or the settings changed).
   void RefreshContent();
+  // 命式訂正: changes one cell of the computed chart by hand, then refreshes the content, whose
+  // analysis reads the changed board as it stands (the pipeline is not run again). False, changing
+  // nothing, before the first computation or for a cell or entry the menu does not offer.
+  bool ChangeByHand(BoardPosition cell, HandChange change);
 
   // The panel's header prefix: "< " + range caption + " >".
   std::string ContentPrefix() const;

@@ -16,7 +16,7 @@
 #include "app/frame/side_panel.h"
 #include "app/widgets/content_grid_view.h"
 #include "bridge/text.h"
-#include "frame/chart_text_window.h"
+#include "chart/chart_window.h"
 #include "presentation/chart_content_model.h"
 #include "program_fixture.h"
 
@@ -106,12 +106,13 @@ class MainWindowPanelTest : public QObject {
     QCOMPARE(ContentTableRows(*window_), expected);
     QVERIFY(window_->panel()->HeaderText().contains(QStringLiteral("命式のみ")));
     QCOMPARE(ToQString(window_->panel()->Content().record.PersonName), QStringLiteral("山田太郎"));
-    // The child's body is the chart's text copy.
-    const ChartTextWindow* child = window_->ActiveChartWindow();
+    // The child is the chart window; its text copy is the session's.
+    auto* child = dynamic_cast<ChartWindow*>(window_->ActiveChartWindow());
     QVERIFY(child);
-    QString copied;
-    for (const std::string& line : child->session().TextCopy(false)) copied += ToQString(line) + QLatin1Char('\n');
-    QCOMPARE(child->toPlainText(), copied);
+    QStringList lines;
+    for (const std::string& line : child->session().TextCopy(false)) lines << ToQString(line);
+    child->Command(QStringLiteral("TextCopy"))->trigger();
+    QCOMPARE(QApplication::clipboard()->text(), lines.join(QLatin1Char('\n')));
   }
 
   void thePanelFollowsTheActiveChartChild() {

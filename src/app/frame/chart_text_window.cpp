@@ -15,7 +15,7 @@ constexpr int kDesignHeightPx = 480;
 
 ChartTextWindow::ChartTextWindow(const QString& form_name, const QString& caption, ChartSession session,
                                  bool show_original, QWidget* parent)
-    : QPlainTextEdit(parent), session_(std::move(session)) {
+    : QPlainTextEdit(parent), session_(std::move(session)), show_original_(show_original) {
   setObjectName(form_name);
   setWindowTitle(caption);
   setAttribute(Qt::WA_DeleteOnClose);
@@ -30,9 +30,12 @@ ChartTextWindow::ChartTextWindow(const QString& form_name, const QString& captio
 
 bool ChartTextWindow::Recompute(bool show_original) {
   if (!session_.Compute()) return false;
+  show_original_ = show_original;
   ShowText(show_original);
   return true;
 }
+
+void ChartTextWindow::FollowSettings() { Recompute(show_original_); }
 
 void ChartTextWindow::ShowText(bool show_original) {
   QString text;

@@ -3,6 +3,7 @@
 #include <QPlainTextEdit>
 #include <QString>
 
+#include "chart/chart_child.h"
 #include "presentation/chart_session.h"
 
 namespace kirvo {
@@ -10,7 +11,7 @@ namespace kirvo {
 // A child window holding one person's chart session and showing the chart as its text copy, the
 // lines "命式をTextでｺﾋﾟｰ" gives (as kirvo-cli prints them). It stands where the drawn chart, luck
 // and combined windows will stand; the side panel shows its session's content while it is active.
-class ChartTextWindow : public QPlainTextEdit {
+class ChartTextWindow : public QPlainTextEdit, public ChartChild {
   Q_OBJECT
 
  public:
@@ -19,7 +20,9 @@ class ChartTextWindow : public QPlainTextEdit {
                   QWidget* parent = nullptr);
   QSize sizeHint() const override;
 
-  const ChartSession& session() const { return session_; }
+  const ChartSession& session() const override { return session_; }
+  void Activate() override { session_.RefreshContent(); }
+  void FollowSettings() override;
   // Computes the chart again (the settings changed) and shows it; false, leaving the window as it
   // was, when the chart moment no longer fits.
   bool Recompute(bool show_original);
@@ -28,6 +31,7 @@ class ChartTextWindow : public QPlainTextEdit {
   void ShowText(bool show_original);
 
   ChartSession session_;
+  bool show_original_ = false;
 };
 
 }  // namespace kirvo

@@ -9,6 +9,7 @@
 #include "app/frame/side_panel.h"
 #include "bridge/text.h"
 #include "calendar/local_clock.h"
+#include "chart/chart_window.h"
 #include "frame/chart_text_window.h"
 #include "frame/command_seams.h"
 #include "platform/ascii.h"
@@ -103,18 +104,18 @@ void MainWindow::ApplySystemSettings() {
   panel_->ApplySystemSettings();
   // Every chart child computes again under the settings as they now stand.
   for (QMdiSubWindow* child : client_->subWindowList()) {
-    if (auto* chart = qobject_cast<ChartTextWindow*>(child->widget())) chart->Recompute(sys.MCB);
+    if (auto* chart = dynamic_cast<ChartChild*>(child->widget())) chart->FollowSettings();
   }
   ShowActiveContent();
 }
 
-ChartTextWindow* MainWindow::ActiveChartWindow() const {
+ChartChild* MainWindow::ActiveChartWindow() const {
   QMdiSubWindow* active = client_->activeSubWindow();
-  return active ? qobject_cast<ChartTextWindow*>(active->widget()) : nullptr;
+  return active ? dynamic_cast<ChartChild*>(active->widget()) : nullptr;
 }
 
 void MainWindow::ShowActiveContent() {
-  if (const ChartTextWindow* chart = ActiveChartWindow()) panel_->SetContent(chart->session().content());
+  if (const ChartChild* chart = ActiveChartWindow()) panel_->SetContent(chart->session().content());
 }
 
 void MainWindow::ShowAtStart() {
@@ -186,6 +187,7 @@ void MainWindow::ConnectCommands() {
 
   connect(menu(MainMenu::kWindow), &QMenu::aboutToShow, this, &MainWindow::RebuildWindowList);
   connect(client_, &QMdiArea::subWindowActivated, this, [this] {
+    if (ChartChild* chart = ActiveChartWindow()) chart->Activate();
     ShowActiveContent();
     UpdateMenuItems();
   });
@@ -261,8 +263,21 @@ void MainWindow::RunChartCommand() {
 
 void MainWindow::OpenChartWindow(const BirthInput& input) {
   const std::string caption = ChartWindowCaption(input.name, ChartWindowKind::kChart);
-  OpenTiledChild(QStringLiteral("MeisF"), caption, input,
-                 LuckRangeOf(services_.sys().CB1).value_or(LuckRange::kNatalOnly));
+  std::optional<ChartSession> session =
+      ComputedSession(input, LuckRangeOf(services_.sys().CB1).value_or(LuckRange::kNatalOnly));
+  if (!session) return;
+  auto* chart = new ChartWindow(services_, ToQString(caption), std::move(*session));
+  connect(chart, &ChartWindow::contentChanged, this, [this, chart] {
+    if (ActiveChartWindow() == chart) ShowActiveContent();
+  });
+  connect(chart, &ChartWindow::luckRequested, this,
+          [this](const QString& name, int sex, const QString& date, const QString& time) {
+            entry_bar_->SetFields(EntryFields{name.toStdString(), sex, date.toStdString(), time.toStdString()});
+            RunLuckCommand();
+          });
+  connect(chart, &ChartWindow::memoWordRequested, panel_, &app::SidePanel::MemoWordRequested);
+  AddChild(chart);
+  ArrangeNewChild();
 }
 
 void MainWindow::RunCombinedCommand() {
@@ -319,6 +334,10 @@ bool MainWindow::OpenChartChild(const QString& form_name, const std::string& cap
 void MainWindow::OpenTiledChild(const QString& form_name, const std::string& caption, const BirthInput& input,
                                 LuckRange range) {
   if (!OpenChartChild(form_name, caption, input, range)) return;
+  ArrangeNewChild();
+}
+
+void MainWindow::ArrangeNewChild() {
   if (services_.sys().SCB3) {
     TileChildren();
   } else {

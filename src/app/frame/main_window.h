@@ -20,7 +20,7 @@
 namespace kirvo {
 
 class AppServices;
-class ChartTextWindow;
+class ChartChild;
 
 namespace app {
 class SidePanel;
@@ -68,7 +68,7 @@ class MainWindow : public QMainWindow {
   QDockWidget* side_panel() const { return side_panel_; }
   app::SidePanel* panel() const { return panel_; }
   // The chart child in front, if the active child is one.
-  ChartTextWindow* ActiveChartWindow() const;
+  ChartChild* ActiveChartWindow() const;
   QAction* command(const QString& name) const { return menus_.actions.value(name); }
   QMenu* menu(MainMenu which) const { return menus_.menus.value(static_cast<int>(which)); }
   const MainToolbars& toolbars() const { return toolbars_; }
@@ -95,6 +95,8 @@ class MainWindow : public QMainWindow {
   void OpenTiledChild(const QString& form_name, const std::string& caption, const BirthInput& input, LuckRange range);
   // The side panel shows the content of the chart child that became active.
   void ShowActiveContent();
+  // A new child joins the others: tiled or cascaded as the settings say; the entry bar empties.
+  void ArrangeNewChild();
   void CloseAllChildren();
   void RestorePlacement();
   void SavePlacement();

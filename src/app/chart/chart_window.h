@@ -1,0 +1,93 @@
+#pragma once
+
+#include <QWidget>
+
+#include "chart/chart_child.h"
+#include "presentation/chart_board_geometry.h"
+#include "presentation/chart_session.h"
+
+class QAction;
+class QComboBox;
+class QDateEdit;
+class QLineEdit;
+class QMenu;
+class QToolBar;
+class QToolButton;
+
+namespace kirvo {
+
+class AppServices;
+class ChartBoardWidget;
+
+// The chart window `TMeisF`: one person's chart drawn as a board, with the command strip, the date
+// strip (range `CB1`, chart date `NDate`, chart time `NTime` with its two-hour control, the menu
+// button) and the pop-up menu. Every change of range, date or time computes the chart again
+// through the session; a moment outside 0..110 years of age leaves the window as it was.
+class ChartWindow : public QWidget, public ChartChild {
+  Q_OBJECT
+
+ public:
+  // `session` has been computed; `services` outlives the window.
+  ChartWindow(AppServices& services, const QString& caption, ChartSession session, QWidget* parent = nullptr);
+
+  const ChartSession& session() const override { return session_; }
+  void Activate() override;
+  void FollowSettings() override;
+
+  ChartBoardWidget* board() const { return board_; }
+  QMenu* PopupMenu() const { return popup_; }
+  // The window's commands by name: "Recompute", "Previous", "Next", "Now", "Luck", "Original",
+  // "TextCopy", "Print", "Close" (toolbar and menu share them, except "Now", whose menu entry has
+  // its own enabling).
+  QAction* Command(const QString& name) const;
+  QAction* MenuNowAction() const { return menu_now_; }
+  bool ShowsOriginal() const { return show_original_; }
+
+  // The entries of the hand-change menu for a cell, as the click would offer them; the caller
+  // (a click, or a test) triggers one of them.
+  QMenu* HandChangeMenuFor(BoardPosition cell);
+
+ signals:
+  // The chart or its content changed (computed, changed by hand).
+  void contentChanged();
+  // "行運の表示": the person for the entry bar: name, sex, "YYYY/MM/DD", "HH:NN" or "99:99".
+  void luckRequested(const QString& name, int sex, const QString& date, const QString& time);
+  // A click on a cell whose text the memos look up (while `MOnSW` is on).
+  void memoWordRequested(const QString& word);
+
+ protected:
+  void contextMenuEvent(QContextMenuEvent* event) override;
+
+ private:
+  void BuildStrips();
+  void BuildCommands();
+  void ChangeRange(int index);
+  void Recompute();
+  void Step(StepDirection direction);
+  void StepTime(StepDirection direction);
+  void ShowMomentInFields();
+  void UpdateCommandStates();
+  void LayOut();
+  void CopyText();
+  void ToggleOriginal();
+  void RequestLuck();
+  void OnCellClicked(BoardPosition cell, bool shift);
+
+  AppServices& services_;
+  ChartSession session_;
+  bool show_original_ = false;
+  ChartBoardWidget* board_ = nullptr;
+  QToolBar* commands_ = nullptr;
+  QWidget* date_strip_ = nullptr;
+  QComboBox* range_ = nullptr;
+  QDateEdit* date_ = nullptr;
+  QLineEdit* time_ = nullptr;
+  QToolButton* time_up_ = nullptr;
+  QToolButton* time_down_ = nullptr;
+  QToolButton* menu_button_ = nullptr;
+  QMenu* popup_ = nullptr;
+  QAction* menu_now_ = nullptr;
+  QMenu* hand_change_menu_ = nullptr;
+};
+
+}  // namespace kirvo
