@@ -1,12 +1,15 @@
-// kirvo-screenshot OUTPUT.png: starts the program in a fresh program folder, opens the chart of a
-// sample person, so that the side panel shows its content, and renders the main window into a PNG
-// (compressed as far as the format goes). Runs offscreen unless a platform is set.
+// kirvo-screenshot OUTPUT.png [RANGE]: starts the program in a fresh program folder, opens the chart
+// of a sample person, so that the side panel shows its content, switches the chart window to the
+// range 0..5 when one is given, and renders the main window into a PNG (compressed as far as the
+// format goes). Runs offscreen unless a platform is set.
 #include <QApplication>
+#include <QComboBox>
 #include <QImage>
 #include <QTest>
 #include <cstdio>
 
 #include "app/frame/side_panel.h"
+#include "chart/chart_window.h"
 #include "frame/japanese_font.h"
 #include "program_fixture.h"
 
@@ -18,8 +21,8 @@ constexpr int kMostCompressed = 0;  // PNG quality 0: the strongest compression
 }  // namespace
 
 int main(int argc, char** argv) {
-  if (argc != 2) {
-    std::fputs("usage: kirvo-screenshot OUTPUT.png\n", stderr);
+  if (argc != 2 && argc != 3) {
+    std::fputs("usage: kirvo-screenshot OUTPUT.png [RANGE 0..5]\n", stderr);
     return 2;
   }
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
@@ -38,6 +41,17 @@ int main(int argc, char** argv) {
   if (window.ActiveChartWindow() == nullptr || window.panel()->Content().record.PersonName != "山田太郎") {
     std::fputs("the chart window did not open or did not fill the side panel\n", stderr);
     return 1;
+  }
+  if (argc == 3) {
+    auto* chart = dynamic_cast<kirvo::ChartWindow*>(window.ActiveChartWindow());
+    auto* range = chart ? chart->findChild<QComboBox*>(QStringLiteral("CB1")) : nullptr;
+    const int index = QString::fromLocal8Bit(argv[2]).toInt();
+    if (range == nullptr || index < 0 || index >= range->count()) {
+      std::fputs("no chart window, or no such range\n", stderr);
+      return 1;
+    }
+    range->setCurrentIndex(index);
+    emit range->activated(index);
   }
   // The entry bar as a user leaves it while typing the next person.
   window.entry_bar()->SetFields({"佐藤花子", 1, "1990/07/23", "99:99"});

@@ -112,6 +112,17 @@ TEST_F(ChartSessionTest, TwoHourStepsCarryTheDateOverMidnight) {
   EXPECT_EQ(session.chart_moment().DateTimeText(), "2000/01/10 00:00");
 }
 
+TEST_F(ChartSessionTest, TheTwoHourControlMovesTheTimeAtAnyRange) {
+  ChartSession session = Session(man_);
+  session.SetRange(LuckRange::kMonthLuck);
+  session.SetChartMoment(At("2000/01/10 22:00"));
+  session.StepTwoHours(StepDirection::kForward);
+  EXPECT_EQ(session.chart_moment().DateTimeText(), "2000/01/11 00:00");
+  session.StepTwoHours(StepDirection::kBack);
+  session.StepTwoHours(StepDirection::kBack);
+  EXPECT_EQ(session.chart_moment().DateTimeText(), "2000/01/10 20:00");
+}
+
 TEST_F(ChartSessionTest, StepsStayBetweenBirthAndOneHundredTenYears) {
   ChartSession session = Session(man_);
   session.SetRange(LuckRange::kMajorLuck);

@@ -257,6 +257,11 @@ void ChartWindow::LayOut() {
   const Chart& chart = session_.chart();
   board_->ShowChart(chart, LayOutBoard(ChartRowLayoutOf(services_.sys(), show_original_), chart.range,
                                        chart.stem_relations.size(), chart.branch_relations.size()));
+  // The window is as wide as the board: the strips give way (the command strip folds its last
+  // buttons into its extension menu).
+  for (QWidget* strip : std::initializer_list<QWidget*>{commands_, date_strip_}) {
+    strip->setMaximumWidth(board_->sizeHint().width());
+  }
   adjustSize();
   if (auto* frame = qobject_cast<QMdiSubWindow*>(parentWidget())) frame->adjustSize();
 }

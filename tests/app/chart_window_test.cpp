@@ -1,0 +1,172 @@
+// The chart window as a user drives it: it opens from the entry bar, follows its range, steps
+// through time, takes hand changes from a click, and copies exactly what kirvo-cli prints.
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QComboBox>
+#include <QDateEdit>
+#include <QLineEdit>
+#include <QMdiSubWindow>
+#include <QMenu>
+#include <QProcess>
+#include <QTest>
+
+#include "app/frame/side_panel.h"
+#include "bridge/text.h"
+#include "chart/chart_board_widget.h"
+#include "chart/chart_window.h"
+#include "program_fixture.h"
+
+namespace kirvo {
+
+class ChartWindowTest : public QObject {
+  Q_OBJECT
+
+ private:
+  ProgramFixture* fixture_ = nullptr;
+  std::unique_ptr<Program> program_;
+  MainWindow* window_ = nullptr;
+
+  ChartWindow* Open(const EntryFields& person) {
+    window_->entry_bar()->SetFields(person);
+    window_->RunChartCommand();
+    return dynamic_cast<ChartWindow*>(window_->ActiveChartWindow());
+  }
+  static void ChooseRange(ChartWindow& chart, int range) {
+    auto* selector = chart.findChild<QComboBox*>(QStringLiteral("CB1"));
+    selector->setCurrentIndex(range);
+    emit selector->activated(range);
+  }
+  static void SetMoment(ChartWindow& chart, const QDate& date, const QString& time) {
+    chart.findChild<QLineEdit*>(QStringLiteral("NTime"))->setText(time);
+    chart.findChild<QDateEdit*>(QStringLiteral("NDate"))->setDate(date);
+  }
+  static QString Moment(const ChartWindow& chart) {
+    return ToQString(chart.session().chart().record.ChartDateTime.DateTimeText());
+  }
+
+ private slots:
+  void init() {
+    fixture_ = new ProgramFixture();
+    program_ = fixture_->StartShown();
+    QVERIFY(program_);
+    window_ = &program_->main_window();
+  }
+  void cleanup() {
+    program_.reset();
+    delete fixture_;
+  }
+
+  void theWindowFollowsItsRange() {
+    ChartWindow* chart = Open({"山田太郎", 0, "1984/02/10", "12:00"});
+    QVERIFY(chart);
+    QCOMPARE(chart->windowTitle(), QStringLiteral("山田太郎 さんの命式"));
+    const int natal_width = chart->board()->width();
+    QVERIFY(!chart->findChild<QDateEdit*>(QStringLiteral("NDate"))->isVisibleTo(chart));
+    QVERIFY(!chart->MenuNowAction()->isEnabled());
+    QVERIFY(chart->Command(QStringLiteral("Now"))->isEnabled());
+
+    ChooseRange(*chart, 5);
+    QCOMPARE(chart->session().chart().range, LuckRange::kHourLuck);
+    QCOMPARE(chart->board()->width() - natal_width, 5 * 35);
+    QVERIFY(chart->width() <= chart->board()->width() + 2);
+    QVERIFY(chart->findChild<QLineEdit*>(QStringLiteral("NTime"))->isVisibleTo(chart));
+    QVERIFY(chart->MenuNowAction()->isEnabled());
+    QVERIFY(window_->panel()->HeaderText().contains(QStringLiteral("時運まで")));
+  }
+
+  void stepsMoveTheMomentAndStopAtTheBounds() {
+    ChartWindow* chart = Open({"山田太郎", 0, "1984/02/10", "12:00"});
+    ChooseRange(*chart, 5);
+    SetMoment(*chart, QDate(2000, 1, 10), QStringLiteral("22:00"));
+    QCOMPARE(Moment(*chart), QStringLiteral("2000/01/10 22:00"));
+    chart->Command(QStringLiteral("Next"))->trigger();
+    QCOMPARE(Moment(*chart), QStringLiteral("2000/01/11 00:00"));
+    QCOMPARE(chart->findChild<QDateEdit*>(QStringLiteral("NDate"))->date(), QDate(2000, 1, 11));
+    QCOMPARE(chart->findChild<QLineEdit*>(QStringLiteral("NTime"))->text(), QStringLiteral("00:00"));
+    QTest::mouseClick(chart->findChild<QWidget*>(QStringLiteral("UpDown1Down")), Qt::LeftButton);
+    QCOMPARE(Moment(*chart), QStringLiteral("2000/01/10 22:00"));
+
+    // 大運まで five years after birth: ten years back would precede the birth.
+    ChooseRange(*chart, 1);
+    SetMoment(*chart, QDate(1989, 2, 10), QStringLiteral("12:00"));
+    QVERIFY(!chart->Command(QStringLiteral("Previous"))->isEnabled());
+    QVERIFY(chart->Command(QStringLiteral("Next"))->isEnabled());
+    chart->Command(QStringLiteral("Next"))->trigger();
+    QCOMPARE(Moment(*chart), QStringLiteral("1999/02/10 12:00"));
+    QVERIFY(chart->Command(QStringLiteral("Previous"))->isEnabled());
+
+    // Before the birth by more than a year the window keeps its chart.
+    SetMoment(*chart, QDate(1980, 1, 1), QStringLiteral("12:00"));
+    QCOMPARE(Moment(*chart), QStringLiteral("1999/02/10 12:00"));
+  }
+
+  void aClickOnAStemOffersTheHandChangesAndThePanelFollows() {
+    ChartWindow* chart = Open({"山田太郎", 0, "1984/02/10", "12:00"});
+    const TextTable before = window_->panel()->Content().SG2.text;
+    const BoardPosition year_stem{board::kYear, board::kWorkStem};
+    QMenu* menu = chart->HandChangeMenuFor(year_stem);
+    const QList<QAction*> entries = menu->actions();
+    QCOMPARE(entries.size(), 7);
+    QCOMPARE(entries[2]->text(), QStringLiteral("年柱:干 <甲> を ◇:化 に変更"));
+    QVERIFY(!entries[0]->isEnabled());
+    entries[2]->trigger();
+    QCOMPARE(ToQString(chart->session().chart().board(board::kYear, board::kWorkStem).Text), QStringLiteral("戊"));
+    QCOMPARE(window_->panel()->Content().SG2.text, chart->session().content().SG2.text);
+    QVERIFY(!(window_->panel()->Content().SG2.text == before));  // the numbers follow the change
+
+    // A real click on the cell opens the menu just below it (EdSW is on, TCB off in the shipped settings).
+    const QRect cell = chart->board()->CellRectPx({board::kDay, board::kWorkStem});
+    QTest::mouseClick(chart->board(), Qt::LeftButton, Qt::NoModifier, cell.center());
+    auto* opened = chart->findChild<QMenu*>(QStringLiteral("HandChangeMenu"));
+    QVERIFY(opened && opened->isVisible());
+    QVERIFY(opened->actions().first()->text().startsWith(QStringLiteral("日柱:干 <甲>")));
+    opened->close();
+  }
+
+  void theTextCopyIsWhatTheCommandLinePrints() {
+    struct Case {
+      EntryFields person;
+      int range;
+      QDate date;
+      QString time;
+    };
+    const QList<Case> cases = {
+        {{"山田太郎", 0, "1984/02/10", "12:00"}, 1, QDate(1995, 3, 15), QStringLiteral("09:30")},
+        {{"佐藤花子", 1, "1990/07/23", "99:99"}, 5, QDate(2024, 12, 31), QStringLiteral("23:10")},
+        {{"田中一郎", 0, "1950/11/30", "04:05"}, 3, QDate(2001, 6, 1), QStringLiteral("00:00")},
+    };
+    for (const Case& c : cases) {
+      ChartWindow* chart = Open(c.person);
+      QVERIFY(chart);
+      ChooseRange(*chart, c.range);
+      SetMoment(*chart, c.date, c.time);
+      chart->Command(QStringLiteral("TextCopy"))->trigger();
+      QProcess cli;
+      const QString at = c.date.toString(QStringLiteral("yyyy/MM/dd")) + QLatin1Char(' ') + c.time;
+      cli.start(QStringLiteral(KIRVO_CLI),
+                {QStringLiteral("chart"), QStringLiteral("--folder"), ToQString(fixture_->folder().string()),
+                 QStringLiteral("--name"), ToQString(c.person.name), QStringLiteral("--sex"),
+                 c.person.sex == 0 ? QStringLiteral("男") : QStringLiteral("女"), QStringLiteral("--birth"),
+                 ToQString(c.person.date + " " + c.person.time), QStringLiteral("--at"), at, QStringLiteral("--range"),
+                 QString::number(c.range)});
+      QVERIFY(cli.waitForFinished(20000));
+      QCOMPARE(cli.exitCode(), 0);
+      const QString printed = QString::fromUtf8(cli.readAllStandardOutput());
+      // The chart's block ends with the board's bottom rule; the relation lists follow it.
+      QStringList block;
+      for (const QString& line : printed.split(QLatin1Char('\n'))) {
+        block << line;
+        if (line.startsWith(QStringLiteral("└"))) break;
+      }
+      QCOMPARE(QApplication::clipboard()->text().split(QLatin1Char('\n')), block);
+      chart->Command(QStringLiteral("Close"))->trigger();
+      QTRY_VERIFY(window_->ActiveChartWindow() == nullptr);
+    }
+  }
+};
+
+}  // namespace kirvo
+
+QTEST_MAIN(kirvo::ChartWindowTest)
+#include "chart_window_test.moc"
