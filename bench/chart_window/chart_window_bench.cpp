@@ -1,0 +1,103 @@
+// The chart window, offscreen: opening one for a typed person (session, full pipeline, content,
+// the window, the side panel showing the content, and the first paint of both), and one step to
+// the next period with its repaint. Google Benchmark with a QApplication of its own.
+#include <QApplication>
+#include <QTemporaryDir>
+#include <benchmark/benchmark.h>
+#include <filesystem>
+#include <memory>
+
+#include "app/frame/side_panel.h"
+#include "calendar/date_time.h"
+#include "chart/chart_window.h"
+#include "frame/japanese_font.h"
+#include "platform/console_interaction.h"
+#include "services/app_services.h"
+#include "widgets/font_mapping.h"
+
+namespace {
+
+using namespace kirvo;
+
+// The program's services over a fresh copy of the shipped files, as start-up loads them.
+struct Program {
+  QTemporaryDir folder;
+  QTemporaryDir store;
+  ConsoleInteraction interaction;
+  std::unique_ptr<AppServices> services;
+
+  Program() {
+    namespace fs = std::filesystem;
+    const fs::path to = folder.path().toStdString();
+    for (const fs::directory_entry& entry : fs::directory_iterator(KIRVO_SHIPPED_DIR)) {
+      fs::copy_file(entry.path(), to / entry.path().filename(), fs::copy_options::overwrite_existing);
+    }
+    services = std::move(AppServices::Open(to, fs::path(store.path().toStdString()) / "store.ini", interaction))
+                   .value();
+    services->LoadSystemSettings();
+    services->LoadRuleSettings();
+  }
+};
+
+Program& TheProgram() {
+  static Program program;
+  return program;
+}
+
+const BirthInput kPerson{"山田太郎", "1984/02/10", "12:30", 0};
+const DateTime kNow = *DateTime::ParseDateTimeText("2026/12/10 15:00");
+
+ChartSession ComputedSession(LuckRange range) {
+  ChartSession session = std::move(ChartSession::Create(TheProgram().services->core(), kPerson, kNow)).value();
+  session.SetRange(range);
+  session.Compute();
+  return session;
+}
+
+void BM_OpenChartWindow(benchmark::State& state) {
+  AppServices& services = *TheProgram().services;
+  const ChartRules rules(services.usys(), services.sys());
+  app::SidePanel panel(rules, {}, services.explanations());
+  panel.resize(300, 1000);
+  panel.show();
+  const auto range = *LuckRangeOf(static_cast<int>(state.range(0)));
+  for (auto _ : state) {
+    auto window = std::make_unique<ChartWindow>(services, QStringLiteral("山田太郎 さんの命式"), ComputedSession(range));
+    window->show();
+    panel.SetContent(window->session().content());
+    window->repaint();
+    panel.repaint();
+    state.PauseTiming();
+    window.reset();
+    state.ResumeTiming();
+  }
+}
+BENCHMARK(BM_OpenChartWindow)->Arg(0)->Arg(5)->Unit(benchmark::kMillisecond);
+
+void BM_StepChartWindow(benchmark::State& state) {
+  AppServices& services = *TheProgram().services;
+  const auto range = *LuckRangeOf(static_cast<int>(state.range(0)));
+  ChartWindow window(services, QStringLiteral("山田太郎 さんの命式"), ComputedSession(range));
+  window.show();
+  bool forward = true;
+  for (auto _ : state) {
+    // Back and forth, so that every step computes a chart that differs from the last.
+    window.Command(forward ? QStringLiteral("Next") : QStringLiteral("Previous"))->trigger();
+    window.repaint();
+    forward = !forward;
+  }
+}
+BENCHMARK(BM_StepChartWindow)->Arg(2)->Arg(5)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  QApplication application(argc, argv);
+  UseJapaneseFonts();
+  QApplication::setFont(app::QFontOf(TheProgram().services->sys().SysFont));
+  benchmark::Initialize(&argc, argv);
+  benchmark::RunSpecifiedBenchmarks();
+  benchmark::Shutdown();
+  return 0;
+}
