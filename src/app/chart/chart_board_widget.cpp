@@ -127,11 +127,13 @@ void ChartBoardWidget::PaintCell(QPainter& painter, BoardPosition cell) {
   if (!text.isEmpty()) {
     painter.save();
     painter.setClipRect(rect);
-    const QRect inner = rect.adjusted(kTextInset, kTextInset, 0, 0);
-    const QRect bounds = painter.fontMetrics().boundingRect(rect, Qt::AlignCenter, text);
-    const QRect placed(std::max(bounds.left(), inner.left()), std::max(bounds.top(), inner.top()), bounds.width(),
-                       bounds.height());
-    painter.drawText(placed, Qt::AlignLeft | Qt::AlignTop, text);
+    // Centred by the ink of the glyphs, not the line height: a Japanese face's line is far taller
+    // than its characters, and a 16-unit row would otherwise lose their lower part.
+    const QFontMetrics metrics = painter.fontMetrics();
+    const QRect ink = metrics.tightBoundingRect(text);
+    const int left = std::max(rect.left() + kTextInset, rect.left() + (rect.width() - metrics.horizontalAdvance(text)) / 2);
+    const int top = std::max(rect.top() + kTextInset, rect.top() + (rect.height() - ink.height()) / 2);
+    painter.drawText(QPoint(left, top - ink.top()), text);
     painter.restore();
   }
   if (cell.column == board::kHeaders || cell.row == board::kDepthRow) return;

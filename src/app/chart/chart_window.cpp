@@ -159,6 +159,7 @@ void ChartWindow::BuildStrips() {
   date_->setCalendarPopup(true);
   date_->setDateRange(QDate(1, 3, 23), QDate(9999, 12, 31));
   date_->setToolTip(QStringLiteral("作式日付を指定します。"));
+  date_->setMinimumWidth(date_->fontMetrics().horizontalAdvance(QStringLiteral("0000/00/00")) + 28);
   connect(date_, &QDateEdit::dateChanged, this, [this] { Recompute(); });
 
   time_ = new QLineEdit(date_strip_);
