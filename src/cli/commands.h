@@ -16,5 +16,7 @@ int RunDepthReport(const std::vector<std::string>& args);
 // [--original]": the chart window's text copy of a chart, its relation lists and the side panel's
 // content.
 int RunChart(const std::vector<std::string>& args);
+// "era ERA YY/MM/DD": the Gregorian date of an era date, as the era entry dialog converts it.
+int RunEra(const std::vector<std::string>& args);
 
 }  // namespace kirvo::cli

@@ -22,6 +22,7 @@ constexpr Command kCommands[] = {
     {"chart", kirvo::cli::RunChart,
      "chart [--folder DIR] --name NAME --sex 男|女 --birth \"YYYY/MM/DD hh:nn|99:99\" [--at \"YYYY/MM/DD hh:nn\"] "
      "[--range 0..5] [--original]"},
+    {"era", kirvo::cli::RunEra, "era 明治|大正|昭和|平成|令和 YY/MM/DD"},
 };
 
 void PrintUsage(std::FILE* stream) {
