@@ -20,6 +20,7 @@
 #include "presentation/toolbar_positions.h"
 #include "presentation/window_arrangement.h"
 #include "services/app_services.h"
+#include "time/era_date_dialog.h"
 #include "widgets/design_pixels.h"
 
 namespace kirvo {
@@ -199,8 +200,15 @@ void MainWindow::ConnectEntryBar() {
   connect(entry_bar_, &EntryBar::combinedRequested, this, &MainWindow::RunCombinedCommand);
   connect(entry_bar_, &EntryBar::fieldsChanged, this, &MainWindow::UpdateMenuItems);
   connect(entry_bar_, &EntryBar::displaySettingsExportRequested, this, &MainWindow::ExportDisplaySettingsNames);
+  connect(entry_bar_, &EntryBar::eraDateRequested, this, &MainWindow::EnterEraDate);
   // 氏名 shows the person list, as 名前リスト does.
   connect(entry_bar_, &EntryBar::personListRequested, command(QStringLiteral("ANList")), &QAction::trigger);
+}
+
+void MainWindow::EnterEraDate() {
+  EraDateDialog dialog(services_.interaction(), LocalClockNow().DateOnly(), this);
+  if (dialog.exec() != QDialog::Accepted || !dialog.Date()) return;
+  entry_bar_->SetDate(ToQString(dialog.Date()->DateText()));
 }
 
 void MainWindow::UpdateMenuItems() {

@@ -52,6 +52,8 @@ class MainWindow : public QMainWindow {
   void RunChartCommand();
   void RunLuckCommand();
   void RunCombinedCommand();
+  // 日付: the era entry dialog; its date goes into the entry bar.
+  void EnterEraDate();
   // Opens the chart window of a checked entry.
   void OpenChartWindow(const BirthInput& input);
   // `UpdateMenuItems`: availability of the window commands, the side-panel toggle and `TZBtn`.
