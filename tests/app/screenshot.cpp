@@ -1,7 +1,7 @@
-// kirvo-screenshot OUTPUT.png [RANGE]: starts the program in a fresh program folder, opens the chart
+// kirvo-screenshot OUTPUT.png [RANGE | era]: starts the program in a fresh program folder, opens the chart
 // of a sample person, so that the side panel shows its content, switches the chart window to the
 // range 0..5 when one is given, and renders the main window into a PNG (compressed as far as the
-// format goes). Runs offscreen unless a platform is set.
+// format goes); "era" renders the era entry dialog instead. Runs offscreen unless a platform is set.
 #include <QApplication>
 #include <QComboBox>
 #include <QImage>
@@ -10,6 +10,7 @@
 
 #include "app/frame/side_panel.h"
 #include "chart/chart_window.h"
+#include "time/era_date_dialog.h"
 #include "frame/japanese_font.h"
 #include "program_fixture.h"
 
@@ -41,6 +42,12 @@ int main(int argc, char** argv) {
   if (window.ActiveChartWindow() == nullptr || window.panel()->Content().record.PersonName != "山田太郎") {
     std::fputs("the chart window did not open or did not fill the side panel\n", stderr);
     return 1;
+  }
+  if (argc == 3 && QString::fromLocal8Bit(argv[2]) == QLatin1String("era")) {
+    kirvo::EraDateDialog dialog(fixture.interaction, *kirvo::DateTime::FromDate(1989, 1, 7));
+    dialog.show();
+    QTest::qWait(100);
+    return dialog.grab().toImage().save(QString::fromLocal8Bit(argv[1]), "PNG", kMostCompressed) ? 0 : 1;
   }
   if (argc == 3) {
     auto* chart = dynamic_cast<kirvo::ChartWindow*>(window.ActiveChartWindow());
