@@ -136,7 +136,8 @@ class DepthCalculator {
 
 }  // namespace
 
-MomentPillars MomentPillars::At(DateTime moment, const CalendarRules& rules, TermMomentCache* cache) {
+MomentPillars MomentPillars::At(DateTime moment, const CalendarRules& rules, TermMomentCache* cache,
+                                Detail detail) {
   MomentPillars result;
   const DateFields clock = moment.Fields();
   const bool days_begin_at_23 = rules.day_boundary == DayBoundary::kElevenPm;
@@ -191,6 +192,8 @@ MomentPillars MomentPillars::At(DateTime moment, const CalendarRules& rules, Ter
 
   result.season_index = SeasonIndexOf(month, opening.start_longitude);
   result.season_quarter = SeasonQuarterOf(opening.start_longitude);
+  result.depth_class.fill(DepthClass::kPrincipal);
+  if (detail == Detail::kStemsAndBranches) return result;
 
   // Depth: which hidden stem commands each pillar, measured in the month (mode 1) or in the
   // pillar's own period (mode 2). Every pillar measured in the month takes the month's class.

@@ -54,8 +54,12 @@ struct MomentPillars {
   Kanshi Pillar(int slot) const { return {stems[slot], branches[slot]}; }
 
   // The pillars of `moment` under `rules`. A cache of month-opening terms may be passed by callers
-  // that compute many moments; the results are the same with or without it.
-  static MomentPillars At(DateTime moment, const CalendarRules& rules, TermMomentCache* cache = nullptr);
+  // that compute many moments; the results are the same with or without it. Callers that only
+  // compare stems and branches may leave the depth out (depth classes stay 本気, depth stems empty):
+  // it costs further term searches.
+  enum class Detail { kWithDepth, kStemsAndBranches };
+  static MomentPillars At(DateTime moment, const CalendarRules& rules, TermMomentCache* cache = nullptr,
+                          Detail detail = Detail::kWithDepth);
 };
 
 // Depth of a moment within a period: the segment 0..3 (余気, 中気, second 中気, 本気) of a

@@ -18,5 +18,7 @@ int RunDepthReport(const std::vector<std::string>& args);
 int RunChart(const std::vector<std::string>& args);
 // "era ERA YY/MM/DD": the Gregorian date of an era date, as the era entry dialog converts it.
 int RunEra(const std::vector<std::string>& args);
+// "search [--year-stem S] … --from ... --to ... [--all] [--folder DIR]": the stem-branch date search.
+int RunSearch(const std::vector<std::string>& args);
 
 }  // namespace kirvo::cli

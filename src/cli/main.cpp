@@ -23,6 +23,10 @@ constexpr Command kCommands[] = {
      "chart [--folder DIR] --name NAME --sex 男|女 --birth \"YYYY/MM/DD hh:nn|99:99\" [--at \"YYYY/MM/DD hh:nn\"] "
      "[--range 0..5] [--original]"},
     {"era", kirvo::cli::RunEra, "era 明治|大正|昭和|平成|令和 YY/MM/DD"},
+    {"search", kirvo::cli::RunSearch,
+     "search [--year-stem S] [--year-branch B] [--month-stem S] [--month-branch B] [--day-stem S] "
+     "[--day-branch B] [--hour-stem S] [--hour-branch B] --from \"YYYY/MM/DD hh:nn\" --to \"YYYY/MM/DD hh:nn\" "
+     "[--all] [--folder DIR]"},
 };
 
 void PrintUsage(std::FILE* stream) {

@@ -1,0 +1,75 @@
+#include "calendar/pillar_search.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "calendar/birth_time.h"
+#include "calendar/term_search.h"
+
+namespace kirvo {
+namespace {
+
+constexpr double kMonthReachDays = 31;
+constexpr double kNudgeDays = 0.0001;  // a few seconds into the next period
+constexpr double kDoubleHourDays = 1.0 / 12;
+constexpr int kYearStem = 0, kYearBranch = 1, kMonthStem = 2, kMonthBranch = 3, kHourStem = 6, kHourBranch = 7;
+
+bool HourOpen(const PillarPattern& pattern) { return pattern[kHourStem] == 0 && pattern[kHourBranch] == 0; }
+
+}  // namespace
+
+ChoiceFlags MatchPattern(const MomentPillars& pillars, const PillarPattern& pattern) {
+  ChoiceFlags flags{};
+  for (int slot = MomentPillars::kYear; slot <= MomentPillars::kHour; ++slot) {
+    const int stem_choice = pattern[2 * slot];
+    const int branch_choice = pattern[2 * slot + 1];
+    flags[2 * slot] = stem_choice == 0 || stem_choice == pillars.stems[slot] + 1;
+    flags[2 * slot + 1] = branch_choice == 0 || branch_choice == pillars.branches[slot] + 1;
+  }
+  return flags;
+}
+
+bool MeetsAll(const ChoiceFlags& flags) {
+  return std::all_of(flags.begin(), flags.end(), [](bool met) { return met; });
+}
+
+bool IsOpenPattern(const PillarPattern& pattern) {
+  return std::all_of(pattern.begin(), pattern.end(), [](int choice) { return choice == 0; });
+}
+
+DateTime NextCandidate(DateTime x, const ChoiceFlags& flags, double zone_hours) {
+  if (!flags[kYearStem] || !flags[kYearBranch]) {
+    return FindTermMomentBefore(TermSearchMode::kLatestTerm, x + kMonthReachDays, zone_hours).moment;
+  }
+  if (!flags[kMonthStem] || !flags[kMonthBranch]) return DateTime(std::floor(x.days() + 1) + kNudgeDays);
+  return x + kDoubleHourDays + kNudgeDays;
+}
+
+PillarSearch::PillarSearch(const PillarPattern& pattern, DateTime start, DateTime end, const CalendarRules& rules)
+    : pattern_(pattern), candidate_(start), end_(end), rules_(rules) {}
+
+PillarSearch::Progress PillarSearch::Step() {
+  if (candidate_ > end_) return Progress::kPassedEnd;
+  flags_ = MatchPattern(MomentPillars::At(candidate_, rules_, &cache_, MomentPillars::Detail::kStemsAndBranches),
+                        pattern_);
+  if (MeetsAll(flags_)) return Progress::kFound;
+  candidate_ = NextCandidate(candidate_, flags_, rules_.zone_hours);
+  return Progress::kGoingOn;
+}
+
+void PillarSearch::Resume() { candidate_ = NextCandidate(candidate_, flags_, rules_.zone_hours); }
+
+FoundEntry EntryOfMatch(DateTime match, const PillarPattern& pattern, const CalendarRules& rules) {
+  if (!HourOpen(pattern)) return {match.DateText(), match.TimeText()};
+  for (const DateTime day : {match.DateOnly(), match.DateOnly() + 1}) {
+    const DateTime noon = day + 0.5;
+    if (day > match.DateOnly() && !(rules.day_boundary == DayBoundary::kElevenPm && match.Fields().hour == 23)) break;
+    if (MeetsAll(MatchPattern(MomentPillars::At(noon, rules, nullptr, MomentPillars::Detail::kStemsAndBranches),
+                              pattern))) {
+      return {day.DateText(), std::string(kUnknownBirthTime)};
+    }
+  }
+  return {match.DateText(), match.TimeText()};
+}
+
+}  // namespace kirvo
