@@ -18,7 +18,7 @@ namespace kirvo {
 inline constexpr std::array<std::string_view, 10> kFiveElementItems = {
     "五行", "天干", "地支", "変通星", "12運星", "主宮-木", "主宮-火", "主宮-土", "主宮-金", "主宮-水"};
 // clang-format on
-inline constexpr int kFiveElementStagesItem = 4;       // 12運星: the ring of stages, no labels
+inline constexpr int kFiveElementStagesItem = 4;         // 12運星: the ring of stages, no labels
 inline constexpr int kFiveElementFirstRelationItem = 5;  // 主宮-木 … 主宮-水
 
 // One label: its square relative to the drawing area, its text (lines split by "\n"), colours and

@@ -162,9 +162,9 @@ TEST(StemBranchFigure, ColoursOfTheBranchRelations) {
     MarkKind first_kind;
   };
   const Case cases[] = {
-      {"合（支）", 18, Cp(1), MarkKind::kDot},          // 未午 fire: a dot, a line, a dot
+      {"合（支）", 18, Cp(1), MarkKind::kDot},  // 未午 fire: a dot, a line, a dot
       {"冲（支）", 6, 0xFF0000, MarkKind::kBothWays},
-      {"方合（支）", 20, Cp(0), MarkKind::kLine},       // 寅卯辰 wood: two lines and three dots
+      {"方合（支）", 20, Cp(0), MarkKind::kLine},  // 寅卯辰 wood: two lines and three dots
       {"害（支）", 6, 0xFF0000, MarkKind::kBothWays},
       {"破（支）", 6, 0xFF0000, MarkKind::kBothWays},
   };
@@ -193,9 +193,9 @@ TEST(IniWindowPlacement, KeptPlacesComeBackOnTheScreen) {
     PlacedWindow expected;  // design 300 × 330 on a screen 1024 × 768
   };
   const Case cases[] = {
-      {"", {362, 219, 300, 330}},                                      // nothing kept: centred
-      {"[SouGoF]\nLeft=x\nTop=10\n", {362, 10, 300, 330}},             // not a number: as missing
-      {"[SouGoF]\nLeft=1100\nTop=800\n", {76, 32, 300, 330}},          // beyond the screen: wrapped
+      {"", {362, 219, 300, 330}},                                        // nothing kept: centred
+      {"[SouGoF]\nLeft=x\nTop=10\n", {362, 10, 300, 330}},               // not a number: as missing
+      {"[SouGoF]\nLeft=1100\nTop=800\n", {76, 32, 300, 330}},            // beyond the screen: wrapped
       {"[SouGoF]\nLeft=-5\nTop=-1\nWidth=200\n", {412, 219, 200, 330}},  // negative: centred
   };
   for (const Case& c : cases) {

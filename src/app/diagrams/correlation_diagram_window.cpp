@@ -94,9 +94,8 @@ CorrelationDiagramWindow::CorrelationDiagramWindow(AppServices& services, const 
   help->setShortcut(QKeySequence(Qt::Key_F1));
   help->setShortcutContext(Qt::WindowShortcut);
   addAction(help);
-  connect(help, &QAction::triggered, this, [this] {
-    ShowHelpTopic(parentWidget() ? parentWidget() : this, services_, kCorrelationDiagramHelpTopic);
-  });
+  connect(help, &QAction::triggered, this,
+          [this] { ShowHelpTopic(parentWidget() ? parentWidget() : this, services_, kCorrelationDiagramHelpTopic); });
   resize(DesignSize());
   ArrangeControls();
 }
@@ -167,7 +166,8 @@ void CorrelationDiagramWindow::ApplySelectorColours() {
   selector_->setPalette(palette);
 }
 
-void CorrelationDiagramWindow::PaintFigure(QPainter& painter, const QRect& area, const CorrelationFigure& figure) const {
+void CorrelationDiagramWindow::PaintFigure(QPainter& painter, const QRect& area,
+                                           const CorrelationFigure& figure) const {
   painter.fillRect(area, QColorOf(figure.background));
   painter.setRenderHint(QPainter::Antialiasing);
   if (figure.circle) {

@@ -54,8 +54,8 @@ FiveElementDiagramWindow::~FiveElementDiagramWindow() { SavePlacement(); }
 void FiveElementDiagramWindow::LayOut() {
   // The labels take the colours the settings have now; a later change of colours shows at the
   // next size or selector change.
-  labels_ = FiveElementLabels(CurrentItem(), width(), drawing_area()->width(), colours(),
-                              services_.sys().names.relations);
+  labels_ =
+      FiveElementLabels(CurrentItem(), width(), drawing_area()->width(), colours(), services_.sys().names.relations);
 }
 
 void FiveElementDiagramWindow::PaintDrawing(QPainter& painter, const QRect& area) {

@@ -49,8 +49,8 @@ void StemBranchDiagramWindow::RestorePlacement() {
       DecodeWindowPlacement(services_.store().ReadBinary(kStemBranchPlacementKey, kStemBranchPlacementValue));
   if (!placement || placement->right <= placement->left || placement->bottom <= placement->top) return;
   // Applied before the window is shown, the record's show command counts as hidden.
-  ApplyKeptGeometry(QRect(placement->left, placement->top, placement->right - placement->left,
-                          placement->bottom - placement->top));
+  ApplyKeptGeometry(
+      QRect(placement->left, placement->top, placement->right - placement->left, placement->bottom - placement->top));
 }
 
 void StemBranchDiagramWindow::SavePlacement() {
