@@ -184,6 +184,12 @@ class CorrelationDiagramsTest : public QObject {
     window = OpenedBy<FiveElementDiagramWindow>(Qt::Key_G);
     QVERIFY(window);
     QCOMPARE(window->size(), QSize(160, 160 + strip));
+
+    // A window still open when the program ends keeps its place too.
+    window->move(90, 60);
+    main_window().close();
+    program_.reset();
+    QCOMPARE(IniFile::Load(IniPath())->ReadInteger("SouGoF", "Left", -1), 90);
   }
 
   void stemBranchPlacementIsKeptInTheStore() {
