@@ -18,15 +18,25 @@ int RoundHalfEven(double value) { return static_cast<int>(std::nearbyint(value))
 
 int Component(Rgb colour, int shift) { return static_cast<int>((colour >> shift) & 0xFF); }
 
-// The UTF-8 characters of a text, one string each.
-std::vector<std::string> Characters(std::string_view text) {
-  std::vector<std::string> characters;
+// The names of a ring written one after another, cut every `name_bytes` Shift-JIS bytes: a stage
+// name such as " 衰 " is a half-width blank, one character and a blank, as wide as "長生".
+std::vector<std::string> NamesOf(std::string_view text, int name_bytes) {
+  std::vector<std::string> names;
+  std::string name;
+  int width = 0;
   for (std::size_t at = 0; at < text.size();) {
     const std::size_t length = std::max<std::size_t>(1, DecodeUtf8Char(text, at).length);
-    characters.emplace_back(text.substr(at, length));
+    const std::string_view character = text.substr(at, length);
+    name += character;
+    width += ShiftJisWidth(character);
     at += length;
+    if (width >= name_bytes) {
+      names.push_back(std::move(name));
+      name.clear();
+      width = 0;
+    }
   }
-  return characters;
+  return names;
 }
 
 }  // namespace
@@ -102,14 +112,10 @@ std::vector<NameRingPlace> NameRing(std::string_view names, int cx, int cy, Name
   const int y0 = mode == NameRingMode::kOneCharacter ? cy - half : cy - width / 4;
   const int ring_radius = radius - half;
 
-  const std::vector<std::string> characters = Characters(names);
+  const std::vector<std::string> split = NamesOf(names, 2 * characters_per_name);
   const auto name_at = [&](int index) {
-    std::string name;
-    for (int c = 0; c < characters_per_name; ++c) {
-      const std::size_t at = static_cast<std::size_t>(index * characters_per_name + c);
-      if (at < characters.size()) name += characters[at];
-    }
-    return name;
+    const auto at = static_cast<std::size_t>(index);
+    return at < split.size() ? split[at] : std::string();
   };
 
   std::vector<NameRingPlace> places;

@@ -63,7 +63,8 @@ struct GradientBand {
 std::vector<GradientBand> GradientFill(const PixelRect& rect, Rgb start, int n, Rgb end);
 
 // A ring of names on a drawing area: the ten stems, the twelve branches or the twelve stages.
-// Mode 1: names of one full-width character; mode 2: names of two.
+// Mode 1: names of one full-width character (2 Shift-JIS bytes); mode 2: names of 4 bytes, two
+// full-width characters or one between two half-width blanks (" 衰 ").
 enum class NameRingMode { kOneCharacter = 1, kTwoCharacters = 2 };
 
 // Font size of the names, in points: the area's width div 12 (mode 1) or div 14 (mode 2).

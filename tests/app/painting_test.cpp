@@ -47,6 +47,35 @@ class PaintingTest : public QObject {
     QCOMPARE(PixelAt(image, 60, 23), Rgb{0xFFFFFF});   // beside the line, no head
   }
 
+  void RingNamesAreWrittenOnTheirBoxes() {
+    QImage image(240, 240, QImage::Format_RGB32);
+    image.fill(QColor(0x80, 0x80, 0x80));
+    const PanelColours colours = LightDefaultColours();  // names in white, the contrast of a dark CP8
+    QFont font(InstalledFamilyOf("ＭＳ Ｐゴシック"));
+    int glyph_width = 0;
+    {
+      QPainter painter(&image);
+      painter.setFont(font);
+      PaintNameRing(painter, image.rect(), 120, 120, NameRingMode::kOneCharacter, "甲乙丙丁戊己庚辛壬癸", 120, colours,
+                    DefaultTenGodNames());
+      font.setPointSize(NameRingFontPoints(image.width(), NameRingMode::kOneCharacter));
+      glyph_width = QFontMetrics(font, &image).horizontalAdvance(QStringLiteral("甲"));
+    }
+    // 甲 at the top: every white pixel of its column lies on its box.
+    const NameRingPlace top =
+        NameRing("甲乙丙丁戊己庚辛壬癸", 120, 120, NameRingMode::kOneCharacter, 120, glyph_width, DefaultTenGodNames())
+            .front();
+    int white = 0;
+    for (int y = 0; y < image.height() / 2; ++y) {
+      for (int x = top.box.left; x < top.box.right; ++x) {
+        if (PixelAt(image, x, y) != kWhite) continue;
+        ++white;
+        QVERIFY2(y >= top.box.top && y < top.box.bottom, qPrintable(QStringLiteral("white at %1,%2").arg(x).arg(y)));
+      }
+    }
+    QVERIFY(white > 0);
+  }
+
   void LabelCellsEndWithAGreyLine() {
     QImage image(40, 16, QImage::Format_RGB32);
     CellStyle style;

@@ -2,12 +2,17 @@
 // of a sample person, so that the side panel shows its content, switches the chart window to the
 // range 0..5 when one is given, and renders the main window into a PNG (compressed as far as the
 // format goes); "era" renders the era entry dialog instead. Runs offscreen unless a platform is set.
+// kirvo-screenshot --diagrams FIVE_ELEMENT.png STEM_BRANCH.png: opens the two correlation diagrams
+// with the main window's commands (五行 and 三合（支）) and renders each window.
 #include <QApplication>
 #include <QComboBox>
 #include <QImage>
 #include <QTest>
 #include <cstdio>
+#include <cstring>
 
+#include "app/diagrams/five_element_diagram_window.h"
+#include "app/diagrams/stem_branch_diagram_window.h"
 #include "app/frame/side_panel.h"
 #include "chart/chart_window.h"
 #include "time/era_date_dialog.h"
@@ -17,13 +22,48 @@
 namespace {
 
 constexpr int kWidthPx = 1280, kHeightPx = 860;
-constexpr int kMostCompressed = 0;  // PNG quality 0: the strongest compression
+constexpr int kMostCompressed = 0;       // PNG quality 0: the strongest compression
+constexpr int kStemBranchItemShown = 5;  // 三合（支）: triangles, dots and the ring of branches
+
+bool Save(const QImage& image, const char* path) {
+  if (image.save(QString::fromLocal8Bit(path), "PNG", kMostCompressed)) return true;
+  std::fprintf(stderr, "cannot write %s\n", path);
+  return false;
+}
+
+// The diagram window that the main window's `command` opened, showing `item`.
+template <class Window>
+Window* OpenDiagram(kirvo::MainWindow& window, const QString& command, int item) {
+  window.command(command)->trigger();
+  const QList<Window*> opened = window.findChildren<Window*>();
+  if (opened.isEmpty()) return nullptr;
+  Window* diagram = opened.back();
+  diagram->selector()->setCurrentIndex(item);
+  if (!QTest::qWaitForWindowExposed(diagram)) return nullptr;
+  return diagram;
+}
+
+int RenderDiagrams(kirvo::MainWindow& window, const char* five_element_path, const char* stem_branch_path) {
+  auto* five = OpenDiagram<kirvo::app::FiveElementDiagramWindow>(window, QStringLiteral("SouGoItem"), 0);
+  auto* stems =
+      OpenDiagram<kirvo::app::StemBranchDiagramWindow>(window, QStringLiteral("SouKsItem"), kStemBranchItemShown);
+  if (five == nullptr || stems == nullptr) {
+    std::fputs("the diagram windows did not open\n", stderr);
+    return 1;
+  }
+  QTest::qWait(200);
+  return Save(five->grab().toImage(), five_element_path) && Save(stems->grab().toImage(), stem_branch_path) ? 0 : 1;
+}
 
 }  // namespace
 
 int main(int argc, char** argv) {
-  if (argc != 2 && argc != 3) {
-    std::fputs("usage: kirvo-screenshot OUTPUT.png [RANGE 0..5]\n", stderr);
+  const bool diagrams = argc == 4 && std::strcmp(argv[1], "--diagrams") == 0;
+  if (argc != 2 && argc != 3 && !diagrams) {
+    std::fputs(
+        "usage: kirvo-screenshot OUTPUT.png [RANGE 0..5 | era]\n"
+        "       kirvo-screenshot --diagrams FIVE_ELEMENT.png STEM_BRANCH.png\n",
+        stderr);
     return 2;
   }
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
@@ -36,6 +76,7 @@ int main(int argc, char** argv) {
     return 1;
   }
   kirvo::MainWindow& window = program->main_window();
+  if (diagrams) return RenderDiagrams(window, argv[2], argv[3]);
   window.resize(kWidthPx, kHeightPx);
   window.entry_bar()->SetFields({"山田太郎", 0, "1984/02/10", "12:30"});
   window.RunChartCommand();
@@ -47,7 +88,7 @@ int main(int argc, char** argv) {
     kirvo::EraDateDialog dialog(fixture.interaction, *kirvo::DateTime::FromDate(1989, 1, 7));
     dialog.show();
     QTest::qWait(100);
-    return dialog.grab().toImage().save(QString::fromLocal8Bit(argv[1]), "PNG", kMostCompressed) ? 0 : 1;
+    return Save(dialog.grab().toImage(), argv[1]) ? 0 : 1;
   }
   if (argc == 3) {
     auto* chart = dynamic_cast<kirvo::ChartWindow*>(window.ActiveChartWindow());
@@ -63,9 +104,5 @@ int main(int argc, char** argv) {
   // The entry bar as a user leaves it while typing the next person.
   window.entry_bar()->SetFields({"佐藤花子", 1, "1990/07/23", "99:99"});
   QTest::qWait(200);
-  if (!window.grab().toImage().save(QString::fromLocal8Bit(argv[1]), "PNG", kMostCompressed)) {
-    std::fprintf(stderr, "cannot write %s\n", argv[1]);
-    return 1;
-  }
-  return 0;
+  return Save(window.grab().toImage(), argv[1]) ? 0 : 1;
 }

@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "engine/twelve_stages.h"
+
 namespace kirvo {
 namespace {
 
@@ -145,6 +147,15 @@ TEST(NameRing, StemsRunClockwiseFromTheFirstAndStagesGetNoBox) {
   EXPECT_EQ(stages[0].at, (PixelPoint{88, 26}));  // corner (100 − 12, 100 − 6), radius 80 − 12
   EXPECT_EQ(stages[3].name, "建禄");
   for (const NameRingPlace& stage : stages) EXPECT_EQ(stage.element, kNoElement) << stage.name;
+  // The stage texts as the chart writes them: a one-character stage between half-width blanks is
+  // one name as wide as two characters.
+  std::string stage_texts;
+  for (const std::string_view text : kTwelveStageTexts) stage_texts += text;
+  const std::vector<NameRingPlace> written =
+      NameRing(stage_texts, 100, 100, NameRingMode::kTwoCharacters, 80, 12, DefaultTenGodNames());
+  ASSERT_EQ(written.size(), 12u);
+  for (std::size_t i = 0; i < written.size(); ++i) EXPECT_EQ(written[i].name, kTwelveStageTexts[i]) << i;
+  EXPECT_EQ(written[6].at, stages[6].at);
   EXPECT_EQ(NameRingFontPoints(300, NameRingMode::kOneCharacter), 25);
   EXPECT_EQ(NameRingFontPoints(300, NameRingMode::kTwoCharacters), 21);
 }

@@ -3,6 +3,8 @@
 #include <QDesktopServices>
 #include <QUrl>
 
+#include "app/diagrams/five_element_diagram_window.h"
+#include "app/diagrams/stem_branch_diagram_window.h"
 #include "app/frame/help_window.h"
 #include "app/frame/notices_window.h"
 #include "app/frame/side_panel.h"
@@ -47,6 +49,24 @@ void ShowNotices(QWidget* parent, AppServices& services) {
   notices->show();
   notices->raise();
   notices->activateWindow();
+}
+
+namespace {
+
+void ShowNew(QWidget* window) {
+  window->show();
+  window->raise();
+  window->activateWindow();
+}
+
+}  // namespace
+
+void OpenFiveElementDiagram(QWidget* parent, AppServices& services) {
+  ShowNew(new app::FiveElementDiagramWindow(services, parent));
+}
+
+void OpenStemBranchDiagram(QWidget* parent, AppServices& services) {
+  ShowNew(new app::StemBranchDiagramWindow(services, parent));
 }
 
 void OpenSupportPage() { QDesktopServices::openUrl(QUrl(QString::fromLatin1(kSupportPageAddress))); }

@@ -15,7 +15,7 @@ class SidePanel;
 }
 
 // The frame's doors to windows that live in their own files: the side panel, help, the version
-// and splash windows and the notices. Each command of the main window calls one of these.
+// and splash windows, the notices and the correlation diagrams. Each command of the main window calls one of these.
 
 // The side panel `MeiWin` for the main window's dock. `rules` outlive the panel.
 app::SidePanel* CreateSidePanel(AppServices& services, const ChartRules& rules, QWidget* parent);
@@ -31,6 +31,10 @@ void ShowVersionWindow(QWidget* parent, AppServices& services);
 // お知らせ: the notices window of `parent` (one for its life), brought forward with the kept
 // notice read again.
 void ShowNotices(QWidget* parent, AppServices& services);
+// 五行相関図 and 干支相関図: a new diagram window of `parent` on each use; several may be open at
+// once, and closing one destroys it.
+void OpenFiveElementDiagram(QWidget* parent, AppServices& services);
+void OpenStemBranchDiagram(QWidget* parent, AppServices& services);
 // ｻﾎﾟｰﾄﾎｰﾑﾍﾟｰｼﾞへ: the support page in the desktop's browser.
 void OpenSupportPage();
 

@@ -176,6 +176,8 @@ void MainWindow::ConnectCommands() {
   on("AVer", [this] { ShowVersionWindow(this, services_); });
   on("AInfo", [this] { ShowNotices(this, services_); });
   on("AURL", [] { OpenSupportPage(); });
+  on("SouGoItem", [this] { OpenFiveElementDiagram(this, services_); });
+  on("SouKsItem", [this] { OpenStemBranchDiagram(this, services_); });
 
   QAction* panel = command(QStringLiteral("MWin"));
   panel->setCheckable(true);

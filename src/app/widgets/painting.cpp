@@ -66,8 +66,10 @@ void PaintNameRing(QPainter& painter, const QRect& area, int cx, int cy, NameRin
       PaintGradient(painter, QRect(box.left, box.top, box.right - box.left, box.bottom - box.top),
                     ElementColour(colours, place.element), place.box_steps, kBlack);
     }
-    const QFontMetrics metrics(font, painter.device());
-    painter.drawText(QPoint(place.at.x, place.at.y + metrics.ascent()), QString::fromStdString(place.name));
+    // The name fills the square of its box one em high; centred in it, a face with tall ascent
+    // and descent (the CJK faces) keeps its characters on the box instead of below it.
+    const QRect cell(place.at.x, place.at.y, glyph_width * static_cast<int>(mode), glyph_width);
+    painter.drawText(cell, Qt::AlignCenter | Qt::TextDontClip, QString::fromStdString(place.name));
   }
   painter.restore();
 }

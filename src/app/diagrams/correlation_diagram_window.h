@@ -1,0 +1,71 @@
+#pragma once
+
+#include <QImage>
+#include <QStringList>
+#include <QWidget>
+
+#include "presentation/correlation_diagram.h"
+#include "settings/sys_colours.h"
+
+class QComboBox;
+class QPainter;
+class QToolButton;
+
+namespace kirvo {
+
+class AppServices;
+
+namespace app {
+
+// What the two correlation diagrams share: a strip with the selector and the copy button over a
+// drawing area, the size rule that keeps the area square, F1 on the diagrams' help page, the copy
+// of the picture to the clipboard and the painting of a figure. A window of its own over the main
+// window (not a child of its client area: it is placed on the screen and has its own help key),
+// destroyed when it is closed.
+class CorrelationDiagramWindow : public QWidget {
+  Q_OBJECT
+
+ public:
+  QComboBox* selector() const { return selector_; }
+  QToolButton* copy_button() const { return copy_; }
+  QWidget* drawing_area() const { return area_; }
+  int CurrentItem() const;
+  // The drawing area as it is shown, of its size.
+  QImage Picture() const;
+  // The copy button: the picture goes to the clipboard.
+  void CopyPicture() const;
+  // How much taller than wide the window is when its drawing area is square.
+  int StripHeight() const;
+
+ protected:
+  CorrelationDiagramWindow(AppServices& services, const QString& form_name, const QString& caption,
+                           const QStringList& items, QWidget* parent);
+
+  // Paints the drawing area `area` (its own coordinates).
+  virtual void PaintDrawing(QPainter& painter, const QRect& area) = 0;
+  // After a size or selector change, before the repaint.
+  virtual void LayOut() {}
+
+  // The designed size and the size a kept placement gives, with the widest-width rule applied.
+  QSize DesignSize() const;
+  void ApplyKeptGeometry(const QRect& geometry);
+
+  void PaintFigure(QPainter& painter, const QRect& area, const CorrelationFigure& figure) const;
+  const PanelColours& colours() const;
+
+  void resizeEvent(QResizeEvent* event) override;
+
+  AppServices& services_;
+
+ private:
+  // The strip's controls and the drawing area at the window's size, then the labels.
+  void ArrangeControls();
+  void ApplySelectorColours();
+
+  QComboBox* selector_ = nullptr;
+  QToolButton* copy_ = nullptr;
+  QWidget* area_ = nullptr;
+};
+
+}  // namespace app
+}  // namespace kirvo
