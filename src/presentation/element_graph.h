@@ -29,7 +29,7 @@ std::string_view ElementGraphCaption(ElementGraphMode mode);
 inline constexpr std::size_t kElementGraphItems = 5;
 
 struct ElementGraph {
-  std::array<int, kElementGraphItems> values{};  // the row's 力量 or 構成 × 100, truncated
+  std::array<int, kElementGraphItems> values{};   // the row's 力量 or 構成 × 100, truncated
   std::array<Rgb, kElementGraphItems> colours{};  // the colour of the row's element
   std::string caption;
   bool operator==(const ElementGraph&) const = default;

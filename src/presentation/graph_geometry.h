@@ -34,7 +34,7 @@ struct GraphComponent {
   std::array<std::string, kGraphItems> labels = {"Item0", "Item1", "Item2", "Item3", "Item4"};
   std::array<Rgb, kGraphItems> item_colours = {0x00FF00, 0xFF0000, 0x800000, 0xFFFF00, 0x00FFFF};
   std::string caption;
-  Rgb first_colour = kWhite;    // the value polygon and its spokes
+  Rgb first_colour = kWhite;     // the value polygon and its spokes
   Rgb second_colour = 0xC0C0C0;  // the part polygon
   Rgb label_colour = 0xC0C0C0;
   Rgb caption_colour = kWhite;

@@ -126,6 +126,17 @@ class SidePanelTest : public QObject {
     QCOMPARE(elements->Component().caption, std::string("構成"));
     panel_->ResetGraphMode();
     QCOMPARE(elements->Component().caption, std::string("力量"));
+
+    // While a luck table is being built the graphs keep what they show.
+    const GraphNumbers shown_before = ten_gods->Component().values;
+    ChartContent other = panel_->Content();
+    other.ten_god_graph.values = {1, 2, 3, 4, 5};
+    QVERIFY(other.ten_god_graph.values != shown_before);
+    panel_->SetGraphsHeld(true);
+    panel_->SetContent(other);
+    QVERIFY(ten_gods->Component().values == shown_before);
+    panel_->SetGraphsHeld(false);
+    QVERIFY(ten_gods->Component().values == other.ten_god_graph.values);
   }
 
   void SectionTogglesHideAndShowTheirSections() {

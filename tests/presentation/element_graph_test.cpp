@@ -34,8 +34,7 @@ TEST(ElementGraph, TakesStrengthOrCompositionOfTheRowsWithTheirElementColours) {
   EXPECT_EQ(strength->caption, "力量");
   EXPECT_EQ(strength->colours, (std::array<Rgb, 5>{0x00FF00, 0xFF0000, 0x800000, 0xFFFF00, 0x00FFFF}));
 
-  const std::optional<ElementGraph> composition =
-      ElementGraphOf(sg2, Toggled(ElementGraphMode::kStrength), colours);
+  const std::optional<ElementGraph> composition = ElementGraphOf(sg2, Toggled(ElementGraphMode::kStrength), colours);
   ASSERT_TRUE(composition);
   EXPECT_EQ(composition->values, (Values{2890, 4670, 780, 780, 0}));
   EXPECT_EQ(composition->caption, "構成");
@@ -57,8 +56,8 @@ TEST(ElementGraph, HundredthsAreReadFromTheDigits) {
     const char* text;
     int hundredths;
   };
-  const Case cases[] = {{"28.9", 2890}, {"0.57", 57}, {"42.25", 4225}, {"12", 1200}, {"1.259", 125},
-                        {"-3.94", -394}, {"", 0},       {"abc", 0},     {"1.2x", 0},  {".", 0}};
+  const Case cases[] = {{"28.9", 2890},  {"0.57", 57}, {"42.25", 4225}, {"12", 1200}, {"1.259", 125},
+                        {"-3.94", -394}, {"", 0},      {"abc", 0},      {"1.2x", 0},  {".", 0}};
   for (const Case& c : cases) EXPECT_EQ(HundredthsOf(c.text), c.hundredths) << c.text;
 }
 

@@ -17,8 +17,7 @@ TEST(RadarGeometry, PolygonsScaleToTheLargestValue) {
   ASSERT_TRUE(radar.value_polygon && radar.part_polygon);
   // 0°: full reach (75, 2); 72°: 24 out (75 + 22.8, 50 − 7.4); 144°: the centre; 216°: full reach
   // (75 − 28.2, 50 + 38.8); 288°: Trunc(0.2 · 48) = 9 out (75 − 8.6, 50 − 2.8).
-  EXPECT_EQ(*radar.value_polygon,
-            (std::array<PixelPoint, 5>{{{75, 2}, {98, 43}, {75, 50}, {47, 89}, {66, 47}}}));
+  EXPECT_EQ(*radar.value_polygon, (std::array<PixelPoint, 5>{{{75, 2}, {98, 43}, {75, 50}, {47, 89}, {66, 47}}}));
   // Parts on the same scale: Trunc(0.4 · 48) = 19 up, 24 at 72°, Trunc(0.1 · 48) = 4 at 288°.
   EXPECT_EQ(*radar.part_polygon, (std::array<PixelPoint, 5>{{{75, 31}, {98, 43}, {75, 50}, {75, 50}, {71, 49}}}));
 }
@@ -30,8 +29,9 @@ TEST(RadarGeometry, WithoutValuesTheAxesAndLabelsStay) {
   EXPECT_FALSE(radar.value_polygon);
   EXPECT_FALSE(radar.part_polygon);
   EXPECT_EQ(radar.axis_ends, (std::array<PixelPoint, 5>{{{75, 2}, {121, 35}, {103, 89}, {47, 89}, {29, 35}}}));
-  EXPECT_EQ(radar.label_places,
-            (std::array<PixelPoint, 5>{{{75 - 4 - 56, 2}, {121 + 5, 31}, {103 + 5, 85}, {47 - 24, 85}, {29 - 24, 31}}}));
+  EXPECT_EQ(
+      radar.label_places,
+      (std::array<PixelPoint, 5>{{{75 - 4 - 56, 2}, {121 + 5, 31}, {103 + 5, 85}, {47 - 24, 85}, {29 - 24, 31}}}));
 }
 
 // On 150 × 100: m = 100, r = (100 − 2·1) div 2 = 49.
@@ -48,8 +48,7 @@ TEST(CircleGeometry, OneItemFillsTheCircleAndNoTotalDrawsNothing) {
   EXPECT_EQ(CircleGeometryOf(150, 100, {0, 0, 7, 0, 0}).sectors, (std::vector<PieSector>{{2, 0, 360}}));
   EXPECT_EQ(CircleGeometryOf(150, 100, {7, 0, 0, 0, 0}).sectors, (std::vector<PieSector>{{0, -180, 360}}));
   // Shares cut to whole degrees: 1/3 and 2/3 of the turn, item 0 centred on the top.
-  EXPECT_EQ(CircleGeometryOf(150, 100, {1, 0, 2, 0, 0}).sectors,
-            (std::vector<PieSector>{{0, -60, 120}, {2, 60, 240}}));
+  EXPECT_EQ(CircleGeometryOf(150, 100, {1, 0, 2, 0, 0}).sectors, (std::vector<PieSector>{{0, -60, 120}, {2, 60, 240}}));
 
   const CircleGeometry empty = CircleGeometryOf(150, 100, {0, 0, 0, 0, 0});
   EXPECT_TRUE(empty.sectors.empty());

@@ -111,8 +111,8 @@ void ChartGraphWidget::PaintCaption(QPainter& painter) {
 }
 
 void ChartGraphWidget::PaintRadar(QPainter& painter) {
-  const RadarGeometry radar = RadarGeometryOf(width(), height(), component_.values, component_.parts,
-                                              component_.labels, FontPoints(*this));
+  const RadarGeometry radar =
+      RadarGeometryOf(width(), height(), component_.values, component_.parts, component_.labels, FontPoints(*this));
   const QPoint centre = QPointOf(radar.centre);
   if (radar.value_polygon && radar.part_polygon) {
     painter.setPen(QPen(kOutlineColour, 1));
