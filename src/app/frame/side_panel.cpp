@@ -27,9 +27,9 @@ namespace {
 
 constexpr int kMinimumWidthPx = 276;
 constexpr int kGridRowPx = 17;
-// The graphs' height: the radar's radius follows it, and at 96 its right-hand labels still end
-// inside half of a 300-pixel panel.
-constexpr int kGraphHeightPx = 96;
+// The graphs' height: the radar's radius follows it, and at 90 its right-hand labels still end
+// inside a graph 140 pixels wide, as the panel gives it in the main window's dock.
+constexpr int kGraphHeightPx = 90;
 constexpr std::string_view kInitialHeader = "命式内容";
 // The content table's columns (label, number, label, elements, label, value) are as wide as their
 // longest texts: "日干支併臨" in the small font, "天地徳合", "● 癸酉".
