@@ -59,10 +59,12 @@ void DrawTextCell(QPainter& painter, PixelPoint top_left, const QString& text) {
   painter.drawText(QPoint(top_left.x, top_left.y + em_px * 11 / 12), text);
 }
 
-// The font size in points the label offsets are measured in.
+// The font size in points the label offsets are measured in; a font set in pixels counts as the
+// system font's default size.
 int FontPoints(const QWidget& widget) {
+  constexpr int kDefaultFontPoints = 9;
   const int points = QFontInfo(widget.font()).pointSize();
-  return points > 0 ? points : 9;
+  return points > 0 ? points : kDefaultFontPoints;
 }
 
 }  // namespace
