@@ -30,10 +30,11 @@ ContentBranding ContentBrandingOf(const std::optional<Branding>& branding, const
 ChartContent NewChartContent(const ChartRules& rules, const ContentBranding& branding);
 
 // What a chart window does when it computes or activates a chart, in this order: the summary
-// (ShowChartSummary); the five-element analysis into `SNB`, `SG2` and `KanSG`; the pattern step
-// on the board with the judgement texts of `SNB`; the explanations (RefreshExplanations); the
-// styles and the branding. `prefix` is the window's "< " + range caption + " >". The chart is only
-// read, so refreshing an unchanged chart gives the same content.
+// (ShowChartSummary); the five-element analysis into `SNB`, `SG2` and `KanSG`, with the ten-god
+// graph of the board; the pattern step on the board with the judgement texts of `SNB`; the
+// explanations (RefreshExplanations); the styles and the branding. `prefix` is the window's
+// "< " + range caption + " >". The chart is only read, so refreshing an unchanged chart gives the
+// same content.
 void RefreshChartContent(ChartContent& content, std::string_view prefix, const Chart& chart, const ChartRules& rules,
                          const ContentBranding& branding, ExplanationSource& explanations);
 

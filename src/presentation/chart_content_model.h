@@ -11,6 +11,7 @@
 #include "engine/element_analysis.h"
 #include "engine/patterns.h"
 #include "engine/spirit_stars.h"
+#include "presentation/ten_god_graph.h"
 #include "settings/sys_pattern_names.h"
 #include "settings/text_table.h"
 
@@ -119,10 +120,11 @@ struct ChartContent {
   std::string KakuMemo;  // the texts of the selected patterns
   std::string SMemo;     // the texts of the spirit stars, pillar by pillar
 
-  // What the grids were filled from; the graphs are drawn from the analysis.
+  // What the grids and the graphs were filled from.
   ElementAnalysis analysis;
   PatternResult patterns;
   SpiritStars spirit_stars;  // none when the pattern step computed none
+  TenGodGraph ten_god_graph;  // the ten-god stars of the board over the range; the 地星 hints
 
   std::array<bool, 5> sections_shown{};  // by ContentSection
   bool copy_offered = false;             // "表をTextでコピー(&C)" in the context menu

@@ -50,6 +50,7 @@ void RefreshChartContent(ChartContent& content, std::string_view prefix, const C
   FillContentTable(content.SNB.text, content.analysis, board);
   FillElementTable(content.SG2.text, content.analysis.numbers.table);
   FillStemNumberTable(content.KanSG.text, content.analysis.numbers.stems);
+  content.ten_god_graph = TenGodGraphOf(board, range, rules);
 
   content.patterns = PatternStep(board, PatternInputsOfContentTable(content.SNB.text), hour_known, record, rules);
   RefreshExplanations(content, content.patterns, rules.sys, explanations);

@@ -11,6 +11,7 @@
 #include <QToolButton>
 #include <QToolTip>
 
+#include "app/chart/chart_graph_widget.h"
 #include "app/frame/help_window.h"
 #include "app/frame/notices_window.h"
 #include "app/frame/side_panel.h"
@@ -113,6 +114,27 @@ class MainWindowPanelTest : public QObject {
     for (const std::string& line : child->session().TextCopy(false)) lines << ToQString(line);
     child->Command(QStringLiteral("TextCopy"))->trigger();
     QCOMPARE(QApplication::clipboard()->text(), lines.join(QLatin1Char('\n')));
+  }
+
+  // After 命式 the graphs show the chart's figures; the window's activation takes the five-element
+  // graph back from the clicked 構成 to the mode of the rule settings (力量 as shipped).
+  void graphsShowTheChartAndActivationResetsTheirMode() {
+    OpenChart(QStringLiteral("山田太郎"), 0, QStringLiteral("19840210"), QStringLiteral("1200"));
+    auto* ten_gods = window_->panel()->findChild<app::ChartGraphWidget*>(QStringLiteral("HChart"));
+    auto* elements = window_->panel()->findChild<app::ChartGraphWidget*>(QStringLiteral("GChart"));
+    QVERIFY(ten_gods != nullptr && elements != nullptr);
+    const ChartContent& computed = window_->ActiveChartWindow()->session().content();
+    QVERIFY(ten_gods->Component().has_figure);
+    QVERIFY(ten_gods->Component().values == computed.ten_god_graph.values);
+    QVERIFY(computed.ten_god_graph.values != (GraphNumbers{}));
+    QCOMPARE(elements->Component().caption, std::string("力量"));
+
+    QTest::mouseClick(elements, Qt::LeftButton, {}, elements->rect().center());
+    QCOMPARE(elements->Component().caption, std::string("構成"));
+    QVERIFY(window_->isActiveWindow());
+    QEvent activation(QEvent::ActivationChange);
+    QApplication::sendEvent(window_, &activation);
+    QCOMPARE(elements->Component().caption, std::string("力量"));
   }
 
   void thePanelFollowsTheActiveChartChild() {

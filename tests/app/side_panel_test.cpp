@@ -13,6 +13,7 @@
 #include <QTest>
 #include <memory>
 
+#include "app/chart/chart_graph_widget.h"
 #include "app/frame/side_panel.h"
 #include "app/widgets/content_grid_view.h"
 #include "app/widgets/explanation_area.h"
@@ -93,6 +94,49 @@ class SidePanelTest : public QObject {
     QVERIFY(graph != nullptr);
     QTest::mousePress(graph, Qt::RightButton, {}, graph->rect().center());
     QVERIFY(!panel_->CopyAction()->isVisible());
+  }
+
+  // The graphs show what the core computed of the chart; a click on the five-element graph
+  // switches it between 力量 and 構成, and the main window's activation brings back `RRG`'s mode.
+  void GraphsShowTheChartAndAClickSwitchesTheElementGraph() {
+    auto* ten_gods = panel_->findChild<ChartGraphWidget*>(QStringLiteral("HChart"));
+    auto* elements = panel_->findChild<ChartGraphWidget*>(QStringLiteral("GChart"));
+    QVERIFY(ten_gods != nullptr && elements != nullptr);
+    const ChartContent& content = panel_->Content();
+    QVERIFY(ten_gods->Component().has_figure);
+    QCOMPARE(ten_gods->Component().values, content.ten_god_graph.values);
+    QCOMPARE(ten_gods->Component().parts, content.ten_god_graph.parts);
+    QCOMPARE(ten_gods->Component().caption, std::string("変通星"));
+    QCOMPARE(ten_gods->toolTip(), QString::fromStdString(content.ten_god_graph.hint));
+    QVERIFY(ten_gods->toolTip().startsWith(QStringLiteral("比劫:")));
+
+    QCOMPARE(panel_->GraphMode(), ElementGraphMode::kStrength);  // `RRG` 0 as shipped
+    const auto shown = [&](ElementGraphMode mode) { return ElementGraphOf(content.SG2.text, mode, rules_.sys.CP); };
+    QCOMPARE(elements->Component().caption, std::string("力量"));
+    QCOMPARE(elements->Component().values, shown(ElementGraphMode::kStrength)->values);
+    QCOMPARE(elements->Component().values[0], 4225);  // 主 木 42.25
+
+    QTest::mouseClick(elements, Qt::LeftButton, {}, elements->rect().center());
+    QCOMPARE(elements->Component().caption, std::string("構成"));
+    QCOMPARE(elements->Component().values, shown(ElementGraphMode::kComposition)->values);
+    QCOMPARE(elements->Component().values[0], 2890);  // 主 木 28.9 %
+
+    // A new chart keeps the mode; the activation takes it back.
+    panel_->SetContent(panel_->Content());
+    QCOMPARE(elements->Component().caption, std::string("構成"));
+    panel_->ResetGraphMode();
+    QCOMPARE(elements->Component().caption, std::string("力量"));
+
+    // While a luck table is being built the graphs keep what they show.
+    const GraphNumbers shown_before = ten_gods->Component().values;
+    ChartContent other = panel_->Content();
+    other.ten_god_graph.values = {1, 2, 3, 4, 5};
+    QVERIFY(other.ten_god_graph.values != shown_before);
+    panel_->SetGraphsHeld(true);
+    panel_->SetContent(other);
+    QVERIFY(ten_gods->Component().values == shown_before);
+    panel_->SetGraphsHeld(false);
+    QVERIFY(ten_gods->Component().values == other.ten_god_graph.values);
   }
 
   void SectionTogglesHideAndShowTheirSections() {

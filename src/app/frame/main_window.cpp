@@ -413,7 +413,8 @@ void MainWindow::changeEvent(QEvent* event) {
   if (event->type() != QEvent::ActivationChange || !isActiveWindow()) return;
   PassesResourceCheck(QueryFreeResources(), kActivationResourceThreshold, services_.interaction());
   // The side panel keeps its sections as its toggles left them and the fonts the system settings
-  // gave it; the graph mode (構成 when `RRG` is 1) comes back with the graphs.
+  // gave it; the five-element graph's mode goes back to what `RRG` says (構成 when it is 1).
+  panel_->ResetGraphMode();
   entry_bar_->name_field()->setFocus();
 }
 

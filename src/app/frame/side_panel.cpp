@@ -11,12 +11,14 @@
 #include <QMouseEvent>
 #include <QVBoxLayout>
 
+#include "app/chart/chart_graph_widget.h"
 #include "app/widgets/content_grid_view.h"
 #include "app/widgets/dpi_scale.h"
 #include "app/widgets/explanation_area.h"
 #include "app/widgets/font_mapping.h"
 #include "app/widgets/painting.h"
 #include "app/widgets/summary_header.h"
+#include "presentation/chart_content_graphs.h"
 #include "settings/sys_settings.h"
 #include "settings/usys_settings.h"
 
@@ -25,7 +27,9 @@ namespace {
 
 constexpr int kMinimumWidthPx = 276;
 constexpr int kGridRowPx = 17;
-constexpr int kGraphHeightPx = 130;
+// The graphs' height: the radar's radius follows it, and at 90 its right-hand labels still end
+// inside a graph 140 pixels wide, as the panel gives it in the main window's dock.
+constexpr int kGraphHeightPx = 90;
 constexpr std::string_view kInitialHeader = "命式内容";
 // The content table's columns (label, number, label, elements, label, value) are as wide as their
 // longest texts: "日干支併臨" in the small font, "天地徳合", "● 癸酉".
@@ -41,7 +45,8 @@ SidePanel::SidePanel(const ChartRules& rules, const ContentBranding& branding, E
       rules_(rules),
       branding_(branding),
       texts_(explanations),
-      content_(NewChartContent(rules, branding)) {
+      content_(NewChartContent(rules, branding)),
+      graph_mode_(ElementGraphModeOf(rules.usys.Choice<USysChoice::RRG>())) {
   setObjectName(QStringLiteral("MeiWin"));
   setWindowTitle(QStringLiteral("命式内容"));
   setMinimumWidth(ScaledPx(*this, kMinimumWidthPx));
@@ -111,17 +116,18 @@ QWidget* SidePanel::BuildGraphArea() {
   row->setContentsMargins(0, 0, 0, 0);
   row->setSpacing(2);
   // The ten-god graph and the five-element graph, each half the width.
-  ten_god_graph_ = new QFrame(area);
+  ten_god_graph_ = new ChartGraphWidget(GraphKind::kRadar, area);
   ten_god_graph_->setObjectName(QStringLiteral("HChart"));
-  element_graph_ = new QFrame(area);
+  element_graph_ = new ChartGraphWidget(GraphKind::kCircle, area);
   element_graph_->setObjectName(QStringLiteral("GChart"));
-  for (QFrame* graph : {ten_god_graph_, element_graph_}) {
-    graph->setFrameShape(QFrame::StyledPanel);
-    graph->setAutoFillBackground(true);
-    graph->setBackgroundRole(QPalette::Base);
+  for (ChartGraphWidget* graph : {ten_god_graph_, element_graph_}) {
     graph->installEventFilter(this);
     row->addWidget(graph, 1);
   }
+  connect(element_graph_, &ChartGraphWidget::Clicked, this, [this] {
+    graph_mode_ = Toggled(graph_mode_);
+    ShowGraphs();
+  });
   // The hint shows as a tooltip and, inside the main window, in its status bar.
   const QString mode_hint = QStringLiteral("クリックで構成と力量が切り替わります");
   element_graph_->setToolTip(mode_hint);
@@ -161,6 +167,7 @@ void SidePanel::SetContent(const ChartContent& content) {
   header_->setText(QString::fromStdString(content_.header.empty() ? std::string(kInitialHeader) : content_.header));
   summary_->SetSummary(content_.summary, content_.record);
   ShowGrids();
+  ShowGraphs();
   explanations_->ShowExplanations(content_);
 }
 
@@ -190,10 +197,29 @@ void SidePanel::ApplySystemSettings() {
   StyleStemNumberTable(content_.KanSG, sys);
   StyleSpiritStarTable(content_.SinSG, sys);
   ShowGrids();
+  ShowGraphs();
   ShowSections();
   for (ContentGridView* view : {snb_view_, sg2_view_, kan_view_}) view->UpdateLayout();
   explanations_->SpiritStarGrid()->UpdateLayout();
   emit SectionsChanged();
+}
+
+void SidePanel::ShowGraphs() {
+  if (graphs_held_) return;
+  const ContentGraphs graphs = ContentGraphsOf(content_, graph_mode_, rules_.sys);
+  ten_god_graph_->SetComponent(graphs.ten_gods);
+  ten_god_graph_->setToolTip(QString::fromStdString(graphs.ten_god_hint));
+  element_graph_->SetComponent(graphs.elements);
+}
+
+void SidePanel::ResetGraphMode() {
+  graph_mode_ = ElementGraphModeOf(rules_.usys.Choice<USysChoice::RRG>());
+  ShowGraphs();
+}
+
+void SidePanel::SetGraphsHeld(bool held) {
+  graphs_held_ = held;
+  ShowGraphs();
 }
 
 bool SidePanel::SectionShown(ContentSection section) const { return content_.sections_shown[IndexOf(section)]; }

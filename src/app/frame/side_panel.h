@@ -6,9 +6,9 @@
 #include "app/bridge/cell_style_delegate.h"
 #include "app/bridge/content_grid_model.h"
 #include "presentation/chart_content.h"
+#include "presentation/element_graph.h"
 
 class QAction;
-class QFrame;
 class QLabel;
 class QMenu;
 
@@ -18,6 +18,7 @@ class ExplanationSource;
 
 namespace kirvo::app {
 
+class ChartGraphWidget;
 class ContentGridView;
 class ExplanationArea;
 class SummaryHeader;
@@ -45,8 +46,17 @@ class SidePanel final : public QWidget {
   void SetContent(const ChartContent& content);
   const ChartContent& Content() const { return content_; }
 
-  // After the system settings changed: fonts, colours, gradient steps and the sections of `MCG`.
+  // After the system settings changed: fonts, colours, gradient steps, the sections of `MCG` and
+  // the look of the graphs.
   void ApplySystemSettings();
+
+  // The five-element graph's mode: as `RRG` says whenever the main window becomes active, switched
+  // by a click on the graph.
+  ElementGraphMode GraphMode() const { return graph_mode_; }
+  void ResetGraphMode();
+  // While a luck table is being built the graphs keep what they show; released, they show the
+  // content again.
+  void SetGraphsHeld(bool held);
 
   bool SectionShown(ContentSection section) const;
   void SetSectionShown(ContentSection section, bool shown);
@@ -83,6 +93,7 @@ class SidePanel final : public QWidget {
   void OnPatternChosen(int selector, int entry);
   void ShowSections();
   void ShowGrids();
+  void ShowGraphs();
 
   const ChartRules& rules_;
   ContentBranding branding_;
@@ -96,8 +107,10 @@ class SidePanel final : public QWidget {
   SummaryHeader* summary_ = nullptr;
   ContentGridView* snb_view_ = nullptr;
   QWidget* graphs_ = nullptr;
-  QFrame* ten_god_graph_ = nullptr;
-  QFrame* element_graph_ = nullptr;
+  ChartGraphWidget* ten_god_graph_ = nullptr;
+  ChartGraphWidget* element_graph_ = nullptr;
+  ElementGraphMode graph_mode_ = ElementGraphMode::kStrength;
+  bool graphs_held_ = false;
   ContentGridView* sg2_view_ = nullptr;
   ContentGridView* kan_view_ = nullptr;
   ExplanationArea* explanations_ = nullptr;
