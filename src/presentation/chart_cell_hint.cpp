@@ -22,10 +22,15 @@ std::string_view PillarName(int pillar_number) {
   return pillar_number >= 1 && pillar_number <= 9 ? kPillarNames[pillar_number] : std::string_view();
 }
 
-std::optional<std::string> BoardCellHint(const ChartBoard& board, BoardPosition cell, const SysSettings& sys) {
+std::optional<std::string> BoardCellHint(const ChartBoard& board, BoardPosition cell, const SysSettings& sys,
+                                         const EarthStarHints* earth_star_hints) {
   if (cell.column < board::kRunningHour || cell.column > board::kYear) return std::nullopt;
   const std::string& text = board(cell.column, cell.row).Text;
   if (text.empty()) return std::nullopt;
+  if (cell.row == board::kEarthStar && earth_star_hints != nullptr &&
+      !(*earth_star_hints)[static_cast<std::size_t>(cell.column)].empty()) {
+    return (*earth_star_hints)[static_cast<std::size_t>(cell.column)];
+  }
   if (IsPillarDigit(text.front())) {
     std::string hint = "<< " + std::string(PillarName(board::PillarNumber(cell.column))) + "：" +
                        std::string(ChartRowLabel(cell.row)) + " >>";

@@ -1,11 +1,11 @@
 // The entry bar in the main window: typing, the checks before a window opens, the captions that
 // bring a window forward, the luck-window limit and the editing keys of its fields.
 #include <QClipboard>
-#include <QPlainTextEdit>
 #include <QTest>
 #include <QToolButton>
 
 #include "bridge/text.h"
+#include "chart/chart_child.h"
 #include "platform/text_file.h"
 #include "presentation/entry_bar_rules.h"
 #include "program_fixture.h"
@@ -113,9 +113,9 @@ class EntryBarTest : public QObject {
     Click(*window_, "MeiBtn");
     QCOMPARE(Captions(), QStringList{QStringLiteral("山田 さんの命式")});
     QCOMPARE(bar_->Fields().name, std::string());
-    const auto* chart = qobject_cast<QPlainTextEdit*>(window_->client_area()->activeSubWindow()->widget());
+    const auto* chart = dynamic_cast<ChartChild*>(window_->client_area()->activeSubWindow()->widget());
     QVERIFY(chart);
-    QVERIFY(chart->toPlainText().contains(QStringLiteral("1984/02/10 12:30")));
+    QCOMPARE(chart->session().chart().record.BirthText, std::string("1984/02/10 12:30"));
     QVERIFY(window_->command(QStringLiteral("AWindowTile"))->isEnabled());
 
     // The same caption again brings that window forward; the entry stays as typed.
@@ -138,9 +138,10 @@ class EntryBarTest : public QObject {
     QTest::keyClick(bar_->time_field(), Qt::Key_Period, Qt::KeypadModifier);
     QCOMPARE(Captions(), QStringList{QStringLiteral("山田 さんの命式")});
     // The chart takes an unknown hour as 12:00 and leaves its hour pillar out.
-    QVERIFY(qobject_cast<QPlainTextEdit*>(window_->client_area()->activeSubWindow()->widget())
-                ->toPlainText()
-                .contains(QStringLiteral("生年月日：1984/02/10 12:00")));
+    const auto* unknown_hour = dynamic_cast<ChartChild*>(window_->client_area()->activeSubWindow()->widget());
+    QVERIFY(unknown_hour);
+    QCOMPARE(unknown_hour->session().chart().record.BirthText, std::string("1984/02/10 12:00"));
+    QVERIFY(!unknown_hour->session().hour_known());
   }
 
   void tabWalksTheFields() {

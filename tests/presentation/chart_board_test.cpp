@@ -120,8 +120,11 @@ TEST_F(ChartBoardTest, HintsNameTheReachedPillarsOrTheTenGodOfAStem) {
             "<< 命式年柱：▽冲　 >>\n命式日柱\n行運月柱");
   // Seen from the day master 甲, 庚 is 偏官.
   EXPECT_EQ(BoardCellHint(board, {board::kHour, board::kWorkStem}, sys_), "偏官");
+  EarthStarHints hints{};
+  hints[board::kMonth] = "余:偏財\n中:食神\n本:比肩";
+  EXPECT_EQ(BoardCellHint(board, {board::kMonth, board::kEarthStar}, sys_, &hints), hints[board::kMonth]);
   board(board::kMonth, board::kEarthStar).Text = "";
-  EXPECT_EQ(BoardCellHint(board, {board::kMonth, board::kEarthStar}, sys_), std::nullopt);
+  EXPECT_EQ(BoardCellHint(board, {board::kMonth, board::kEarthStar}, sys_, &hints), std::nullopt);
   EXPECT_EQ(BoardCellHint(board, {board::kHeaders, board::kWorkStem}, sys_), std::nullopt);
 }
 

@@ -67,8 +67,10 @@ ChartBoardWidget::ChartBoardWidget(const SysSettings& sys, QWidget* parent) : QW
   setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
 }
 
-void ChartBoardWidget::ShowChart(const Chart& chart, const BoardGeometry& geometry) {
+void ChartBoardWidget::ShowChart(const Chart& chart, const BoardGeometry& geometry,
+                                 const EarthStarHints* earth_star_hints) {
   chart_ = &chart;
+  earth_star_hints_ = earth_star_hints;
   geometry_ = geometry;
   hovered_.reset();
   unsetCursor();
@@ -228,7 +230,7 @@ bool ChartBoardWidget::event(QEvent* event) {
   if (event->type() != QEvent::ToolTip || chart_ == nullptr) return QWidget::event(event);
   auto* help = static_cast<QHelpEvent*>(event);
   const std::optional<BoardPosition> cell = CellAtPx(help->pos());
-  const std::optional<std::string> hint = cell ? BoardCellHint(chart_->board, *cell, sys_) : std::nullopt;
+  const std::optional<std::string> hint = cell ? BoardCellHint(chart_->board, *cell, sys_, earth_star_hints_) : std::nullopt;
   if (hint && !hint->empty()) {
     QToolTip::showText(help->globalPos(), ToQString(*hint), this, CellRectPx(*cell));
   } else {

@@ -5,6 +5,7 @@
 
 #include "presentation/chart_board_geometry.h"
 #include "presentation/chart_board_look.h"
+#include "presentation/chart_cell_hint.h"
 
 namespace kirvo {
 
@@ -19,8 +20,9 @@ class ChartBoardWidget : public QWidget {
  public:
   ChartBoardWidget(const SysSettings& sys, QWidget* parent = nullptr);
 
-  // The chart and its layout; repaints. `chart` must outlive the next ShowChart.
-  void ShowChart(const Chart& chart, const BoardGeometry& geometry);
+  // The chart and its layout, and the hints of the 地星 cells; repaints. `chart` and the hints
+  // must outlive the next ShowChart.
+  void ShowChart(const Chart& chart, const BoardGeometry& geometry, const EarthStarHints* earth_star_hints);
   const BoardGeometry& geometry() const { return geometry_; }
   // The scale from board units to pixels of this screen.
   double Scale() const;
@@ -49,6 +51,7 @@ class ChartBoardWidget : public QWidget {
 
   const SysSettings& sys_;
   const Chart* chart_ = nullptr;
+  const EarthStarHints* earth_star_hints_ = nullptr;
   BoardGeometry geometry_;
   std::optional<BoardPosition> hovered_;
 };
