@@ -18,5 +18,8 @@ int RunDepthReport(const std::vector<std::string>& args);
 int RunChart(const std::vector<std::string>& args);
 // "era ERA YY/MM/DD": the Gregorian date of an era date, as the era entry dialog converts it.
 int RunEra(const std::vector<std::string>& args);
+// "natural-time --minutes N [--equation-of-time]": standard-time moments on standard input moved to
+// the natural (local mean, or true solar) time of a place N minutes east of 135°E.
+int RunNaturalTime(const std::vector<std::string>& args);
 
 }  // namespace kirvo::cli
