@@ -1,7 +1,8 @@
-// kirvo-screenshot OUTPUT.png [RANGE | era]: starts the program in a fresh program folder, opens the chart
+// kirvo-screenshot OUTPUT.png [RANGE | era | natural]: starts the program in a fresh program folder, opens the chart
 // of a sample person, so that the side panel shows its content, switches the chart window to the
 // range 0..5 when one is given, and renders the main window into a PNG (compressed as far as the
-// format goes); "era" renders the era entry dialog instead. Runs offscreen unless a platform is set.
+// format goes); "era" renders the era entry dialog instead, "natural" the natural-time dialog
+// after a click on the map. Runs offscreen unless a platform is set.
 #include <QApplication>
 #include <QComboBox>
 #include <QImage>
@@ -11,6 +12,7 @@
 #include "app/frame/side_panel.h"
 #include "chart/chart_window.h"
 #include "time/era_date_dialog.h"
+#include "time/natural_time_dialog.h"
 #include "frame/japanese_font.h"
 #include "program_fixture.h"
 
@@ -23,7 +25,7 @@ constexpr int kMostCompressed = 0;  // PNG quality 0: the strongest compression
 
 int main(int argc, char** argv) {
   if (argc != 2 && argc != 3) {
-    std::fputs("usage: kirvo-screenshot OUTPUT.png [RANGE 0..5]\n", stderr);
+    std::fputs("usage: kirvo-screenshot OUTPUT.png [RANGE 0..5 | era | natural]\n", stderr);
     return 2;
   }
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
@@ -46,6 +48,17 @@ int main(int argc, char** argv) {
   if (argc == 3 && QString::fromLocal8Bit(argv[2]) == QLatin1String("era")) {
     kirvo::EraDateDialog dialog(fixture.interaction, *kirvo::DateTime::FromDate(1989, 1, 7));
     dialog.show();
+    QTest::qWait(100);
+    return dialog.grab().toImage().save(QString::fromLocal8Bit(argv[1]), "PNG", kMostCompressed) ? 0 : 1;
+  }
+  if (argc == 3 && QString::fromLocal8Bit(argv[2]) == QLatin1String("natural")) {
+    std::optional<kirvo::NaturalTimeSession> session =
+        kirvo::NaturalTimeSession::OpenInFolder("1984/02/1012:30", fixture.folder(), fixture.interaction);
+    if (!session) return 1;
+    kirvo::NaturalTimeDialog dialog(fixture.interaction, std::move(*session), fixture.folder(), {});
+    dialog.show();
+    QTest::mouseClick(dialog.map(), Qt::LeftButton, {}, QPoint(kirvo::kMapStandardMeridianX + 80, 150));
+    dialog.place_table()->selectRow(12);
     QTest::qWait(100);
     return dialog.grab().toImage().save(QString::fromLocal8Bit(argv[1]), "PNG", kMostCompressed) ? 0 : 1;
   }
