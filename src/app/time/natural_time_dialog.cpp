@@ -78,9 +78,10 @@ NaturalTimeDialog::NaturalTimeDialog(Interaction& interaction, NaturalTimeSessio
   table_->setSelectionBehavior(QAbstractItemView::SelectRows);
   table_->setSelectionMode(QAbstractItemView::SingleSelection);
   table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
-  table_->setColumnWidth(0, kNameColumnWidthPx);
   table_->setColumnWidth(1, kMinutesColumnWidthPx);
-  table_->horizontalHeader()->setStretchLastSection(true);
+  table_->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
+  table_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  table_->setMinimumWidth(kNameColumnWidthPx + kMinutesColumnWidthPx + 60);
   // Rows are reordered by dragging their headers.
   table_->verticalHeader()->setSectionsMovable(true);
   table_->verticalHeader()->setDefaultSectionSize(table_->fontMetrics().height() + 6);
