@@ -24,7 +24,9 @@ int RoundHalfToEven(int n, int d) {
 
 }  // namespace
 
-int MapClickMinutes(int x) { return RoundHalfToEven((x - kMapStandardMeridianX) * kMinutesPerDegreeEast, kMapPixelsPerDegree); }
+int MapClickMinutes(int x) {
+  return RoundHalfToEven((x - kMapStandardMeridianX) * kMinutesPerDegreeEast, kMapPixelsPerDegree);
+}
 
 EastLongitude MapClickLongitude(int x) {
   // In seventeenths of a degree, exactly: 135 · 17 + (x − 153).

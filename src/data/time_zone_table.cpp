@@ -34,7 +34,8 @@ Status TimeZoneTable::AddOrChange(std::string_view name, std::string_view minute
   for (std::string_view text : {name, minutes}) {
     if (Status checked = CheckPlaceText(text); !checked) return checked;
   }
-  const auto named = std::find_if(places_.begin(), places_.end(), [&](const TimeZonePlace& p) { return p.name == name; });
+  const auto named =
+      std::find_if(places_.begin(), places_.end(), [&](const TimeZonePlace& p) { return p.name == name; });
   if (named != places_.end()) {
     named->minutes = minutes;
   } else {
@@ -44,7 +45,8 @@ Status TimeZoneTable::AddOrChange(std::string_view name, std::string_view minute
 }
 
 bool TimeZoneTable::Remove(std::string_view name) {
-  const auto named = std::find_if(places_.begin(), places_.end(), [&](const TimeZonePlace& p) { return p.name == name; });
+  const auto named =
+      std::find_if(places_.begin(), places_.end(), [&](const TimeZonePlace& p) { return p.name == name; });
   if (named == places_.end()) return false;
   places_.erase(named);
   return true;
@@ -66,7 +68,8 @@ Status CheckPlaceText(std::string_view utf8) {
     if (c.code_point == ',' || c.code_point == '&') return Status::Failure(std::string(kPlaceCharacterMessage));
     at += c.length;
   }
-  if (Outcome<std::string> encoded = EncodeShiftJis(utf8); !encoded) return Status::Failure("地名・時差の " + encoded.error());
+  if (Outcome<std::string> encoded = EncodeShiftJis(utf8); !encoded)
+    return Status::Failure("地名・時差の " + encoded.error());
   return {};
 }
 

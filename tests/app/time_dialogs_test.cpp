@@ -5,6 +5,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDialogButtonBox>
+#include <QHeaderView>
 #include <QInputMethodEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -109,10 +110,14 @@ class TimeDialogsTest : public QObject {
     dialog.delete_button()->click();
     QCOMPARE(table->rowCount(), 2);
     QCOMPARE(table->item(1, 0)->text(), QStringLiteral("函館"));
+    // Dragging a row's number moves the place in the list.
+    table->verticalHeader()->moveSection(1, 0);
+    QCOMPARE(table->item(0, 0)->text(), QStringLiteral("函館"));
+    QCOMPARE(table->verticalHeader()->logicalIndex(0), 0);
 
     dialog.accept();
     QCOMPARE(dialog.result(), int(QDialog::Accepted));
-    QCOMPARE(*ReadShiftJisFile(folder / "TZone.dat"), std::string("地名,時差,\n札幌,+250,\n函館,+23,\n"));
+    QCOMPARE(*ReadShiftJisFile(folder / "TZone.dat"), std::string("地名,時差,\n函館,+23,\n札幌,+250,\n"));
   }
 
   // ▼ in the main window: OK puts the converted date and time into the entry bar.

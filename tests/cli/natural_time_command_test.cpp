@@ -21,9 +21,12 @@ TEST(NaturalTimeCommand, MovesEachMomentAndFlagsTheBadLines) {
 }
 
 TEST(NaturalTimeCommand, RefusesMissingOrNonIntegerMinutes) {
-  for (const std::vector<std::string>& args : std::vector<std::vector<std::string>>{
-           {"natural-time"}, {"natural-time", "--minutes"}, {"natural-time", "--minutes", "1.5"},
-           {"natural-time", "--minutes", "1,5"}, {"natural-time", "--minutes", "4", "--hours", "1"}}) {
+  for (const std::vector<std::string>& args :
+       std::vector<std::vector<std::string>>{{"natural-time"},
+                                             {"natural-time", "--minutes"},
+                                             {"natural-time", "--minutes", "1.5"},
+                                             {"natural-time", "--minutes", "1,5"},
+                                             {"natural-time", "--minutes", "4", "--hours", "1"}}) {
     const CliResult result = RunCli(args, "2000/01/01 00:00\n");
     EXPECT_EQ(result.exit_code, 2) << args.back();
     EXPECT_TRUE(result.out.empty());

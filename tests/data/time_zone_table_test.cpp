@@ -60,8 +60,9 @@ TEST(TimeZoneTable, FileIsShiftJisWithCrLfAndEveryCellFollowedByAComma) {
   ASSERT_TRUE(WriteTimeZoneFile(folder / "TZone.dat", table).ok());
   const Outcome<std::string> bytes = ReadFileBytes(folder / "TZone.dat");
   ASSERT_TRUE(bytes.ok());
-  EXPECT_EQ(*bytes, "\x92\x6e\x96\xbc,\x8e\x9e\x8d\xb7,\r\n\x8e\x44\x96\x79,+25,\r\n\x96\xbe\x90\xce,0,\r\n"
-                    "\x93\xdf\x94\x65,-29,\r\n,,\r\n");
+  EXPECT_EQ(*bytes,
+            "\x92\x6e\x96\xbc,\x8e\x9e\x8d\xb7,\r\n\x8e\x44\x96\x79,+25,\r\n\x96\xbe\x90\xce,0,\r\n"
+            "\x93\xdf\x94\x65,-29,\r\n,,\r\n");
   const Outcome<TimeZoneTable> read = ReadTimeZoneFile(folder / "TZone.dat");
   ASSERT_TRUE(read.ok());
   EXPECT_EQ(read->places(), table.places());

@@ -14,7 +14,10 @@ NaturalTimeSession OpenOn(const char* date_and_time) {
 }
 
 TEST(NaturalTimeSession, OpensOnTheEntryBarTextOnly) {
-  EXPECT_FALSE(NaturalTimeSession::Open("1984/02/30" "12:30", {}));
+  EXPECT_FALSE(
+      NaturalTimeSession::Open("1984/02/30"
+                               "12:30",
+                               {}));
   EXPECT_FALSE(NaturalTimeSession::Open("1984/02/10 12:30", {}));
   const NaturalTimeSession session = OpenOn("1984/02/1012:30");
   EXPECT_EQ(session.InputText(), "1984/02/10 12:30");

@@ -217,8 +217,9 @@ void MainWindow::EnterNaturalTime(const QString& date_and_time) {
   std::optional<NaturalTimeSession> session =
       NaturalTimeSession::OpenInFolder(ToUtf8(date_and_time), services_.program_folder(), services_.interaction());
   if (!session) return;
-  NaturalTimeDialog dialog(services_.interaction(), std::move(*session), services_.program_folder(),
-                           [this](int topic) { ShowHelpTopic(this, services_, topic); }, this);
+  NaturalTimeDialog dialog(
+      services_.interaction(), std::move(*session), services_.program_folder(),
+      [this](int topic) { ShowHelpTopic(this, services_, topic); }, this);
   if (dialog.exec() != QDialog::Accepted) return;
   entry_bar_->SetDate(dialog.ConvertedDate());
   entry_bar_->SetTime(dialog.ConvertedTime());

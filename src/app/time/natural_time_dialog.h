@@ -26,7 +26,10 @@ class NaturalTimeMap : public QWidget {
 
  public:
   explicit NaturalTimeMap(QPixmap picture, QWidget* parent = nullptr);
-  void MarkClick(QPoint at) { dot_ = at; update(); }
+  void MarkClick(QPoint at) {
+    dot_ = at;
+    update();
+  }
 
  signals:
   void clicked(QPoint at);
