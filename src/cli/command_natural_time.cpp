@@ -3,13 +3,13 @@
 #include <string>
 #include <string_view>
 
-#include "calendar/equation_of_time.h"
 #include "calendar/natural_time.h"
 #include "cli/arguments.h"
 #include "cli/commands.h"
 #include "cli/moment_input.h"
 #include "platform/integer_text.h"
 #include "platform/text_file.h"
+#include "presentation/natural_time_session.h"
 
 namespace kirvo::cli {
 namespace {
@@ -63,11 +63,7 @@ int RunNaturalTime(const std::vector<std::string>& args) {
       continue;
     }
     out += '\t' + natural->DateTimeText();
-    if (with_equation_of_time) {
-      char value[32];
-      std::snprintf(value, sizeof value, "\t%+.1f", EquationOfTimeMinutes(*parsed_line.moment));
-      out += value;
-    }
+    if (with_equation_of_time) out += '\t' + EquationOfTimeValueText(*parsed_line.moment);
     out += '\n';
   }
   return WriteOutput(out) && !any_error ? 0 : 1;

@@ -15,6 +15,13 @@ constexpr std::size_t kDateLength = 10;  // "yyyy/mm/dd"
 
 }  // namespace
 
+std::string EquationOfTimeValueText(DateTime standard_time) {
+  const double tenths = std::round(EquationOfTimeMinutes(standard_time) * 10);
+  char text[32];
+  std::snprintf(text, sizeof text, "%+.1f", (tenths == 0 ? 0.0 : tenths) / 10);
+  return text;
+}
+
 NaturalTimeSession::NaturalTimeSession(DateTime input, TimeZoneTable places)
     : input_(input), converted_(input), places_(std::move(places)) {}
 
@@ -91,10 +98,7 @@ Status NaturalTimeSession::SetEquationOfTime(bool on) {
 }
 
 std::string NaturalTimeSession::EquationOfTimeText() const {
-  const double tenths = std::round(EquationOfTimeMinutes(input_) * 10);
-  char text[32];
-  std::snprintf(text, sizeof text, "%+.1f", (tenths == 0 ? 0.0 : tenths) / 10);
-  return std::string("均時差：") + text + "分";
+  return "均時差：" + EquationOfTimeValueText(input_) + "分";
 }
 
 }  // namespace kirvo

@@ -19,6 +19,10 @@ inline constexpr std::string_view kEastLongitudePrefix = "東経：";
 inline constexpr std::string_view kEquationOfTimeOption = "均時差を含める";
 inline constexpr int kNaturalTimeHelpTopic = 10001;
 
+// The equation of time at a standard-time moment in minutes to one decimal, always signed: "+16.4",
+// "-14.2", "+0.0".
+std::string EquationOfTimeValueText(DateTime standard_time);
+
 // The natural-time conversion of the entry bar's date and time: the offset is picked on the map or
 // from the place list, the converted moment follows it, and the list is edited by name. What the
 // dialog shows is read from here; the dialog only forwards clicks and typing.
