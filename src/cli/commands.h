@@ -20,5 +20,8 @@ int RunChart(const std::vector<std::string>& args);
 int RunEra(const std::vector<std::string>& args);
 // "search [--year-stem S] … --from ... --to ... [--all] [--folder DIR]": the stem-branch date search.
 int RunSearch(const std::vector<std::string>& args);
+// "natural-time --minutes N [--equation-of-time]": standard-time moments on standard input moved to
+// the natural (local mean, or true solar) time of a place N minutes east of 135°E.
+int RunNaturalTime(const std::vector<std::string>& args);
 
 }  // namespace kirvo::cli

@@ -27,6 +27,8 @@ constexpr Command kCommands[] = {
      "search [--year-stem S] [--year-branch B] [--month-stem S] [--month-branch B] [--day-stem S] "
      "[--day-branch B] [--hour-stem S] [--hour-branch B] --from \"YYYY/MM/DD hh:nn\" --to \"YYYY/MM/DD hh:nn\" "
      "[--all] [--folder DIR]"},
+    {"natural-time", kirvo::cli::RunNaturalTime,
+     "natural-time --minutes N [--equation-of-time]  < moments \"YYYY/MM/DD hh:nn\""},
 };
 
 void PrintUsage(std::FILE* stream) {

@@ -1,7 +1,8 @@
-// kirvo-screenshot OUTPUT.png [RANGE | era]: starts the program in a fresh program folder, opens the chart
+// kirvo-screenshot OUTPUT.png [RANGE | era | natural]: starts the program in a fresh program folder, opens the chart
 // of a sample person, so that the side panel shows its content, switches the chart window to the
 // range 0..5 when one is given, and renders the main window into a PNG (compressed as far as the
-// format goes); "era" renders the era entry dialog instead. Runs offscreen unless a platform is set.
+// format goes); "era" renders the era entry dialog instead, "natural" the natural-time dialog
+// after a click on the map. Runs offscreen unless a platform is set.
 // kirvo-screenshot --diagrams FIVE_ELEMENT.png STEM_BRANCH.png: opens the two correlation diagrams
 // with the main window's commands (五行 and 三合（支）) and renders each window.
 #include <QApplication>
@@ -14,8 +15,10 @@
 #include "app/diagrams/five_element_diagram_window.h"
 #include "app/diagrams/stem_branch_diagram_window.h"
 #include "app/frame/side_panel.h"
+#include "calendar/natural_time.h"
 #include "chart/chart_window.h"
 #include "time/era_date_dialog.h"
+#include "time/natural_time_dialog.h"
 #include "frame/japanese_font.h"
 #include "program_fixture.h"
 
@@ -61,7 +64,7 @@ int main(int argc, char** argv) {
   const bool diagrams = argc == 4 && std::strcmp(argv[1], "--diagrams") == 0;
   if (argc != 2 && argc != 3 && !diagrams) {
     std::fputs(
-        "usage: kirvo-screenshot OUTPUT.png [RANGE 0..5 | era]\n"
+        "usage: kirvo-screenshot OUTPUT.png [RANGE 0..5 | era | natural]\n"
         "       kirvo-screenshot --diagrams FIVE_ELEMENT.png STEM_BRANCH.png\n",
         stderr);
     return 2;
@@ -87,6 +90,16 @@ int main(int argc, char** argv) {
   if (argc == 3 && QString::fromLocal8Bit(argv[2]) == QLatin1String("era")) {
     kirvo::EraDateDialog dialog(fixture.interaction, *kirvo::DateTime::FromDate(1989, 1, 7));
     dialog.show();
+    QTest::qWait(100);
+    return Save(dialog.grab().toImage(), argv[1]) ? 0 : 1;
+  }
+  if (argc == 3 && QString::fromLocal8Bit(argv[2]) == QLatin1String("natural")) {
+    std::optional<kirvo::NaturalTimeSession> session =
+        kirvo::NaturalTimeSession::OpenInFolder("1984/02/1012:30", fixture.folder(), fixture.interaction);
+    if (!session) return 1;
+    kirvo::NaturalTimeDialog dialog(fixture.interaction, std::move(*session), fixture.folder(), {});
+    dialog.show();
+    QTest::mouseClick(dialog.map(), Qt::LeftButton, {}, QPoint(kirvo::kMapStandardMeridianX + 80, 150));
     QTest::qWait(100);
     return Save(dialog.grab().toImage(), argv[1]) ? 0 : 1;
   }

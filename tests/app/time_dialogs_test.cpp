@@ -1,14 +1,38 @@
 // The entry aids of the entry bar: the era entry dialog converts as the user types and shows the
-// error boxes through the interaction.
+// error boxes through the interaction; the natural-time dialog converts by map and place list,
+// edits the list and hands the converted moment to the entry bar.
+#include <QApplication>
+#include <QCheckBox>
 #include <QComboBox>
+#include <QDialogButtonBox>
+#include <QHeaderView>
+#include <QInputMethodEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
+#include <QTableWidget>
 #include <QTest>
+#include <QTimer>
+#include <QToolButton>
 
+#include "platform/text_file.h"
+#include "program_fixture.h"
 #include "support/recording_interaction.h"
+#include "support/temp_folder.h"
 #include "time/era_date_dialog.h"
+#include "time/natural_time_dialog.h"
 
 namespace kirvo {
+namespace {
+
+// Japanese text arrives through the input method: a commit string, as the user's conversion ends.
+void TypeJapanese(QLineEdit* field, const QString& text) {
+  QInputMethodEvent commit;
+  commit.setCommitString(text);
+  QApplication::sendEvent(field, &commit);
+}
+
+}  // namespace
 
 class TimeDialogsTest : public QObject {
   Q_OBJECT
@@ -34,6 +58,93 @@ class TimeDialogsTest : public QObject {
     QCOMPARE(dialog.era_choice()->currentText(), QStringLiteral("4 平成"));
     QCOMPARE(dialog.era_text()->text(), QStringLiteral("01/01/08"));
     QCOMPARE(dialog.Date()->DateText(), std::string("1989/01/08"));
+  }
+
+  void theNaturalTimeDialogConvertsByMapAndPlaceAndEditsTheList() {
+    TempFolder folder;
+    QVERIFY(WriteShiftJisFile(folder / "TZone.dat", "地名,時差,\n札幌,+25,\n那覇,-29,\n").ok());
+    RecordingInteraction interaction;
+    std::optional<NaturalTimeSession> session =
+        NaturalTimeSession::OpenInFolder("2026/02/1123:50", folder.path(), interaction);
+    QVERIFY(session);
+    NaturalTimeDialog dialog(interaction, std::move(*session), folder.path(), {});
+    QCOMPARE(dialog.windowTitle(), QStringLiteral("自然時変換"));
+    QCOMPARE(dialog.place_label()->text(), QStringLiteral("日本標準時："));
+    QCOMPARE(dialog.place_table()->rowCount(), 2);
+    QCOMPARE(dialog.place_table()->horizontalHeaderItem(1)->text(), QStringLiteral("時差"));
+
+    QTest::mouseClick(dialog.map(), Qt::LeftButton, {}, QPoint(170, 200));
+    QCOMPARE(dialog.minutes_field()->text(), QStringLiteral("+4"));
+    QCOMPARE(dialog.place_label()->text(), QStringLiteral("東経：136°0′"));
+    QCOMPARE(dialog.converted_field()->text(), QStringLiteral("2026/02/11 23:54"));
+
+    QTableWidget* table = dialog.place_table();
+    QTest::mouseClick(table->viewport(), Qt::LeftButton, {}, table->visualItemRect(table->item(0, 0)).center());
+    QCOMPARE(dialog.converted_field()->text(), QStringLiteral("2026/02/12 00:15"));
+    QCOMPARE(dialog.name_field()->text(), QStringLiteral("札幌"));
+    QCOMPARE(dialog.place_label()->text(), QStringLiteral("札幌"));
+
+    // The equation of time in mid-February is about −14 minutes.
+    QCOMPARE(dialog.equation_of_time_label()->text(), QStringLiteral("均時差：-14.2分"));
+    dialog.equation_of_time_box()->click();
+    QCOMPARE(dialog.converted_field()->text(), QStringLiteral("2026/02/12 00:01"));
+    dialog.equation_of_time_box()->click();
+
+    // 追加・変更 changes the named place where it is, or appends; "," is refused; 削除 by name.
+    QTest::keyClicks(dialog.minutes_field(), QStringLiteral("0"));
+    dialog.add_button()->click();
+    QCOMPARE(table->item(0, 1)->text(), QStringLiteral("+250"));
+    dialog.name_field()->setText(QString());
+    TypeJapanese(dialog.name_field(), QStringLiteral("函館"));
+    dialog.minutes_field()->setText(QString());
+    QTest::keyClicks(dialog.minutes_field(), QStringLiteral("+23"));
+    dialog.add_button()->click();
+    QCOMPARE(table->rowCount(), 3);
+    QCOMPARE(table->item(2, 0)->text(), QStringLiteral("函館"));
+    TypeJapanese(dialog.name_field(), QStringLiteral(",市"));
+    dialog.add_button()->click();
+    QCOMPARE(table->rowCount(), 3);
+    QCOMPARE(interaction.messages.back(), std::string(kPlaceCharacterMessage));
+    dialog.name_field()->setText(QString());
+    TypeJapanese(dialog.name_field(), QStringLiteral("那覇"));
+    dialog.delete_button()->click();
+    QCOMPARE(table->rowCount(), 2);
+    QCOMPARE(table->item(1, 0)->text(), QStringLiteral("函館"));
+    // Dragging a row's number moves the place in the list.
+    table->verticalHeader()->moveSection(1, 0);
+    QCOMPARE(table->item(0, 0)->text(), QStringLiteral("函館"));
+    QCOMPARE(table->verticalHeader()->logicalIndex(0), 0);
+
+    dialog.accept();
+    QCOMPARE(dialog.result(), int(QDialog::Accepted));
+    QCOMPARE(*ReadShiftJisFile(folder / "TZone.dat"), std::string("地名,時差,\n函館,+23,\n札幌,+250,\n"));
+  }
+
+  // ▼ in the main window: a missing list is told and starts empty; OK puts the converted date and
+  // time into the entry bar and writes the list again.
+  void naturalTimeOkWritesTheEntryBarAndTheList() {
+    ProgramFixture fixture;
+    std::unique_ptr<Program> program = fixture.StartShown();
+    QVERIFY(program);
+    std::filesystem::remove(fixture.folder() / "TZone.dat");
+    MainWindow& window = program->main_window();
+    window.entry_bar()->SetFields({"山田", 0, "2024/01/01", "00:10"});
+    const std::size_t messages_before = fixture.interaction.messages.size();
+    int rows = -1;
+    QTimer::singleShot(0, [&] {
+      auto* dialog = qobject_cast<NaturalTimeDialog*>(QApplication::activeModalWidget());
+      if (dialog == nullptr) return;
+      rows = dialog->place_table()->rowCount();
+      QTest::mouseClick(dialog->map(), Qt::LeftButton, {}, QPoint(136, 100));
+      dialog->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->click();
+    });
+    QTest::mouseClick(window.entry_bar()->natural_time_button(), Qt::LeftButton);
+    QCOMPARE(rows, 0);
+    QCOMPARE(fixture.interaction.messages.size(), messages_before + 1);
+    QVERIFY(QString::fromStdString(fixture.interaction.messages.back()).contains(QStringLiteral("TZone.dat")));
+    QCOMPARE(window.entry_bar()->date_field()->text(), QStringLiteral("2024/01/01"));
+    QCOMPARE(window.entry_bar()->time_field()->text(), QStringLiteral("00:06"));
+    QCOMPARE(*ReadShiftJisFile(fixture.folder() / "TZone.dat"), std::string("地名,時差,\n"));
   }
 };
 

@@ -21,6 +21,7 @@
 #include "presentation/window_arrangement.h"
 #include "services/app_services.h"
 #include "time/era_date_dialog.h"
+#include "time/natural_time_dialog.h"
 #include "widgets/design_pixels.h"
 
 namespace kirvo {
@@ -203,6 +204,7 @@ void MainWindow::ConnectEntryBar() {
   connect(entry_bar_, &EntryBar::fieldsChanged, this, &MainWindow::UpdateMenuItems);
   connect(entry_bar_, &EntryBar::displaySettingsExportRequested, this, &MainWindow::ExportDisplaySettingsNames);
   connect(entry_bar_, &EntryBar::eraDateRequested, this, &MainWindow::EnterEraDate);
+  connect(entry_bar_, &EntryBar::naturalTimeRequested, this, &MainWindow::EnterNaturalTime);
   // 氏名 shows the person list, as 名前リスト does.
   connect(entry_bar_, &EntryBar::personListRequested, command(QStringLiteral("ANList")), &QAction::trigger);
 }
@@ -211,6 +213,18 @@ void MainWindow::EnterEraDate() {
   EraDateDialog dialog(services_.interaction(), LocalClockNow().DateOnly(), this);
   if (dialog.exec() != QDialog::Accepted || !dialog.Date()) return;
   entry_bar_->SetDate(ToQString(dialog.Date()->DateText()));
+}
+
+void MainWindow::EnterNaturalTime(const QString& date_and_time) {
+  std::optional<NaturalTimeSession> session =
+      NaturalTimeSession::OpenInFolder(ToUtf8(date_and_time), services_.program_folder(), services_.interaction());
+  if (!session) return;
+  NaturalTimeDialog dialog(
+      services_.interaction(), std::move(*session), services_.program_folder(),
+      [this](int topic) { ShowHelpTopic(this, services_, topic); }, this);
+  if (dialog.exec() != QDialog::Accepted) return;
+  entry_bar_->SetDate(dialog.ConvertedDate());
+  entry_bar_->SetTime(dialog.ConvertedTime());
 }
 
 void MainWindow::UpdateMenuItems() {

@@ -54,6 +54,9 @@ class MainWindow : public QMainWindow {
   void RunCombinedCommand();
   // 日付: the era entry dialog; its date goes into the entry bar.
   void EnterEraDate();
+  // ▼: the natural-time dialog on the entry bar's date and time ("yyyy/mm/ddhh:nn"); on OK the
+  // converted date and time go into the entry bar.
+  void EnterNaturalTime(const QString& date_and_time);
   // Opens the chart window of a checked entry.
   void OpenChartWindow(const BirthInput& input);
   // `UpdateMenuItems`: availability of the window commands, the side-panel toggle and `TZBtn`.
