@@ -18,5 +18,8 @@ int RunDepthReport(const std::vector<std::string>& args);
 int RunChart(const std::vector<std::string>& args);
 // "era ERA YY/MM/DD": the Gregorian date of an era date, as the era entry dialog converts it.
 int RunEra(const std::vector<std::string>& args);
+// "names summary FILE.nam [--folder DIR] [--at ...] [--range 0..5]": the person list's chart summary
+// of every person of a name file, tab-separated.
+int RunNames(const std::vector<std::string>& args);
 
 }  // namespace kirvo::cli

@@ -23,6 +23,8 @@ constexpr Command kCommands[] = {
      "chart [--folder DIR] --name NAME --sex 男|女 --birth \"YYYY/MM/DD hh:nn|99:99\" [--at \"YYYY/MM/DD hh:nn\"] "
      "[--range 0..5] [--original]"},
     {"era", kirvo::cli::RunEra, "era 明治|大正|昭和|平成|令和 YY/MM/DD"},
+    {"names", kirvo::cli::RunNames,
+     "names summary FILE.nam [--folder DIR] [--at \"YYYY/MM/DD hh:nn\"] [--range 0..5]"},
 };
 
 void PrintUsage(std::FILE* stream) {
