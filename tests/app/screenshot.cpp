@@ -1,7 +1,8 @@
-// kirvo-screenshot OUTPUT.png [RANGE | era]: starts the program in a fresh program folder, opens the chart
-// of a sample person, so that the side panel shows its content, switches the chart window to the
-// range 0..5 when one is given, and renders the main window into a PNG (compressed as far as the
-// format goes); "era" renders the era entry dialog instead. Runs offscreen unless a platform is set.
+// kirvo-screenshot OUTPUT.png [RANGE | era | persons]: starts the program in a fresh program folder, opens
+// the chart of a sample person, so that the side panel shows its content, switches the chart window to
+// the range 0..5 when one is given, and renders the main window into a PNG (compressed as far as the
+// format goes); "era" renders the era entry dialog instead, "persons" the person list window with a
+// few persons and their chart summaries. Runs offscreen unless a platform is set.
 #include <QApplication>
 #include <QComboBox>
 #include <QImage>
@@ -9,6 +10,8 @@
 #include <cstdio>
 
 #include "app/frame/side_panel.h"
+#include "persons/person_file_commands.h"
+#include "persons/person_list_window.h"
 #include "chart/chart_window.h"
 #include "time/era_date_dialog.h"
 #include "frame/japanese_font.h"
@@ -23,7 +26,7 @@ constexpr int kMostCompressed = 0;  // PNG quality 0: the strongest compression
 
 int main(int argc, char** argv) {
   if (argc != 2 && argc != 3) {
-    std::fputs("usage: kirvo-screenshot OUTPUT.png [RANGE 0..5]\n", stderr);
+    std::fputs("usage: kirvo-screenshot OUTPUT.png [RANGE 0..5 | era | persons]\n", stderr);
     return 2;
   }
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
@@ -48,6 +51,24 @@ int main(int argc, char** argv) {
     dialog.show();
     QTest::qWait(100);
     return dialog.grab().toImage().save(QString::fromLocal8Bit(argv[1]), "PNG", kMostCompressed) ? 0 : 1;
+  }
+  if (argc == 3 && QString::fromLocal8Bit(argv[2]) == QLatin1String("persons")) {
+    kirvo::PersonList& list = window.persons()->file().list();
+    for (const kirvo::PersonInput& person : {kirvo::PersonInput{"佐藤花子", "女", "1990/07/23", "99:99"},
+                                             kirvo::PersonInput{"鈴木一郎", "男", "1955/11/03", "06:30"},
+                                             kirvo::PersonInput{"高橋美咲", "女", "2001/04/15", "21:10"},
+                                             kirvo::PersonInput{"田中健", "男", "1972/12/31", "23:45"}}) {
+      static_cast<void>(list.Register(person, fixture.interaction));
+    }
+    kirvo::PersonListWindow* persons = window.persons()->window();
+    persons->Reload();
+    persons->resize(1100, 330);
+    window.persons()->ShowList();
+    persons->SetChartMoment(*kirvo::DateTime::ParseDateTimeText("2024/07/20 15:47"));
+    persons->findChild<QComboBox*>(QStringLiteral("CB1"))->setCurrentIndex(1);
+    persons->GenerateSummaries();
+    QTest::qWait(100);
+    return persons->grab().toImage().save(QString::fromLocal8Bit(argv[1]), "PNG", kMostCompressed) ? 0 : 1;
   }
   if (argc == 3) {
     auto* chart = dynamic_cast<kirvo::ChartWindow*>(window.ActiveChartWindow());

@@ -33,11 +33,12 @@ std::vector<std::string> Fields(const std::string& line) {
 class NamesCommandTest : public ::testing::Test {
  protected:
   std::string File(const std::string& utf8_lines) {
-    std::ofstream(path_, std::ios::binary) << EncodeShiftJis(utf8_lines).value();
-    return path_.string();
+    const std::filesystem::path path = folder_ / ("Persons" + std::to_string(++files_) + ".nam");
+    std::ofstream(path, std::ios::binary) << EncodeShiftJis(utf8_lines).value();
+    return path.string();
   }
   TempFolder folder_;
-  std::filesystem::path path_ = folder_ / "Persons.nam";
+  int files_ = 0;
 };
 
 TEST_F(NamesCommandTest, PrintsAHeaderAndOneLinePerPersonInTheWindowsColumnOrder) {

@@ -88,8 +88,8 @@ TEST(PersonListSort, KeysSortAsDatesAgesNumbersOrText) {
        {"1960/01/02", "1985/09/30", "1985/10/01", "2001/02/03"}},
       // Ages: 9 years 3 months before 35 years 4 months.
       {{"35/ 4", "9/ 3", "100/11", "9/10"}, false, {"9/ 3", "9/10", "35/ 4", "100/11"}},
-      // Numbers, descending.
-      {{"12.5", "3", "100", "-0.5"}, true, {"100", "3", "12.5", "-0.5"}},
+      // Numbers with their two decimals, descending.
+      {{"12.50", "3.25", "100.00", "7.00"}, true, {"100.00", "12.50", "7.00", "3.25"}},
       // Text, letters without regard to case; a slash in a middle key is text.
       {{"b", "A", "a/1", "C"}, false, {"A", "a/1", "b", "C"}},
   };

@@ -56,7 +56,9 @@ TEST_F(PersonSummaryTest, APersonBornAfterTheChartMomentGetsTheNatalColumnsOnlyA
 
   const PersonRow luck = Summary({"未来", "女", "2030/06/01", "99:99"}, "2024/01/01 12:00", LuckRange::kMajorLuck);
   for (std::size_t column = 10; column <= 20; ++column) {
-    if (column != 16) EXPECT_EQ(luck[column], "") << column;
+    if (column != 16) {
+      EXPECT_EQ(luck[column], "") << column;
+    }
   }
   EXPECT_EQ(luck[7], natal[7]);
 }
