@@ -110,7 +110,7 @@ class PersonListTest : public QObject {
     QVERIFY(file.list().modified());
 
     // The same name with another birth: No opens nothing and keeps the row.
-    window.CloseAllChildren();
+    window.command(QStringLiteral("AWindowClose"))->trigger();
     window.entry_bar()->SetFields({"山田太郎", 0, "1985/02/10", "12:00"});
     fixture.interaction.QueueAnswer(false);
     window.RunChartCommand();
