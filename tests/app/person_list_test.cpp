@@ -1,5 +1,6 @@
 // The person list window and the frame's file commands over a name file.
 #include <QAction>
+#include <algorithm>
 #include <QMenu>
 #include <QTest>
 
@@ -79,6 +80,15 @@ class PersonListTest : public QObject {
     QCOMPARE(list->table()->model()->index(1, 21).data().toString(), QStringLiteral("庚甲丙甲"));
     QCOMPARE(list->table()->model()->index(1, 4).data().toString(), QStringLiteral("11/ 1"));
     QVERIFY(!list->table()->model()->index(0, 14).data().toString().isEmpty());
+
+    // The CSV export writes the header row and every row, all 47 columns.
+    save_path = QString::fromStdString((fixture.folder() / "List.csv").string());
+    list->ExportCsv();
+    const std::string csv = DecodeShiftJis(ReadFileBytes(fixture.folder() / "List.csv").value()).value();
+    QVERIFY(csv.starts_with("　氏　名　,性,生年月日,生時,年齢,"));
+    QVERIFY(csv.find("\r\n山田太郎,男,1984/02/10,12:00,11/ 1,") != std::string::npos);
+    QCOMPARE(std::count(csv.begin(), csv.end(), '\n'), 4);
+    save_path = QString::fromStdString((fixture.folder() / "Copy.nam").string());
 
     // A double click hands the row to the entry bar and opens the chart window.
     list->OpenRow(1, ChartWindowKind::kChart);
