@@ -12,6 +12,7 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
+#include "bridge/colour.h"
 #include "bridge/text.h"
 #include "calendar/local_clock.h"
 #include "frame/command_seams.h"
@@ -387,6 +388,12 @@ void PersonListWindow::OpenRow(int row, ChartWindowKind kind) {
 }
 
 void PersonListWindow::ApplyColumnWidths() {
+  // The selected row takes the selection colour of the system settings.
+  const Rgb selection = ColourOf(services_.sys().CP, PanelColour::kSelection);
+  QPalette palette = table_->palette();
+  palette.setColor(QPalette::Highlight, ToQColor(selection));
+  palette.setColor(QPalette::HighlightedText, ToQColor(ContrastTextColour(selection)));
+  table_->setPalette(palette);
   const std::vector<int> widths = PersonColumnWidths(services_.sys().SysFont.size_points, services_.sys().NCG);
   for (std::size_t column = 0; column < widths.size(); ++column) {
     const int section = static_cast<int>(column);
