@@ -83,7 +83,7 @@ int RunNames(const std::vector<std::string>& args) {
   ConsoleInteraction console;
   const std::optional<ApplicationServices> services = LoadServicesOrReport(parsed.Get("--folder"), console);
   if (!services) return kExitUsage;
-  const Outcome<std::vector<PersonRow>> rows = ReadNameFile(file);
+  Outcome<std::vector<PersonRow>> rows = ReadNameFile(file);
   if (!rows) return UsageError(rows.error());
   const DateTime moment = at ? *at : DefaultChartMoment(services->settings().sys, std::nullopt, LocalClockNow());
   const std::optional<DateTime> whole = DateTime::ParseDateTimeText(moment.DateTimeText());
@@ -91,16 +91,18 @@ int RunNames(const std::vector<std::string>& args) {
     return UsageError("既定の作式日時: " + OutOfRangeReason());
   }
 
-  const ChartRules rules = services->rules();
+  const std::size_t count = rows->size();  // an empty file has no persons (the list shows one blank row)
+  PersonList list(std::move(rows).value());
+  const std::vector<std::size_t> failed = GeneratePersonSummaries(list, *whole, range, services->rules());
   std::string out = HeaderLine();
-  out.reserve(rows->size() * 400);
-  bool all_computed = true;
-  Chart scratch;
-  for (PersonRow row : *rows) {
+  out.reserve(count * 400);
+  std::size_t next_failed = 0;
+  for (std::size_t index = 0; index < count; ++index) {
+    const PersonRow& row = list.row(index);
     ((((out += row[0]) += '\t') += row[1]) += '\t') += row[2] + " " + row[3];
-    if (!FillPersonSummary(row, *whole, range, rules, scratch)) {
+    if (next_failed < failed.size() && failed[next_failed] == index) {
+      ++next_failed;
       out += "\tERROR\t生年月日時が正しくないか、扱える範囲の外です\n";
-      all_computed = false;
       continue;
     }
     for (std::size_t column = person_column::kFirstComputed; column <= person_column::kLastComputed; ++column) {
@@ -108,6 +110,7 @@ int RunNames(const std::vector<std::string>& args) {
     }
     out += '\n';
   }
+  const bool all_computed = failed.empty() || count == 0;
   return WriteOutput(out) && all_computed ? 0 : 1;
 }
 

@@ -1,6 +1,10 @@
 #include "presentation/person_summary.h"
 
+#include <algorithm>
+#include <atomic>
+#include <chrono>
 #include <cmath>
+#include <thread>
 #include <optional>
 #include <string>
 
@@ -35,6 +39,15 @@ constexpr ContentCell kJudgementCells[] = {
 constexpr int kNatalColumns[] = {board::kHour, board::kDay, board::kMonth, board::kYear};
 constexpr int kRunningColumns[] = {board::kRunningHour, board::kRunningDay, board::kRunningMonth, board::kRunningYear,
                                    board::kMajorLuck};
+
+// Lists shorter than this are done on the calling thread, reporting after every row.
+constexpr std::size_t kRowsForWorkers = 256;
+constexpr std::size_t kRowsPerBlock = 64;
+constexpr unsigned kMostWorkers = 8;
+
+int PercentOf(std::size_t done, std::size_t count) {
+  return static_cast<int>(std::lround(static_cast<double>(done) / static_cast<double>(count) * 100));
+}
 
 const std::string& At(const ChartBoard& board, int column, int row) { return board(column, row).Text; }
 
@@ -138,16 +151,57 @@ bool FillPersonSummary(PersonRow& row, DateTime moment, LuckRange range, const C
   return true;
 }
 
-void GeneratePersonSummaries(PersonList& list, DateTime moment, LuckRange range, const ChartRules& rules,
-                             const std::function<bool(int percent)>& progress) {
+std::vector<std::size_t> GeneratePersonSummaries(PersonList& list, DateTime moment, LuckRange range,
+                                                 const ChartRules& rules,
+                                                 const std::function<bool(int percent)>& progress) {
   list.ClearComputed();
-  Chart chart;
-  const std::size_t count = list.size();
-  for (std::size_t index = 0; index < count; ++index) {
-    static_cast<void>(FillPersonSummary(list.rows()[index], moment, range, rules, chart));
-    const int percent = static_cast<int>(std::lround(static_cast<double>(index + 1) / static_cast<double>(count) * 100));
-    if (progress && !progress(percent)) return;
+  std::vector<PersonRow>& rows = list.rows();
+  const std::size_t count = rows.size();
+  std::vector<char> computed(count, 1);
+  // Rows are handed out in blocks; every block is one worker's alone, so rows and results need no lock.
+  std::atomic<std::size_t> next_block{0};
+  std::atomic<std::size_t> done{0};
+  std::atomic<bool> stop{false};
+  const std::size_t blocks = (count + kRowsPerBlock - 1) / kRowsPerBlock;
+  const auto work = [&] {
+    Chart scratch;
+    for (std::size_t block = next_block++; block < blocks && !stop; block = next_block++) {
+      const std::size_t end = std::min(count, (block + 1) * kRowsPerBlock);
+      for (std::size_t index = block * kRowsPerBlock; index < end; ++index) {
+        computed[index] = FillPersonSummary(rows[index], moment, range, rules, scratch) ? 1 : 0;
+        ++done;
+      }
+    }
+  };
+  const unsigned cores = std::max(1u, std::min(std::thread::hardware_concurrency(), kMostWorkers));
+  if (count < kRowsForWorkers || cores == 1) {
+    // One row at a time on this thread, reporting after each.
+    Chart scratch;
+    for (std::size_t index = 0; index < count && !stop; ++index) {
+      computed[index] = FillPersonSummary(rows[index], moment, range, rules, scratch) ? 1 : 0;
+      if (progress && !progress(PercentOf(index + 1, count))) stop = true;
+    }
+  } else {
+    std::vector<std::thread> workers;
+    for (unsigned i = 0; i < cores; ++i) workers.emplace_back(work);
+    // This thread only reports, from the start, so that a stop is heard at once.
+    for (int shown = -1; !stop;) {
+      const std::size_t finished = done;
+      const int percent = PercentOf(finished, count);
+      if (progress && percent != shown) {
+        shown = percent;
+        if (!progress(percent)) stop = true;
+      }
+      if (finished == count) break;
+      std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    }
+    for (std::thread& worker : workers) worker.join();
   }
+  std::vector<std::size_t> failed;
+  for (std::size_t index = 0; index < count; ++index) {
+    if (!computed[index]) failed.push_back(index);
+  }
+  return failed;
 }
 
 }  // namespace kirvo

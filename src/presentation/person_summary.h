@@ -3,6 +3,7 @@
 #include <array>
 #include <cstddef>
 #include <functional>
+#include <vector>
 
 #include "calendar/date_time.h"
 #include "engine/chart.h"
@@ -20,10 +21,14 @@ namespace kirvo {
 // when the birth cells make no moment the program computes with (nothing filled).
 bool FillPersonSummary(PersonRow& row, DateTime moment, LuckRange range, const ChartRules& rules, Chart& scratch);
 
-// Every row in turn, after emptying the computed cells of all; `progress` (may be empty) hears the
-// percentage round(row number / rows × 100) after each row and may answer false to stop.
-void GeneratePersonSummaries(PersonList& list, DateTime moment, LuckRange range, const ChartRules& rules,
-                             const std::function<bool(int percent)>& progress = {});
+// Every row, after emptying the computed cells of all. A long list is shared out among the
+// processor's cores, each working on rows of its own; the settings are only read. `progress` (may be
+// empty) is called on the calling thread with round(rows done / rows × 100) as it grows and may
+// answer false to stop (rows not reached stay empty). Returns the rows whose birth cells make no
+// moment the program computes with, in list order.
+std::vector<std::size_t> GeneratePersonSummaries(PersonList& list, DateTime moment, LuckRange range,
+                                                 const ChartRules& rules,
+                                                 const std::function<bool(int percent)>& progress = {});
 
 // The summary columns in the order the list shows them (4..36).
 inline constexpr std::size_t kSummaryColumnCount = person_column::kLastComputed - person_column::kFirstComputed + 1;

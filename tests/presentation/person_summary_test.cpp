@@ -77,5 +77,32 @@ TEST_F(PersonSummaryTest, GenerationFillsEveryRowAndLeavesUnreadableBirthsEmpty)
   EXPECT_FALSE(list.modified());
 }
 
+TEST_F(PersonSummaryTest, ALongListSharedAmongWorkersGivesEveryRowItsOwnSummary) {
+  std::vector<PersonRow> rows;
+  for (int i = 0; i < 600; ++i) {
+    const std::string date = std::to_string(1901 + i % 120) + "/" + (i % 12 < 9 ? "0" : "") + std::to_string(1 + i % 12) +
+                             "/" + std::to_string(10 + i % 19);
+    rows.push_back({"人" + std::to_string(i), i % 2 ? "女" : "男", i % 97 == 0 ? "" : date, i % 5 ? "09:30" : "99:99"});
+  }
+  PersonList list(rows);
+  const std::vector<std::size_t> failed =
+      GeneratePersonSummaries(list, At("2024/07/20 15:47"), LuckRange::kYearLuck, rules_);
+  std::vector<std::size_t> expected_failed;
+  Chart scratch;
+  for (std::size_t i = 0; i < rows.size(); ++i) {
+    if (!FillPersonSummary(rows[i], At("2024/07/20 15:47"), LuckRange::kYearLuck, rules_, scratch)) {
+      expected_failed.push_back(i);
+    }
+    ASSERT_EQ(list.row(i), rows[i]) << i;
+  }
+  EXPECT_EQ(failed, expected_failed);
+  EXPECT_EQ(failed.size(), 7u);
+
+  // Told to stop, the workers leave the rows they did not reach empty.
+  PersonList stopped(rows);
+  GeneratePersonSummaries(stopped, At("2024/07/20 15:47"), LuckRange::kYearLuck, rules_, [](int) { return false; });
+  EXPECT_EQ(stopped.row(599)[21], "");
+}
+
 }  // namespace
 }  // namespace kirvo

@@ -309,16 +309,14 @@ void PersonListWindow::GenerateSummaries() {
   progress_->show();
   QApplication::setOverrideCursor(Qt::WaitCursor);
   const ChartRules rules = services_.core().rules();
-  int shown = -1;
-  GeneratePersonSummaries(file_.list(), ChartMoment(), range.value_or(LuckRange::kNatalOnly), rules,
-                          [this, &shown](int percent) {
-                            if (percent != shown) {
-                              shown = percent;
-                              progress_->setValue(percent);
-                              QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
-                            }
-                            return true;
-                          });
+  // The workers fill a copy, so that the table may repaint the list while they run.
+  PersonList generated = file_.list();
+  GeneratePersonSummaries(generated, ChartMoment(), range.value_or(LuckRange::kNatalOnly), rules, [this](int percent) {
+    progress_->setValue(percent);
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+    return true;
+  });
+  file_.list().rows() = std::move(generated.rows());
   QApplication::restoreOverrideCursor();
   progress_->hide();
   Reload();
