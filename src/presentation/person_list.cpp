@@ -150,8 +150,8 @@ std::optional<std::size_t> PersonList::Find(std::size_t column, std::string_view
   for (std::size_t index = first_row; index < rows_.size(); ++index) {
     const std::string& cell = rows_[index][column];
     const bool found = mode == SearchMode::kPartial ? cell.find(text) != std::string::npos
-                       : ignore_case               ? EqualsIgnoringAsciiCase(cell, text)
-                                                   : cell == text;
+                       : ignore_case                ? EqualsIgnoringAsciiCase(cell, text)
+                                                    : cell == text;
     if (found) return index;
   }
   return std::nullopt;

@@ -16,9 +16,9 @@ inline constexpr std::string_view kNameFileFilter = "名前ﾃﾞｰﾀ(*.nam)|*
 
 // What closing the program asks of the person list.
 enum class CloseAnswer {
-  kProceed,    // nothing to keep, or kept
-  kSaveAs,     // an unsaved new list to keep: the save-under-a-new-name dialog decides
-  kCancel,     // the list could not be kept: closing stops so that nothing is lost
+  kProceed,  // nothing to keep, or kept
+  kSaveAs,   // an unsaved new list to keep: the save-under-a-new-name dialog decides
+  kCancel,   // the list could not be kept: closing stops so that nothing is lost
 };
 
 // The person list with the name file it belongs to: the file commands 新規作成, 開く, 上書き保存 and

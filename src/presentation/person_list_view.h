@@ -53,6 +53,9 @@ struct RowEntry {
 };
 RowEntry RowEntryOf(const PersonRow& row);
 
+// The filter of the CSV export's dialog: label and pattern pairs.
+inline constexpr std::string_view kCsvFileFilter = "CSVファイル(*.csv)|*.csv|すべてのﾌｧｲﾙ (*.*)|*.*";
+
 // The header-click question and the menu's column-hide question.
 std::string SortQuestion(std::string_view header);
 std::string HideColumnQuestion(std::string_view header);

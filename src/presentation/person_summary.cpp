@@ -4,9 +4,9 @@
 #include <atomic>
 #include <chrono>
 #include <cmath>
-#include <thread>
 #include <optional>
 #include <string>
+#include <thread>
 
 #include "calendar/accepted_moments.h"
 #include "calendar/sexagenary.h"

@@ -1,8 +1,8 @@
 // The person list window and the frame's file commands over a name file.
 #include <QAction>
-#include <algorithm>
 #include <QMenu>
 #include <QTest>
+#include <algorithm>
 
 #include "persons/person_file_commands.h"
 #include "persons/person_list_window.h"
@@ -38,10 +38,9 @@ class PersonListTest : public QObject {
  private:
   // Opens the sample through 開く, the dialogs answered by `open_path` and `save_path`.
   static void UseDialogs(MainWindow& window, const QString& open_path, const QString* save_path) {
-    window.persons()->SetFileChoosers([open_path](QWidget*, const QString&, const QString&) { return open_path; },
-                                      [save_path](QWidget*, const QString&, const QString&, const QString&) {
-                                        return *save_path;
-                                      });
+    window.persons()->SetFileChoosers(
+        [open_path](QWidget*, const QString&, const QString&) { return open_path; },
+        [save_path](QWidget*, const QString&, const QString&, const QString&) { return *save_path; });
   }
 
  private slots:

@@ -42,9 +42,9 @@ class NamesCommandTest : public ::testing::Test {
 };
 
 TEST_F(NamesCommandTest, PrintsAHeaderAndOneLinePerPersonInTheWindowsColumnOrder) {
-  const auto run = RunCli({"names", "summary",
-                           File("試験太郎,男,1984/2/10,12:00,\r\n花子，二世,女,1990/07/07,99:99,\r\n"), "--at",
-                           "1995/03/15 09:30", "--range", "1"});
+  const auto run =
+      RunCli({"names", "summary", File("試験太郎,男,1984/2/10,12:00,\r\n花子，二世,女,1990/07/07,99:99,\r\n"), "--at",
+              "1995/03/15 09:30", "--range", "1"});
   ASSERT_EQ(run.exit_code, 0) << run.err;
   const std::vector<std::string> lines = Lines(run.out);
   ASSERT_EQ(lines.size(), 3u);
@@ -63,8 +63,8 @@ TEST_F(NamesCommandTest, PrintsAHeaderAndOneLinePerPersonInTheWindowsColumnOrder
 }
 
 TEST_F(NamesCommandTest, APersonWithoutABirthDateIsAnErrorLineAndBadFilesAreRefused) {
-  const auto run = RunCli({"names", "summary", File("日付なし,男,,99:99,\r\n試験太郎,男,1984/02/10,12:00,\r\n"),
-                           "--at", "1995/03/15 09:30"});
+  const auto run = RunCli({"names", "summary", File("日付なし,男,,99:99,\r\n試験太郎,男,1984/02/10,12:00,\r\n"), "--at",
+                           "1995/03/15 09:30"});
   EXPECT_EQ(run.exit_code, 1);
   const std::vector<std::string> lines = Lines(run.out);
   ASSERT_EQ(lines.size(), 3u);

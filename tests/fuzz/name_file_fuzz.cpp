@@ -33,7 +33,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     FUZZ_CHECK(date.empty() || (date.size() == 10 && date[4] == '/' && date[7] == '/' && IsDigits(date.substr(0, 4))));
     const std::string& time = row[3];
     FUZZ_CHECK(time == kirvo::kUnknownTimeCell || (time.size() == 5 && time[2] == ':' && time < "24:00"));
-    for (std::size_t cell = kirvo::kPersonInputCells; cell < kirvo::kPersonCellCount; ++cell) FUZZ_CHECK(row[cell].empty());
+    for (std::size_t cell = kirvo::kPersonInputCells; cell < kirvo::kPersonCellCount; ++cell)
+      FUZZ_CHECK(row[cell].empty());
   }
 
   const std::filesystem::path saved = kirvo::fuzz::ScratchFolder() / "Saved.nam";

@@ -84,7 +84,8 @@ TEST(PersonListSort, KeysSortAsDatesAgesNumbersOrText) {
   };
   const Case cases[] = {
       // Dates by year, month and day.
-      {{"1985/10/01", "1960/01/02", "2001/02/03", "1985/09/30"}, false,
+      {{"1985/10/01", "1960/01/02", "2001/02/03", "1985/09/30"},
+       false,
        {"1960/01/02", "1985/09/30", "1985/10/01", "2001/02/03"}},
       // Ages: 9 years 3 months before 35 years 4 months.
       {{"35/ 4", "9/ 3", "100/11", "9/10"}, false, {"9/ 3", "9/10", "35/ 4", "100/11"}},
@@ -106,8 +107,8 @@ TEST(PersonListSort, KeysSortAsDatesAgesNumbersOrText) {
 }
 
 TEST(PersonListSearch, FindsToTheLastRowAndNextContinuesAfterTheFind) {
-  PersonList list({Row("Yamada", "", "", ""), Row("suzuki", "", "", ""), Row("Suzuki", "", "", ""),
-                   Row("佐藤花子", "", "", "")});
+  PersonList list(
+      {Row("Yamada", "", "", ""), Row("suzuki", "", "", ""), Row("Suzuki", "", "", ""), Row("佐藤花子", "", "", "")});
   PersonSearch search;
   EXPECT_EQ(search.First(list, 0, "花子", SearchMode::kPartial), std::optional<std::size_t>(3));
   EXPECT_EQ(search.First(list, 0, "SUZUKI", SearchMode::kExact), std::optional<std::size_t>(1));
@@ -184,7 +185,7 @@ TEST_F(PersonListFileTest, ClosingKeepsTheListOrStops) {
   interaction_.QueueAnswer(false);
   EXPECT_EQ(fresh.CloseQuery(interaction_), CloseAnswer::kProceed);
 
-  PersonListFile unwritable((folder_ / "no such folder").string() , "Default.nam");
+  PersonListFile unwritable((folder_ / "no such folder").string(), "Default.nam");
   ASSERT_TRUE(unwritable.list().Register({"山田", "男", "1960/01/02", "09:05"}, interaction_));
   EXPECT_EQ(unwritable.CloseQuery(interaction_), CloseAnswer::kCancel);
   EXPECT_TRUE(unwritable.list().modified());

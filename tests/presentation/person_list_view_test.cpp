@@ -16,8 +16,8 @@ TEST(PersonListView, ColumnWidthsFollowTheHeadersAndTheShownItems) {
   const std::vector<int> widths = PersonColumnWidths(9, items);
   ASSERT_EQ(widths.size(), kPersonCellCount);
   EXPECT_EQ(widths[0], 106);
-  EXPECT_EQ(widths[2], 8 * 9);    // 生年月日
-  EXPECT_EQ(widths[9], 8 * 9);    // " 季　節 "
+  EXPECT_EQ(widths[2], 8 * 9);  // 生年月日
+  EXPECT_EQ(widths[9], 8 * 9);  // " 季　節 "
   EXPECT_EQ(widths[10], 4 * 9);
   EXPECT_EQ(widths[11], 0);
   EXPECT_EQ(widths[12], 3 * 9);

@@ -80,8 +80,8 @@ TEST_F(PersonSummaryTest, GenerationFillsEveryRowAndLeavesUnreadableBirthsEmpty)
 TEST_F(PersonSummaryTest, ALongListSharedAmongWorkersGivesEveryRowItsOwnSummary) {
   std::vector<PersonRow> rows;
   for (int i = 0; i < 600; ++i) {
-    const std::string date = std::to_string(1901 + i % 120) + "/" + (i % 12 < 9 ? "0" : "") + std::to_string(1 + i % 12) +
-                             "/" + std::to_string(10 + i % 19);
+    const std::string date = std::to_string(1901 + i % 120) + "/" + (i % 12 < 9 ? "0" : "") +
+                             std::to_string(1 + i % 12) + "/" + std::to_string(10 + i % 19);
     rows.push_back({"人" + std::to_string(i), i % 2 ? "女" : "男", i % 97 == 0 ? "" : date, i % 5 ? "09:30" : "99:99"});
   }
   PersonList list(rows);

@@ -2,12 +2,12 @@
 
 #include <QAction>
 #include <QApplication>
-#include <QFileDialog>
 #include <QFileInfo>
 
 #include "bridge/text.h"
 #include "calendar/sexagenary.h"
 #include "frame/main_window.h"
+#include "persons/file_dialogs.h"
 #include "persons/person_list_window.h"
 #include "services/app_services.h"
 
@@ -16,20 +16,8 @@ namespace {
 
 // The name-file dialogs' filter in Qt's form.
 const QString& NameFileFilter() {
-  static const QString kFilter = QStringLiteral("名前ﾃﾞｰﾀ(*.nam) (*.nam);;すべてのﾌｧｲﾙ (*.*) (*)");
+  static const QString kFilter = QtFileFilter(kNameFileFilter);
   return kFilter;
-}
-
-QString NativeOpenFile(QWidget* parent, const QString& caption, const QString& filter) {
-  return QFileDialog::getOpenFileName(parent, caption, QString(), filter);
-}
-
-QString NativeSaveFile(QWidget* parent, const QString& caption, const QString& filter, const QString& suffix) {
-  QFileDialog dialog(parent, caption, QString(), filter);
-  dialog.setAcceptMode(QFileDialog::AcceptSave);
-  dialog.setDefaultSuffix(suffix);
-  return dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty() ? dialog.selectedFiles().front()
-                                                                                  : QString();
 }
 
 }  // namespace
@@ -115,7 +103,8 @@ void PersonFileCommands::Save() {
 }
 
 bool PersonFileCommands::SaveAs() {
-  const QString path = choose_save_(&frame_, QStringLiteral("名前を付けて保存"), NameFileFilter(), QStringLiteral("nam"));
+  const QString path =
+      choose_save_(&frame_, QStringLiteral("名前を付けて保存"), NameFileFilter(), QStringLiteral("nam"));
   if (path.isEmpty()) return false;
   QApplication::setOverrideCursor(Qt::WaitCursor);
   const Status saved = file_.SaveAs(ToUtf8(path));

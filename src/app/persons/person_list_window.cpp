@@ -3,7 +3,6 @@
 #include <QApplication>
 #include <QButtonGroup>
 #include <QCloseEvent>
-#include <QFileDialog>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -16,6 +15,7 @@
 #include "bridge/text.h"
 #include "calendar/local_clock.h"
 #include "frame/command_seams.h"
+#include "persons/file_dialogs.h"
 #include "persons/person_table_model.h"
 #include "platform/settings_store.h"
 #include "presentation/grid_csv.h"
@@ -32,16 +32,7 @@ constexpr int kHelpTopic = 10005;
 constexpr int kMinimumWidth = 600, kMinimumHeight = 400;
 constexpr std::string_view kPlacementKey = "WinPlace1";
 constexpr std::string_view kPlacementValue = "NListFWinPlace1";
-constexpr char kCsvFilter[] = "CSVファイル(*.csv) (*.csv);;すべてのﾌｧｲﾙ (*.*) (*)";
 const char* const kRangeItems[] = {"命式のみ", "大運まで", "年運まで", "月運まで", "日運まで", "時運まで"};
-
-QString NativeSaveFile(QWidget* parent, const QString& caption, const QString& filter, const QString& suffix) {
-  QFileDialog dialog(parent, caption, QString(), filter);
-  dialog.setAcceptMode(QFileDialog::AcceptSave);
-  dialog.setDefaultSuffix(suffix);
-  return dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty() ? dialog.selectedFiles().front()
-                                                                                  : QString();
-}
 
 QWidget* Labelled(const QString& top, const QString& bottom, QWidget* field, QWidget* parent) {
   auto* box = new QWidget(parent);
@@ -293,9 +284,11 @@ void PersonListWindow::RefreshPillarBox() {
   const ChartRules rules = services_.core().rules();
   const PillarBox box = PillarBoxOf(*moment, rules);
   QString html = QStringLiteral("<table cellspacing=2><tr>");
-  for (const char* label : {"時", "日", "月", "年"}) html += QStringLiteral("<td align=center>%1</td>").arg(QString::fromUtf8(label));
+  for (const char* label : {"時", "日", "月", "年"})
+    html += QStringLiteral("<td align=center>%1</td>").arg(QString::fromUtf8(label));
   html += QStringLiteral("</tr><tr>");
-  for (const std::string& stem : box.stems) html += QStringLiteral("<td align=center><b>%1</b></td>").arg(ToQString(stem));
+  for (const std::string& stem : box.stems)
+    html += QStringLiteral("<td align=center><b>%1</b></td>").arg(ToQString(stem));
   html += QStringLiteral("</tr><tr>");
   for (const std::string& branch : box.branches) {
     html += QStringLiteral("<td align=center><b>%1</b></td>").arg(ToQString(branch));
@@ -370,8 +363,8 @@ void PersonListWindow::DeleteCurrentRow() {
 }
 
 void PersonListWindow::ExportCsv() {
-  const QString path = choose_save_file_(this, QStringLiteral("表のcsv出力"), QString::fromUtf8(kCsvFilter),
-                                         QStringLiteral("csv"));
+  const QString path =
+      choose_save_file_(this, QStringLiteral("表のcsv出力"), QtFileFilter(kCsvFileFilter), QStringLiteral("csv"));
   if (path.isEmpty()) return;
   QApplication::setOverrideCursor(Qt::WaitCursor);
   const Status written = WriteGridCsv(path.toStdString(), PersonListTable(file_.list()));
@@ -434,7 +427,8 @@ void PersonListWindow::SavePlacement() {
   placement.top = normal.top();
   placement.right = normal.left() + normal.width();
   placement.bottom = normal.top() + normal.height();
-  const Status written = services_.store().WriteBinary(kPlacementKey, kPlacementValue, EncodeWindowPlacement(placement));
+  const Status written =
+      services_.store().WriteBinary(kPlacementKey, kPlacementValue, EncodeWindowPlacement(placement));
   if (!written) services_.interaction().ShowMessage(MessageKind::kError, written.error());
 }
 

@@ -92,8 +92,8 @@ class PersonListWindow : public QWidget {
   QRadioButton* exact_ = nullptr;       // `RG2` item 完全検索
   QLabel* pillar_box_ = nullptr;
   QLabel* count_ = nullptr;
-  QLineEdit* date_ = nullptr;  // `NDate`
-  QLineEdit* time_ = nullptr;  // `NTime`
+  QLineEdit* date_ = nullptr;   // `NDate`
+  QLineEdit* time_ = nullptr;   // `NTime`
   QComboBox* range_ = nullptr;  // `CB1`
   QProgressBar* progress_ = nullptr;
   QMenu* menu_ = nullptr;
