@@ -23,5 +23,8 @@ int RunSearch(const std::vector<std::string>& args);
 // "natural-time --minutes N [--equation-of-time]": standard-time moments on standard input moved to
 // the natural (local mean, or true solar) time of a place N minutes east of 135°E.
 int RunNaturalTime(const std::vector<std::string>& args);
+// "names summary FILE.nam [--folder DIR] [--at ...] [--range 0..5]": the person list's chart summary
+// of every person of a name file, tab-separated.
+int RunNames(const std::vector<std::string>& args);
 
 }  // namespace kirvo::cli

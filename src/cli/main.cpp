@@ -29,6 +29,8 @@ constexpr Command kCommands[] = {
      "[--all] [--folder DIR]"},
     {"natural-time", kirvo::cli::RunNaturalTime,
      "natural-time --minutes N [--equation-of-time]  < moments \"YYYY/MM/DD hh:nn\""},
+    {"names", kirvo::cli::RunNames,
+     "names summary FILE.nam [--folder DIR] [--at \"YYYY/MM/DD hh:nn\"] [--range 0..5]"},
 };
 
 void PrintUsage(std::FILE* stream) {

@@ -1,8 +1,9 @@
-// kirvo-screenshot OUTPUT.png [RANGE | era | natural]: starts the program in a fresh program folder, opens the chart
-// of a sample person, so that the side panel shows its content, switches the chart window to the
-// range 0..5 when one is given, and renders the main window into a PNG (compressed as far as the
-// format goes); "era" renders the era entry dialog instead, "natural" the natural-time dialog
-// after a click on the map. Runs offscreen unless a platform is set.
+// kirvo-screenshot OUTPUT.png [RANGE | era | natural | persons]: starts the program in a fresh program
+// folder, opens the chart of a sample person, so that the side panel shows its content, switches the chart
+// window to the range 0..5 when one is given, and renders the main window into a PNG (compressed as far
+// as the format goes); "era" renders the era entry dialog instead, "natural" the natural-time dialog
+// after a click on the map, "persons" the person list window with a few persons and their chart
+// summaries. Runs offscreen unless a platform is set.
 // kirvo-screenshot --diagrams FIVE_ELEMENT.png STEM_BRANCH.png: opens the two correlation diagrams
 // with the main window's commands (五行 and 三合（支）) and renders each window.
 #include <QApplication>
@@ -16,6 +17,8 @@
 #include "app/diagrams/stem_branch_diagram_window.h"
 #include "app/frame/side_panel.h"
 #include "calendar/natural_time.h"
+#include "persons/person_file_commands.h"
+#include "persons/person_list_window.h"
 #include "chart/chart_window.h"
 #include "time/era_date_dialog.h"
 #include "time/natural_time_dialog.h"
@@ -64,7 +67,7 @@ int main(int argc, char** argv) {
   const bool diagrams = argc == 4 && std::strcmp(argv[1], "--diagrams") == 0;
   if (argc != 2 && argc != 3 && !diagrams) {
     std::fputs(
-        "usage: kirvo-screenshot OUTPUT.png [RANGE 0..5 | era | natural]\n"
+        "usage: kirvo-screenshot OUTPUT.png [RANGE 0..5 | era | natural | persons]\n"
         "       kirvo-screenshot --diagrams FIVE_ELEMENT.png STEM_BRANCH.png\n",
         stderr);
     return 2;
@@ -102,6 +105,24 @@ int main(int argc, char** argv) {
     QTest::mouseClick(dialog.map(), Qt::LeftButton, {}, QPoint(kirvo::kMapStandardMeridianX + 80, 150));
     QTest::qWait(100);
     return Save(dialog.grab().toImage(), argv[1]) ? 0 : 1;
+  }
+  if (argc == 3 && QString::fromLocal8Bit(argv[2]) == QLatin1String("persons")) {
+    kirvo::PersonList& list = window.persons()->file().list();
+    for (const kirvo::PersonInput& person : {kirvo::PersonInput{"佐藤花子", "女", "1990/07/23", "99:99"},
+                                             kirvo::PersonInput{"鈴木一郎", "男", "1955/11/03", "06:30"},
+                                             kirvo::PersonInput{"高橋美咲", "女", "2001/04/15", "21:10"},
+                                             kirvo::PersonInput{"田中健", "男", "1972/12/31", "23:45"}}) {
+      static_cast<void>(list.Register(person, fixture.interaction));
+    }
+    kirvo::PersonListWindow* persons = window.persons()->window();
+    persons->Reload();
+    persons->resize(1100, 330);
+    window.persons()->ShowList();
+    persons->SetChartMoment(*kirvo::DateTime::ParseDateTimeText("2024/07/20 15:47"));
+    persons->findChild<QComboBox*>(QStringLiteral("CB1"))->setCurrentIndex(1);
+    persons->GenerateSummaries();
+    QTest::qWait(100);
+    return Save(persons->grab().toImage(), argv[1]) ? 0 : 1;
   }
   if (argc == 3) {
     auto* chart = dynamic_cast<kirvo::ChartWindow*>(window.ActiveChartWindow());

@@ -94,7 +94,7 @@ class StartupTest : public QObject {
     MainWindow& window = program->main_window();
     window.ShowAtStart();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
-    QCOMPARE(window.windowTitle(), QStringLiteral("星読みVer1.54"));
+    QCOMPARE(window.windowTitle(), QStringLiteral("星読みVer1.54  [Default.nam]"));
     QVERIFY(!window.findChild<QWidget*>(QStringLiteral("KouBtn"))->isVisible());
     QVERIFY(window.findChild<QWidget*>(QStringLiteral("MeiBtn"))->isVisible());
     QVERIFY(!window.command(QStringLiteral("AURL"))->isVisible());

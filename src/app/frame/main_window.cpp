@@ -12,6 +12,7 @@
 #include "chart/chart_window.h"
 #include "frame/chart_text_window.h"
 #include "frame/command_seams.h"
+#include "persons/person_file_commands.h"
 #include "platform/ascii.h"
 #include "platform/free_resources.h"
 #include "presentation/child_windows.h"
@@ -86,6 +87,8 @@ MainWindow::MainWindow(AppServices& services, QWidget* parent)
 
   ConnectCommands();
   ConnectEntryBar();
+  persons_ = new PersonFileCommands(services_, *this);
+  connect(persons_, &PersonFileCommands::fileOpened, this, &MainWindow::NoteOpenedFile);
   UpdateMenuItems();
 }
 
@@ -273,7 +276,9 @@ std::optional<BirthInput> MainWindow::CheckedEntry() {
     return std::nullopt;
   }
   // The person list registers the person here and may be told not to replace one of that name.
-  return BirthInput{fields.name, fields.date, fields.time, fields.sex};
+  BirthInput input{fields.name, fields.date, fields.time, fields.sex};
+  if (!persons_->Register(input)) return std::nullopt;
+  return input;
 }
 
 void MainWindow::RunChartCommand() {
@@ -444,8 +449,12 @@ void MainWindow::closeEvent(QCloseEvent* event) {
     event->accept();
     return;
   }
+  // 1. The person list is kept first; a list that could not be kept stops the close.
+  if (!persons_->CloseQuery()) {
+    event->ignore();
+    return;
+  }
   closed_ = true;
-  // 1. The person list's save question comes first, once the person list exists.
   hide();
   SaveRecentFiles();
   // A settings file that can't be written has been reported; closing goes on.

@@ -21,6 +21,7 @@ namespace kirvo {
 
 class AppServices;
 class ChartChild;
+class PersonFileCommands;
 
 namespace app {
 class SidePanel;
@@ -77,6 +78,10 @@ class MainWindow : public QMainWindow {
   QAction* command(const QString& name) const { return menus_.actions.value(name); }
   QMenu* menu(MainMenu which) const { return menus_.menus.value(static_cast<int>(which)); }
   const MainToolbars& toolbars() const { return toolbars_; }
+  // The person list, its name file and the file commands.
+  PersonFileCommands* persons() const { return persons_; }
+  // A name file was opened: its path goes to the front of the recent files.
+  void NoteOpenedFile(const QString& path);
 
  protected:
   void closeEvent(QCloseEvent* event) override;
@@ -127,6 +132,7 @@ class MainWindow : public QMainWindow {
   QList<QAction*> window_list_;
   QList<QAction*> recent_file_items_;
   RecentFiles recent_files_;
+  PersonFileCommands* persons_ = nullptr;
   bool first_run_ = false;
   bool closed_ = false;
 };

@@ -5,6 +5,7 @@
 
 #include "bridge/text.h"
 #include "frame/main_window.h"
+#include "persons/person_file_commands.h"
 #include "platform/text_file.h"
 #include "presentation/frame_constants.h"
 #include "presentation/toolbar_positions.h"
@@ -90,15 +91,21 @@ void MainWindow::RebuildRecentFilesMenu() {
   for (std::size_t i = 0; i < paths.size(); ++i) {
     QAction* item = file_menu->addAction(ToQString(RecentFiles::MenuCaption(i, paths[i])));
     const QString path = ToQString(paths[i]);
-    connect(item, &QAction::triggered, this, [path] {
+    connect(item, &QAction::triggered, this, [this, path] {
       // A file that no longer exists does nothing; one that does is opened by the person list,
       // from its own folder.
       const QFileInfo file(path);
       if (!file.exists()) return;
       QDir::setCurrent(file.absolutePath());
+      persons_->OpenFile(path);
     });
     recent_file_items_.append(item);
   }
+}
+
+void MainWindow::NoteOpenedFile(const QString& path) {
+  recent_files_.Opened(ToUtf8(path));
+  RebuildRecentFilesMenu();
 }
 
 void MainWindow::ExportDisplaySettingsNames() {

@@ -1,0 +1,136 @@
+#include "persons/person_file_commands.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QFileInfo>
+
+#include "bridge/text.h"
+#include "calendar/sexagenary.h"
+#include "frame/main_window.h"
+#include "persons/file_dialogs.h"
+#include "persons/person_list_window.h"
+#include "services/app_services.h"
+
+namespace kirvo {
+namespace {
+
+// The name-file dialogs' filter in Qt's form.
+const QString& NameFileFilter() {
+  static const QString kFilter = QtFileFilter(kNameFileFilter);
+  return kFilter;
+}
+
+}  // namespace
+
+PersonFileCommands::PersonFileCommands(AppServices& services, MainWindow& frame)
+    : QObject(&frame),
+      services_(services),
+      frame_(frame),
+      file_(services.program_folder(), services.sys().FileE),
+      choose_open_(NativeOpenFile),
+      choose_save_(NativeSaveFile) {
+  window_ = new PersonListWindow(services_, file_, &frame_);
+  const auto on = [this](const char* name, auto slot) {
+    connect(frame_.command(QString::fromLatin1(name)), &QAction::triggered, this, slot);
+  };
+  on("ANew", [this] { New(); });
+  on("AOpen", [this] { Open(); });
+  on("ASave", [this] { Save(); });
+  on("ASaveAs", [this] { SaveAs(); });
+  on("ANList", [this] { ShowList(); });
+  connect(window_, &PersonListWindow::openRequested, this, [this](const EntryFields& fields, ChartWindowKind kind) {
+    frame_.entry_bar()->SetFields(fields);
+    if (kind == ChartWindowKind::kCombined) frame_.RunCombinedCommand();
+    if (kind == ChartWindowKind::kChart) frame_.RunChartCommand();
+    if (kind == ChartWindowKind::kLuck) frame_.RunLuckCommand();
+  });
+  frame_.entry_bar()->SetPersonRows([this] {
+    std::vector<PersonEntryRow> rows;
+    for (const PersonRow& row : file_.list().rows()) rows.push_back({row[0], row[1], row[2], row[3]});
+    return rows;
+  });
+  // At start a missing default file only shows its message; the list starts empty under its name.
+  if (file_.Load(services_.sys().FileE, services_.interaction())) {
+    frame_.setWindowTitle(ToQString(file_.Caption(services_.title())));
+  }
+  window_->Reload();
+}
+
+void PersonFileCommands::SetFileChoosers(OpenFileChooser open, SaveFileChooser save) {
+  choose_open_ = std::move(open);
+  choose_save_ = std::move(save);
+  window_->SetSaveFileChooser(choose_save_);
+}
+
+void PersonFileCommands::ShowStatus(const Status& status) {
+  if (!status) services_.interaction().ShowMessage(MessageKind::kError, status.error());
+}
+
+void PersonFileCommands::ListReplaced() {
+  frame_.setWindowTitle(ToQString(file_.Caption(services_.title())));
+  window_->Reload();
+}
+
+bool PersonFileCommands::Register(const BirthInput& input) {
+  const PersonInput person{input.name, std::string(kSexNames[input.sex == 1 ? 1 : 0]), input.date_text,
+                           input.time_text};
+  const bool proceed = file_.list().Register(person, services_.interaction());
+  window_->Reload();
+  return proceed;
+}
+
+bool PersonFileCommands::OpenFile(const QString& path) {
+  const bool loaded = file_.Load(ToUtf8(path), services_.interaction());
+  if (loaded) ListReplaced();
+  emit fileOpened(QFileInfo(path).absoluteFilePath());
+  return loaded;
+}
+
+void PersonFileCommands::New() {
+  if (file_.New(services_.interaction())) ListReplaced();
+}
+
+void PersonFileCommands::Open() {
+  const QString path = choose_open_(&frame_, QStringLiteral("開く"), NameFileFilter());
+  if (!path.isEmpty()) OpenFile(path);
+}
+
+void PersonFileCommands::Save() {
+  QApplication::setOverrideCursor(Qt::WaitCursor);
+  const Status saved = file_.Save();
+  QApplication::restoreOverrideCursor();
+  ShowStatus(saved);
+}
+
+bool PersonFileCommands::SaveAs() {
+  const QString path =
+      choose_save_(&frame_, QStringLiteral("名前を付けて保存"), NameFileFilter(), QStringLiteral("nam"));
+  if (path.isEmpty()) return false;
+  QApplication::setOverrideCursor(Qt::WaitCursor);
+  const Status saved = file_.SaveAs(ToUtf8(path));
+  QApplication::restoreOverrideCursor();
+  ShowStatus(saved);
+  if (saved) frame_.setWindowTitle(ToQString(file_.Caption(services_.title())));
+  return saved.ok();
+}
+
+bool PersonFileCommands::CloseQuery() {
+  switch (file_.CloseQuery(services_.interaction())) {
+    case CloseAnswer::kProceed:
+      return true;
+    case CloseAnswer::kSaveAs:
+      // A cancelled or failed save keeps the program open rather than lose the new list.
+      return SaveAs();
+    case CloseAnswer::kCancel:
+      return false;
+  }
+  return false;
+}
+
+void PersonFileCommands::ShowList() {
+  window_->show();
+  window_->raise();
+  window_->activateWindow();
+}
+
+}  // namespace kirvo

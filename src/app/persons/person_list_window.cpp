@@ -1,0 +1,435 @@
+#include "persons/person_list_window.h"
+
+#include <QApplication>
+#include <QButtonGroup>
+#include <QCloseEvent>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QMenu>
+#include <QPushButton>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+#include "bridge/colour.h"
+#include "bridge/text.h"
+#include "calendar/local_clock.h"
+#include "frame/command_seams.h"
+#include "persons/file_dialogs.h"
+#include "persons/person_table_model.h"
+#include "platform/settings_store.h"
+#include "presentation/grid_csv.h"
+#include "presentation/person_list_view.h"
+#include "presentation/person_summary.h"
+#include "presentation/window_placement.h"
+#include "services/app_services.h"
+#include "settings/sys_chart_moment.h"
+
+namespace kirvo {
+namespace {
+
+constexpr int kHelpTopic = 10005;
+constexpr int kMinimumWidth = 600, kMinimumHeight = 400;
+constexpr std::string_view kPlacementKey = "WinPlace1";
+constexpr std::string_view kPlacementValue = "NListFWinPlace1";
+const char* const kRangeItems[] = {"命式のみ", "大運まで", "年運まで", "月運まで", "日運まで", "時運まで"};
+
+QWidget* Labelled(const QString& top, const QString& bottom, QWidget* field, QWidget* parent) {
+  auto* box = new QWidget(parent);
+  auto* layout = new QHBoxLayout(box);
+  layout->setContentsMargins(0, 0, 0, 0);
+  layout->addWidget(new QLabel(top + QLatin1Char('\n') + bottom, box));
+  layout->addWidget(field);
+  return box;
+}
+
+}  // namespace
+
+PersonListWindow::PersonListWindow(AppServices& services, PersonListFile& file, QWidget* parent)
+    : QWidget(parent, Qt::Window), services_(services), file_(file), choose_save_file_(NativeSaveFile) {
+  setObjectName(QStringLiteral("NListF"));
+  setWindowTitle(QStringLiteral("入力データ一覧"));
+  setMinimumSize(kMinimumWidth, kMinimumHeight);
+  model_ = new PersonTableModel(file_.list(), services_.sys(), this);
+
+  auto* layout = new QVBoxLayout(this);
+  progress_ = new QProgressBar(this);
+  progress_->setRange(0, 100);
+  progress_->hide();
+  layout->addWidget(progress_);
+  layout->addWidget(BuildHeader());
+  layout->addWidget(BuildMomentRow());
+
+  table_ = new QTableView(this);
+  table_->setObjectName(QStringLiteral("NSG"));
+  table_->setModel(model_);
+  table_->setSelectionBehavior(QAbstractItemView::SelectRows);
+  table_->setSelectionMode(QAbstractItemView::SingleSelection);
+  table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+  table_->setContextMenuPolicy(Qt::CustomContextMenu);
+  table_->verticalHeader()->setSectionsMovable(true);
+  table_->verticalHeader()->setDefaultSectionSize(table_->fontMetrics().height() + 4);
+  table_->horizontalHeader()->setSectionsClickable(true);
+  table_->horizontalHeader()->setContextMenuPolicy(Qt::CustomContextMenu);
+  layout->addWidget(table_, 1);
+  layout->addWidget(BuildBottom());
+  BuildContextMenu();
+
+  connect(table_->horizontalHeader(), &QHeaderView::sectionClicked, this, [this](int column) { SortByColumn(column); });
+  connect(table_->horizontalHeader(), &QWidget::customContextMenuRequested, this, [this](const QPoint& at) {
+    const int column = table_->horizontalHeader()->logicalIndexAt(at);
+    if (column <= 0) return;
+    const std::string question = HideColumnQuestion(kPersonListHeaders[static_cast<std::size_t>(column)]);
+    if (services_.interaction().AskYesNo(question)) table_->setColumnHidden(column, true);
+  });
+  connect(table_, &QWidget::customContextMenuRequested, this,
+          [this](const QPoint& at) { ShowMenu(table_->viewport()->mapToGlobal(at)); });
+  connect(table_, &QAbstractItemView::doubleClicked, this, [this](const QModelIndex& index) {
+    constexpr ChartWindowKind kByChoice[] = {ChartWindowKind::kCombined, ChartWindowKind::kChart,
+                                             ChartWindowKind::kLuck};
+    const int choice = services_.sys().WmRG;
+    OpenRow(index.row(), kByChoice[choice >= 0 && choice <= 2 ? choice : 1]);
+  });
+  // A dragged row moves in the list itself; the view shows the list in its order again.
+  connect(table_->verticalHeader(), &QHeaderView::sectionMoved, this, [this](int, int from, int to) {
+    QHeaderView* rows = table_->verticalHeader();
+    const QSignalBlocker blocker(rows);
+    rows->moveSection(to, from);
+    file_.list().MoveRow(static_cast<std::size_t>(from), static_cast<std::size_t>(to));
+    Reload();
+    SelectRow(static_cast<std::size_t>(to));
+    emit listChanged();
+  });
+
+  SetChartMoment(DefaultChartMoment(services_.sys(), std::nullopt, LocalClockNow()));
+  RestorePlacement();
+  RefreshCount();
+}
+
+PersonListWindow::~PersonListWindow() { SavePlacement(); }
+
+QWidget* PersonListWindow::BuildHeader() {
+  auto* header = new QWidget(this);
+  auto* row = new QHBoxLayout(header);
+  row->setContentsMargins(0, 0, 0, 0);
+
+  auto* order = new QGroupBox(QStringLiteral("ソート"), header);
+  order->setObjectName(QStringLiteral("RG1"));
+  order->setToolTip(QStringLiteral("各項目の最上部をクリックした際のソート順を指定します"));
+  auto* order_layout = new QVBoxLayout(order);
+  auto* ascending = new QRadioButton(QStringLiteral("昇順"), order);
+  descending_ = new QRadioButton(QStringLiteral("降順"), order);
+  ascending->setChecked(true);
+  order_layout->addWidget(ascending);
+  order_layout->addWidget(descending_);
+  row->addWidget(order);
+
+  auto* search_box = new QWidget(header);
+  auto* search_layout = new QVBoxLayout(search_box);
+  search_layout->setContentsMargins(0, 0, 0, 0);
+  search_column_ = new QComboBox(search_box);
+  search_column_->setObjectName(QStringLiteral("SCB"));
+  for (const std::string_view text : kPersonListHeaders) search_column_->addItem(ToQString(text));
+  search_text_ = new QLineEdit(search_box);
+  search_text_->setObjectName(QStringLiteral("Edit1"));
+  search_text_->setToolTip(QStringLiteral("検索文字列の入力"));
+  auto* buttons = new QHBoxLayout;
+  auto* find = new QPushButton(QStringLiteral("検索"), search_box);
+  auto* next = new QPushButton(QStringLiteral("次"), search_box);
+  find->setObjectName(QStringLiteral("SrcBtn"));
+  next->setObjectName(QStringLiteral("NextBtn"));
+  buttons->addWidget(search_text_);
+  buttons->addWidget(find);
+  buttons->addWidget(next);
+  search_layout->addWidget(search_column_);
+  search_layout->addLayout(buttons);
+  row->addWidget(search_box, 1);
+  connect(find, &QPushButton::clicked, this, &PersonListWindow::Search);
+  connect(next, &QPushButton::clicked, this, &PersonListWindow::SearchNext);
+
+  auto* mode = new QGroupBox(QStringLiteral("検索方法"), header);
+  mode->setObjectName(QStringLiteral("RG2"));
+  auto* mode_layout = new QVBoxLayout(mode);
+  exact_ = new QRadioButton(QStringLiteral("完全検索"), mode);
+  auto* partial = new QRadioButton(QStringLiteral("部分検索"), mode);
+  partial->setChecked(true);
+  mode_layout->addWidget(exact_);
+  mode_layout->addWidget(partial);
+  row->addWidget(mode);
+
+  pillar_box_ = new QLabel(header);
+  pillar_box_->setObjectName(QStringLiteral("PillarBox"));
+  pillar_box_->setFrameShape(QFrame::Box);
+  row->addWidget(pillar_box_);
+
+  auto* generate = new QPushButton(QStringLiteral("命式データ生成"), header);
+  generate->setObjectName(QStringLiteral("CreBtn"));
+  connect(generate, &QPushButton::clicked, this, &PersonListWindow::GenerateSummaries);
+  row->addWidget(generate);
+  count_ = new QLabel(header);
+  count_->setObjectName(QStringLiteral("CountLabel"));
+  row->addWidget(count_);
+  return header;
+}
+
+QWidget* PersonListWindow::BuildMomentRow() {
+  auto* strip = new QWidget(this);
+  auto* row = new QHBoxLayout(strip);
+  row->setContentsMargins(0, 0, 0, 0);
+  date_ = new QLineEdit(strip);
+  date_->setObjectName(QStringLiteral("NDate"));
+  date_->setInputMask(QStringLiteral("9999/99/99;_"));
+  date_->setToolTip(QStringLiteral("作式日付を指定します。"));
+  time_ = new QLineEdit(strip);
+  time_->setObjectName(QStringLiteral("NTime"));
+  time_->setInputMask(QStringLiteral("99:99;_"));
+  const int digit = date_->fontMetrics().horizontalAdvance(QLatin1Char('0'));
+  date_->setFixedWidth(digit * 12);
+  time_->setFixedWidth(digit * 7);
+  row->addWidget(Labelled(QStringLiteral("作"), QStringLiteral("式"), date_, strip));
+  row->addWidget(Labelled(QStringLiteral("占"), QStringLiteral("時"), time_, strip));
+  auto* up = new QToolButton(strip);
+  auto* down = new QToolButton(strip);
+  up->setArrowType(Qt::UpArrow);
+  down->setArrowType(Qt::DownArrow);
+  up->setToolTip(QStringLiteral("時間を増減します"));
+  down->setToolTip(QStringLiteral("時間を増減します"));
+  up->setObjectName(QStringLiteral("SpinUp"));
+  down->setObjectName(QStringLiteral("SpinDown"));
+  row->addWidget(up);
+  row->addWidget(down);
+  auto* now = new QPushButton(QStringLiteral("現在"), strip);
+  now->setObjectName(QStringLiteral("NowBtn"));
+  now->setToolTip(QStringLiteral("現在の日時にします。"));
+  row->addWidget(now);
+  range_ = new QComboBox(strip);
+  range_->setObjectName(QStringLiteral("CB1"));
+  for (const char* item : kRangeItems) range_->addItem(QString::fromUtf8(item));
+  row->addWidget(range_);
+  row->addStretch(1);
+
+  connect(up, &QToolButton::clicked, this, [this] { SetChartMoment(ListMomentStepped(ChartMoment(), true)); });
+  connect(down, &QToolButton::clicked, this, [this] { SetChartMoment(ListMomentStepped(ChartMoment(), false)); });
+  connect(now, &QPushButton::clicked, this,
+          [this] { SetChartMoment(DefaultChartMoment(services_.sys(), std::nullopt, LocalClockNow())); });
+  connect(date_, &QLineEdit::textChanged, this, &PersonListWindow::RefreshPillarBox);
+  connect(time_, &QLineEdit::textChanged, this, &PersonListWindow::RefreshPillarBox);
+  return strip;
+}
+
+QWidget* PersonListWindow::BuildBottom() {
+  auto* bottom = new QWidget(this);
+  auto* row = new QHBoxLayout(bottom);
+  row->setContentsMargins(0, 0, 0, 0);
+  const auto button = [&](const char* name, const QString& text, const QString& hint) {
+    auto* control = new QPushButton(text, bottom);
+    control->setObjectName(QString::fromLatin1(name));
+    control->setToolTip(hint);
+    row->addWidget(control);
+    return control;
+  };
+  auto* menu_button = button("MenuBtn", QStringLiteral("▼"), QStringLiteral("右クリックメニューを表示します"));
+  connect(menu_button, &QPushButton::clicked, this,
+          [this, menu_button] { ShowMenu(menu_button->mapToGlobal(QPoint(0, menu_button->height()))); });
+  connect(button("PrevBtn", QStringLiteral("印刷"), QStringLiteral("印刷プレビュー")), &QPushButton::clicked, this,
+          [this] { emit printPreviewRequested(windowTitle()); });
+  connect(button("CsvBtn", QStringLiteral("CSV"), QStringLiteral("一覧の内容を書込")), &QPushButton::clicked, this,
+          &PersonListWindow::ExportCsv);
+  row->addStretch(1);
+  connect(button("OKBtn", QStringLiteral("OK"), QString()), &QPushButton::clicked, this, &QWidget::hide);
+  connect(button("HelpBtn", QStringLiteral("ヘルプ"), QString()), &QPushButton::clicked, this,
+          [this] { ShowHelpTopic(this, services_, kHelpTopic); });
+  return bottom;
+}
+
+void PersonListWindow::BuildContextMenu() {
+  menu_ = new QMenu(this);
+  const auto item = [this](const char* text, auto slot) {
+    connect(menu_->addAction(QString::fromUtf8(text)), &QAction::triggered, this, slot);
+  };
+  item("命行の表示(&N)", [this] { OpenRow(CurrentRow(), ChartWindowKind::kCombined); });
+  item("命式の表示(&M)", [this] { OpenRow(CurrentRow(), ChartWindowKind::kChart); });
+  item("行運の表示(&K)", [this] { OpenRow(CurrentRow(), ChartWindowKind::kLuck); });
+  item("表のcsv出力(&O)", [this] { ExportCsv(); });
+  item("印刷ﾌﾟﾚﾋﾞｭｰ(&P)", [this] { emit printPreviewRequested(windowTitle()); });
+  item("行削除(&D)", [this] { DeleteCurrentRow(); });
+}
+
+void PersonListWindow::ShowMenu(const QPoint& global) { menu_->popup(global); }
+
+void PersonListWindow::Reload() {
+  model_->Reload(file_.list());
+  RefreshCount();
+}
+
+void PersonListWindow::RefreshCount() { count_->setText(ToQString(file_.list().CountText())); }
+
+void PersonListWindow::SetChartMoment(DateTime moment) {
+  date_->setText(ToQString(moment.DateText()));
+  time_->setText(ToQString(moment.DateTimeText().substr(moment.DateText().size() + 1)));
+  RefreshPillarBox();
+}
+
+DateTime PersonListWindow::ChartMoment() const {
+  const std::optional<DateTime> moment = DateTime::ParseDateTimeText(ToUtf8(date_->text() + u' ' + time_->text()));
+  return moment.value_or(LocalClockNow());
+}
+
+void PersonListWindow::RefreshPillarBox() {
+  const std::optional<DateTime> moment = DateTime::ParseDateTimeText(ToUtf8(date_->text() + u' ' + time_->text()));
+  if (!moment || !time_->hasAcceptableInput()) {
+    pillar_box_->clear();
+    return;
+  }
+  const ChartRules rules = services_.core().rules();
+  const PillarBox box = PillarBoxOf(*moment, rules);
+  QString html = QStringLiteral("<table cellspacing=2><tr>");
+  for (const char* label : {"時", "日", "月", "年"})
+    html += QStringLiteral("<td align=center>%1</td>").arg(QString::fromUtf8(label));
+  html += QStringLiteral("</tr><tr>");
+  for (const std::string& stem : box.stems)
+    html += QStringLiteral("<td align=center><b>%1</b></td>").arg(ToQString(stem));
+  html += QStringLiteral("</tr><tr>");
+  for (const std::string& branch : box.branches) {
+    html += QStringLiteral("<td align=center><b>%1</b></td>").arg(ToQString(branch));
+  }
+  pillar_box_->setText(html + QStringLiteral("</tr></table>"));
+}
+
+void PersonListWindow::GenerateSummaries() {
+  const std::optional<LuckRange> range = LuckRangeOf(range_->currentIndex());
+  progress_->setValue(0);
+  progress_->show();
+  QApplication::setOverrideCursor(Qt::WaitCursor);
+  const ChartRules rules = services_.core().rules();
+  // The workers fill a copy, so that the table may repaint the list while they run.
+  PersonList generated = file_.list();
+  GeneratePersonSummaries(generated, ChartMoment(), range.value_or(LuckRange::kNatalOnly), rules, [this](int percent) {
+    progress_->setValue(percent);
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+    return true;
+  });
+  file_.list().rows() = std::move(generated.rows());
+  QApplication::restoreOverrideCursor();
+  progress_->hide();
+  Reload();
+  RefreshPillarBox();
+}
+
+bool PersonListWindow::SortByColumn(int column) {
+  if (column < 0 || column >= static_cast<int>(kPersonCellCount)) return false;
+  const std::string question = SortQuestion(kPersonListHeaders[static_cast<std::size_t>(column)]);
+  if (!services_.interaction().AskYesNo(question)) return false;
+  file_.list().Sort(static_cast<std::size_t>(column), descending_->isChecked());
+  Reload();
+  return true;
+}
+
+void PersonListWindow::Search() { SearchWith(false); }
+void PersonListWindow::SearchNext() { SearchWith(true); }
+
+void PersonListWindow::SearchWith(bool next) {
+  const auto column = static_cast<std::size_t>(std::max(0, search_column_->currentIndex()));
+  const std::string text = ToUtf8(search_text_->text());
+  const SearchMode mode = exact_->isChecked() ? SearchMode::kExact : SearchMode::kPartial;
+  const std::optional<std::size_t> found =
+      next ? search_.Next(file_.list(), column, text, mode) : search_.First(file_.list(), column, text, mode);
+  if (found) {
+    SelectRow(*found);
+    return;
+  }
+  services_.interaction().Beep();
+  services_.interaction().ShowMessage(MessageKind::kInformation, SearchMissText(text));
+}
+
+void PersonListWindow::SelectRow(std::size_t row) {
+  const QModelIndex index = model_->index(static_cast<int>(row), 0);
+  table_->setCurrentIndex(index);
+  table_->selectRow(static_cast<int>(row));
+  table_->scrollTo(index);
+}
+
+int PersonListWindow::CurrentRow() const {
+  const QModelIndex current = table_->currentIndex();
+  return current.isValid() ? current.row() : -1;
+}
+
+void PersonListWindow::DeleteCurrentRow() {
+  const int row = CurrentRow();
+  if (row < 0 || row >= static_cast<int>(file_.list().size())) return;
+  file_.list().DeleteRow(static_cast<std::size_t>(row));
+  Reload();
+  emit listChanged();
+}
+
+void PersonListWindow::ExportCsv() {
+  const QString path =
+      choose_save_file_(this, QStringLiteral("表のcsv出力"), QtFileFilter(kCsvFileFilter), QStringLiteral("csv"));
+  if (path.isEmpty()) return;
+  QApplication::setOverrideCursor(Qt::WaitCursor);
+  const Status written = WriteGridCsv(path.toStdString(), PersonListTable(file_.list()));
+  QApplication::restoreOverrideCursor();
+  if (!written) services_.interaction().ShowMessage(MessageKind::kError, written.error());
+}
+
+void PersonListWindow::OpenRow(int row, ChartWindowKind kind) {
+  if (row < 0 || row >= static_cast<int>(file_.list().size())) return;
+  const RowEntry entry = RowEntryOf(file_.list().row(static_cast<std::size_t>(row)));
+  emit openRequested(EntryFields{entry.name, entry.sex, entry.date, entry.time}, kind);
+}
+
+void PersonListWindow::ApplyColumnWidths() {
+  // The selected row takes the selection colour of the system settings.
+  const Rgb selection = ColourOf(services_.sys().CP, PanelColour::kSelection);
+  QPalette palette = table_->palette();
+  palette.setColor(QPalette::Highlight, ToQColor(selection));
+  palette.setColor(QPalette::HighlightedText, ToQColor(ContrastTextColour(selection)));
+  table_->setPalette(palette);
+  const std::vector<int> widths = PersonColumnWidths(services_.sys().SysFont.size_points, services_.sys().NCG);
+  for (std::size_t column = 0; column < widths.size(); ++column) {
+    const int section = static_cast<int>(column);
+    table_->setColumnHidden(section, widths[column] == 0);
+    if (widths[column] > 0) table_->setColumnWidth(section, widths[column]);
+  }
+}
+
+void PersonListWindow::changeEvent(QEvent* event) {
+  QWidget::changeEvent(event);
+  if (event->type() == QEvent::ActivationChange && isActiveWindow()) ApplyColumnWidths();
+}
+
+void PersonListWindow::showEvent(QShowEvent* event) {
+  QWidget::showEvent(event);
+  ApplyColumnWidths();
+}
+
+void PersonListWindow::closeEvent(QCloseEvent* event) {
+  // The window lives as long as the program; closing hides it.
+  event->ignore();
+  hide();
+}
+
+void PersonListWindow::RestorePlacement() {
+  const std::optional<WindowPlacement> placement =
+      DecodeWindowPlacement(services_.store().ReadBinary(kPlacementKey, kPlacementValue));
+  if (!placement || placement->right <= placement->left || placement->bottom <= placement->top) {
+    resize(900, 560);
+    return;
+  }
+  setGeometry(placement->left, placement->top, placement->right - placement->left, placement->bottom - placement->top);
+}
+
+void PersonListWindow::SavePlacement() {
+  const QRect normal = normalGeometry().isValid() ? normalGeometry() : geometry();
+  WindowPlacement placement;
+  placement.show_command = isVisible() ? kShowNormal : kShowHidden;
+  placement.left = normal.left();
+  placement.top = normal.top();
+  placement.right = normal.left() + normal.width();
+  placement.bottom = normal.top() + normal.height();
+  const Status written =
+      services_.store().WriteBinary(kPlacementKey, kPlacementValue, EncodeWindowPlacement(placement));
+  if (!written) services_.interaction().ShowMessage(MessageKind::kError, written.error());
+}
+
+}  // namespace kirvo
