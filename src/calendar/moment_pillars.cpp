@@ -192,7 +192,6 @@ MomentPillars MomentPillars::At(DateTime moment, const CalendarRules& rules, Ter
 
   result.season_index = SeasonIndexOf(month, opening.start_longitude);
   result.season_quarter = SeasonQuarterOf(opening.start_longitude);
-  result.depth_class.fill(DepthClass::kPrincipal);
   if (detail == Detail::kStemsAndBranches) return result;
 
   // Depth: which hidden stem commands each pillar, measured in the month (mode 1) or in the

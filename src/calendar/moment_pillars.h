@@ -55,7 +55,7 @@ struct MomentPillars {
 
   // The pillars of `moment` under `rules`. A cache of month-opening terms may be passed by callers
   // that compute many moments; the results are the same with or without it. Callers that only
-  // compare stems and branches may leave the depth out (depth classes stay 本気, depth stems empty):
+  // compare stems and branches may leave the depth out (depth classes and stems are then not set):
   // it costs further term searches.
   enum class Detail { kWithDepth, kStemsAndBranches };
   static MomentPillars At(DateTime moment, const CalendarRules& rules, TermMomentCache* cache = nullptr,
