@@ -1,9 +1,9 @@
-// kirvo-screenshot OUTPUT.png [RANGE | era | natural | persons]: starts the program in a fresh program
+// kirvo-screenshot OUTPUT.png [RANGE | era | natural | persons | search]: starts the program in a fresh program
 // folder, opens the chart of a sample person, so that the side panel shows its content, switches the chart
 // window to the range 0..5 when one is given, and renders the main window into a PNG (compressed as far
 // as the format goes); "era" renders the era entry dialog instead, "natural" the natural-time dialog
 // after a click on the map, "persons" the person list window with a few persons and their chart
-// summaries. Runs offscreen unless a platform is set.
+// summaries, "search" the date search dialog. Runs offscreen unless a platform is set.
 // kirvo-screenshot --diagrams FIVE_ELEMENT.png STEM_BRANCH.png: opens the two correlation diagrams
 // with the main window's commands (五行 and 三合（支）) and renders each window.
 #include <QApplication>
@@ -20,6 +20,7 @@
 #include "persons/person_file_commands.h"
 #include "persons/person_list_window.h"
 #include "chart/chart_window.h"
+#include "time/date_search_dialog.h"
 #include "time/era_date_dialog.h"
 #include "time/natural_time_dialog.h"
 #include "frame/japanese_font.h"
@@ -67,7 +68,7 @@ int main(int argc, char** argv) {
   const bool diagrams = argc == 4 && std::strcmp(argv[1], "--diagrams") == 0;
   if (argc != 2 && argc != 3 && !diagrams) {
     std::fputs(
-        "usage: kirvo-screenshot OUTPUT.png [RANGE 0..5 | era | natural | persons]\n"
+        "usage: kirvo-screenshot OUTPUT.png [RANGE 0..5 | era | natural | persons | search]\n"
         "       kirvo-screenshot --diagrams FIVE_ELEMENT.png STEM_BRANCH.png\n",
         stderr);
     return 2;
@@ -92,6 +93,14 @@ int main(int argc, char** argv) {
   }
   if (argc == 3 && QString::fromLocal8Bit(argv[2]) == QLatin1String("era")) {
     kirvo::EraDateDialog dialog(fixture.interaction, *kirvo::DateTime::FromDate(1989, 1, 7));
+    dialog.show();
+    QTest::qWait(100);
+    return Save(dialog.grab().toImage(), argv[1]) ? 0 : 1;
+  }
+  if (argc == 3 && QString::fromLocal8Bit(argv[2]) == QLatin1String("search")) {
+    kirvo::DateSearchDialog dialog(program->services(), {});
+    dialog.Choice(4)->setCurrentIndex(1);
+    dialog.Choice(5)->setCurrentIndex(1);
     dialog.show();
     QTest::qWait(100);
     return Save(dialog.grab().toImage(), argv[1]) ? 0 : 1;

@@ -19,6 +19,7 @@
 #include "program_fixture.h"
 #include "support/recording_interaction.h"
 #include "support/temp_folder.h"
+#include "time/date_search_dialog.h"
 #include "time/era_date_dialog.h"
 #include "time/natural_time_dialog.h"
 
@@ -145,6 +146,45 @@ class TimeDialogsTest : public QObject {
     QCOMPARE(window.entry_bar()->date_field()->text(), QStringLiteral("2024/01/01"));
     QCOMPARE(window.entry_bar()->time_field()->text(), QStringLiteral("00:06"));
     QCOMPARE(*ReadShiftJisFile(fixture.folder() / "TZone.dat"), std::string("地名,時差,\n"));
+  }
+
+  void theDateSearchFindsKeepsItsFormAndStopsOnRequest() {
+    ProgramFixture fixture;
+    std::unique_ptr<Program> program = fixture.Start();
+    QVERIFY(program);
+    AppServices& services = program->services();
+    {
+      DateSearchDialog dialog(services, {});
+      dialog.SearchButton()->click();  // nothing chosen
+      QCOMPARE(QString::fromStdString(fixture.interaction.messages.back()), QStringLiteral("検索条件が指定されていません。"));
+      dialog.Choice(4)->setCurrentIndex(1);  // 甲
+      dialog.Choice(5)->setCurrentIndex(1);  // 子
+      dialog.RangeField(0)->setText(QStringLiteral("2000/01/01"));
+      dialog.RangeField(2)->setText(QStringLiteral("2000/12/31"));
+      dialog.SearchButton()->click();
+      QTRY_VERIFY(!dialog.Searching());
+      QCOMPARE(dialog.result(), int(QDialog::Accepted));
+      QCOMPARE(QString::fromStdString(fixture.interaction.messages.back()), QStringLiteral("命式が見つかりました。"));
+      QCOMPARE(dialog.Found()->date, std::string("2000/01/07"));
+      QCOMPARE(dialog.Found()->time, std::string("99:99"));
+    }
+    // The choices come back from MainF.ini; a long walk stops on 中断 and says nothing was found.
+    DateSearchDialog again(services, {});
+    QCOMPARE(again.Choice(4)->currentText(), QStringLiteral("甲"));
+    QCOMPARE(again.RangeField(0)->text(), QStringLiteral("2000/01/01"));
+    again.Choice(0)->setCurrentIndex(1);  // a 甲 year
+    again.Choice(1)->setCurrentIndex(2);  // of 丑: no such year
+    again.RangeField(0)->setText(QStringLiteral("1800/01/01"));
+    again.RangeField(2)->setText(QStringLiteral("9000/01/01"));
+    again.SearchButton()->click();
+    QVERIFY(again.Searching());
+    QCOMPARE(again.CancelButton()->text(), QStringLiteral("中断"));
+    QTest::qWait(50);
+    again.CancelButton()->click();
+    QTRY_VERIFY(!again.Searching());
+    QCOMPARE(QString::fromStdString(fixture.interaction.messages.back()), QStringLiteral("命式が見つかりませんでした。"));
+    QCOMPARE(again.CancelButton()->text(), QStringLiteral("ｷｬﾝｾﾙ"));
+    QVERIFY(again.isVisible() || again.result() != int(QDialog::Accepted));
   }
 };
 

@@ -48,13 +48,13 @@ namespace {
 constexpr std::array<const char*, 8> kMenuCaptions = {"ﾌｧｲﾙ(&F)", "編集(&E)", "設定(&S)", "表示(&V)",
                                                       "その他(&Z)", "ﾂｰﾙ(&T)", "ｳｨﾝﾄﾞｳ(&W)", "ﾍﾙﾌﾟ(&H)"};
 
-// The memo editors, explanation editors, backup, settings dialogs, date search and tools are
-// windows of their own, not yet part of the program.
+// The memo editors, explanation editors, backup, settings dialogs and tools are windows of their
+// own, not yet part of the program.
 const QSet<QString>& AwaitingCommands() {
   static const QSet<QString> kAwaiting = {
       QStringLiteral("ABack"),  QStringLiteral("MeItem"),  QStringLiteral("MLItem"), QStringLiteral("KaItem"),
       QStringLiteral("SinItem"), QStringLiteral("ASys"),   QStringLiteral("AUSys"),  QStringLiteral("G1"),
-      QStringLiteral("ASrc"),   QStringLiteral("T1"),
+      QStringLiteral("T1"),
   };
   return kAwaiting;
 }

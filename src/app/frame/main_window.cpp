@@ -21,6 +21,7 @@
 #include "presentation/toolbar_positions.h"
 #include "presentation/window_arrangement.h"
 #include "services/app_services.h"
+#include "time/date_search_dialog.h"
 #include "time/era_date_dialog.h"
 #include "time/natural_time_dialog.h"
 #include "widgets/design_pixels.h"
@@ -182,6 +183,7 @@ void MainWindow::ConnectCommands() {
   on("AURL", [] { OpenSupportPage(); });
   on("SouGoItem", [this] { OpenFiveElementDiagram(this, services_); });
   on("SouKsItem", [this] { OpenStemBranchDiagram(this, services_); });
+  on("ASrc", [this] { SearchDateOfPillars(); });
 
   QAction* panel = command(QStringLiteral("MWin"));
   panel->setCheckable(true);
@@ -216,6 +218,14 @@ void MainWindow::EnterEraDate() {
   EraDateDialog dialog(services_.interaction(), LocalClockNow().DateOnly(), this);
   if (dialog.exec() != QDialog::Accepted || !dialog.Date()) return;
   entry_bar_->SetDate(ToQString(dialog.Date()->DateText()));
+}
+
+void MainWindow::SearchDateOfPillars() {
+  DateSearchDialog dialog(
+      services_, [this](int topic) { ShowHelpTopic(this, services_, topic); }, this);
+  if (dialog.exec() != QDialog::Accepted || !dialog.Found()) return;
+  entry_bar_->SetDate(ToQString(dialog.Found()->date));
+  entry_bar_->SetTime(ToQString(dialog.Found()->time));
 }
 
 void MainWindow::EnterNaturalTime(const QString& date_and_time) {

@@ -55,6 +55,8 @@ class MainWindow : public QMainWindow {
   void RunCombinedCommand();
   // 日付: the era entry dialog; its date goes into the entry bar.
   void EnterEraDate();
+  // 干支日時検索: the date search dialog; the moment it finds goes into the entry bar.
+  void SearchDateOfPillars();
   // ▼: the natural-time dialog on the entry bar's date and time ("yyyy/mm/ddhh:nn"); on OK the
   // converted date and time go into the entry bar.
   void EnterNaturalTime(const QString& date_and_time);
