@@ -144,7 +144,12 @@ MomentPillars MomentPillars::At(DateTime moment, const CalendarRules& rules, Ter
 
   // The month-opening term is searched from the start of the hour; minutes do not count.
   const JulianValue hour_start = JulianValueOf(clock.year, clock.month, clock.day, clock.hour, 0, 0);
-  const MonthOpening opening = FindMonthOpening(hour_start, rules.zone_hours, cache);
+  // Stems and branches need only the term's moment, which the cache mostly knows without
+  // evaluating the sun's longitude at the start.
+  const bool pillars_only = detail == Detail::kStemsAndBranches && cache != nullptr;
+  const MonthOpening opening =
+      pillars_only ? MonthOpening{{{}, cache->MonthTermMomentBefore(hour_start, rules.zone_hours), {}}, 0, std::nullopt}
+                   : FindMonthOpening(hour_start, rules.zone_hours, cache);
   result.sun_longitude = static_cast<double>(opening.start_longitude);
 
   DateFields opened = opening.term.moment.Fields();
@@ -190,9 +195,9 @@ MomentPillars MomentPillars::At(DateTime moment, const CalendarRules& rules, Ter
   result.stems[kHour] = HourStem(hour_day_stem, hour_branch);
   result.branches[kHour] = hour_branch;
 
+  if (detail == Detail::kStemsAndBranches) return result;
   result.season_index = SeasonIndexOf(month, opening.start_longitude);
   result.season_quarter = SeasonQuarterOf(opening.start_longitude);
-  if (detail == Detail::kStemsAndBranches) return result;
 
   // Depth: which hidden stem commands each pillar, measured in the month (mode 1) or in the
   // pillar's own period (mode 2). Every pillar measured in the month takes the month's class.

@@ -55,8 +55,8 @@ struct MomentPillars {
 
   // The pillars of `moment` under `rules`. A cache of month-opening terms may be passed by callers
   // that compute many moments; the results are the same with or without it. Callers that only
-  // compare stems and branches may leave the depth out (depth classes and stems are then not set):
-  // it costs further term searches.
+  // compare stems and branches may ask for those alone: the depth, the season and the longitude
+  // (which cost further term searches and evaluations of the sun) are then not set.
   enum class Detail { kWithDepth, kStemsAndBranches };
   static MomentPillars At(DateTime moment, const CalendarRules& rules, TermMomentCache* cache = nullptr,
                           Detail detail = Detail::kWithDepth);

@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "calendar/birth_time.h"
+#include "calendar/julian_value.h"
 #include "calendar/term_search.h"
 
 namespace kirvo {
@@ -12,6 +13,7 @@ namespace {
 constexpr double kMonthReachDays = 31;
 constexpr double kNudgeDays = 0.0001;  // a few seconds into the next period
 constexpr double kDoubleHourDays = 1.0 / 12;
+constexpr double kPrimeStepDays = 15.5;  // within half the shortest month
 constexpr int kYearStem = 0, kYearBranch = 1, kMonthStem = 2, kMonthBranch = 3, kHourStem = 6, kHourBranch = 7;
 
 bool HourOpen(const PillarPattern& pattern) { return pattern[kHourStem] == 0 && pattern[kHourBranch] == 0; }
@@ -46,10 +48,18 @@ DateTime NextCandidate(DateTime x, const ChoiceFlags& flags, double zone_hours) 
 }
 
 PillarSearch::PillarSearch(const PillarPattern& pattern, DateTime start, DateTime end, const CalendarRules& rules)
-    : pattern_(pattern), candidate_(start), end_(end), rules_(rules) {}
+    : pattern_(pattern), candidate_(start), end_(end), rules_(rules), primed_until_(start) {}
 
 PillarSearch::Progress PillarSearch::Step() {
   if (candidate_ > end_) return Progress::kPassedEnd;
+  if (candidate_ >= primed_until_) {
+    // The cache answers a moment without evaluating the sun once it knows the month terms on both
+    // sides; the walk goes forward, so it learns the coming ones ahead of the candidates.
+    for (const double ahead : {kPrimeStepDays, 2 * kPrimeStepDays}) {
+      static_cast<void>(cache_.MonthTermBefore(JulianValueOf(candidate_ + ahead), rules_.zone_hours));
+    }
+    primed_until_ = candidate_ + kPrimeStepDays;
+  }
   flags_ = MatchPattern(MomentPillars::At(candidate_, rules_, &cache_, MomentPillars::Detail::kStemsAndBranches),
                         pattern_);
   if (MeetsAll(flags_)) return Progress::kFound;

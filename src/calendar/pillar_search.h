@@ -48,6 +48,7 @@ class PillarSearch {
   DateTime end_;
   CalendarRules rules_;
   TermMomentCache cache_;
+  DateTime primed_until_;
   ChoiceFlags flags_{};
 };
 
