@@ -17,7 +17,7 @@ namespace kirvo {
 
 namespace {
 
-inline constexpr int kLastColumn = board::kYear;
+inline constexpr BoardColumn kLastColumn = board::kYear;
 
 // Marks of a running-luck or major-luck pillar against the day pillar.
 inline constexpr std::string_view kSameAsDay = "反";          // the day pillar itself
@@ -42,22 +42,22 @@ bool SortsAfterInShiftJis(std::string_view a, std::string_view b) {
 }
 
 // A pillar taking part: in the range, with a branch (an unknown hour leaves column 6 without one).
-std::vector<int> PillarColumns(const ChartBoard& board, LuckRange range, bool hour_known) {
-  std::vector<int> columns;
-  for (int column = 0; column <= kLastColumn; ++column) {
+std::vector<BoardColumn> PillarColumns(const ChartBoard& board, LuckRange range, bool hour_known) {
+  std::vector<BoardColumn> columns;
+  for (BoardColumn column{0}; column <= kLastColumn; ++column) {
     if (!TakesPart(column, range) || (!hour_known && column == board::kHour)) continue;
     if (ExactBranchOf(board(column, board::kBranch).Text)) columns.push_back(column);
   }
   return columns;
 }
 
-void AppendPillarNumber(ChartBoard& board, int column, int row, int other_column) {
+void AppendPillarNumber(ChartBoard& board, BoardColumn column, int row, BoardColumn other_column) {
   board(column, row).Text += std::to_string(board::PillarNumber(other_column));
 }
 
-void WritePairMarks(ChartBoard& board, const std::vector<int>& columns) {
-  for (const int i : columns) {
-    for (const int j : columns) {
+void WritePairMarks(ChartBoard& board, const std::vector<BoardColumn>& columns) {
+  for (const BoardColumn i : columns) {
+    for (const BoardColumn j : columns) {
       if (i == j) continue;
       const std::string& text_i = board(i, board::kBranch).Text;
       const std::string& text_j = board(j, board::kBranch).Text;
@@ -83,7 +83,7 @@ struct DayPillar {
   std::string void_text;  // the two void branches (空亡)
 };
 
-std::string SpecialMarks(const ChartBoard& board, int column, const DayPillar& day, bool four_special_pillars) {
+std::string SpecialMarks(const ChartBoard& board, BoardColumn column, const DayPillar& day, bool four_special_pillars) {
   const Stem stem = StemIndexOf(board(column, board::kStem).Text).value_or(kNoStem);
   const std::string& branch_text = board(column, board::kBranch).Text;
   const Branch branch = *ExactBranchOf(branch_text);
@@ -117,10 +117,10 @@ std::string SpecialMarks(const ChartBoard& board, int column, const DayPillar& d
 // part, whatever the relation settings; the special marks set each pillar against the day pillar.
 void MarksStep(ChartBoard& board, const TMeiData& /*record*/, LuckRange range, bool hour_known,
                const ChartRules& rules) {
-  for (int column = 0; column <= kLastColumn; ++column) {
+  for (BoardColumn column{0}; column <= kLastColumn; ++column) {
     for (int row = board::kPunishment; row <= board::kSpecial; ++row) board(column, row).Text.clear();
   }
-  const std::vector<int> columns = PillarColumns(board, range, hour_known);
+  const std::vector<BoardColumn> columns = PillarColumns(board, range, hour_known);
   WritePairMarks(board, columns);
 
   const std::string& day_stem_text = board(board::kDay, board::kStem).Text;
@@ -129,7 +129,7 @@ void MarksStep(ChartBoard& board, const TMeiData& /*record*/, LuckRange range, b
   const std::optional<Branch> day_branch = ExactBranchOf(day_branch_text);
   if (day_stem == kNoStem || !day_branch) return;
   const DayPillar day{day_stem, *day_branch, day_stem_text, VoidBranchesOf(day_stem_text, day_branch_text)};
-  for (const int column : columns) {
+  for (const BoardColumn column : columns) {
     board(column, board::kSpecial).Text = SpecialMarks(board, column, day, rules.sys.SsnCB);
   }
 }

@@ -7,12 +7,14 @@ namespace kirvo {
 
 namespace {
 
-inline constexpr int kLastColumn = board::kYear;  // 9; column 10 holds the row headers
+inline constexpr BoardColumn kLastColumn = board::kYear;  // 9; column 10 holds the row headers
 
-bool IsRunningLuck(int column) { return column < board::kHour; }
+bool IsRunningLuck(BoardColumn column) { return column < board::kHour; }
 
 // The unordered pair {a, b} is the pair {x, y}.
-bool IsPair(int a, int b, int x, int y) { return (a == x && b == y) || (a == y && b == x); }
+bool IsPair(BoardColumn a, BoardColumn b, BoardColumn x, BoardColumn y) {
+  return (a == x && b == y) || (a == y && b == x);
+}
 
 int DigitAt(std::string_view entry, std::size_t position) {
   if (position >= entry.size() || entry[position] < '0' || entry[position] > '9') return 0;
@@ -32,7 +34,9 @@ std::vector<int> ByDistanceFrom(int pillar, std::string_view text) {
 
 }  // namespace
 
-bool TakesPart(int column, LuckRange range) { return column >= FirstColumnTakingPart(range) && column <= kLastColumn; }
+bool TakesPart(BoardColumn column, LuckRange range) {
+  return column >= FirstColumnTakingPart(range) && column <= kLastColumn;
+}
 
 PairFilter::PairFilter(RelationFamily family, LuckRange range, bool hour_known, const RuleValues& read)
     : range_(range),
@@ -42,7 +46,7 @@ PairFilter::PairFilter(RelationFamily family, LuckRange range, bool hour_known, 
       no_day_master_(family == RelationFamily::kStems && read.day_master_apart),
       no_distant_branches_(family == RelationFamily::kBranches && read.distant_branches_apart) {}
 
-bool PairFilter::Passes(int a, int b) const {
+bool PairFilter::Passes(BoardColumn a, BoardColumn b) const {
   using namespace board;
   if (a == b || !TakesPart(a, range_) || !TakesPart(b, range_)) return false;
   if (no_running_luck_ && (IsRunningLuck(a) || IsRunningLuck(b))) return false;
@@ -91,18 +95,18 @@ std::int32_t ResolveRelation(int partner, int self, std::string_view partner_tex
 }
 
 std::vector<ResolvedCell> ResolveRowCells(ChartBoard& board, int row, int counterpart_row, RelationKind kind) {
-  for (int column = 0; column <= kLastColumn; ++column) {
+  for (BoardColumn column{0}; column <= kLastColumn; ++column) {
     board(column, row).Code = kRelationNone;
     board(column, row).ZSet = Mark::kNone;
   }
   std::vector<ResolvedCell> resolved;
-  for (int column = 0; column <= kLastColumn; ++column) {
+  for (BoardColumn column{0}; column <= kLastColumn; ++column) {
     ChartCell& cell = board(column, row);
     if (cell.Text.empty()) continue;
     ResolvedCell outcome{column, board::PillarNumber(column), 0, kRelationNone};
     outcome.partner = ChoosePartner(outcome.self, cell.Text);
-    const int partner_column = board::PillarNumber(outcome.partner);
-    if (partner_column >= 0 && partner_column <= kLastColumn && outcome.partner != 0) {
+    const BoardColumn partner_column = board::ColumnOfPillar(outcome.partner);
+    if (partner_column >= board::kScratch && partner_column <= kLastColumn && outcome.partner != 0) {
       outcome.result =
           ResolveRelation(outcome.partner, outcome.self, board(partner_column, counterpart_row).Text, kind);
     }
