@@ -62,8 +62,8 @@ std::string PillarsHighestFirst(BoardColumn t, BoardColumn u, BoardColumn w) {
 void FindGroupsWith(ChartBoard& board, BoardColumn t, BoardColumn u, const BranchSearch& search, RelationList& groups) {
   const Branch bt = board(t, board::kBranch).Code;
   const Branch bu = board(u, board::kBranch).Code;
-  for (BoardColumn w{0}; w <= kLastColumn; ++w) {
-    if (w == t || w == u || !TakesPart(w, search.range)) continue;
+  for (BoardColumn w = FirstColumnTakingPart(search.range); w <= kLastColumn; ++w) {
+    if (w == t || w == u) continue;
     if (search.natal_groups_only && (t < board::kHour || u < board::kHour || w < board::kHour)) continue;
     if (!search.hour_known && w == board::kHour) continue;
     const Branch bw = board(w, board::kBranch).Code;
@@ -88,8 +88,10 @@ void FindGroupsWith(ChartBoard& board, BoardColumn t, BoardColumn u, const Branc
 
 void FindBranchRelations(ChartBoard& board, const BranchSearch& search, const ChartRules& rules, RelationList& groups) {
   const PairFilter filter(RelationFamily::kBranches, search.range, search.hour_known, rules.read);
-  for (BoardColumn t{0}; t <= kLastColumn; ++t) {
-    for (BoardColumn u{0}; u <= kLastColumn; ++u) {
+  // Only the columns taking part (the first of the range to 9) can pass the filter.
+  const BoardColumn first = FirstColumnTakingPart(search.range);
+  for (BoardColumn t = first; t <= kLastColumn; ++t) {
+    for (BoardColumn u = first; u <= kLastColumn; ++u) {
       if (!filter.Passes(t, u)) continue;
       const Branch bt = board(t, board::kBranch).Code;
       const Branch bu = board(u, board::kBranch).Code;

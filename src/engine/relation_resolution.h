@@ -30,7 +30,9 @@ inline constexpr std::int32_t kRelationHolds = 1;
 inline constexpr std::int32_t kRelationFails = 2;
 
 // The columns taking part for a luck range: 6 − its number to 9.
-bool TakesPart(BoardColumn column, LuckRange range);
+inline bool TakesPart(BoardColumn column, LuckRange range) {
+  return column >= FirstColumnTakingPart(range) && column <= board::kYear;
+}
 
 // Which step asks: each drops its own extra pairs.
 enum class RelationFamily { kStems, kBranches };
