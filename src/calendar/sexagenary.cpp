@@ -113,6 +113,7 @@ ElementGroups::ElementGroups(const TenGodNames& ten_god_names) {
   tables_ = tables;
   for (Stem stem = 0; stem < 10; ++stem) tables->stem_groups[stem] = Search(kStemNames[stem]);
   for (Branch branch = 0; branch < 12; ++branch) tables->branch_groups[branch] = Search(kBranchNames[branch]);
+  for (char ascii = 0; ascii >= 0; ++ascii) tables->ascii_groups[ascii] = Search(std::string_view(&ascii, 1));
 }
 
 ElementGroups ElementGroups::For(const TenGodNames& ten_god_names) {
@@ -130,6 +131,7 @@ Element ElementGroups::Search(std::string_view text) const {
 }
 
 Element ElementGroups::Of(std::string_view text) const {
+  if (text.size() == 1 && static_cast<unsigned char>(text[0]) < 0x80) return tables_->ascii_groups[text[0]];
   if (const CodeSlot* slot = SlotOf(text)) {
     return slot->stem >= 0 ? tables_->stem_groups[slot->stem] : tables_->branch_groups[slot->branch];
   }

@@ -100,6 +100,7 @@ class ElementGroups {
     std::array<std::string, 5> groups;
     std::array<Element, 10> stem_groups{};
     std::array<Element, 12> branch_groups{};
+    std::array<Element, 128> ascii_groups{};  // of each one-character ASCII text
   };
   Element Search(std::string_view text) const;
   std::shared_ptr<const Tables> tables_;

@@ -68,10 +68,10 @@ void FindGroupsWith(ChartBoard& board, BoardColumn t, BoardColumn u, const Branc
     if (!search.hour_known && w == board::kHour) continue;
     const Branch bw = board(w, board::kBranch).Code;
     if (bw == bt || bw == bu) continue;
-    const std::string pillars = PillarsHighestFirst(t, u, w);
     for (const GroupFamily& family : kGroupFamilies) {
       const BranchGroupRow* group = GroupOf(*family.groups, bt, bu, bw);
       if (group == nullptr) continue;
+      const std::string pillars = PillarsHighestFirst(t, u, w);
       groups.push_back(pillars + family.kind + DigitOf(group->index) +
                        DigitOf(GroupStrength(board, pillars, group->central)));
       AppendPillar(board, t, family.row, w);
