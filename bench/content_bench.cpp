@@ -10,10 +10,9 @@
 
 #include "data/explanation_texts.h"
 #include "engine/chart_pipeline.h"
-#include "presentation/chart_text_copy.h"
-#include "platform/console_interaction.h"
 #include "platform/text_file.h"
 #include "presentation/chart_content.h"
+#include "presentation/chart_text_copy.h"
 #include "random_charts.h"
 #include "settings/program_settings.h"
 #include "settings/shipped_texts.h"
@@ -55,8 +54,7 @@ void BM_FullPipelineAndContentReadingFiles(benchmark::State& state) {
   for (const ExplanationFile& file : {kPatternExplanations, kSpiritStarExplanations}) {
     if (!WriteShiftJisFile(folder / file.name, ShippedText(file.name))) state.SkipWithError("cannot write files");
   }
-  ConsoleInteraction console;
-  FolderExplanations explanations(folder, console);
+  FolderExplanations explanations(folder);
   RunChartsWithContent(state, explanations);
   std::filesystem::remove_all(folder);
 }

@@ -7,11 +7,11 @@
 #include "calendar/date_time.h"
 #include "calendar/depth_distribution.h"
 #include "calendar/sexagenary.h"
+#include "platform/outcome.h"
 
 namespace kirvo {
 
 class TermMomentCache;
-class Interaction;
 
 // Where a day begins: 0 午後11時 (23:00 of the previous date), 1 午前 0時 (midnight).
 enum class DayBoundary { kElevenPm = 0, kMidnight = 1 };
@@ -83,8 +83,9 @@ DateTime DepthPeriodStart(PeriodKind kind, DateTime moment, const CalendarRules&
                           TermMomentCache* cache = nullptr);
 
 // Steps a moment by n luck units (0 decade, 1 year, 2 month, 3 day, 4 double-hour), backwards when
-// asked. Month-based steps keep the time of day and clamp the day to the target month; leaving
-// years 1..9999 shows "DateConvert Error :" with the moment and returns it unchanged.
-DateTime StepMoment(int unit, int n, bool backwards, DateTime moment, Interaction& interaction);
+// asked. Month-based steps keep the time of day and clamp the day to the target month. Leaving
+// years 1..9999 is a failure whose message is "DateConvert Error :" with the moment; the caller
+// shows it and keeps the moment.
+Outcome<DateTime> StepMoment(int unit, int n, bool backwards, DateTime moment);
 
 }  // namespace kirvo

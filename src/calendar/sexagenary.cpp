@@ -28,6 +28,35 @@ static_assert(AllThreeBytes(kStemNames) && AllThreeBytes(kBranchNames));
 constexpr std::array<unsigned, 10> kStemCodes = CharacterCodes(kStemNames);
 constexpr std::array<unsigned, 12> kBranchCodes = CharacterCodes(kBranchNames);
 
+// The 22 codes leave different remainders by 69, so a name is found in one slot of a table
+// instead of by comparing it with every name in turn.
+constexpr unsigned kCodeSlotCount = 69;
+struct CodeSlot {
+  unsigned code = 0;
+  int stem = -1;
+  int branch = -1;
+};
+constexpr std::array<CodeSlot, kCodeSlotCount> kCodeSlots = [] {
+  std::array<CodeSlot, kCodeSlotCount> slots;
+  for (CodeSlot& slot : slots) slot = CodeSlot{0, -1, -1};
+  const auto place = [&slots](unsigned code) -> CodeSlot& {
+    CodeSlot& slot = slots[code % kCodeSlotCount];
+    if (slot.code != 0) throw "two names share a slot";
+    slot.code = code;
+    return slot;
+  };
+  for (int stem = 0; stem < 10; ++stem) place(kStemCodes[stem]).stem = stem;
+  for (int branch = 0; branch < 12; ++branch) place(kBranchCodes[branch]).branch = branch;
+  return slots;
+}();
+
+const CodeSlot* SlotOf(std::string_view text) {
+  if (text.size() != 3) return nullptr;
+  const unsigned code = CharacterCode(text);
+  const CodeSlot& slot = kCodeSlots[code % kCodeSlotCount];
+  return slot.code == code ? &slot : nullptr;
+}
+
 }  // namespace
 
 std::string Kanshi::Text() const {
@@ -37,21 +66,15 @@ std::string Kanshi::Text() const {
 }
 
 std::optional<Stem> StemIndexOf(std::string_view text) {
-  if (text.size() != 3) return std::nullopt;
-  const unsigned code = CharacterCode(text);
-  for (Stem stem = 0; stem < 10; ++stem) {
-    if (code == kStemCodes[stem]) return stem;
-  }
-  return std::nullopt;
+  const CodeSlot* slot = SlotOf(text);
+  if (slot == nullptr || slot->stem < 0) return std::nullopt;
+  return slot->stem;
 }
 
 std::optional<Branch> BranchIndexOf(std::string_view text) {
-  if (text.size() != 3) return std::nullopt;
-  const unsigned code = CharacterCode(text);
-  for (Branch branch = 0; branch < 12; ++branch) {
-    if (code == kBranchCodes[branch]) return branch;
-  }
-  return std::nullopt;
+  const CodeSlot* slot = SlotOf(text);
+  if (slot == nullptr || slot->branch < 0) return std::nullopt;
+  return slot->branch;
 }
 
 int SexIndexOf(std::string_view text) { return text == kSexNames[0] ? 0 : 1; }
@@ -80,33 +103,37 @@ Element ElementGroupOf(std::string_view text, const TenGodNames& ten_god_names) 
   return kNoElement;
 }
 
-ElementGroups::ElementGroups(const TenGodNames& ten_god_names) : names_(ten_god_names) {
+ElementGroups::ElementGroups(const TenGodNames& ten_god_names) {
+  auto tables = std::make_shared<Tables>();
+  tables->names = ten_god_names;
   for (Element element = 0; element < 5; ++element) {
-    groups_[element] =
+    tables->groups[element] =
         std::string(kFixedGroupParts[element]) + ten_god_names[2 * element] + ten_god_names[2 * element + 1];
   }
-  for (Stem stem = 0; stem < 10; ++stem) stem_groups_[stem] = Search(kStemNames[stem]);
-  for (Branch branch = 0; branch < 12; ++branch) branch_groups_[branch] = Search(kBranchNames[branch]);
+  tables_ = tables;
+  for (Stem stem = 0; stem < 10; ++stem) tables->stem_groups[stem] = Search(kStemNames[stem]);
+  for (Branch branch = 0; branch < 12; ++branch) tables->branch_groups[branch] = Search(kBranchNames[branch]);
+  for (char ascii = 0; ascii >= 0; ++ascii) tables->ascii_groups[ascii] = Search(std::string_view(&ascii, 1));
 }
 
 ElementGroups ElementGroups::For(const TenGodNames& ten_god_names) {
   thread_local ElementGroups last(ten_god_names);
-  if (last.names_ != ten_god_names) last = ElementGroups(ten_god_names);
+  if (last.tables_->names != ten_god_names) last = ElementGroups(ten_god_names);
   return last;
 }
 
 Element ElementGroups::Search(std::string_view text) const {
   if (text.empty()) return kNoElement;
   for (Element element = 0; element < 5; ++element) {
-    if (groups_[element].find(text) != std::string::npos) return element;
+    if (tables_->groups[element].find(text) != std::string::npos) return element;
   }
   return kNoElement;
 }
 
 Element ElementGroups::Of(std::string_view text) const {
-  if (text.size() == kStemNames[0].size()) {
-    if (const std::optional<Stem> stem = StemIndexOf(text)) return stem_groups_[*stem];
-    if (const std::optional<Branch> branch = BranchIndexOf(text)) return branch_groups_[*branch];
+  if (text.size() == 1 && static_cast<unsigned char>(text[0]) < 0x80) return tables_->ascii_groups[text[0]];
+  if (const CodeSlot* slot = SlotOf(text)) {
+    return slot->stem >= 0 ? tables_->stem_groups[slot->stem] : tables_->branch_groups[slot->branch];
   }
   return Search(text);
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -88,16 +89,21 @@ class ElementGroups {
  public:
   explicit ElementGroups(const TenGodNames& ten_god_names);
   // The groups of a set of names, built again only when the names differ from this thread's last
-  // call's. A copy, so that a later call with other names cannot change it.
+  // call's. A value: the tables it shares are never changed, so a later call with other names
+  // cannot change it, and handing it out copies no text.
   static ElementGroups For(const TenGodNames& ten_god_names);
   Element Of(std::string_view text) const;
 
  private:
+  struct Tables {
+    TenGodNames names;
+    std::array<std::string, 5> groups;
+    std::array<Element, 10> stem_groups{};
+    std::array<Element, 12> branch_groups{};
+    std::array<Element, 128> ascii_groups{};  // of each one-character ASCII text
+  };
   Element Search(std::string_view text) const;
-  TenGodNames names_;
-  std::array<std::string, 5> groups_;
-  std::array<Element, 10> stem_groups_{};
-  std::array<Element, 12> branch_groups_{};
+  std::shared_ptr<const Tables> tables_;
 };
 
 }  // namespace kirvo

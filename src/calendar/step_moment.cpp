@@ -1,7 +1,6 @@
 #include <algorithm>
 
 #include "calendar/moment_pillars.h"
-#include "platform/interaction.h"
 
 namespace kirvo {
 namespace {
@@ -11,7 +10,7 @@ constexpr int kMonthsPerUnit[3] = {120, 12, 1};
 
 }  // namespace
 
-DateTime StepMoment(int unit, int n, bool backwards, DateTime moment, Interaction& interaction) {
+Outcome<DateTime> StepMoment(int unit, int n, bool backwards, DateTime moment) {
   const int sign = backwards ? -1 : 1;
   if (unit >= 3) return moment + sign * n * kPeriodLengthDays[unit];
 
@@ -20,10 +19,7 @@ DateTime StepMoment(int unit, int n, bool backwards, DateTime moment, Interactio
                       static_cast<long>(sign) * n * kMonthsPerUnit[unit];
   const long year = months >= 0 ? months / 12 : (months - 11) / 12;
   const int month = static_cast<int>(months - year * 12) + 1;
-  if (year < 1 || year > 9999) {
-    interaction.ShowMessage(MessageKind::kError, "DateConvert Error :" + moment.DateTimeText());
-    return moment;
-  }
+  if (year < 1 || year > 9999) return Outcome<DateTime>::Failure("DateConvert Error :" + moment.DateTimeText());
   DateFields target = fields;
   target.year = static_cast<int>(year);
   target.month = month;

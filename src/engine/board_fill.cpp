@@ -8,7 +8,7 @@
 namespace kirvo {
 namespace {
 
-constexpr int kLastPillarColumn = board::kYear;
+constexpr BoardColumn kLastPillarColumn = board::kYear;
 
 // Base rows and the working rows they are copied into.
 constexpr std::array<std::pair<int, int>, 5> kWorkingCopies = {{
@@ -31,13 +31,13 @@ void SetStem(ChartCell& cell, Stem stem) {
 }  // namespace
 
 void ResetBoardCodes(ChartBoard& board) {
-  for (int column = 0; column <= kLastPillarColumn; ++column) {
+  for (BoardColumn column{0}; column <= kLastPillarColumn; ++column) {
     for (int row = 0; row < ChartBoard::kRows; ++row) board(column, row).Code = 0;
     board(column, board::kDepthRow).Code = static_cast<int>(DepthClass::kPrincipal);
   }
 }
 
-void WritePillar(ChartBoard& board, int column, Kanshi pillar, const HiddenStemTable& hidden_stems) {
+void WritePillar(ChartBoard& board, BoardColumn column, Kanshi pillar, const HiddenStemTable& hidden_stems) {
   SetStem(board(column, board::kStem), pillar.stem);
   ChartCell& branch = board(column, board::kBranch);
   branch.Code = pillar.branch;
@@ -45,7 +45,7 @@ void WritePillar(ChartBoard& board, int column, Kanshi pillar, const HiddenStemT
   for (int k = 0; k < 3; ++k) SetStem(board(column, board::kHidden1 + k), hidden_stems.At(k, pillar.branch));
 }
 
-void ShowMiddleDepthStem(ChartBoard& board, int column, DepthClass measured, std::string_view depth_stem) {
+void ShowMiddleDepthStem(ChartBoard& board, BoardColumn column, DepthClass measured, std::string_view depth_stem) {
   if (measured != DepthClass::kMiddle || depth_stem.empty()) return;
   ChartCell& middle = board(column, board::kHidden2);
   if (middle.Text != depth_stem) middle.Text = depth_stem;
@@ -54,7 +54,7 @@ void ShowMiddleDepthStem(ChartBoard& board, int column, DepthClass measured, std
 void MarkDepthAndCopyWorkingRows(ChartBoard& board, const SysSettings& sys) {
   const ElementGroups& groups = ElementGroups::For(TenGodNamingRow(sys));
   const auto colour_of = [&](const ChartCell& cell) { return ElementColour(sys.CP, groups.Of(cell.Text)); };
-  for (int column = 0; column <= kLastPillarColumn; ++column) {
+  for (BoardColumn column{0}; column <= kLastPillarColumn; ++column) {
     const int in_force = board::kHidden1 + board(column, board::kDepthRow).Code;
     for (int row = board::kHidden1; row <= board::kHidden3; ++row)
       board(column, row).ZSet = row == in_force ? Mark::kInForce : Mark::kNone;

@@ -19,11 +19,11 @@ void ResetBoardCodes(ChartBoard& board);
 
 // Rows 1, 2 and 4..6 of `column`: the stem, the branch and the branch's three hidden stems (余気 中気
 // 本気), text and index. A hidden stem the table does not name is an empty text with index 10.
-void WritePillar(ChartBoard& board, int column, Kanshi pillar, const HiddenStemTable& hidden_stems);
+void WritePillar(ChartBoard& board, BoardColumn column, Kanshi pillar, const HiddenStemTable& hidden_stems);
 
 // A pillar measured in its 中気 shows the commanding stem of its depth in row 5 (text only), which
 // differs from the table's 中気 for a branch with a second 中気 (申). An empty stem changes nothing.
-void ShowMiddleDepthStem(ChartBoard& board, int column, DepthClass measured, std::string_view depth_stem);
+void ShowMiddleDepthStem(ChartBoard& board, BoardColumn column, DepthClass measured, std::string_view depth_stem);
 
 // For every column 0..9: the hidden stem in force (row 4 + row 0's `Code`) gets mark 1 and the
 // other two none; rows 1, 2, 4, 5, 6 take the element colour of their text and are copied (text,

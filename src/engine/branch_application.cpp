@@ -9,30 +9,32 @@ namespace kirvo {
 
 namespace {
 
-inline constexpr int kLastColumn = board::kYear;
+inline constexpr BoardColumn kLastColumn = board::kYear;
 inline constexpr std::string_view kSingleRelationMark = "○";
 inline constexpr std::string_view kConflictMark = "×";
 
-int DepthClassOf(const ChartBoard& board, int column) { return std::clamp(board(column, board::kDepthRow).Code, 0, 2); }
+int DepthClassOf(const ChartBoard& board, BoardColumn column) {
+  return std::clamp(board(column, board::kDepthRow).Code, 0, 2);
+}
 
 // How many relations in force name each column. A column in more than one relation puts every
 // relation on it in conflict ("9" appended), and a conflict spreads to the other columns of those
 // relations; with the season elements shown a 支合 settles its two columns all the same. Columns left
 // above one count as none.
-std::array<int, kLastColumn + 1> CountRelations(RelationList& in_force, bool season_elements) {
-  std::array<int, kLastColumn + 1> count{};
+std::array<int, kLastColumn.index + 1> CountRelations(RelationList& in_force, bool season_elements) {
+  std::array<int, kLastColumn.index + 1> count{};
   for (const std::string& entry : in_force) {
-    for (const int pillar : PillarsOf(entry)) ++count[ColumnOfPillar(pillar)];
+    for (const int pillar : PillarsOf(entry)) ++count[board::ColumnOfPillar(pillar).index];
   }
-  for (int column = 0; column <= kLastColumn; ++column) {
-    if (count[column] <= 1) continue;
+  for (BoardColumn column{0}; column <= kLastColumn; ++column) {
+    if (count[column.index] <= 1) continue;
     for (std::string& entry : in_force) {
       if (!Names(entry, board::PillarNumber(column))) continue;
       const std::vector<int> pillars = PillarsOf(entry);
-      for (const int pillar : pillars) ++count[ColumnOfPillar(pillar)];
+      for (const int pillar : pillars) ++count[board::ColumnOfPillar(pillar).index];
       entry += kConflictDigit;
       if (season_elements && entry[kEntryKind] == kSixCombinationKind) {
-        for (const int pillar : pillars) count[ColumnOfPillar(pillar)] = 1;
+        for (const int pillar : pillars) count[board::ColumnOfPillar(pillar).index] = 1;
       }
     }
   }
@@ -42,13 +44,13 @@ std::array<int, kLastColumn + 1> CountRelations(RelationList& in_force, bool sea
   return count;
 }
 
-void SetHiddenStems(ChartBoard& board, int column, Mark zset) {
+void SetHiddenStems(ChartBoard& board, BoardColumn column, Mark zset) {
   for (int row = board::kWorkHidden1; row <= board::kWorkHidden3; ++row) board(column, row).ZSet = zset;
 }
 
 // A group turns the hidden stems of a non-cardinal member into the group's element, unless the
 // member's own stem does not support its branch: then the hidden stem in force keeps its place.
-void TransformByGroup(ChartBoard& board, int column, Element element) {
+void TransformByGroup(ChartBoard& board, BoardColumn column, Element element) {
   const Stem stem = GroupStemOn(board(column, board::kWorkBranch).Code, element);
   if (stem == kNoStem) return;
   for (int row = board::kWorkHidden1; row <= board::kWorkHidden3; ++row) {
@@ -62,7 +64,7 @@ void TransformByGroup(ChartBoard& board, int column, Element element) {
   }
 }
 
-void ApplyEntry(ChartBoard& board, int column, const std::string& entry, bool season_elements) {
+void ApplyEntry(ChartBoard& board, BoardColumn column, const std::string& entry, bool season_elements) {
   switch (entry[kEntryKind]) {
     case kSixCombinationKind:
     case kClashKind:
@@ -77,7 +79,7 @@ void ApplyEntry(ChartBoard& board, int column, const std::string& entry, bool se
       break;
   }
   if (season_elements && entry[kEntryKind] == kSixCombinationKind) {
-    for (const int pillar : PillarsOf(entry)) SetHiddenStems(board, ColumnOfPillar(pillar), Mark::kRemoved);
+    for (const int pillar : PillarsOf(entry)) SetHiddenStems(board, board::ColumnOfPillar(pillar), Mark::kRemoved);
   }
 }
 
@@ -92,13 +94,13 @@ void ApplyBranchRelations(ChartBoard& board, const RelationList& list, const Bra
   RelationList in_force;
   std::copy_if(list.begin(), list.end(), std::back_inserter(in_force),
                [](const std::string& entry) { return !IsSuppressed(entry); });
-  const std::array<int, kLastColumn + 1> count = CountRelations(in_force, application.season_elements);
+  const std::array<int, kLastColumn.index + 1> count = CountRelations(in_force, application.season_elements);
 
-  for (int column = 0; column <= kLastColumn; ++column) {
-    board(column, kRelationCountRow).Text = count[column] == 1 ? kSingleRelationMark : kConflictMark;
+  for (BoardColumn column{0}; column <= kLastColumn; ++column) {
+    board(column, kRelationCountRow).Text = count[column.index] == 1 ? kSingleRelationMark : kConflictMark;
   }
-  for (int column = 0; column <= kLastColumn; ++column) {
-    if (count[column] != 1) continue;
+  for (BoardColumn column{0}; column <= kLastColumn; ++column) {
+    if (count[column.index] != 1) continue;
     for (const std::string& entry : in_force) {
       if (entry.size() == kCompleteEntryLength && Names(entry, board::PillarNumber(column))) {
         ApplyEntry(board, column, entry, application.season_elements);
@@ -118,7 +120,7 @@ void ApplyBranchRelations(ChartBoard& board, const RelationList& list, const Bra
     day_master.ZSet = Mark::kNone;
   }
 
-  for (int column = 0; column <= kLastColumn; ++column) {
+  for (BoardColumn column{0}; column <= kLastColumn; ++column) {
     for (int row = board::kWorkHidden1; row <= board::kWorkHidden3; ++row) board(column, row).Mark = false;
     if (application.mark_in_force && !board(column, board::kWorkStem).Text.empty()) {
       board(column, board::kWorkHidden1 + DepthClassOf(board, column)).Mark = true;

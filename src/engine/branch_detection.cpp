@@ -11,25 +11,25 @@ namespace kirvo {
 
 namespace {
 
-inline constexpr int kLastColumn = board::kYear;
+inline constexpr BoardColumn kLastColumn = board::kYear;
 
-void AppendPillar(ChartBoard& board, int column, int row, int partner_column) {
+void AppendPillar(ChartBoard& board, BoardColumn column, int row, BoardColumn partner_column) {
   board(column, row).Text += DigitOf(board::PillarNumber(partner_column));
 }
 
 // A pair relation is written into both columns' cells of the row, each naming the other.
-void AppendPair(ChartBoard& board, int row, int t, int u) {
+void AppendPair(ChartBoard& board, int row, BoardColumn t, BoardColumn u) {
   AppendPillar(board, t, row, u);
   AppendPillar(board, u, row, t);
 }
 
-Element WorkingStemElement(const ChartBoard& board, int column) {
+Element WorkingStemElement(const ChartBoard& board, BoardColumn column) {
   const std::optional<Stem> stem = StemIndexOf(board(column, board::kWorkStem).Text);
   return stem ? ElementOfStem(*stem) : kNoElement;
 }
 
 // A 支合 pair transforms (支化) when both stems support the pair's element.
-void MarkTransformation(ChartBoard& board, int t, int u, Branch branch_t) {
+void MarkTransformation(ChartBoard& board, BoardColumn t, BoardColumn u, Branch branch_t) {
   const Element element = SixCombinationElement(branch_t);
   if (ElementSupports(WorkingStemElement(board, t), element) &&
       ElementSupports(WorkingStemElement(board, u), element)) {
@@ -49,7 +49,7 @@ inline constexpr std::array<GroupFamily, 2> kGroupFamilies = {{
 }};
 
 // The three pillar numbers of columns t, u and w, highest first.
-std::string PillarsHighestFirst(int t, int u, int w) {
+std::string PillarsHighestFirst(BoardColumn t, BoardColumn u, BoardColumn w) {
   std::string pillars = {DigitOf(board::PillarNumber(t)), DigitOf(board::PillarNumber(u)),
                          DigitOf(board::PillarNumber(w))};
   std::sort(pillars.begin(), pillars.end(), std::greater<>());
@@ -59,19 +59,19 @@ std::string PillarsHighestFirst(int t, int u, int w) {
 // Every third column w that makes a 三合 or 方合 group with the pair (t, u). Each cell of the row
 // names the two other members; a triple is met once per ordered pair of its columns, so cells and
 // groups repeat until they are normalised.
-void FindGroupsWith(ChartBoard& board, int t, int u, const BranchSearch& search, RelationList& groups) {
+void FindGroupsWith(ChartBoard& board, BoardColumn t, BoardColumn u, const BranchSearch& search, RelationList& groups) {
   const Branch bt = board(t, board::kBranch).Code;
   const Branch bu = board(u, board::kBranch).Code;
-  for (int w = 0; w <= kLastColumn; ++w) {
-    if (w == t || w == u || !TakesPart(w, search.range)) continue;
+  for (BoardColumn w = FirstColumnTakingPart(search.range); w <= kLastColumn; ++w) {
+    if (w == t || w == u) continue;
     if (search.natal_groups_only && (t < board::kHour || u < board::kHour || w < board::kHour)) continue;
     if (!search.hour_known && w == board::kHour) continue;
     const Branch bw = board(w, board::kBranch).Code;
     if (bw == bt || bw == bu) continue;
-    const std::string pillars = PillarsHighestFirst(t, u, w);
     for (const GroupFamily& family : kGroupFamilies) {
       const BranchGroupRow* group = GroupOf(*family.groups, bt, bu, bw);
       if (group == nullptr) continue;
+      const std::string pillars = PillarsHighestFirst(t, u, w);
       groups.push_back(pillars + family.kind + DigitOf(group->index) +
                        DigitOf(GroupStrength(board, pillars, group->central)));
       AppendPillar(board, t, family.row, w);
@@ -88,8 +88,10 @@ void FindGroupsWith(ChartBoard& board, int t, int u, const BranchSearch& search,
 
 void FindBranchRelations(ChartBoard& board, const BranchSearch& search, const ChartRules& rules, RelationList& groups) {
   const PairFilter filter(RelationFamily::kBranches, search.range, search.hour_known, rules.read);
-  for (int t = 0; t <= kLastColumn; ++t) {
-    for (int u = 0; u <= kLastColumn; ++u) {
+  // Only the columns taking part (the first of the range to 9) can pass the filter.
+  const BoardColumn first = FirstColumnTakingPart(search.range);
+  for (BoardColumn t = first; t <= kLastColumn; ++t) {
+    for (BoardColumn u = first; u <= kLastColumn; ++u) {
       if (!filter.Passes(t, u)) continue;
       const Branch bt = board(t, board::kBranch).Code;
       const Branch bu = board(u, board::kBranch).Code;
@@ -105,7 +107,7 @@ void FindBranchRelations(ChartBoard& board, const BranchSearch& search, const Ch
     }
   }
 
-  for (int column = 0; column <= kLastColumn; ++column) {
+  for (BoardColumn column{0}; column <= kLastColumn; ++column) {
     if (!TakesPart(column, search.range)) continue;
     for (const int row : {board::kThreeHarmony, board::kDirectional}) {
       board(column, row).Text = NormalisedGroupText(board(column, row).Text, board::PillarNumber(column));

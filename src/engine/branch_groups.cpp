@@ -12,7 +12,7 @@ namespace kirvo {
 
 namespace {
 
-inline constexpr int kLastColumn = board::kYear;
+inline constexpr BoardColumn kLastColumn = board::kYear;
 inline constexpr std::int32_t kHolds = 1;  // Code of a cell whose group survives
 
 int HighestPillar(std::string_view entry) { return ValueOfDigit(entry[0]); }
@@ -69,9 +69,9 @@ void SelectGroups(ChartBoard& board, RelationList& groups) {
 
     for (const std::string& entry : groups) {
       if (entry[kEntryKind] != kind) continue;
-      for (const int pillar : PillarsOf(entry)) board(ColumnOfPillar(pillar), row).Code = kHolds;
+      for (const int pillar : PillarsOf(entry)) board(board::ColumnOfPillar(pillar), row).Code = kHolds;
     }
-    for (int column = 0; column <= kLastColumn; ++column) {
+    for (BoardColumn column{0}; column <= kLastColumn; ++column) {
       ChartCell& cell = board(column, row);
       if (cell.Code != kHolds) cell.ZSet = cell.Text.empty() ? Mark::kNone : Mark::kRemoved;
     }

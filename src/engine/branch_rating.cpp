@@ -16,7 +16,7 @@ inline constexpr int kEarthClashStrength = 1, kClashStrength = 2;
 inline constexpr int kGroupBaseStrength = 4;
 
 Branch WorkingBranch(const ChartBoard& board, int pillar) {
-  return board(ColumnOfPillar(pillar), board::kWorkBranch).Code;
+  return board(board::ColumnOfPillar(pillar), board::kWorkBranch).Code;
 }
 
 Element ThreeHarmonyElementOf(Branch branch) {
@@ -33,8 +33,8 @@ Element BranchElementOf(Branch branch) {
 int PairRating(const ChartBoard& board, int pillar_a, int pillar_b) {
   const bool cardinal_a = IsCardinal(WorkingBranch(board, pillar_a));
   const bool cardinal_b = IsCardinal(WorkingBranch(board, pillar_b));
-  const bool supported_a = StemSupportsOwnBranch(board, ColumnOfPillar(pillar_a));
-  const bool supported_b = StemSupportsOwnBranch(board, ColumnOfPillar(pillar_b));
+  const bool supported_a = StemSupportsOwnBranch(board, board::ColumnOfPillar(pillar_a));
+  const bool supported_b = StemSupportsOwnBranch(board, board::ColumnOfPillar(pillar_b));
   if (cardinal_a != cardinal_b && !supported_a && !supported_b) return 1;
   if (!cardinal_a && !cardinal_b && supported_a && supported_b) return 3;
   return 2;
@@ -87,8 +87,8 @@ int GroupStrength(const ChartBoard& board, std::string_view pillars, Branch cent
   const int y = first_pair_neighbours ? d1 : d2;
   const bool on_central = WorkingBranch(board, x) == central || WorkingBranch(board, y) == central;
   const int need = on_central || (first_pair_neighbours && second_pair_neighbours) ? 1 : 2;
-  const int feeding =
-      (StemFeedsOwnBranch(board, ColumnOfPillar(x)) ? 1 : 0) + (StemFeedsOwnBranch(board, ColumnOfPillar(y)) ? 1 : 0);
+  const int feeding = (StemFeedsOwnBranch(board, board::ColumnOfPillar(x)) ? 1 : 0) +
+                      (StemFeedsOwnBranch(board, board::ColumnOfPillar(y)) ? 1 : 0);
   return kGroupBaseStrength + 1 + (feeding >= need ? 1 : 0);
 }
 

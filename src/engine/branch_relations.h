@@ -37,7 +37,6 @@ inline constexpr int kRelationCountRow = 3;
 inline constexpr char kSuppressedDigit = '1';
 inline constexpr char kConflictDigit = '9';
 
-constexpr int ColumnOfPillar(int pillar) { return 10 - pillar; }
 constexpr char DigitOf(int value) { return static_cast<char>('0' + value); }
 constexpr int ValueOfDigit(char digit) { return digit - '0'; }
 
@@ -51,9 +50,9 @@ bool IsSuppressed(std::string_view entry);
 
 // The element of the working stem (row 13) is the working branch's element (row 14) or generates
 // it. A removed stem feeds its branch all the same.
-bool StemFeedsOwnBranch(const ChartBoard& board, int column);
+bool StemFeedsOwnBranch(const ChartBoard& board, BoardColumn column);
 // As above, and the working stem is not removed (Mark::kRemoved).
-bool StemSupportsOwnBranch(const ChartBoard& board, int column);
+bool StemSupportsOwnBranch(const ChartBoard& board, BoardColumn column);
 
 // --- finding the relations (branch_detection.cpp)
 

@@ -8,12 +8,12 @@ namespace kirvo {
 
 namespace {
 
-inline constexpr int kLastColumn = board::kYear;
+inline constexpr BoardColumn kLastColumn = board::kYear;
 
 // Everything the step writes: the relation rows 24 to 29, and the working hidden stems, which go
 // back to their first copies (rows 4 to 6) so that a rerun starts from the same stems.
 void ClearBranchRows(ChartBoard& board) {
-  for (int column = 0; column <= kLastColumn; ++column) {
+  for (BoardColumn column{0}; column <= kLastColumn; ++column) {
     for (int row = board::kBranchCombine; row <= board::kDirectional; ++row) {
       ChartCell& cell = board(column, row);
       cell.Text.clear();

@@ -4,7 +4,6 @@
 #include <cstdio>
 
 #include "calendar/moment_pillars.h"
-#include "platform/interaction.h"
 
 namespace kirvo {
 namespace {
@@ -12,18 +11,11 @@ namespace {
 constexpr double kYearDays = 365.25;
 constexpr int kMonthStep = 2;  // StepMoment's unit of one calendar month
 
-// Month steps of an age stay far inside the calendar; nothing is ever shown.
-class SilentInteraction : public Interaction {
- public:
-  void Beep() override {}
-  void ShowMessage(MessageKind, std::string_view) override {}
-  bool AskYesNo(std::string_view) override { return false; }
-};
-
-std::string Formatted(const char* format, int value) {
-  char buffer[16];
-  std::snprintf(buffer, sizeof buffer, format, value);
-  return buffer;
+// A number right-aligned in `width` characters, as printf's "%<width>d" writes it.
+std::string Padded(int value, std::size_t width) {
+  std::string text = std::to_string(value);
+  if (text.size() < width) text.insert(0, width - text.size(), ' ');
+  return text;
 }
 
 }  // namespace
@@ -38,11 +30,12 @@ ChartAge AgeAt(DateTime birth_moment, DateTime chart_moment) {
   ChartAge age;
   age.years = static_cast<int>(std::trunc(d / kYearDays));
   age.months = DateTime(d).Fields().month - 1;
-  SilentInteraction silent;
-  if (StepMoment(kMonthStep, 12 * age.years + age.months, false, birth_moment, silent) > chart_moment) age.months = 0;
-  age.short_text = std::to_string(age.years) + "/" + Formatted("%2d", age.months);
+  // Month steps of an age stay far inside the calendar; one that left it would keep the birth moment.
+  const Outcome<DateTime> stepped = StepMoment(kMonthStep, 12 * age.years + age.months, false, birth_moment);
+  if ((stepped.ok() ? stepped.value() : birth_moment) > chart_moment) age.months = 0;
+  age.short_text = std::to_string(age.years) + "/" + Padded(age.months, 2);
   if (age.years >= 0 && age.years <= kOldestChartAge && age.months >= 0 && age.months <= 12) {
-    age.text = Formatted("%3d", age.years) + "歳" + Formatted("%2d", age.months) + "月";
+    age.text = Padded(age.years, 3) + "歳" + Padded(age.months, 2) + "月";
   }
   return age;
 }

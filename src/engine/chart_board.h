@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "engine/board_column.h"
 #include "platform/rgb_colour.h"
 
 namespace kirvo {
@@ -40,8 +41,8 @@ class ChartBoard {
   static constexpr int kColumns = 11;
   static constexpr int kRows = 41;
 
-  ChartCell& operator()(int column, int row) { return cells_[column * kRows + row]; }
-  const ChartCell& operator()(int column, int row) const { return cells_[column * kRows + row]; }
+  ChartCell& operator()(BoardColumn column, int row) { return cells_[column.index * kRows + row]; }
+  const ChartCell& operator()(BoardColumn column, int row) const { return cells_[column.index * kRows + row]; }
   ChartCell& Cell(int number) { return cells_[number]; }
   const ChartCell& Cell(int number) const { return cells_[number]; }
   bool operator==(const ChartBoard&) const = default;
@@ -52,10 +53,11 @@ class ChartBoard {
 
 // Board columns and rows by name.
 namespace board {
-inline constexpr int kScratch = 0;
-inline constexpr int kRunningHour = 1, kRunningDay = 2, kRunningMonth = 3, kRunningYear = 4, kMajorLuck = 5;
-inline constexpr int kHour = 6, kDay = 7, kMonth = 8, kYear = 9, kHeaders = 10;
-constexpr int PillarNumber(int column) { return 10 - column; }
+inline constexpr BoardColumn kScratch{0};
+inline constexpr BoardColumn kRunningHour{1}, kRunningDay{2}, kRunningMonth{3}, kRunningYear{4}, kMajorLuck{5};
+inline constexpr BoardColumn kHour{6}, kDay{7}, kMonth{8}, kYear{9}, kHeaders{10};
+constexpr int PillarNumber(BoardColumn column) { return 10 - column.index; }
+constexpr BoardColumn ColumnOfPillar(int pillar) { return BoardColumn{10 - pillar}; }
 
 inline constexpr int kDepthRow = 0;  // Code = the pillar's depth class
 inline constexpr int kStem = 1, kBranch = 2;

@@ -6,7 +6,7 @@
 namespace kirvo {
 namespace {
 
-constexpr int kLastPillarColumn = board::kYear;
+constexpr BoardColumn kLastPillarColumn = board::kYear;
 constexpr int kSavedRows = board::kSavedFirst - board::kRoots;  // rows 12..18 are kept 22 rows below
 
 bool NoChangeMode(const ChartRules& rules) { return rules.read.no_change; }
@@ -14,7 +14,7 @@ bool NoChangeMode(const ChartRules& rules) { return rules.read.no_change; }
 // Rows 12..18 as the analysis left them (text and mark), kept in rows 34..40 so that a cell changed
 // by hand can return to its automatic value.
 void SaveAnalysedRows(ChartBoard& board) {
-  for (int column = 0; column <= kLastPillarColumn; ++column) {
+  for (BoardColumn column{0}; column <= kLastPillarColumn; ++column) {
     for (int row = board::kRoots; row <= board::kWorkHidden3; ++row) {
       const ChartCell& from = board(column, row);
       ChartCell& to = board(column, row + kSavedRows);
@@ -30,7 +30,7 @@ void SaveAnalysedRows(ChartBoard& board) {
 // of an unknown birth hour) stays blank.
 void RestoreFirstComputedRows(ChartBoard& board, LuckRange range, bool hour_known, const ChartRules& rules) {
   constexpr int kOffset = board::kWorkStem - board::kStem;
-  for (int column = 0; column <= kLastPillarColumn; ++column) {
+  for (BoardColumn column{0}; column <= kLastPillarColumn; ++column) {
     if (column == board::kHour && !hour_known) continue;
     for (int row = board::kStem; row <= board::kHeavenStar; ++row) {
       ChartCell& to = board(column, row + kOffset);

@@ -7,6 +7,7 @@
 
 #include "calendar/birth_time.h"
 #include "calendar/date_time.h"
+#include "engine/board_column.h"
 #include "engine/rule_values.h"
 
 namespace kirvo {
@@ -91,6 +92,6 @@ constexpr std::optional<LuckRange> LuckRangeOf(int number) {
   if (number < 0 || number >= kLuckRangeCount) return std::nullopt;
   return static_cast<LuckRange>(number);
 }
-constexpr int FirstColumnTakingPart(LuckRange range) { return 6 - LuckRangeNumber(range); }
+constexpr BoardColumn FirstColumnTakingPart(LuckRange range) { return BoardColumn{6 - LuckRangeNumber(range)}; }
 
 }  // namespace kirvo

@@ -23,13 +23,14 @@ std::string UnitsText(bool negative, unsigned long long magnitude, int decimals)
     digits[count++] = static_cast<char>('0' + magnitude % 10);
     magnitude /= 10;
   } while (magnitude != 0 || count <= decimals);
-  std::string text;
-  if (negative && !zero) text += '-';
+  char text[26];  // sign, digits and point, written out at once
+  int length = 0;
+  if (negative && !zero) text[length++] = '-';
   for (int i = count - 1; i >= 0; --i) {
-    text += digits[i];
-    if (i == decimals && decimals > 0) text += '.';
+    text[length++] = digits[i];
+    if (i == decimals && decimals > 0) text[length++] = '.';
   }
-  return text;
+  return std::string(text, static_cast<std::size_t>(length));
 }
 
 // Values too large for whole units (and non-finite ones) go through printf.

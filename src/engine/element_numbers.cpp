@@ -50,9 +50,9 @@ inline constexpr double kLargestTotal = 9007199254740992.0;
 
 // The pillar columns the count reads: `first` to 9, without the hour column of an unknown hour.
 struct CountedColumns {
-  int first = board::kHour;
+  BoardColumn first = board::kHour;
   bool hour_known = true;
-  bool Counts(int column) const { return column != board::kHour || hour_known; }
+  bool Counts(BoardColumn column) const { return column != board::kHour || hour_known; }
 };
 
 Element ElementOfStemText(std::string_view text) {
@@ -67,11 +67,11 @@ struct StemSums {
   std::array<int, 10> stems{}, hidden{}, command{}, roots{};
 };
 
-int BaseNumber(const RuleValues& read, int column, int row) { return read.base_numbers[column][row]; }
+int BaseNumber(const RuleValues& read, BoardColumn column, int row) { return read.base_numbers[column.index][row]; }
 
 // 干: each working stem counts its column's stem number.
 void CountStems(const ChartBoard& board, const CountedColumns& columns, const RuleValues& read, StemSums& sums) {
-  for (int c = columns.first; c <= board::kYear; ++c) {
+  for (BoardColumn c = columns.first; c <= board::kYear; ++c) {
     if (!columns.Counts(c)) continue;
     const ChartCell& cell = board(c, board::kWorkStem);
     const std::optional<Stem> stem = StemIndexOf(cell.Text);
@@ -83,7 +83,7 @@ void CountStems(const ChartBoard& board, const CountedColumns& columns, const Ru
 // stem that depth puts in force (marked in the first-copy rows 4..6) counts.
 void CountHiddenStems(const ChartBoard& board, const CountedColumns& columns, const RuleValues& read, StemSums& sums) {
   const bool only_in_force = read.only_hidden_stem_in_force;
-  for (int c = columns.first; c <= board::kYear; ++c) {
+  for (BoardColumn c = columns.first; c <= board::kYear; ++c) {
     if (!columns.Counts(c)) continue;
     for (int k = 0; k < 3; ++k) {
       if (only_in_force && board(c, board::kHidden1 + k).ZSet == Mark::kNone) continue;
@@ -98,13 +98,13 @@ void CountHiddenStems(const ChartBoard& board, const CountedColumns& columns, co
 // Within a column an element counts once, at its deepest place (本気 before 中気 before 余気), and
 // not at all when that hidden stem is removed.
 void CountRoots(const ChartBoard& board, const CountedColumns& columns, const RuleValues& read, StemSums& sums) {
-  for (int c = columns.first; c <= board::kYear; ++c) {
+  for (BoardColumn c = columns.first; c <= board::kYear; ++c) {
     if (!columns.Counts(c)) continue;
     const ChartCell& stem_cell = board(c, board::kWorkStem);
     const Stem stem = StemIndexOf(stem_cell.Text).value_or(kNoStem);
     if (stem == kNoStem || stem_cell.ZSet == Mark::kRemoved || board(c, board::kRoots).ZSet != Mark::kInForce) continue;
     const Element element = ElementOfStem(stem);
-    for (int h = columns.first; h <= board::kYear; ++h) {
+    for (BoardColumn h = columns.first; h <= board::kYear; ++h) {
       if (!columns.Counts(h)) continue;
       std::array<Element, 3> e{};
       for (int k = 0; k < 3; ++k) e[k] = ElementOfStemText(board(h, board::kWorkHidden1 + k).Text);
@@ -153,7 +153,7 @@ void CountMonthCommand(const ChartBoard& board, const TMeiData& record, const Ch
 std::array<int, 5> CountBranches(const ChartBoard& board, const CountedColumns& columns, const RuleValues& read) {
   std::array<int, 5> sums{};
   const bool by_season = read.branches_by_season;
-  for (int c = by_season ? board::kHour : columns.first; c <= board::kYear; ++c) {
+  for (BoardColumn c = by_season ? board::kHour : columns.first; c <= board::kYear; ++c) {
     if (!columns.Counts(c)) continue;
     const ChartCell& cell = board(c, board::kWorkBranch);
     const std::optional<Branch> branch = BranchOfText(cell.Text);

@@ -17,14 +17,14 @@ namespace kirvo {
 namespace {
 
 // Columns of the year, month, day and hour pillars, natal and running.
-constexpr std::array<int, 4> kNatalColumns = {board::kYear, board::kMonth, board::kDay, board::kHour};
-constexpr std::array<int, 4> kRunningColumns = {board::kRunningYear, board::kRunningMonth, board::kRunningDay,
-                                                board::kRunningHour};
+constexpr std::array<BoardColumn, 4> kNatalColumns = {board::kYear, board::kMonth, board::kDay, board::kHour};
+constexpr std::array<BoardColumn, 4> kRunningColumns = {board::kRunningYear, board::kRunningMonth, board::kRunningDay,
+                                                        board::kRunningHour};
 
-void WriteMomentPillars(ChartBoard& board, const std::array<int, 4>& columns, const MomentPillars& pillars,
+void WriteMomentPillars(ChartBoard& board, const std::array<BoardColumn, 4>& columns, const MomentPillars& pillars,
                         bool show_depth_class, const HiddenStemTable& hidden_stems) {
   for (int slot = MomentPillars::kYear; slot <= MomentPillars::kHour; ++slot) {
-    const int column = columns[slot];
+    const BoardColumn column = columns[slot];
     WritePillar(board, column, pillars.Pillar(slot), hidden_stems);
     if (show_depth_class) board(column, board::kDepthRow).Code = static_cast<int>(pillars.depth_class[slot]);
     ShowMiddleDepthStem(board, column, pillars.depth_class[slot], pillars.depth_stem[slot]);

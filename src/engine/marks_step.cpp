@@ -17,7 +17,7 @@ namespace kirvo {
 
 namespace {
 
-inline constexpr int kLastColumn = board::kYear;
+inline constexpr BoardColumn kLastColumn = board::kYear;
 
 // Marks of a running-luck or major-luck pillar against the day pillar.
 inline constexpr std::string_view kSameAsDay = "反";          // the day pillar itself
@@ -29,44 +29,46 @@ std::optional<Branch> ExactBranchOf(std::string_view text) { return BranchIndexO
 
 // Shift-JIS byte order of two branch names; each 害 or 破 pair is taken once, from the side that
 // sorts after. The branch names' codes are encoded once.
-bool SortsAfterInShiftJis(std::string_view a, std::string_view b) {
+bool SortsAfterInShiftJis(Branch a, Branch b) {
   static const std::array<std::string, 12> kShiftJisNames = [] {
     std::array<std::string, 12> names;
     for (Branch branch = 0; branch < 12; ++branch) names[branch] = EncodeShiftJis(kBranchNames[branch]).value();
     return names;
   }();
-  const std::optional<Branch> branch_a = ExactBranchOf(a);
-  const std::optional<Branch> branch_b = ExactBranchOf(b);
-  if (!branch_a || !branch_b) return a > b;
-  return kShiftJisNames[*branch_a] > kShiftJisNames[*branch_b];
+  return kShiftJisNames[a] > kShiftJisNames[b];
 }
 
 // A pillar taking part: in the range, with a branch (an unknown hour leaves column 6 without one).
-std::vector<int> PillarColumns(const ChartBoard& board, LuckRange range, bool hour_known) {
-  std::vector<int> columns;
-  for (int column = 0; column <= kLastColumn; ++column) {
-    if (!TakesPart(column, range) || (!hour_known && column == board::kHour)) continue;
-    if (ExactBranchOf(board(column, board::kBranch).Text)) columns.push_back(column);
+struct PillarColumn {
+  BoardColumn column;
+  Branch branch;
+};
+using PillarColumns = std::vector<PillarColumn>;
+
+PillarColumns PillarColumnsOf(const ChartBoard& board, LuckRange range, bool hour_known) {
+  PillarColumns columns;
+  columns.reserve(kLastColumn.index + 1);
+  for (BoardColumn column = FirstColumnTakingPart(range); column <= kLastColumn; ++column) {
+    if (!hour_known && column == board::kHour) continue;
+    if (const std::optional<Branch> branch = ExactBranchOf(board(column, board::kBranch).Text)) {
+      columns.push_back({column, *branch});
+    }
   }
   return columns;
 }
 
-void AppendPillarNumber(ChartBoard& board, int column, int row, int other_column) {
+void AppendPillarNumber(ChartBoard& board, BoardColumn column, int row, BoardColumn other_column) {
   board(column, row).Text += std::to_string(board::PillarNumber(other_column));
 }
 
-void WritePairMarks(ChartBoard& board, const std::vector<int>& columns) {
-  for (const int i : columns) {
-    for (const int j : columns) {
+void WritePairMarks(ChartBoard& board, const PillarColumns& columns) {
+  for (const auto& [i, bi] : columns) {
+    for (const auto& [j, bj] : columns) {
       if (i == j) continue;
-      const std::string& text_i = board(i, board::kBranch).Text;
-      const std::string& text_j = board(j, board::kBranch).Text;
-      const Branch bi = *ExactBranchOf(text_i);
-      const Branch bj = *ExactBranchOf(text_j);
       if (const PunishmentRow* punishment = PunishmentOf(bi, bj)) {
-        board(i, board::kPunishment).Text = std::string(kPunishmentNames[static_cast<int>(punishment->kind)]);
+        board(i, board::kPunishment).Text = kPunishmentNames[static_cast<int>(punishment->kind)];
       }
-      if (!SortsAfterInShiftJis(text_i, text_j)) continue;
+      if (!SortsAfterInShiftJis(bi, bj)) continue;
       for (const auto& [pairs, row] : {std::pair{&kHarmPairs, board::kHarm}, std::pair{&kBreakPairs, board::kBreak}}) {
         if (!IsPairOf(*pairs, bi, bj)) continue;
         AppendPillarNumber(board, i, row, j);
@@ -83,7 +85,7 @@ struct DayPillar {
   std::string void_text;  // the two void branches (空亡)
 };
 
-std::string SpecialMarks(const ChartBoard& board, int column, const DayPillar& day, bool four_special_pillars) {
+std::string SpecialMarks(const ChartBoard& board, BoardColumn column, const DayPillar& day, bool four_special_pillars) {
   const Stem stem = StemIndexOf(board(column, board::kStem).Text).value_or(kNoStem);
   const std::string& branch_text = board(column, board::kBranch).Text;
   const Branch branch = *ExactBranchOf(branch_text);
@@ -117,10 +119,10 @@ std::string SpecialMarks(const ChartBoard& board, int column, const DayPillar& d
 // part, whatever the relation settings; the special marks set each pillar against the day pillar.
 void MarksStep(ChartBoard& board, const TMeiData& /*record*/, LuckRange range, bool hour_known,
                const ChartRules& rules) {
-  for (int column = 0; column <= kLastColumn; ++column) {
+  for (BoardColumn column{0}; column <= kLastColumn; ++column) {
     for (int row = board::kPunishment; row <= board::kSpecial; ++row) board(column, row).Text.clear();
   }
-  const std::vector<int> columns = PillarColumns(board, range, hour_known);
+  const PillarColumns columns = PillarColumnsOf(board, range, hour_known);
   WritePairMarks(board, columns);
 
   const std::string& day_stem_text = board(board::kDay, board::kStem).Text;
@@ -129,8 +131,8 @@ void MarksStep(ChartBoard& board, const TMeiData& /*record*/, LuckRange range, b
   const std::optional<Branch> day_branch = ExactBranchOf(day_branch_text);
   if (day_stem == kNoStem || !day_branch) return;
   const DayPillar day{day_stem, *day_branch, day_stem_text, VoidBranchesOf(day_stem_text, day_branch_text)};
-  for (const int column : columns) {
-    board(column, board::kSpecial).Text = SpecialMarks(board, column, day, rules.sys.SsnCB);
+  for (const PillarColumn& pillar : columns) {
+    board(pillar.column, board::kSpecial).Text = SpecialMarks(board, pillar.column, day, rules.sys.SsnCB);
   }
 }
 

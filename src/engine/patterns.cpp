@@ -17,7 +17,7 @@ namespace {
 inline constexpr int kTwoStemsBytes = 4;                        // Shift-JIS bytes of two stem names
 inline constexpr TenGod kSevenKilling = 6, kDirectOfficer = 7;  // 偏官, 正官
 
-constexpr std::array<int, 4> kNatalColumns = {board::kYear, board::kMonth, board::kDay, board::kHour};
+constexpr std::array<BoardColumn, 4> kNatalColumns = {board::kYear, board::kMonth, board::kDay, board::kHour};
 
 bool IsTwoStems(std::string_view text) {
   constexpr std::size_t kNameBytes = 3;  // one stem name in UTF-8
@@ -43,7 +43,7 @@ std::optional<int> MainPattern(Stem day_master, Stem useful_god, std::string_vie
 // shows them) occurs in the natal cells of row 9 (逢12運).
 bool NoOfficerInMeetingStageRow(const ChartBoard& board, const TenGodNames& names) {
   std::string texts;
-  for (int column : kNatalColumns) texts += board(column, board::kStageOfDayMaster).Text;
+  for (BoardColumn column : kNatalColumns) texts += board(column, board::kStageOfDayMaster).Text;
   for (TenGod officer : {kSevenKilling, kDirectOfficer}) {
     const std::string& name = names[officer];
     if (!name.empty() && texts.find(name) != std::string::npos) return false;

@@ -7,32 +7,50 @@ namespace kirvo {
 
 namespace {
 
-inline constexpr int kLastColumn = board::kYear;  // 9; column 10 holds the row headers
+inline constexpr BoardColumn kLastColumn = board::kYear;  // 9; column 10 holds the row headers
 
-bool IsRunningLuck(int column) { return column < board::kHour; }
+bool IsRunningLuck(BoardColumn column) { return column < board::kHour; }
 
 // The unordered pair {a, b} is the pair {x, y}.
-bool IsPair(int a, int b, int x, int y) { return (a == x && b == y) || (a == y && b == x); }
+bool IsPair(BoardColumn a, BoardColumn b, BoardColumn x, BoardColumn y) {
+  return (a == x && b == y) || (a == y && b == x);
+}
 
 int DigitAt(std::string_view entry, std::size_t position) {
   if (position >= entry.size() || entry[position] < '0' || entry[position] > '9') return 0;
   return entry[position] - '0';
 }
 
-// Candidates ordered as a pillar weighs them: nearest first, the smaller number first among equals.
-std::vector<int> ByDistanceFrom(int pillar, std::string_view text) {
-  std::vector<int> numbers = PillarNumbersOf(text);
-  std::stable_sort(numbers.begin(), numbers.end(), [pillar](int a, int b) {
+// The first two candidates as a pillar weighs them: nearest first, the smaller number first among
+// equals. Only these two ever decide, so they are picked in one pass instead of ordering them all.
+struct NearestTwo {
+  int count = 0;  // how many candidates the text names
+  int first = 0;
+  int second = 0;
+};
+
+NearestTwo NearestTwoTo(int pillar, std::string_view text) {
+  const auto before = [pillar](int a, int b) {
     const int da = std::abs(pillar - a);
     const int db = std::abs(pillar - b);
     return da != db ? da < db : a < b;
-  });
-  return numbers;
+  };
+  NearestTwo nearest;
+  for (const char digit : text) {
+    if (digit < '0' || digit > '9') continue;
+    const int number = digit - '0';
+    if (nearest.count == 0 || before(number, nearest.first)) {
+      nearest.second = nearest.first;
+      nearest.first = number;
+    } else if (nearest.count == 1 || before(number, nearest.second)) {
+      nearest.second = number;
+    }
+    ++nearest.count;
+  }
+  return nearest;
 }
 
 }  // namespace
-
-bool TakesPart(int column, LuckRange range) { return column >= FirstColumnTakingPart(range) && column <= kLastColumn; }
 
 PairFilter::PairFilter(RelationFamily family, LuckRange range, bool hour_known, const RuleValues& read)
     : range_(range),
@@ -42,7 +60,7 @@ PairFilter::PairFilter(RelationFamily family, LuckRange range, bool hour_known, 
       no_day_master_(family == RelationFamily::kStems && read.day_master_apart),
       no_distant_branches_(family == RelationFamily::kBranches && read.distant_branches_apart) {}
 
-bool PairFilter::Passes(int a, int b) const {
+bool PairFilter::Passes(BoardColumn a, BoardColumn b) const {
   using namespace board;
   if (a == b || !TakesPart(a, range_) || !TakesPart(b, range_)) return false;
   if (no_running_luck_ && (IsRunningLuck(a) || IsRunningLuck(b))) return false;
@@ -65,18 +83,18 @@ std::vector<int> PillarNumbersOf(std::string_view text) {
 }
 
 int ChoosePartner(int self, std::string_view candidates) {
-  const std::vector<int> ordered = ByDistanceFrom(self, candidates);
-  if (ordered.empty()) return 0;
-  if (ordered.size() >= 2 && std::abs(self - ordered[0]) == std::abs(self - ordered[1])) return ordered[1];
-  return ordered[0];
+  const NearestTwo ordered = NearestTwoTo(self, candidates);
+  if (ordered.count == 0) return 0;
+  if (ordered.count >= 2 && std::abs(self - ordered.first) == std::abs(self - ordered.second)) return ordered.second;
+  return ordered.first;
 }
 
 std::int32_t ResolveRelation(int partner, int self, std::string_view partner_text, RelationKind kind) {
-  const std::vector<int> ordered = ByDistanceFrom(partner, partner_text);
-  if (ordered.empty()) return kRelationNone;
-  if (ordered.size() == 1) return kRelationHolds;
-  const int x = ordered[0];
-  const int y = ordered[1];
+  const NearestTwo ordered = NearestTwoTo(partner, partner_text);
+  if (ordered.count == 0) return kRelationNone;
+  if (ordered.count == 1) return kRelationHolds;
+  const int x = ordered.first;
+  const int y = ordered.second;
   const int dx = std::abs(partner - x);
   const int dy = std::abs(partner - y);
   // The partner's own choice: the nearer of the two, or the larger when both are equally near.
@@ -91,18 +109,18 @@ std::int32_t ResolveRelation(int partner, int self, std::string_view partner_tex
 }
 
 std::vector<ResolvedCell> ResolveRowCells(ChartBoard& board, int row, int counterpart_row, RelationKind kind) {
-  for (int column = 0; column <= kLastColumn; ++column) {
+  for (BoardColumn column{0}; column <= kLastColumn; ++column) {
     board(column, row).Code = kRelationNone;
     board(column, row).ZSet = Mark::kNone;
   }
   std::vector<ResolvedCell> resolved;
-  for (int column = 0; column <= kLastColumn; ++column) {
+  for (BoardColumn column{0}; column <= kLastColumn; ++column) {
     ChartCell& cell = board(column, row);
     if (cell.Text.empty()) continue;
     ResolvedCell outcome{column, board::PillarNumber(column), 0, kRelationNone};
     outcome.partner = ChoosePartner(outcome.self, cell.Text);
-    const int partner_column = board::PillarNumber(outcome.partner);
-    if (partner_column >= 0 && partner_column <= kLastColumn && outcome.partner != 0) {
+    const BoardColumn partner_column = board::ColumnOfPillar(outcome.partner);
+    if (partner_column >= board::kScratch && partner_column <= kLastColumn && outcome.partner != 0) {
       outcome.result =
           ResolveRelation(outcome.partner, outcome.self, board(partner_column, counterpart_row).Text, kind);
     }
@@ -124,6 +142,11 @@ void ResolveRow(ChartBoard& board, int row, RelationList& list, RelationKind kin
 }
 
 std::string RelationEntry(int first_pillar, int second_pillar, RelationKind kind) {
+  const auto digit = [](int value) { return value >= 0 && value <= 9; };
+  if (digit(first_pillar) && digit(second_pillar)) {
+    return {static_cast<char>('0' + first_pillar), static_cast<char>('0' + second_pillar), '0',
+            static_cast<char>('0' + static_cast<int>(kind))};
+  }
   return std::to_string(first_pillar) + std::to_string(second_pillar) + "0" + std::to_string(static_cast<int>(kind));
 }
 

@@ -30,7 +30,9 @@ inline constexpr std::int32_t kRelationHolds = 1;
 inline constexpr std::int32_t kRelationFails = 2;
 
 // The columns taking part for a luck range: 6 − its number to 9.
-bool TakesPart(int column, LuckRange range);
+inline bool TakesPart(BoardColumn column, LuckRange range) {
+  return column >= FirstColumnTakingPart(range) && column <= board::kYear;
+}
 
 // Which step asks: each drops its own extra pairs.
 enum class RelationFamily { kStems, kBranches };
@@ -43,7 +45,7 @@ enum class RelationFamily { kStems, kBranches };
 class PairFilter {
  public:
   PairFilter(RelationFamily family, LuckRange range, bool hour_known, const RuleValues& read);
-  bool Passes(int first_column, int second_column) const;
+  bool Passes(BoardColumn first_column, BoardColumn second_column) const;
 
  private:
   LuckRange range_;
@@ -73,7 +75,7 @@ std::int32_t ResolveRelation(int partner, int self, std::string_view partner_tex
 // One relation cell after resolution: its column, its own pillar number, the partner it chose and
 // the result.
 struct ResolvedCell {
-  int column = 0;
+  BoardColumn column{0};
   int self = 0;
   int partner = 0;
   std::int32_t result = kRelationNone;

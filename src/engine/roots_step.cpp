@@ -8,8 +8,8 @@ namespace kirvo {
 
 namespace {
 
-inline constexpr int kFirstLuckColumn = board::kRunningHour;  // 1; column 0 is scratch
-inline constexpr int kLastColumn = board::kYear;              // 9
+inline constexpr BoardColumn kFirstLuckColumn = board::kRunningHour;  // 1; column 0 is scratch
+inline constexpr BoardColumn kLastColumn = board::kYear;              // 9
 
 struct RootRules {
   RootRule where = RootRule::kInHiddenStems;  // `TRG`: where a stem looks for its roots
@@ -19,7 +19,7 @@ struct RootRules {
 
 // Whether column `j` roots a stem of element `element` (an element 0..4). A removed branch or
 // hidden stem roots nothing; under 蔵干 the hidden stems are tried 余気, 中気, 本気.
-bool Roots(const ChartBoard& board, int j, Element element, const RootRules& rules) {
+bool Roots(const ChartBoard& board, BoardColumn j, Element element, const RootRules& rules) {
   if (rules.where == RootRule::kInBranches) {
     const ChartCell& branch = board(j, board::kWorkBranch);
     return branch.ZSet != Mark::kRemoved && rules.groups.Of(branch.Text) == element;
@@ -40,18 +40,18 @@ void RootsStep(ChartBoard& board, LuckRange range, bool hour_known, const ChartR
   const RootRules root_rules{rules.read.roots, rules.read.only_hidden_stem_in_force,
                              ElementGroups::For(TenGodNamingRow(rules.sys))};
   const bool no_change = rules.read.no_change;
-  const int first = std::clamp(FirstColumnTakingPart(range), kFirstLuckColumn, board::kHour);
-  const auto absent = [&](int column) { return column == board::kHour && !hour_known; };
+  const BoardColumn first = std::clamp(FirstColumnTakingPart(range), kFirstLuckColumn, board::kHour);
+  const auto absent = [&](BoardColumn column) { return column == board::kHour && !hour_known; };
 
   // Columns not taking part keep no roots text from an earlier run with a wider range.
-  for (int column = kFirstLuckColumn; column < first; ++column) board(column, board::kRoots).Text.clear();
+  for (BoardColumn column = kFirstLuckColumn; column < first; ++column) board(column, board::kRoots).Text.clear();
 
-  for (int i = first; i <= kLastColumn; ++i) {
+  for (BoardColumn i = first; i <= kLastColumn; ++i) {
     ChartCell& roots = board(i, board::kRoots);
     if (no_change) roots.ZSet = Mark::kNone;
     std::string text;
     const Element element = root_rules.groups.Of(board(i, board::kWorkStem).Text);
-    for (int j = first; j <= kLastColumn && element != kNoElement && !absent(i); ++j) {
+    for (BoardColumn j = first; j <= kLastColumn && element != kNoElement && !absent(i); ++j) {
       if (!absent(j) && Roots(board, j, element, root_rules)) text += std::to_string(board::PillarNumber(j));
     }
     roots.Text = text;

@@ -7,11 +7,11 @@ namespace kirvo {
 
 namespace {
 
-inline constexpr int kFirstStarColumn = board::kRunningHour;  // 1
-inline constexpr int kLastStarColumn = board::kYear;          // 9
+inline constexpr BoardColumn kFirstStarColumn = board::kRunningHour;  // 1
+inline constexpr BoardColumn kLastStarColumn = board::kYear;          // 9
 
 // The working hidden stem that depth puts in force: row 16 + the column's depth class (0..2).
-Stem StemInForce(const ChartBoard& board, int column) {
+Stem StemInForce(const ChartBoard& board, BoardColumn column) {
   const int depth_class = board(column, board::kDepthRow).Code;
   if (depth_class < 0 || depth_class > 2) return kNoStem;
   return StemIndexOf(board(column, board::kWorkHidden1 + depth_class).Text).value_or(kNoStem);
@@ -24,7 +24,7 @@ Stem StemInForce(const ChartBoard& board, int column) {
 void StarsStep(ChartBoard& board, const ChartRules& rules) {
   const TenGodNames& names = rules.sys.names.ten_gods;
   const Stem day_master = board(board::kDay, board::kWorkStem).Code;
-  for (int column = kLastStarColumn; column >= kFirstStarColumn; --column) {
+  for (BoardColumn column = kLastStarColumn; column >= kFirstStarColumn; --column) {
     for (int row : {board::kHeavenStar, board::kEarthStar, board::kStageOfDayMaster, board::kStageOfStem}) {
       board(column, row).Text.clear();
     }

@@ -8,7 +8,7 @@ namespace kirvo {
 
 namespace {
 
-void AppendPillar(ChartBoard& board, int column, int row, int other_column) {
+void AppendPillar(ChartBoard& board, BoardColumn column, int row, BoardColumn other_column) {
   board(column, row).Text += std::to_string(board::PillarNumber(other_column));
 }
 
@@ -21,8 +21,8 @@ std::string TransformedStemName(Stem stem) {
 
 void FindStemRelations(ChartBoard& board, const PairFilter& filter, bool overcoming,
                        const TransformationContext& transformation) {
-  for (int m = 0; m < 10; ++m) {
-    for (int i = 0; i < 10; ++i) {
+  for (BoardColumn m{0}; m <= board::kYear; ++m) {
+    for (BoardColumn i{0}; i <= board::kYear; ++i) {
       if (!filter.Passes(m, i)) continue;
       const Stem stem_m = board(m, board::kStem).Code;
       const Stem stem_i = board(i, board::kStem).Code;

@@ -13,7 +13,7 @@ inline constexpr std::string_view kCancelledSuffix = "001";
 inline constexpr std::size_t kPlainEntrySize = 4;  // two pillars, "0", kind
 
 bool IsPillar(int pillar) { return pillar >= 1 && pillar <= 9; }
-int ColumnOf(int pillar) { return board::PillarNumber(pillar); }
+BoardColumn ColumnOf(int pillar) { return board::ColumnOfPillar(pillar); }
 
 bool IsEntryOf(std::string_view entry, int first, int second, RelationKind kind) {
   const RelationEntryParts parts = PartsOf(entry);
@@ -41,14 +41,14 @@ int StemRelationRecord::LastHolding() const {
 
 StemRelationRecords RecordStemRelations(const ChartBoard& board, const RelationList& list, LuckRange range) {
   StemRelationRecords records{};
-  for (int column = 0; column < 10; ++column) {
+  for (BoardColumn column{0}; column <= board::kYear; ++column) {
     if (!TakesPart(column, range)) continue;
-    records[column].result = {board(column, board::kStemCombine).Code, board(column, board::kOvercomes).Code,
-                              board(column, board::kOvercomeBy).Code};
+    records[column.index].result = {board(column, board::kStemCombine).Code, board(column, board::kOvercomes).Code,
+                                    board(column, board::kOvercomeBy).Code};
   }
   const auto note = [&](int pillar, int relation, int counterpart) {
     if (IsPillar(pillar) && TakesPart(ColumnOf(pillar), range))
-      records[ColumnOf(pillar)].counterpart[relation] = counterpart;
+      records[ColumnOf(pillar).index].counterpart[relation] = counterpart;
   };
   for (const std::string& entry : list) {
     const RelationEntryParts parts = PartsOf(entry);
@@ -68,17 +68,17 @@ void CancelRelation(std::string& entry) {
 }
 
 void CancelOvercomingChains(StemRelationRecords& records, RelationList& list, LuckRange range) {
-  const auto overcoming_and_overcome = [&records](int column) {
-    return records[column].result[kOvercomesAnother] == kRelationHolds &&
-           records[column].result[kOvercomeByAnother] == kRelationHolds;
+  const auto overcoming_and_overcome = [&records](BoardColumn column) {
+    return records[column.index].result[kOvercomesAnother] == kRelationHolds &&
+           records[column.index].result[kOvercomeByAnother] == kRelationHolds;
   };
-  for (int start = 0; start < 10; ++start) {
+  for (BoardColumn start{0}; start <= board::kYear; ++start) {
     if (!TakesPart(start, range)) continue;
-    const StemRelationRecord& head = records[start];
+    const StemRelationRecord& head = records[start.index];
     if (head.result[kOvercomesAnother] != kRelationHolds || head.result[kOvercomeByAnother] == kRelationHolds) continue;
-    std::vector<int> chain = {start};
-    for (int column = start;;) {
-      const int target = records[column].counterpart[kOvercomesAnother];
+    std::vector<BoardColumn> chain = {start};
+    for (BoardColumn column = start;;) {
+      const int target = records[column.index].counterpart[kOvercomesAnother];
       if (!IsPillar(target) || std::find(chain.begin(), chain.end(), ColumnOf(target)) != chain.end()) break;
       column = ColumnOf(target);
       chain.push_back(column);
@@ -89,9 +89,9 @@ void CancelOvercomingChains(StemRelationRecords& records, RelationList& list, Lu
       CancelEntries(list, board::PillarNumber(chain[link]), board::PillarNumber(chain[link + 1]),
                     RelationKind::kOvercoming);
     }
-    for (int column : chain) {
-      records[column].Drop(kOvercomesAnother);
-      records[column].Drop(kOvercomeByAnother);
+    for (BoardColumn column : chain) {
+      records[column.index].Drop(kOvercomesAnother);
+      records[column.index].Drop(kOvercomeByAnother);
     }
   }
 }
@@ -106,13 +106,13 @@ void CancelDoubleCombinations(StemRelationRecords& records, RelationList& list, 
       if (parts.Names(pillar)) ++entries_naming[pillar];
     }
   }
-  for (int column = 0; column < 10; ++column) {
+  for (BoardColumn column{0}; column <= board::kYear; ++column) {
     const int self = board::PillarNumber(column);
     if (!TakesPart(column, range) || entries_naming[self] != 2) continue;
-    records[column].Drop(kCombinedWith);
+    records[column.index].Drop(kCombinedWith);
     for (int pillar : PillarNumbersOf(board(column, board::kStemCombine).Text)) {
       if (!IsPillar(pillar)) continue;
-      records[ColumnOf(pillar)].Drop(kCombinedWith);
+      records[ColumnOf(pillar).index].Drop(kCombinedWith);
       CancelEntries(list, self, pillar, RelationKind::kCombination);
       CancelEntries(list, pillar, self, RelationKind::kCombination);
     }

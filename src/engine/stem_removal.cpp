@@ -8,20 +8,20 @@ namespace {
 
 inline constexpr int kDayPillar = board::PillarNumber(board::kDay);  // 3
 
-void Remove(ChartBoard& board, int column) {
+void Remove(ChartBoard& board, BoardColumn column) {
   board(column, board::kWorkStem).ZSet = Mark::kRemoved;
   board(column, board::kRoots).ZSet = Mark::kRemoved;
 }
 
 void RemoveStems(ChartBoard& board, const StemRelationRecords& records, LuckRange range) {
-  for (int column = 0; column < 10; ++column) {
-    const StemRelationRecord& own = records[column];
+  for (BoardColumn column{0}; column <= board::kYear; ++column) {
+    const StemRelationRecord& own = records[column.index];
     if (!TakesPart(column, range) || own.Holding() != 1) continue;
     const int relation = own.LastHolding();
     const int counterpart = own.counterpart[relation];
     if (counterpart < 1 || counterpart > 9) break;
-    const int other_column = board::PillarNumber(counterpart);
-    const StemRelationRecord& other = records[other_column];
+    const BoardColumn other_column = board::ColumnOfPillar(counterpart);
+    const StemRelationRecord& other = records[other_column.index];
     if (other.Holding() == 1) {
       Remove(board, column);
       Remove(board, other_column);
@@ -39,9 +39,9 @@ void RemoveStems(ChartBoard& board, const StemRelationRecords& records, LuckRang
 
 void TransformRemovedStems(ChartBoard& board, const StemRelationRecords& records, LuckRange range,
                            bool day_master_apart) {
-  for (int column = 0; column < 10; ++column) {
+  for (BoardColumn column{0}; column <= board::kYear; ++column) {
     if (!TakesPart(column, range)) continue;
-    const StemRelationRecord& own = records[column];
+    const StemRelationRecord& own = records[column.index];
     ChartCell& stem = board(column, board::kWorkStem);
     const ChartCell& transformed = board(column, board::kStemTransform);
     if (!transformed.Text.empty() && board(column, board::kStemCombine).Code < kRelationFails &&
@@ -60,7 +60,7 @@ void TransformRemovedStems(ChartBoard& board, const StemRelationRecords& records
 
 void RemoveAndTransformStems(ChartBoard& board, const StemRelationRecords& records, LuckRange range,
                              bool day_master_apart) {
-  for (int column = 0; column < 10; ++column) {
+  for (BoardColumn column{0}; column <= board::kYear; ++column) {
     board(column, board::kRoots).ZSet = Mark::kNone;
     board(column, board::kWorkStem).ZSet = Mark::kNone;
   }

@@ -22,7 +22,7 @@ inline constexpr Rgb kInteractionTopColor = 0xFEFFFF;
 // Everything the step writes starts afresh: the interaction and mark rows, the strength texts of
 // row 19, and the working stems, which start again from the first copy of row 1.
 void ClearStemResults(ChartBoard& board, RelationList& list) {
-  for (int column = 0; column < 10; ++column) {
+  for (BoardColumn column{0}; column <= board::kYear; ++column) {
     for (int row = kFirstInteractionRow; row <= kLastMarkRow; ++row) {
       ChartCell& cell = board(column, row);
       cell.Text.clear();
@@ -40,7 +40,7 @@ void ClearStemResults(ChartBoard& board, RelationList& list) {
 // overcoming test, then replaced by the combination's resolution). A column without a pillar (the
 // hour column when the hour is unknown) gets none.
 void WriteStrengths(ChartBoard& board, LuckRange range, bool hour_known) {
-  for (int column = 0; column < 10; ++column) {
+  for (BoardColumn column{0}; column <= board::kYear; ++column) {
     if (!TakesPart(column, range) || (column == board::kHour && !hour_known)) continue;
     const StemStrength strength = StemStrengthOf(board, column);
     board(column, board::kBranchDiagram).Text = std::string(strength.text);

@@ -22,13 +22,13 @@ inline constexpr std::int32_t kDayMixedSupported = 4;
 
 Element ElementOfStemText(std::string_view text) { return ElementOfStem(StemIndexOf(text).value_or(kNoStem)); }
 
-bool HiddenStemSupports(const ChartBoard& board, int column, int hidden_row, Element stem_element) {
+bool HiddenStemSupports(const ChartBoard& board, BoardColumn column, int hidden_row, Element stem_element) {
   return ElementSupports(ElementOfStemText(board(column, hidden_row).Text), stem_element);
 }
 
 }  // namespace
 
-StemStrength StemStrengthOf(const ChartBoard& board, int column) {
+StemStrength StemStrengthOf(const ChartBoard& board, BoardColumn column) {
   const Stem stem = board(column, board::kStem).Code;
   const Element stem_element = stem >= 0 && stem < 10 ? ElementOfStem(stem) : kNoElement;
   int failing = 0;

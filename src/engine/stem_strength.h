@@ -18,6 +18,6 @@ struct StemStrength {
 // supports). The day column is ranked on its own scale: 5 進, 1 退, and for 混 4 when the day
 // branch's hidden stem at the month pillar's depth supports the day stem, else 3. A hidden stem
 // cell without a stem supports nothing.
-StemStrength StemStrengthOf(const ChartBoard& board, int column);
+StemStrength StemStrengthOf(const ChartBoard& board, BoardColumn column);
 
 }  // namespace kirvo

@@ -8,10 +8,12 @@ namespace kirvo {
 
 namespace {
 
-bool IsPair(int a, int b, int x, int y) { return (a == x && b == y) || (a == y && b == x); }
-bool IsRunningLuck(int column) { return column < board::kHour; }
+bool IsPair(BoardColumn a, BoardColumn b, BoardColumn x, BoardColumn y) {
+  return (a == x && b == y) || (a == y && b == x);
+}
+bool IsRunningLuck(BoardColumn column) { return column < board::kHour; }
 
-Stem StemOf(const ChartBoard& board, int column) { return board(column, board::kStem).Code; }
+Stem StemOf(const ChartBoard& board, BoardColumn column) { return board(column, board::kStem).Code; }
 
 // The month pillar's commanding hidden stem: the one its depth puts in force.
 Stem MonthCommandStem(const ChartBoard& board) {
@@ -30,7 +32,8 @@ bool YearMonthRepeatsBelow(const ChartBoard& board, bool hour_known) {
   return below(year) && below(month) && year != month;
 }
 
-bool BySeason(const ChartBoard& board, int a, int b, Element element, const TransformationContext& context) {
+bool BySeason(const ChartBoard& board, BoardColumn a, BoardColumn b, Element element,
+              const TransformationContext& context) {
   using namespace board;
   if (element != context.season_element) return false;
   if (IsPair(a, b, kYear, kHour) || IsPair(a, b, kMonth, kHour) || IsPair(a, b, kYear, kDay)) return false;
@@ -38,7 +41,7 @@ bool BySeason(const ChartBoard& board, int a, int b, Element element, const Tran
   return true;
 }
 
-bool ByMonthCommand(const ChartBoard& board, int a, int b, Element element) {
+bool ByMonthCommand(const ChartBoard& board, BoardColumn a, BoardColumn b, Element element) {
   const bool month_with_luck = (a == board::kMonth && IsRunningLuck(b)) || (b == board::kMonth && IsRunningLuck(a));
   if (month_with_luck || (IsRunningLuck(a) && IsRunningLuck(b))) return true;
   return ElementSupports(ElementOfStem(MonthCommandStem(board)), element);
@@ -46,7 +49,7 @@ bool ByMonthCommand(const ChartBoard& board, int a, int b, Element element) {
 
 }  // namespace
 
-bool CombinationTransforms(const ChartBoard& board, int first, int second, Element element,
+bool CombinationTransforms(const ChartBoard& board, BoardColumn first, BoardColumn second, Element element,
                            const TransformationContext& context) {
   switch (context.rule) {
     case TransformationRule::kBySeason:

@@ -20,7 +20,7 @@ struct TransformationContext {
 // - 生助で取る: the month's commanding hidden stem supports the element, or the pair is the month
 //   pillar with a running-luck pillar, or two running-luck pillars;
 // - 地支助で取る: the element is that of the month branch.
-bool CombinationTransforms(const ChartBoard& board, int first, int second, Element element,
+bool CombinationTransforms(const ChartBoard& board, BoardColumn first, BoardColumn second, Element element,
                            const TransformationContext& context);
 
 }  // namespace kirvo

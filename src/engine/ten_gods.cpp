@@ -19,7 +19,7 @@ TenGod TenGodOf(Stem day_master, Stem other) {
   return 2 * relation + (IsYang(day_master) == IsYang(other) ? 0 : 1);
 }
 
-std::string TenGodName(TenGod ten_god, const TenGodNames& names) {
+std::string_view TenGodName(TenGod ten_god, const TenGodNames& names) {
   if (ten_god < 0 || ten_god >= kNoTenGod) return {};
   return names[ten_god];
 }

@@ -23,7 +23,7 @@ ElementRelation ElementRelationOf(Element day_master, Element other);
 TenGod TenGodOf(Stem day_master, Stem other);
 
 // The display name of a ten-god; empty for kNoTenGod.
-std::string TenGodName(TenGod ten_god, const TenGodNames& names);
+std::string_view TenGodName(TenGod ten_god, const TenGodNames& names);
 
 // A ten-god read back from a cell text by comparison with the names in use; kNoTenGod when the
 // text is none of them.

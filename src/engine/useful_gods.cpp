@@ -25,12 +25,14 @@ inline constexpr std::array<std::pair<int, int>, 3> kHiddenStemPriorities = {{
 std::string StemName(Stem stem) { return std::string(kStemNames[stem]); }
 std::string BothStemsOf(Element element) { return StemName(2 * element) + StemName(2 * element + 1); }
 
-bool WorkingStemIs(const ChartBoard& board, int column, Stem stem) {
+bool WorkingStemIs(const ChartBoard& board, BoardColumn column, Stem stem) {
   const ChartCell& cell = board(column, board::kWorkStem);
   return StemIndexOf(cell.Text) == stem && cell.ZSet != Mark::kRemoved;
 }
 
-int FirstColumn(LuckRange range) { return std::clamp(FirstColumnTakingPart(range), board::kRunningHour, board::kHour); }
+BoardColumn FirstColumn(LuckRange range) {
+  return std::clamp(FirstColumnTakingPart(range), board::kRunningHour, board::kHour);
+}
 
 // `YRG0` 0: the stem with the largest weighted number, visiting the elements 主 生 剋 分 洩 (yang
 // before yin) so that a tie goes to the later stem. A yin winner that shows the same number as its
@@ -105,20 +107,20 @@ std::string StemOfLargestElement(const ChartBoard& board, Stem day_master, const
 int StemPriority(Stem stem, Stem day_master, LuckRange range, const ChartBoard& board, const ChartRules& rules) {
   if (stem == day_master && !rules.read.day_master_may_be_useful) return kDayMasterPriority;
   if (WorkingStemIs(board, board::kHour, stem) || WorkingStemIs(board, board::kMonth, stem)) return 1;
-  for (const int column : {board::kYear, board::kDay, board::kHour}) {
+  for (const BoardColumn column : {board::kYear, board::kDay, board::kHour}) {
     if (WorkingStemIs(board, column, stem)) return 2;
   }
-  const int first = FirstColumn(range);
+  const BoardColumn first = FirstColumn(range);
   if (range >= LuckRange::kYearLuck) {
-    for (int column = board::kMajorLuck; column >= first; --column) {
-      if (WorkingStemIs(board, column, stem)) return kLuckPriorityBase - column;
+    for (BoardColumn column = board::kMajorLuck; column >= first; --column) {
+      if (WorkingStemIs(board, column, stem)) return kLuckPriorityBase - column.index;
     }
   }
   const int month_depth = std::clamp(board(board::kMonth, board::kDepthRow).Code, 0, 2);
   if (StemIndexOf(board(board::kMonth, board::kWorkHidden1 + month_depth).Text) == stem) return kMonthCommandPriority;
   for (const auto& [row, base] : kHiddenStemPriorities) {
-    for (int column = board::kYear; column >= first; --column) {
-      if (StemIndexOf(board(column, row).Text) == stem) return base + column;
+    for (BoardColumn column = board::kYear; column >= first; --column) {
+      if (StemIndexOf(board(column, row).Text) == stem) return base + column.index;
     }
   }
   return kNotInChartPriority;

@@ -107,7 +107,21 @@ Outcome<std::string> EncodeShiftJis(std::string_view utf8) {
 
 int ShiftJisWidth(std::string_view utf8) {
   int width = 0;
+  const auto continuation = [&utf8](std::size_t at) { return (static_cast<unsigned char>(utf8[at]) & 0xC0) == 0x80; };
   for (std::size_t at = 0; at < utf8.size();) {
+    // Most characters are ASCII, kana or kanji: those are read without decoding. A three-byte
+    // character led by E1..EC lies in U+1000..U+CFFF, two bytes wide in Shift-JIS.
+    const auto lead = static_cast<unsigned char>(utf8[at]);
+    if (lead < 0x80) {
+      ++width;
+      ++at;
+      continue;
+    }
+    if (lead >= 0xE1 && lead <= 0xEC && utf8.size() - at >= 3 && continuation(at + 1) && continuation(at + 2)) {
+      width += 2;
+      at += 3;
+      continue;
+    }
     const Utf8Char c = DecodeUtf8Char(utf8, at);
     const bool single = !c.valid || c.code_point < 0x80 || (c.code_point >= 0xFF61 && c.code_point <= 0xFF9F);
     width += single ? 1 : 2;

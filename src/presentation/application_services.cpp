@@ -33,7 +33,7 @@ Outcome<ApplicationServices> ApplicationServices::Open(const std::filesystem::pa
   ApplicationServices services(interaction, ProgramSettings{});
   services.program_folder_ = program_folder;
   services.store_ = std::move(store).value();
-  services.explanations_ = std::make_unique<FolderExplanations>(program_folder, interaction);
+  services.explanations_ = std::make_unique<ReportedExplanations>(program_folder, interaction);
   return services;
 }
 
@@ -55,7 +55,7 @@ Outcome<ApplicationServices> ApplicationServices::Load(const std::optional<std::
   Loaded<std::optional<Branding>> branding = LoadBranding(path);
   ShowLoadReport(branding.report, interaction);
   services.branding_ = std::move(branding.value);
-  services.explanations_ = std::make_unique<FolderExplanations>(path, interaction);
+  services.explanations_ = std::make_unique<ReportedExplanations>(path, interaction);
   return services;
 }
 

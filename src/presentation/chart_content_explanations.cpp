@@ -24,15 +24,20 @@ std::vector<std::string> ShippedLines(std::string_view name) {
 
 }  // namespace
 
-void FolderExplanations::AppendExplanation(std::string& text, const ExplanationFile& file, int line_number) {
-  // A file that can't be read is told each time, and the heading stays without its text.
+Status FolderExplanations::AppendExplanation(std::string& text, const ExplanationFile& file, int line_number) {
   const Outcome<std::string> explanation = LookUpExplanation(folder_, file, line_number);
-  if (!explanation) {
-    interaction_.Beep();
-    interaction_.ShowMessage(MessageKind::kError, explanation.error());
-    return;
-  }
+  if (!explanation) return Status::Failure(explanation.error());
   text += *explanation;
+  return {};
+}
+
+Status ReportedExplanations::AppendExplanation(std::string& text, const ExplanationFile& file, int line_number) {
+  Status status = files_.AppendExplanation(text, file, line_number);
+  if (!status) {
+    interaction_.Beep();
+    interaction_.ShowMessage(MessageKind::kError, status.error());
+  }
+  return status;
 }
 
 LoadedExplanations::LoadedExplanations(const std::vector<std::string>& pattern_lines,
@@ -43,11 +48,12 @@ LoadedExplanations LoadedExplanations::Shipped() {
   return LoadedExplanations(ShippedLines(kPatternExplanations.name), ShippedLines(kSpiritStarExplanations.name));
 }
 
-void LoadedExplanations::AppendExplanation(std::string& text, const ExplanationFile& file, int line_number) {
+Status LoadedExplanations::AppendExplanation(std::string& text, const ExplanationFile& file, int line_number) {
   const std::vector<std::string>& lines = lines_[file.name == kPatternExplanations.name ? 0 : 1];
   // Line 0 reads line 1, as the files' lookup does.
   const std::size_t index = line_number <= 1 ? 0 : static_cast<std::size_t>(line_number - 1);
   if (line_number >= 0 && index < lines.size()) text += lines[index];
+  return {};
 }
 
 }  // namespace kirvo

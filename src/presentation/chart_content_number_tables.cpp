@@ -56,7 +56,7 @@ constexpr std::array<std::string_view, kStemNumberRows> kStemNumberLabels = {"",
 
 void Set(TextTable& table, At at, std::string_view text) { table.SetCell(at.column, at.row, text); }
 
-std::string PillarText(const ChartBoard& board, int column) {
+std::string PillarText(const ChartBoard& board, BoardColumn column) {
   return board(column, board::kStem).Text + board(column, board::kBranch).Text;
 }
 

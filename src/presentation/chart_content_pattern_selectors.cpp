@@ -34,7 +34,8 @@ void WritePatternText(std::string& text, const PatternSelectors& selectors, bool
     const int entry = static_cast<int>(std::find(selectors.entries.begin(), selectors.entries.end(), name) -
                                        selectors.entries.begin());
     ((text += "～") += selectors.entries[entry]) += "～\n";
-    explanations.AppendExplanation(text, kPatternExplanations, entry);
+    // A text that can't be read leaves the heading alone; the source's owner tells the user.
+    static_cast<void>(explanations.AppendExplanation(text, kPatternExplanations, entry));
     text += "\n\n";
   }
   if (!text.empty()) text.pop_back();

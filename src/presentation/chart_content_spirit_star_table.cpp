@@ -51,7 +51,8 @@ void WriteSpiritStarText(std::string& text, const SpiritStars& stars, const Spir
     for (int slot = 1; slot < kSpiritStarSlotCount; ++slot) {
       if (!stars.Carries(slot, pillar)) continue;
       ((text += "～") += names[slot]) += "～\n";
-      explanations.AppendExplanation(text, kSpiritStarExplanations, slot);
+      // A text that can't be read leaves the heading alone; the source's owner tells the user.
+      static_cast<void>(explanations.AppendExplanation(text, kSpiritStarExplanations, slot));
       text += '\n';
     }
   }

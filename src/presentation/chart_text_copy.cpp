@@ -63,13 +63,13 @@ std::string PaddedToPiece(std::string piece) {
 }
 
 // What the window shows in a cell: the titles of row 0 and the pillar numbers of row 15 are its own.
-std::string DisplayedText(const ChartBoard& board, int column, int row) {
-  if (row == board::kDepthRow) return std::string(kColumnTitles[column]);
+std::string DisplayedText(const ChartBoard& board, BoardColumn column, int row) {
+  if (row == board::kDepthRow) return std::string(kColumnTitles[column.index]);
   if (row == board::kPillarNumberRow) return std::to_string(board::PillarNumber(column));
   return board(column, row).Text;
 }
 
-std::string Piece(const ChartBoard& board, int column, int row) {
+std::string Piece(const ChartBoard& board, BoardColumn column, int row) {
   if (row == board::kStemDiagram || row == board::kBranchDiagram) return std::string(kDiagramPiece);
   const std::string_view mark = MarkCharacter(board(column, row).ZSet);
   if (row == board::kRoots) return PaddedToPiece(" " + std::string(mark));
@@ -161,7 +161,7 @@ std::vector<std::string> ChartTextCopy(const Chart& chart, const ChartRowLayout&
     if (ChartRowHeight(row, layout, stem_relations.size(), branch_relations.size()) <= kShownAbove) continue;
     if (row >= 1) lines.push_back(Rule("├", "┼", "┤", range));
     std::string line = "│";
-    for (int column = FirstColumnTakingPart(range); column <= board::kYear; ++column) {
+    for (BoardColumn column = FirstColumnTakingPart(range); column <= board::kYear; ++column) {
       line += Piece(board, column, row) + "│";
     }
     lines.push_back(line + Label(row));

@@ -23,7 +23,7 @@ class TextTable {
     return Contains(column, row) ? cells_[row * columns_ + column] : kEmpty;
   }
   void SetCell(std::size_t column, std::size_t row, std::string_view text) {
-    if (Contains(column, row)) cells_[row * columns_ + column] = std::string(text);
+    if (Contains(column, row)) cells_[row * columns_ + column].assign(text);  // keeps the cell's buffer
   }
 
   std::vector<std::string> Row(std::size_t row) const {

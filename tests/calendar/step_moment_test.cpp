@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include "calendar/moment_pillars.h"
-#include "support/recording_interaction.h"
 
 namespace kirvo {
 namespace {
@@ -11,7 +10,6 @@ DateTime At(int year, int month, int day, int hour = 0, int minute = 0) {
 }
 
 TEST(StepMoment, StepsByLuckUnits) {
-  RecordingInteraction interaction;
   const struct {
     int unit;
     int n;
@@ -29,20 +27,19 @@ TEST(StepMoment, StepsByLuckUnits) {
       {4, 3, true, At(2024, 3, 1, 5), At(2024, 2, 29, 23)},
   };
   for (const auto& c : cases) {
-    EXPECT_EQ(StepMoment(c.unit, c.n, c.backwards, c.from, interaction).DateTimeText(), c.to.DateTimeText())
-        << c.unit << " " << c.n;
+    const Outcome<DateTime> stepped = StepMoment(c.unit, c.n, c.backwards, c.from);
+    ASSERT_TRUE(stepped.ok()) << stepped.error();
+    EXPECT_EQ(stepped->DateTimeText(), c.to.DateTimeText()) << c.unit << " " << c.n;
   }
-  EXPECT_TRUE(interaction.messages.empty());
 }
 
-TEST(StepMoment, LeavingTheCalendarRangeReportsAndKeepsTheMoment) {
-  RecordingInteraction interaction;
-  const DateTime late = At(9995, 6, 1, 12, 0);
-  EXPECT_EQ(StepMoment(0, 1, false, late, interaction), late);
-  ASSERT_EQ(interaction.messages.size(), 1u);
-  EXPECT_EQ(interaction.messages[0], "DateConvert Error :9995/06/01 12:00");
-  EXPECT_EQ(StepMoment(1, 1, true, At(1, 6, 1), interaction), At(1, 6, 1));
-  EXPECT_EQ(interaction.messages.size(), 2u);
+TEST(StepMoment, LeavingTheCalendarRangeFailsWithTheMoment) {
+  const Outcome<DateTime> late = StepMoment(0, 1, false, At(9995, 6, 1, 12, 0));
+  ASSERT_FALSE(late.ok());
+  EXPECT_EQ(late.error(), "DateConvert Error :9995/06/01 12:00");
+  const Outcome<DateTime> early = StepMoment(1, 1, true, At(1, 6, 1));
+  ASSERT_FALSE(early.ok());
+  EXPECT_EQ(early.error(), "DateConvert Error :0001/06/01 00:00");
 }
 
 }  // namespace

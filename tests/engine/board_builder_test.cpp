@@ -9,7 +9,7 @@
 namespace kirvo {
 namespace {
 
-PillarText PillarOf(const ChartBoard& board, int column) {
+PillarText PillarOf(const ChartBoard& board, BoardColumn column) {
   const std::string text = board(column, board::kStem).Text + board(column, board::kBranch).Text;
   return {text.c_str(), board(column, board::kDepthRow).Code, board(column, board::kHidden2).Text};
 }
@@ -34,17 +34,17 @@ TEST(BoardFromPillars, MatchesTheFillStepForTheSamePillars) {
                                    &pillars.day,
                                    &pillars.month,
                                    &pillars.year};
-  for (int column = 1; column <= board::kYear; ++column) *by_column[column] = PillarOf(filled, column);
+  for (BoardColumn column{1}; column <= board::kYear; ++column) *by_column[column.index] = PillarOf(filled, column);
   const ChartBoard built = BoardFromPillars(pillars, settings);
 
-  for (int column = 1; column <= board::kYear; ++column) {
+  for (BoardColumn column{1}; column <= board::kYear; ++column) {
     for (int row : {0, 1, 2, 4, 5, 6, 13, 14, 16, 17, 18}) {
       const ChartCell& want = filled(column, row);
       const ChartCell& got = built(column, row);
-      EXPECT_EQ(got.Text, want.Text) << column << "," << row;
-      EXPECT_EQ(got.Code, want.Code) << column << "," << row;
-      EXPECT_EQ(got.ZSet, want.ZSet) << column << "," << row;
-      EXPECT_EQ(got.TopColor, want.TopColor) << column << "," << row;
+      EXPECT_EQ(got.Text, want.Text) << column.index << "," << row;
+      EXPECT_EQ(got.Code, want.Code) << column.index << "," << row;
+      EXPECT_EQ(got.ZSet, want.ZSet) << column.index << "," << row;
+      EXPECT_EQ(got.TopColor, want.TopColor) << column.index << "," << row;
     }
   }
   EXPECT_EQ(built(board::kMonth, board::kHidden2).Text, "壬");

@@ -68,11 +68,11 @@ constexpr std::array<const char*, 10> kColumnNames = {"",     "行時", "行日"
 // relation holds), × is Mark::kRemoved (it fails).
 std::string RowOf(const ChartBoard& board, int row) {
   std::string text;
-  for (int column = board::kYear; column >= board::kRunningHour; --column) {
+  for (BoardColumn column = board::kYear; column >= board::kRunningHour; --column) {
     const ChartCell& cell = board(column, row);
     if (cell.Text.empty() && cell.ZSet == Mark::kNone) continue;
     if (!text.empty()) text += " ";
-    text += std::string(kColumnNames[column]) + ":" + cell.Text;
+    text += std::string(kColumnNames[column.index]) + ":" + cell.Text;
     if (cell.Code == 1) text += "○";
     if (cell.ZSet == Mark::kRemoved) text += "×";
   }
@@ -83,9 +83,9 @@ std::string RowOf(const ChartBoard& board, int row) {
 // month command. "年:壬◇壬◇壬◇ 月:壬癸癸◎ ...".
 std::string HiddenStems(const ChartBoard& board) {
   std::string text;
-  for (int column = board::kYear; column >= board::kHour; --column) {
+  for (BoardColumn column = board::kYear; column >= board::kHour; --column) {
     if (!text.empty()) text += " ";
-    text += std::string(kColumnNames[column]) + ":";
+    text += std::string(kColumnNames[column.index]) + ":";
     for (int row = board::kWorkHidden1; row <= board::kWorkHidden3; ++row) {
       const ChartCell& cell = board(column, row);
       text += cell.Text;
@@ -100,7 +100,7 @@ std::string HiddenStems(const ChartBoard& board) {
 // Row 3 of the natal columns, year first: ○ for a branch in exactly one relation in force.
 std::string CountMarks(const ChartBoard& board) {
   std::string text;
-  for (int column = board::kYear; column >= board::kHour; --column) text += board(column, 3).Text;
+  for (BoardColumn column = board::kYear; column >= board::kHour; --column) text += board(column, 3).Text;
   return text;
 }
 
@@ -330,9 +330,9 @@ TEST(BranchStep, MarksTheHiddenStemInForce) {
   for (const bool rcb : {true, false}) {
     const Result result = RunBranchStep(board, pillars, {.RCB = rcb});
     std::string marked;
-    for (int column = 0; column <= board::kYear; ++column) {
+    for (BoardColumn column{0}; column <= board::kYear; ++column) {
       for (int row = board::kWorkHidden1; row <= board::kWorkHidden3; ++row) {
-        if (result.board(column, row).Mark) marked += std::to_string(column) + ":" + std::to_string(row) + " ";
+        if (result.board(column, row).Mark) marked += std::to_string(column.index) + ":" + std::to_string(row) + " ";
       }
     }
     EXPECT_EQ(marked, rcb ? "7:18 8:16 9:18 " : "") << "RCB " << rcb;

@@ -25,7 +25,7 @@ class ChartPipelineTest : public ::testing::Test {
   BirthInput man_{"試験太郎", "1984/02/10", "12:00", 0};
 };
 
-std::string PillarText(const ChartBoard& board, int column) {
+std::string PillarText(const ChartBoard& board, BoardColumn column) {
   return board(column, board::kStem).Text + board(column, board::kBranch).Text;
 }
 
@@ -84,17 +84,17 @@ TEST_F(ChartPipelineTest, UnknownHourLeavesColumnSixBlankAfterTheStars) {
     }
   }
   // The other columns' stars were computed with the 12:00 hour pillar present.
-  for (int column = board::kRunningHour; column <= board::kYear; ++column) {
+  for (BoardColumn column = board::kRunningHour; column <= board::kYear; ++column) {
     if (column == board::kHour) continue;
     for (int row = board::kHeavenStar; row <= board::kStageOfStem; ++row) {
-      EXPECT_EQ(blank.board(column, row).Text, known.board(column, row).Text) << column << "," << row;
+      EXPECT_EQ(blank.board(column, row).Text, known.board(column, row).Text) << column.index << "," << row;
     }
   }
   // Pillar 4 takes part in no root, relation or mark.
-  for (int column = 0; column <= board::kYear; ++column) {
+  for (BoardColumn column{0}; column <= board::kYear; ++column) {
     for (int row = board::kRoots; row <= board::kSpecial; ++row) {
       if (row != board::kRoots && row < board::kStemCombine) continue;
-      EXPECT_EQ(blank.board(column, row).Text.find('4'), std::string::npos) << column << "," << row;
+      EXPECT_EQ(blank.board(column, row).Text.find('4'), std::string::npos) << column.index << "," << row;
     }
   }
   for (const RelationList* list : {&blank.stem_relations, &blank.branch_relations}) {
@@ -104,14 +104,14 @@ TEST_F(ChartPipelineTest, UnknownHourLeavesColumnSixBlankAfterTheStars) {
 
 TEST_F(ChartPipelineTest, RangeZeroAnalysesTheNatalColumnsOnlyButFillsTheLuckColumns) {
   const Chart chart = Full(man_, "2024/07/20 12:00", LuckRange::kNatalOnly);
-  for (int column = board::kRunningHour; column <= board::kMajorLuck; ++column) {
-    EXPECT_FALSE(chart.board(column, board::kStem).Text.empty()) << column;
+  for (BoardColumn column = board::kRunningHour; column <= board::kMajorLuck; ++column) {
+    EXPECT_FALSE(chart.board(column, board::kStem).Text.empty()) << column.index;
     for (int row = board::kRoots; row <= board::kSpecial; ++row) {
       if (row != board::kRoots && row < board::kStemCombine) continue;
-      EXPECT_EQ(chart.board(column, row).Text, "") << column << "," << row;
+      EXPECT_EQ(chart.board(column, row).Text, "") << column.index << "," << row;
     }
   }
-  for (int column = board::kHour; column <= board::kYear; ++column) {
+  for (BoardColumn column = board::kHour; column <= board::kYear; ++column) {
     const std::string& roots = chart.board(column, board::kRoots).Text;
     EXPECT_EQ(roots.find_first_not_of("1234"), std::string::npos) << roots;
   }
@@ -124,25 +124,25 @@ TEST_F(ChartPipelineTest, NoChangeModeShowsTheFirstComputedRowsWithTheMonthComma
   settings_.usys.SetFlag("KSCB", true);
   const Chart chart = Full(man_, "2024/07/20 12:00", LuckRange::kHourLuck);
   const ChartBoard& b = chart.board;
-  for (int column = 0; column <= board::kYear; ++column) {
+  for (BoardColumn column{0}; column <= board::kYear; ++column) {
     for (int row = board::kStem; row <= board::kHeavenStar; ++row) {
       if (row + 12 == board::kPillarNumberRow) continue;
-      EXPECT_EQ(b(column, row + 12).Text, b(column, row).Text) << column << "," << row + 12;
+      EXPECT_EQ(b(column, row + 12).Text, b(column, row).Text) << column.index << "," << row + 12;
     }
-    EXPECT_EQ(b(column, board::kPillarNumberRow).Text, std::to_string(10 - column));
+    EXPECT_EQ(b(column, board::kPillarNumberRow).Text, std::to_string(10 - column.index));
   }
   const int command_row = board::kWorkHidden1 + b(board::kMonth, board::kDepthRow).Code;
-  for (int column = 0; column <= board::kYear; ++column) {
+  for (BoardColumn column{0}; column <= board::kYear; ++column) {
     for (int row = board::kWorkStem; row <= board::kBranchDiagram; ++row) {
       const Mark expected = column == board::kMonth && row == command_row ? Mark::kMonthCommand : Mark::kNone;
-      EXPECT_EQ(b(column, row).ZSet, expected) << column << "," << row;
+      EXPECT_EQ(b(column, row).ZSet, expected) << column.index << "," << row;
     }
   }
 }
 
 TEST_F(ChartPipelineTest, SavesTheAnalysedRowsTwentyTwoRowsBelow) {
   const Chart chart = Full(man_, "2024/07/20 12:00", LuckRange::kHourLuck);
-  for (int column = 0; column <= board::kYear; ++column) {
+  for (BoardColumn column{0}; column <= board::kYear; ++column) {
     for (int row = board::kRoots; row <= board::kWorkHidden3; ++row) {
       EXPECT_EQ(chart.board(column, row + 22).Text, chart.board(column, row).Text);
       EXPECT_EQ(chart.board(column, row + 22).ZSet, chart.board(column, row).ZSet);
@@ -168,9 +168,9 @@ TEST_F(ChartPipelineTest, LightPipelineStopsAfterTheRoots) {
   const Chart full = Full(man_, "2024/07/20 12:00", LuckRange::kMonthLuck);
   Chart light{{}, *NewChartRecord(man_, At("2024/07/20 12:00")), {}, {}, LuckRange::kMonthLuck, true};
   RunLightPipeline(light, Rules());
-  for (int column = 0; column <= board::kYear; ++column) {
+  for (BoardColumn column{0}; column <= board::kYear; ++column) {
     for (int row = 0; row <= board::kDirectional; ++row) {
-      EXPECT_TRUE(light.board(column, row) == full.board(column, row)) << column << "," << row;
+      EXPECT_TRUE(light.board(column, row) == full.board(column, row)) << column.index << "," << row;
     }
     EXPECT_EQ(light.board(column, board::kSavedFirst).Text, "");
   }
@@ -200,7 +200,7 @@ TEST_F(ChartPipelineTest, RunningColumnsShowTheirDepthOnlyWhenAskedTo) {
   for (const int like_natal : {0, 1}) {
     settings_.usys.SetChoice("ZRG4", like_natal);
     const Chart chart = Full(man_, "2024/07/10 12:00", LuckRange::kHourLuck);
-    for (int column = board::kRunningHour; column <= board::kRunningYear; ++column) {
+    for (BoardColumn column = board::kRunningHour; column <= board::kRunningYear; ++column) {
       EXPECT_EQ(chart.board(column, board::kDepthRow).Code, like_natal ? 0 : 2) << "ZRG4 " << like_natal;
     }
   }

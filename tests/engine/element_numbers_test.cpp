@@ -141,9 +141,9 @@ TEST(ElementNumbers, RootsCountTheDeepestHiddenStemOfTheElementOnce) {
       {"rooted stem halved roots in full", {"丙", "戊", "甲"}, {{board::kWorkStem, Mark::kHalved}}, 5},
   };
   ProgramSettings settings = ShippedSettings();
-  settings.usys.SetCell("SSG", board::kDay, 7, "1");
-  settings.usys.SetCell("SSG", board::kDay, 8, "3");
-  settings.usys.SetCell("SSG", board::kDay, 9, "5");
+  settings.usys.SetCell("SSG", board::kDay.index, 7, "1");
+  settings.usys.SetCell("SSG", board::kDay.index, 8, "3");
+  settings.usys.SetCell("SSG", board::kDay.index, 9, "5");
   for (const Case& c : kCases) {
     ChartBoard board = BoardFromPillars({.day = "甲子"}, settings);
     for (int k = 0; k < 3; ++k) board(board::kDay, board::kWorkHidden1 + k).Text = c.hidden[k];
@@ -262,7 +262,7 @@ TEST(ElementNumbers, ColumnsTakingPart) {
 TEST(ElementNumbers, PowerTotalsWithJyCB) {
   ProgramSettings settings = ShippedSettings();
   settings.usys.SetFlag("JyCB", true);
-  settings.usys.SetCell("SSG", board::kMonth, 2, "2");
+  settings.usys.SetCell("SSG", board::kMonth.index, 2, "2");
   // 甲寅 as month with 甲 in command (令 10), 庚申 as day. 木: 干 10, 支 2, 令 → 3^2 × 10 = 90.
   // 金: 干 10, 支 8, no 令 → 2^8 × 10 = 2560. Hidden stems and roots no longer count.
   ChartBoard board = BoardFromPillars({.month = "甲寅", .day = "庚申"}, settings);
@@ -278,7 +278,8 @@ TEST(ElementNumbers, PowerTotalsWithJyCB) {
   EXPECT_EQ(StemValueText(NumbersOf(board, settings).stems.weighted[6]), "18.0");
 
   // Four wood branches of number 20 raise the total past what a double counts exactly: it stops there.
-  for (int column = board::kHour; column <= board::kYear; ++column) settings.usys.SetCell("SSG", column, 2, "20");
+  for (BoardColumn column = board::kHour; column <= board::kYear; ++column)
+    settings.usys.SetCell("SSG", column.index, 2, "20");
   board = BoardFromPillars({.year = "甲寅", .month = "丙寅", .day = "甲寅", .hour = "丁卯"}, settings);
   board(board::kMonth, board::kWorkHidden3).ZSet = Mark::kMonthCommand;
   const ElementNumbers numbers = NumbersOf(board, settings);

@@ -32,11 +32,11 @@ constexpr std::array<const char*, 10> kColumnNames = {"",     "行時", "行日"
 // The texts of one row, year first: "年:2 月:1".
 std::string RowOf(const ChartBoard& board, int row) {
   std::string text;
-  for (int column = board::kYear; column >= board::kScratch; --column) {
+  for (BoardColumn column = board::kYear; column >= board::kScratch; --column) {
     const std::string& cell = board(column, row).Text;
     if (cell.empty()) continue;
     if (!text.empty()) text += " ";
-    text += std::string(column == board::kScratch ? "scratch" : kColumnNames[column]) + ":" + cell;
+    text += std::string(column == board::kScratch ? "scratch" : kColumnNames[column.index]) + ":" + cell;
   }
   return text;
 }

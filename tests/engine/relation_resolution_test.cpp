@@ -77,9 +77,9 @@ TEST(ResolveRow, WritesResultsAndListsEachHoldingRelationOnce) {
 
   ResolveRow(board, board::kStemCombine, list, RelationKind::kCombination, false);
 
-  for (int column : {board::kHour, board::kDay, board::kMonth}) {
-    EXPECT_EQ(board(column, board::kStemCombine).Code, kRelationHolds) << column;
-    EXPECT_EQ(board(column, board::kStemCombine).ZSet, Mark::kNone) << column;
+  for (BoardColumn column : {board::kHour, board::kDay, board::kMonth}) {
+    EXPECT_EQ(board(column, board::kStemCombine).Code, kRelationHolds) << column.index;
+    EXPECT_EQ(board(column, board::kStemCombine).ZSet, Mark::kNone) << column.index;
   }
   EXPECT_EQ(board(board::kYear, board::kStemCombine).Code, 0);
   EXPECT_EQ(board(board::kYear, board::kStemCombine).ZSet, Mark::kNone);
@@ -172,7 +172,7 @@ TEST(PairFilter, DropsThePairsTheRulesExclude) {
     ProgramSettings settings = ShippedSettings();
     for (const auto& [key, value] : c.flags) settings.usys.SetFlag(key, value);
     const PairFilter filter(c.family, c.range, c.hour_known, ReadRuleValues(settings.usys, settings.sys));
-    EXPECT_EQ(filter.Passes(c.first, c.second), c.passes)
+    EXPECT_EQ(filter.Passes(BoardColumn{c.first}, BoardColumn{c.second}), c.passes)
         << "columns " << c.first << ", " << c.second << " range " << LuckRangeNumber(c.range) << " flags "
         << (c.flags.empty() ? "none" : c.flags.front().first);
   }

@@ -36,11 +36,11 @@ constexpr std::array<const char*, 10> kColumnNames = {"",     "行時", "行日"
 // Row 12 of every column with a text or a mark, year first: "年:4321○ 月:3○"; ○ for mark 1, × for 2.
 std::string RootsRow(const ChartBoard& board) {
   std::string row;
-  for (int column = board::kYear; column >= board::kRunningHour; --column) {
+  for (BoardColumn column = board::kYear; column >= board::kRunningHour; --column) {
     const ChartCell& cell = board(column, board::kRoots);
     if (cell.Text.empty() && cell.ZSet == Mark::kNone) continue;
     if (!row.empty()) row += " ";
-    row += std::string(kColumnNames[column]) + ":" + cell.Text;
+    row += std::string(kColumnNames[column.index]) + ":" + cell.Text;
     if (cell.ZSet == Mark::kInForce) row += "○";
     if (cell.ZSet == Mark::kRemoved) row += "×";
   }
@@ -105,7 +105,7 @@ TEST(RootsStep, RootsByElementOfBranchOrHiddenStems) {
   for (const Case& c : kCases) {
     ProgramSettings settings = SettingsWith(c.rules);
     ChartBoard board = BoardFromPillars(c.pillars, settings);
-    for (const auto& [column, row] : c.removed) board(column, row).ZSet = Mark::kRemoved;
+    for (const auto& [column, row] : c.removed) board(BoardColumn{column}, row).ZSet = Mark::kRemoved;
     RootsStep(board, c.range, true, {settings.usys, settings.sys});
     EXPECT_EQ(RootsRow(board), c.expected) << c.name;
   }

@@ -29,14 +29,14 @@ BoardPillars Pillars() {
 }
 
 struct StarsOfColumn {
-  int column;
+  BoardColumn column;
   const char* heaven;  // row 7
   const char* earth;   // row 8
   const char* day_master_stage;  // row 9
   const char* own_stage;         // row 10
 };
 
-std::string Texts(const ChartBoard& board, int column) {
+std::string Texts(const ChartBoard& board, BoardColumn column) {
   std::string texts;
   for (int row = board::kHeavenStar; row <= board::kStageOfStem; ++row) texts += board(column, row).Text + "|";
   return texts;
@@ -64,7 +64,7 @@ TEST(StarsStep, ReadsEveryPillarAgainstTheDayMaster) {
   for (const StarsOfColumn& e : kExpected) {
     EXPECT_EQ(Texts(board, e.column),
               std::string(e.heaven) + "|" + e.earth + "|" + e.day_master_stage + "|" + e.own_stage + "|")
-        << "column " << e.column;
+        << "column " << e.column.index;
   }
   EXPECT_EQ(board(board::kScratch, board::kHeavenStar).Text, "scratch");
 

@@ -46,7 +46,7 @@ TMeiData RecordInSeason(int season_index) {
 template <class Field>
 std::string RowOf(const ChartBoard& board, int row, LuckRange range, Field field) {
   std::string line;
-  for (int column = board::kYear; column >= FirstColumnTakingPart(range); --column) {
+  for (BoardColumn column = board::kYear; column >= FirstColumnTakingPart(range); --column) {
     if (column != board::kYear) line += "|";
     line += field(board(column, row));
   }
@@ -339,7 +339,7 @@ TEST(StemStep, WritesTheStrengthOfEveryPillarWithAStem) {
 TEST(StemStrength, CountsTheHiddenStemsThatSupportTheStem) {
   struct Case {
     BoardPillars pillars;
-    int column;
+    BoardColumn column;
     const char* text;
     std::int32_t code;
   };
@@ -354,8 +354,8 @@ TEST(StemStrength, CountsTheHiddenStemsThatSupportTheStem) {
   };
   for (const Case& c : cases) {
     const StemStrength strength = StemStrengthOf(BoardFromPillars(c.pillars), c.column);
-    EXPECT_EQ(strength.text, c.text) << "column " << c.column;
-    EXPECT_EQ(strength.code, c.code) << "column " << c.column;
+    EXPECT_EQ(strength.text, c.text) << "column " << c.column.index;
+    EXPECT_EQ(strength.code, c.code) << "column " << c.column.index;
   }
 }
 
@@ -371,8 +371,8 @@ TEST(CombinationTransforms, FollowsTheKaRGRule) {
     BoardPillars pillars;
     TransformationRule rule;
     int season;
-    int first;
-    int second;
+    BoardColumn first;
+    BoardColumn second;
     bool transforms;
   };
   const Case cases[] = {

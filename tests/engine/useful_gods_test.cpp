@@ -148,7 +148,7 @@ TEST(StemPriority, PlacesInTheChart) {
     ProgramSettings settings = ShippedSettings();
     settings.usys.SetFlag("YCB0", c.YCB0);
     ChartBoard board = BoardFromPillars(pillars, settings);
-    for (const int column : c.removed_stems) board(column, board::kWorkStem).ZSet = Mark::kRemoved;
+    for (const int column : c.removed_stems) board(BoardColumn{column}, board::kWorkStem).ZSet = Mark::kRemoved;
     EXPECT_EQ(StemPriority(*StemIndexOf(c.stem), kWu, c.range, board, {settings.usys, settings.sys}), c.expected)
         << c.name;
   }

@@ -68,10 +68,20 @@ TEST(SpiritStarText, HeadingsForAllPillarsAndEachStarWithItsExplanationLine) {
             "＜ 時柱 ＞");
 }
 
+TEST(FolderExplanations, AMissingFileFailsWithItsNameAndAddsNothing) {
+  TempFolder empty;
+  FolderExplanations explanations(empty.path());
+  std::string text = "見出し";
+  const Status status = explanations.AppendExplanation(text, kSpiritStarExplanations, 1);
+  ASSERT_FALSE(status.ok());
+  EXPECT_EQ(status.error(), "『SinSetu.dat』がありません");
+  EXPECT_EQ(text, "見出し");
+}
+
 TEST(SpiritStarText, AMissingFileIsReportedAtEveryLookupAndTheHeadingsStay) {
   TempFolder empty;
   RecordingInteraction interaction;
-  FolderExplanations explanations(empty.path(), interaction);
+  ReportedExplanations explanations(empty.path(), interaction);
   const SpiritStars stars = StarsOf({{1, kYearPillar}, {4, kMonthPillar}});
   EXPECT_EQ(SpiritStarText(stars, Names(), explanations),
             "＜ 年柱 ＞\n～太極貴人～\n\n＜ 月柱 ＞\n～福星貴人～\n\n＜ 日柱 ＞\n＜ 時柱 ＞");

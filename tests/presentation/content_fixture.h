@@ -13,9 +13,10 @@ namespace kirvo::testing {
 // Explanations for tests: "説明" + file + line number, and a record of every lookup.
 class RecordingExplanations final : public ExplanationSource {
  public:
-  void AppendExplanation(std::string& text, const ExplanationFile& file, int line_number) override {
+  Status AppendExplanation(std::string& text, const ExplanationFile& file, int line_number) override {
     lookups.emplace_back(std::string(file.name), line_number);
     text += "説明" + std::string(file.name) + ":" + std::to_string(line_number);
+    return {};
   }
   std::vector<std::pair<std::string, int>> lookups;
 };

@@ -23,7 +23,7 @@ std::optional<Kanshi> KanshiOfText(const std::string& text) {
 }  // namespace
 
 ChartBoard BoardFromPillars(const BoardPillars& pillars, const ProgramSettings& settings, bool blank_unknown_hour) {
-  const std::array<std::pair<int, const PillarText*>, 9> columns = {{
+  const std::array<std::pair<BoardColumn, const PillarText*>, 9> columns = {{
       {board::kYear, &pillars.year},
       {board::kMonth, &pillars.month},
       {board::kDay, &pillars.day},
@@ -40,11 +40,11 @@ ChartBoard BoardFromPillars(const BoardPillars& pillars, const ProgramSettings& 
     if (pillar->kanshi.empty()) continue;
     const std::optional<Kanshi> kanshi = KanshiOfText(pillar->kanshi);
     if (!kanshi) {
-      ADD_FAILURE() << "not a pillar: \"" << pillar->kanshi << "\" in column " << column;
+      ADD_FAILURE() << "not a pillar: \"" << pillar->kanshi << "\" in column " << column.index;
       continue;
     }
     if (pillar->depth < 0 || pillar->depth > 2) {
-      ADD_FAILURE() << "depth class out of 0..2 in column " << column;
+      ADD_FAILURE() << "depth class out of 0..2 in column " << column.index;
       continue;
     }
     const auto depth = static_cast<DepthClass>(pillar->depth);
