@@ -5,7 +5,7 @@ namespace {
 
 bool IsDiagramRow(int row) { return row == board::kStemDiagram || row == board::kBranchDiagram; }
 
-bool IsPillarColumn(int column) { return column >= board::kRunningHour && column <= board::kYear; }
+bool IsPillarColumn(BoardColumn column) { return column >= board::kRunningHour && column <= board::kYear; }
 
 }  // namespace
 
@@ -16,16 +16,16 @@ BoardGeometry LayOutBoard(const ChartRowLayout& layout, LuckRange range, std::si
   geometry.pillar_width = layout.pillar_width;
   geometry.first_column = FirstColumnTakingPart(range);
   int x = 0;
-  for (int column = 0; column < ChartBoard::kColumns; ++column) {
-    geometry.column_left[column] = x;
+  for (BoardColumn column{0}; column.index < ChartBoard::kColumns; ++column) {
+    geometry.column_left[column.index] = x;
     if (column == board::kHeaders) {
-      geometry.column_width[column] = kBoardLabelWidth;
+      geometry.column_width[column.index] = kBoardLabelWidth;
     } else if (column >= geometry.first_column && IsPillarColumn(column)) {
-      geometry.column_width[column] = layout.pillar_width;
+      geometry.column_width[column.index] = layout.pillar_width;
       x += layout.pillar_width + 1;
     }
   }
-  geometry.width = geometry.column_left[board::kHeaders] + kBoardLabelWidth;
+  geometry.width = geometry.column_left[board::kHeaders.index] + kBoardLabelWidth;
   int y = 0;
   for (int row = 0; row < ChartBoard::kRows; ++row) {
     geometry.row_top[row] = y;
@@ -37,21 +37,21 @@ BoardGeometry LayOutBoard(const ChartRowLayout& layout, LuckRange range, std::si
 }
 
 PixelRect BoardCellRect(const BoardGeometry& geometry, BoardPosition cell) {
-  const int left = geometry.column_left[cell.column];
+  const int left = geometry.column_left[cell.column.index];
   const int top = geometry.row_top[cell.row];
-  int width = geometry.column_width[cell.column];
+  int width = geometry.column_width[cell.column.index];
   if (IsDiagramRow(cell.row) && cell.column != board::kHeaders) width = 0;
   return {left, top, left + width, top + geometry.row_height[cell.row]};
 }
 
 PixelRect BoardDiagramRect(const BoardGeometry& geometry, int row) {
   const int top = geometry.row_top[row];
-  return {0, top, geometry.column_left[board::kHeaders], top + geometry.row_height[row]};
+  return {0, top, geometry.column_left[board::kHeaders.index], top + geometry.row_height[row]};
 }
 
 std::optional<BoardPosition> BoardCellAt(const BoardGeometry& geometry, int x, int y) {
   for (int row = 0; row < ChartBoard::kRows; ++row) {
-    for (int column = 0; column < ChartBoard::kColumns; ++column) {
+    for (BoardColumn column{0}; column.index < ChartBoard::kColumns; ++column) {
       const PixelRect rect = BoardCellRect(geometry, {column, row});
       if (x >= rect.left && x < rect.right && y >= rect.top && y < rect.bottom) return BoardPosition{column, row};
     }

@@ -21,7 +21,7 @@ struct BoardGeometry {
   std::array<int, ChartBoard::kRows> row_top{};
   std::array<int, ChartBoard::kRows> row_height{};
   int pillar_width = 0;
-  int first_column = 0;  // the leftmost pillar column shown
+  BoardColumn first_column{0};  // the leftmost pillar column shown
   LuckRange range = LuckRange::kNatalOnly;
   int width = 0;
   int height = 0;
@@ -33,7 +33,7 @@ BoardGeometry LayOutBoard(const ChartRowLayout& layout, LuckRange range, std::si
                           std::size_t branch_relations);
 
 struct BoardPosition {
-  int column = 0;
+  BoardColumn column{0};
   int row = 0;
   bool operator==(const BoardPosition&) const = default;
 };

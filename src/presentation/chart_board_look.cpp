@@ -19,7 +19,7 @@ bool IsWorkingRow(int row) {
 }
 bool IsOriginalRow(int row) { return row >= board::kStem && row <= board::kHidden3 && row != 3; }
 bool IsRelationRow(int row) { return row >= board::kStemCombine && row <= board::kSpecial; }
-bool IsPillarColumn(int column) { return column >= board::kRunningHour && column <= board::kYear; }
+bool IsPillarColumn(BoardColumn column) { return column >= board::kRunningHour && column <= board::kYear; }
 
 Rgb Reverse(Rgb colour) { return kMaxRgb ^ colour; }
 
@@ -52,7 +52,7 @@ Rgb ElementColourOfText(std::string_view text, const SysSettings& sys, Rgb none)
 
 std::string BoardCellText(const ChartBoard& board, BoardPosition cell) {
   if (cell.column == board::kHeaders) return std::string(ChartRowLabel(cell.row));
-  if (cell.row == board::kDepthRow) return std::string(ChartColumnTitle(cell.column));
+  if (cell.row == board::kDepthRow) return std::string(ChartColumnTitle(cell.column.index));
   if (cell.row == board::kPillarNumberRow) return std::to_string(board::PillarNumber(cell.column));
   return board(cell.column, cell.row).Text;
 }

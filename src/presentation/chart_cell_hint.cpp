@@ -28,8 +28,8 @@ std::optional<std::string> BoardCellHint(const ChartBoard& board, BoardPosition 
   const std::string& text = board(cell.column, cell.row).Text;
   if (text.empty()) return std::nullopt;
   if (cell.row == board::kEarthStar && earth_star_hints != nullptr &&
-      !(*earth_star_hints)[static_cast<std::size_t>(cell.column)].empty()) {
-    return (*earth_star_hints)[static_cast<std::size_t>(cell.column)];
+      !(*earth_star_hints)[static_cast<std::size_t>(cell.column.index)].empty()) {
+    return (*earth_star_hints)[static_cast<std::size_t>(cell.column.index)];
   }
   if (IsPillarDigit(text.front())) {
     std::string hint = "<< " + std::string(PillarName(board::PillarNumber(cell.column))) + "：" +
@@ -41,7 +41,7 @@ std::optional<std::string> BoardCellHint(const ChartBoard& board, BoardPosition 
   }
   if (const std::optional<Stem> stem = StemIndexOf(text)) {
     const Stem day_master = board(board::kDay, board::kWorkStem).Code;
-    return TenGodName(TenGodOf(day_master, *stem), sys.names.ten_gods);
+    return std::string(TenGodName(TenGodOf(day_master, *stem), sys.names.ten_gods));
   }
   return std::nullopt;
 }

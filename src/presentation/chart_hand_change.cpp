@@ -48,7 +48,7 @@ bool OpensHandChangeMenu(const SysSettings& sys, BoardPosition cell, bool shift_
 
 std::array<HandChangeEntry, kHandChangeCount> HandChangeMenu(const ChartBoard& board, BoardPosition cell) {
   const ChartCell& source = board(cell.column, cell.row);
-  std::string subject = std::string(ChartColumnTitle(cell.column)) + ":" + std::string(ChartRowLabel(cell.row));
+  std::string subject = std::string(ChartColumnTitle(cell.column.index)) + ":" + std::string(ChartRowLabel(cell.row));
   if (cell.row != board::kRoots) subject += " <" + source.Text + "> ";
   std::array<HandChangeEntry, kHandChangeCount> entries{};
   for (int i = 0; i < kHandChangeCount; ++i) {

@@ -36,8 +36,8 @@ constexpr ContentCell kJudgementCells[] = {
 // clang-format on
 
 // The natal columns from the hour to the year, as the list writes pillars.
-constexpr int kNatalColumns[] = {board::kHour, board::kDay, board::kMonth, board::kYear};
-constexpr int kRunningColumns[] = {board::kRunningHour, board::kRunningDay, board::kRunningMonth, board::kRunningYear,
+constexpr BoardColumn kNatalColumns[] = {board::kHour, board::kDay, board::kMonth, board::kYear};
+constexpr BoardColumn kRunningColumns[] = {board::kRunningHour, board::kRunningDay, board::kRunningMonth, board::kRunningYear,
                                    board::kMajorLuck};
 
 // Lists shorter than this are done on the calling thread, reporting after every row.
@@ -49,12 +49,12 @@ int PercentOf(std::size_t done, std::size_t count) {
   return static_cast<int>(std::lround(static_cast<double>(done) / static_cast<double>(count) * 100));
 }
 
-const std::string& At(const ChartBoard& board, int column, int row) { return board(column, row).Text; }
+const std::string& At(const ChartBoard& board, BoardColumn column, int row) { return board(column, row).Text; }
 
 // Stems or branches of the four pillars run together, "－" standing in for an absent hour.
 std::string PillarRun(const ChartBoard& board, int row) {
   std::string text = At(board, board::kHour, row).empty() ? "－" : "";
-  for (const int column : kNatalColumns) text += At(board, column, row);
+  for (const BoardColumn column : kNatalColumns) text += At(board, column, row);
   return text;
 }
 
@@ -67,14 +67,14 @@ std::string StemRowRun(const ChartBoard& board, int row) {
 
 std::string EarthStarRun(const ChartBoard& board) {
   std::string text = At(board, board::kHour, board::kEarthStar).empty() ? " － " : "";
-  for (const int column : kNatalColumns) (text += " ") += At(board, column, board::kEarthStar);
+  for (const BoardColumn column : kNatalColumns) (text += " ") += At(board, column, board::kEarthStar);
   return text;
 }
 
 // The stages of the day master: a one-character stage is padded so the four line up.
 std::string StageRun(const ChartBoard& board) {
   std::string text = At(board, board::kHour, board::kStageOfDayMaster).empty() ? "  －" : "";
-  for (const int column : kNatalColumns) {
+  for (const BoardColumn column : kNatalColumns) {
     const std::string& stage = At(board, column, board::kStageOfDayMaster);
     (text += " ") += stage;
     if (ShiftJisWidth(stage) <= 3) text += " ";
@@ -84,7 +84,7 @@ std::string StageRun(const ChartBoard& board) {
 
 std::string RunningRun(const ChartBoard& board, int row) {
   std::string text;
-  for (const int column : kRunningColumns) (text += At(board, column, row)) += " ";
+  for (const BoardColumn column : kRunningColumns) (text += At(board, column, row)) += " ";
   return text;
 }
 

@@ -24,13 +24,13 @@ class Tally {
  public:
   Tally(const ChartBoard& board, const ChartRules& rules) : board_(board), rules_(rules) {}
 
-  void AddStarCell(int column, int row, std::size_t weight_row) {
+  void AddStarCell(BoardColumn column, int row, std::size_t weight_row) {
     const ChartCell& cell = board_(column, row);
     Add(TenGodIndexOf(cell.Text, rules_.sys.names.ten_gods), column, weight_row, cell.ZSet);
   }
 
   // The column's hidden stems, each as its star seen from the day master; returns the hint lines.
-  std::string AddHiddenStems(int column, Stem day_master) {
+  std::string AddHiddenStems(BoardColumn column, Stem day_master) {
     std::string lines;
     for (std::size_t k = 0; k < kHiddenStemPlaces.size(); ++k) {
       const ChartCell& cell = board_(column, board::kWorkHidden1 + static_cast<int>(k));
@@ -39,7 +39,7 @@ class Tally {
       if (star == kNoTenGod) continue;
       Add(star, column, kFirstHiddenWeightRow + k, cell.ZSet);
       if (!lines.empty()) lines += '\n';
-      lines += std::string(kHiddenStemPlaces[k]) + ":" + TenGodName(star, rules_.sys.names.ten_gods);
+      lines += std::string(kHiddenStemPlaces[k]) + ":" + std::string(TenGodName(star, rules_.sys.names.ten_gods));
     }
     return lines;
   }
@@ -47,9 +47,9 @@ class Tally {
   const TenGodTally& stars() const { return tally_; }
 
  private:
-  void Add(TenGod star, int column, std::size_t weight_row, Mark mark) {
+  void Add(TenGod star, BoardColumn column, std::size_t weight_row, Mark mark) {
     if (star == kNoTenGod) return;
-    const int weight = RuleTableInteger(rules_.usys, USysTable::HSG, static_cast<std::size_t>(column), weight_row);
+    const int weight = RuleTableInteger(rules_.usys, USysTable::HSG, static_cast<std::size_t>(column.index), weight_row);
     tally_[static_cast<std::size_t>(star)] += AdjustedByMark(weight, mark);
   }
 
@@ -64,11 +64,11 @@ TenGodGraph TenGodGraphOf(const ChartBoard& board, LuckRange range, const ChartR
   TenGodGraph graph;
   const Stem day_master = StemIndexOf(board(board::kDay, board::kWorkStem).Text).value_or(kNoStem);
   Tally tally(board, rules);
-  for (int column = FirstColumnTakingPart(range); column <= board::kYear; ++column) {
+  for (BoardColumn column = FirstColumnTakingPart(range); column <= board::kYear; ++column) {
     tally.AddStarCell(column, board::kHeavenStar, kStemWeightRow);
     // The day pillar's 地星 is the day master's own root, not a star it meets.
     if (column != board::kDay) tally.AddStarCell(column, board::kEarthStar, kBranchWeightRow);
-    graph.earth_star_hints[static_cast<std::size_t>(column)] = tally.AddHiddenStems(column, day_master);
+    graph.earth_star_hints[static_cast<std::size_t>(column.index)] = tally.AddHiddenStems(column, day_master);
   }
   graph.tally = tally.stars();
   for (std::size_t group = 0; group < kTenGodGroups; ++group) {

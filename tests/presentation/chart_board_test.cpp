@@ -27,13 +27,13 @@ TEST(BoardGeometryTest, ShownColumnsFollowTheRange) {
   for (const Case& c : {Case{LuckRange::kNatalOnly, 6, 4 * 35 + 50}, Case{LuckRange::kMajorLuck, 5, 5 * 35 + 50},
                         Case{LuckRange::kHourLuck, 1, 9 * 35 + 50}}) {
     const BoardGeometry geometry = LayOutBoard(DefaultLayout(), c.range, 0, 0);
-    EXPECT_EQ(geometry.first_column, c.first_column);
+    EXPECT_EQ(geometry.first_column, BoardColumn{c.first_column});
     EXPECT_EQ(geometry.width, c.width);
     EXPECT_EQ(geometry.column_width[0], 0);
     EXPECT_EQ(geometry.column_width[c.first_column - 1], 0);
     EXPECT_EQ(geometry.column_width[c.first_column], 34);
     EXPECT_EQ(geometry.column_left[c.first_column], 0);
-    EXPECT_EQ(geometry.column_width[board::kHeaders], 50);
+    EXPECT_EQ(geometry.column_width[board::kHeaders.index], 50);
   }
 }
 
@@ -121,8 +121,8 @@ TEST_F(ChartBoardTest, HintsNameTheReachedPillarsOrTheTenGodOfAStem) {
   // Seen from the day master 甲, 庚 is 偏官.
   EXPECT_EQ(BoardCellHint(board, {board::kHour, board::kWorkStem}, sys_), "偏官");
   EarthStarHints hints{};
-  hints[board::kMonth] = "余:偏財\n中:食神\n本:比肩";
-  EXPECT_EQ(BoardCellHint(board, {board::kMonth, board::kEarthStar}, sys_, &hints), hints[board::kMonth]);
+  hints[board::kMonth.index] = "余:偏財\n中:食神\n本:比肩";
+  EXPECT_EQ(BoardCellHint(board, {board::kMonth, board::kEarthStar}, sys_, &hints), hints[board::kMonth.index]);
   board(board::kMonth, board::kEarthStar).Text = "";
   EXPECT_EQ(BoardCellHint(board, {board::kMonth, board::kEarthStar}, sys_, &hints), std::nullopt);
   EXPECT_EQ(BoardCellHint(board, {board::kHeaders, board::kWorkStem}, sys_), std::nullopt);

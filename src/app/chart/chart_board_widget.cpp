@@ -105,7 +105,7 @@ void ChartBoardWidget::paintEvent(QPaintEvent*) {
   for (int row = 0; row < ChartBoard::kRows; ++row) {
     if (geometry_.row_height[row] <= 0) continue;
     if (row == board::kStemDiagram || row == board::kBranchDiagram) PaintDiagram(painter, row);
-    for (int column = 0; column < ChartBoard::kColumns; ++column) {
+    for (BoardColumn column{0}; column.index < ChartBoard::kColumns; ++column) {
       if (IsShown(BoardCellRect(geometry_, {column, row}))) PaintCell(painter, {column, row});
     }
   }
