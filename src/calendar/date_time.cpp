@@ -5,6 +5,8 @@
 #include <cstdio>
 #include <vector>
 
+#include "platform/integer_text.h"
+
 namespace kirvo {
 namespace {
 
@@ -122,16 +124,12 @@ DateTime DateTime::TruncatedToMinute() const {
 
 std::string DateTime::DateText() const {
   const DateFields f = Fields();
-  char text[32];
-  std::snprintf(text, sizeof text, "%04d/%02d/%02d", f.year, f.month, f.day);
-  return text;
+  return ZeroPadded(f.year, 4) + "/" + ZeroPadded(f.month, 2) + "/" + ZeroPadded(f.day, 2);
 }
 
 std::string DateTime::TimeText() const {
   const DateFields f = Fields();
-  char text[16];
-  std::snprintf(text, sizeof text, "%02d:%02d", f.hour, f.minute);
-  return text;
+  return ZeroPadded(f.hour, 2) + ":" + ZeroPadded(f.minute, 2);
 }
 
 std::string DateTime::DateTimeText() const { return DateText() + " " + TimeText(); }

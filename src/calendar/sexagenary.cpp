@@ -1,5 +1,9 @@
 #include "calendar/sexagenary.h"
 
+#include <algorithm>
+
+#include "platform/utf8.h"
+
 namespace kirvo {
 namespace {
 
@@ -114,6 +118,24 @@ ElementGroups::ElementGroups(const TenGodNames& ten_god_names) {
   for (Stem stem = 0; stem < 10; ++stem) tables->stem_groups[stem] = Search(kStemNames[stem]);
   for (Branch branch = 0; branch < 12; ++branch) tables->branch_groups[branch] = Search(kBranchNames[branch]);
   for (char ascii = 0; ascii >= 0; ++ascii) tables->ascii_groups[ascii] = Search(std::string_view(&ascii, 1));
+  // A whole character of valid UTF-8 is found in a group text only at one of its characters.
+  for (Element element = 0; element < 5; ++element) {
+    const std::string& group = tables->groups[element];
+    for (std::size_t at = 0; at < group.size();) {
+      const Utf8Char c = DecodeUtf8Char(group, at);
+      if (c.valid) tables->characters.emplace_back(c.code_point, element);
+      at += c.length > 0 ? c.length : 1;
+    }
+  }
+  std::stable_sort(tables->characters.begin(), tables->characters.end(),
+                   [](const auto& a, const auto& b) { return a.first < b.first; });
+}
+
+Element ElementGroups::OfCharacter(char32_t code_point) const {
+  const auto& characters = tables_->characters;
+  const auto found = std::lower_bound(characters.begin(), characters.end(), code_point,
+                                      [](const auto& entry, char32_t code) { return entry.first < code; });
+  return found != characters.end() && found->first == code_point ? found->second : kNoElement;
 }
 
 ElementGroups ElementGroups::For(const TenGodNames& ten_god_names) {

@@ -5,6 +5,8 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
+#include <vector>
 
 namespace kirvo {
 
@@ -93,6 +95,8 @@ class ElementGroups {
   // cannot change it, and handing it out copies no text.
   static ElementGroups For(const TenGodNames& ten_god_names);
   Element Of(std::string_view text) const;
+  // The same for a text that is exactly the one (valid) character `code_point`.
+  Element OfCharacter(char32_t code_point) const;
 
  private:
   struct Tables {
@@ -101,6 +105,8 @@ class ElementGroups {
     std::array<Element, 10> stem_groups{};
     std::array<Element, 12> branch_groups{};
     std::array<Element, 128> ascii_groups{};  // of each one-character ASCII text
+    // Every character of the group texts with the first group holding it, by code point.
+    std::vector<std::pair<char32_t, Element>> characters;
   };
   Element Search(std::string_view text) const;
   std::shared_ptr<const Tables> tables_;

@@ -4,19 +4,13 @@
 #include <cstdio>
 
 #include "calendar/moment_pillars.h"
+#include "platform/integer_text.h"
 
 namespace kirvo {
 namespace {
 
 constexpr double kYearDays = 365.25;
 constexpr int kMonthStep = 2;  // StepMoment's unit of one calendar month
-
-// A number right-aligned in `width` characters, as printf's "%<width>d" writes it.
-std::string Padded(int value, std::size_t width) {
-  std::string text = std::to_string(value);
-  if (text.size() < width) text.insert(0, width - text.size(), ' ');
-  return text;
-}
 
 }  // namespace
 
@@ -33,9 +27,9 @@ ChartAge AgeAt(DateTime birth_moment, DateTime chart_moment) {
   // Month steps of an age stay far inside the calendar; one that left it would keep the birth moment.
   const Outcome<DateTime> stepped = StepMoment(kMonthStep, 12 * age.years + age.months, false, birth_moment);
   if ((stepped.ok() ? stepped.value() : birth_moment) > chart_moment) age.months = 0;
-  age.short_text = std::to_string(age.years) + "/" + Padded(age.months, 2);
+  age.short_text = std::to_string(age.years) + "/" + SpacePadded(age.months, 2);
   if (age.years >= 0 && age.years <= kOldestChartAge && age.months >= 0 && age.months <= 12) {
-    age.text = Padded(age.years, 3) + "歳" + Padded(age.months, 2) + "月";
+    age.text = SpacePadded(age.years, 3) + "歳" + SpacePadded(age.months, 2) + "月";
   }
   return age;
 }

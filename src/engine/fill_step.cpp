@@ -11,6 +11,7 @@
 #include "luck/luck_direction.h"
 #include "luck/major_luck.h"
 #include "luck/start_of_luck.h"
+#include "platform/integer_text.h"
 #include "settings/usys_settings.h"
 
 namespace kirvo {
@@ -33,9 +34,7 @@ void WriteMomentPillars(ChartBoard& board, const std::array<BoardColumn, 4>& col
 
 std::string StartAgeTextOf(StartOfLuck start, bool year_unit) {
   if (year_unit) return std::to_string(start.years) + "年";
-  char months[8];
-  std::snprintf(months, sizeof months, "%2d", start.months);
-  return std::to_string(start.years) + "/" + months;
+  return std::to_string(start.years) + "/" + SpacePadded(start.months, 2);
 }
 
 }  // namespace

@@ -29,4 +29,17 @@ std::optional<std::string> IntegerTextProblem(std::string_view text, int max, in
   return "「" + std::string(text) + reason;
 }
 
+std::string SpacePadded(int value, std::size_t width) {
+  std::string text = std::to_string(value);
+  if (text.size() < width) text.insert(0, width - text.size(), ' ');
+  return text;
+}
+
+std::string ZeroPadded(int value, std::size_t width) {
+  std::string text = std::to_string(value);
+  const std::size_t sign = value < 0 ? 1 : 0;
+  if (text.size() < width) text.insert(sign, width - text.size(), '0');
+  return text;
+}
+
 }  // namespace kirvo

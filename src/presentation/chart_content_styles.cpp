@@ -1,6 +1,5 @@
 #include <string_view>
 #include <utility>
-#include <vector>
 
 #include "calendar/sexagenary.h"
 #include "platform/shift_jis.h"
@@ -39,32 +38,25 @@ CellStyle ColouredStyle(Rgb background, CellAlignment alignment) {
   return style;
 }
 
-// The element of a text's first character (5 for none), as the chart colours cells. The
-// five-element table holds few distinct first characters (digits, relation and element names),
-// so each is looked up once per table under the ten-god names in use.
+// The element of a text's first character (5 for none), as the chart colours cells, under the
+// ten-god names in use; a valid character is answered from the groups' table of characters.
 class FirstCharacterElements {
  public:
-  // Fresh lookups under the names of `sys`; the element groups come from this thread's last ones.
+  // The lookup under the names of `sys`; the element groups come from this thread's last ones.
   static FirstCharacterElements For(const SysSettings& sys) {
     return FirstCharacterElements(ElementGroups::For(TenGodNamingRow(sys)));
   }
 
-  Element Of(std::string_view text) {
+  Element Of(std::string_view text) const {
     if (text.empty()) return kNoElement;
     const Utf8Char first = DecodeUtf8Char(text, 0);
     if (!first.valid) return groups_.Of(text.substr(0, first.length));
-    for (const auto& [character, element] : by_character_) {
-      if (character == first.code_point) return element;
-    }
-    const Element element = groups_.Of(text.substr(0, first.length));
-    by_character_.emplace_back(first.code_point, element);
-    return element;
+    return groups_.OfCharacter(first.code_point);
   }
 
  private:
   explicit FirstCharacterElements(ElementGroups groups) : groups_(std::move(groups)) {}
   ElementGroups groups_;
-  std::vector<std::pair<char32_t, Element>> by_character_;  // few: looked through in turn
 };
 
 void SizeStyles(ContentGrid& grid) { grid.styles.assign(grid.columns() * grid.rows(), CellStyle{}); }
@@ -96,7 +88,7 @@ void StyleElementTable(ContentGrid& sg2, const SysSettings& sys, ForwardBackward
   SizeStyles(sg2);
   const std::size_t highlighted = rrg == ForwardBackwardValue::kStrength ? kStrengthColumn : kShareColumn;
   const Rgb highlight_text = ContrastTextColour(ContrastTextColour(ColourOf(sys.CP, PanelColour::kFixedPart)));
-  FirstCharacterElements elements = FirstCharacterElements::For(sys);
+  const FirstCharacterElements elements = FirstCharacterElements::For(sys);
   for (std::size_t row = 0; row < sg2.rows(); ++row) {
     for (std::size_t column = 0; column < sg2.columns(); ++column) {
       CellStyle& style = sg2.StyleAt(column, row);

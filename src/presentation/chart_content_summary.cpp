@@ -8,6 +8,7 @@
 #include "engine/decimal_text.h"
 #include "engine/seasonal_state.h"
 #include "luck/start_of_luck.h"
+#include "platform/integer_text.h"
 #include "presentation/chart_content.h"
 #include "settings/sys_settings.h"
 
@@ -18,11 +19,7 @@ namespace {
 // before (a 節 + this) is the next one.
 constexpr double kBeyondNextMonthTerm = 32;
 
-std::string TwoWide(int value) {
-  char text[16];
-  std::snprintf(text, sizeof text, "%2d", value);
-  return text;
-}
+std::string TwoWide(int value) { return SpacePadded(value, 2); }
 
 // "YYYY/m/d h:n": the year with four digits, the rest without leading zeros.
 std::string ShortMomentText(DateTime moment) {
@@ -56,9 +53,7 @@ std::string ContentHeaderLine(std::string_view prefix, DateTime chart_moment) {
   std::string line = std::string(prefix) + "　作式：" + chart_moment.DateText();
   const DateFields f = chart_moment.Fields();
   if (f.hour != 0 || f.minute != 0 || f.second != 0 || f.millisecond != 0) {
-    char time[24];
-    std::snprintf(time, sizeof time, " %d:%02d:%02d", f.hour, f.minute, f.second);
-    line += time;
+    line += " " + std::to_string(f.hour) + ":" + ZeroPadded(f.minute, 2) + ":" + ZeroPadded(f.second, 2);
   }
   return line;
 }

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "platform/utf8.h"
 
 namespace kirvo {
 namespace {
@@ -37,14 +38,20 @@ TEST(ElementGroupOf, FindsARenamedTenGodOnlyUnderItsNewName) {
 }
 
 // The table-backed lookup must agree with the plain one, renamed ten-gods included: here 比肩 is
-// renamed "丙肩", so 丙 is found first in the 木 group's names.
+// renamed "丙肩", so 丙 is found first in the 木 group's names, and 食神 "食1", an ASCII digit in
+// the 火 group. A one-character text is also looked up by its code point.
 TEST(ElementGroups, AgreesWithTheLookupForEveryKindOfText) {
   TenGodNames renamed = DefaultTenGodNames();
   renamed[0] = "丙肩";
+  renamed[2] = "食1";
   for (const TenGodNames* names : {&DefaultTenGodNames(), static_cast<const TenGodNames*>(&renamed)}) {
     const ElementGroups groups(*names);
-    for (const char* text : {"甲", "丙", "子", "亥", "土", "比肩", "丙肩", "卯丙", "甲子", "", "x", "肩"}) {
+    for (const char* text : {"甲", "丙", "子", "亥", "土", "比肩", "丙肩", "卯丙", "甲子", "", "x", "肩", "1", "食"}) {
       EXPECT_EQ(groups.Of(text), ElementGroupOf(text, *names)) << text;
+      const std::string_view one(text);
+      if (!one.empty() && DecodeUtf8Char(one, 0).length == one.size()) {
+        EXPECT_EQ(groups.OfCharacter(DecodeUtf8Char(one, 0).code_point), ElementGroupOf(text, *names)) << text;
+      }
     }
   }
   EXPECT_EQ(ElementGroups(renamed).Of("丙"), 0);
