@@ -8,6 +8,7 @@
 #include "calendar/accepted_moments.h"
 #include "calendar/local_clock.h"
 #include "cli/arguments.h"
+#include "cli/chart_options.h"
 #include "cli/commands.h"
 #include "cli/moment_input.h"
 #include "cli/tool_settings.h"
@@ -29,11 +30,6 @@ std::optional<int> SexOf(const std::string& text) {
   if (text == kSexNames[0]) return 0;
   if (text == kSexNames[1]) return 1;
   return std::nullopt;
-}
-
-std::optional<LuckRange> RangeOf(const std::string& text) {
-  if (text.size() != 1 || text[0] < '0' || text[0] > '9') return std::nullopt;
-  return LuckRangeOf(text[0] - '0');
 }
 
 // "YYYY/MM/DD hh:nn" or "YYYY/MM/DD 99:99", split into the entry fields; nothing when malformed.
@@ -109,18 +105,9 @@ int RunChart(const std::vector<std::string>& args) {
   }
   input->name = *name;
   input->sex = *sex;
-  LuckRange range = LuckRange::kNatalOnly;
-  if (const std::optional<std::string> text = parsed.Get("--range")) {
-    const std::optional<LuckRange> chosen = RangeOf(*text);
-    if (!chosen) return UsageError("--range: 0 から 5 の整数を指定してください: " + *text);
-    range = *chosen;
-  }
-  std::optional<DateTime> at;
-  if (const std::optional<std::string> text = parsed.Get("--at")) {
-    const MomentLine moment = ParseMomentLine(*text);
-    if (!moment.moment) return UsageError("--at: " + moment.reason);
-    at = moment.moment;
-  }
+  const auto chart_options = ReadChartOptions(parsed);
+  if (const auto* wrong = std::get_if<std::string>(&chart_options)) return UsageError(*wrong);
+  const auto [range, at] = std::get<ChartOptions>(chart_options);
 
   ConsoleInteraction console;
   const std::optional<ApplicationServices> services = LoadServicesOrReport(parsed.Get("--folder"), console);

@@ -7,6 +7,7 @@
 #include "calendar/accepted_moments.h"
 #include "calendar/local_clock.h"
 #include "cli/arguments.h"
+#include "cli/chart_options.h"
 #include "cli/commands.h"
 #include "cli/moment_input.h"
 #include "cli/tool_settings.h"
@@ -66,19 +67,9 @@ int RunNames(const std::vector<std::string>& args) {
   const std::string file = args[1];
   const ParsedArguments parsed = ParseOptions({args.begin() + 2, args.end()}, {"--folder", "--at", "--range"});
   if (ReportArgumentError(parsed)) return kExitUsage;
-  LuckRange range = LuckRange::kNatalOnly;
-  if (const std::optional<std::string> text = parsed.Get("--range")) {
-    const std::optional<LuckRange> chosen =
-        text->size() == 1 && (*text)[0] >= '0' && (*text)[0] <= '9' ? LuckRangeOf((*text)[0] - '0') : std::nullopt;
-    if (!chosen) return UsageError("--range: 0 から 5 の整数を指定してください: " + *text);
-    range = *chosen;
-  }
-  std::optional<DateTime> at;
-  if (const std::optional<std::string> text = parsed.Get("--at")) {
-    const MomentLine moment = ParseMomentLine(*text);
-    if (!moment.moment) return UsageError("--at: " + moment.reason);
-    at = moment.moment;
-  }
+  const auto chart_options = ReadChartOptions(parsed);
+  if (const auto* wrong = std::get_if<std::string>(&chart_options)) return UsageError(*wrong);
+  const auto [range, at] = std::get<ChartOptions>(chart_options);
 
   ConsoleInteraction console;
   const std::optional<ApplicationServices> services = LoadServicesOrReport(parsed.Get("--folder"), console);
