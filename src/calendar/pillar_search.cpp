@@ -71,13 +71,14 @@ void PillarSearch::Resume() { candidate_ = NextCandidate(candidate_, flags_, rul
 
 FoundEntry EntryOfMatch(DateTime match, const PillarPattern& pattern, const CalendarRules& rules) {
   if (!HourOpen(pattern)) return {match.DateText(), match.TimeText()};
-  for (const DateTime day : {match.DateOnly(), match.DateOnly() + 1}) {
-    const DateTime noon = day + 0.5;
-    if (day > match.DateOnly() && !(rules.day_boundary == DayBoundary::kElevenPm && match.Fields().hour == 23)) break;
-    if (MeetsAll(MatchPattern(MomentPillars::At(noon, rules, nullptr, MomentPillars::Detail::kStemsAndBranches),
-                              pattern))) {
-      return {day.DateText(), std::string(kUnknownBirthTime)};
-    }
+  // The match's own date, then — from 23:00 under the 23 o'clock boundary — the next one.
+  const bool in_next_day = rules.day_boundary == DayBoundary::kElevenPm && match.Fields().hour == 23;
+  const int dates = in_next_day ? 2 : 1;
+  for (int offset = 0; offset < dates; ++offset) {
+    const DateTime day = match.DateOnly() + offset;
+    const MomentPillars noon =
+        MomentPillars::At(day + 0.5, rules, nullptr, MomentPillars::Detail::kStemsAndBranches);
+    if (MeetsAll(MatchPattern(noon, pattern))) return {day.DateText(), std::string(kUnknownBirthTime)};
   }
   return {match.DateText(), match.TimeText()};
 }

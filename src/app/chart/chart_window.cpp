@@ -190,8 +190,7 @@ void ChartWindow::BuildStrips() {
   connect(menu_button_, &QToolButton::clicked, this,
           [this] { popup_->popup(menu_button_->mapToGlobal(QPoint(0, menu_button_->height()))); });
 
-  const QString field_style = StyleSheetOfField(ColourOf(services_.sys().CP, PanelColour::kSelection));
-  for (QWidget* field : std::initializer_list<QWidget*>{range_, date_, time_}) field->setStyleSheet(field_style);
+  ColourFields();
 
   row->addWidget(range_);
   row->addWidget(date_);
@@ -273,9 +272,13 @@ void ChartWindow::Activate() {
   board_->update();
 }
 
-void ChartWindow::FollowSettings() {
+void ChartWindow::ColourFields() {
   const QString field_style = StyleSheetOfField(ColourOf(services_.sys().CP, PanelColour::kSelection));
   for (QWidget* field : std::initializer_list<QWidget*>{range_, date_, time_}) field->setStyleSheet(field_style);
+}
+
+void ChartWindow::FollowSettings() {
+  ColourFields();
   if (session_.Compute()) emit contentChanged();
   LayOut();
   UpdateCommandStates();

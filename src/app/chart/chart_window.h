@@ -61,6 +61,8 @@ class ChartWindow : public QWidget, public ChartChild {
  private:
   void BuildStrips();
   void BuildCommands();
+  // The range, date and time fields in the selection colour `CP11`, their text in its contrast.
+  void ColourFields();
   void ChangeRange(int index);
   void Recompute();
   void Step(StepDirection direction);
