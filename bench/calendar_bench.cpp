@@ -53,7 +53,7 @@ void BM_FindTermMoment(benchmark::State& state) {
   std::size_t i = 0;
   for (auto _ : state) {
     const JulianValue start = JulianValueOf(moments[i++ % moments.size()]);
-    benchmark::DoNotOptimize(FindTermMoment(TermSearchMode::kLatestMonthTerm, 9.0, start));
+    benchmark::DoNotOptimize(FindTermMoment(TermSearchMode::kLatestMonthTerm, TermClock{9.0}, start));
   }
 }
 BENCHMARK(BM_FindTermMoment);

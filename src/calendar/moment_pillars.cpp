@@ -17,12 +17,12 @@ struct MonthOpening {
   std::optional<long> crossing;  // the cache's handle, when one was used
 };
 
-MonthOpening FindMonthOpening(JulianValue start, double zone_hours, TermMomentCache* cache) {
+MonthOpening FindMonthOpening(JulianValue start, const TermClock& clock, TermMomentCache* cache) {
   if (cache != nullptr) {
-    const TermMomentCache::Lookup found = cache->MonthTermBefore(start, zone_hours);
+    const TermMomentCache::Lookup found = cache->MonthTermBefore(start, clock);
     return {found.term, found.start_longitude, found.crossing};
   }
-  const TermSearchResult found = FindTermMoment(TermSearchMode::kLatestMonthTerm, zone_hours, start);
+  const TermSearchResult found = FindTermMoment(TermSearchMode::kLatestMonthTerm, clock, start);
   return {MonthTermOf(found.moment), found.start_longitude, std::nullopt};
 }
 
@@ -106,7 +106,7 @@ class DepthCalculator {
   // moment; the month ends at the next 節.
   std::pair<DateTime, DateTime> CachedMonthPeriod() {
     constexpr long double kMarginDays = 0.001L / 86400;
-    const double zone = rules_.zone_hours;
+    const TermClock& clock = rules_.term_clock;
     const JulianValue at = at_;
     const std::optional<long> crossing = opening_.crossing;
     const std::optional<JulianValue> next = crossing ? cache_->RefinedCrossing(*crossing + 1) : std::nullopt;
@@ -117,10 +117,10 @@ class DepthCalculator {
       end = cache_->CertainMinute(*crossing + 1);
     }
     if (!start) {
-      start = cache_->MonthTermMinuteBefore(at, zone);
+      start = cache_->MonthTermMinuteBefore(at, clock);
       end.reset();
     }
-    if (!end) end = cache_->MonthTermMinuteBefore(JulianValueOf(*start + 1.3 * kPeriodLengthDays[2]), zone);
+    if (!end) end = cache_->MonthTermMinuteBefore(JulianValueOf(*start + 1.3 * kPeriodLengthDays[2]), clock);
     return {*start, *end};
   }
 
@@ -148,8 +148,8 @@ MomentPillars MomentPillars::At(DateTime moment, const CalendarRules& rules, Ter
   // evaluating the sun's longitude at the start.
   const bool pillars_only = detail == Detail::kStemsAndBranches && cache != nullptr;
   const MonthOpening opening =
-      pillars_only ? MonthOpening{{{}, cache->MonthTermMomentBefore(hour_start, rules.zone_hours), {}}, 0, std::nullopt}
-                   : FindMonthOpening(hour_start, rules.zone_hours, cache);
+      pillars_only ? MonthOpening{{{}, cache->MonthTermMomentBefore(hour_start, rules.term_clock), {}}, 0, std::nullopt}
+                   : FindMonthOpening(hour_start, rules.term_clock, cache);
   result.sun_longitude = static_cast<double>(opening.start_longitude);
 
   DateFields opened = opening.term.moment.Fields();
@@ -229,12 +229,12 @@ long DayNumberUnderBoundary(DateTime moment, DayBoundary boundary) {
 DateTime DepthPeriodStart(PeriodKind kind, DateTime moment, const CalendarRules& rules, TermMomentCache* cache) {
   switch (kind) {
     case PeriodKind::kYear:
-      return FindTermMomentBefore(TermSearchMode::kSpringOpening, moment, rules.zone_hours).moment.TruncatedToMinute();
+      return FindTermMomentBefore(TermSearchMode::kSpringOpening, moment, rules.term_clock).moment.TruncatedToMinute();
     case PeriodKind::kMonth:
       if (cache != nullptr) {
-        return cache->MonthTermMomentBefore(JulianValueOf(moment), rules.zone_hours).TruncatedToMinute();
+        return cache->MonthTermMomentBefore(JulianValueOf(moment), rules.term_clock).TruncatedToMinute();
       }
-      return FindTermMomentBefore(TermSearchMode::kLatestMonthTerm, moment, rules.zone_hours).moment.TruncatedToMinute();
+      return FindTermMomentBefore(TermSearchMode::kLatestMonthTerm, moment, rules.term_clock).moment.TruncatedToMinute();
     case PeriodKind::kDay: {
       if (rules.day_boundary == DayBoundary::kMidnight) return moment.DateOnly();
       const int hour = moment.Fields().hour;

@@ -7,6 +7,7 @@
 #include "calendar/date_time.h"
 #include "calendar/depth_distribution.h"
 #include "calendar/sexagenary.h"
+#include "calendar/term_clock.h"
 #include "platform/outcome.h"
 
 namespace kirvo {
@@ -24,14 +25,14 @@ enum class DepthMode { kPrincipalOnly = 0, kWithinMonth = 1, kWithinOwnPeriod = 
 enum class PeriodKind { kYear = 0, kMonth = 1, kDay = 2, kDoubleHour = 3 };
 
 // The settings a pillar computation reads: the day boundary `DRG`, the depth modes `ZRG0`..`ZRG3`
-// of the year, month, day and hour pillars, the hidden-stem distribution `ZSG` and the time zone
-// `TZE` of the term search.
+// of the year, month, day and hour pillars, the hidden-stem distribution `ZSG`, and the time zone
+// `TZE` and the method of the term search.
 struct CalendarRules {
   DayBoundary day_boundary = DayBoundary::kMidnight;
   std::array<DepthMode, 4> depth_modes = {DepthMode::kWithinMonth, DepthMode::kWithinMonth,
                                           DepthMode::kWithinMonth, DepthMode::kWithinMonth};
   DepthDistribution distribution;
-  double zone_hours = 9.0;
+  TermClock term_clock;
 };
 
 // Depth class of a pillar: which of its branch's hidden stems is in command.

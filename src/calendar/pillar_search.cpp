@@ -39,9 +39,9 @@ bool IsOpenPattern(const PillarPattern& pattern) {
   return std::all_of(pattern.begin(), pattern.end(), [](int choice) { return choice == 0; });
 }
 
-DateTime NextCandidate(DateTime x, const ChoiceFlags& flags, double zone_hours) {
+DateTime NextCandidate(DateTime x, const ChoiceFlags& flags, const TermClock& clock) {
   if (!flags[kYearStem] || !flags[kYearBranch]) {
-    return FindTermMomentBefore(TermSearchMode::kLatestTerm, x + kMonthReachDays, zone_hours).moment;
+    return FindTermMomentBefore(TermSearchMode::kLatestTerm, x + kMonthReachDays, clock).moment;
   }
   if (!flags[kMonthStem] || !flags[kMonthBranch]) return DateTime(std::floor(x.days() + 1) + kNudgeDays);
   return x + kDoubleHourDays + kNudgeDays;
@@ -56,18 +56,18 @@ PillarSearch::Progress PillarSearch::Step() {
     // The cache answers a moment without evaluating the sun once it knows the month terms on both
     // sides; the walk goes forward, so it learns the coming ones ahead of the candidates.
     for (const double ahead : {kPrimeStepDays, 2 * kPrimeStepDays}) {
-      static_cast<void>(cache_.MonthTermBefore(JulianValueOf(candidate_ + ahead), rules_.zone_hours));
+      static_cast<void>(cache_.MonthTermBefore(JulianValueOf(candidate_ + ahead), rules_.term_clock));
     }
     primed_until_ = candidate_ + kPrimeStepDays;
   }
   flags_ = MatchPattern(MomentPillars::At(candidate_, rules_, &cache_, MomentPillars::Detail::kStemsAndBranches),
                         pattern_);
   if (MeetsAll(flags_)) return Progress::kFound;
-  candidate_ = NextCandidate(candidate_, flags_, rules_.zone_hours);
+  candidate_ = NextCandidate(candidate_, flags_, rules_.term_clock);
   return Progress::kGoingOn;
 }
 
-void PillarSearch::Resume() { candidate_ = NextCandidate(candidate_, flags_, rules_.zone_hours); }
+void PillarSearch::Resume() { candidate_ = NextCandidate(candidate_, flags_, rules_.term_clock); }
 
 FoundEntry EntryOfMatch(DateTime match, const PillarPattern& pattern, const CalendarRules& rules) {
   if (!HourOpen(pattern)) return {match.DateText(), match.TimeText()};

@@ -25,7 +25,7 @@ bool IsOpenPattern(const PillarPattern& pattern);
 // x + 31 days (about a month on); while the month does not match, the next day's start plus
 // 0.0001 day; else the next double-hour plus 0.0001 day. (A candidate that meets every choice
 // is the match: the walk stops there.)
-DateTime NextCandidate(DateTime x, const ChoiceFlags& flags, double zone_hours);
+DateTime NextCandidate(DateTime x, const ChoiceFlags& flags, const TermClock& clock);
 
 class PillarSearch {
  public:

@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "calendar/precise_terms.h"
 #include "calendar/sun_longitude.h"
 #include "calendar/term_search.h"
 
@@ -70,14 +71,23 @@ void TermMomentCache::Keep(long crossing, Entry entry) {
   if (entries_[slot] == nullptr) entries_[slot] = std::make_unique<Entry>(std::move(entry));
 }
 
-void TermMomentCache::Reset(double zone_hours) const {
-  if (zone_hours == zone_hours_) return;
+void TermMomentCache::Reset(const TermClock& clock) const {
+  if (clock == clock_) return;
   entries_.clear();
-  zone_hours_ = zone_hours;
+  clock_ = clock;
+}
+
+// 節 n = 2m + 1 of the precise terms has the handle m, so the next 節 has the next handle.
+TermMomentCache::Lookup TermMomentCache::PreciseMonthTermBefore(JulianValue start) const {
+  const long double zone_days = clock_.zone_hours / 24.0L;
+  const JulianValue universal = start - zone_days;
+  long number = LatestPreciseTerm(universal);
+  if (number % 2 == 0) --number;
+  return {MonthTermOf(PreciseTermMoment(number) + zone_days), PreciseLongitudeBetweenTerms(universal),
+          (number - 1) / 2};
 }
 
 TermMomentCache::Start TermMomentCache::Examine(JulianValue start, double zone_hours) const {
-  Reset(zone_hours);
   const long double whole = std::trunc(start);
   const long double longitude = SunLongitude(JulianCenturies(whole, start - whole - zone_hours / 24.0L));
   const long double target = 30 * std::nearbyint(longitude / 30) - 15;
@@ -141,45 +151,53 @@ long TermMomentCache::Remember(const MonthTerm& found, const Start& start, doubl
   return number;
 }
 
-TermMomentCache::Lookup TermMomentCache::MonthTermBefore(JulianValue start, double zone_hours) {
+TermMomentCache::Lookup TermMomentCache::MonthTermBefore(JulianValue start, const TermClock& clock) {
+  Reset(clock);
+  if (Precise()) return PreciseMonthTermBefore(start);
+  const double zone_hours = clock.zone_hours;
   const Start examined = Examine(start, zone_hours);
   long crossing = 0;
   const Entry* entry = Find(examined, &crossing);
   if (entry != nullptr && entry->second_certain) return {entry->first_found, examined.longitude, crossing};
-  const TermSearchResult result = FindTermMoment(TermSearchMode::kLatestMonthTerm, zone_hours, start);
+  const TermSearchResult result = FindTermMoment(TermSearchMode::kLatestMonthTerm, clock, start);
   const MonthTerm found = MonthTermOf(result.moment);
   crossing = Remember(found, examined, zone_hours);
   return {found, examined.longitude, crossing};
 }
 
-DateTime TermMomentCache::MonthTermMomentBefore(JulianValue start, double zone_hours) {
-  Reset(zone_hours);
+DateTime TermMomentCache::MonthTermMomentBefore(JulianValue start, const TermClock& clock) {
+  Reset(clock);
+  if (Precise()) return PreciseMonthTermBefore(start).term.moment;
   const Entry* known = Bracketing(start);
   if (known != nullptr && known->second_certain) return known->first_found.moment;
-  return MonthTermBefore(start, zone_hours).term.moment;
+  return MonthTermBefore(start, clock).term.moment;
 }
 
-DateTime TermMomentCache::MonthTermMinuteBefore(JulianValue start, double zone_hours) {
-  Reset(zone_hours);
+DateTime TermMomentCache::MonthTermMinuteBefore(JulianValue start, const TermClock& clock) {
+  Reset(clock);
+  if (Precise()) return PreciseMonthTermBefore(start).term.moment.TruncatedToMinute();
+  const double zone_hours = clock.zone_hours;
   const Entry* known = Bracketing(start);
   if (known != nullptr && known->minute_certain) return known->minute;
   const Start examined = Examine(start, zone_hours);
   long crossing = 0;
   const Entry* entry = Find(examined, &crossing);
   if (entry != nullptr && entry->minute_certain) return entry->minute;
-  const TermSearchResult result = FindTermMoment(TermSearchMode::kLatestMonthTerm, zone_hours, start);
+  const TermSearchResult result = FindTermMoment(TermSearchMode::kLatestMonthTerm, clock, start);
   const MonthTerm found = MonthTermOf(result.moment);
   Remember(found, examined, zone_hours);
   return found.moment.TruncatedToMinute();
 }
 
 std::optional<JulianValue> TermMomentCache::RefinedCrossing(long crossing) const {
+  if (Precise()) return PreciseTermMoment(2 * crossing + 1) + clock_.zone_hours / 24.0L;
   const Entry* entry = Known(crossing);
   if (entry == nullptr) return std::nullopt;
   return entry->refined;
 }
 
 std::optional<DateTime> TermMomentCache::CertainMinute(long crossing) const {
+  if (Precise()) return MonthTermOf(*RefinedCrossing(crossing)).moment.TruncatedToMinute();
   const Entry* entry = Known(crossing);
   if (entry == nullptr || !entry->minute_certain) return std::nullopt;
   return entry->minute;

@@ -7,6 +7,7 @@
 
 #include "calendar/date_time.h"
 #include "calendar/julian_value.h"
+#include "calendar/term_clock.h"
 
 namespace kirvo {
 
@@ -27,6 +28,9 @@ MonthTerm MonthTermOf(JulianValue precise);
 // crossing refined far below that, and answers from it only where every search would truncate to
 // the same second (or, for callers that need minutes, the same minute); elsewhere it searches
 // afresh. Its answers are exactly those of the search.
+//
+// By the precise method every search already answers from remembered crossings, so the cache hands
+// the questions on; its crossing handles then count the 節 of the precise terms.
 class TermMomentCache {
  public:
   struct Lookup {
@@ -36,14 +40,14 @@ class TermMomentCache {
   };
 
   // The 節 at or before `start`, as FindTermMoment in its month-opening mode finds it.
-  Lookup MonthTermBefore(JulianValue start, double zone_hours);
+  Lookup MonthTermBefore(JulianValue start, const TermClock& clock);
 
   // The 節 at or before `start` truncated to the minute, as a search from `start` would give it.
-  DateTime MonthTermMinuteBefore(JulianValue start, double zone_hours);
+  DateTime MonthTermMinuteBefore(JulianValue start, const TermClock& clock);
 
   // The moment of the 節 at or before `start`, as MonthTermBefore hands it on; answered without a
   // longitude evaluation when `start` lies clearly between two remembered crossings.
-  DateTime MonthTermMomentBefore(JulianValue start, double zone_hours);
+  DateTime MonthTermMomentBefore(JulianValue start, const TermClock& clock);
 
   // The refined moment of a known crossing, by its number.
   std::optional<JulianValue> RefinedCrossing(long crossing) const;
@@ -69,9 +73,11 @@ class TermMomentCache {
   const Entry* Find(const Start& start, long* crossing) const;
   const Entry* Bracketing(JulianValue start) const;
   long Remember(const MonthTerm& found, const Start& start, double zone_hours);
-  void Reset(double zone_hours) const;
+  void Reset(const TermClock& clock) const;
+  bool Precise() const { return clock_.method == TermMethod::kPrecise; }
+  Lookup PreciseMonthTermBefore(JulianValue start) const;
 
-  mutable double zone_hours_ = -1000;
+  mutable TermClock clock_{-1000, TermMethod::kStandard};
   const Entry* Known(long crossing) const;
   void Keep(long crossing, Entry entry);
 

@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "calendar/birth_time.h"
+#include "calendar/precise_terms.h"
 #include "calendar/sun_longitude.h"
 
 namespace kirvo {
@@ -29,10 +30,38 @@ long double TargetLongitude(TermSearchMode mode, long double start_longitude) {
   return 315;
 }
 
+// The term number the precise method answers with, from the latest term at or before the start.
+long PreciseTermOfMode(TermSearchMode mode, JulianValue universal) {
+  const long latest = LatestPreciseTerm(universal);
+  switch (mode) {
+    case TermSearchMode::kLatestTerm:
+      return latest;
+    case TermSearchMode::kLatestMonthTerm:
+      return latest % 2 != 0 ? latest : latest - 1;  // 節 have odd numbers
+    case TermSearchMode::kLatestSolsticeOrEquinox:
+      return latest - ((latest % 6) + 6) % 6;
+    case TermSearchMode::kSpringOpening:
+      break;
+  }
+  // 立春 is term 21 of each cycle: the one nearest in time.
+  constexpr long kSpringIndex = 21;
+  const long before = latest - (((latest - kSpringIndex) % 24) + 24) % 24;
+  const long after = before + 24;
+  return universal - PreciseTermMoment(before) <= PreciseTermMoment(after) - universal ? before : after;
+}
+
+TermSearchResult FindPreciseTermMoment(TermSearchMode mode, double zone_hours, JulianValue start) {
+  const long double zone_days = zone_hours / 24.0L;
+  const JulianValue universal = start - zone_days;
+  const long number = PreciseTermOfMode(mode, universal);
+  return {PreciseTermMoment(number) + zone_days, PreciseLongitudeBetweenTerms(universal)};
+}
+
 }  // namespace
 
-TermSearchResult FindTermMoment(TermSearchMode mode, double zone_hours, JulianValue start) {
-  const long double zone_days = zone_hours / 24.0L;
+TermSearchResult FindTermMoment(TermSearchMode mode, const TermClock& clock, JulianValue start) {
+  if (clock.method == TermMethod::kPrecise) return FindPreciseTermMoment(mode, clock.zone_hours, start);
+  const long double zone_days = clock.zone_hours / 24.0L;
   long double whole = std::trunc(start);
   long double fraction = start - whole - zone_days;
   const long double start_longitude = SunLongitude(JulianCenturies(whole, fraction));
@@ -62,21 +91,21 @@ TermSearchResult FindTermMoment(TermSearchMode mode, double zone_hours, JulianVa
   return {whole + (fraction + zone_days), start_longitude};
 }
 
-TermMomentBefore FindTermMomentBefore(TermSearchMode mode, DateTime moment, double zone_hours) {
+TermMomentBefore FindTermMomentBefore(TermSearchMode mode, DateTime moment, const TermClock& clock) {
   const JulianValue start = JulianValueOf(moment);
-  TermSearchResult found = FindTermMoment(mode, zone_hours, start);
+  TermSearchResult found = FindTermMoment(mode, clock, start);
   TermMoment handed_on = TermMomentOf(found.moment);
   if (mode == TermSearchMode::kSpringOpening && handed_on.moment > moment) {
     // The 立春 nearest in time lies ahead: take the one a year earlier.
-    handed_on = TermMomentOf(FindTermMoment(mode, zone_hours, start - 365.25L).moment);
+    handed_on = TermMomentOf(FindTermMoment(mode, clock, start - 365.25L).moment);
   }
   return {handed_on.moment, std::move(handed_on.text), found.start_longitude};
 }
 
-std::string MonthTermBeforeBirthText(std::string_view birth_text, double zone_hours) {
+std::string MonthTermBeforeBirthText(std::string_view birth_text, const TermClock& clock) {
   const std::optional<DateTime> moment = BirthMomentOfText(birth_text);
   if (!moment) return {};
-  return FindTermMomentBefore(TermSearchMode::kLatestMonthTerm, *moment, zone_hours).text;
+  return FindTermMomentBefore(TermSearchMode::kLatestMonthTerm, *moment, clock).text;
 }
 
 }  // namespace kirvo

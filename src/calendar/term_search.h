@@ -5,6 +5,7 @@
 
 #include "calendar/date_time.h"
 #include "calendar/julian_value.h"
+#include "calendar/term_clock.h"
 
 namespace kirvo {
 
@@ -16,16 +17,15 @@ enum class TermSearchMode {
   kSpringOpening = 3,      // 立春 (315°): the crossing nearest in time
 };
 
-inline constexpr double kDefaultTimeZoneHours = 9.0;
-
 struct TermSearchResult {
   JulianValue moment;        // when the sun reached the target longitude (local clock)
   long double start_longitude;  // λ0: the longitude at the starting moment, degrees
 };
 
-// Iterates from `start` (local JulianValue) to the moment the sun reached the mode's target
-// longitude, to within a second. `zone_hours` is the offset of local clock time from Universal Time.
-TermSearchResult FindTermMoment(TermSearchMode mode, double zone_hours, JulianValue start);
+// The moment the sun reached the mode's target longitude, from `start` (local JulianValue). By the
+// standard method the search iterates the fixed series to within a second; by the precise method it
+// answers with the remembered crossing of the full theory (see precise_terms.h).
+TermSearchResult FindTermMoment(TermSearchMode mode, const TermClock& clock, JulianValue start);
 
 // The term moment of the mode at or before `moment` (read to the minute), handed on through the
 // term moment text and so truncated to whole seconds. For 立春 the search finds the nearest
@@ -35,10 +35,10 @@ struct TermMomentBefore {
   std::string text;            // "y/m/d h:n:s"
   long double start_longitude; // λ0 at `moment`
 };
-TermMomentBefore FindTermMomentBefore(TermSearchMode mode, DateTime moment, double zone_hours);
+TermMomentBefore FindTermMomentBefore(TermSearchMode mode, DateTime moment, const TermClock& clock);
 
 // The 節 at or before a birth text "yyyy/mm/dd hh:nn" as its term moment text; the unknown hour
 // "99:99" is read as 12:00. Empty when the text is not a date-time.
-std::string MonthTermBeforeBirthText(std::string_view birth_text, double zone_hours);
+std::string MonthTermBeforeBirthText(std::string_view birth_text, const TermClock& clock);
 
 }  // namespace kirvo

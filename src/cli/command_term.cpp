@@ -24,9 +24,9 @@ int RunTerm(const std::vector<std::string>& args) {
   ConsoleInteraction console;
   const std::optional<ApplicationServices> loaded = LoadServicesOrReport(parsed.Get("--folder"), console);
   if (!loaded) return kExitUsage;
-  const double zone_hours = CalendarRulesOf(loaded->settings().usys, loaded->settings().sys).zone_hours;
+  const TermClock clock = CalendarRulesOf(loaded->settings().usys, loaded->settings().sys).term_clock;
   return ProcessMomentLines([&](std::string& out, DateTime moment) {
-    const TermMomentBefore found = FindTermMomentBefore(mode, moment, zone_hours);
+    const TermMomentBefore found = FindTermMomentBefore(mode, moment, clock);
     char longitude[32];
     std::snprintf(longitude, sizeof longitude, "\t%.2Lf", found.start_longitude);
     out += '\t' + found.text + longitude;

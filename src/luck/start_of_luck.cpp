@@ -58,8 +58,8 @@ StartOfLuck InYearUnit(int direction, DateTime birth, const CalendarRules& rules
 }  // namespace
 
 DateTime MonthTermAtOrBefore(DateTime moment, const CalendarRules& rules, TermMomentCache* cache) {
-  if (cache != nullptr) return cache->MonthTermMomentBefore(JulianValueOf(moment), rules.zone_hours);
-  return FindTermMomentBefore(TermSearchMode::kLatestMonthTerm, moment, rules.zone_hours).moment;
+  if (cache != nullptr) return cache->MonthTermMomentBefore(JulianValueOf(moment), rules.term_clock);
+  return FindTermMomentBefore(TermSearchMode::kLatestMonthTerm, moment, rules.term_clock).moment;
 }
 
 StartOfLuck StartOfLuckOf(int direction, DateTime birth, const MomentPillars& birth_pillars, StartOfLuckUnit unit,

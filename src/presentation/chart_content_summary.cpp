@@ -77,8 +77,8 @@ SummaryBlock SummaryBlockOf(const TMeiData& record, bool hour_known, const Chart
 SummaryHints SummaryHintsOf(const TMeiData& record, const ChartRules& rules) {
   // Charts are shown again and again for nearby births; the terms found once serve them all.
   thread_local TermMomentCache terms;
-  const double zone_hours = TimeZoneHours(rules.sys);
-  const MonthTerm opening = terms.MonthTermBefore(JulianValueOf(record.BirthDateTime), zone_hours).term;
+  const TermClock clock = TermClockOf(rules.sys);
+  const MonthTerm opening = terms.MonthTermBefore(JulianValueOf(record.BirthDateTime), clock).term;
   std::string depth_days;
   if (rules.read.start_of_luck_unit == StartOfLuckUnit::kYears) {
     depth_days = DepthDaysText(record.LuckDirection, record.BirthDateTime, rules.read.start_of_luck_unit,
@@ -91,9 +91,9 @@ SummaryHints SummaryHintsOf(const TMeiData& record, const ChartRules& rules) {
   if (const std::optional<DateTime> birth = BirthMomentOfText(record.BirthText)) {
     // The birth text names the birth moment itself unless a caller set them apart.
     const MonthTerm before =
-        *birth == record.BirthDateTime ? opening : terms.MonthTermBefore(JulianValueOf(*birth), zone_hours).term;
+        *birth == record.BirthDateTime ? opening : terms.MonthTermBefore(JulianValueOf(*birth), clock).term;
     hints.KoukeiL += before.text;
-    hints.AngL += terms.MonthTermBefore(JulianValueOf(before.moment + kBeyondNextMonthTerm), zone_hours).term.text;
+    hints.AngL += terms.MonthTermBefore(JulianValueOf(before.moment + kBeyondNextMonthTerm), clock).term.text;
   }
   return hints;
 }

@@ -14,7 +14,7 @@ CalendarRules CalendarRulesOf(const USysSettings& rule_settings, const SysSettin
     rules.depth_modes[pillar] = static_cast<DepthMode>(rule_settings.Choice("ZRG" + std::to_string(pillar)));
   }
   rules.distribution = rule_settings.Distribution();
-  rules.zone_hours = TimeZoneHours(system_settings);
+  rules.term_clock = TermClockOf(system_settings);
   return rules;
 }
 

@@ -35,6 +35,15 @@ double TimeZoneHours(const SysSettings& settings) {
   return TimeZoneHoursOf(settings.TZE).value_or(kDefaultTimeZoneHours);
 }
 
+TermClock TermClockOf(const SysSettings& settings) {
+  return {TimeZoneHours(settings), settings.SetsuRG == 1 ? TermMethod::kPrecise : TermMethod::kStandard};
+}
+
+int NearTermMinutes(const SysSettings& settings) {
+  const std::optional<long long> minutes = ParseInteger(settings.SetsuE);
+  return minutes && *minutes >= 0 && *minutes <= 1440 ? static_cast<int>(*minutes) : kDefaultNearTermMinutes;
+}
+
 std::optional<double> NowOffsetMinutesOf(std::string_view text) {
   const std::optional<double> minutes = ParseDecimalText(text);
   if (!minutes || std::fabs(*minutes) > kMaxNowOffsetMinutes) return std::nullopt;

@@ -8,6 +8,7 @@
 
 #include "calendar/date_time.h"
 #include "calendar/sexagenary.h"
+#include "calendar/term_clock.h"
 #include "settings/spirit_star_slots.h"
 #include "settings/sys_background.h"
 #include "settings/sys_colours.h"
@@ -41,6 +42,8 @@ struct SysSettings {
   std::string NTime = "00:00";
   std::string NowE = "-0.0";  // minutes added to the clock for "now", decimal
   std::string TZE = "9.0";    // time zone of the astronomical computations, hours, decimal
+  int SetsuRG = 0;            // 節入りの計算: 0 標準 (the fixed series), 1 精密 (full theory with ΔT)
+  std::string SetsuE = "30";  // minutes around a month-opening term within which a birth is flagged
 
   // 命行 (combined window)
   std::uint32_t MKChg = 255;    // chart rows shown, bits over kChartRowItems
@@ -137,6 +140,11 @@ inline constexpr double kMaxTimeZoneHours = 24.0;
 std::optional<double> TimeZoneHoursOf(std::string_view text);
 // `TZE` as hours; 9.0 when the text is no time zone.
 double TimeZoneHours(const SysSettings& settings);
+// `SetsuRG` as the term search's method, and the clock of the term search with `TZE`.
+TermClock TermClockOf(const SysSettings& settings);
+// `SetsuE` as minutes; 30 when the text is no usable margin.
+inline constexpr int kDefaultNearTermMinutes = 30;
+int NearTermMinutes(const SysSettings& settings);
 // A `NowE` text as minutes: a decimal number from -1440 to 1440, else nothing. The setting brings
 // the clock to natural time, which is never a whole day away; a larger offset would carry "now"
 // out of the calendar.

@@ -69,6 +69,7 @@ struct SysChoiceKey {
 // clang-format off
 inline constexpr auto kSysChoiceKeys = std::to_array<SysChoiceKey>({
     {"NRG",  &SysSettings::NRG,  {"現在日時", "指定日時"}},
+    {"SetsuRG", &SysSettings::SetsuRG, {"標準", "精密"}},
     {"KCB1", &SysSettings::KCB1, {"----", "大運", "年運", "月運", "日運"}},
     {"CB1",  &SysSettings::CB1,  {"命式のみ", "大運まで", "年運まで", "月運まで", "日運まで", "時運まで"}},
     {"KCB",  &SysSettings::KCB,  {"大運＋命式", "年運＋大運", "月運＋年運", "日運＋月運", "時運＋日運"}},
@@ -137,6 +138,7 @@ inline constexpr auto kSysTextKeys = std::to_array<SysTextKey>({
     {"NTime", &SysSettings::NTime, SysTextForm::kTime},
     {"NowE",  &SysSettings::NowE,  SysTextForm::kDecimal, -kMaxNowOffsetMinutes, kMaxNowOffsetMinutes},
     {"TZE",   &SysSettings::TZE,   SysTextForm::kTimeZone},
+    {"SetsuE", &SysSettings::SetsuE, SysTextForm::kInteger, 0, 1440},
     {"Tw1",   &SysSettings::Tw1,   SysTextForm::kInteger, 20, 100},
     {"Kh1",   &SysSettings::Kh1,   SysTextForm::kInteger, 20, 100},
     {"Zh1",   &SysSettings::Zh1,   SysTextForm::kInteger, 20, 100},

@@ -34,27 +34,33 @@ TEST(AcceptedMoments, TruncatingToTheMinuteWorksOutsideTheDateYears) {
   EXPECT_EQ(At("2024/02/04 17:27").TruncatedToMinute(), At("2024/02/04 17:27"));
 }
 
-// At both ends, in every time zone the settings allow, every term a moment names reads back as a
-// date text, and the pillars compute with every depth mode, with and without remembered terms.
+// At both ends, in every time zone the settings allow and by both methods, every term a moment
+// names reads back as a date text, and the pillars compute with every depth mode, with and without
+// remembered terms.
 TEST(AcceptedMoments, EveryResultAtTheEdgesReadsBack) {
   CalendarRules rules;
   rules.depth_modes = {DepthMode::kWithinOwnPeriod, DepthMode::kWithinMonth, DepthMode::kWithinOwnPeriod,
                        DepthMode::kWithinOwnPeriod};
   for (const char* text : {"0001/03/23 00:00", "0001/03/23 12:00", "9999/12/05 01:00", "9999/12/31 23:59"}) {
     for (const double zone : {-24.0, 0.0, 9.0, 24.0}) {
-      const DateTime moment = At(text);
-      for (int mode = 0; mode < 4; ++mode) {
-        const TermMomentBefore term = FindTermMomentBefore(static_cast<TermSearchMode>(mode), moment, zone);
-        EXPECT_TRUE(DateTime::ParseTermMomentText(term.text).has_value()) << text << " " << zone << " " << term.text;
-        EXPECT_LE(term.moment, moment) << text << " " << zone << " " << mode;
+      for (const TermMethod method : {TermMethod::kStandard, TermMethod::kPrecise}) {
+        const DateTime moment = At(text);
+        const TermClock clock{zone, method};
+        const std::string where = std::string(text) + " zone " + std::to_string(zone) +
+                                  (method == TermMethod::kPrecise ? " precise" : " standard");
+        for (int mode = 0; mode < 4; ++mode) {
+          const TermMomentBefore term = FindTermMomentBefore(static_cast<TermSearchMode>(mode), moment, clock);
+          EXPECT_TRUE(DateTime::ParseTermMomentText(term.text).has_value()) << where << " " << term.text;
+          EXPECT_LE(term.moment, moment) << where << " mode " << mode;
+        }
+        rules.term_clock = clock;
+        TermMomentCache cache;
+        const MomentPillars searched = MomentPillars::At(moment, rules);
+        const MomentPillars remembered = MomentPillars::At(moment, rules, &cache);
+        EXPECT_EQ(searched.month_start_moment, remembered.month_start_moment) << where;
+        EXPECT_EQ(searched.depth_class, remembered.depth_class) << where;
+        EXPECT_TRUE(DateTime::ParseTermMomentText(searched.month_start_moment).has_value()) << where;
       }
-      rules.zone_hours = zone;
-      TermMomentCache cache;
-      const MomentPillars searched = MomentPillars::At(moment, rules);
-      const MomentPillars remembered = MomentPillars::At(moment, rules, &cache);
-      EXPECT_EQ(searched.month_start_moment, remembered.month_start_moment) << text;
-      EXPECT_EQ(searched.depth_class, remembered.depth_class) << text;
-      EXPECT_TRUE(DateTime::ParseTermMomentText(searched.month_start_moment).has_value()) << text;
     }
   }
 }

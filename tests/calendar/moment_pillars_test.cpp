@@ -193,7 +193,7 @@ TEST(TermMomentCache, GivesTheSameResultsAsSearchingEveryTime) {
     for (int m = -90; m <= 90; m += 7) moments.push_back(term + m / 1440.0);
     // Seconds around the term itself, where a remembered crossing answers only with a margin.
     const DateTime exact =
-        FindTermMomentBefore(TermSearchMode::kLatestMonthTerm, At(2024, month, 12, 0), month_rules.zone_hours).moment;
+        FindTermMomentBefore(TermSearchMode::kLatestMonthTerm, At(2024, month, 12, 0), month_rules.term_clock).moment;
     for (int s = -3; s <= 3; ++s) moments.push_back(exact + s / 86400.0);
   }
   for (const CalendarRules* rules : {&month_rules, &own_period_rules}) {
@@ -201,8 +201,8 @@ TEST(TermMomentCache, GivesTheSameResultsAsSearchingEveryTime) {
     for (const DateTime moment : moments) {
       ExpectSame(MomentPillars::At(moment, *rules, &cache), MomentPillars::At(moment, *rules), moment);
       // The term before a moment, as the start of luck asks for it, from the remembered crossings.
-      EXPECT_EQ(cache.MonthTermMomentBefore(JulianValueOf(moment), rules->zone_hours).days(),
-                FindTermMomentBefore(TermSearchMode::kLatestMonthTerm, moment, rules->zone_hours).moment.days())
+      EXPECT_EQ(cache.MonthTermMomentBefore(JulianValueOf(moment), rules->term_clock).days(),
+                FindTermMomentBefore(TermSearchMode::kLatestMonthTerm, moment, rules->term_clock).moment.days())
           << moment.DateTimeText();
     }
   }

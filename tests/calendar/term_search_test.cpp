@@ -27,7 +27,7 @@ TEST(TermSearch, FindsTheLatestTermOfEachMode) {
       {TermSearchMode::kSpringOpening, At(2000, 1, 1), "1999/2/4 15:45:42"},
   };
   for (const auto& c : cases) {
-    const TermMomentBefore found = FindTermMomentBefore(c.mode, c.from, 9.0);
+    const TermMomentBefore found = FindTermMomentBefore(c.mode, c.from, TermClock{9.0});
     EXPECT_EQ(found.text, c.found) << static_cast<int>(c.mode);
     EXPECT_EQ(found.moment, DateTime::ParseTermMomentText(c.found));
     EXPECT_LE(found.moment, c.from);
@@ -35,21 +35,21 @@ TEST(TermSearch, FindsTheLatestTermOfEachMode) {
 }
 
 TEST(TermSearch, ReportsTheLongitudeAtTheStart) {
-  const TermMomentBefore found = FindTermMomentBefore(TermSearchMode::kLatestMonthTerm, At(2024, 2, 10), 9.0);
+  const TermMomentBefore found = FindTermMomentBefore(TermSearchMode::kLatestMonthTerm, At(2024, 2, 10), TermClock{9.0});
   EXPECT_NEAR(static_cast<double>(found.start_longitude), 320.35, 0.005);
 }
 
 TEST(TermSearch, OneMinuteEitherSideOfAMonthTerm) {
   // 立春 2024 falls at 17:18:56; from 17:20 it is found, from 17:18 the 節 before it (小寒).
-  EXPECT_EQ(FindTermMomentBefore(TermSearchMode::kLatestMonthTerm, At(2024, 2, 4, 17, 20), 9.0).text,
+  EXPECT_EQ(FindTermMomentBefore(TermSearchMode::kLatestMonthTerm, At(2024, 2, 4, 17, 20), TermClock{9.0}).text,
             "2024/2/4 17:18:56");
-  EXPECT_EQ(FindTermMomentBefore(TermSearchMode::kLatestMonthTerm, At(2024, 2, 4, 17, 18), 9.0).text,
+  EXPECT_EQ(FindTermMomentBefore(TermSearchMode::kLatestMonthTerm, At(2024, 2, 4, 17, 18), TermClock{9.0}).text,
             "2024/1/6 5:41:1");
 }
 
 TEST(TermSearch, TimeZoneShiftsTheLocalClockOfTheSameCrossing) {
   // The same instant read one hour earlier on a clock of zone +8.
-  EXPECT_EQ(FindTermMomentBefore(TermSearchMode::kLatestMonthTerm, At(2024, 2, 10), 8.0).text, "2024/2/4 16:18:56");
+  EXPECT_EQ(FindTermMomentBefore(TermSearchMode::kLatestMonthTerm, At(2024, 2, 10), TermClock{8.0}).text, "2024/2/4 16:18:56");
 }
 
 TEST(TermSearch, EveryMonthTermOfTwoCenturiesLiesOnItsLongitude) {
@@ -58,7 +58,7 @@ TEST(TermSearch, EveryMonthTermOfTwoCenturiesLiesOnItsLongitude) {
   for (int year = 1900; year <= 2100; ++year) {
     for (int month = 1; month <= 12; ++month) {
       const TermSearchResult found =
-          FindTermMoment(TermSearchMode::kLatestMonthTerm, 9.0, JulianValueOf(year, month, 10, 0, 0, 0));
+          FindTermMoment(TermSearchMode::kLatestMonthTerm, TermClock{9.0}, JulianValueOf(year, month, 10, 0, 0, 0));
       const long double whole = std::trunc(found.moment);
       const long double longitude = SunLongitude(JulianCenturies(whole, found.moment - whole - 9.0L / 24));
       const long double off = std::fmod(longitude + 15, 30);
@@ -72,9 +72,9 @@ TEST(TermSearch, EveryMonthTermOfTwoCenturiesLiesOnItsLongitude) {
 }
 
 TEST(TermSearch, BirthTextWithUnknownHourIsReadAsNoon) {
-  EXPECT_EQ(MonthTermBeforeBirthText("2024/02/04 99:99", 9.0), "2024/1/6 5:41:1");
-  EXPECT_EQ(MonthTermBeforeBirthText("2024/02/04 18:00", 9.0), "2024/2/4 17:18:56");
-  EXPECT_EQ(MonthTermBeforeBirthText("not a date", 9.0), "");
+  EXPECT_EQ(MonthTermBeforeBirthText("2024/02/04 99:99", TermClock{9.0}), "2024/1/6 5:41:1");
+  EXPECT_EQ(MonthTermBeforeBirthText("2024/02/04 18:00", TermClock{9.0}), "2024/2/4 17:18:56");
+  EXPECT_EQ(MonthTermBeforeBirthText("not a date", TermClock{9.0}), "");
 }
 
 }  // namespace

@@ -20,7 +20,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   for (int slot = 0; slot < 4; ++slot) {
     rules.depth_modes[slot] = static_cast<kirvo::DepthMode>(input.IntIn(0, slot == kirvo::MomentPillars::kMonth ? 1 : 2));
   }
-  rules.zone_hours = input.IntIn(-96, 96) / 4.0;
+  rules.term_clock.zone_hours = input.IntIn(-96, 96) / 4.0;
 
   // One cache for the whole run, as a long computation keeps it: its answers never differ from a
   // fresh search.
@@ -35,7 +35,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   FUZZ_CHECK(month_start && *month_start <= minute);
   for (int mode = 0; mode < 4; ++mode) {
     const kirvo::TermMomentBefore term =
-        kirvo::FindTermMomentBefore(static_cast<kirvo::TermSearchMode>(mode), minute, rules.zone_hours);
+        kirvo::FindTermMomentBefore(static_cast<kirvo::TermSearchMode>(mode), minute, rules.term_clock);
     const std::optional<kirvo::DateTime> read = kirvo::DateTime::ParseTermMomentText(term.text);
     FUZZ_CHECK(read && *read == term.moment && term.moment <= minute);
   }

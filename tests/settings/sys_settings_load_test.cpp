@@ -51,6 +51,11 @@ TEST(SysLoad, LoadRulesGiveTheStoredFormOfEachKey) {
       {"FileE=山田家.nam\n", "FileE", "山田家.nam"},
       {"AlDtE=1/5 7:30\n", "AlDtE", "1/5 7:30"},
       {"TBar1=100\n", "TBar1", "100"},
+      // Files written before the term method existed read as the standard method.
+      {"", "SetsuRG", "0"},
+      {"SetsuRG=1\n", "SetsuRG", "1"},
+      {"", "SetsuE", "30"},
+      {"SetsuE=45\n", "SetsuE", "45"},
   };
   for (const Case& c : cases) {
     SysFolder folder;
@@ -58,6 +63,28 @@ TEST(SysLoad, LoadRulesGiveTheStoredFormOfEachKey) {
     const SysSettings settings = folder.Load();
     EXPECT_EQ(StoredValue(settings, c.key), c.expected) << c.key_lines;
     EXPECT_TRUE(folder.interaction.messages.empty()) << c.key_lines;
+  }
+}
+
+TEST(SysLoad, TermMethodAndMarginReachTheTermClock) {
+  struct Case {
+    const char* key_lines;
+    TermMethod method;
+    int margin_minutes;
+    bool reported;
+  };
+  const Case cases[] = {
+      {"TZE=8.0\n", TermMethod::kStandard, 30, false},
+      {"TZE=8.0\nSetsuRG=1\nSetsuE=15\n", TermMethod::kPrecise, 15, false},
+      {"TZE=8.0\nSetsuRG=2\nSetsuE=1441\n", TermMethod::kStandard, 30, true},
+  };
+  for (const Case& c : cases) {
+    SysFolder folder;
+    folder.WriteSys(c.key_lines);
+    const SysSettings settings = folder.Load();
+    EXPECT_EQ(TermClockOf(settings), (TermClock{8.0, c.method})) << c.key_lines;
+    EXPECT_EQ(NearTermMinutes(settings), c.margin_minutes) << c.key_lines;
+    EXPECT_EQ(folder.interaction.messages.empty(), !c.reported) << c.key_lines;
   }
 }
 

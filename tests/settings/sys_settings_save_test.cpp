@@ -40,6 +40,8 @@ SysSettings EveryKeyChanged() {
   settings.PreE = "5";
   settings.CCnt = "30";
   settings.AlDtE = "02/04 05:00";
+  settings.SetsuRG = 1;
+  settings.SetsuE = "10";
   settings.BEd0 = "wall.bmp";
   settings.BEd1 = "";
   for (std::size_t i = 0; i < kPanelColourCount; ++i) settings.CP[i] = kPanelColourRows[i].light ^ 0x010203;
