@@ -4,10 +4,15 @@
 
 namespace kirvo::cli {
 
-ParsedArguments ParseOptions(const std::vector<std::string>& args, const std::set<std::string>& known) {
+ParsedArguments ParseOptions(const std::vector<std::string>& args, const std::set<std::string>& known,
+                             const std::set<std::string>& known_flags) {
   ParsedArguments parsed;
   for (std::size_t i = 0; i < args.size(); ++i) {
     const std::string& name = args[i];
+    if (known_flags.contains(name)) {
+      parsed.flags.insert(name);
+      continue;
+    }
     if (!known.contains(name)) {
       parsed.error = "不明な引数です: " + name;
       return parsed;

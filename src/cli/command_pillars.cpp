@@ -31,14 +31,16 @@ void AppendPillars(std::string& out, const MomentPillars& pillars) {
 
 }  // namespace
 
-// Prints one line of pillars per moment read from standard input.
+// Prints one line of pillars per moment read from standard input. --precise computes the terms by
+// the precise method whatever the settings say.
 int RunPillars(const std::vector<std::string>& args) {
-  const ParsedArguments parsed = ParseOptions(args, {"--folder"});
+  const ParsedArguments parsed = ParseOptions(args, {"--folder"}, {kPreciseFlag});
   if (ReportArgumentError(parsed)) return kExitUsage;
   ConsoleInteraction console;
   const std::optional<ApplicationServices> loaded = LoadServicesOrReport(parsed.Get("--folder"), console);
   if (!loaded) return kExitUsage;
-  const CalendarRules rules = CalendarRulesOf(loaded->settings().usys, loaded->settings().sys);
+  CalendarRules rules = CalendarRulesOf(loaded->settings().usys, loaded->settings().sys);
+  if (parsed.Has(kPreciseFlag)) rules.term_clock.method = TermMethod::kPrecise;
   TermMomentCache cache;
   return ProcessMomentLines(
       [&](std::string& out, DateTime moment) { AppendPillars(out, MomentPillars::At(moment, rules, &cache)); });

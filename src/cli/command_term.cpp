@@ -11,9 +11,10 @@
 namespace kirvo::cli {
 
 // Prints, per moment read from standard input, the term moment of the chosen search mode at or
-// before it and the sun's longitude at the moment.
+// before it and the sun's longitude at the moment. --precise searches by the precise method whatever
+// the settings say.
 int RunTerm(const std::vector<std::string>& args) {
-  const ParsedArguments parsed = ParseOptions(args, {"--folder", "--mode"});
+  const ParsedArguments parsed = ParseOptions(args, {"--folder", "--mode"}, {kPreciseFlag});
   if (ReportArgumentError(parsed)) return kExitUsage;
   const std::optional<std::string> mode_text = parsed.Get("--mode");
   if (!mode_text || mode_text->size() != 1 || (*mode_text)[0] < '0' || (*mode_text)[0] > '3') {
@@ -24,7 +25,8 @@ int RunTerm(const std::vector<std::string>& args) {
   ConsoleInteraction console;
   const std::optional<ApplicationServices> loaded = LoadServicesOrReport(parsed.Get("--folder"), console);
   if (!loaded) return kExitUsage;
-  const TermClock clock = CalendarRulesOf(loaded->settings().usys, loaded->settings().sys).term_clock;
+  TermClock clock = CalendarRulesOf(loaded->settings().usys, loaded->settings().sys).term_clock;
+  if (parsed.Has(kPreciseFlag)) clock.method = TermMethod::kPrecise;
   return ProcessMomentLines([&](std::string& out, DateTime moment) {
     const TermMomentBefore found = FindTermMomentBefore(mode, moment, clock);
     char longitude[32];

@@ -15,8 +15,8 @@ struct Command {
 };
 
 constexpr Command kCommands[] = {
-    {"pillars", kirvo::cli::RunPillars, "pillars [--folder DIR]  < moments \"YYYY/MM/DD hh:nn\""},
-    {"term", kirvo::cli::RunTerm, "term --mode 0|1|2|3 [--folder DIR]  < moments \"YYYY/MM/DD hh:nn\""},
+    {"pillars", kirvo::cli::RunPillars, "pillars [--precise] [--folder DIR]  < moments \"YYYY/MM/DD hh:nn\""},
+    {"term", kirvo::cli::RunTerm, "term --mode 0|1|2|3 [--precise] [--folder DIR]  < moments \"YYYY/MM/DD hh:nn\""},
     {"settings", kirvo::cli::RunSettingsCheck, "settings check [--folder DIR]"},
     {"depth-report", kirvo::cli::RunDepthReport, "depth-report [--folder DIR] [--now \"YYYY/MM/DD hh:nn\"]"},
     {"chart", kirvo::cli::RunChart,

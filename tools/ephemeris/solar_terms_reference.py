@@ -16,9 +16,13 @@ prints one line per term: the longitude in degrees, then the TT moment as a Juli
 """
 import math
 import sys
+import warnings
 
 import erfa
 import numpy as np
+
+# epv00 warns for every date of 2100 past January 1; its accuracy only degrades slowly there.
+warnings.simplefilter("ignore", erfa.ErfaWarning)
 
 SPEED_OF_LIGHT_AU_PER_DAY = erfa.DAYSEC * erfa.CMPS / erfa.DAU
 
