@@ -1,11 +1,12 @@
 // Speed of the pillar computation: one moment with depth, with and without the remembered terms,
-// and one term search.
+// and one term search, by both methods.
 #include <benchmark/benchmark.h>
 
 #include <random>
 #include <vector>
 
 #include "calendar/moment_pillars.h"
+#include "calendar/precise_sun.h"
 #include "calendar/term_moment_cache.h"
 #include "calendar/term_search.h"
 #include "settings/calendar_settings.h"
@@ -57,5 +58,49 @@ void BM_FindTermMoment(benchmark::State& state) {
   }
 }
 BENCHMARK(BM_FindTermMoment);
+
+// The precise search over the same starts: after the first pass every crossing is remembered.
+void BM_FindTermMomentPrecise(benchmark::State& state) {
+  const std::vector<DateTime> moments = RandomMoments(4096);
+  const TermClock precise{9.0, TermMethod::kPrecise};
+  std::size_t i = 0;
+  for (auto _ : state) {
+    const JulianValue start = JulianValueOf(moments[i++ % moments.size()]);
+    benchmark::DoNotOptimize(FindTermMoment(TermSearchMode::kLatestMonthTerm, precise, start));
+  }
+}
+BENCHMARK(BM_FindTermMomentPrecise);
+
+// The precise search where no crossing near the start is known yet: starts a term apart walk on from
+// the year 1000, each computing the next crossing with the full theory.
+void BM_FindTermMomentPreciseFirstTime(benchmark::State& state) {
+  const TermClock precise{9.0, TermMethod::kPrecise};
+  JulianValue start = JulianValueOf(*DateTime::FromDate(1000, 1, 1));
+  for (auto _ : state) {
+    start += 365.2422L / 24;
+    benchmark::DoNotOptimize(FindTermMoment(TermSearchMode::kLatestTerm, precise, start));
+  }
+}
+BENCHMARK(BM_FindTermMomentPreciseFirstTime);
+
+// One evaluation of the full theory of the sun.
+void BM_PreciseSunLongitude(benchmark::State& state) {
+  double julian_day = 2451545.0;
+  for (auto _ : state) {
+    julian_day += 0.37;
+    benchmark::DoNotOptimize(PreciseSunLongitude(julian_day));
+  }
+}
+BENCHMARK(BM_PreciseSunLongitude);
+
+void BM_MomentPillarsPreciseRememberingTerms(benchmark::State& state) {
+  CalendarRules rules = ShippedRules();
+  rules.term_clock.method = TermMethod::kPrecise;
+  const std::vector<DateTime> moments = RandomMoments(100000);
+  TermMomentCache cache;
+  std::size_t i = 0;
+  for (auto _ : state) benchmark::DoNotOptimize(MomentPillars::At(moments[i++ % moments.size()], rules, &cache));
+}
+BENCHMARK(BM_MomentPillarsPreciseRememberingTerms);
 
 }  // namespace

@@ -17,9 +17,14 @@ JulianValue PreciseTermMoment(long number);
 // The number of the latest term at or before `universal`.
 long LatestPreciseTerm(JulianValue universal);
 
-// The sun's apparent longitude at `universal`, degrees: the fixed series' value corrected by the
-// difference the two terms around the moment show (exact at the terms, within a few arcseconds
-// between them). Costs no evaluation of the full theory once those terms are known.
-long double PreciseLongitudeBetweenTerms(JulianValue universal);
+// The latest term at or before `universal` with the sun's apparent longitude there, degrees: the
+// fixed series' value corrected by the difference the two terms around the moment show (exact at
+// the terms, within a few arcseconds between them). Costs one evaluation of the series and none of
+// the full theory once those terms are known.
+struct PrecisePlace {
+  long latest;
+  long double longitude;
+};
+PrecisePlace PlaceAmongPreciseTerms(JulianValue universal);
 
 }  // namespace kirvo

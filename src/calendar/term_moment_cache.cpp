@@ -81,10 +81,18 @@ void TermMomentCache::Reset(const TermClock& clock) const {
 TermMomentCache::Lookup TermMomentCache::PreciseMonthTermBefore(JulianValue start) const {
   const long double zone_days = clock_.zone_hours / 24.0L;
   const JulianValue universal = start - zone_days;
-  long number = LatestPreciseTerm(universal);
-  if (number % 2 == 0) --number;
-  return {MonthTermOf(PreciseTermMoment(number) + zone_days), PreciseLongitudeBetweenTerms(universal),
-          (number - 1) / 2};
+  const PrecisePlace place = PlaceAmongPreciseTerms(universal);
+  const long number = place.latest % 2 != 0 ? place.latest : place.latest - 1;
+  return {MonthTermOf(PreciseTermMoment(number) + zone_days), place.longitude, (number - 1) / 2};
+}
+
+// Without the longitude, which costs an evaluation of the series: the latest 節 from the remembered
+// crossings alone when the start lies between two of them.
+JulianValue TermMomentCache::PreciseMonthTermMomentBefore(JulianValue start) const {
+  const long double zone_days = clock_.zone_hours / 24.0L;
+  const JulianValue universal = start - zone_days;
+  const long number = LatestPreciseTerm(universal);
+  return PreciseTermMoment(number % 2 != 0 ? number : number - 1) + zone_days;
 }
 
 TermMomentCache::Start TermMomentCache::Examine(JulianValue start, double zone_hours) const {
@@ -167,7 +175,7 @@ TermMomentCache::Lookup TermMomentCache::MonthTermBefore(JulianValue start, cons
 
 DateTime TermMomentCache::MonthTermMomentBefore(JulianValue start, const TermClock& clock) {
   Reset(clock);
-  if (Precise()) return PreciseMonthTermBefore(start).term.moment;
+  if (Precise()) return DateTimeOfJulianValue(PreciseMonthTermMomentBefore(start));
   const Entry* known = Bracketing(start);
   if (known != nullptr && known->second_certain) return known->first_found.moment;
   return MonthTermBefore(start, clock).term.moment;
@@ -175,7 +183,7 @@ DateTime TermMomentCache::MonthTermMomentBefore(JulianValue start, const TermClo
 
 DateTime TermMomentCache::MonthTermMinuteBefore(JulianValue start, const TermClock& clock) {
   Reset(clock);
-  if (Precise()) return PreciseMonthTermBefore(start).term.moment.TruncatedToMinute();
+  if (Precise()) return DateTimeOfJulianValue(PreciseMonthTermMomentBefore(start)).TruncatedToMinute();
   const double zone_hours = clock.zone_hours;
   const Entry* known = Bracketing(start);
   if (known != nullptr && known->minute_certain) return known->minute;
@@ -197,7 +205,7 @@ std::optional<JulianValue> TermMomentCache::RefinedCrossing(long crossing) const
 }
 
 std::optional<DateTime> TermMomentCache::CertainMinute(long crossing) const {
-  if (Precise()) return MonthTermOf(*RefinedCrossing(crossing)).moment.TruncatedToMinute();
+  if (Precise()) return DateTimeOfJulianValue(*RefinedCrossing(crossing)).TruncatedToMinute();
   const Entry* entry = Known(crossing);
   if (entry == nullptr || !entry->minute_certain) return std::nullopt;
   return entry->minute;

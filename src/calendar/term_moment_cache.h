@@ -76,6 +76,7 @@ class TermMomentCache {
   void Reset(const TermClock& clock) const;
   bool Precise() const { return clock_.method == TermMethod::kPrecise; }
   Lookup PreciseMonthTermBefore(JulianValue start) const;
+  JulianValue PreciseMonthTermMomentBefore(JulianValue start) const;
 
   mutable TermClock clock_{-1000, TermMethod::kStandard};
   const Entry* Known(long crossing) const;

@@ -31,8 +31,7 @@ long double TargetLongitude(TermSearchMode mode, long double start_longitude) {
 }
 
 // The term number the precise method answers with, from the latest term at or before the start.
-long PreciseTermOfMode(TermSearchMode mode, JulianValue universal) {
-  const long latest = LatestPreciseTerm(universal);
+long PreciseTermOfMode(TermSearchMode mode, long latest, JulianValue universal) {
   switch (mode) {
     case TermSearchMode::kLatestTerm:
       return latest;
@@ -53,8 +52,9 @@ long PreciseTermOfMode(TermSearchMode mode, JulianValue universal) {
 TermSearchResult FindPreciseTermMoment(TermSearchMode mode, double zone_hours, JulianValue start) {
   const long double zone_days = zone_hours / 24.0L;
   const JulianValue universal = start - zone_days;
-  const long number = PreciseTermOfMode(mode, universal);
-  return {PreciseTermMoment(number) + zone_days, PreciseLongitudeBetweenTerms(universal)};
+  const PrecisePlace place = PlaceAmongPreciseTerms(universal);
+  const long number = PreciseTermOfMode(mode, place.latest, universal);
+  return {PreciseTermMoment(number) + zone_days, place.longitude};
 }
 
 }  // namespace
