@@ -47,7 +47,9 @@ TEST(NearTerm, TheMarginCountsFromEitherMethod) {
   for (const Case& c : cases) {
     const std::optional<NearTermWarning> warning = NearTermWarningOf(c.birth, rules, c.margin);
     EXPECT_EQ(warning.has_value(), c.warned) << c.birth.DateText() << " " << c.birth.Fields().minute;
-    if (warning) EXPECT_FALSE(warning->spring_opening);
+    if (warning) {
+      EXPECT_FALSE(warning->spring_opening);
+    }
   }
 }
 
