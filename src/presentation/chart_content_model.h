@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstddef>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -11,6 +12,7 @@
 #include "engine/element_analysis.h"
 #include "engine/patterns.h"
 #include "engine/spirit_stars.h"
+#include "presentation/near_term_notice.h"
 #include "presentation/ten_god_graph.h"
 #include "settings/sys_pattern_names.h"
 #include "settings/text_table.h"
@@ -111,6 +113,7 @@ enum class CopyableGrid { kContentTable, kElementTable, kStemNumbers };
 struct ChartContent {
   std::string header;  // the window's range and the chart moment
   SummaryBlock summary;
+  std::optional<NearTermNotice> near_term;  // the birth lies near a month-opening term
   TMeiData record;    // the chart record the summary shows; its hints come from it
   ContentGrid SNB;    // 内容表, 6 × 9
   ContentGrid SG2;    // 五行表, 12 × 6

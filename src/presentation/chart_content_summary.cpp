@@ -102,6 +102,7 @@ void ShowChartSummary(ChartContent& content, std::string_view prefix, const TMei
                       const ChartRules& rules) {
   content.header = ContentHeaderLine(prefix, record.ChartDateTime);
   content.summary = SummaryBlockOf(record, hour_known, rules);
+  content.near_term = NearTermNoticeOf(record, hour_known, rules);
   content.record = record;
 }
 

@@ -118,7 +118,10 @@ bool ChartSession::ChangeByHand(BoardPosition cell, HandChange change) {
 std::string ChartSession::ContentPrefix() const { return "< " + std::string(LuckRangeCaption(chart_.range)) + " >"; }
 
 std::vector<std::string> ChartSession::TextCopy(bool show_original) const {
-  return ChartTextCopy(chart_, ChartRowLayoutOf(services_->settings().sys, show_original));
+  std::vector<std::string> lines = ChartTextCopy(chart_, ChartRowLayoutOf(services_->settings().sys, show_original));
+  // Only charts of births near a month-opening term get the extra line; all others read as before.
+  if (content_.near_term) lines.push_back(content_.near_term->copy_line);
+  return lines;
 }
 
 }  // namespace kirvo

@@ -74,7 +74,7 @@ class ChartSession {
   // The panel's header prefix: "< " + range caption + " >".
   std::string ContentPrefix() const;
   // "命式をTextでｺﾋﾟｰ": the chart's lines laid out as the system settings say, with or without the
-  // 元干支蔵干 display.
+  // 元干支蔵干 display, and a last line on the month-opening term when the birth lies near one.
   std::vector<std::string> TextCopy(bool show_original) const;
 
  private:

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "cli_runner.h"
+#include "platform/text_file.h"
 #include "support/temp_folder.h"
 
 namespace kirvo::testing {
@@ -44,6 +45,36 @@ TEST_F(ChartCommandTest, PrintsTheTextCopyTheRelationListsAndTheContent) {
   const std::string golden = GoldenText("chart_1984-02-10_at_1995-03-15_range1_original.txt");
   ASSERT_FALSE(golden.empty());
   EXPECT_EQ(result.out, golden);
+}
+
+// A birth minutes after 立春 by the series and before it by the precise theory: the text copy ends
+// with the warning, giving both terms and pillars; with 精密 chosen in SysF.ini the chart itself takes
+// the precise pillars. A birth far from any term gets no such line.
+TEST_F(ChartCommandTest, ABirthNearAMonthTermEndsTheTextCopyWithAWarning) {
+  const std::vector<std::string> birth = {"--name", "節子", "--sex", "女", "--birth", "1986/02/04 12:03", "--at",
+                                          "2020/01/01 00:00"};
+  const std::string warning =
+      "※節入り注意：標準 1986/02/04 11:58:40 年柱 丙寅 月柱 庚寅／精密 1986/02/04 12:07:42 年柱 乙丑 月柱 己丑\n"
+      "[干関係]\n";
+  const CliResult standard = Chart(birth);
+  EXPECT_EQ(standard.exit_code, 0) << standard.err;
+  EXPECT_NE(standard.out.find(warning), std::string::npos) << standard.out;
+  EXPECT_NE(standard.out.find("\n│庚　│己　│庚×│丙×│干　\n"), std::string::npos) << standard.out;
+
+  const auto ini = ReadShiftJisFile(folder_ / "SysF.ini");
+  ASSERT_TRUE(ini.ok());
+  std::string text = *ini;
+  const std::size_t at = text.find("SetsuRG=0");
+  ASSERT_NE(at, std::string::npos);
+  text[at + 8] = '1';
+  ASSERT_TRUE(WriteShiftJisFile(folder_ / "SysF.ini", text).ok());
+  const CliResult precise = Chart(birth);
+  EXPECT_EQ(precise.exit_code, 0) << precise.err;
+  EXPECT_NE(precise.out.find(warning), std::string::npos) << precise.out;
+  EXPECT_NE(precise.out.find("│己　│乙"), std::string::npos) << precise.out;
+
+  const CliResult far = Chart({"--name", "節子", "--sex", "女", "--birth", "1986/02/20 12:03"});
+  EXPECT_EQ(far.out.find("節入り注意"), std::string::npos);
 }
 
 TEST_F(ChartCommandTest, UnknownHourKeepsAnEmptyHourColumn) {

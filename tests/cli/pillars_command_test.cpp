@@ -56,6 +56,18 @@ TEST(TermCommand, PrintsTheTermOfEachModeAndTheLongitude) {
   }
 }
 
+// 立春 1986 falls at 11:58:40 by the series and 12:07:42 by the precise theory; a moment searched from
+// 12:00 lies between them.
+TEST(TermCommand, PreciseSearchesByTheFullTheory) {
+  const CliResult term = RunCli({"term", "--mode", "1", "--precise"}, "2024/03/01 00:00\n1986/02/04 12:03\n");
+  EXPECT_EQ(term.exit_code, 0) << term.err;
+  EXPECT_EQ(term.out, "2024/03/01 00:00\t2024/2/4 17:27:1\t340.51\n1986/02/04 12:03\t1986/1/6 0:28:2\t315.00\n");
+  const CliResult standard = RunCli({"pillars"}, "1986/02/04 12:03\n");
+  const CliResult precise = RunCli({"pillars", "--precise"}, "1986/02/04 12:03\n");
+  EXPECT_TRUE(standard.out.starts_with("1986/02/04 12:03\t丙寅\t庚寅\t")) << standard.out;
+  EXPECT_TRUE(precise.out.starts_with("1986/02/04 12:03\t乙丑\t己丑\t")) << precise.out;
+}
+
 TEST(Cli, RefusesBadArgumentsWithExitCode2) {
   for (const std::vector<std::string>& args : std::vector<std::vector<std::string>>{
            {}, {"nonsense"}, {"term"}, {"term", "--mode", "4"}, {"pillars", "--folder"}, {"pillars", "--colour", "x"},
