@@ -61,8 +61,9 @@ std::optional<NearTermNotice> NearTermNoticeOf(const TMeiData& record, bool hour
   return NoticeOf(*warning, margin, rules.read.calendar.term_clock.method);
 }
 
-bool CarriesNearTermMark(const NearTermNotice& notice, BoardColumn column) {
-  return column == board::kMonth || (notice.marks_year && column == board::kYear);
+bool CarriesNearTermMark(const NearTermNotice& notice, BoardPosition cell) {
+  if (cell.row != board::kDepthRow) return false;
+  return cell.column == board::kMonth || (notice.marks_year && cell.column == board::kYear);
 }
 
 }  // namespace kirvo

@@ -6,6 +6,8 @@
 
 #include "engine/chart_board.h"
 #include "engine/chart_record.h"
+#include "platform/rgb_colour.h"
+#include "presentation/chart_board_geometry.h"
 
 namespace kirvo {
 
@@ -25,8 +27,10 @@ struct NearTermNotice {
 // from every 節 by either method, or its hour is not known. Costs no term search for most births.
 std::optional<NearTermNotice> NearTermNoticeOf(const TMeiData& record, bool hour_known, const ChartRules& rules);
 
-// Whether the board's title cell of `column` carries the mark: the natal month pillar, and at
-// 立春 the natal year pillar.
-bool CarriesNearTermMark(const NearTermNotice& notice, BoardColumn column);
+// Whether a board cell carries the mark (drawn after its title in `kNearTermMarkColour`, with the
+// notice's hint): the title cell of the natal month pillar, and at 立春 that of the natal
+// year pillar.
+inline constexpr Rgb kNearTermMarkColour = 0xC00000;
+bool CarriesNearTermMark(const NearTermNotice& notice, BoardPosition cell);
 
 }  // namespace kirvo

@@ -10,6 +10,9 @@
 #include <QMenu>
 #include <QProcess>
 #include <QTest>
+#include <QToolTip>
+#include <QLabel>
+#include <QHelpEvent>
 
 #include "app/frame/side_panel.h"
 #include "bridge/text.h"
@@ -135,6 +138,7 @@ class ChartWindowTest : public QObject {
         {{"山田太郎", 0, "1984/02/10", "12:00"}, 1, QDate(1995, 3, 15), QStringLiteral("09:30")},
         {{"佐藤花子", 1, "1990/07/23", "99:99"}, 5, QDate(2024, 12, 31), QStringLiteral("23:10")},
         {{"田中一郎", 0, "1950/11/30", "04:05"}, 3, QDate(2001, 6, 1), QStringLiteral("00:00")},
+        {{"春野立子", 1, "1986/02/04", "12:03"}, 0, QDate(2020, 1, 1), QStringLiteral("00:00")},  // near 立春
     };
     for (const Case& c : cases) {
       ChartWindow* chart = Open(c.person);
@@ -153,16 +157,42 @@ class ChartWindowTest : public QObject {
       QVERIFY(cli.waitForFinished(20000));
       QCOMPARE(cli.exitCode(), 0);
       const QString printed = QString::fromUtf8(cli.readAllStandardOutput());
-      // The chart's block ends with the board's bottom rule; the relation lists follow it.
+      // The chart's block ends with the board's bottom rule, or the near-term line after it; the
+      // relation lists follow.
       QStringList block;
       for (const QString& line : printed.split(QLatin1Char('\n'))) {
+        if (line == QStringLiteral("[干関係]")) break;
         block << line;
-        if (line.startsWith(QStringLiteral("└"))) break;
       }
+      QCOMPARE(block.last().startsWith(QStringLiteral("※節入り注意")), c.person.name == "春野立子");
       QCOMPARE(QApplication::clipboard()->text().split(QLatin1Char('\n')), block);
       chart->Command(QStringLiteral("Close"))->trigger();
       QTRY_VERIFY(window_->ActiveChartWindow() == nullptr);
     }
+  }
+
+  // A birth between the two methods' 立春: the month and year titles carry the mark with the
+  // notice's hint, and the panel marks the birth moment.
+  void aBirthNearAMonthTermIsMarkedOnTheBoardAndInThePanel() {
+    ChartWindow* chart = Open({"春野立子", 1, "1986/02/04", "12:03"});
+    QVERIFY(chart);
+    const std::optional<NearTermNotice>& notice = chart->session().content().near_term;
+    QVERIFY(notice.has_value());
+    QVERIFY(notice->marks_year);
+    auto* board = chart->findChild<ChartBoardWidget*>();
+    QVERIFY(board);
+    for (const BoardColumn column : {board::kDay, board::kMonth, board::kYear}) {  // no hint shown before the day's
+      const QPoint centre = board->CellRectPx({column, board::kDepthRow}).center();
+      QHelpEvent help(QEvent::ToolTip, centre, board->mapToGlobal(centre));
+      QApplication::sendEvent(board, &help);
+      const bool marked = column != board::kDay;
+      QCOMPARE(QToolTip::isVisible() ? QToolTip::text() : QString(), marked ? ToQString(notice->hint) : QString());
+    }
+    QVERIFY(ToQString(notice->hint).contains(QStringLiteral("精密（使用中）")) == false);
+    auto* birth = window_->panel()->findChild<QLabel*>(QStringLiteral("DT"));
+    QVERIFY(birth);
+    QVERIFY(birth->text().contains(QStringLiteral("1986/02/04 12:03")));
+    QVERIFY(birth->text().contains(QStringLiteral("※")));
   }
 };
 

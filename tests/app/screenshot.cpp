@@ -1,9 +1,10 @@
-// kirvo-screenshot OUTPUT.png [RANGE | era | natural | persons | search]: starts the program in a fresh program
+// kirvo-screenshot OUTPUT.png [RANGE | era | natural | persons | search | nearterm]: starts the program in a fresh program
 // folder, opens the chart of a sample person, so that the side panel shows its content, switches the chart
 // window to the range 0..5 when one is given, and renders the main window into a PNG (compressed as far
 // as the format goes); "era" renders the era entry dialog instead, "natural" the natural-time dialog
 // after a click on the map, "persons" the person list window with a few persons and their chart
-// summaries, "search" the date search dialog. Runs offscreen unless a platform is set.
+// summaries, "search" the date search dialog, "nearterm" the chart of a birth near 立春. Runs offscreen
+// unless a platform is set.
 // kirvo-screenshot --diagrams FIVE_ELEMENT.png STEM_BRANCH.png: opens the two correlation diagrams
 // with the main window's commands (五行 and 三合（支）) and renders each window.
 #include <QApplication>
@@ -68,7 +69,7 @@ int main(int argc, char** argv) {
   const bool diagrams = argc == 4 && std::strcmp(argv[1], "--diagrams") == 0;
   if (argc != 2 && argc != 3 && !diagrams) {
     std::fputs(
-        "usage: kirvo-screenshot OUTPUT.png [RANGE 0..5 | era | natural | persons | search]\n"
+        "usage: kirvo-screenshot OUTPUT.png [RANGE 0..5 | era | natural | persons | search | nearterm]\n"
         "       kirvo-screenshot --diagrams FIVE_ELEMENT.png STEM_BRANCH.png\n",
         stderr);
     return 2;
@@ -85,9 +86,16 @@ int main(int argc, char** argv) {
   kirvo::MainWindow& window = program->main_window();
   if (diagrams) return RenderDiagrams(window, argv[2], argv[3]);
   window.resize(kWidthPx, kHeightPx);
-  window.entry_bar()->SetFields({"山田太郎", 0, "1984/02/10", "12:30"});
+  // "nearterm": a person born between the two methods' 立春 of 1986, so the chart carries the notice.
+  const bool near_term = argc == 3 && QString::fromLocal8Bit(argv[2]) == QLatin1String("nearterm");
+  const char* person = near_term ? "春野立子" : "山田太郎";
+  if (near_term) {
+    window.entry_bar()->SetFields({person, 1, "1986/02/04", "12:03"});
+  } else {
+    window.entry_bar()->SetFields({person, 0, "1984/02/10", "12:30"});
+  }
   window.RunChartCommand();
-  if (window.ActiveChartWindow() == nullptr || window.panel()->Content().record.PersonName != "山田太郎") {
+  if (window.ActiveChartWindow() == nullptr || window.panel()->Content().record.PersonName != person) {
     std::fputs("the chart window did not open or did not fill the side panel\n", stderr);
     return 1;
   }
@@ -133,7 +141,7 @@ int main(int argc, char** argv) {
     QTest::qWait(100);
     return Save(persons->grab().toImage(), argv[1]) ? 0 : 1;
   }
-  if (argc == 3) {
+  if (argc == 3 && !near_term) {
     auto* chart = dynamic_cast<kirvo::ChartWindow*>(window.ActiveChartWindow());
     auto* range = chart ? chart->findChild<QComboBox*>(QStringLiteral("CB1")) : nullptr;
     const int index = QString::fromLocal8Bit(argv[2]).toInt();

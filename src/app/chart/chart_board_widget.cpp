@@ -68,9 +68,11 @@ ChartBoardWidget::ChartBoardWidget(const SysSettings& sys, QWidget* parent) : QW
 }
 
 void ChartBoardWidget::ShowChart(const Chart& chart, const BoardGeometry& geometry,
-                                 const EarthStarHints* earth_star_hints) {
+                                 const EarthStarHints* earth_star_hints,
+                                 const std::optional<NearTermNotice>* near_term) {
   chart_ = &chart;
   earth_star_hints_ = earth_star_hints;
+  near_term_ = near_term;
   geometry_ = geometry;
   hovered_.reset();
   unsetCursor();
@@ -126,16 +128,26 @@ void ChartBoardWidget::PaintCell(QPainter& painter, BoardPosition cell) {
   if (look.font_points > 0) font.setPointSize(look.font_points);
   painter.setFont(font);
   const QString text = ToQString(BoardCellText(chart_->board, cell));
+  const bool marked = CarriesMark(cell);
+  const QFont mark_font = NearTermMarkFont(rect);
+  const int mark_width = marked ? QFontMetrics(mark_font).horizontalAdvance(ToQString(kNearTermMark)) : 0;
   if (!text.isEmpty()) {
     painter.save();
     painter.setClipRect(rect);
     // Centred by the ink of the glyphs, not the line height: a Japanese face's line is far taller
-    // than its characters, and a 16-unit row would otherwise lose their lower part.
+    // than its characters, and a 16-unit row would otherwise lose their lower part. A marked title
+    // is centred together with its mark.
     const QFontMetrics metrics = painter.fontMetrics();
     const QRect ink = metrics.tightBoundingRect(text);
-    const int left = std::max(rect.left() + kTextInset, rect.left() + (rect.width() - metrics.horizontalAdvance(text)) / 2);
+    const int advance = metrics.horizontalAdvance(text);
+    const int left = std::max(rect.left() + kTextInset, rect.left() + (rect.width() - advance - mark_width) / 2);
     const int top = std::max(rect.top() + kTextInset, rect.top() + (rect.height() - ink.height()) / 2);
     painter.drawText(QPoint(left, top - ink.top()), text);
+    if (marked) {
+      painter.setFont(mark_font);
+      painter.setPen(QColorOf(kNearTermMarkColour));
+      painter.drawText(QPoint(left + advance, top - ink.top()), ToQString(kNearTermMark));
+    }
     painter.restore();
   }
   if (cell.column == board::kHeaders || cell.row == board::kDepthRow) return;
@@ -147,6 +159,17 @@ void ChartBoardWidget::PaintCell(QPainter& painter, BoardPosition cell) {
     painter.drawEllipse(QRect(QPoint(rect.left() + rect.width() - 5, rect.top() + rect.height() - 5),
                               QPoint(rect.left() + rect.width() - 1, rect.top() + rect.height() - 1)));
   }
+}
+
+bool ChartBoardWidget::CarriesMark(BoardPosition cell) const {
+  return near_term_ != nullptr && near_term_->has_value() && CarriesNearTermMark(**near_term_, cell);
+}
+
+// The mark is smaller than the title it follows, so both fit the pillar's width.
+QFont ChartBoardWidget::NearTermMarkFont(const QRect& rect) const {
+  QFont font = app::QFontOf(sys_.SysFont);
+  font.setPixelSize(std::max(6, rect.height() * 9 / 20));
+  return font;
 }
 
 void ChartBoardWidget::PaintDiagram(QPainter& painter, int row) {
@@ -230,7 +253,12 @@ bool ChartBoardWidget::event(QEvent* event) {
   if (event->type() != QEvent::ToolTip || chart_ == nullptr) return QWidget::event(event);
   auto* help = static_cast<QHelpEvent*>(event);
   const std::optional<BoardPosition> cell = CellAtPx(help->pos());
-  const std::optional<std::string> hint = cell ? BoardCellHint(chart_->board, *cell, sys_, earth_star_hints_) : std::nullopt;
+  std::optional<std::string> hint;
+  if (cell && CarriesMark(*cell)) {
+    hint = (*near_term_)->hint;
+  } else if (cell) {
+    hint = BoardCellHint(chart_->board, *cell, sys_, earth_star_hints_);
+  }
   if (hint && !hint->empty()) {
     QToolTip::showText(help->globalPos(), ToQString(*hint), this, CellRectPx(*cell));
   } else {

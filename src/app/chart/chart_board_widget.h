@@ -6,6 +6,7 @@
 #include "presentation/chart_board_geometry.h"
 #include "presentation/chart_board_look.h"
 #include "presentation/chart_cell_hint.h"
+#include "presentation/near_term_notice.h"
 
 namespace kirvo {
 
@@ -20,9 +21,11 @@ class ChartBoardWidget : public QWidget {
  public:
   ChartBoardWidget(const SysSettings& sys, QWidget* parent = nullptr);
 
-  // The chart and its layout, and the hints of the 地星 cells; repaints. `chart` and the hints
-  // must outlive the next ShowChart.
-  void ShowChart(const Chart& chart, const BoardGeometry& geometry, const EarthStarHints* earth_star_hints);
+  // The chart and its layout, the hints of the 地星 cells and the notice of a birth near a
+  // month-opening term (or none); repaints. `chart`, the hints and the notice must outlive the next
+  // ShowChart.
+  void ShowChart(const Chart& chart, const BoardGeometry& geometry, const EarthStarHints* earth_star_hints,
+                 const std::optional<NearTermNotice>* near_term = nullptr);
   const BoardGeometry& geometry() const { return geometry_; }
   // The scale from board units to pixels of this screen.
   double Scale() const;
@@ -47,11 +50,14 @@ class ChartBoardWidget : public QWidget {
   std::optional<BoardPosition> CellAtPx(QPoint point) const;
   void PaintCell(QPainter& painter, BoardPosition cell);
   void PaintDiagram(QPainter& painter, int row);
+  QFont NearTermMarkFont(const QRect& rect) const;
+  bool CarriesMark(BoardPosition cell) const;
   void SetHovered(std::optional<BoardPosition> cell);
 
   const SysSettings& sys_;
   const Chart* chart_ = nullptr;
   const EarthStarHints* earth_star_hints_ = nullptr;
+  const std::optional<NearTermNotice>* near_term_ = nullptr;
   BoardGeometry geometry_;
   std::optional<BoardPosition> hovered_;
 };

@@ -165,7 +165,7 @@ void SidePanel::SetContent(const ChartContent& content) {
   content_.copy_target = target;
 
   header_->setText(QString::fromStdString(content_.header.empty() ? std::string(kInitialHeader) : content_.header));
-  summary_->SetSummary(content_.summary, content_.record);
+  summary_->SetSummary(content_.summary, content_.record, content_.near_term);
   ShowGrids();
   ShowGraphs();
   explanations_->ShowExplanations(content_);

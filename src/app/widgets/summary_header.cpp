@@ -8,6 +8,7 @@
 #include <QToolTip>
 #include <algorithm>
 
+#include "app/bridge/text.h"
 #include "app/widgets/font_mapping.h"
 #include "app/widgets/painting.h"
 #include "presentation/chart_content.h"
@@ -59,13 +60,24 @@ void SummaryHeader::ApplySystemSettings() {
   update();
 }
 
-void SummaryHeader::SetSummary(const SummaryBlock& summary, const TMeiData& record) {
+void SummaryHeader::SetSummary(const SummaryBlock& summary, const TMeiData& record,
+                               const std::optional<NearTermNotice>& near_term) {
   const std::array<const std::string*, kFieldCount> texts = {&summary.Name, &summary.SexL,    &summary.JuGa,
                                                             &summary.DT,   &summary.TukiL,   &summary.KoukeiL,
                                                             &summary.RituNL, &summary.Old, &summary.AngL};
   for (std::size_t field = 0; field < texts.size(); ++field) {
+    labels_[field]->setTextFormat(Qt::PlainText);
     labels_[field]->setText(QString::fromStdString(*texts[field]));
   }
+  // A birth near a month-opening term: the mark follows the birth moment, its hint on the label.
+  if (near_term) {
+    const QColor mark = QColorOf(kNearTermMarkColour);
+    labels_[kDT]->setTextFormat(Qt::RichText);
+    labels_[kDT]->setText(QString::fromStdString(summary.DT).toHtmlEscaped() +
+                          QStringLiteral(" <span style=\"color:%1\">%2</span>")
+                              .arg(mark.name(), ToQString(kNearTermMark)));
+  }
+  near_term_hint_ = near_term ? near_term->hint : std::string();
   record_ = record;
   has_chart_ = !summary.Name.empty() || !summary.DT.empty();
 }
@@ -79,6 +91,7 @@ QString SummaryHeader::TextOf(const char* field) const {
 
 QString SummaryHeader::HintOf(const QObject* label) const {
   if (!has_chart_) return {};
+  if (label == labels_[kDT]) return QString::fromStdString(near_term_hint_);
   const bool hinted = label == labels_[kRituNL] || label == labels_[kKoukeiL] || label == labels_[kAngL];
   if (!hinted) return {};
   const SummaryHints hints = SummaryHintsOf(record_, rules_);

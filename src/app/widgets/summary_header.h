@@ -2,6 +2,8 @@
 
 #include <QWidget>
 #include <array>
+#include <optional>
+#include <string>
 
 #include "engine/chart_record.h"
 #include "presentation/chart_content_model.h"
@@ -15,15 +17,18 @@ namespace kirvo::app {
 //   Name     SexL    JuGa
 //   DT       TukiL   KoukeiL (small)
 //   RituNL   Old     AngL    (small, right-aligned)
-// The hints of RituNL, KoukeiL and AngL take term searches, so they are asked of the core only when
-// the pointer rests on one of them.
+// DT carries the hint of a birth near a month-opening term. The hints of RituNL, KoukeiL and AngL
+// take term searches, so they are asked of the core only when the pointer rests on one of them.
 class SummaryHeader final : public QWidget {
   Q_OBJECT
 
  public:
   explicit SummaryHeader(const ChartRules& rules, QWidget* parent = nullptr);
 
-  void SetSummary(const SummaryBlock& summary, const TMeiData& record);
+  // The texts of a chart; a notice of a birth near a month-opening term adds its mark after the
+  // birth moment and its hint there.
+  void SetSummary(const SummaryBlock& summary, const TMeiData& record,
+                  const std::optional<NearTermNotice>& near_term = std::nullopt);
   // Fonts and colours again from the system settings.
   void ApplySystemSettings();
   QString TextOf(const char* field) const;
@@ -39,6 +44,7 @@ class SummaryHeader final : public QWidget {
   const ChartRules& rules_;
   std::array<QLabel*, kFieldCount> labels_{};
   TMeiData record_;
+  std::string near_term_hint_;
   bool has_chart_ = false;
 };
 
