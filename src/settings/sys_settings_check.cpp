@@ -26,6 +26,8 @@ inline constexpr auto kCellSizeRanges = std::to_array<IntegerRange>({
     {"Kh", &SysSettings::Kh, 20, 100},
     {"Zh", &SysSettings::Zh, 20, 100},
 });
+// Minutes around a month-opening term, up to a day either way.
+inline constexpr IntegerRange kNearTermMarginRange = {"SetsuE", &SysSettings::SetsuE, 0, 1440};
 // clang-format on
 
 // The form checks that follow the integers; they refuse without a message.
@@ -59,6 +61,10 @@ std::optional<CloseCheckFailure> CheckSysSettings(const SysSettings& settings) {
   if (auto failure = integer_failure("PreE", settings.PreE, columns - 1, 0)) return failure;
   for (const IntegerRange& range : kCellSizeRanges) {
     if (auto failure = integer_failure(range.key, settings.*range.member, range.max, range.min)) return failure;
+  }
+  if (auto failure = integer_failure(kNearTermMarginRange.key, settings.*kNearTermMarginRange.member,
+                                     kNearTermMarginRange.max, kNearTermMarginRange.min)) {
+    return failure;
   }
   if (!HasTextForm(settings.AlDtE, SysTextForm::kMonthDayTime)) return CloseCheckFailure{"AlDtE", std::nullopt, ""};
   // The name, date and time of the fixed chart moment are checked as the entry bar checks a person;

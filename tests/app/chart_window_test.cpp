@@ -181,14 +181,14 @@ class ChartWindowTest : public QObject {
     QVERIFY(notice->marks_year);
     auto* board = chart->findChild<ChartBoardWidget*>();
     QVERIFY(board);
-    for (const BoardColumn column : {board::kDay, board::kMonth, board::kYear}) {  // no hint shown before the day's
+    for (const BoardColumn column : {board::kDay, board::kMonth, board::kYear}) {  // the day first: no hint shows yet
       const QPoint centre = board->CellRectPx({column, board::kDepthRow}).center();
       QHelpEvent help(QEvent::ToolTip, centre, board->mapToGlobal(centre));
       QApplication::sendEvent(board, &help);
       const bool marked = column != board::kDay;
       QCOMPARE(QToolTip::isVisible() ? QToolTip::text() : QString(), marked ? ToQString(notice->hint) : QString());
     }
-    QVERIFY(ToQString(notice->hint).contains(QStringLiteral("精密（使用中）")) == false);
+    QVERIFY(ToQString(notice->hint).contains(QStringLiteral("標準（使用中）")));
     auto* birth = window_->panel()->findChild<QLabel*>(QStringLiteral("DT"));
     QVERIFY(birth);
     QVERIFY(birth->text().contains(QStringLiteral("1986/02/04 12:03")));

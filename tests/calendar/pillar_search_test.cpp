@@ -100,3 +100,27 @@ TEST(PillarSearchTest, AMatchAfterElevenWithTheHourOpenIsHandedOnAsTheDayWhoseNo
 
 }  // namespace
 }  // namespace kirvo
+
+namespace kirvo {
+namespace {
+
+// 立春 1986 falls at 11:58:40 by the series and at 12:07:42 by the precise theory. The double-hour
+// walk through 乙丑 year and 己丑 month reaches 12:00 on that day, which by the precise method is still
+// 己丑 month and by the series already 庚寅, whose year the walk then leaves.
+TEST(PillarSearchTest, TheWalkFollowsTheTermMethod) {
+  const PillarPattern pattern{2, 2, 6, 2, 0, 0, 0, 7};  // 乙丑 year, 己丑 month, 午 hour
+  for (const TermMethod method : {TermMethod::kStandard, TermMethod::kPrecise}) {
+    CalendarRules rules = Rules();
+    rules.term_clock.method = method;
+    const std::optional<DateTime> found = FirstMatch(pattern, At("1986/02/04 00:00"), At("1986/03/01 00:00"), rules);
+    if (method == TermMethod::kStandard) {
+      EXPECT_FALSE(found.has_value()) << found->DateTimeText();
+    } else {
+      ASSERT_TRUE(found);
+      EXPECT_EQ(found->TruncatedToMinute(), At("1986/02/04 12:00"));
+    }
+  }
+}
+
+}  // namespace
+}  // namespace kirvo

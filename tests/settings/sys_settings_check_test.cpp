@@ -33,6 +33,8 @@ TEST(SysCloseCheck, FirstFailureStopsWithItsMessage) {
       {"Tw below 20", [](SysSettings& s) { s.Tw = "19"; }, "Tw", "「19」は設定可能最小値より小さな値です"},
       {"Kh above 100", [](SysSettings& s) { s.Kh = "101"; }, "Kh", "「101」は設定可能最大値より大きな値です"},
       {"Zh empty", [](SysSettings& s) { s.Zh = ""; }, "Zh", "「」は整数ではありません"},
+      {"SetsuE negative", [](SysSettings& s) { s.SetsuE = "-5"; }, "SetsuE", "「-5」は設定可能最小値より小さな値です"},
+      {"SetsuE a day", [](SysSettings& s) { s.SetsuE = "1440"; }, "", ""},
       {"AlDtE 29 February", [](SysSettings& s) { s.AlDtE = "02/29 22:00"; }, "AlDtE", ""},
       {"AlDtE 31 April", [](SysSettings& s) { s.AlDtE = "04/31 22:00"; }, "AlDtE", ""},
       {"AlDtE 31 January", [](SysSettings& s) { s.AlDtE = "01/31 00:00"; }, "", ""},
