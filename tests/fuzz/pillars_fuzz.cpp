@@ -1,4 +1,4 @@
-// The pillars of any accepted moment under any calendar rules: with and without the remembered
+// The pillars of any accepted moment under any calendar rules and either term method: with and without the remembered
 // terms alike, and every term they name reads back as a moment at or before it.
 #include <cstdint>
 
@@ -21,6 +21,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     rules.depth_modes[slot] = static_cast<kirvo::DepthMode>(input.IntIn(0, slot == kirvo::MomentPillars::kMonth ? 1 : 2));
   }
   rules.term_clock.zone_hours = input.IntIn(-96, 96) / 4.0;
+  rules.term_clock.method = input.Flag() ? kirvo::TermMethod::kPrecise : kirvo::TermMethod::kStandard;
 
   // One cache for the whole run, as a long computation keeps it: its answers never differ from a
   // fresh search.
