@@ -20,6 +20,8 @@ inline constexpr long double kPaceStepDays = 0.01L;
 // about 0.01% of the true one: one Newton step lands within 0.06 s of the theory's crossing over
 // 1900–2100, far inside the theory's own few seconds, so a crossing costs one evaluation.
 inline constexpr int kNewtonSteps = 1;
+// The series' crossing only has to be near: the Newton step takes it from there.
+inline constexpr long double kSeriesCloseEnoughDegrees = 1e-6L;
 
 int TermIndex(long number) { return static_cast<int>(((number % 24) + 24) % 24); }
 
@@ -49,7 +51,7 @@ Crossing Compute(long number) {
   for (int step = 0; step < 40; ++step) {
     const long double off = FoldHalfTurn(SeriesLongitude(t) - target);
     t -= off * kDaysPerDegree;
-    if (std::fabs(off) < 1e-10L) break;
+    if (std::fabs(off) < kSeriesCloseEnoughDegrees) break;
   }
   const long double pace =
       FoldHalfTurn(SeriesLongitude(t + kPaceStepDays) - SeriesLongitude(t - kPaceStepDays)) / (2 * kPaceStepDays);

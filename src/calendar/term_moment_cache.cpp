@@ -77,22 +77,31 @@ void TermMomentCache::Reset(const TermClock& clock) const {
   clock_ = clock;
 }
 
-// 節 n = 2m + 1 of the precise terms has the handle m, so the next 節 has the next handle.
-TermMomentCache::Lookup TermMomentCache::PreciseMonthTermBefore(JulianValue start) const {
-  const long double zone_days = clock_.zone_hours / 24.0L;
-  const JulianValue universal = start - zone_days;
-  const PrecisePlace place = PlaceAmongPreciseTerms(universal);
-  const long number = place.latest % 2 != 0 ? place.latest : place.latest - 1;
-  return {MonthTermOf(PreciseTermMoment(number) + zone_days), place.longitude, (number - 1) / 2};
+// 節 n = 2m + 1 of the precise terms has the handle m, so the next 節 has the next handle. The
+// entries keep each 節 as it is handed on, read in local time; every search agrees on it.
+const TermMomentCache::Entry& TermMomentCache::PreciseEntry(long handle) {
+  if (const Entry* known = Known(handle)) return *known;
+  const JulianValue local = PreciseTermMoment(2 * handle + 1) + clock_.zone_hours / 24.0L;
+  MonthTerm term = MonthTermOf(local);
+  const DateTime minute = term.moment.TruncatedToMinute();
+  Keep(handle, Entry{local, std::move(term), 0, true, true, minute});
+  return *Known(handle);
+}
+
+long TermMomentCache::PreciseHandleBefore(long latest_term) {
+  return (latest_term % 2 != 0 ? latest_term - 1 : latest_term - 2) / 2;
+}
+
+TermMomentCache::Lookup TermMomentCache::PreciseMonthTermBefore(JulianValue start) {
+  const PrecisePlace place = PlaceAmongPreciseTerms(start - clock_.zone_hours / 24.0L);
+  const long handle = PreciseHandleBefore(place.latest);
+  return {PreciseEntry(handle).first_found, place.longitude, handle};
 }
 
 // Without the longitude, which costs an evaluation of the series: the latest 節 from the remembered
-// crossings alone when the start lies between two of them.
-JulianValue TermMomentCache::PreciseMonthTermMomentBefore(JulianValue start) const {
-  const long double zone_days = clock_.zone_hours / 24.0L;
-  const JulianValue universal = start - zone_days;
-  const long number = LatestPreciseTerm(universal);
-  return PreciseTermMoment(number % 2 != 0 ? number : number - 1) + zone_days;
+// crossings alone.
+const MonthTerm& TermMomentCache::PreciseMonthTermMomentBefore(JulianValue start) {
+  return PreciseEntry(PreciseHandleBefore(LatestPreciseTerm(start - clock_.zone_hours / 24.0L))).first_found;
 }
 
 TermMomentCache::Start TermMomentCache::Examine(JulianValue start, double zone_hours) const {
@@ -175,7 +184,7 @@ TermMomentCache::Lookup TermMomentCache::MonthTermBefore(JulianValue start, cons
 
 DateTime TermMomentCache::MonthTermMomentBefore(JulianValue start, const TermClock& clock) {
   Reset(clock);
-  if (Precise()) return DateTimeOfJulianValue(PreciseMonthTermMomentBefore(start));
+  if (Precise()) return PreciseMonthTermMomentBefore(start).moment;
   const Entry* known = Bracketing(start);
   if (known != nullptr && known->second_certain) return known->first_found.moment;
   return MonthTermBefore(start, clock).term.moment;
@@ -183,7 +192,7 @@ DateTime TermMomentCache::MonthTermMomentBefore(JulianValue start, const TermClo
 
 DateTime TermMomentCache::MonthTermMinuteBefore(JulianValue start, const TermClock& clock) {
   Reset(clock);
-  if (Precise()) return DateTimeOfJulianValue(PreciseMonthTermMomentBefore(start)).TruncatedToMinute();
+  if (Precise()) return PreciseMonthTermMomentBefore(start).moment.TruncatedToMinute();
   const double zone_hours = clock.zone_hours;
   const Entry* known = Bracketing(start);
   if (known != nullptr && known->minute_certain) return known->minute;
@@ -197,15 +206,15 @@ DateTime TermMomentCache::MonthTermMinuteBefore(JulianValue start, const TermClo
   return found.moment.TruncatedToMinute();
 }
 
-std::optional<JulianValue> TermMomentCache::RefinedCrossing(long crossing) const {
-  if (Precise()) return PreciseTermMoment(2 * crossing + 1) + clock_.zone_hours / 24.0L;
+std::optional<JulianValue> TermMomentCache::RefinedCrossing(long crossing) {
+  if (Precise()) return PreciseEntry(crossing).refined;
   const Entry* entry = Known(crossing);
   if (entry == nullptr) return std::nullopt;
   return entry->refined;
 }
 
-std::optional<DateTime> TermMomentCache::CertainMinute(long crossing) const {
-  if (Precise()) return DateTimeOfJulianValue(*RefinedCrossing(crossing)).TruncatedToMinute();
+std::optional<DateTime> TermMomentCache::CertainMinute(long crossing) {
+  if (Precise()) return PreciseEntry(crossing).minute;
   const Entry* entry = Known(crossing);
   if (entry == nullptr || !entry->minute_certain) return std::nullopt;
   return entry->minute;

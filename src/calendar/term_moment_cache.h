@@ -50,9 +50,9 @@ class TermMomentCache {
   DateTime MonthTermMomentBefore(JulianValue start, const TermClock& clock);
 
   // The refined moment of a known crossing, by its number.
-  std::optional<JulianValue> RefinedCrossing(long crossing) const;
+  std::optional<JulianValue> RefinedCrossing(long crossing);
   // The minute every search ending on a known crossing truncates to, when that is certain.
-  std::optional<DateTime> CertainMinute(long crossing) const;
+  std::optional<DateTime> CertainMinute(long crossing);
 
  private:
   struct Entry {
@@ -75,8 +75,10 @@ class TermMomentCache {
   long Remember(const MonthTerm& found, const Start& start, double zone_hours);
   void Reset(const TermClock& clock) const;
   bool Precise() const { return clock_.method == TermMethod::kPrecise; }
-  Lookup PreciseMonthTermBefore(JulianValue start) const;
-  JulianValue PreciseMonthTermMomentBefore(JulianValue start) const;
+  Lookup PreciseMonthTermBefore(JulianValue start);
+  const MonthTerm& PreciseMonthTermMomentBefore(JulianValue start);
+  const Entry& PreciseEntry(long handle);
+  static long PreciseHandleBefore(long latest_term);
 
   mutable TermClock clock_{-1000, TermMethod::kStandard};
   const Entry* Known(long crossing) const;
