@@ -11,7 +11,7 @@ ContentGraphs ContentGraphsOf(const ChartContent& content, ElementGraphMode mode
   // The analysis fills the five-element table and the ten-god tally together.
   if (elements) {
     ShowTenGodGraph(graphs.ten_gods, content.ten_god_graph);
-    graphs.ten_god_hint = content.ten_god_graph.hint;
+    graphs.ten_god_hint = TenGodGraphHint(content.ten_god_graph.values, sys.names.ten_god_groups);
   }
   return graphs;
 }

@@ -75,7 +75,6 @@ TenGodGraph TenGodGraphOf(const ChartBoard& board, LuckRange range, const ChartR
     graph.parts[group] = graph.tally[2 * group];
     graph.values[group] = graph.tally[2 * group] + graph.tally[2 * group + 1];
   }
-  graph.hint = TenGodGraphHint(graph.values, rules.sys.names.ten_god_groups);
   return graph;
 }
 

@@ -21,7 +21,6 @@ struct TenGodGraph {
   TenGodTally tally{};
   std::array<int, kTenGodGroups> values{};  // a group's two stars together
   std::array<int, kTenGodGroups> parts{};   // the group's first star
-  std::string hint;                         // one line a group: "比劫:25.0% [ 5]"
   // The hint of each board column's 地星 cell (row 8): the stars of its hidden stems, one line
   // each, "余:", "中:" or "本:" + the star's name. Empty for the columns not taking part.
   std::array<std::string, ChartBoard::kColumns> earth_star_hints{};
@@ -34,10 +33,10 @@ struct TenGodGraph {
 // (□ doubles, △ halves, × removes). A cell naming no star adds nothing.
 TenGodGraph TenGodGraphOf(const ChartBoard& board, LuckRange range, const ChartRules& rules);
 
-// The hint of the group values, one line per group: its name + ":" + its share of the total in
-// percent, one decimal, zero-padded to four characters, + "% [" + the value right-aligned in two
-// places + "]". With a total of 0 (every weight 0) no share can be taken; every group shows
-// "00.0%", as a group of 0 does in any chart.
+// The hint of the graph, asked for when the graph is shown, one line per group: its name + ":" +
+// its share of the total in percent, one decimal, zero-padded to four characters, + "% [" + the
+// value right-aligned in two places + "]". With a total of 0 (every weight 0) no share can be
+// taken; every group shows "00.0%", as a group of 0 does in any chart.
 std::string TenGodGraphHint(const std::array<int, kTenGodGroups>& values,
                             const std::array<std::string, kTenGodGroups>& group_names);
 

@@ -107,7 +107,8 @@ class SidePanelTest : public QObject {
     QCOMPARE(ten_gods->Component().values, content.ten_god_graph.values);
     QCOMPARE(ten_gods->Component().parts, content.ten_god_graph.parts);
     QCOMPARE(ten_gods->Component().caption, std::string("変通星"));
-    QCOMPARE(ten_gods->toolTip(), QString::fromStdString(content.ten_god_graph.hint));
+    QCOMPARE(ten_gods->toolTip(), QString::fromStdString(TenGodGraphHint(content.ten_god_graph.values,
+                                                                          rules_.sys.names.ten_god_groups)));
     QVERIFY(ten_gods->toolTip().startsWith(QStringLiteral("比劫:")));
 
     QCOMPARE(panel_->GraphMode(), ElementGraphMode::kStrength);  // `RRG` 0 as shipped

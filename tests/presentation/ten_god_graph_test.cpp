@@ -51,7 +51,7 @@ TEST(TenGodGraph, WeighsEveryStarByItsColumnAndItsMark) {
   EXPECT_EQ(graph.tally, (TenGodTally{28, 0, 16, 14, 4, 2, 10, 2, 6, 13}));
   EXPECT_EQ(graph.values, (Groups{28, 30, 6, 12, 19}));
   EXPECT_EQ(graph.parts, (Groups{28, 16, 4, 10, 6}));
-  EXPECT_EQ(graph.hint, "比劫:29.5% [28]\n食傷:31.6% [30]\n財星:06.3% [ 6]\n官星:12.6% [12]\n印星:20.0% [19]");
+  EXPECT_EQ(TenGodGraphHint(graph.values, settings.sys.names.ten_god_groups), "比劫:29.5% [28]\n食傷:31.6% [30]\n財星:06.3% [ 6]\n官星:12.6% [12]\n印星:20.0% [19]");
 
   // The 地星 hints name the stars of the hidden stems, removed ones too; columns not taking part
   // have none.
