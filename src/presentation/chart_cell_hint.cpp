@@ -27,9 +27,10 @@ std::optional<std::string> BoardCellHint(const ChartBoard& board, BoardPosition 
   if (cell.column < board::kRunningHour || cell.column > board::kYear) return std::nullopt;
   const std::string& text = board(cell.column, cell.row).Text;
   if (text.empty()) return std::nullopt;
-  if (cell.row == board::kEarthStar && earth_star_hints != nullptr &&
-      !(*earth_star_hints)[static_cast<std::size_t>(cell.column.index)].empty()) {
-    return (*earth_star_hints)[static_cast<std::size_t>(cell.column.index)];
+  if (cell.row == board::kEarthStar && earth_star_hints != nullptr) {
+    std::string hint =
+        EarthStarHint((*earth_star_hints)[static_cast<std::size_t>(cell.column.index)], sys.names.ten_gods);
+    if (!hint.empty()) return hint;
   }
   if (IsPillarDigit(text.front())) {
     std::string hint = "<< " + std::string(PillarName(board::PillarNumber(cell.column))) + "：" +

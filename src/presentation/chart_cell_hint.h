@@ -6,6 +6,7 @@
 
 #include "engine/chart_board.h"
 #include "presentation/chart_board_geometry.h"
+#include "presentation/ten_god_graph.h"
 
 namespace kirvo {
 
@@ -14,9 +15,9 @@ struct SysSettings;
 // The hint of a pillar cell (columns 1..9) with text. A relation cell lists the pillars its
 // relations reach: "<< 日柱's name：row label >>" and a line per pillar number. A stem cell names
 // the stem's ten-god seen from the day master. A 地星 cell (row 8) shows the stars of its column's
-// hidden stems, as the ten-god graph collected them (`earth_star_hints`, by column), when given.
+// hidden stems, as the ten-god graph collected them (its `earth_stars`, by column), when given.
 // Other cells have none.
-using EarthStarHints = std::array<std::string, ChartBoard::kColumns>;
+using EarthStarHints = std::array<EarthStars, ChartBoard::kColumns>;
 std::optional<std::string> BoardCellHint(const ChartBoard& board, BoardPosition cell, const SysSettings& sys,
                                          const EarthStarHints* earth_star_hints = nullptr);
 

@@ -29,19 +29,16 @@ class Tally {
     Add(TenGodIndexOf(cell.Text, rules_.sys.names.ten_gods), column, weight_row, cell.ZSet);
   }
 
-  // The column's hidden stems, each as its star seen from the day master; returns the hint lines.
-  std::string AddHiddenStems(BoardColumn column, Stem day_master) {
-    std::string lines;
-    for (std::size_t k = 0; k < kHiddenStemPlaces.size(); ++k) {
+  // The column's hidden stems, each as its star seen from the day master; returns the stars.
+  EarthStars AddHiddenStems(BoardColumn column, Stem day_master) {
+    EarthStars stars = {kNoTenGod, kNoTenGod, kNoTenGod};
+    for (std::size_t k = 0; k < stars.size(); ++k) {
       const ChartCell& cell = board_(column, board::kWorkHidden1 + static_cast<int>(k));
       if (cell.Text.empty()) continue;
-      const TenGod star = TenGodOf(day_master, StemIndexOf(cell.Text).value_or(kNoStem));
-      if (star == kNoTenGod) continue;
-      Add(star, column, kFirstHiddenWeightRow + k, cell.ZSet);
-      if (!lines.empty()) lines += '\n';
-      lines += std::string(kHiddenStemPlaces[k]) + ":" + std::string(TenGodName(star, rules_.sys.names.ten_gods));
+      stars[k] = TenGodOf(day_master, StemIndexOf(cell.Text).value_or(kNoStem));
+      Add(stars[k], column, kFirstHiddenWeightRow + k, cell.ZSet);
     }
-    return lines;
+    return stars;
   }
 
   const TenGodTally& stars() const { return tally_; }
@@ -68,7 +65,7 @@ TenGodGraph TenGodGraphOf(const ChartBoard& board, LuckRange range, const ChartR
     tally.AddStarCell(column, board::kHeavenStar, kStemWeightRow);
     // The day pillar's 地星 is the day master's own root, not a star it meets.
     if (column != board::kDay) tally.AddStarCell(column, board::kEarthStar, kBranchWeightRow);
-    graph.earth_star_hints[static_cast<std::size_t>(column.index)] = tally.AddHiddenStems(column, day_master);
+    graph.earth_stars[static_cast<std::size_t>(column.index)] = tally.AddHiddenStems(column, day_master);
   }
   graph.tally = tally.stars();
   for (std::size_t group = 0; group < kTenGodGroups; ++group) {
@@ -76,6 +73,16 @@ TenGodGraph TenGodGraphOf(const ChartBoard& board, LuckRange range, const ChartR
     graph.values[group] = graph.tally[2 * group] + graph.tally[2 * group + 1];
   }
   return graph;
+}
+
+std::string EarthStarHint(const EarthStars& stars, const TenGodNames& names) {
+  std::string lines;
+  for (std::size_t k = 0; k < stars.size(); ++k) {
+    if (stars[k] == kNoTenGod) continue;
+    if (!lines.empty()) lines += '\n';
+    lines += std::string(kHiddenStemPlaces[k]) + ":" + std::string(TenGodName(stars[k], names));
+  }
+  return lines;
 }
 
 std::string TenGodGraphHint(const std::array<int, kTenGodGroups>& values,

@@ -6,6 +6,7 @@
 
 #include "engine/chart_board.h"
 #include "engine/chart_record.h"
+#include "engine/ten_gods.h"
 
 namespace kirvo {
 
@@ -17,14 +18,27 @@ inline constexpr std::size_t kTenGodGroups = 5;  // 比劫 食傷 財星 官星 
 // One integer per star, 比肩 劫財 食神 傷官 偏財 正財 偏官 正官 偏印 印綬.
 using TenGodTally = std::array<int, 10>;
 
+// The stars of a column's three hidden stems.
+using EarthStars = std::array<TenGod, 3>;
+constexpr std::array<EarthStars, ChartBoard::kColumns> NoEarthStars() {
+  std::array<EarthStars, ChartBoard::kColumns> none{};
+  for (EarthStars& stars : none) stars = {kNoTenGod, kNoTenGod, kNoTenGod};
+  return none;
+}
+
 struct TenGodGraph {
   TenGodTally tally{};
   std::array<int, kTenGodGroups> values{};  // a group's two stars together
   std::array<int, kTenGodGroups> parts{};   // the group's first star
-  // The hint of each board column's 地星 cell (row 8): the stars of its hidden stems, one line
-  // each, "余:", "中:" or "本:" + the star's name. Empty for the columns not taking part.
-  std::array<std::string, ChartBoard::kColumns> earth_star_hints{};
+  // By board column, the stars of its hidden stems 余気 中気 本気 as the tally met them, for the
+  // hint of the column's 地星 cell (EarthStarHint); kNoTenGod where a column has none, as every
+  // column not taking part.
+  std::array<EarthStars, ChartBoard::kColumns> earth_stars = NoEarthStars();
 };
+
+// The hint of a 地星 cell, written when the pointer rests on it: a line per star, "余:", "中:" or
+// "本:" + the star's name; empty without stars.
+std::string EarthStarHint(const EarthStars& stars, const TenGodNames& names);
 
 // The graph of a computed board over the columns the range takes in (6 − range to 9; an unknown
 // hour leaves column 6 empty, so it adds nothing). Each column adds the weight of its 天星 (row 7)

@@ -120,9 +120,9 @@ TEST_F(ChartBoardTest, HintsNameTheReachedPillarsOrTheTenGodOfAStem) {
             "<< 命式年柱：▽冲　 >>\n命式日柱\n行運月柱");
   // Seen from the day master 甲, 庚 is 偏官.
   EXPECT_EQ(BoardCellHint(board, {board::kHour, board::kWorkStem}, sys_), "偏官");
-  EarthStarHints hints{};
-  hints[board::kMonth.index] = "余:偏財\n中:食神\n本:比肩";
-  EXPECT_EQ(BoardCellHint(board, {board::kMonth, board::kEarthStar}, sys_, &hints), hints[board::kMonth.index]);
+  EarthStarHints hints = NoEarthStars();
+  hints[board::kMonth.index] = {4, 2, 0};  // 偏財 食神 比肩
+  EXPECT_EQ(BoardCellHint(board, {board::kMonth, board::kEarthStar}, sys_, &hints), "余:偏財\n中:食神\n本:比肩");
   board(board::kMonth, board::kEarthStar).Text = "";
   EXPECT_EQ(BoardCellHint(board, {board::kMonth, board::kEarthStar}, sys_, &hints), std::nullopt);
   EXPECT_EQ(BoardCellHint(board, {board::kHeaders, board::kWorkStem}, sys_), std::nullopt);

@@ -120,7 +120,7 @@ TEST(ChartContent, RefreshLeavesTheBoardAndDependsOnTheChartAlone) {
   EXPECT_EQ(reused.SMemo, fresh.SMemo);
   // The ten-god graph is the board's over the window's range.
   EXPECT_EQ(fresh.ten_god_graph.tally, TenGodGraphOf(board, LuckRange::kMajorLuck, rules).tally);
-  EXPECT_EQ(reused.ten_god_graph.earth_star_hints, fresh.ten_god_graph.earth_star_hints);
+  EXPECT_EQ(reused.ten_god_graph.earth_stars, fresh.ten_god_graph.earth_stars);
 }
 
 // 内外格 is emptied only after the pattern step has read it, so the main pattern survives.

@@ -55,11 +55,12 @@ TEST(TenGodGraph, WeighsEveryStarByItsColumnAndItsMark) {
 
   // The 地星 hints name the stars of the hidden stems, removed ones too; columns not taking part
   // have none.
-  EXPECT_EQ(graph.earth_star_hints[board::kHour.index], "余:食神\n中:正財\n本:傷官");
-  EXPECT_EQ(graph.earth_star_hints[board::kDay.index], "余:正官\n中:傷官\n本:偏財");
-  EXPECT_EQ(graph.earth_star_hints[board::kMonth.index], "余:偏財\n中:食神\n本:比肩");
-  EXPECT_EQ(graph.earth_star_hints[board::kYear.index], "余:偏印\n中:印綬\n本:印綬");
-  EXPECT_EQ(graph.earth_star_hints[board::kMajorLuck.index], "");
+  const TenGodNames& names = settings.sys.names.ten_gods;
+  EXPECT_EQ(EarthStarHint(graph.earth_stars[board::kHour.index], names), "余:食神\n中:正財\n本:傷官");
+  EXPECT_EQ(EarthStarHint(graph.earth_stars[board::kDay.index], names), "余:正官\n中:傷官\n本:偏財");
+  EXPECT_EQ(EarthStarHint(graph.earth_stars[board::kMonth.index], names), "余:偏財\n中:食神\n本:比肩");
+  EXPECT_EQ(EarthStarHint(graph.earth_stars[board::kYear.index], names), "余:偏印\n中:印綬\n本:印綬");
+  EXPECT_EQ(EarthStarHint(graph.earth_stars[board::kMajorLuck.index], names), "");
 }
 
 TEST(TenGodGraph, RemovedHiddenStemsAddNothing) {
@@ -81,7 +82,9 @@ TEST(TenGodGraph, TheRangeAndAnUnknownHourDecideTheColumns) {
 
   // 日 辛 2 丁 2 戊 8; 月 丙 10 甲 10, 戊 4 丙 4 甲 10; 年 甲 8 癸 6, 壬 2 癸 2 癸 6.
   EXPECT_EQ(TenGodGraphOf(board, LuckRange::kNatalOnly, rules).values, (Groups{28, 16, 12, 2, 16}));
-  EXPECT_EQ(TenGodGraphOf(board, LuckRange::kNatalOnly, rules).earth_star_hints[board::kHour.index], "");
+  EXPECT_EQ(EarthStarHint(TenGodGraphOf(board, LuckRange::kNatalOnly, rules).earth_stars[board::kHour.index],
+                          settings.sys.names.ten_gods),
+            "");
   // 大運 丁卯 (weights 8 6 2 2 6): 丁 傷官 8, 地星 乙 劫財 6, 甲 比肩 2, 乙 劫財 2 + 6.
   EXPECT_EQ(TenGodGraphOf(board, LuckRange::kMajorLuck, rules).values, (Groups{28 + 16, 16 + 8, 12, 2, 16}));
 }

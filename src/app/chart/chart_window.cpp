@@ -257,7 +257,7 @@ void ChartWindow::LayOut() {
   const Chart& chart = session_.chart();
   board_->ShowChart(chart, LayOutBoard(ChartRowLayoutOf(services_.sys(), show_original_), chart.range,
                                        chart.stem_relations.size(), chart.branch_relations.size()),
-                    &session_.content().ten_god_graph.earth_star_hints, &session_.content().near_term);
+                    &session_.content().ten_god_graph.earth_stars, &session_.content().near_term);
   // The window is as wide as the board: the strips give way (the command strip folds its last
   // buttons into its extension menu).
   for (QWidget* strip : std::initializer_list<QWidget*>{commands_, date_strip_}) {
