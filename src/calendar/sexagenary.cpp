@@ -132,6 +132,8 @@ ElementGroups::ElementGroups(const TenGodNames& ten_god_names) {
 }
 
 Element ElementGroups::OfCharacter(char32_t code_point) const {
+  // Digits, signs and blanks fill the number tables: an ASCII character is its one-byte text.
+  if (code_point < 0x80) return tables_->ascii_groups[static_cast<std::size_t>(code_point)];
   const auto& characters = tables_->characters;
   const auto found = std::lower_bound(characters.begin(), characters.end(), code_point,
                                       [](const auto& entry, char32_t code) { return entry.first < code; });
