@@ -59,7 +59,7 @@ void BM_FindTermMoment(benchmark::State& state) {
 }
 BENCHMARK(BM_FindTermMoment);
 
-// The precise search over the same starts: after the first pass every crossing is remembered.
+// The precise search over the same starts, whose terms the program's built-in table holds.
 void BM_FindTermMomentPrecise(benchmark::State& state) {
   const std::vector<DateTime> moments = RandomMoments(4096);
   const TermClock precise{9.0, TermMethod::kPrecise};
@@ -71,9 +71,9 @@ void BM_FindTermMomentPrecise(benchmark::State& state) {
 }
 BENCHMARK(BM_FindTermMomentPrecise);
 
-// The precise search where no crossing near the start is known yet: starts a term apart walk on from
-// the year 2200 (past the other benchmarks' moments, and on from run to run), each computing the next
-// crossing with the full theory.
+// The precise search outside the years of the built-in table, where no crossing near the start is
+// known yet: starts a term apart walk on from the year 2200 (on from run to run), each computing the
+// next crossing with the full theory.
 void BM_FindTermMomentPreciseFirstTime(benchmark::State& state) {
   const TermClock precise{9.0, TermMethod::kPrecise};
   static JulianValue start = JulianValueOf(*DateTime::FromDate(2200, 1, 1));

@@ -12,14 +12,6 @@ constexpr long double kRadiansPerDegree = 3.14159265358979323846264338327950288L
 constexpr long double kStandardTimeZoneHours = 9;  // 135°E
 constexpr long double kMinutesPerDegree = 4;
 
-// An angle in degrees brought into (−180, 180].
-long double SignedDegrees(long double degrees) {
-  long double folded = std::fmod(degrees, 360.0L);
-  if (folded > 180) folded -= 360;
-  if (folded <= -180) folded += 360;
-  return folded;
-}
-
 }  // namespace
 
 double EquationOfTimeMinutes(DateTime standard_time) {

@@ -6,8 +6,9 @@ namespace kirvo {
 
 // The solar terms of the precise method, numbered from the March equinox of 2000: term n is the
 // moment the sun's apparent longitude reaches 15·(n mod 24)°, so month-opening terms (節) have odd
-// numbers. Each crossing is computed once per thread and remembered; every search from any start
-// answers with the same crossing, so results never depend on what was asked before.
+// numbers. The crossings of 1900–2100 are computed when the program is built, those of other years
+// once per thread; every search from any start answers with the same crossing, so results never
+// depend on what was asked before.
 //
 // Moments here are JulianValues of Universal Time (the local value at zone 0).
 

@@ -109,4 +109,11 @@ long double SunLongitude(long double t) {
   return NormalizeDegrees(sum + mean_longitude);
 }
 
+long double SignedDegrees(long double degrees) {
+  long double folded = std::fmod(degrees, 360.0L);
+  if (folded > 180) folded -= 360;
+  if (folded <= -180) folded += 360;
+  return folded;
+}
+
 }  // namespace kirvo

@@ -13,4 +13,7 @@ long double JulianCenturies(long double integer_part, long double shifted_fracti
 // Good to about 0.01 degree, a quarter of an hour in a term moment, across 1700–2300.
 long double SunLongitude(long double centuries);
 
+// An angle in degrees brought into (−180, 180]: how far one longitude lies past another.
+long double SignedDegrees(long double degrees);
+
 }  // namespace kirvo

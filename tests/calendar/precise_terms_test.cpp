@@ -8,7 +8,9 @@
 
 #include "calendar/delta_t.h"
 #include "calendar/moment_pillars.h"
+#include "calendar/precise_crossing.h"
 #include "calendar/precise_sun.h"
+#include "calendar/precise_term_table.h"
 #include "calendar/precise_terms.h"
 #include "calendar/term_search.h"
 
@@ -54,6 +56,25 @@ TEST(PreciseTerms, EveryReferenceTermWithinAMinute) {
     EXPECT_LE(std::fabs(off_seconds), 60.0) << std::fixed << term.longitude << " " << term.julian_day_tt;
   }
   RecordProperty("worst_seconds", std::to_string(worst_seconds));
+}
+
+// The table built with the program holds what the search computes for other years, covers
+// 1900–2100, and joins the computed terms in order at both ends.
+TEST(PreciseTerms, TheBuiltInTableIsTheComputation) {
+  const PreciseTermTable table = BuiltInPreciseTerms();
+  ASSERT_GT(table.crossings.size(), 24u * 201);
+  for (std::size_t i = 0; i < table.crossings.size(); i += 97) {
+    const PreciseCrossing computed = ComputePreciseCrossing(table.first + static_cast<long>(i));
+    EXPECT_NEAR(static_cast<double>(table.crossings[i].moment), static_cast<double>(computed.moment), 1e-9) << i;
+    EXPECT_NEAR(static_cast<double>(table.crossings[i].correction), static_cast<double>(computed.correction), 1e-9);
+  }
+  EXPECT_LT(table.crossings.front().moment, JulianValueOf(1900, 1, 1, 0, 0, 0));
+  EXPECT_GT(table.crossings.back().moment, JulianValueOf(2101, 1, 1, 0, 0, 0));
+  const long last = table.first + static_cast<long>(table.crossings.size()) - 1;
+  for (const long number : {table.first - 1, last}) {
+    EXPECT_GT(PreciseTermMoment(number + 1) - PreciseTermMoment(number), 14) << number;
+    EXPECT_LT(PreciseTermMoment(number + 1) - PreciseTermMoment(number), 16.5) << number;
+  }
 }
 
 // The theory of the sun itself, at the reference moments: a minute of time is about 2.5
