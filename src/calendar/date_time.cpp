@@ -3,7 +3,7 @@
 #include <charconv>
 #include <cmath>
 #include <cstdio>
-#include <vector>
+#include <array>
 
 #include "platform/integer_text.h"
 
@@ -42,17 +42,26 @@ constexpr CivilDate CivilFromDays(long days) {
 
 inline constexpr long kEpochDays = DaysFromCivil(1899, 12, 30);
 
-// Splits text at `separator` into fields of digits only; nothing when any field is not digits.
-std::optional<std::vector<int>> DigitFields(std::string_view text, char separator) {
-  std::vector<int> fields;
+// The digit fields of a date or clock text: at most three are ever wanted.
+struct DigitFieldList {
+  std::array<int, 3> values{};
+  std::size_t count = 0;
+  std::size_t size() const { return count; }
+  int operator[](std::size_t i) const { return values[i]; }
+};
+
+// Splits text at `separator` into fields of digits only; nothing when any field is not digits or
+// there are more than three fields.
+std::optional<DigitFieldList> DigitFields(std::string_view text, char separator) {
+  DigitFieldList fields;
   while (true) {
     const std::size_t end = text.find(separator);
     const std::string_view field = text.substr(0, end);
-    if (field.empty() || field.size() > 4) return std::nullopt;
+    if (field.empty() || field.size() > 4 || fields.count == fields.values.size()) return std::nullopt;
     int value = 0;
     const auto [stop, error] = std::from_chars(field.data(), field.data() + field.size(), value);
     if (error != std::errc() || stop != field.data() + field.size()) return std::nullopt;
-    fields.push_back(value);
+    fields.values[fields.count++] = value;
     if (end == std::string_view::npos) return fields;
     text.remove_prefix(end + 1);
   }

@@ -2,6 +2,7 @@
 
 #include <cmath>
 #include <optional>
+#include <utility>
 
 #include "calendar/julian_value.h"
 #include "calendar/term_moment_cache.h"
@@ -17,10 +18,11 @@ struct MonthOpening {
   std::optional<long> crossing;  // the cache's handle, when one was used
 };
 
-MonthOpening FindMonthOpening(JulianValue start, const TermClock& clock, TermMomentCache* cache) {
+MonthOpening FindMonthOpening(JulianValue start, const TermClock& clock, TermMomentCache* cache, bool with_longitude) {
   if (cache != nullptr) {
-    const TermMomentCache::Lookup found = cache->MonthTermBefore(start, clock);
-    return {found.term, found.start_longitude, found.crossing};
+    TermMomentCache::Lookup found =
+        with_longitude ? cache->MonthTermBefore(start, clock) : cache->MonthTermBeforeWithoutLongitude(start, clock);
+    return {std::move(found.term), found.start_longitude, found.crossing};
   }
   const TermSearchResult found = FindTermMoment(TermSearchMode::kLatestMonthTerm, clock, start);
   return {MonthTermOf(found.moment), found.start_longitude, std::nullopt};
@@ -147,13 +149,12 @@ MomentPillars MomentPillars::At(DateTime moment, const CalendarRules& rules, Ter
   // Stems and branches need only the term's moment, which the cache mostly knows without
   // evaluating the sun's longitude at the start.
   const bool pillars_only = detail == Detail::kStemsAndBranches && cache != nullptr;
-  const MonthOpening opening =
+  MonthOpening opening =
       pillars_only ? MonthOpening{{{}, cache->MonthTermMomentBefore(hour_start, rules.term_clock), {}}, 0, std::nullopt}
-                   : FindMonthOpening(hour_start, rules.term_clock, cache);
-  result.sun_longitude = static_cast<double>(opening.start_longitude);
+                   : FindMonthOpening(hour_start, rules.term_clock, cache, detail == Detail::kWithDepth);
 
   DateFields opened = opening.term.moment.Fields();
-  result.month_start_moment = opening.term.text;
+  result.month_start_moment = std::move(opening.term.text);
   if (opened.hour == 23 && days_begin_at_23) {
     // A term in the 23 o'clock hour opens the month with the next day.
     opened = (opening.term.moment.DateOnly() + 1).Fields();
@@ -196,8 +197,11 @@ MomentPillars MomentPillars::At(DateTime moment, const CalendarRules& rules, Ter
   result.branches[kHour] = hour_branch;
 
   if (detail == Detail::kStemsAndBranches) return result;
-  result.season_index = SeasonIndexOf(month, opening.start_longitude);
-  result.season_quarter = SeasonQuarterOf(opening.start_longitude);
+  if (detail == Detail::kWithDepth) {
+    result.sun_longitude = static_cast<double>(opening.start_longitude);
+    result.season_index = SeasonIndexOf(month, opening.start_longitude);
+    result.season_quarter = SeasonQuarterOf(opening.start_longitude);
+  }
 
   // Depth: which hidden stem commands each pillar, measured in the month (mode 1) or in the
   // pillar's own period (mode 2). Every pillar measured in the month takes the month's class.

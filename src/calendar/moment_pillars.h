@@ -57,8 +57,9 @@ struct MomentPillars {
   // The pillars of `moment` under `rules`. A cache of month-opening terms may be passed by callers
   // that compute many moments; the results are the same with or without it. Callers that only
   // compare stems and branches may ask for those alone: the depth, the season and the longitude
-  // (which cost further term searches and evaluations of the sun) are then not set.
-  enum class Detail { kWithDepth, kStemsAndBranches };
+  // (which cost further term searches and evaluations of the sun) are then not set. Callers that
+  // need the depth but not the season may leave out the season and the longitude.
+  enum class Detail { kWithDepth, kWithDepthWithoutSeason, kStemsAndBranches };
   static MomentPillars At(DateTime moment, const CalendarRules& rules, TermMomentCache* cache = nullptr,
                           Detail detail = Detail::kWithDepth);
 };

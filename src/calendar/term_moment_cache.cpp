@@ -124,7 +124,7 @@ const TermMomentCache::Entry* TermMomentCache::Find(const Start& start, long* cr
 // one refined crossing and before the next has its longitude strictly between their targets:
 // Examine would pick the earlier crossing's target and, from its estimate a day or so off the
 // crossing, the same crossing number.
-const TermMomentCache::Entry* TermMomentCache::Bracketing(JulianValue start) const {
+const TermMomentCache::Entry* TermMomentCache::Bracketing(JulianValue start, long* crossing) const {
   constexpr long double kMarginDays = 1 / kSecondsPerDay;
   const long near = CrossingNumber(start);
   for (long number = near - 1; number <= near; ++number) {
@@ -133,6 +133,7 @@ const TermMomentCache::Entry* TermMomentCache::Bracketing(JulianValue start) con
     const Entry* next = Known(number + 1);
     if (next == nullptr || start > next->refined - kMarginDays) continue;
     if (next->target_index != (entry->target_index + 1) % 12) continue;
+    if (crossing != nullptr) *crossing = number;
     return entry;
   }
   return nullptr;
@@ -180,6 +181,18 @@ TermMomentCache::Lookup TermMomentCache::MonthTermBefore(JulianValue start, cons
   const MonthTerm found = MonthTermOf(result.moment);
   crossing = Remember(found, examined, zone_hours);
   return {found, examined.longitude, crossing};
+}
+
+TermMomentCache::Lookup TermMomentCache::MonthTermBeforeWithoutLongitude(JulianValue start, const TermClock& clock) {
+  Reset(clock);
+  if (Precise()) {
+    const long handle = PreciseHandleBefore(LatestPreciseTerm(start - clock_.zone_hours / 24.0L));
+    return {PreciseEntry(handle).first_found, 0, handle};
+  }
+  long crossing = 0;
+  const Entry* known = Bracketing(start, &crossing);
+  if (known != nullptr && known->second_certain) return {known->first_found, 0, crossing};
+  return MonthTermBefore(start, clock);
 }
 
 DateTime TermMomentCache::MonthTermMomentBefore(JulianValue start, const TermClock& clock) {

@@ -42,6 +42,10 @@ class TermMomentCache {
   // The 節 at or before `start`, as FindTermMoment in its month-opening mode finds it.
   Lookup MonthTermBefore(JulianValue start, const TermClock& clock);
 
+  // The same 節 and handle without λ0 at the start (start_longitude is left 0): answered without a
+  // longitude evaluation when `start` lies clearly between two remembered crossings.
+  Lookup MonthTermBeforeWithoutLongitude(JulianValue start, const TermClock& clock);
+
   // The 節 at or before `start` truncated to the minute, as a search from `start` would give it.
   DateTime MonthTermMinuteBefore(JulianValue start, const TermClock& clock);
 
@@ -71,7 +75,7 @@ class TermMomentCache {
   };
   Start Examine(JulianValue start, double zone_hours) const;
   const Entry* Find(const Start& start, long* crossing) const;
-  const Entry* Bracketing(JulianValue start) const;
+  const Entry* Bracketing(JulianValue start, long* crossing = nullptr) const;
   long Remember(const MonthTerm& found, const Start& start, double zone_hours);
   void Reset(const TermClock& clock) const;
   bool Precise() const { return clock_.method == TermMethod::kPrecise; }

@@ -51,7 +51,8 @@ void RunFillStep(ChartBoard& board, TMeiData& record, bool hour_known, const Cha
   // moment's pillars only the running-luck columns.
   const MomentPillars natal = MomentPillars::At(record.BirthDateTime, calendar, &terms);
   WriteMomentPillars(board, kNatalColumns, natal, true, hidden_stems);
-  const MomentPillars running = MomentPillars::At(record.ChartDateTime, calendar, &terms);
+  const MomentPillars running =
+      MomentPillars::At(record.ChartDateTime, calendar, &terms, MomentPillars::Detail::kWithDepthWithoutSeason);
   WriteMomentPillars(board, kRunningColumns, running, rules.read.running_luck_depth == RunningLuckDepth::kLikeNatal,
                      hidden_stems);
 
