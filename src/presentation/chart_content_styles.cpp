@@ -1,3 +1,4 @@
+#include <array>
 #include <string_view>
 #include <utility>
 
@@ -49,6 +50,8 @@ class FirstCharacterElements {
 
   Element Of(std::string_view text) const {
     if (text.empty()) return kNoElement;
+    const auto lead = static_cast<unsigned char>(text[0]);
+    if (lead < 0x80) return groups_.OfCharacter(lead);  // the digits of the number tables
     const Utf8Char first = DecodeUtf8Char(text, 0);
     if (!first.valid) return groups_.Of(text.substr(0, first.length));
     return groups_.OfCharacter(first.code_point);
@@ -61,15 +64,25 @@ class FirstCharacterElements {
 
 void SizeStyles(ContentGrid& grid) { grid.styles.assign(grid.columns() * grid.rows(), CellStyle{}); }
 
+// For tables whose every cell is styled afresh: the old styles need not be cleared first.
+void SizeStylesKept(ContentGrid& grid) { grid.styles.resize(grid.columns() * grid.rows()); }
+
+// Whether a text runs beyond `bytes` in Shift-JIS. No character is wider in Shift-JIS than in
+// UTF-8, so a short text needs no counting.
+bool WiderThan(std::string_view text, int bytes) {
+  return text.size() > static_cast<std::size_t>(bytes) && ShiftJisWidth(text) > bytes;
+}
+
 }  // namespace
 
 void StyleContentTable(ContentGrid& snb, const SysSettings& sys, const ContentBranding& branding) {
-  SizeStyles(snb);
+  SizeStylesKept(snb);
+  const CellStyle label = LabelStyle(sys.CP);
   for (std::size_t row = 0; row < snb.rows(); ++row) {
     for (std::size_t column = 0; column < snb.columns(); ++column) {
       CellStyle& style = snb.StyleAt(column, row);
       if (column % 2 == 0) {
-        style = LabelStyle(sys.CP);
+        style = label;
       } else if (column == 1) {
         style = PlainStyle(CellAlignment::kRight);
       } else if (column == 5 && row == 2) {
@@ -78,14 +91,19 @@ void StyleContentTable(ContentGrid& snb, const SysSettings& sys, const ContentBr
         style = PlainStyle(CellAlignment::kCentre);
       }
       const bool small_label = column == 2 && (row == 0 || row == 2);  // 弱めたい, 強めたい
-      if (small_label || ShiftJisWidth(snb.Cell(column, row)) > kLongTextBytes) style.font_points = kSmallFontPoints;
+      if (small_label || WiderThan(snb.Cell(column, row), kLongTextBytes)) style.font_points = kSmallFontPoints;
       if (column <= 1 && branding.hide_numbers) style.drawn = false;
     }
   }
 }
 
 void StyleElementTable(ContentGrid& sg2, const SysSettings& sys, ForwardBackwardValue rrg) {
-  SizeStyles(sg2);
+  SizeStylesKept(sg2);
+  const CellStyle label = LabelStyle(sys.CP);
+  std::array<CellStyle, 5> by_element;
+  for (Element element = 0; element < 5; ++element) {
+    by_element[element] = ColouredStyle(ElementColour(sys.CP, element), CellAlignment::kRight);
+  }
   const std::size_t highlighted = rrg == ForwardBackwardValue::kStrength ? kStrengthColumn : kShareColumn;
   const Rgb highlight_text = ContrastTextColour(ContrastTextColour(ColourOf(sys.CP, PanelColour::kFixedPart)));
   const FirstCharacterElements elements = FirstCharacterElements::For(sys);
@@ -93,7 +111,7 @@ void StyleElementTable(ContentGrid& sg2, const SysSettings& sys, ForwardBackward
     for (std::size_t column = 0; column < sg2.columns(); ++column) {
       CellStyle& style = sg2.StyleAt(column, row);
       if (row == 0) {
-        style = LabelStyle(sys.CP);
+        style = label;
         continue;
       }
       const CellAlignment alignment = column == 1 || column == 2 ? CellAlignment::kCentre : CellAlignment::kRight;
@@ -103,18 +121,20 @@ void StyleElementTable(ContentGrid& sg2, const SysSettings& sys, ForwardBackward
         continue;
       }
       const Element element = elements.Of(sg2.Cell(column, row));
-      style = element == kNoElement ? PlainStyle(alignment) : ColouredStyle(ElementColour(sys.CP, element), alignment);
+      style = element == kNoElement ? PlainStyle(alignment) : by_element[element];
+      style.alignment = alignment;
     }
   }
 }
 
 void StyleStemNumberTable(ContentGrid& kan, const SysSettings& sys) {
-  SizeStyles(kan);
+  SizeStylesKept(kan);
+  const CellStyle label = LabelStyle(sys.CP);
   for (std::size_t row = 0; row < kan.rows(); ++row) {
     for (std::size_t column = 0; column < kan.columns(); ++column) {
       CellStyle& style = kan.StyleAt(column, row);
       if (column == 0) {
-        style = LabelStyle(sys.CP);
+        style = label;
       } else if (row == 0) {
         // Columns 1..10 are the stems 甲..癸: two columns to an element.
         style =
