@@ -90,6 +90,8 @@ inline constexpr std::size_t kSpiritStarTableRows = 20;  // the header and at mo
 // `SinSG`: the header row "時 日 月 年" and below it each pillar's stars in slot order, trimmed to
 // the longest list.
 TextTable SpiritStarTable(const SpiritStars& stars, const SpiritStarSlotNames& names);
+// The same written into an existing table, whose cells keep their buffers.
+void FillSpiritStarTable(TextTable& table, const SpiritStars& stars, const SpiritStarSlotNames& names);
 
 // `SMemo`: for the year, month, day and hour pillar a heading "＜ 年柱 ＞" and for each star
 // "～" + name + "～" and its explanation.

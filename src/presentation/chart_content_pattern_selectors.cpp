@@ -60,7 +60,7 @@ void RefreshExplanations(ChartContent& content, const PatternResult& patterns, c
   // A pattern step that stopped early computed no spirit stars; the panel then shows none rather
   // than those of an earlier chart.
   content.spirit_stars = patterns.spirit_stars.value_or(SpiritStars{});
-  content.SinSG.text = SpiritStarTable(content.spirit_stars, sys.names.spirit_stars);
+  FillSpiritStarTable(content.SinSG.text, content.spirit_stars, sys.names.spirit_stars);
   StyleSpiritStarTable(content.SinSG, sys);
   WriteSpiritStarText(content.SMemo, content.spirit_stars, sys.names.spirit_stars, explanations);
 

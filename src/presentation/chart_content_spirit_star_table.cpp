@@ -20,7 +20,7 @@ constexpr std::array<NatalPillar, kNatalPillarCount> kPillars = {kYearPillar, kM
 
 }  // namespace
 
-TextTable SpiritStarTable(const SpiritStars& stars, const SpiritStarSlotNames& names) {
+void FillSpiritStarTable(TextTable& table, const SpiritStars& stars, const SpiritStarSlotNames& names) {
   // Each pillar's list runs down from row 1 without gaps, so the first row whose four cells are
   // empty follows the longest list; a list filling all 19 rows keeps the whole table.
   std::array<std::size_t, kNatalPillarCount> lengths{};
@@ -30,7 +30,7 @@ TextTable SpiritStarTable(const SpiritStars& stars, const SpiritStarSlotNames& n
   const std::size_t longest = *std::max_element(lengths.begin(), lengths.end());
   const std::size_t rows = std::min(1 + longest, kSpiritStarTableRows);
 
-  TextTable table(kSpiritStarTableColumns, rows);
+  table.Reshape(kSpiritStarTableColumns, rows);
   for (std::size_t column = 0; column < kSpiritStarTableColumns; ++column)
     table.SetCell(column, 0, kPillarHeaders[column]);
   for (const NatalPillar pillar : kPillars) {
@@ -39,6 +39,11 @@ TextTable SpiritStarTable(const SpiritStars& stars, const SpiritStarSlotNames& n
       if (stars.Carries(slot, pillar)) table.SetCell(ColumnOf(pillar), row++, names[slot]);
     }
   }
+}
+
+TextTable SpiritStarTable(const SpiritStars& stars, const SpiritStarSlotNames& names) {
+  TextTable table;
+  FillSpiritStarTable(table, stars, names);
   return table;
 }
 

@@ -1,8 +1,10 @@
 #pragma once
 
+#include <concepts>
 #include <cstddef>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 namespace kirvo {
@@ -22,8 +24,20 @@ class TextTable {
     static const std::string kEmpty;
     return Contains(column, row) ? cells_[row * columns_ + column] : kEmpty;
   }
-  void SetCell(std::size_t column, std::size_t row, std::string_view text) {
-    if (Contains(column, row)) cells_[row * columns_ + column].assign(text);  // keeps the cell's buffer
+  void SetCell(std::size_t column, std::size_t row, std::string_view text);  // keeps the cell's buffer
+  // A text made for the cell is moved in, which costs less than copying it.
+  template <class Text>
+    requires std::same_as<Text, std::string>
+  void SetCell(std::size_t column, std::size_t row, Text&& text) {
+    if (Contains(column, row)) MoveIntoCell(row * columns_ + column, std::move(text));
+  }
+
+  // Empties every cell and gives the grid a new shape; the cells keep their buffers.
+  void Reshape(std::size_t columns, std::size_t rows) {
+    columns_ = columns;
+    rows_ = rows;
+    cells_.resize(columns * rows);
+    for (std::string& cell : cells_) cell.clear();
   }
 
   std::vector<std::string> Row(std::size_t row) const {
@@ -39,6 +53,7 @@ class TextTable {
 
  private:
   bool Contains(std::size_t column, std::size_t row) const { return column < columns_ && row < rows_; }
+  void MoveIntoCell(std::size_t index, std::string&& text);
   std::size_t columns_ = 0;
   std::size_t rows_ = 0;
   std::vector<std::string> cells_;
