@@ -47,6 +47,11 @@ RuleValues ReadRuleValues(const USysSettings& usys, const SysSettings& sys) {
   for (std::size_t column = 0; column < read.strength_thresholds.size(); ++column) {
     read.strength_thresholds[column] = RuleTableInteger(usys, USysTable::MSG, column, 0);
   }
+  for (std::size_t column = 0; column < read.ten_god_weights.size(); ++column) {
+    for (std::size_t row = 0; row < read.ten_god_weights[column].size(); ++row) {
+      read.ten_god_weights[column][row] = RuleTableInteger(usys, USysTable::HSG, column, row);
+    }
+  }
 
   read.spirit_stars = ReadSpiritStarRules(usys);
   read.calendar = CalendarRulesOf(usys, sys);

@@ -49,6 +49,7 @@ struct RuleValues {
   std::array<std::array<int, 10>, 10> base_numbers{};  // SSG
   std::array<int, 10> month_command_numbers{};         // SSG2 (its one row)
   std::array<int, 7> strength_thresholds{};            // MSG (its one row)
+  std::array<std::array<int, 6>, 10> ten_god_weights{};  // HSG: column c weighs board column c
 
   // SiSG, SKSG and SSSG as the spirit-star step reads them.
   SpiritStarRules spirit_stars;

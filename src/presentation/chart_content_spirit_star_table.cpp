@@ -23,9 +23,12 @@ constexpr std::array<NatalPillar, kNatalPillarCount> kPillars = {kYearPillar, kM
 void FillSpiritStarTable(TextTable& table, const SpiritStars& stars, const SpiritStarSlotNames& names) {
   // Each pillar's list runs down from row 1 without gaps, so the first row whose four cells are
   // empty follows the longest list; a list filling all 19 rows keeps the whole table.
+  std::array<std::array<int, kSpiritStarSlotCount>, kNatalPillarCount> slots{};
   std::array<std::size_t, kNatalPillarCount> lengths{};
-  for (const NatalPillar pillar : kPillars) {
-    for (int slot = 0; slot < kSpiritStarSlotCount; ++slot) lengths[pillar] += stars.Carries(slot, pillar) ? 1 : 0;
+  for (int slot = 0; slot < kSpiritStarSlotCount; ++slot) {
+    for (const NatalPillar pillar : kPillars) {
+      if (stars.Carries(slot, pillar)) slots[pillar][lengths[pillar]++] = slot;
+    }
   }
   const std::size_t longest = *std::max_element(lengths.begin(), lengths.end());
   const std::size_t rows = std::min(1 + longest, kSpiritStarTableRows);
@@ -34,9 +37,8 @@ void FillSpiritStarTable(TextTable& table, const SpiritStars& stars, const Spiri
   for (std::size_t column = 0; column < kSpiritStarTableColumns; ++column)
     table.SetCell(column, 0, kPillarHeaders[column]);
   for (const NatalPillar pillar : kPillars) {
-    std::size_t row = 1;
-    for (int slot = 0; slot < kSpiritStarSlotCount && row < rows; ++slot) {
-      if (stars.Carries(slot, pillar)) table.SetCell(ColumnOf(pillar), row++, names[slot]);
+    for (std::size_t k = 0; k < lengths[pillar] && k + 1 < rows; ++k) {
+      table.SetCell(ColumnOf(pillar), k + 1, names[slots[pillar][k]]);
     }
   }
 }

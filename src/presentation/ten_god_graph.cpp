@@ -5,7 +5,6 @@
 
 #include "calendar/sexagenary.h"
 #include "engine/element_numbers.h"
-#include "engine/rule_numbers.h"
 #include "engine/ten_gods.h"
 #include "settings/sys_settings.h"
 
@@ -46,7 +45,7 @@ class Tally {
  private:
   void Add(TenGod star, BoardColumn column, std::size_t weight_row, Mark mark) {
     if (star == kNoTenGod) return;
-    const int weight = RuleTableInteger(rules_.usys, USysTable::HSG, static_cast<std::size_t>(column.index), weight_row);
+    const int weight = rules_.read.ten_god_weights[static_cast<std::size_t>(column.index)][weight_row];
     tally_[static_cast<std::size_t>(star)] += AdjustedByMark(weight, mark);
   }
 
