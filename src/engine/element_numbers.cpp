@@ -98,6 +98,27 @@ void CountHiddenStems(const ChartBoard& board, const CountedColumns& columns, co
 // Within a column an element counts once, at its deepest place (本気 before 中気 before 余気), and
 // not at all when that hidden stem is removed.
 void CountRoots(const ChartBoard& board, const CountedColumns& columns, const RuleValues& read, StemSums& sums) {
+  // Each column's hidden-stem elements, with the places where an element counts; the same for
+  // every rooted stem.
+  struct HiddenElements {
+    std::array<Element, 3> element{};
+    std::array<bool, 3> kept = {true, true, true};
+  };
+  std::array<HiddenElements, board::kYear.index + 1> hidden{};
+  for (BoardColumn h = columns.first; h <= board::kYear; ++h) {
+    if (!columns.Counts(h)) continue;
+    auto& [e, kept] = hidden[static_cast<std::size_t>(h.index)];
+    for (int k = 0; k < 3; ++k) e[k] = ElementOfStemText(board(h, board::kWorkHidden1 + k).Text);
+    if (e[0] == e[1] && e[1] == e[2]) {
+      kept[0] = kept[1] = false;
+    } else if (e[0] == e[1]) {
+      kept[0] = false;
+    } else if (e[1] == e[2]) {
+      kept[1] = false;
+    } else if (e[0] == e[2]) {
+      kept[0] = false;
+    }
+  }
   for (BoardColumn c = columns.first; c <= board::kYear; ++c) {
     if (!columns.Counts(c)) continue;
     const ChartCell& stem_cell = board(c, board::kWorkStem);
@@ -106,18 +127,7 @@ void CountRoots(const ChartBoard& board, const CountedColumns& columns, const Ru
     const Element element = ElementOfStem(stem);
     for (BoardColumn h = columns.first; h <= board::kYear; ++h) {
       if (!columns.Counts(h)) continue;
-      std::array<Element, 3> e{};
-      for (int k = 0; k < 3; ++k) e[k] = ElementOfStemText(board(h, board::kWorkHidden1 + k).Text);
-      std::array<bool, 3> kept = {true, true, true};
-      if (e[0] == e[1] && e[1] == e[2]) {
-        kept[0] = kept[1] = false;
-      } else if (e[0] == e[1]) {
-        kept[0] = false;
-      } else if (e[1] == e[2]) {
-        kept[1] = false;
-      } else if (e[0] == e[2]) {
-        kept[0] = false;
-      }
+      const auto& [e, kept] = hidden[static_cast<std::size_t>(h.index)];
       for (int k = 0; k < 3; ++k) {
         if (kept[k] && e[k] == element && board(h, board::kWorkHidden1 + k).ZSet != Mark::kRemoved) {
           sums.roots[stem] += BaseNumber(read, h, kRootNumberRow + k);
