@@ -1,7 +1,9 @@
 #include "calendar/julian_value.h"
 
-#include <cmath>
-#include <cstdio>
+#include <charconv>
+#include <string_view>
+
+#include "calendar/long_double_rounding.h"
 
 namespace kirvo {
 
@@ -40,31 +42,44 @@ struct ClockReading {
 // The inverse of the day count for the Gregorian calendar. Its month lengths come out of 30.59-day
 // steps, which can overshoot February; the day is then clamped to February's last day.
 ClockReading ClockReadingOf(JulianValue value) {
-  const long double x0 = std::trunc(value + 68570);
-  const long double x1 = std::trunc(x0 / 36524.25L);
-  const long double x2 = x0 - std::trunc(36524.25L * x1 + 0.75L);
-  const long double x3 = std::trunc((x2 + 1) / 365.2425L);
-  const long double x4 = x2 - std::trunc(365.25L * x3) + 31;
-  const long double x5 = std::trunc(x4 / 30.59L);
-  const long double x6 = std::trunc(x5 / 11);
+  const long double x0 = TruncatedWhole(value + 68570);
+  const long double x1 = TruncatedWhole(x0 / 36524.25L);
+  const long double x2 = x0 - TruncatedWhole(36524.25L * x1 + 0.75L);
+  const long double x3 = TruncatedWhole((x2 + 1) / 365.2425L);
+  const long double x4 = x2 - TruncatedWhole(365.25L * x3) + 31;
+  const long double x5 = TruncatedWhole(x4 / 30.59L);
+  const long double x6 = TruncatedWhole(x5 / 11);
   ClockReading r;
-  r.day = static_cast<long>(x4 - std::trunc(30.59L * x5));
+  r.day = static_cast<long>(x4 - TruncatedWhole(30.59L * x5));
   r.month = static_cast<long>(x5 - 12 * x6 + 2);
   r.year = static_cast<long>(100 * (x1 - 49) + x3 + x6);
   if (r.month == 2 && r.day > 28) {
     const bool leap = (r.year % 4 == 0 && r.year % 100 != 0) || r.year % 400 == 0;
     r.day = leap ? 29 : 28;
   }
-  const long double s = 86400 * (value - std::trunc(value));
-  r.hour = static_cast<long>(std::trunc(s / 3600));
-  r.minute = static_cast<long>(std::trunc((s - 3600 * r.hour) / 60));
-  r.second = static_cast<long>(std::trunc(s - 3600 * r.hour - 60 * r.minute));
+  const long double s = 86400 * (value - TruncatedWhole(value));
+  r.hour = static_cast<long>(TruncatedWhole(s / 3600));
+  r.minute = static_cast<long>(TruncatedWhole((s - 3600 * r.hour) / 60));
+  r.second = static_cast<long>(TruncatedWhole(s - 3600 * r.hour - 60 * r.minute));
   return r;
 }
 
+// "y/m/d h:n:s", every field without padding. Term moments are written for every chart, so the
+// fields are written out directly rather than through printf.
 std::string TextOf(const ClockReading& r) {
-  char text[64];
-  std::snprintf(text, sizeof text, "%ld/%ld/%ld %ld:%ld:%ld", r.year, r.month, r.day, r.hour, r.minute, r.second);
+  std::string text;
+  text.reserve(24);
+  const auto field = [&text](long value, std::string_view after) {
+    char digits[24];
+    text.append(digits, std::to_chars(digits, digits + sizeof digits, value).ptr);
+    text += after;
+  };
+  field(r.year, "/");
+  field(r.month, "/");
+  field(r.day, " ");
+  field(r.hour, ":");
+  field(r.minute, ":");
+  field(r.second, "");
   return text;
 }
 

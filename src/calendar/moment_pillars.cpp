@@ -5,6 +5,7 @@
 #include <utility>
 
 #include "calendar/julian_value.h"
+#include "calendar/long_double_rounding.h"
 #include "calendar/term_moment_cache.h"
 #include "calendar/term_search.h"
 
@@ -177,7 +178,7 @@ MomentPillars MomentPillars::At(DateTime moment, const CalendarRules& rules, Ter
   result.branches[kMonth] = month % 12;
 
   // Days run through the cycle without a break; 2000-01-01 is 戊午.
-  const long day_number = static_cast<long>(std::trunc(hour_start));
+  const long day_number = static_cast<long>(TruncatedWhole(hour_start));
   Stem day_stem = static_cast<Stem>(day_number % 10);
   Branch day_branch = static_cast<Branch>((day_number + 2) % 12);
   const Branch hour_branch = HourBranch(clock.hour);

@@ -3,25 +3,17 @@
 #include <array>
 #include <cmath>
 
+#include "calendar/long_double_rounding.h"
+
 namespace kirvo {
 namespace {
 
 inline constexpr long double kRadiansPerDegree = 3.14159265358979323846264338327950288L / 180;
 
-// The integer part of a non-negative long double below 2^62, exactly as std::trunc gives it. Adding
-// and taking away 1.5 · 2^63 rounds to the nearest integer in the default rounding mode; std::trunc
-// instead switches the x87 rounding mode twice, which costs more than a term of the series.
-long double TruncateNonNegative(long double x) {
-  constexpr long double kRoundingShift = 0x1.8p63L;
-  const long double shifted = x + kRoundingShift;
-  const long double nearest = shifted - kRoundingShift;
-  return nearest > x ? nearest - 1 : nearest;
-}
-
 // An angle in degrees folded into [0, 360).
 long double NormalizeDegrees(long double x) {
-  if (x >= 0) return x - 360 * TruncateNonNegative(x / 360);
-  return 360 - (-x - 360 * TruncateNonNegative(-x / 360));
+  if (x >= 0) return x - 360 * TruncatedWhole(x / 360);
+  return 360 - (-x - 360 * TruncatedWhole(-x / 360));
 }
 
 // Taylor coefficients in y = x²: cos x = Σ (−1)^k y^k / (2k)!, sin x = x Σ (−1)^k y^k / (2k + 1)!,

@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "calendar/long_double_rounding.h"
 #include "calendar/precise_terms.h"
 #include "calendar/sun_longitude.h"
 #include "calendar/term_search.h"
@@ -105,9 +106,9 @@ const MonthTerm& TermMomentCache::PreciseMonthTermMomentBefore(JulianValue start
 }
 
 TermMomentCache::Start TermMomentCache::Examine(JulianValue start, double zone_hours) const {
-  const long double whole = std::trunc(start);
+  const long double whole = TruncatedWhole(start);
   const long double longitude = SunLongitude(JulianCenturies(whole, start - whole - zone_hours / 24.0L));
-  const long double target = 30 * std::nearbyint(longitude / 30) - 15;
+  const long double target = 30 * NearestWhole(longitude / 30) - 15;
   long double behind = longitude - target;  // degrees since the term, about [0, 30)
   if (behind > 180) behind -= 360;
   return {longitude, TargetIndex(target), target, start - behind * kDaysPerDegree};
@@ -147,7 +148,7 @@ long TermMomentCache::Remember(const MonthTerm& found, const Start& start, doubl
   const long double zone_days = zone_hours / 24.0L;
   // Degrees from the target at a local moment, folded into (−180, 180].
   const auto off_target = [&](JulianValue moment) {
-    const long double whole = std::trunc(moment);
+    const long double whole = TruncatedWhole(moment);
     long double difference = SunLongitude(JulianCenturies(whole, moment - whole - zone_days)) - start.target;
     if (difference > 180) difference -= 360;
     if (difference < -180) difference += 360;

@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "calendar/birth_time.h"
+#include "calendar/long_double_rounding.h"
 #include "calendar/precise_terms.h"
 #include "calendar/sun_longitude.h"
 
@@ -18,12 +19,12 @@ inline constexpr int kMaxSearchSteps = 100;
 long double TargetLongitude(TermSearchMode mode, long double start_longitude) {
   switch (mode) {
     case TermSearchMode::kLatestTerm:
-      return 15 * std::trunc(start_longitude / 15);
+      return 15 * TruncatedWhole(start_longitude / 15);
     case TermSearchMode::kLatestMonthTerm:
       // The nearest multiple of 30° (ties to even), then back half a month to the odd multiple of 15°.
-      return 30 * std::nearbyint(start_longitude / 30) - 15;
+      return 30 * NearestWhole(start_longitude / 30) - 15;
     case TermSearchMode::kLatestSolsticeOrEquinox:
-      return 90 * std::trunc(start_longitude / 90);
+      return 90 * TruncatedWhole(start_longitude / 90);
     case TermSearchMode::kSpringOpening:
       break;
   }
@@ -62,7 +63,7 @@ TermSearchResult FindPreciseTermMoment(TermSearchMode mode, double zone_hours, J
 TermSearchResult FindTermMoment(TermSearchMode mode, const TermClock& clock, JulianValue start) {
   if (clock.method == TermMethod::kPrecise) return FindPreciseTermMoment(mode, clock.zone_hours, start);
   const long double zone_days = clock.zone_hours / 24.0L;
-  long double whole = std::trunc(start);
+  long double whole = TruncatedWhole(start);
   long double fraction = start - whole - zone_days;
   const long double start_longitude = SunLongitude(JulianCenturies(whole, fraction));
   const long double target = TargetLongitude(mode, start_longitude);
@@ -79,7 +80,7 @@ TermSearchResult FindTermMoment(TermSearchMode mode, const TermClock& clock, Jul
       difference += 360;
     }
     const long double days_back = difference * kDaysPerDegree;
-    step_whole = std::trunc(days_back);
+    step_whole = TruncatedWhole(days_back);
     step_fraction = days_back - step_whole;
     whole -= step_whole;
     fraction -= step_fraction;
