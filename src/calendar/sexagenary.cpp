@@ -5,80 +5,11 @@
 #include "platform/utf8.h"
 
 namespace kirvo {
-namespace {
-
-// Every stem and branch name is one three-byte character; its three bytes as one number make the
-// lookups a comparison of numbers.
-constexpr unsigned CharacterCode(std::string_view name) {
-  return static_cast<unsigned>(static_cast<unsigned char>(name[0])) << 16 |
-         static_cast<unsigned>(static_cast<unsigned char>(name[1])) << 8 | static_cast<unsigned char>(name[2]);
-}
-
-template <std::size_t N>
-constexpr std::array<unsigned, N> CharacterCodes(const std::array<std::string_view, N>& names) {
-  std::array<unsigned, N> codes{};
-  for (std::size_t i = 0; i < N; ++i) codes[i] = CharacterCode(names[i]);
-  return codes;
-}
-
-constexpr bool AllThreeBytes(const auto& names) {
-  for (const std::string_view name : names) {
-    if (name.size() != 3) return false;
-  }
-  return true;
-}
-static_assert(AllThreeBytes(kStemNames) && AllThreeBytes(kBranchNames));
-
-constexpr std::array<unsigned, 10> kStemCodes = CharacterCodes(kStemNames);
-constexpr std::array<unsigned, 12> kBranchCodes = CharacterCodes(kBranchNames);
-
-// The 22 codes leave different remainders by 69, so a name is found in one slot of a table
-// instead of by comparing it with every name in turn.
-constexpr unsigned kCodeSlotCount = 69;
-struct CodeSlot {
-  unsigned code = 0;
-  int stem = -1;
-  int branch = -1;
-};
-constexpr std::array<CodeSlot, kCodeSlotCount> kCodeSlots = [] {
-  std::array<CodeSlot, kCodeSlotCount> slots;
-  for (CodeSlot& slot : slots) slot = CodeSlot{0, -1, -1};
-  const auto place = [&slots](unsigned code) -> CodeSlot& {
-    CodeSlot& slot = slots[code % kCodeSlotCount];
-    if (slot.code != 0) throw "two names share a slot";
-    slot.code = code;
-    return slot;
-  };
-  for (int stem = 0; stem < 10; ++stem) place(kStemCodes[stem]).stem = stem;
-  for (int branch = 0; branch < 12; ++branch) place(kBranchCodes[branch]).branch = branch;
-  return slots;
-}();
-
-const CodeSlot* SlotOf(std::string_view text) {
-  if (text.size() != 3) return nullptr;
-  const unsigned code = CharacterCode(text);
-  const CodeSlot& slot = kCodeSlots[code % kCodeSlotCount];
-  return slot.code == code ? &slot : nullptr;
-}
-
-}  // namespace
 
 std::string Kanshi::Text() const {
   std::string text(kStemNames[stem]);
   text += kBranchNames[branch];
   return text;
-}
-
-std::optional<Stem> StemIndexOf(std::string_view text) {
-  const CodeSlot* slot = SlotOf(text);
-  if (slot == nullptr || slot->stem < 0) return std::nullopt;
-  return slot->stem;
-}
-
-std::optional<Branch> BranchIndexOf(std::string_view text) {
-  const CodeSlot* slot = SlotOf(text);
-  if (slot == nullptr || slot->branch < 0) return std::nullopt;
-  return slot->branch;
 }
 
 int SexIndexOf(std::string_view text) { return text == kSexNames[0] ? 0 : 1; }
@@ -156,7 +87,7 @@ Element ElementGroups::Search(std::string_view text) const {
 
 Element ElementGroups::Of(std::string_view text) const {
   if (text.size() == 1 && static_cast<unsigned char>(text[0]) < 0x80) return tables_->ascii_groups[text[0]];
-  if (const CodeSlot* slot = SlotOf(text)) {
+  if (const name_slots::Slot* slot = name_slots::SlotOf(text)) {
     return slot->stem >= 0 ? tables_->stem_groups[slot->stem] : tables_->branch_groups[slot->branch];
   }
   return Search(text);

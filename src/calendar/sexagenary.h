@@ -67,12 +67,64 @@ constexpr int CycleIndex(Stem stem, Branch branch) {
 }
 constexpr Kanshi KanshiOfCycleIndex(int index) { return {index % 10, index % 12}; }
 
+// Stem and branch names by their bytes. Every one is a three-byte character, and its three bytes
+// as one number leave a remainder by 69 that no other name shares, so a text is looked up in one
+// slot of a table instead of compared with every name in turn. The lookups run for every cell of
+// every chart, so they are inline.
+namespace name_slots {
+
+constexpr unsigned CharacterCode(std::string_view name) {
+  return static_cast<unsigned>(static_cast<unsigned char>(name[0])) << 16 |
+         static_cast<unsigned>(static_cast<unsigned char>(name[1])) << 8 | static_cast<unsigned char>(name[2]);
+}
+
+struct Slot {
+  unsigned code = 0;
+  int stem = -1;
+  int branch = -1;
+};
+
+inline constexpr unsigned kSlotCount = 69;
+
+inline constexpr std::array<Slot, kSlotCount> kSlots = [] {
+  std::array<Slot, kSlotCount> table;
+  for (Slot& slot : table) slot = Slot{0, -1, -1};
+  const auto place = [&table](std::string_view name) -> Slot& {
+    if (name.size() != 3) throw "a name is not one three-byte character";
+    const unsigned code = CharacterCode(name);
+    Slot& slot = table[code % kSlotCount];
+    if (slot.code != 0) throw "two names share a slot";
+    slot.code = code;
+    return slot;
+  };
+  for (int stem = 0; stem < 10; ++stem) place(kStemNames[stem]).stem = stem;
+  for (int branch = 0; branch < 12; ++branch) place(kBranchNames[branch]).branch = branch;
+  return table;
+}();
+
+inline const Slot* SlotOf(std::string_view text) {
+  if (text.size() != 3) return nullptr;
+  const unsigned code = CharacterCode(text);
+  const Slot& slot = kSlots[code % kSlotCount];
+  return slot.code == code ? &slot : nullptr;
+}
+
+}  // namespace name_slots
+
 // The stem (0..9) of an exact stem name; none for anything else, the empty text included, so that
 // no caller reads an unknown text as 甲 or indexes a table with it.
-std::optional<Stem> StemIndexOf(std::string_view text);
+inline std::optional<Stem> StemIndexOf(std::string_view text) {
+  const name_slots::Slot* slot = name_slots::SlotOf(text);
+  if (slot == nullptr || slot->stem < 0) return std::nullopt;
+  return slot->stem;
+}
 // The branch (0..11) of an exact branch name; none for anything else, so that an unknown text never
 // reads as 子.
-std::optional<Branch> BranchIndexOf(std::string_view text);
+inline std::optional<Branch> BranchIndexOf(std::string_view text) {
+  const name_slots::Slot* slot = name_slots::SlotOf(text);
+  if (slot == nullptr || slot->branch < 0) return std::nullopt;
+  return slot->branch;
+}
 // 0 when the text is exactly "男", 1 otherwise.
 int SexIndexOf(std::string_view text);
 
