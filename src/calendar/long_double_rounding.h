@@ -1,18 +1,25 @@
 #pragma once
 
+#include <limits>
+
 namespace kirvo {
 
 // Rounding of long double values to whole numbers without touching the x87 rounding mode.
 // std::trunc and std::nearbyint on long double set and restore the x87 control word, which costs
 // more than the series term or the calendar step around them. Both give the standard functions'
-// values for magnitudes below 2^62 (a zero may come out unsigned where those give −0).
+// values for magnitudes below 2^(digits − 2), 2^62 for the x87 format (a zero may come out
+// unsigned where those give −0). They need the hardware's own long double arithmetic: an emulator
+// that computes long doubles as doubles (valgrind does) gets them wrong.
 
-// The nearest whole number, ties to even, as std::nearbyint gives it in the default rounding mode:
-// adding 1.5 · 2^63 leaves no bits below the units, so the sum is rounded there.
-inline long double NearestWhole(long double x) {
-  constexpr long double kRoundingShift = 0x1.8p63L;
-  return (x + kRoundingShift) - kRoundingShift;
-}
+// 1.5 · 2^(digits − 1): adding it leaves no bits below the units, so the sum is rounded there.
+inline constexpr long double kWholeRoundingShift = [] {
+  long double shift = 1.5L;
+  for (int bit = 1; bit < std::numeric_limits<long double>::digits; ++bit) shift *= 2;
+  return shift;
+}();
+
+// The nearest whole number, ties to even, as std::nearbyint gives it in the default rounding mode.
+inline long double NearestWhole(long double x) { return (x + kWholeRoundingShift) - kWholeRoundingShift; }
 
 // The whole part, towards zero, as std::trunc gives it.
 inline long double TruncatedWhole(long double x) {

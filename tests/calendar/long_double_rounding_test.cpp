@@ -9,7 +9,7 @@ namespace kirvo {
 namespace {
 
 // The values where rounding by hand goes wrong: halves (ties go to even), values one step either
-// side of a whole number, negatives, and the largest magnitudes the helpers promise.
+// side of a whole number, negatives, and the largest magnitudes the helpers promise (x87 format).
 TEST(LongDoubleRounding, AgreesWithTheStandardFunctionsAtTheEdges) {
   const long double kLargest = 0x1p62L - 1;
   for (const long double x : {0.0L, 0.5L, 1.5L, 2.5L, -0.5L, -1.5L, -2.5L, 0.49999999999999999L, 2.7L, -2.7L,
