@@ -62,13 +62,19 @@ std::string PillarsHighestFirst(BoardColumn t, BoardColumn u, BoardColumn w) {
 void FindGroupsWith(ChartBoard& board, BoardColumn t, BoardColumn u, const BranchSearch& search, RelationList& groups) {
   const Branch bt = board(t, board::kBranch).Code;
   const Branch bu = board(u, board::kBranch).Code;
+  // A third member can only join a pair that one group of the family already holds.
+  std::array<bool, kGroupFamilies.size()> shared{};
+  for (std::size_t f = 0; f < kGroupFamilies.size(); ++f) shared[f] = SharesGroup(*kGroupFamilies[f].groups, bt, bu);
+  if (std::find(shared.begin(), shared.end(), true) == shared.end()) return;
   for (BoardColumn w = FirstColumnTakingPart(search.range); w <= kLastColumn; ++w) {
     if (w == t || w == u) continue;
     if (search.natal_groups_only && (t < board::kHour || u < board::kHour || w < board::kHour)) continue;
     if (!search.hour_known && w == board::kHour) continue;
     const Branch bw = board(w, board::kBranch).Code;
     if (bw == bt || bw == bu) continue;
-    for (const GroupFamily& family : kGroupFamilies) {
+    for (std::size_t f = 0; f < kGroupFamilies.size(); ++f) {
+      if (!shared[f]) continue;
+      const GroupFamily& family = kGroupFamilies[f];
       const BranchGroupRow* group = GroupOf(*family.groups, bt, bu, bw);
       if (group == nullptr) continue;
       const std::string pillars = PillarsHighestFirst(t, u, w);

@@ -83,13 +83,24 @@ inline constexpr std::array<Element, 12> kThreeHarmonyElementOfBranch = {
 // 四正: the cardinal branches 子 卯 午 酉.
 constexpr bool IsCardinal(Branch branch) { return branch % 3 == 0; }
 
+constexpr bool GroupHolds(const BranchGroupRow& group, Branch branch) {
+  return branch == group.members[0] || branch == group.members[1] || branch == group.members[2];
+}
+
+// Whether one group of a family holds both of two different branches.
+constexpr bool SharesGroup(const std::array<BranchGroupRow, 4>& groups, Branch a, Branch b) {
+  for (const BranchGroupRow& group : groups) {
+    if (a != b && GroupHolds(group, a) && GroupHolds(group, b)) return true;
+  }
+  return false;
+}
+
 // The row of `groups` whose members are exactly the three branches, in any order.
 constexpr const BranchGroupRow* GroupOf(const std::array<BranchGroupRow, 4>& groups, Branch a, Branch b, Branch c) {
   for (const BranchGroupRow& group : groups) {
-    const auto holds = [&group](Branch x) {
-      return x == group.members[0] || x == group.members[1] || x == group.members[2];
-    };
-    if (a != b && b != c && a != c && holds(a) && holds(b) && holds(c)) return &group;
+    if (a != b && b != c && a != c && GroupHolds(group, a) && GroupHolds(group, b) && GroupHolds(group, c)) {
+      return &group;
+    }
   }
   return nullptr;
 }
