@@ -2,7 +2,6 @@
 #include <optional>
 #include <string>
 #include <string_view>
-#include <vector>
 
 #include "engine/analysis_steps.h"
 #include "engine/branch_tables.h"
@@ -28,30 +27,44 @@ inline constexpr std::string_view kCombineTwice = "晦";       // a stem and bra
 std::optional<Branch> ExactBranchOf(std::string_view text) { return BranchIndexOf(text); }
 
 // Shift-JIS byte order of two branch names; each 害 or 破 pair is taken once, from the side that
-// sorts after. The branch names' codes are encoded once.
+// sorts after. The order of every two names is worked out once.
 bool SortsAfterInShiftJis(Branch a, Branch b) {
-  static const std::array<std::string, 12> kShiftJisNames = [] {
+  static const std::array<std::array<bool, 12>, 12> kSortsAfter = [] {
     std::array<std::string, 12> names;
     for (Branch branch = 0; branch < 12; ++branch) names[branch] = EncodeShiftJis(kBranchNames[branch]).value();
-    return names;
+    std::array<std::array<bool, 12>, 12> after{};
+    for (Branch x = 0; x < 12; ++x) {
+      for (Branch y = 0; y < 12; ++y) after[x][y] = names[x] > names[y];
+    }
+    return after;
   }();
-  return kShiftJisNames[a] > kShiftJisNames[b];
+  return kSortsAfter[a][b];
 }
 
 // A pillar taking part: in the range, with a branch (an unknown hour leaves column 6 without one).
 struct PillarColumn {
-  BoardColumn column;
-  Branch branch;
+  BoardColumn column{0};
+  Branch branch = 0;
 };
-using PillarColumns = std::vector<PillarColumn>;
+
+// At most the ten columns 0..9, kept in place rather than on the heap.
+class PillarColumns {
+ public:
+  void Add(PillarColumn pillar) { pillars_[count_++] = pillar; }
+  const PillarColumn* begin() const { return pillars_.data(); }
+  const PillarColumn* end() const { return pillars_.data() + count_; }
+
+ private:
+  std::array<PillarColumn, kLastColumn.index + 1> pillars_{};
+  std::size_t count_ = 0;
+};
 
 PillarColumns PillarColumnsOf(const ChartBoard& board, LuckRange range, bool hour_known) {
   PillarColumns columns;
-  columns.reserve(kLastColumn.index + 1);
   for (BoardColumn column = FirstColumnTakingPart(range); column <= kLastColumn; ++column) {
     if (!hour_known && column == board::kHour) continue;
     if (const std::optional<Branch> branch = ExactBranchOf(board(column, board::kBranch).Text)) {
-      columns.push_back({column, *branch});
+      columns.Add({column, *branch});
     }
   }
   return columns;
