@@ -105,6 +105,9 @@ void WriteSpiritStarText(std::string& text, const SpiritStars& stars, const Spir
 // All selectors empty, then the flagged patterns in pattern order into `KCB0`, `KCB1`, `KCB2`
 // (only `KCB0` with `KakuCB`; a fourth is not shown).
 PatternSelectors SelectFoundPatterns(const PatternFlags& flags, const PatternNames& names, bool one_pattern_only);
+// The same written into existing selectors, whose entries keep their buffers.
+void SelectFoundPatterns(PatternSelectors& selectors, const PatternFlags& flags, const PatternNames& names,
+                         bool one_pattern_only);
 
 // `KakuMemo`: for each selector showing a pattern (only `KCB0` with `KakuCB`) "～" + name + "～",
 // its explanation and an empty line.

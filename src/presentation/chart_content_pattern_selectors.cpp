@@ -11,13 +11,19 @@ int SelectorsInUse(bool one_pattern_only) { return one_pattern_only ? 1 : kPatte
 
 }  // namespace
 
-PatternSelectors SelectFoundPatterns(const PatternFlags& flags, const PatternNames& names, bool one_pattern_only) {
-  PatternSelectors selectors;
+void SelectFoundPatterns(PatternSelectors& selectors, const PatternFlags& flags, const PatternNames& names,
+                         bool one_pattern_only) {
   selectors.entries = names;
+  selectors.shown = {};
   int next = 0;
   for (int index = 0; index < kPatternCount && next < SelectorsInUse(one_pattern_only); ++index) {
     if (flags[index]) selectors.shown[next++] = index;
   }
+}
+
+PatternSelectors SelectFoundPatterns(const PatternFlags& flags, const PatternNames& names, bool one_pattern_only) {
+  PatternSelectors selectors;
+  SelectFoundPatterns(selectors, flags, names, one_pattern_only);
   return selectors;
 }
 
@@ -64,7 +70,7 @@ void RefreshExplanations(ChartContent& content, const PatternResult& patterns, c
   StyleSpiritStarTable(content.SinSG, sys);
   WriteSpiritStarText(content.SMemo, content.spirit_stars, sys.names.spirit_stars, explanations);
 
-  content.selectors = SelectFoundPatterns(patterns.flags, sys.names.patterns, sys.KakuCB);
+  SelectFoundPatterns(content.selectors, patterns.flags, sys.names.patterns, sys.KakuCB);
   WritePatternText(content.KakuMemo, content.selectors, sys.KakuCB, explanations);
 }
 

@@ -50,10 +50,14 @@ std::string SeasonText(const TMeiData& record) {
 }  // namespace
 
 std::string ContentHeaderLine(std::string_view prefix, DateTime chart_moment) {
-  std::string line = std::string(prefix) + "　作式：" + chart_moment.DateText();
+  // Written for every chart: appended into one buffer instead of joined from temporaries.
+  std::string line;
+  line.reserve(prefix.size() + 48);
+  line.append(prefix).append("　作式：").append(chart_moment.DateText());
   const DateFields f = chart_moment.Fields();
   if (f.hour != 0 || f.minute != 0 || f.second != 0 || f.millisecond != 0) {
-    line += " " + std::to_string(f.hour) + ":" + ZeroPadded(f.minute, 2) + ":" + ZeroPadded(f.second, 2);
+    line.append(" ").append(std::to_string(f.hour)).append(":").append(ZeroPadded(f.minute, 2));
+    line.append(":").append(ZeroPadded(f.second, 2));
   }
   return line;
 }
