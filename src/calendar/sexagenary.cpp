@@ -85,12 +85,4 @@ Element ElementGroups::Search(std::string_view text) const {
   return kNoElement;
 }
 
-Element ElementGroups::Of(std::string_view text) const {
-  if (text.size() == 1 && static_cast<unsigned char>(text[0]) < 0x80) return tables_->ascii_groups[text[0]];
-  if (const name_slots::Slot* slot = name_slots::SlotOf(text)) {
-    return slot->stem >= 0 ? tables_->stem_groups[slot->stem] : tables_->branch_groups[slot->branch];
-  }
-  return Search(text);
-}
-
 }  // namespace kirvo

@@ -146,7 +146,15 @@ class ElementGroups {
   // call's. A value: the tables it shares are never changed, so a later call with other names
   // cannot change it, and handing it out copies no text.
   static ElementGroups For(const TenGodNames& ten_god_names);
-  Element Of(std::string_view text) const;
+  Element Of(std::string_view text) const {
+    // Stem and branch names fill most cells, digits the number tables; both are answered from a
+    // table, inline, as every cell of every chart is coloured.
+    if (text.size() == 1 && static_cast<unsigned char>(text[0]) < 0x80) return tables_->ascii_groups[text[0]];
+    if (const name_slots::Slot* slot = name_slots::SlotOf(text)) {
+      return slot->stem >= 0 ? tables_->stem_groups[slot->stem] : tables_->branch_groups[slot->branch];
+    }
+    return Search(text);
+  }
   // The same for a text that is exactly the one (valid) character `code_point`.
   Element OfCharacter(char32_t code_point) const;
 
