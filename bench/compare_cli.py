@@ -132,6 +132,7 @@ def main():
     parser.add_argument("--count", type=int, default=10000)
     parser.add_argument("--seed", type=int, default=20261210)
     parser.add_argument("--jobs", type=int, default=os.cpu_count() or 2)
+    parser.add_argument("--show", type=int, default=5, help="differing runs to print in full")
     args = parser.parse_args()
 
     with tempfile.TemporaryDirectory() as temp:
@@ -153,7 +154,7 @@ def main():
             for command, old, new in pool.map(compare, jobs):
                 if old != new:
                     differing += 1
-                    if differing <= 5:
+                    if differing <= args.show:
                         shown = " ".join(re.sub(str(root), "<tmp>", part) for part in command)
                         print(f"DIFFERS: kirvo-cli {shown}", file=sys.stderr)
                         for label, old_part, new_part in (("exit", old[0], new[0]), ("stdout", old[1], new[1]),
