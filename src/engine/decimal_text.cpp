@@ -14,23 +14,21 @@ constexpr std::array<unsigned long long, 10> kWholeScales = {1,      10,      10
 // Below this many units a double still holds every whole number exactly.
 constexpr double kLargestWholeUnits = 1e15;
 
-// `magnitude` units of 10^−decimals, written out with at least one digit before the point.
-std::string UnitsText(bool negative, unsigned long long magnitude, int decimals) {
-  char digits[24];  // least significant first
-  int count = 0;
+// `magnitude` units of 10^−decimals, written out with at least one digit before the point. The
+// digits are written from the last one backwards straight into place.
+void AssignUnits(std::string& out, bool negative, unsigned long long magnitude, int decimals) {
+  char text[32];  // sign, 20 digits, point and leading zeros
+  char* first = text + sizeof text;
   const bool zero = magnitude == 0;
+  int count = 0;
   do {
-    digits[count++] = static_cast<char>('0' + magnitude % 10);
+    if (count == decimals && decimals > 0) *--first = '.';
+    *--first = static_cast<char>('0' + magnitude % 10);
     magnitude /= 10;
+    ++count;
   } while (magnitude != 0 || count <= decimals);
-  char text[26];  // sign, digits and point, written out at once
-  int length = 0;
-  if (negative && !zero) text[length++] = '-';
-  for (int i = count - 1; i >= 0; --i) {
-    text[length++] = digits[i];
-    if (i == decimals && decimals > 0) text[length++] = '.';
-  }
-  return std::string(text, static_cast<std::size_t>(length));
+  if (negative && !zero) *--first = '-';
+  out.assign(first, text + sizeof text);
 }
 
 // Values too large for whole units (and non-finite ones) go through printf.
@@ -51,12 +49,21 @@ unsigned long long Magnitude(long long units) {
 
 // Every cell of the number tables is formatted for every chart, so the rounded value is written
 // out digit by digit.
-std::string DecimalText(double value, int decimals) {
+void AssignDecimalText(std::string& out, double value, int decimals) {
   decimals = std::clamp(decimals, 0, 9);
   const double units = std::round(value * kScales[decimals]);  // halves away from zero
-  if (!(std::fabs(units) < kLargestWholeUnits)) return PrintedText(units, decimals);
+  if (!(std::fabs(units) < kLargestWholeUnits)) {
+    out = PrintedText(units, decimals);
+    return;
+  }
   const auto whole_units = static_cast<long long>(units);
-  return UnitsText(whole_units < 0, Magnitude(whole_units), decimals);
+  AssignUnits(out, whole_units < 0, Magnitude(whole_units), decimals);
+}
+
+std::string DecimalText(double value, int decimals) {
+  std::string text;
+  AssignDecimalText(text, value, decimals);
+  return text;
 }
 
 std::string DecimalText(double value, int decimals, int exact_decimals) {
@@ -68,7 +75,9 @@ std::string DecimalText(double value, int decimals, int exact_decimals) {
   const unsigned long long step = kWholeScales[exact_decimals - decimals];
   const unsigned long long exact = Magnitude(whole_exact_units);
   const unsigned long long rounded = exact / step + (exact % step * 2 >= step ? 1 : 0);  // halves away from zero
-  return UnitsText(whole_exact_units < 0, rounded, decimals);
+  std::string text;
+  AssignUnits(text, whole_exact_units < 0, rounded, decimals);
+  return text;
 }
 
 }  // namespace kirvo

@@ -261,6 +261,6 @@ ElementNumbers ComputeElementNumbers(const ChartBoard& board, const TMeiData& re
   return result;
 }
 
-std::string StemValueText(double weighted) { return DecimalText(weighted, 1); }
+std::string StemValueText(double weighted) { return DecimalText(weighted, kStemValueDecimals); }
 
 }  // namespace kirvo

@@ -60,7 +60,9 @@ struct ElementNumbers {
 ElementNumbers ComputeElementNumbers(const ChartBoard& board, const TMeiData& record, LuckRange range, bool hour_known,
                                      const ChartRules& rules);
 
-// A weighted stem number as shown ("#0.0"); the useful god compares stems by this text.
+// A weighted stem number as shown ("#0.0", kStemValueDecimals places); the useful god compares
+// stems by this text.
+inline constexpr int kStemValueDecimals = 1;
 std::string StemValueText(double weighted);
 
 }  // namespace kirvo

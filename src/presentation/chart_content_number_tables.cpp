@@ -1,9 +1,11 @@
 #include <array>
+#include <charconv>
 #include <string>
 #include <string_view>
 
 #include "calendar/sexagenary.h"
 #include "engine/decimal_text.h"
+#include "engine/element_numbers.h"
 #include "engine/special_pillars.h"
 #include "engine/void_branches.h"
 #include "presentation/chart_content.h"
@@ -55,6 +57,16 @@ constexpr std::array<int, kElementTableColumns> kElementColumnWidths = {0, 22, 2
 constexpr std::array<std::string_view, kStemNumberRows> kStemNumberLabels = {"", "計", "力量"};
 
 void Set(TextTable& table, At at, std::string_view text) { table.SetCell(at.column, at.row, text); }
+
+// Numbers are written into their cells: every table is refilled for every chart.
+void SetDecimal(TextTable& table, std::size_t column, std::size_t row, double value, int decimals) {
+  table.WriteCell(column, row, [&](std::string& cell) { AssignDecimalText(cell, value, decimals); });
+}
+
+void SetInteger(TextTable& table, std::size_t column, std::size_t row, long long value) {
+  char digits[24];
+  table.SetCell(column, row, std::string_view(digits, std::to_chars(digits, digits + sizeof digits, value).ptr));
+}
 
 std::string PillarText(const ChartBoard& board, BoardColumn column) {
   return board(column, board::kStem).Text + board(column, board::kBranch).Text;
@@ -117,7 +129,7 @@ void FillContentTable(TextTable& snb, const ElementAnalysis& analysis, const Cha
   const UsefulGods& gods = analysis.gods;
   const std::array<double, 5> numbers = {judgement.forward, judgement.backward, judgement.difference, judgement.balance,
                                          judgement.favour};
-  for (std::size_t row = 0; row < numbers.size(); ++row) snb.SetCell(1, row, DecimalText(numbers[row], 2));
+  for (std::size_t row = 0; row < numbers.size(); ++row) SetDecimal(snb, 1, row, numbers[row], 2);
   if (judgement.balance_decimals != kNotADecimal) {
     snb.SetCell(1, kBalanceRow, DecimalText(judgement.balance, 2, judgement.balance_decimals));
   }
@@ -147,22 +159,26 @@ void FillElementTable(TextTable& sg2, const ElementNumberTable& table) {
   for (std::size_t n = 0; n < table.rows.size(); ++n) {
     const ElementNumberRow& row = table.rows[n];
     const std::size_t r = n + 1;
-    sg2.SetCell(0, r, std::to_string(row.relation));
+    SetInteger(sg2, 0, r, row.relation);
     sg2.SetCell(1, r, row.relation_name);
     sg2.SetCell(2, r, kElementNames[row.element]);
-    sg2.SetCell(3, r, DecimalText(row.strength, 2));
-    sg2.SetCell(4, r, row.total == 0 ? std::string("0.0") : DecimalText(row.share, 1));
-    sg2.SetCell(5, r, std::to_string(row.total));
+    SetDecimal(sg2, 3, r, row.strength, 2);
+    if (row.total == 0) {
+      sg2.SetCell(4, r, "0.0");
+    } else {
+      SetDecimal(sg2, 4, r, row.share, 1);
+    }
+    SetInteger(sg2, 5, r, row.total);
     const std::array<int, 5> parts = {row.stems, row.branches, row.hidden_stems, row.month_command, row.roots};
-    for (std::size_t k = 0; k < parts.size(); ++k) sg2.SetCell(6 + k, r, std::to_string(parts[k]));
-    sg2.SetCell(11, r, DecimalText(row.coefficient, 2));
+    for (std::size_t k = 0; k < parts.size(); ++k) SetInteger(sg2, 6 + k, r, parts[k]);
+    SetDecimal(sg2, 11, r, row.coefficient, 2);
   }
 }
 
 void FillStemNumberTable(TextTable& kan, const StemNumbers& stems) {
   for (std::size_t stem = 0; stem < stems.totals.size(); ++stem) {
-    kan.SetCell(stem + 1, 1, std::to_string(stems.totals[stem]));
-    kan.SetCell(stem + 1, 2, StemValueText(stems.weighted[stem]));
+    SetInteger(kan, stem + 1, 1, stems.totals[stem]);
+    SetDecimal(kan, stem + 1, 2, stems.weighted[stem], kStemValueDecimals);
   }
 }
 

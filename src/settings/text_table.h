@@ -32,6 +32,12 @@ class TextTable {
     if (Contains(column, row)) MoveIntoCell(row * columns_ + column, std::move(text));
   }
 
+  // Lets `write` fill a cell's text in place; nothing happens outside the grid.
+  template <class Write>
+  void WriteCell(std::size_t column, std::size_t row, Write&& write) {
+    if (Contains(column, row)) write(cells_[row * columns_ + column]);
+  }
+
   // Empties every cell and gives the grid a new shape; the cells keep their buffers.
   void Reshape(std::size_t columns, std::size_t rows) {
     columns_ = columns;
