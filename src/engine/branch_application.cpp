@@ -30,7 +30,7 @@ std::array<int, kLastColumn.index + 1> CountRelations(RelationList& in_force, bo
     if (count[column.index] <= 1) continue;
     for (std::string& entry : in_force) {
       if (!Names(entry, board::PillarNumber(column))) continue;
-      const std::vector<int> pillars = PillarsOf(entry);
+      const EntryPillars pillars = PillarsOf(entry);
       for (const int pillar : pillars) ++count[board::ColumnOfPillar(pillar).index];
       entry += kConflictDigit;
       if (season_elements && entry[kEntryKind] == kSixCombinationKind) {

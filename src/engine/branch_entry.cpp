@@ -5,8 +5,8 @@
 
 namespace kirvo {
 
-std::vector<int> PillarsOf(std::string_view entry) {
-  std::vector<int> pillars;
+EntryPillars PillarsOf(std::string_view entry) {
+  EntryPillars pillars;
   for (std::size_t i = 0; i < 3 && i < entry.size(); ++i) {
     const int pillar = ValueOfDigit(entry[i]);
     if (pillar >= 1 && pillar <= 9) pillars.push_back(pillar);

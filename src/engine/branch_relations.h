@@ -9,6 +9,7 @@
 #include "engine/chart_board.h"
 #include "engine/chart_record.h"
 #include "engine/relation_resolution.h"
+#include "engine/small_list.h"
 
 namespace kirvo {
 
@@ -41,7 +42,8 @@ constexpr char DigitOf(int value) { return static_cast<char>('0' + value); }
 constexpr int ValueOfDigit(char digit) { return digit - '0'; }
 
 // The pillar numbers an entry names (its first three characters but "0"), in their order.
-std::vector<int> PillarsOf(std::string_view entry);
+using EntryPillars = SmallList<int, 3>;
+EntryPillars PillarsOf(std::string_view entry);
 bool Names(std::string_view entry, int pillar);
 // Whether the entry is suppressed (its seventh character is "1").
 bool IsSuppressed(std::string_view entry);

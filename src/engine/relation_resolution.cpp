@@ -108,12 +108,12 @@ std::int32_t ResolveRelation(int partner, int self, std::string_view partner_tex
   return kRelationFails;
 }
 
-std::vector<ResolvedCell> ResolveRowCells(ChartBoard& board, int row, int counterpart_row, RelationKind kind) {
+ResolvedCells ResolveRowCells(ChartBoard& board, int row, int counterpart_row, RelationKind kind) {
   for (BoardColumn column{0}; column <= kLastColumn; ++column) {
     board(column, row).Code = kRelationNone;
     board(column, row).ZSet = Mark::kNone;
   }
-  std::vector<ResolvedCell> resolved;
+  ResolvedCells resolved;
   for (BoardColumn column{0}; column <= kLastColumn; ++column) {
     ChartCell& cell = board(column, row);
     if (cell.Text.empty()) continue;

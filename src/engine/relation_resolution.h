@@ -7,6 +7,7 @@
 
 #include "engine/chart_board.h"
 #include "engine/chart_record.h"
+#include "engine/small_list.h"
 
 namespace kirvo {
 
@@ -85,7 +86,8 @@ struct ResolvedCell {
 // `counterpart_row` (the same row for symmetric relations; 23 for 22 and back for overcoming). All
 // cells of the row first get `Code` 0 and no mark; each resolved cell gets the result as `Code`
 // and Mark::kRemoved when it fails. Returned in column order.
-std::vector<ResolvedCell> ResolveRowCells(ChartBoard& board, int row, int counterpart_row, RelationKind kind);
+using ResolvedCells = SmallList<ResolvedCell, 10>;  // one for each of the columns 0..9
+ResolvedCells ResolveRowCells(ChartBoard& board, int row, int counterpart_row, RelationKind kind);
 
 // Row resolution of a symmetric relation row: resolves the row against itself and, for every
 // relation that holds and is not yet listed from the other side, appends the entry
