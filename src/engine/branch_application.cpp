@@ -92,6 +92,7 @@ void ApplyBranchRelations(ChartBoard& board, const RelationList& list, const Bra
   board(board::kMonth, month_command_row).ZSet = Mark::kMonthCommand;
 
   RelationList in_force;
+  in_force.reserve(list.size());
   std::copy_if(list.begin(), list.end(), std::back_inserter(in_force),
                [](const std::string& entry) { return !IsSuppressed(entry); });
   const std::array<int, kLastColumn.index + 1> count = CountRelations(in_force, application.season_elements);

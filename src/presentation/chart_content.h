@@ -46,6 +46,8 @@ std::string ContentHeaderLine(std::string_view prefix, DateTime chart_moment);
 
 // The summary block of a computed chart record.
 SummaryBlock SummaryBlockOf(const TMeiData& record, bool hour_known, const ChartRules& rules);
+// The same written into an existing block, whose texts keep their buffers.
+void FillSummaryBlock(SummaryBlock& block, const TMeiData& record, bool hour_known, const ChartRules& rules);
 
 // The hints of the summary block: the 節 that opened the birth month (from the birth moment and
 // from the birth text, an unknown hour counting as 12:00), the 節 after it and, in the year unit

@@ -29,22 +29,26 @@ std::string ShortMomentText(DateTime moment) {
   return text;
 }
 
-std::string StartOfLuckText(const TMeiData& record, bool year_unit) {
+// The texts below are written into the block's own strings, whose buffers are kept from chart to
+// chart.
+void WriteStartOfLuckText(std::string& text, const TMeiData& record, bool year_unit) {
   if (year_unit) {
-    return "立運:" + std::string(kLuckDirectionNames[record.LuckDirection == 0 ? 0 : 1]) +
-           TwoWide(record.StartAgeYears) + "年";
+    text.assign("立運:").append(kLuckDirectionNames[record.LuckDirection == 0 ? 0 : 1]);
+    text.append(TwoWide(record.StartAgeYears)).append("年");
+    return;
   }
-  return "立運：" + std::to_string(record.StartAgeYears) + "年" + TwoWide(record.StartAgeMonths) + "ｶ月";
+  text.assign("立運：").append(std::to_string(record.StartAgeYears)).append("年");
+  text.append(TwoWide(record.StartAgeMonths)).append("ｶ月");
 }
 
-std::string SeasonText(const TMeiData& record) {
-  if (record.SeasonIndex >= kSeasonNames.size()) return {};
-  std::string text(kSeasonNames[record.SeasonIndex]);
+void WriteSeasonText(std::string& text, const TMeiData& record) {
+  text.clear();
+  if (record.SeasonIndex >= kSeasonNames.size()) return;
+  text.assign(kSeasonNames[record.SeasonIndex]);
   if (record.CommandingStem < kStemNames.size()) {
     const int state = SeasonalStateOf(record.SeasonIndex, ElementOfStem(record.CommandingStem));
-    text += "[" + std::string(kSeasonalStateNames[state]) + "]";
+    text.append("[").append(kSeasonalStateNames[state]).append("]");
   }
-  return text;
 }
 
 }  // namespace
@@ -62,19 +66,26 @@ std::string ContentHeaderLine(std::string_view prefix, DateTime chart_moment) {
   return line;
 }
 
-SummaryBlock SummaryBlockOf(const TMeiData& record, bool hour_known, const ChartRules& rules) {
+void FillSummaryBlock(SummaryBlock& block, const TMeiData& record, bool hour_known, const ChartRules& rules) {
   const bool year_unit = rules.read.start_of_luck_unit == StartOfLuckUnit::kYears;
-  SummaryBlock block;
   block.Name = record.PersonName;
   block.SexL = kSexNames[record.Sex == 0 ? 0 : 1];
-  block.JuGa = std::string(kLuckDirectionNames[record.LuckDirection == 0 ? 0 : 1]) + "行運";
-  block.DT =
-      hour_known ? record.BirthText : record.BirthDateTime.DateText() + " " + std::string(kUnknownBirthTimeTakenAs);
-  block.TukiL = SeasonText(record);
+  block.JuGa.assign(kLuckDirectionNames[record.LuckDirection == 0 ? 0 : 1]).append("行運");
+  if (hour_known) {
+    block.DT = record.BirthText;
+  } else {
+    block.DT.assign(record.BirthDateTime.DateText()).append(" ").append(kUnknownBirthTimeTakenAs);
+  }
+  WriteSeasonText(block.TukiL, record);
   block.KoukeiL = "黄経:";
-  block.RituNL = StartOfLuckText(record, year_unit);
-  block.Old = std::to_string(record.AgeYears) + "歳" + TwoWide(record.AgeMonths) + "ｶ月";
-  block.AngL = DecimalText(record.SunLongitude, 2);
+  WriteStartOfLuckText(block.RituNL, record, year_unit);
+  block.Old.assign(std::to_string(record.AgeYears)).append("歳").append(TwoWide(record.AgeMonths)).append("ｶ月");
+  AssignDecimalText(block.AngL, record.SunLongitude, 2);
+}
+
+SummaryBlock SummaryBlockOf(const TMeiData& record, bool hour_known, const ChartRules& rules) {
+  SummaryBlock block;
+  FillSummaryBlock(block, record, hour_known, rules);
   return block;
 }
 
@@ -105,7 +116,7 @@ SummaryHints SummaryHintsOf(const TMeiData& record, const ChartRules& rules) {
 void ShowChartSummary(ChartContent& content, std::string_view prefix, const TMeiData& record, bool hour_known,
                       const ChartRules& rules) {
   content.header = ContentHeaderLine(prefix, record.ChartDateTime);
-  content.summary = SummaryBlockOf(record, hour_known, rules);
+  FillSummaryBlock(content.summary, record, hour_known, rules);
   content.near_term = NearTermNoticeOf(record, hour_known, rules);
   content.record = record;
 }
