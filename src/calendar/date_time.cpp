@@ -3,9 +3,9 @@
 #include <charconv>
 #include <cmath>
 #include <cstdio>
-#include <array>
 
 #include "platform/integer_text.h"
+#include "platform/small_list.h"
 
 namespace kirvo {
 namespace {
@@ -43,12 +43,7 @@ constexpr CivilDate CivilFromDays(long days) {
 inline constexpr long kEpochDays = DaysFromCivil(1899, 12, 30);
 
 // The digit fields of a date or clock text: at most three are ever wanted.
-struct DigitFieldList {
-  std::array<int, 3> values{};
-  std::size_t count = 0;
-  std::size_t size() const { return count; }
-  int operator[](std::size_t i) const { return values[i]; }
-};
+using DigitFieldList = SmallList<int, 3>;
 
 // Splits text at `separator` into fields of digits only; nothing when any field is not digits or
 // there are more than three fields.
@@ -57,11 +52,11 @@ std::optional<DigitFieldList> DigitFields(std::string_view text, char separator)
   while (true) {
     const std::size_t end = text.find(separator);
     const std::string_view field = text.substr(0, end);
-    if (field.empty() || field.size() > 4 || fields.count == fields.values.size()) return std::nullopt;
+    if (field.empty() || field.size() > 4 || fields.size() == 3) return std::nullopt;
     int value = 0;
     const auto [stop, error] = std::from_chars(field.data(), field.data() + field.size(), value);
     if (error != std::errc() || stop != field.data() + field.size()) return std::nullopt;
-    fields.values[fields.count++] = value;
+    fields.push_back(value);
     if (end == std::string_view::npos) return fields;
     text.remove_prefix(end + 1);
   }

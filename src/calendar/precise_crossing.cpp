@@ -20,10 +20,7 @@ int TermIndex(long number) { return static_cast<int>(((number % 24) + 24) % 24);
 
 }  // namespace
 
-long double SeriesLongitudeAt(JulianValue universal) {
-  const long double whole = std::trunc(universal);
-  return SunLongitude(JulianCenturies(whole, universal - whole));
-}
+long double SeriesLongitudeAt(JulianValue universal) { return SunLongitudeAtLocal(universal, 0); }
 
 PreciseCrossing ComputePreciseCrossing(long number) {
   const long double target = 15.0L * TermIndex(number);

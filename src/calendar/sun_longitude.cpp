@@ -123,6 +123,11 @@ long double SunLongitude(long double t) {
   return NormalizeDegrees(sum + mean_longitude);
 }
 
+long double SunLongitudeAtLocal(JulianValue local, long double zone_days) {
+  const long double whole = TruncatedWhole(local);
+  return SunLongitude(JulianCenturies(whole, local - whole - zone_days));
+}
+
 long double SignedDegrees(long double degrees) {
   long double folded = std::fmod(degrees, 360.0L);
   if (folded > 180) folded -= 360;

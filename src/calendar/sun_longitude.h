@@ -13,6 +13,10 @@ long double JulianCenturies(long double integer_part, long double shifted_fracti
 // Good to about 0.01 degree, a quarter of an hour in a term moment, across 1700–2300.
 long double SunLongitude(long double centuries);
 
+// The same at a local JulianValue `zone_days` ahead of Universal Time. The value is split into its
+// whole days and the rest, the zone taken off the rest, as the searches of the series do.
+long double SunLongitudeAtLocal(JulianValue local, long double zone_days);
+
 // An angle in degrees brought into (−180, 180]: how far one longitude lies past another.
 long double SignedDegrees(long double degrees);
 

@@ -101,13 +101,16 @@ TermMomentCache::Lookup TermMomentCache::PreciseMonthTermBefore(JulianValue star
 
 // Without the longitude, which costs an evaluation of the series: the latest 節 from the remembered
 // crossings alone.
+long TermMomentCache::PreciseHandleAt(JulianValue start) const {
+  return PreciseHandleBefore(LatestPreciseTerm(start - clock_.zone_hours / 24.0L));
+}
+
 const MonthTerm& TermMomentCache::PreciseMonthTermMomentBefore(JulianValue start) {
-  return PreciseEntry(PreciseHandleBefore(LatestPreciseTerm(start - clock_.zone_hours / 24.0L))).first_found;
+  return PreciseEntry(PreciseHandleAt(start)).first_found;
 }
 
 TermMomentCache::Start TermMomentCache::Examine(JulianValue start, double zone_hours) const {
-  const long double whole = TruncatedWhole(start);
-  const long double longitude = SunLongitude(JulianCenturies(whole, start - whole - zone_hours / 24.0L));
+  const long double longitude = SunLongitudeAtLocal(start, zone_hours / 24.0L);
   const long double target = 30 * NearestWhole(longitude / 30) - 15;
   long double behind = longitude - target;  // degrees since the term, about [0, 30)
   if (behind > 180) behind -= 360;
@@ -148,8 +151,7 @@ long TermMomentCache::Remember(const MonthTerm& found, const Start& start, doubl
   const long double zone_days = zone_hours / 24.0L;
   // Degrees from the target at a local moment, folded into (−180, 180].
   const auto off_target = [&](JulianValue moment) {
-    const long double whole = TruncatedWhole(moment);
-    long double difference = SunLongitude(JulianCenturies(whole, moment - whole - zone_days)) - start.target;
+    long double difference = SunLongitudeAtLocal(moment, zone_days) - start.target;
     if (difference > 180) difference -= 360;
     if (difference < -180) difference += 360;
     return difference;
@@ -187,7 +189,7 @@ TermMomentCache::Lookup TermMomentCache::MonthTermBefore(JulianValue start, cons
 TermMomentCache::Lookup TermMomentCache::MonthTermBeforeWithoutLongitude(JulianValue start, const TermClock& clock) {
   Reset(clock);
   if (Precise()) {
-    const long handle = PreciseHandleBefore(LatestPreciseTerm(start - clock_.zone_hours / 24.0L));
+    const long handle = PreciseHandleAt(start);
     return {PreciseEntry(handle).first_found, 0, handle};
   }
   long crossing = 0;

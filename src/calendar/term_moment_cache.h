@@ -83,6 +83,7 @@ class TermMomentCache {
   const MonthTerm& PreciseMonthTermMomentBefore(JulianValue start);
   const Entry& PreciseEntry(long handle);
   static long PreciseHandleBefore(long latest_term);
+  long PreciseHandleAt(JulianValue start) const;
 
   mutable TermClock clock_{-1000, TermMethod::kStandard};
   const Entry* Known(long crossing) const;

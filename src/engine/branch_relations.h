@@ -9,7 +9,7 @@
 #include "engine/chart_board.h"
 #include "engine/chart_record.h"
 #include "engine/relation_resolution.h"
-#include "engine/small_list.h"
+#include "platform/small_list.h"
 
 namespace kirvo {
 

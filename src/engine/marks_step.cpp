@@ -10,6 +10,7 @@
 #include "engine/special_pillars.h"
 #include "engine/void_branches.h"
 #include "platform/shift_jis.h"
+#include "platform/small_list.h"
 #include "settings/sys_settings.h"
 
 namespace kirvo {
@@ -46,25 +47,14 @@ struct PillarColumn {
   BoardColumn column{0};
   Branch branch = 0;
 };
-
-// At most the ten columns 0..9, kept in place rather than on the heap.
-class PillarColumns {
- public:
-  void Add(PillarColumn pillar) { pillars_[count_++] = pillar; }
-  const PillarColumn* begin() const { return pillars_.data(); }
-  const PillarColumn* end() const { return pillars_.data() + count_; }
-
- private:
-  std::array<PillarColumn, kLastColumn.index + 1> pillars_{};
-  std::size_t count_ = 0;
-};
+using PillarColumns = SmallList<PillarColumn, kLastColumn.index + 1>;  // the columns 0..9
 
 PillarColumns PillarColumnsOf(const ChartBoard& board, LuckRange range, bool hour_known) {
   PillarColumns columns;
   for (BoardColumn column = FirstColumnTakingPart(range); column <= kLastColumn; ++column) {
     if (!hour_known && column == board::kHour) continue;
     if (const std::optional<Branch> branch = ExactBranchOf(board(column, board::kBranch).Text)) {
-      columns.Add({column, *branch});
+      columns.push_back({column, *branch});
     }
   }
   return columns;

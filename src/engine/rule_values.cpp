@@ -6,6 +6,17 @@
 #include "settings/usys_settings.h"
 
 namespace kirvo {
+namespace {
+
+// A rule table of whole numbers, [column][row].
+template <std::size_t Columns, std::size_t Rows>
+void ReadIntegerTable(const USysSettings& usys, USysTable table, std::array<std::array<int, Rows>, Columns>& into) {
+  for (std::size_t column = 0; column < Columns; ++column) {
+    for (std::size_t row = 0; row < Rows; ++row) into[column][row] = RuleTableInteger(usys, table, column, row);
+  }
+}
+
+}  // namespace
 
 RuleValues ReadRuleValues(const USysSettings& usys, const SysSettings& sys) {
   RuleValues read;
@@ -36,22 +47,14 @@ RuleValues ReadRuleValues(const USysSettings& usys, const SysSettings& sys) {
   read.deviation_average = RuleNumber(usys, USysNumber::AVE);
   read.deviation_spread = RuleNumber(usys, USysNumber::StdE);
 
-  for (std::size_t column = 0; column < read.base_numbers.size(); ++column) {
-    for (std::size_t row = 0; row < read.base_numbers[column].size(); ++row) {
-      read.base_numbers[column][row] = RuleTableInteger(usys, USysTable::SSG, column, row);
-    }
-  }
+  ReadIntegerTable(usys, USysTable::SSG, read.base_numbers);
   for (std::size_t column = 0; column < read.month_command_numbers.size(); ++column) {
     read.month_command_numbers[column] = RuleTableInteger(usys, USysTable::SSG2, column, 0);
   }
   for (std::size_t column = 0; column < read.strength_thresholds.size(); ++column) {
     read.strength_thresholds[column] = RuleTableInteger(usys, USysTable::MSG, column, 0);
   }
-  for (std::size_t column = 0; column < read.ten_god_weights.size(); ++column) {
-    for (std::size_t row = 0; row < read.ten_god_weights[column].size(); ++row) {
-      read.ten_god_weights[column][row] = RuleTableInteger(usys, USysTable::HSG, column, row);
-    }
-  }
+  ReadIntegerTable(usys, USysTable::HSG, read.ten_god_weights);
 
   read.spirit_stars = ReadSpiritStarRules(usys);
   read.calendar = CalendarRulesOf(usys, sys);

@@ -3,6 +3,7 @@
 #include <string>
 #include <string_view>
 
+#include "platform/small_list.h"
 #include "presentation/chart_content.h"
 
 namespace kirvo {
@@ -23,21 +24,21 @@ constexpr std::array<NatalPillar, kNatalPillarCount> kPillars = {kYearPillar, kM
 void FillSpiritStarTable(TextTable& table, const SpiritStars& stars, const SpiritStarSlotNames& names) {
   // Each pillar's list runs down from row 1 without gaps, so the first row whose four cells are
   // empty follows the longest list; a list filling all 19 rows keeps the whole table.
-  std::array<std::array<int, kSpiritStarSlotCount>, kNatalPillarCount> slots{};
-  std::array<std::size_t, kNatalPillarCount> lengths{};
+  std::array<SmallList<int, kSpiritStarSlotCount>, kNatalPillarCount> slots;
   for (int slot = 0; slot < kSpiritStarSlotCount; ++slot) {
     for (const NatalPillar pillar : kPillars) {
-      if (stars.Carries(slot, pillar)) slots[pillar][lengths[pillar]++] = slot;
+      if (stars.Carries(slot, pillar)) slots[pillar].push_back(slot);
     }
   }
-  const std::size_t longest = *std::max_element(lengths.begin(), lengths.end());
+  std::size_t longest = 0;
+  for (const auto& carried : slots) longest = std::max(longest, carried.size());
   const std::size_t rows = std::min(1 + longest, kSpiritStarTableRows);
 
   table.Reshape(kSpiritStarTableColumns, rows);
   for (std::size_t column = 0; column < kSpiritStarTableColumns; ++column)
     table.SetCell(column, 0, kPillarHeaders[column]);
   for (const NatalPillar pillar : kPillars) {
-    for (std::size_t k = 0; k < lengths[pillar] && k + 1 < rows; ++k) {
+    for (std::size_t k = 0; k < slots[pillar].size() && k + 1 < rows; ++k) {
       table.SetCell(ColumnOf(pillar), k + 1, names[slots[pillar][k]]);
     }
   }

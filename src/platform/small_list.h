@@ -6,9 +6,9 @@
 
 namespace kirvo {
 
-// A list of at most N values kept in place. The pipeline builds short lists (the pillars an entry
-// names, the cells of one relation row) for every relation of every chart; on the heap each would
-// cost an allocation.
+// A list of at most N values kept in place. Short lists made for every chart (the pillars a relation
+// names, the cells of one relation row, the fields of a date text) would each cost a heap
+// allocation otherwise.
 template <class T, std::size_t N>
 class SmallList {
  public:
