@@ -12,13 +12,13 @@
 #include <filesystem>
 #include <vector>
 
-#include "frame/japanese_font.h"
-#include "frame/program.h"
-#include "frame/single_instance.h"
+#include "app/frame/japanese_font.h"
+#include "app/frame/program.h"
+#include "app/frame/single_instance.h"
 #include "platform/console_interaction.h"
 #include "platform/program_folder.h"
 #include "platform/settings_store.h"
-#include "presentation/frame_constants.h"
+#include "presentation/services/frame_constants.h"
 
 namespace {
 

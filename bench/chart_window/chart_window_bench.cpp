@@ -9,11 +9,11 @@
 
 #include "app/frame/side_panel.h"
 #include "calendar/date_time.h"
-#include "chart/chart_window.h"
-#include "frame/japanese_font.h"
+#include "app/chart/chart_window.h"
+#include "app/frame/japanese_font.h"
 #include "platform/console_interaction.h"
-#include "services/app_services.h"
-#include "widgets/font_mapping.h"
+#include "app/services/app_services.h"
+#include "app/widgets/font_mapping.h"
 
 namespace {
 
@@ -57,7 +57,7 @@ ChartSession ComputedSession(LuckRange range) {
 void BM_OpenChartWindow(benchmark::State& state) {
   AppServices& services = *TheProgram().services;
   const ChartRules rules(services.usys(), services.sys());
-  app::SidePanel panel(rules, {}, services.explanations());
+  SidePanel panel(rules, {}, services.explanations());
   panel.resize(300, 1000);
   panel.show();
   const auto range = *LuckRangeOf(static_cast<int>(state.range(0)));
@@ -95,7 +95,7 @@ int main(int argc, char** argv) {
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
   QApplication application(argc, argv);
   UseJapaneseFonts();
-  QApplication::setFont(app::QFontOf(TheProgram().services->sys().SysFont));
+  QApplication::setFont(QFontOf(TheProgram().services->sys().SysFont));
   benchmark::Initialize(&argc, argv);
   benchmark::RunSpecifiedBenchmarks();
   benchmark::Shutdown();

@@ -10,7 +10,7 @@
 
 #include "data/explanation_texts.h"
 #include "engine/chart_pipeline.h"
-#include "presentation/chart_content.h"
+#include "presentation/panel/chart_content.h"
 #include "random_charts.h"
 #include "settings/program_settings.h"
 

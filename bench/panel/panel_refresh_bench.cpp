@@ -16,7 +16,7 @@
 #include "app/frame/side_panel.h"
 #include "app/widgets/content_grid_view.h"
 #include "app/widgets/font_mapping.h"
-#include "presentation/chart_content_explanations.h"
+#include "presentation/panel/chart_content_explanations.h"
 #include "settings/program_settings.h"
 #include "support/sample_chart.h"
 
@@ -67,7 +67,7 @@ int main(int argc, char** argv) {
 
   const ProgramSettings& settings = ShippedSettings();
   const ChartRules rules{settings.usys, settings.sys};
-  QApplication::setFont(app::QFontOf(settings.sys.SysFont));
+  QApplication::setFont(QFontOf(settings.sys.SysFont));
   LoadedExplanations explanations = LoadedExplanations::Shipped();
   std::vector<ChartContent> contents;
   for (const samples::SampleBirth& birth : Births()) {
@@ -75,7 +75,7 @@ int main(int argc, char** argv) {
   }
 
   const Clock::time_point opening = Clock::now();
-  app::SidePanel panel(rules, {}, explanations);
+  SidePanel panel(rules, {}, explanations);
   panel.resize(300, 1000);
   panel.show();
   while (panel.windowHandle() == nullptr || !panel.windowHandle()->isExposed()) QApplication::processEvents();

@@ -2,14 +2,14 @@
 // runs the event loop. It takes no arguments of its own.
 #include <QApplication>
 
-#include "bridge/text.h"
-#include "frame/japanese_font.h"
-#include "frame/program.h"
-#include "frame/single_instance.h"
+#include "app/bridge/text.h"
+#include "app/frame/japanese_font.h"
+#include "app/frame/program.h"
+#include "app/frame/single_instance.h"
 #include "platform/program_folder.h"
 #include "platform/settings_store.h"
-#include "presentation/frame_constants.h"
-#include "services/qt_interaction.h"
+#include "presentation/services/frame_constants.h"
+#include "app/services/qt_interaction.h"
 
 int main(int argc, char** argv) {
   QApplication application(argc, argv);

@@ -14,7 +14,7 @@
 #include "cli/tool_settings.h"
 #include "platform/console_interaction.h"
 #include "platform/name_text.h"
-#include "presentation/chart_session.h"
+#include "presentation/chart/chart_session.h"
 
 namespace kirvo::cli {
 namespace {

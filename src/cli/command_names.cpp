@@ -13,7 +13,7 @@
 #include "cli/tool_settings.h"
 #include "data/name_file.h"
 #include "platform/console_interaction.h"
-#include "presentation/person_summary.h"
+#include "presentation/persons/person_summary.h"
 #include "settings/sys_chart_moment.h"
 
 namespace kirvo::cli {

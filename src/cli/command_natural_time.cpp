@@ -9,7 +9,7 @@
 #include "cli/moment_input.h"
 #include "platform/integer_text.h"
 #include "platform/text_file.h"
-#include "presentation/natural_time_session.h"
+#include "presentation/time/natural_time_session.h"
 
 namespace kirvo::cli {
 namespace {

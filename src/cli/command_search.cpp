@@ -8,7 +8,7 @@
 #include "cli/commands.h"
 #include "cli/tool_settings.h"
 #include "platform/console_interaction.h"
-#include "presentation/date_search_form.h"
+#include "presentation/time/date_search_form.h"
 #include "settings/calendar_settings.h"
 
 namespace kirvo::cli {

@@ -4,7 +4,7 @@
 #include <string>
 
 #include "platform/interaction.h"
-#include "presentation/application_services.h"
+#include "presentation/services/application_services.h"
 
 namespace kirvo::cli {
 

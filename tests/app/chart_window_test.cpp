@@ -15,9 +15,9 @@
 #include <QHelpEvent>
 
 #include "app/frame/side_panel.h"
-#include "bridge/text.h"
-#include "chart/chart_board_widget.h"
-#include "chart/chart_window.h"
+#include "app/bridge/text.h"
+#include "app/chart/chart_board_widget.h"
+#include "app/chart/chart_window.h"
 #include "program_fixture.h"
 
 namespace kirvo {

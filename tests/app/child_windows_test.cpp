@@ -3,8 +3,8 @@
 #include <QToolButton>
 #include <QTest>
 
-#include "presentation/child_windows.h"
-#include "presentation/window_arrangement.h"
+#include "presentation/frame/child_windows.h"
+#include "presentation/frame/window_arrangement.h"
 #include "program_fixture.h"
 
 namespace kirvo {

@@ -11,14 +11,11 @@
 #include "app/diagrams/stem_branch_diagram_window.h"
 #include "app/frame/help_window.h"
 #include "platform/ini_file.h"
-#include "presentation/window_placement.h"
+#include "presentation/frame/window_placement.h"
 #include "program_fixture.h"
 
 namespace kirvo {
 
-using app::CorrelationDiagramWindow;
-using app::FiveElementDiagramWindow;
-using app::StemBranchDiagramWindow;
 
 namespace {
 
@@ -110,7 +107,7 @@ class CorrelationDiagramsTest : public QObject {
     stems->activateWindow();
     QTRY_VERIFY(stems->isActiveWindow());
     QTest::keyClick(stems, Qt::Key_F1);
-    auto* help = main_window().findChild<app::HelpWindow*>();
+    auto* help = main_window().findChild<HelpWindow*>();
     QVERIFY(help);
     QCOMPARE(help->Topic(), 10103);
 

@@ -4,10 +4,10 @@
 #include <QTest>
 #include <QToolButton>
 
-#include "bridge/text.h"
-#include "chart/chart_child.h"
+#include "app/bridge/text.h"
+#include "app/chart/chart_child.h"
 #include "platform/text_file.h"
-#include "presentation/entry_bar_rules.h"
+#include "presentation/frame/entry_bar_rules.h"
 #include "program_fixture.h"
 
 namespace kirvo {

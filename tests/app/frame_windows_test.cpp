@@ -12,7 +12,6 @@
 #include "support/temp_folder.h"
 
 using namespace kirvo;
-using namespace kirvo::app;
 
 namespace {
 

@@ -7,7 +7,6 @@
 #include "support/temp_folder.h"
 
 using namespace kirvo;
-using namespace kirvo::app;
 
 class HelpWindowTest : public QObject {
   Q_OBJECT

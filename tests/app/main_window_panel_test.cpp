@@ -16,9 +16,9 @@
 #include "app/frame/notices_window.h"
 #include "app/frame/side_panel.h"
 #include "app/widgets/content_grid_view.h"
-#include "bridge/text.h"
-#include "chart/chart_window.h"
-#include "presentation/chart_content_model.h"
+#include "app/bridge/text.h"
+#include "app/chart/chart_window.h"
+#include "presentation/panel/chart_content_model.h"
 #include "program_fixture.h"
 
 namespace kirvo {
@@ -120,8 +120,8 @@ class MainWindowPanelTest : public QObject {
   // graph back from the clicked 構成 to the mode of the rule settings (力量 as shipped).
   void graphsShowTheChartAndActivationResetsTheirMode() {
     OpenChart(QStringLiteral("山田太郎"), 0, QStringLiteral("19840210"), QStringLiteral("1200"));
-    auto* ten_gods = window_->panel()->findChild<app::ChartGraphWidget*>(QStringLiteral("HChart"));
-    auto* elements = window_->panel()->findChild<app::ChartGraphWidget*>(QStringLiteral("GChart"));
+    auto* ten_gods = window_->panel()->findChild<ChartGraphWidget*>(QStringLiteral("HChart"));
+    auto* elements = window_->panel()->findChild<ChartGraphWidget*>(QStringLiteral("GChart"));
     QVERIFY(ten_gods != nullptr && elements != nullptr);
     const ChartContent& computed = window_->ActiveChartWindow()->session().content();
     QVERIFY(ten_gods->Component().has_figure);
@@ -157,9 +157,9 @@ class MainWindowPanelTest : public QObject {
 
   void panelMenuWorksInTheDock() {
     OpenChart(QStringLiteral("山田太郎"), 0, QStringLiteral("19840210"), QStringLiteral("1200"));
-    app::SidePanel* panel = window_->panel();
+    SidePanel* panel = window_->panel();
     // A right press on the content table offers its text copy; the copy is the table as shown.
-    app::ContentGridView* snb = panel->GridView(CopyableGrid::kContentTable);
+    ContentGridView* snb = panel->GridView(CopyableGrid::kContentTable);
     const QPoint cell = snb->visualRect(snb->model()->index(0, 0)).center();
     QTest::mousePress(snb->viewport(), Qt::RightButton, {}, cell);
     QTest::mouseRelease(snb->viewport(), Qt::RightButton, {}, cell);
@@ -196,7 +196,7 @@ class MainWindowPanelTest : public QObject {
 
   void keysOpenHelpAndNotices() {
     QTest::keyClick(window_, Qt::Key_F1);
-    auto* help = window_->findChild<app::HelpWindow*>();
+    auto* help = window_->findChild<HelpWindow*>();
     QVERIFY(help);
     QTRY_VERIFY(help->isVisible());
     QCOMPARE(help->Topic(), 10000);
@@ -204,12 +204,12 @@ class MainWindowPanelTest : public QObject {
     // A second F1 brings the same window forward.
     help->hide();
     QTest::keyClick(window_, Qt::Key_F1);
-    QCOMPARE(window_->findChildren<app::HelpWindow*>().size(), 1);
+    QCOMPARE(window_->findChildren<HelpWindow*>().size(), 1);
     QVERIFY(help->isVisible());
 
     QVERIFY(window_->command(QStringLiteral("AInfo"))->isEnabled());
     QTest::keyClick(window_, Qt::Key_I, Qt::ControlModifier);
-    auto* notices = window_->findChild<app::NoticesWindow*>();
+    auto* notices = window_->findChild<NoticesWindow*>();
     QVERIFY(notices);
     QTRY_VERIFY(notices->isVisible());
     QCOMPARE(notices->NoticeText(), QStringLiteral("保存されているお知らせはありません。"));

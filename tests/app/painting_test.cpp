@@ -8,7 +8,6 @@
 #include "app/widgets/painting.h"
 
 using namespace kirvo;
-using namespace kirvo::app;
 
 namespace {
 

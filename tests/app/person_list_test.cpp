@@ -4,8 +4,8 @@
 #include <QTest>
 #include <algorithm>
 
-#include "persons/person_file_commands.h"
-#include "persons/person_list_window.h"
+#include "app/persons/person_file_commands.h"
+#include "app/persons/person_list_window.h"
 #include "platform/shift_jis.h"
 #include "platform/text_file.h"
 #include "program_fixture.h"

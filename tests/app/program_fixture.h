@@ -4,7 +4,7 @@
 #include <filesystem>
 #include <memory>
 
-#include "frame/program.h"
+#include "app/frame/program.h"
 #include "support/recording_interaction.h"
 
 namespace kirvo {

@@ -18,13 +18,13 @@
 #include "app/diagrams/stem_branch_diagram_window.h"
 #include "app/frame/side_panel.h"
 #include "calendar/natural_time.h"
-#include "persons/person_file_commands.h"
-#include "persons/person_list_window.h"
-#include "chart/chart_window.h"
-#include "time/date_search_dialog.h"
-#include "time/era_date_dialog.h"
-#include "time/natural_time_dialog.h"
-#include "frame/japanese_font.h"
+#include "app/persons/person_file_commands.h"
+#include "app/persons/person_list_window.h"
+#include "app/chart/chart_window.h"
+#include "app/time/date_search_dialog.h"
+#include "app/time/era_date_dialog.h"
+#include "app/time/natural_time_dialog.h"
+#include "app/frame/japanese_font.h"
 #include "program_fixture.h"
 
 namespace {
@@ -52,9 +52,9 @@ Window* OpenDiagram(kirvo::MainWindow& window, const QString& command, int item)
 }
 
 int RenderDiagrams(kirvo::MainWindow& window, const char* five_element_path, const char* stem_branch_path) {
-  auto* five = OpenDiagram<kirvo::app::FiveElementDiagramWindow>(window, QStringLiteral("SouGoItem"), 0);
+  auto* five = OpenDiagram<kirvo::FiveElementDiagramWindow>(window, QStringLiteral("SouGoItem"), 0);
   auto* stems =
-      OpenDiagram<kirvo::app::StemBranchDiagramWindow>(window, QStringLiteral("SouKsItem"), kStemBranchItemShown);
+      OpenDiagram<kirvo::StemBranchDiagramWindow>(window, QStringLiteral("SouKsItem"), kStemBranchItemShown);
   if (five == nullptr || stems == nullptr) {
     std::fputs("the diagram windows did not open\n", stderr);
     return 1;

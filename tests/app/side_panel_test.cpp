@@ -18,13 +18,12 @@
 #include "app/widgets/content_grid_view.h"
 #include "app/widgets/explanation_area.h"
 #include "app/widgets/summary_header.h"
-#include "presentation/drawing_geometry.h"
-#include "presentation/chart_content_explanations.h"
+#include "presentation/shared/drawing_geometry.h"
+#include "presentation/panel/chart_content_explanations.h"
 #include "settings/program_settings.h"
 #include "support/sample_chart.h"
 
 using namespace kirvo;
-using namespace kirvo::app;
 
 namespace {
 

@@ -4,11 +4,11 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include "frame/single_instance.h"
+#include "app/frame/single_instance.h"
 #include "platform/ini_file.h"
 #include "platform/settings_store.h"
 #include "platform/text_file.h"
-#include "presentation/window_placement.h"
+#include "presentation/frame/window_placement.h"
 #include "program_fixture.h"
 
 namespace kirvo {

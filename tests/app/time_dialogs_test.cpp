@@ -19,9 +19,9 @@
 #include "program_fixture.h"
 #include "support/recording_interaction.h"
 #include "support/temp_folder.h"
-#include "time/date_search_dialog.h"
-#include "time/era_date_dialog.h"
-#include "time/natural_time_dialog.h"
+#include "app/time/date_search_dialog.h"
+#include "app/time/era_date_dialog.h"
+#include "app/time/natural_time_dialog.h"
 
 namespace kirvo {
 namespace {

@@ -7,7 +7,7 @@
 
 #include "data/name_file.h"
 #include "fuzz/fuzz_support.h"
-#include "presentation/person_summary.h"
+#include "presentation/persons/person_summary.h"
 #include "settings/program_settings.h"
 
 namespace {

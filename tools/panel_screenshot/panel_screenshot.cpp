@@ -18,14 +18,13 @@
 #include "app/frame/version_dialog.h"
 #include "app/widgets/explanation_area.h"
 #include "app/widgets/font_mapping.h"
-#include "presentation/chart_content_explanations.h"
+#include "presentation/panel/chart_content_explanations.h"
 #include "settings/program_settings.h"
 #include "support/sample_chart.h"
 
 namespace {
 
 using namespace kirvo;
-using namespace kirvo::app;
 
 constexpr std::string_view kApplicationTitle = "Kirvolan Ver1.54";
 constexpr int kPanelWidthPx = 300, kPanelHeightPx = 1010;

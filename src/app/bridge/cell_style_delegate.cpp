@@ -5,7 +5,7 @@
 #include "app/bridge/content_grid_model.h"
 #include "app/widgets/painting.h"
 
-namespace kirvo::app {
+namespace kirvo {
 namespace {
 
 constexpr int kTextPaddingPx = 2;
@@ -37,4 +37,4 @@ void CellStyleDelegate::paint(QPainter* painter, const QStyleOptionViewItem& opt
   painter->restore();
 }
 
-}  // namespace kirvo::app
+}  // namespace kirvo

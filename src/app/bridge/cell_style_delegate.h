@@ -3,7 +3,7 @@
 #include <QFont>
 #include <QStyledItemDelegate>
 
-namespace kirvo::app {
+namespace kirvo {
 
 // Paints the cells of a ContentGridModel as their styles say: label cells in the shared label
 // drawing, the others in their colours and alignment, a cell's own font size where it has one,
@@ -23,4 +23,4 @@ class CellStyleDelegate final : public QStyledItemDelegate {
   bool fewest_steps_ = false;
 };
 
-}  // namespace kirvo::app
+}  // namespace kirvo

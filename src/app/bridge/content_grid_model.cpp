@@ -1,6 +1,6 @@
 #include "app/bridge/content_grid_model.h"
 
-namespace kirvo::app {
+namespace kirvo {
 namespace {
 
 Qt::Alignment AlignmentOf(CellAlignment alignment) {
@@ -79,4 +79,4 @@ Qt::ItemFlags ContentGridModel::flags(const QModelIndex& index) const {
   return grid_.selectable ? Qt::ItemIsEnabled | Qt::ItemIsSelectable : Qt::ItemIsEnabled;
 }
 
-}  // namespace kirvo::app
+}  // namespace kirvo

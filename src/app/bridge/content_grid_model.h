@@ -7,9 +7,9 @@
 #include <string>
 #include <vector>
 
-#include "presentation/chart_content_model.h"
+#include "presentation/panel/chart_content_model.h"
 
-namespace kirvo::app {
+namespace kirvo {
 
 // A Qt table model over one grid of the chart content: the texts as display role, each cell's
 // style for the cell-style delegate, the grid's hover hints as tooltips. The grid is copied in,
@@ -43,4 +43,4 @@ class ContentGridModel final : public QAbstractTableModel {
   HintLookup hint_;
 };
 
-}  // namespace kirvo::app
+}  // namespace kirvo

@@ -1,4 +1,4 @@
-#include "bridge/text.h"
+#include "app/bridge/text.h"
 
 namespace kirvo {
 

@@ -1,4 +1,4 @@
-#include "chart/chart_board_widget.h"
+#include "app/chart/chart_board_widget.h"
 
 #include <QHelpEvent>
 #include <QMouseEvent>
@@ -7,18 +7,16 @@
 #include <QToolTip>
 #include <algorithm>
 
-#include "bridge/text.h"
-#include "presentation/chart_cell_hint.h"
-#include "presentation/relation_diagram.h"
+#include "app/bridge/text.h"
+#include "presentation/chart/chart_cell_hint.h"
+#include "presentation/chart/relation_diagram.h"
 #include "settings/sys_settings.h"
-#include "widgets/font_mapping.h"
-#include "widgets/painting.h"
+#include "app/widgets/font_mapping.h"
+#include "app/widgets/painting.h"
 
 namespace kirvo {
 namespace {
 
-using app::PaintGradient;
-using app::QColorOf;
 
 constexpr int kTextInset = 2;  // the text keeps this far from the cell's left and top edges
 
@@ -124,7 +122,7 @@ void ChartBoardWidget::PaintCell(QPainter& painter, BoardPosition cell) {
 
   const QColor text_colour = QColorOf(hovered ? look.hover_text : look.text);
   painter.setPen(text_colour);
-  QFont font = app::QFontOf(look.chart_font ? sys_.MeiFont : sys_.SysFont);
+  QFont font = QFontOf(look.chart_font ? sys_.MeiFont : sys_.SysFont);
   if (look.font_points > 0) font.setPointSize(look.font_points);
   painter.setFont(font);
   const QString text = ToQString(BoardCellText(chart_->board, cell));
@@ -167,7 +165,7 @@ bool ChartBoardWidget::CarriesMark(BoardPosition cell) const {
 
 // The mark is smaller than the title it follows, so both fit the pillar's width.
 QFont ChartBoardWidget::NearTermMarkFont(const QRect& rect) const {
-  QFont font = app::QFontOf(sys_.SysFont);
+  QFont font = QFontOf(sys_.SysFont);
   font.setPixelSize(std::max(6, rect.height() * 9 / 20));
   return font;
 }
@@ -183,7 +181,7 @@ void ChartBoardWidget::PaintDiagram(QPainter& painter, int row) {
   painter.save();
   painter.translate(area.topLeft());
   painter.setClipRect(QRect(QPoint(0, 0), area.size()));
-  QFont mark_font = app::QFontOf(sys_.SysFont);
+  QFont mark_font = QFontOf(sys_.SysFont);
   mark_font.setPointSize(kDiagramMarkPoints);
   for (const DiagramShape& shape :
        RelationDiagramShapes(entries, geometry_.pillar_width, geometry_.range, branches)) {

@@ -3,10 +3,10 @@
 #include <QWidget>
 #include <optional>
 
-#include "presentation/chart_board_geometry.h"
-#include "presentation/chart_board_look.h"
-#include "presentation/chart_cell_hint.h"
-#include "presentation/near_term_notice.h"
+#include "presentation/chart/chart_board_geometry.h"
+#include "presentation/chart/chart_board_look.h"
+#include "presentation/chart/chart_cell_hint.h"
+#include "presentation/chart/near_term_notice.h"
 
 namespace kirvo {
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "presentation/chart_session.h"
+#include "presentation/chart/chart_session.h"
 
 namespace kirvo {
 

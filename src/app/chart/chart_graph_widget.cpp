@@ -9,7 +9,7 @@
 #include "app/bridge/text.h"
 #include "app/widgets/painting.h"
 
-namespace kirvo::app {
+namespace kirvo {
 namespace {
 
 // Without a picture the graph stands on black, so that its white caption and spokes show.
@@ -169,4 +169,4 @@ void ChartGraphWidget::mouseReleaseEvent(QMouseEvent* event) {
   if (clicked) emit Clicked();
 }
 
-}  // namespace kirvo::app
+}  // namespace kirvo

@@ -3,9 +3,9 @@
 #include <QPixmap>
 #include <QWidget>
 
-#include "presentation/graph_geometry.h"
+#include "presentation/panel/graph_geometry.h"
 
-namespace kirvo::app {
+namespace kirvo {
 
 // One small graph of the side panel, the ten-god radar or the five-element circle, painted from
 // the geometry the core computes for the widget's size. A left click is reported (the
@@ -40,4 +40,4 @@ class ChartGraphWidget final : public QWidget {
   bool pressed_ = false;
 };
 
-}  // namespace kirvo::app
+}  // namespace kirvo

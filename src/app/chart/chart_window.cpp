@@ -1,4 +1,4 @@
-#include "chart/chart_window.h"
+#include "app/chart/chart_window.h"
 
 #include <QAction>
 #include <QApplication>
@@ -13,13 +13,13 @@
 #include <QToolBar>
 #include <QToolButton>
 
-#include "bridge/colour.h"
-#include "bridge/text.h"
+#include "app/bridge/colour.h"
+#include "app/bridge/text.h"
 #include "calendar/birth_time.h"
 #include "calendar/local_clock.h"
-#include "chart/chart_board_widget.h"
-#include "presentation/chart_text_copy.h"
-#include "services/app_services.h"
+#include "app/chart/chart_board_widget.h"
+#include "presentation/chart/chart_text_copy.h"
+#include "app/services/app_services.h"
 #include "settings/sys_settings.h"
 
 namespace kirvo {

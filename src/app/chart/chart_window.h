@@ -2,9 +2,9 @@
 
 #include <QWidget>
 
-#include "chart/chart_child.h"
-#include "presentation/chart_board_geometry.h"
-#include "presentation/chart_session.h"
+#include "app/chart/chart_child.h"
+#include "presentation/chart/chart_board_geometry.h"
+#include "presentation/chart/chart_session.h"
 
 class QAction;
 class QComboBox;

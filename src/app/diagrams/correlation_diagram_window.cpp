@@ -13,11 +13,11 @@
 
 #include "app/widgets/font_mapping.h"
 #include "app/widgets/painting.h"
-#include "frame/command_seams.h"
-#include "services/app_services.h"
-#include "widgets/design_pixels.h"
+#include "app/frame/command_seams.h"
+#include "app/services/app_services.h"
+#include "app/widgets/design_pixels.h"
 
-namespace kirvo::app {
+namespace kirvo {
 namespace {
 
 constexpr char kCopyHint[] = "相関図をクリップボードにコピーします";
@@ -205,4 +205,4 @@ void CorrelationDiagramWindow::PaintFigure(QPainter& painter, const QRect& area,
   }
 }
 
-}  // namespace kirvo::app
+}  // namespace kirvo

@@ -4,7 +4,7 @@
 #include <QStringList>
 #include <QWidget>
 
-#include "presentation/correlation_diagram.h"
+#include "presentation/diagrams/correlation_diagram.h"
 #include "settings/sys_colours.h"
 
 class QComboBox;
@@ -14,8 +14,6 @@ class QToolButton;
 namespace kirvo {
 
 class AppServices;
-
-namespace app {
 
 // What the two correlation diagrams share: a strip with the selector and the copy button over a
 // drawing area, the size rule that keeps the area square, F1 on the diagrams' help page, the copy
@@ -67,5 +65,4 @@ class CorrelationDiagramWindow : public QWidget {
   QWidget* area_ = nullptr;
 };
 
-}  // namespace app
 }  // namespace kirvo

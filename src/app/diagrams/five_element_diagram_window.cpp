@@ -8,12 +8,12 @@
 #include <algorithm>
 
 #include "app/widgets/painting.h"
-#include "bridge/text.h"
-#include "presentation/ini_window_placement.h"
-#include "presentation/toolbar_positions.h"
-#include "services/app_services.h"
+#include "app/bridge/text.h"
+#include "presentation/frame/ini_window_placement.h"
+#include "presentation/frame/toolbar_positions.h"
+#include "app/services/app_services.h"
 
-namespace kirvo::app {
+namespace kirvo {
 namespace {
 
 QStringList SelectorTexts() {
@@ -89,4 +89,4 @@ void FiveElementDiagramWindow::SavePlacement() {
   if (!saved) services_.interaction().ShowMessage(MessageKind::kError, saved.error());
 }
 
-}  // namespace kirvo::app
+}  // namespace kirvo

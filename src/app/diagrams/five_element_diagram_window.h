@@ -3,9 +3,9 @@
 #include <vector>
 
 #include "app/diagrams/correlation_diagram_window.h"
-#include "presentation/five_element_diagram.h"
+#include "presentation/diagrams/five_element_diagram.h"
 
-namespace kirvo::app {
+namespace kirvo {
 
 // The five-element diagram `TSouGoF` ("五行相関図"): five labels round a circle with the
 // production and control cycles, or the ring of the twelve stages. Its placement is kept in the
@@ -32,4 +32,4 @@ class FiveElementDiagramWindow final : public CorrelationDiagramWindow {
   std::vector<DiagramLabel> labels_;
 };
 
-}  // namespace kirvo::app
+}  // namespace kirvo

@@ -6,12 +6,12 @@
 #include <QStringList>
 #include <algorithm>
 
-#include "bridge/text.h"
-#include "presentation/stem_branch_diagram.h"
-#include "presentation/window_placement.h"
-#include "services/app_services.h"
+#include "app/bridge/text.h"
+#include "presentation/diagrams/stem_branch_diagram.h"
+#include "presentation/frame/window_placement.h"
+#include "app/services/app_services.h"
 
-namespace kirvo::app {
+namespace kirvo {
 namespace {
 
 QStringList SelectorTexts() {
@@ -66,4 +66,4 @@ void StemBranchDiagramWindow::SavePlacement() {
   if (!written) services_.interaction().ShowMessage(MessageKind::kError, written.error());
 }
 
-}  // namespace kirvo::app
+}  // namespace kirvo

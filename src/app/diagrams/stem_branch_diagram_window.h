@@ -2,7 +2,7 @@
 
 #include "app/diagrams/correlation_diagram_window.h"
 
-namespace kirvo::app {
+namespace kirvo {
 
 // The stem-branch diagram `TSouKsF` ("干支相関図"): the ten stems or twelve branches on a ring with
 // one kind of relation among them. Its placement is kept in the per-user store as a window
@@ -24,4 +24,4 @@ class StemBranchDiagramWindow final : public CorrelationDiagramWindow {
   void SavePlacement();
 };
 
-}  // namespace kirvo::app
+}  // namespace kirvo

@@ -1,9 +1,9 @@
-#include "frame/chart_text_window.h"
+#include "app/frame/chart_text_window.h"
 
 #include <QFont>
 
-#include "bridge/text.h"
-#include "widgets/design_pixels.h"
+#include "app/bridge/text.h"
+#include "app/widgets/design_pixels.h"
 
 namespace kirvo {
 namespace {

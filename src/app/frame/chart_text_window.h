@@ -3,8 +3,8 @@
 #include <QPlainTextEdit>
 #include <QString>
 
-#include "chart/chart_child.h"
-#include "presentation/chart_session.h"
+#include "app/chart/chart_child.h"
+#include "presentation/chart/chart_session.h"
 
 namespace kirvo {
 

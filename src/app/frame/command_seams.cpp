@@ -1,4 +1,4 @@
-#include "frame/command_seams.h"
+#include "app/frame/command_seams.h"
 
 #include <QDesktopServices>
 #include <QUrl>
@@ -10,7 +10,7 @@
 #include "app/frame/side_panel.h"
 #include "app/frame/splash_window.h"
 #include "app/frame/version_dialog.h"
-#include "services/app_services.h"
+#include "app/services/app_services.h"
 
 namespace kirvo {
 namespace {
@@ -20,31 +20,31 @@ constexpr char kSupportPageAddress[] = "https://kirvolan.example/support/";
 
 }  // namespace
 
-app::SidePanel* CreateSidePanel(AppServices& services, const ChartRules& rules, QWidget* parent) {
-  return new app::SidePanel(rules, services.core().content_branding(), services.explanations(), parent);
+SidePanel* CreateSidePanel(AppServices& services, const ChartRules& rules, QWidget* parent) {
+  return new SidePanel(rules, services.core().content_branding(), services.explanations(), parent);
 }
 
 std::unique_ptr<QWidget> ShowSplash(AppServices& services) {
-  auto splash = std::make_unique<app::SplashWindow>(services.title(), services.branding(), services.program_folder());
+  auto splash = std::make_unique<SplashWindow>(services.title(), services.branding(), services.program_folder());
   splash->show();
   return splash;
 }
 
 void ShowHelpTopic(QWidget* parent, AppServices& services, int topic) {
-  auto* help = parent->findChild<app::HelpWindow*>(QString(), Qt::FindDirectChildrenOnly);
-  if (help == nullptr) help = new app::HelpWindow(app::HelpWindow::HelpFolderOf(services.program_folder()), parent);
+  auto* help = parent->findChild<HelpWindow*>(QString(), Qt::FindDirectChildrenOnly);
+  if (help == nullptr) help = new HelpWindow(HelpWindow::HelpFolderOf(services.program_folder()), parent);
   help->ShowTopic(topic);
 }
 
 void ShowVersionWindow(QWidget* parent, AppServices& services) {
-  app::VersionDialog dialog(services.title(), services.branding(), services.program_folder(), kSupportPageAddress,
+  VersionDialog dialog(services.title(), services.branding(), services.program_folder(), kSupportPageAddress,
                             parent);
   dialog.exec();
 }
 
 void ShowNotices(QWidget* parent, AppServices& services) {
-  auto* notices = parent->findChild<app::NoticesWindow*>(QString(), Qt::FindDirectChildrenOnly);
-  if (notices == nullptr) notices = new app::NoticesWindow(services.store(), parent);
+  auto* notices = parent->findChild<NoticesWindow*>(QString(), Qt::FindDirectChildrenOnly);
+  if (notices == nullptr) notices = new NoticesWindow(services.store(), parent);
   notices->Reload();
   notices->show();
   notices->raise();
@@ -62,11 +62,11 @@ void ShowNew(QWidget* window) {
 }  // namespace
 
 void OpenFiveElementDiagram(QWidget* parent, AppServices& services) {
-  ShowNew(new app::FiveElementDiagramWindow(services, parent));
+  ShowNew(new FiveElementDiagramWindow(services, parent));
 }
 
 void OpenStemBranchDiagram(QWidget* parent, AppServices& services) {
-  ShowNew(new app::StemBranchDiagramWindow(services, parent));
+  ShowNew(new StemBranchDiagramWindow(services, parent));
 }
 
 void OpenSupportPage() { QDesktopServices::openUrl(QUrl(QString::fromLatin1(kSupportPageAddress))); }

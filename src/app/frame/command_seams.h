@@ -10,15 +10,13 @@ namespace kirvo {
 
 class AppServices;
 
-namespace app {
 class SidePanel;
-}
 
 // The frame's doors to windows that live in their own files: the side panel, help, the version
 // and splash windows, the notices and the correlation diagrams. Each command of the main window calls one of these.
 
 // The side panel `MeiWin` for the main window's dock. `rules` outlive the panel.
-app::SidePanel* CreateSidePanel(AppServices& services, const ChartRules& rules, QWidget* parent);
+SidePanel* CreateSidePanel(AppServices& services, const ChartRules& rules, QWidget* parent);
 
 // The splash `TTitleF`, shown from the creation of the main window until the settings windows
 // exist; destroying it closes it.

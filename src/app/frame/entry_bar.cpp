@@ -1,4 +1,4 @@
-#include "frame/entry_bar.h"
+#include "app/frame/entry_bar.h"
 
 #include <QAction>
 #include <QHeaderView>
@@ -8,10 +8,10 @@
 #include <QStandardItemModel>
 #include <QTableView>
 
-#include "bridge/text.h"
+#include "app/bridge/text.h"
 #include "engine/chart_record.h"
 #include "calendar/sexagenary.h"
-#include "widgets/design_pixels.h"
+#include "app/widgets/design_pixels.h"
 
 namespace kirvo {
 namespace {

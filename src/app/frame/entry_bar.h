@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "presentation/entry_bar_rules.h"
+#include "presentation/frame/entry_bar_rules.h"
 
 namespace kirvo {
 

@@ -5,7 +5,7 @@
 #include <QVBoxLayout>
 #include <string>
 
-namespace kirvo::app {
+namespace kirvo {
 namespace {
 
 constexpr const char* kIndexPage = "index.html";
@@ -60,4 +60,4 @@ void HelpWindow::ShowIndex() {
   show();
 }
 
-}  // namespace kirvo::app
+}  // namespace kirvo

@@ -5,7 +5,7 @@
 
 class QTextBrowser;
 
-namespace kirvo::app {
+namespace kirvo {
 
 // The help viewer: one window showing the page of a help topic number ("10004.html" in the help
 // folder of the program folder) or the index page; links between the pages work inside it.
@@ -34,4 +34,4 @@ class HelpWindow final : public QWidget {
   int topic_ = 0;
 };
 
-}  // namespace kirvo::app
+}  // namespace kirvo

@@ -1,4 +1,4 @@
-#include "frame/japanese_font.h"
+#include "app/frame/japanese_font.h"
 
 #include <QApplication>
 #include <QFont>

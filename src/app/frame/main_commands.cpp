@@ -1,4 +1,4 @@
-#include "frame/main_commands.h"
+#include "app/frame/main_commands.h"
 
 #include <QKeySequence>
 #include <QSet>

@@ -1,4 +1,4 @@
-#include "frame/main_window.h"
+#include "app/frame/main_window.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -7,24 +7,24 @@
 #include <algorithm>
 
 #include "app/frame/side_panel.h"
-#include "bridge/text.h"
+#include "app/bridge/text.h"
 #include "calendar/local_clock.h"
-#include "chart/chart_window.h"
-#include "frame/chart_text_window.h"
-#include "frame/command_seams.h"
-#include "persons/person_file_commands.h"
+#include "app/chart/chart_window.h"
+#include "app/frame/chart_text_window.h"
+#include "app/frame/command_seams.h"
+#include "app/persons/person_file_commands.h"
 #include "platform/ascii.h"
 #include "platform/free_resources.h"
-#include "presentation/child_windows.h"
-#include "presentation/frame_constants.h"
-#include "presentation/resource_check.h"
-#include "presentation/toolbar_positions.h"
-#include "presentation/window_arrangement.h"
-#include "services/app_services.h"
-#include "time/date_search_dialog.h"
-#include "time/era_date_dialog.h"
-#include "time/natural_time_dialog.h"
-#include "widgets/design_pixels.h"
+#include "presentation/frame/child_windows.h"
+#include "presentation/services/frame_constants.h"
+#include "presentation/services/resource_check.h"
+#include "presentation/frame/toolbar_positions.h"
+#include "presentation/frame/window_arrangement.h"
+#include "app/services/app_services.h"
+#include "app/time/date_search_dialog.h"
+#include "app/time/era_date_dialog.h"
+#include "app/time/natural_time_dialog.h"
+#include "app/widgets/design_pixels.h"
 
 namespace kirvo {
 namespace {
@@ -314,7 +314,7 @@ void MainWindow::OpenChartWindow(const BirthInput& input) {
             entry_bar_->SetFields(EntryFields{name.toStdString(), sex, date.toStdString(), time.toStdString()});
             RunLuckCommand();
           });
-  connect(chart, &ChartWindow::memoWordRequested, panel_, &app::SidePanel::MemoWordRequested);
+  connect(chart, &ChartWindow::memoWordRequested, panel_, &SidePanel::MemoWordRequested);
   AddChild(chart);
   ArrangeNewChild();
 }

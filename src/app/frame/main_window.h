@@ -10,12 +10,12 @@
 #include <vector>
 
 #include "engine/chart_record.h"
-#include "frame/entry_bar.h"
-#include "frame/main_commands.h"
-#include "frame/toolbars.h"
-#include "presentation/chart_session.h"
-#include "presentation/entry_bar_rules.h"
-#include "presentation/recent_files.h"
+#include "app/frame/entry_bar.h"
+#include "app/frame/main_commands.h"
+#include "app/frame/toolbars.h"
+#include "presentation/chart/chart_session.h"
+#include "presentation/frame/entry_bar_rules.h"
+#include "presentation/services/recent_files.h"
 
 namespace kirvo {
 
@@ -23,9 +23,7 @@ class AppServices;
 class ChartChild;
 class PersonFileCommands;
 
-namespace app {
 class SidePanel;
-}
 
 // The main window `TMainF`: the entry bar, the menus and toolbars, the chart windows as children of
 // its client area and the side panel at its right edge.
@@ -74,7 +72,7 @@ class MainWindow : public QMainWindow {
   EntryBar* entry_bar() const { return entry_bar_; }
   QMdiArea* client_area() const { return client_; }
   QDockWidget* side_panel() const { return side_panel_; }
-  app::SidePanel* panel() const { return panel_; }
+  SidePanel* panel() const { return panel_; }
   // The chart child in front, if the active child is one.
   ChartChild* ActiveChartWindow() const;
   QAction* command(const QString& name) const { return menus_.actions.value(name); }
@@ -130,7 +128,7 @@ class MainWindow : public QMainWindow {
   MainToolbars toolbars_{};
   QMdiArea* client_ = nullptr;
   QDockWidget* side_panel_ = nullptr;
-  app::SidePanel* panel_ = nullptr;
+  SidePanel* panel_ = nullptr;
   QList<QAction*> window_list_;
   QList<QAction*> recent_file_items_;
   RecentFiles recent_files_;

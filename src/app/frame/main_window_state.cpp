@@ -3,14 +3,14 @@
 #include <QDir>
 #include <QFileInfo>
 
-#include "bridge/text.h"
-#include "frame/main_window.h"
-#include "persons/person_file_commands.h"
+#include "app/bridge/text.h"
+#include "app/frame/main_window.h"
+#include "app/persons/person_file_commands.h"
 #include "platform/text_file.h"
-#include "presentation/frame_constants.h"
-#include "presentation/toolbar_positions.h"
-#include "presentation/window_placement.h"
-#include "services/app_services.h"
+#include "presentation/services/frame_constants.h"
+#include "presentation/frame/toolbar_positions.h"
+#include "presentation/frame/window_placement.h"
+#include "app/services/app_services.h"
 
 namespace kirvo {
 namespace {

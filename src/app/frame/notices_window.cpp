@@ -7,7 +7,7 @@
 
 #include "data/last_notice.h"
 
-namespace kirvo::app {
+namespace kirvo {
 namespace {
 
 constexpr int kWidthPx = 420, kHeightPx = 300;
@@ -51,4 +51,4 @@ QString NoticesWindow::NoticeText() const { return text_->toPlainText(); }
 QString NoticesWindow::TimeText() const { return time_->text(); }
 QString NoticesWindow::StatusText() const { return status_->text(); }
 
-}  // namespace kirvo::app
+}  // namespace kirvo

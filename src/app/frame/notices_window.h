@@ -9,7 +9,7 @@ namespace kirvo {
 class SettingsStore;
 }
 
-namespace kirvo::app {
+namespace kirvo {
 
 // The notices window ("お知らせ"): the last notice kept in the per-user store with the time it
 // was fetched. No notice server is configured, so it fetches nothing and says so.
@@ -32,4 +32,4 @@ class NoticesWindow final : public QDialog {
   QLabel* status_ = nullptr;
 };
 
-}  // namespace kirvo::app
+}  // namespace kirvo

@@ -1,11 +1,11 @@
-#include "frame/program.h"
+#include "app/frame/program.h"
 
 #include <QLocale>
 
 #include "platform/free_resources.h"
-#include "presentation/frame_constants.h"
-#include "presentation/required_files.h"
-#include "presentation/resource_check.h"
+#include "presentation/services/frame_constants.h"
+#include "presentation/services/required_files.h"
+#include "presentation/services/resource_check.h"
 
 namespace kirvo {
 

@@ -3,10 +3,10 @@
 #include <filesystem>
 #include <memory>
 
-#include "frame/main_window.h"
+#include "app/frame/main_window.h"
 #include "platform/interaction.h"
-#include "services/app_services.h"
-#include "services/settings_hub.h"
+#include "app/services/app_services.h"
+#include "app/services/settings_hub.h"
 
 namespace kirvo {
 

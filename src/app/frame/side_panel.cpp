@@ -18,11 +18,11 @@
 #include "app/widgets/font_mapping.h"
 #include "app/widgets/painting.h"
 #include "app/widgets/summary_header.h"
-#include "presentation/chart_content_graphs.h"
+#include "presentation/panel/chart_content_graphs.h"
 #include "settings/sys_settings.h"
 #include "settings/usys_settings.h"
 
-namespace kirvo::app {
+namespace kirvo {
 namespace {
 
 constexpr int kMinimumWidthPx = 276;
@@ -314,4 +314,4 @@ bool SidePanel::eventFilter(QObject* watched, QEvent* event) {
   return QWidget::eventFilter(watched, event);
 }
 
-}  // namespace kirvo::app
+}  // namespace kirvo

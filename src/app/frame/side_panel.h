@@ -5,8 +5,8 @@
 
 #include "app/bridge/cell_style_delegate.h"
 #include "app/bridge/content_grid_model.h"
-#include "presentation/chart_content.h"
-#include "presentation/element_graph.h"
+#include "presentation/panel/chart_content.h"
+#include "presentation/panel/element_graph.h"
 
 class QAction;
 class QLabel;
@@ -16,7 +16,7 @@ namespace kirvo {
 class ExplanationSource;
 }
 
-namespace kirvo::app {
+namespace kirvo {
 
 class ChartGraphWidget;
 class ContentGridView;
@@ -119,4 +119,4 @@ class SidePanel final : public QWidget {
   QAction* copy_action_ = nullptr;
 };
 
-}  // namespace kirvo::app
+}  // namespace kirvo

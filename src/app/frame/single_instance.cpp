@@ -1,4 +1,4 @@
-#include "frame/single_instance.h"
+#include "app/frame/single_instance.h"
 
 #include <QCryptographicHash>
 #include <QDir>

@@ -9,9 +9,9 @@
 
 #include "app/widgets/dpi_scale.h"
 #include "app/widgets/font_mapping.h"
-#include "presentation/splash_texts.h"
+#include "presentation/services/splash_texts.h"
 
-namespace kirvo::app {
+namespace kirvo {
 namespace {
 
 constexpr int kWidthPx = 423, kHeightPx = 237;
@@ -149,4 +149,4 @@ void SplashWindow::hideEvent(QHideEvent* event) {
   }
 }
 
-}  // namespace kirvo::app
+}  // namespace kirvo

@@ -11,7 +11,7 @@
 
 class QLabel;
 
-namespace kirvo::app {
+namespace kirvo {
 
 // The splash window `TTitleF` ("タイトル"), 423 × 237, centred and above all windows, with the busy
 // pointer while it shows. Its outline is a rounded rectangle, or an ellipse when the branding's
@@ -51,4 +51,4 @@ class SplashWindow final : public QWidget {
   QLabel* version_ = nullptr;
 };
 
-}  // namespace kirvo::app
+}  // namespace kirvo

@@ -1,4 +1,4 @@
-#include "frame/toolbars.h"
+#include "app/frame/toolbars.h"
 
 #include <QToolButton>
 #include <algorithm>
@@ -7,7 +7,7 @@
 #include <set>
 #include <vector>
 
-#include "presentation/toolbar_positions.h"
+#include "presentation/frame/toolbar_positions.h"
 
 namespace kirvo {
 namespace {

@@ -5,8 +5,8 @@
 #include <QToolBar>
 #include <array>
 
-#include "frame/entry_bar.h"
-#include "frame/main_commands.h"
+#include "app/frame/entry_bar.h"
+#include "app/frame/main_commands.h"
 #include "platform/ini_file.h"
 
 namespace kirvo {

@@ -10,7 +10,7 @@
 #include "app/widgets/dpi_scale.h"
 #include "app/widgets/font_mapping.h"
 
-namespace kirvo::app {
+namespace kirvo {
 namespace {
 
 constexpr int kWidthPx = 380, kHeightPx = 250;
@@ -93,4 +93,4 @@ void VersionDialog::resizeEvent(QResizeEvent* event) {
   setMask(QRegion(rect(), QRegion::Ellipse));
 }
 
-}  // namespace kirvo::app
+}  // namespace kirvo

@@ -10,7 +10,7 @@
 
 class QLabel;
 
-namespace kirvo::app {
+namespace kirvo {
 
 // The version dialog `TAboutBox` ("ﾊﾞｰｼﾞｮﾝ情報"): an elliptic window with the application title
 // (as the branding names it), a link to the support page and, when the program folder holds
@@ -34,4 +34,4 @@ class VersionDialog final : public QDialog {
   QLabel* picture_ = nullptr;
 };
 
-}  // namespace kirvo::app
+}  // namespace kirvo

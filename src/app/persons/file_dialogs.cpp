@@ -1,9 +1,9 @@
-#include "persons/file_dialogs.h"
+#include "app/persons/file_dialogs.h"
 
 #include <QFileDialog>
 #include <QStringList>
 
-#include "bridge/text.h"
+#include "app/bridge/text.h"
 
 namespace kirvo {
 

@@ -1,15 +1,15 @@
-#include "persons/person_file_commands.h"
+#include "app/persons/person_file_commands.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QFileInfo>
 
-#include "bridge/text.h"
+#include "app/bridge/text.h"
 #include "calendar/sexagenary.h"
-#include "frame/main_window.h"
-#include "persons/file_dialogs.h"
-#include "persons/person_list_window.h"
-#include "services/app_services.h"
+#include "app/frame/main_window.h"
+#include "app/persons/file_dialogs.h"
+#include "app/persons/person_list_window.h"
+#include "app/services/app_services.h"
 
 namespace kirvo {
 namespace {

@@ -6,8 +6,8 @@
 #include <vector>
 
 #include "engine/chart_record.h"
-#include "frame/entry_bar.h"
-#include "presentation/person_list_file.h"
+#include "app/frame/entry_bar.h"
+#include "presentation/persons/person_list_file.h"
 
 namespace kirvo {
 

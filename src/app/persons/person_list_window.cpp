@@ -1,4 +1,4 @@
-#include "persons/person_list_window.h"
+#include "app/persons/person_list_window.h"
 
 #include <QApplication>
 #include <QButtonGroup>
@@ -11,18 +11,18 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
-#include "bridge/colour.h"
-#include "bridge/text.h"
+#include "app/bridge/colour.h"
+#include "app/bridge/text.h"
 #include "calendar/local_clock.h"
-#include "frame/command_seams.h"
-#include "persons/file_dialogs.h"
-#include "persons/person_table_model.h"
+#include "app/frame/command_seams.h"
+#include "app/persons/file_dialogs.h"
+#include "app/persons/person_table_model.h"
 #include "platform/settings_store.h"
-#include "presentation/grid_csv.h"
-#include "presentation/person_list_view.h"
-#include "presentation/person_summary.h"
-#include "presentation/window_placement.h"
-#include "services/app_services.h"
+#include "presentation/shared/grid_csv.h"
+#include "presentation/persons/person_list_view.h"
+#include "presentation/persons/person_summary.h"
+#include "presentation/frame/window_placement.h"
+#include "app/services/app_services.h"
 #include "settings/sys_chart_moment.h"
 
 namespace kirvo {

@@ -10,8 +10,8 @@
 #include <functional>
 
 #include "calendar/date_time.h"
-#include "presentation/entry_bar_rules.h"
-#include "presentation/person_list_file.h"
+#include "presentation/frame/entry_bar_rules.h"
+#include "presentation/persons/person_list_file.h"
 
 namespace kirvo {
 

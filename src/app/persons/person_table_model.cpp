@@ -1,8 +1,8 @@
-#include "persons/person_table_model.h"
+#include "app/persons/person_table_model.h"
 
-#include "bridge/colour.h"
-#include "bridge/text.h"
-#include "presentation/person_list_view.h"
+#include "app/bridge/colour.h"
+#include "app/bridge/text.h"
+#include "presentation/persons/person_list_view.h"
 
 namespace kirvo {
 

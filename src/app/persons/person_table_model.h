@@ -2,7 +2,7 @@
 
 #include <QAbstractTableModel>
 
-#include "presentation/person_list.h"
+#include "presentation/persons/person_list.h"
 
 namespace kirvo {
 

@@ -1,6 +1,6 @@
-#include "services/app_services.h"
+#include "app/services/app_services.h"
 
-#include "presentation/frame_constants.h"
+#include "presentation/services/frame_constants.h"
 #include "settings/sys_settings_file.h"
 #include "settings/usys_settings_file.h"
 

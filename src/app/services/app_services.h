@@ -7,7 +7,7 @@
 #include "engine/chart_record.h"
 #include "platform/interaction.h"
 #include "platform/outcome.h"
-#include "presentation/application_services.h"
+#include "presentation/services/application_services.h"
 
 namespace kirvo {
 

@@ -1,9 +1,9 @@
-#include "services/qt_interaction.h"
+#include "app/services/qt_interaction.h"
 
 #include <QApplication>
 #include <QMessageBox>
 
-#include "bridge/text.h"
+#include "app/bridge/text.h"
 
 namespace kirvo {
 

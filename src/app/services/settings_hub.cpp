@@ -1,4 +1,4 @@
-#include "services/settings_hub.h"
+#include "app/services/settings_hub.h"
 
 namespace kirvo {
 

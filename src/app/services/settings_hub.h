@@ -2,7 +2,7 @@
 
 #include <QObject>
 
-#include "services/app_services.h"
+#include "app/services/app_services.h"
 
 namespace kirvo {
 

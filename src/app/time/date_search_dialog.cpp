@@ -1,4 +1,4 @@
-#include "time/date_search_dialog.h"
+#include "app/time/date_search_dialog.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -10,10 +10,10 @@
 #include <QPushButton>
 #include <QTimer>
 
-#include "bridge/colour.h"
-#include "bridge/text.h"
+#include "app/bridge/colour.h"
+#include "app/bridge/text.h"
 #include "calendar/sexagenary.h"
-#include "services/app_services.h"
+#include "app/services/app_services.h"
 #include "settings/calendar_settings.h"
 #include "settings/sys_settings.h"
 

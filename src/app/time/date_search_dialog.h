@@ -6,7 +6,7 @@
 #include <memory>
 #include <optional>
 
-#include "presentation/date_search_form.h"
+#include "presentation/time/date_search_form.h"
 
 class QComboBox;
 class QLabel;

@@ -1,4 +1,4 @@
-#include "time/era_date_dialog.h"
+#include "app/time/era_date_dialog.h"
 
 #include <QComboBox>
 #include <QDialogButtonBox>
@@ -7,7 +7,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-#include "bridge/text.h"
+#include "app/bridge/text.h"
 #include "calendar/era_dates.h"
 #include "platform/interaction.h"
 

@@ -1,4 +1,4 @@
-#include "time/natural_time_dialog.h"
+#include "app/time/natural_time_dialog.h"
 
 #include <QCheckBox>
 #include <QDialogButtonBox>
@@ -13,7 +13,7 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
-#include "bridge/text.h"
+#include "app/bridge/text.h"
 #include "calendar/natural_time.h"
 #include "platform/interaction.h"
 

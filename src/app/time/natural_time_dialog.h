@@ -7,7 +7,7 @@
 #include <functional>
 #include <optional>
 
-#include "presentation/natural_time_session.h"
+#include "presentation/time/natural_time_session.h"
 
 class QCheckBox;
 class QLabel;

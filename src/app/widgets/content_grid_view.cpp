@@ -8,7 +8,7 @@
 #include "app/bridge/content_grid_model.h"
 #include "app/widgets/dpi_scale.h"
 
-namespace kirvo::app {
+namespace kirvo {
 
 ContentGridView::ContentGridView(ContentGridModel& model, CellStyleDelegate& delegate, int row_height_px,
                                  bool fill_width, std::vector<int> design_widths, QWidget* parent)
@@ -100,4 +100,4 @@ void ContentGridView::resizeEvent(QResizeEvent* event) {
   if (fill_width_) SpreadColumns();
 }
 
-}  // namespace kirvo::app
+}  // namespace kirvo

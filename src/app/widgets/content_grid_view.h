@@ -3,7 +3,7 @@
 #include <QTableView>
 #include <vector>
 
-namespace kirvo::app {
+namespace kirvo {
 
 class CellStyleDelegate;
 class ContentGridModel;
@@ -43,4 +43,4 @@ class ContentGridView final : public QTableView {
   std::vector<int> design_widths_;
 };
 
-}  // namespace kirvo::app
+}  // namespace kirvo

@@ -2,7 +2,7 @@
 
 #include <QPaintDevice>
 
-namespace kirvo::app {
+namespace kirvo {
 
 // Sizes are designed in pixels at 96 dpi; a screen of higher density scales them so that the
 // windows keep their proportions.
@@ -11,4 +11,4 @@ inline int ScaledPx(const QPaintDevice& device, int design_px) {
   return design_px * device.logicalDpiY() / kDesignDpi;
 }
 
-}  // namespace kirvo::app
+}  // namespace kirvo

@@ -11,7 +11,7 @@
 #include "app/widgets/font_mapping.h"
 #include "app/widgets/painting.h"
 
-namespace kirvo::app {
+namespace kirvo {
 namespace {
 
 constexpr int kSpiritStarRowPx = 16;
@@ -103,4 +103,4 @@ void ExplanationArea::SetGridFont(const QFont& font) {
   for (QComboBox* selector : selectors_) selector->setFont(font);
 }
 
-}  // namespace kirvo::app
+}  // namespace kirvo

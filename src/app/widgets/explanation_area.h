@@ -3,13 +3,13 @@
 #include <QTabWidget>
 #include <array>
 
-#include "presentation/chart_content_model.h"
+#include "presentation/panel/chart_content_model.h"
 #include "settings/sys_fonts.h"
 
 class QComboBox;
 class QPlainTextEdit;
 
-namespace kirvo::app {
+namespace kirvo {
 
 class CellStyleDelegate;
 class ContentGridModel;
@@ -52,4 +52,4 @@ class ExplanationArea final : public QTabWidget {
   QPlainTextEdit* spirit_star_text_ = nullptr;
 };
 
-}  // namespace kirvo::app
+}  // namespace kirvo

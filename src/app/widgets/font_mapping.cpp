@@ -5,7 +5,7 @@
 #include <algorithm>
 #include <array>
 
-namespace kirvo::app {
+namespace kirvo {
 namespace {
 
 // A face named by the settings, and the installed faces that stand in for it, best first.
@@ -59,4 +59,4 @@ QFont QFontOf(const FontSpec& setting) {
   return font;
 }
 
-}  // namespace kirvo::app
+}  // namespace kirvo

@@ -6,7 +6,7 @@
 
 #include "settings/sys_fonts.h"
 
-namespace kirvo::app {
+namespace kirvo {
 
 // The settings name fonts by the faces of the system the files come from ("ＭＳ ゴシック",
 // "ＭＳ 明朝") or by generic names; these map to the installed Japanese faces, so that kanji take
@@ -17,4 +17,4 @@ QString InstalledFamilyOf(std::string_view family);
 // bold, italic, underline and strike-out. The colour stays with the caller.
 QFont QFontOf(const FontSpec& setting);
 
-}  // namespace kirvo::app
+}  // namespace kirvo

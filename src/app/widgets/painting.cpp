@@ -5,7 +5,7 @@
 #include <QPainter>
 #include <QPolygon>
 
-namespace kirvo::app {
+namespace kirvo {
 namespace {
 
 const QColor kLabelBottomLine(128, 128, 128);
@@ -101,4 +101,4 @@ void PaintPlainCell(QPainter& painter, const QRect& rect, const QString& text, c
   painter.restore();
 }
 
-}  // namespace kirvo::app
+}  // namespace kirvo

@@ -6,13 +6,13 @@
 #include <QString>
 #include <string_view>
 
-#include "presentation/chart_content_model.h"
-#include "presentation/drawing_geometry.h"
+#include "presentation/panel/chart_content_model.h"
+#include "presentation/shared/drawing_geometry.h"
 #include "settings/sys_colours.h"
 
 class QPainter;
 
-namespace kirvo::app {
+namespace kirvo {
 
 // The shared drawing operations on a QPainter. The geometry comes from the core
 // (presentation/drawing_geometry.h); these only turn it into painter calls.
@@ -54,4 +54,4 @@ void PaintLabelCell(QPainter& painter, const QRect& rect, const QString& text, c
 // style says, kept `padding` pixels from the side it is aligned to.
 void PaintPlainCell(QPainter& painter, const QRect& rect, const QString& text, const CellStyle& style, int padding);
 
-}  // namespace kirvo::app
+}  // namespace kirvo

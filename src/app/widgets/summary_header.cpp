@@ -11,10 +11,10 @@
 #include "app/bridge/text.h"
 #include "app/widgets/font_mapping.h"
 #include "app/widgets/painting.h"
-#include "presentation/chart_content.h"
+#include "presentation/panel/chart_content.h"
 #include "settings/sys_settings.h"
 
-namespace kirvo::app {
+namespace kirvo {
 namespace {
 
 constexpr std::array<const char*, 9> kFieldNames = {"Name", "SexL", "JuGa", "DT", "TukiL",
@@ -123,4 +123,4 @@ void SummaryHeader::paintEvent(QPaintEvent*) {
   painter.drawLine(rect().bottomLeft(), rect().bottomRight());
 }
 
-}  // namespace kirvo::app
+}  // namespace kirvo

@@ -6,11 +6,11 @@
 #include <string>
 
 #include "engine/chart_record.h"
-#include "presentation/chart_content_model.h"
+#include "presentation/panel/chart_content_model.h"
 
 class QLabel;
 
-namespace kirvo::app {
+namespace kirvo {
 
 // The person header of the side panel: the nine texts of the summary block in three lines on a
 // band of the fixed-part colours —
@@ -48,4 +48,4 @@ class SummaryHeader final : public QWidget {
   bool has_chart_ = false;
 };
 
-}  // namespace kirvo::app
+}  // namespace kirvo

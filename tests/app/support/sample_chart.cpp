@@ -4,7 +4,7 @@
 #include <cstdlib>
 
 #include "engine/chart_pipeline.h"
-#include "presentation/chart_text_copy.h"
+#include "presentation/chart/chart_text_copy.h"
 
 namespace kirvo::samples {
 

@@ -3,7 +3,7 @@
 #include <string>
 
 #include "engine/chart_record.h"
-#include "presentation/chart_content.h"
+#include "presentation/panel/chart_content.h"
 
 namespace kirvo::samples {
 

@@ -1,0 +1,35 @@
+#pragma once
+
+#include "engine/chart.h"
+#include "platform/rgb_colour.h"
+#include "presentation/chart/chart_board_geometry.h"
+
+namespace kirvo {
+
+struct SysSettings;
+
+// How one board cell is painted: a vertical gradient from `top` to `end` in `bands` bands, its
+// text centred in `text`, a one-pixel outline, and the colours it takes while the pointer rests on
+// it (`hover_end`, `hover_text`) when it changes on hover.
+struct BoardCellLook {
+  Rgb top = kWhite;
+  Rgb end = kWhite;
+  Rgb text = kBlack;
+  Rgb outline = kBlack;
+  Rgb hover_end = kBlack;
+  Rgb hover_text = kBlack;
+  int bands = 1;
+  bool changes_on_hover = false;
+  bool chart_font = false;  // the chart-cell font (`MeiFont`) instead of the system font
+  int font_points = 0;      // chart font only; 0 keeps the system font's size
+};
+
+// The look of a shown cell (w × h its size in units) from the board, the colours and flags of the
+// system settings and whether the hour is known.
+BoardCellLook LookOfBoardCell(const Chart& chart, BoardPosition cell, int width, int height, const SysSettings& sys);
+
+// The text a cell shows: the column titles in row 0, the row labels in column 10, the pillar
+// number in row 15, the cell's own text elsewhere.
+std::string BoardCellText(const ChartBoard& board, BoardPosition cell);
+
+}  // namespace kirvo

@@ -1,0 +1,68 @@
+#include "presentation/frame/entry_bar_rules.h"
+
+#include <gtest/gtest.h>
+
+#include <optional>
+
+namespace kirvo {
+namespace {
+
+struct ValidationCase {
+  const char* name;
+  const char* date;
+  const char* time;
+  std::optional<EntryRefusal> expected;
+};
+
+TEST(EntryBarRules, ChecksNameDateAndTimeInOrder) {
+  const EntryRefusal name{EntryField::kName, ""};
+  const EntryRefusal name_characters{EntryField::kName, std::string(kNameCharacterMessage)};
+  const EntryRefusal date{EntryField::kDate, ""};
+  const EntryRefusal time{EntryField::kTime, ""};
+  // clang-format off
+  const ValidationCase cases[] = {
+      {"山田太郎", "1984/02/10", "12:30", std::nullopt},
+      {"山田太郎", "1984/02/10", "99:99", std::nullopt},          // hour not known
+      {"山田，＆花子", "2000/02/29", "00:00", std::nullopt},      // full-width comma and ampersand
+      {"", "bad", "bad", name},                                   // the name is checked first
+      {"山田,太郎", "1984/02/10", "12:30", name_characters},
+      {"R&D", "1984/02/10", "12:30", name_characters},
+      {"山田", "    /  /  ", "12:30", date},                      // an untouched masked field
+      {"山田", "1984/02/30", "bad", date},                        // the date before the time
+      {"山田", "1900/02/29", "12:30", date},
+      {"山田", "0000/00/00", "12:30", date},
+      {"山田", "1984/13/01", "12:30", date},
+      {"山田", "1984/ 2/ 5", "12:30", std::nullopt},              // blanks around the numbers
+      {"山田", "1984/02/10", "24:00", time},
+      {"山田", "1984/02/10", "12:60", time},
+      {"山田", "1984/02/10", "  :  ", time},
+      {"山田", "1984/02/10", "99:98", time},
+  };
+  // clang-format on
+  for (const ValidationCase& c : cases) {
+    EXPECT_EQ(ValidateEntry({c.name, 0, c.date, c.time}), c.expected) << c.name << " " << c.date << " " << c.time;
+  }
+}
+
+TEST(EntryBarRules, NaturalTimeNeedsAKnownCompleteMoment) {
+  EXPECT_TRUE(NaturalTimeAvailable("1984/02/10", "12:30"));
+  EXPECT_FALSE(NaturalTimeAvailable("1984/02/10", "99:99"));
+  EXPECT_FALSE(NaturalTimeAvailable("0000/00/00", "00:00"));
+  EXPECT_FALSE(NaturalTimeAvailable("1984/ 2/10", "12:30"));  // a blank
+  EXPECT_FALSE(NaturalTimeAvailable("1984/02/30", "12:30"));
+  EXPECT_FALSE(NaturalTimeAvailable("", ""));
+
+  EXPECT_EQ(NaturalTimeText("1984/ 2/10", "1 :3 "), "1984/02/1010:30");
+  EXPECT_EQ(NaturalTimeText("1984/02/10", "99:99"), std::nullopt);
+  EXPECT_EQ(NaturalTimeText("    /  /  ", "  :  "), std::nullopt);  // becomes 0000/00/0000:00
+}
+
+TEST(EntryBarRules, CaptionsAndDropDownItems) {
+  EXPECT_EQ(ChartWindowCaption("山田", ChartWindowKind::kChart), "山田 さんの命式");
+  EXPECT_EQ(ChartWindowCaption("山田", ChartWindowKind::kLuck), "山田 さんの行運");
+  EXPECT_EQ(ChartWindowCaption("山田", ChartWindowKind::kCombined), "山田 さんの表");
+  EXPECT_EQ(PersonDropDownItem("山田", "女"), "\"山田\",\"女\"");
+}
+
+}  // namespace
+}  // namespace kirvo

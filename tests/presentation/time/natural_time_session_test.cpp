@@ -1,0 +1,95 @@
+#include "presentation/time/natural_time_session.h"
+
+#include <gtest/gtest.h>
+
+#include "platform/text_file.h"
+#include "support/recording_interaction.h"
+#include "support/temp_folder.h"
+
+namespace kirvo {
+namespace {
+
+NaturalTimeSession OpenOn(const char* date_and_time) {
+  return *NaturalTimeSession::Open(date_and_time, TimeZoneTable({{"札幌", "+25"}, {"壊れ", "2a"}, {"那覇", "-29"}}));
+}
+
+TEST(NaturalTimeSession, OpensOnTheEntryBarTextOnly) {
+  EXPECT_FALSE(
+      NaturalTimeSession::Open("1984/02/30"
+                               "12:30",
+                               {}));
+  EXPECT_FALSE(NaturalTimeSession::Open("1984/02/10 12:30", {}));
+  const NaturalTimeSession session = OpenOn("1984/02/1012:30");
+  EXPECT_EQ(session.InputText(), "1984/02/10 12:30");
+  EXPECT_EQ(session.ConvertedText(), "1984/02/10 12:30");
+  EXPECT_EQ(session.place_label(), "日本標準時：");
+  EXPECT_EQ(session.minutes_text(), "0");
+}
+
+TEST(NaturalTimeSession, MapAndPlaceClicksFillTheFields) {
+  NaturalTimeSession session = OpenOn("2024/01/0100:10");
+  session.SetNameText("typed");
+  ASSERT_TRUE(session.ClickMap(170).ok());
+  EXPECT_EQ(session.ConvertedText(), "2024/01/01 00:14");
+  EXPECT_EQ(session.minutes_text(), "+4");
+  EXPECT_EQ(session.name_text(), "");
+  EXPECT_EQ(session.place_label(), "東経：136°0′");
+  ASSERT_TRUE(session.ClickMap(136).ok());
+  EXPECT_EQ(session.minutes_text(), "-4");
+  EXPECT_EQ(session.place_label(), "東経：134°0′");
+
+  ASSERT_TRUE(session.ClickPlace(2).ok());
+  EXPECT_EQ(session.ConvertedText(), "2023/12/31 23:41");
+  EXPECT_EQ(session.place_label(), "那覇");
+  EXPECT_EQ(session.name_text(), "那覇");
+  EXPECT_EQ(session.minutes_text(), "-29");
+
+  // Minutes that are no integer: refused, every field as it was.
+  const Status broken = session.ClickPlace(1);
+  EXPECT_FALSE(broken.ok());
+  EXPECT_EQ(broken.error(), "「2a」は整数ではありません");
+  EXPECT_EQ(session.ConvertedText(), "2023/12/31 23:41");
+  EXPECT_EQ(session.place_label(), "那覇");
+  EXPECT_EQ(session.minutes_text(), "-29");
+
+  // The equation of time goes on top of the offset clicked last.
+  EXPECT_EQ(session.EquationOfTimeText(), "均時差：-2.9分");
+  ASSERT_TRUE(session.SetEquationOfTime(true).ok());
+  EXPECT_EQ(session.ConvertedText(), "2023/12/31 23:38");
+  ASSERT_TRUE(session.ClickPlace(0).ok());
+  EXPECT_EQ(session.ConvertedText(), "2024/01/01 00:32");
+}
+
+TEST(NaturalTimeSession, AConversionOutOfRangeIsRefused) {
+  NaturalTimeSession session = OpenOn("9999/12/3123:50");
+  EXPECT_FALSE(session.ClickMap(399).ok());
+  EXPECT_FALSE(session.ClickPlace(0).ok());
+  EXPECT_EQ(session.ConvertedText(), "9999/12/31 23:50");
+  EXPECT_EQ(session.place_label(), "日本標準時：");
+  EXPECT_EQ(session.minutes_text(), "0");
+}
+
+TEST(NaturalTimeSession, AMissingListIsToldAndStartsEmptyAndSavingWritesIt) {
+  TempFolder folder;
+  RecordingInteraction interaction;
+  std::optional<NaturalTimeSession> session =
+      NaturalTimeSession::OpenInFolder("2000/01/0112:00", folder.path(), interaction);
+  ASSERT_TRUE(session);
+  ASSERT_EQ(interaction.messages.size(), 1u);
+  EXPECT_NE(interaction.messages[0].find("TZone.dat"), std::string::npos) << interaction.messages[0];
+  EXPECT_TRUE(session->places().places().empty());
+
+  session->SetNameText("函館");
+  session->SetMinutesText("+23");
+  ASSERT_TRUE(session->AddOrChange().ok());
+  ASSERT_TRUE(session->Save(folder.path()).ok());
+  EXPECT_EQ(*ReadShiftJisFile(folder / "TZone.dat"), "地名,時差,\n函館,+23,\n");
+
+  RecordingInteraction again;
+  session = NaturalTimeSession::OpenInFolder("2000/01/0112:00", folder.path(), again);
+  EXPECT_TRUE(again.messages.empty());
+  EXPECT_EQ(session->places().places().size(), 1u);
+}
+
+}  // namespace
+}  // namespace kirvo
