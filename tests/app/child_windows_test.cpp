@@ -1,4 +1,5 @@
 // The child windows of the main window: the window list, tiling and the window commands.
+#include <QApplication>
 #include <QMenu>
 #include <QToolButton>
 #include <QTest>
@@ -70,6 +71,40 @@ class ChildWindowsTest : public QObject {
     window.command(QStringLiteral("AWindowClose"))->trigger();
     QTRY_VERIFY(window.ChildCaptions().empty());
     QTRY_VERIFY(!window.command(QStringLiteral("AWindowCascade"))->isEnabled());
+  }
+
+  // A keyboard user moves between the children and back to the entry bar without the mouse.
+  void keysSwitchCloseAndLeaveChildWindows() {
+    ProgramFixture fixture;
+    std::unique_ptr<Program> program = fixture.StartShown();
+    QVERIFY(program);
+    MainWindow& window = program->main_window();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    for (const QString& name : {QStringLiteral("甲"), QStringLiteral("乙"), QStringLiteral("丙")}) OpenChart(window, name);
+    const auto active_title = [&window] { return window.client_area()->activeSubWindow()->windowTitle(); };
+    QCOMPARE(active_title(), QStringLiteral("丙 さんの命式"));
+    QWidget* child = window.client_area()->activeSubWindow()->widget();
+    child->setFocus();
+
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab, Qt::ControlModifier);
+    const QString after_next = active_title();
+    QVERIFY(after_next != QStringLiteral("丙 さんの命式"));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab, Qt::ControlModifier | Qt::ShiftModifier);
+    QCOMPARE(active_title(), QStringLiteral("丙 さんの命式"));
+
+    window.client_area()->activeSubWindow()->widget()->setFocus();
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+    QCOMPARE(QApplication::focusWidget(), window.entry_bar()->name_field());
+
+    window.client_area()->activeSubWindow()->widget()->setFocus();
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_F6);
+    QCOMPARE(QApplication::focusWidget(), window.entry_bar()->name_field());
+
+    window.client_area()->activeSubWindow()->widget()->setFocus();
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_F4, Qt::ControlModifier);
+    QTRY_COMPARE(window.ChildCaptions().size(), 2u);
+    const std::vector<std::string> left = window.ChildCaptions();
+    QVERIFY(std::find(left.begin(), left.end(), std::string("丙 さんの命式")) == left.end());
   }
 
   void sidePanelToggleFollowsThePanel() {

@@ -11,6 +11,7 @@
 #include "calendar/local_clock.h"
 #include "app/chart/chart_window.h"
 #include "app/frame/chart_text_window.h"
+#include "app/frame/child_window_keys.h"
 #include "app/frame/command_seams.h"
 #include "app/persons/person_file_commands.h"
 #include "platform/ascii.h"
@@ -88,6 +89,7 @@ MainWindow::MainWindow(AppServices& services, QWidget* parent)
 
   ConnectCommands();
   ConnectEntryBar();
+  InstallChildWindowKeys(*this, *client_, [this] { entry_bar_->FocusField(EntryField::kName); });
   persons_ = new PersonFileCommands(services_, *this);
   connect(persons_, &PersonFileCommands::fileOpened, this, &MainWindow::NoteOpenedFile);
   UpdateMenuItems();
