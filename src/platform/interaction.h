@@ -14,6 +14,12 @@ class Interaction {
  public:
   virtual ~Interaction() = default;
   virtual void Beep() = 0;
+  // A refused input or command: the beep, and `reason` shown where the person is looking until the
+  // next input, since most desktops make no sound. An empty reason is the beep alone.
+  virtual void Refuse(std::string_view reason) {
+    static_cast<void>(reason);
+    Beep();
+  }
   virtual void ShowMessage(MessageKind kind, std::string_view text) = 0;
   // True for Yes.
   virtual bool AskYesNo(std::string_view question) = 0;

@@ -79,15 +79,20 @@ class EntryBarTest : public QObject {
     QTest::addColumn<QString>("time");
     QTest::addColumn<QString>("message");
     QTest::addColumn<QString>("focus");
-    QTest::newRow("no name") << "" << "19840210" << "1230" << "" << "NameE";
+    QTest::addColumn<QString>("reason");  // shown in the status bar where no message says why
+    const QString date_reason = ToQString(kDateReason);
+    const QString time_reason = ToQString(kTimeReason);
+    QTest::newRow("no name") << "" << "19840210" << "1230" << "" << "NameE" << ToQString(kNameMissingReason);
     QTest::newRow("half-width comma") << "山田,花子" << "19840210" << "1230" << ToQString(kNameCharacterMessage)
-                                      << "NameE";
+                                      << "NameE" << "";
     QTest::newRow("half-width ampersand") << "R&D" << "19840210" << "1230" << ToQString(kNameCharacterMessage)
-                                          << "NameE";
-    QTest::newRow("31 February") << "山田" << "19840231" << "1230" << "" << "DateE";
-    QTest::newRow("no date") << "山田" << "" << "1230" << "" << "DateE";
-    QTest::newRow("hour 25") << "山田" << "19840210" << "2530" << "" << "TimeE";
-    QTest::newRow("half a time") << "山田" << "19840210" << "12" << "" << "TimeE";
+                                          << "NameE" << "";
+    QTest::newRow("31 February") << "山田" << "19840231" << "1230" << "" << "DateE" << date_reason;
+    QTest::newRow("30 February 2023") << "山田" << "20230230" << "1230" << "" << "DateE" << date_reason;
+    QTest::newRow("year 0") << "山田" << "00000101" << "1230" << "" << "DateE" << date_reason;
+    QTest::newRow("no date") << "山田" << "" << "1230" << "" << "DateE" << date_reason;
+    QTest::newRow("hour 25") << "山田" << "19840210" << "2530" << "" << "TimeE" << time_reason;
+    QTest::newRow("half a time") << "山田" << "19840210" << "12" << "" << "TimeE" << time_reason;
   }
   void refusalsBeepAndFocusTheField() {
     QFETCH(QString, name);
@@ -95,9 +100,12 @@ class EntryBarTest : public QObject {
     QFETCH(QString, time);
     QFETCH(QString, message);
     QFETCH(QString, focus);
+    QFETCH(QString, reason);
     Enter(name, date, time);
     Click(*window_, "MeiBtn");
     QCOMPARE(fixture_->interaction.beeps, 1);
+    QCOMPARE(fixture_->interaction.refusals.size(), 1u);
+    QCOMPARE(QString::fromStdString(fixture_->interaction.refusals[0]), reason);
     QCOMPARE(fixture_->interaction.messages.size(), message.isEmpty() ? 0u : 1u);
     if (!message.isEmpty()) QCOMPARE(QString::fromStdString(fixture_->interaction.messages[0]), message);
     QWidget* focused = QApplication::focusWidget();

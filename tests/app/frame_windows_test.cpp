@@ -1,13 +1,17 @@
-// The splash, version and notices windows: what they show with and without the branding files.
+// The splash, version and notices windows: what they show with and without the branding files; how a
+// refusal says why.
 #include <QCursor>
 #include <QGuiApplication>
 #include <QImage>
 #include <QLabel>
+#include <QMainWindow>
+#include <QStatusBar>
 #include <QTest>
 
 #include "app/frame/notices_window.h"
 #include "app/frame/splash_window.h"
 #include "app/frame/version_dialog.h"
+#include "app/services/qt_interaction.h"
 #include "data/last_notice.h"
 #include "support/temp_folder.h"
 
@@ -29,6 +33,21 @@ class FrameWindowsTest : public QObject {
   Q_OBJECT
 
  private slots:
+  // Most desktops make no beep: a refusal's reason goes to the status bar of the main window.
+  void RefusalShowsItsReasonInTheStatusBar() {
+    QMainWindow window;
+    window.statusBar();
+    window.show();
+    window.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    QtInteraction interaction;
+    interaction.SetParent(&window);
+    interaction.Refuse("日付が正しくありません。");
+    QCOMPARE(window.statusBar()->currentMessage(), QStringLiteral("日付が正しくありません。"));
+    interaction.Refuse("");  // the beep alone leaves the status bar as it is
+    QCOMPARE(window.statusBar()->currentMessage(), QStringLiteral("日付が正しくありません。"));
+  }
+
   void SplashWritesNameAndVersionInARoundedOutline() {
     TempFolder folder;
     SplashWindow splash(kTitle, std::nullopt, folder.path());

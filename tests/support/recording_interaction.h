@@ -16,6 +16,10 @@ class RecordingInteraction : public Interaction {
   explicit RecordingInteraction(bool default_answer = false) : default_answer_(default_answer) {}
 
   void Beep() override { ++beeps; }
+  void Refuse(std::string_view reason) override {
+    ++beeps;
+    refusals.emplace_back(reason);
+  }
   void ShowMessage(MessageKind kind, std::string_view text) override {
     messages.emplace_back(text);
     kinds.push_back(kind);
@@ -29,6 +33,7 @@ class RecordingInteraction : public Interaction {
   std::vector<std::string> messages;
   std::vector<MessageKind> kinds;  // of each message
   std::vector<std::string> questions;
+  std::vector<std::string> refusals;  // the reasons of refusals, each also counted as a beep
 
  private:
   std::deque<bool> answers_;

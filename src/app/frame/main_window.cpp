@@ -209,6 +209,9 @@ void MainWindow::ConnectEntryBar() {
   connect(entry_bar_, &EntryBar::luckRequested, this, &MainWindow::RunLuckCommand);
   connect(entry_bar_, &EntryBar::combinedRequested, this, &MainWindow::RunCombinedCommand);
   connect(entry_bar_, &EntryBar::fieldsChanged, this, &MainWindow::UpdateMenuItems);
+  // The reason of a refused entry stays in the status bar until the next input.
+  connect(entry_bar_, &EntryBar::fieldsChanged, statusBar(), &QStatusBar::clearMessage);
+  connect(entry_bar_->name_field(), &QComboBox::editTextChanged, statusBar(), &QStatusBar::clearMessage);
   connect(entry_bar_, &EntryBar::displaySettingsExportRequested, this, &MainWindow::ExportDisplaySettingsNames);
   connect(entry_bar_, &EntryBar::eraDateRequested, this, &MainWindow::EnterEraDate);
   connect(entry_bar_, &EntryBar::naturalTimeRequested, this, &MainWindow::EnterNaturalTime);
@@ -282,7 +285,7 @@ bool MainWindow::BringChildForward(const std::string& caption) {
 std::optional<BirthInput> MainWindow::CheckedEntry() {
   const EntryFields fields = entry_bar_->Fields();
   if (const std::optional<EntryRefusal> refusal = ValidateEntry(fields)) {
-    services_.interaction().Beep();
+    services_.interaction().Refuse(refusal->reason);
     if (!refusal->message.empty()) services_.interaction().ShowMessage(MessageKind::kWarning, refusal->message);
     entry_bar_->FocusField(refusal->focus);
     return std::nullopt;

@@ -1,13 +1,31 @@
 #include "app/services/qt_interaction.h"
 
 #include <QApplication>
+#include <QMainWindow>
 #include <QMessageBox>
+#include <QStatusBar>
+#include <QToolTip>
 
 #include "app/bridge/text.h"
 
 namespace kirvo {
 
 void QtInteraction::Beep() { QApplication::beep(); }
+
+void QtInteraction::Refuse(std::string_view reason) {
+  Beep();
+  if (reason.empty()) return;
+  const QString text = DisplayText(reason);
+  auto* main_window = qobject_cast<QMainWindow*>(parent_.data());
+  QWidget* front = QApplication::activeWindow();
+  if (main_window != nullptr && (front == nullptr || front == main_window)) {
+    main_window->statusBar()->showMessage(text);
+    return;
+  }
+  if (QWidget* focus = QApplication::focusWidget()) {
+    QToolTip::showText(focus->mapToGlobal(QPoint(0, focus->height())), text, focus);
+  }
+}
 
 void QtInteraction::ShowMessage(MessageKind kind, std::string_view text) {
   switch (kind) {

@@ -15,6 +15,9 @@ class QtInteraction : public Interaction {
   void SetTitle(const QString& title) { title_ = title; }
 
   void Beep() override;
+  // The beep, and the reason in the status bar of the main window (kept until the next input
+  // clears it) or, while another window is in front, as a hint at the focused control.
+  void Refuse(std::string_view reason) override;
   void ShowMessage(MessageKind kind, std::string_view text) override;
   bool AskYesNo(std::string_view question) override;
 

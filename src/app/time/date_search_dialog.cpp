@@ -116,7 +116,7 @@ void DateSearchDialog::StartSearch() {
   const DateSearchForm form = FormOfFields();
   const auto checked = CheckDateSearchForm(form);
   if (const auto* refusal = std::get_if<SearchRefusal>(&checked)) {
-    services_.interaction().Beep();
+    services_.interaction().Refuse(refusal->reason);
     if (!refusal->message.empty()) services_.interaction().ShowMessage(MessageKind::kWarning, refusal->message);
     return;
   }

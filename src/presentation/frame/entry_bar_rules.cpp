@@ -50,12 +50,14 @@ bool IsEntryTime(std::string_view time) {
 }
 
 std::optional<EntryRefusal> ValidateEntry(const EntryFields& fields) {
-  if (fields.name.empty()) return EntryRefusal{EntryField::kName, ""};
+  if (fields.name.empty()) return EntryRefusal{EntryField::kName, "", std::string(kNameMissingReason)};
   if (fields.name.find_first_of(",&") != std::string::npos) {
-    return EntryRefusal{EntryField::kName, std::string(kNameCharacterMessage)};
+    return EntryRefusal{EntryField::kName, std::string(kNameCharacterMessage), ""};
   }
-  if (!IsEntryDate(fields.date)) return EntryRefusal{EntryField::kDate, ""};
-  if (fields.time != kUnknownBirthTime && !IsEntryTime(fields.time)) return EntryRefusal{EntryField::kTime, ""};
+  if (!IsEntryDate(fields.date)) return EntryRefusal{EntryField::kDate, "", std::string(kDateReason)};
+  if (fields.time != kUnknownBirthTime && !IsEntryTime(fields.time)) {
+    return EntryRefusal{EntryField::kTime, "", std::string(kTimeReason)};
+  }
   return std::nullopt;
 }
 

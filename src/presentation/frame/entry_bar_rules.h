@@ -17,15 +17,19 @@ struct EntryFields {
 
 enum class EntryField { kName, kSex, kDate, kTime };
 
-// Why the entry bar refuses a command: the field that gets the focus and the message to show after
-// the beep (empty: the beep alone).
+// Why the entry bar refuses a command: the field that gets the focus, the message to show after
+// the beep (empty: the beep alone) and the reason the status bar keeps until the next input.
 struct EntryRefusal {
   EntryField focus;
   std::string message;
+  std::string reason;
   bool operator==(const EntryRefusal&) const = default;
 };
 
 inline constexpr std::string_view kNameCharacterMessage = "氏名欄に半角の「＆」「，」は使用できません。";
+inline constexpr std::string_view kNameMissingReason = "氏名を入力してください。";
+inline constexpr std::string_view kDateReason = "日付が正しくありません。";
+inline constexpr std::string_view kTimeReason = "時刻が正しくありません。";
 
 // The checks before any chart, luck or combined window opens, in this order, the first failure
 // deciding: the name is empty; the name holds a half-width "," or "&" (they separate the cells and

@@ -61,15 +61,19 @@ Status SaveDateSearchForm(const std::filesystem::path& program_folder, const Dat
 }
 
 std::variant<SearchRange, SearchRefusal> CheckDateSearchForm(const DateSearchForm& form) {
-  if (IsOpenPattern(form.pattern)) return SearchRefusal{std::string(kNoConditionMessage)};
+  if (IsOpenPattern(form.pattern)) {
+    return SearchRefusal{std::string(kNoConditionMessage), ""};
+  }
   // Each text in turn: the first that is no date or time stops the search with a beep.
   for (const std::string_view text : {form.start_date, form.start_time, form.end_date, form.end_time}) {
     const bool is_date = text.find('/') != std::string_view::npos;
-    if (is_date ? !DatePart(text) : !TimePart(text)) return SearchRefusal{};
+    if (is_date ? !DatePart(text) : !TimePart(text)) {
+      return SearchRefusal{"", std::string(is_date ? kRangeDateReason : kRangeTimeReason)};
+    }
   }
   const std::optional<DateTime> start = MomentOf(form.start_date, form.start_time);
   const std::optional<DateTime> end = MomentOf(form.end_date, form.end_time);
-  if (!start || !end) return SearchRefusal{};
+  if (!start || !end) return SearchRefusal{"", std::string(kRangeDateReason)};
   return SearchRange{*start, *end};
 }
 

@@ -30,6 +30,8 @@ inline constexpr std::array<std::string_view, kPatternChoices> kPatternControls 
 inline constexpr std::array<std::string_view, 4> kRangeControls = {"SDateE", "STimeE", "EDateE", "ETimeE"};
 
 inline constexpr std::string_view kNoConditionMessage = "検索条件が指定されていません。";
+inline constexpr std::string_view kRangeDateReason = "検索範囲の日付が正しくありません。";
+inline constexpr std::string_view kRangeTimeReason = "検索範囲の時刻が正しくありません。";
 inline constexpr std::string_view kFoundMessage = "命式が見つかりました。";
 inline constexpr std::string_view kNotFoundMessage = "命式が見つかりませんでした。";
 
@@ -39,9 +41,10 @@ DateSearchForm LoadDateSearchForm(const std::filesystem::path& program_folder);
 [[nodiscard]] Status SaveDateSearchForm(const std::filesystem::path& program_folder, const DateSearchForm& form);
 
 // Why a search does not start: no choice made (beep and kNoConditionMessage), or a date or time
-// text that is none (a beep alone: `message` empty).
+// text that is none (the beep with `reason` shown at the field until the next input, no message).
 struct SearchRefusal {
   std::string message;
+  std::string reason;
 };
 struct SearchRange {
   DateTime start;
