@@ -16,7 +16,7 @@ constexpr int kMonthStep = 2;  // StepMoment's unit of one calendar month
 
 bool PassesAgeCheck(DateTime chart_moment, DateTime birth_moment) {
   const double years = std::trunc((chart_moment - birth_moment) / kYearDays);
-  return years >= 0 && years <= kOldestChartAge;
+  return chart_moment >= birth_moment && years <= kOldestChartAge;
 }
 
 ChartAge AgeAt(DateTime birth_moment, DateTime chart_moment) {

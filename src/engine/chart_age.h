@@ -9,8 +9,9 @@ namespace kirvo {
 // Ages a chart accepts: whole years (of 365.25 days) from 0 to 110.
 inline constexpr int kOldestChartAge = 110;
 
-// True when 0 ≤ trunc((chart − birth) / 365.25) ≤ 110. Truncation is toward zero, so a chart
-// moment less than a year before birth passes.
+// True when the chart moment is not before the birth moment and trunc((chart − birth) / 365.25) ≤
+// 110. A moment before birth has no age: truncating toward zero alone would let the year before
+// birth pass as age 0 and show a chart of "0歳 0ヵ月" for a person not yet born.
 bool PassesAgeCheck(DateTime chart_moment, DateTime birth_moment);
 
 // The age shown at a chart moment.

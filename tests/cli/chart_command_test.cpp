@@ -105,6 +105,7 @@ TEST_F(ChartCommandTest, RefusesBadArgumentsWithExitCode2) {
       {"--name", "x", "--sex", "男", "--birth", "1984/02/10"},          // no time
       {"--name", "x", "--sex", "男", "--birth", "1984/02/10 12:00", "--range", "6"},
       {"--name", "x", "--sex", "男", "--birth", "1984/02/10 12:00", "--at", "1982/01/01 00:00"},  // before birth
+      {"--name", "x", "--sex", "男", "--birth", "1984/02/10 12:00", "--at", "1984/01/01 00:00"},  // weeks before
       {"--name", "x", "--sex", "男", "--birth", "1984/02/10 12:00", "--at", "2095/03/01 00:00"},  // age 111
       {"--name", "x", "--sex", "男", "--birth", "1984/02/10 12:00", "--colour", "red"},
   };

@@ -51,7 +51,7 @@ TEST(NewChartRecord, RefusesAnImpossibleDateAndCutsALongName) {
             kPersonNameBytes);
 }
 
-TEST(AgeCheck, AcceptsUpTo110WholeYearsAndLessThanAYearBeforeBirth) {
+TEST(AgeCheck, AcceptsFromBirthUpTo110WholeYears) {
   const DateTime birth = At("1984/02/10 12:00");
   struct Case {
     double days_after_birth;
@@ -59,7 +59,8 @@ TEST(AgeCheck, AcceptsUpTo110WholeYearsAndLessThanAYearBeforeBirth) {
   };
   constexpr Case kCases[] = {
       {0, true},
-      {-200, true},  // truncated toward zero: still age 0
+      {-1.0 / 1440, false},  // a minute before birth: no age yet, though it truncates to 0 years
+      {-200, false},
       {-366, false},
       {110 * 365.25 + 300, true},
       {111 * 365.25, false},
