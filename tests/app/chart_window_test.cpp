@@ -32,7 +32,7 @@ class ChartWindowTest : public QObject {
 
   ChartWindow* Open(const EntryFields& person) {
     window_->entry_bar()->SetFields(person);
-    window_->RunChartCommand();
+    window_->OpenChild(ChartWindowKind::kChart, window_->entry_bar()->Fields());
     return dynamic_cast<ChartWindow*>(window_->ActiveChartWindow());
   }
   static void ChooseRange(ChartWindow& chart, int range) {

@@ -16,7 +16,7 @@ class ChildWindowsTest : public QObject {
  private:
   static void OpenChart(MainWindow& window, const QString& name) {
     window.entry_bar()->SetFields({name.toStdString(), 0, "1984/02/10", "12:30"});
-    window.RunChartCommand();
+    window.OpenChild(ChartWindowKind::kChart, window.entry_bar()->Fields());
   }
   static QList<QAction*> WindowListEntries(MainWindow& window) {
     QList<QAction*> entries;
@@ -52,7 +52,7 @@ class ChildWindowsTest : public QObject {
     std::unique_ptr<Program> program = fixture.StartShown();
     QVERIFY(program);
     MainWindow& window = program->main_window();
-    QVERIFY(!window.command(QStringLiteral("AWindowTile"))->isEnabled());
+    QVERIFY(!window.command(MainCommand::kTile)->isEnabled());
     for (const QString& name : {QStringLiteral("甲"), QStringLiteral("乙"), QStringLiteral("丙")}) OpenChart(window, name);
 
     // Tiling lays the children out in window-list order by the core's rule.
@@ -60,17 +60,17 @@ class ChildWindowsTest : public QObject {
     std::vector<WindowSize> sizes;
     for (const QMdiSubWindow* child : children) sizes.push_back({child->width(), child->height()});
     const std::vector<WindowPoint> expected = TilePositions(window.width(), sizes);
-    window.command(QStringLiteral("AWindowTile"))->trigger();
+    window.command(MainCommand::kTile)->trigger();
     for (qsizetype i = 0; i < children.size(); ++i) {
       QCOMPARE(children[i]->pos(), QPoint(expected[static_cast<std::size_t>(i)].x, expected[static_cast<std::size_t>(i)].y));
     }
 
-    window.command(QStringLiteral("AWindowMini"))->trigger();
+    window.command(MainCommand::kMinimizeAll)->trigger();
     for (const QMdiSubWindow* child : children) QVERIFY(child->isMinimized());
 
-    window.command(QStringLiteral("AWindowClose"))->trigger();
+    window.command(MainCommand::kCloseAll)->trigger();
     QTRY_VERIFY(window.ChildCaptions().empty());
-    QTRY_VERIFY(!window.command(QStringLiteral("AWindowCascade"))->isEnabled());
+    QTRY_VERIFY(!window.command(MainCommand::kCascade)->isEnabled());
   }
 
   // A keyboard user moves between the children and back to the entry bar without the mouse.
@@ -112,7 +112,7 @@ class ChildWindowsTest : public QObject {
     std::unique_ptr<Program> program = fixture.StartShown();
     QVERIFY(program);
     MainWindow& window = program->main_window();
-    QAction* toggle = window.command(QStringLiteral("MWin"));
+    QAction* toggle = window.command(MainCommand::kSidePanel);
     QVERIFY(toggle->isChecked());
     toggle->trigger();
     QVERIFY(window.side_panel()->isHidden());

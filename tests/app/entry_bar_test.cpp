@@ -124,7 +124,7 @@ class EntryBarTest : public QObject {
     const auto* chart = dynamic_cast<ChartChild*>(window_->client_area()->activeSubWindow()->widget());
     QVERIFY(chart);
     QCOMPARE(chart->session().chart().record.BirthText, std::string("1984/02/10 12:30"));
-    QVERIFY(window_->command(QStringLiteral("AWindowTile"))->isEnabled());
+    QVERIFY(window_->command(MainCommand::kTile)->isEnabled());
 
     // The same caption again brings that window forward; the entry stays as typed.
     Enter(QStringLiteral("鈴木"), QStringLiteral("19900101"), QStringLiteral("0000"));

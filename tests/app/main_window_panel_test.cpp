@@ -186,7 +186,7 @@ class MainWindowPanelTest : public QObject {
     QVERIFY(snb->isHidden());
     table->trigger();
     QVERIFY(!snb->isHidden());
-    QAction* dock = window_->command(QStringLiteral("MWin"));
+    QAction* dock = window_->command(MainCommand::kSidePanel);
     dock->trigger();
     QVERIFY(window_->side_panel()->isHidden());
     dock->trigger();
@@ -207,7 +207,7 @@ class MainWindowPanelTest : public QObject {
     QCOMPARE(window_->findChildren<HelpWindow*>().size(), 1);
     QVERIFY(help->isVisible());
 
-    QVERIFY(window_->command(QStringLiteral("AInfo"))->isEnabled());
+    QVERIFY(window_->command(MainCommand::kNotices)->isEnabled());
     QTest::keyClick(window_, Qt::Key_I, Qt::ControlModifier);
     auto* notices = window_->findChild<NoticesWindow*>();
     QVERIFY(notices);

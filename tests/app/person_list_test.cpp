@@ -54,13 +54,13 @@ class PersonListTest : public QObject {
     QString save_path = QString::fromStdString((fixture.folder() / "Copy.nam").string());
     UseDialogs(window, QString::fromStdString(sample.string()), &save_path);
 
-    window.command(QStringLiteral("AOpen"))->trigger();
+    window.command(MainCommand::kOpen)->trigger();
     PersonListFile& file = window.persons()->file();
     QCOMPARE(Names(file.list()), (std::vector<std::string>{"山田太郎", "佐藤花子", "鈴木，一郎"}));
     QVERIFY(window.windowTitle().endsWith(QStringLiteral("  [%1]").arg(QString::fromStdString(sample.string()))));
     QVERIFY(window.menu(MainMenu::kFile)->actions().last()->text().endsWith(QStringLiteral("Sample.nam")));
 
-    window.command(QStringLiteral("ANList"))->trigger();
+    window.command(MainCommand::kPersonList)->trigger();
     PersonListWindow* list = window.persons()->window();
     QVERIFY(QTest::qWaitForWindowExposed(list));
     QCOMPARE(list->findChild<QLabel*>(QStringLiteral("CountLabel"))->text(), QStringLiteral("総数：3件"));
@@ -95,7 +95,7 @@ class PersonListTest : public QObject {
     QVERIFY(!file.list().modified());  // the person is in the list already
 
     // Saved under a new name, the three persons read back in the sorted order.
-    window.command(QStringLiteral("ASaveAs"))->trigger();
+    window.command(MainCommand::kSaveAs)->trigger();
     QCOMPARE(QString::fromStdString(file.file_name()), save_path);
     PersonListFile reread(fixture.folder(), "Copy.nam");
     QVERIFY(reread.Load("Copy.nam", fixture.interaction));
@@ -113,16 +113,16 @@ class PersonListTest : public QObject {
     QVERIFY(file.list().IsEmpty());
 
     window.entry_bar()->SetFields({"山田太郎", 0, "1984/02/10", "12:00"});
-    window.RunChartCommand();
+    window.OpenChild(ChartWindowKind::kChart, window.entry_bar()->Fields());
     QCOMPARE(window.ChildCaptions().size(), 1u);
     QCOMPARE(Names(file.list()), std::vector<std::string>{"山田太郎"});
     QVERIFY(file.list().modified());
 
     // The same name with another birth: No opens nothing and keeps the row.
-    window.command(QStringLiteral("AWindowClose"))->trigger();
+    window.command(MainCommand::kCloseAll)->trigger();
     window.entry_bar()->SetFields({"山田太郎", 0, "1985/02/10", "12:00"});
     fixture.interaction.QueueAnswer(false);
-    window.RunChartCommand();
+    window.OpenChild(ChartWindowKind::kChart, window.entry_bar()->Fields());
     QVERIFY(window.ChildCaptions().empty());
     QCOMPARE(file.list().row(0)[2], std::string("1984/02/10"));
 
@@ -144,10 +144,10 @@ class PersonListTest : public QObject {
     MainWindow& window = program->main_window();
     QString save_path;  // the save dialog is cancelled
     UseDialogs(window, QString(), &save_path);
-    window.command(QStringLiteral("ANew"))->trigger();
+    window.command(MainCommand::kNew)->trigger();
     QVERIFY(window.windowTitle().endsWith(QStringLiteral("  [NewFile.nam]")));
     window.entry_bar()->SetFields({"山田太郎", 0, "1984/02/10", "12:00"});
-    window.RunChartCommand();
+    window.OpenChild(ChartWindowKind::kChart, window.entry_bar()->Fields());
 
     fixture.interaction.QueueAnswer(true);  // 保存しますか？ Yes, then the dialog is cancelled
     QVERIFY(!window.close());

@@ -41,7 +41,7 @@ bool Save(const QImage& image, const char* path) {
 
 // The diagram window that the main window's `command` opened, showing `item`.
 template <class Window>
-Window* OpenDiagram(kirvo::MainWindow& window, const QString& command, int item) {
+Window* OpenDiagram(kirvo::MainWindow& window, kirvo::MainCommand command, int item) {
   window.command(command)->trigger();
   const QList<Window*> opened = window.findChildren<Window*>();
   if (opened.isEmpty()) return nullptr;
@@ -52,9 +52,9 @@ Window* OpenDiagram(kirvo::MainWindow& window, const QString& command, int item)
 }
 
 int RenderDiagrams(kirvo::MainWindow& window, const char* five_element_path, const char* stem_branch_path) {
-  auto* five = OpenDiagram<kirvo::FiveElementDiagramWindow>(window, QStringLiteral("SouGoItem"), 0);
+  auto* five = OpenDiagram<kirvo::FiveElementDiagramWindow>(window, kirvo::MainCommand::kFiveElementDiagram, 0);
   auto* stems =
-      OpenDiagram<kirvo::StemBranchDiagramWindow>(window, QStringLiteral("SouKsItem"), kStemBranchItemShown);
+      OpenDiagram<kirvo::StemBranchDiagramWindow>(window, kirvo::MainCommand::kStemBranchDiagram, kStemBranchItemShown);
   if (five == nullptr || stems == nullptr) {
     std::fputs("the diagram windows did not open\n", stderr);
     return 1;
@@ -94,7 +94,7 @@ int main(int argc, char** argv) {
   } else {
     window.entry_bar()->SetFields({person, 0, "1984/02/10", "12:30"});
   }
-  window.RunChartCommand();
+  window.OpenChild(kirvo::ChartWindowKind::kChart, window.entry_bar()->Fields());
   if (window.ActiveChartWindow() == nullptr || window.panel()->Content().record.PersonName != person) {
     std::fputs("the chart window did not open or did not fill the side panel\n", stderr);
     return 1;

@@ -97,8 +97,8 @@ class StartupTest : public QObject {
     QCOMPARE(window.windowTitle(), QStringLiteral("星読みVer1.54  [Default.nam]"));
     QVERIFY(!window.findChild<QWidget*>(QStringLiteral("KouBtn"))->isVisible());
     QVERIFY(window.findChild<QWidget*>(QStringLiteral("MeiBtn"))->isVisible());
-    QVERIFY(!window.command(QStringLiteral("AURL"))->isVisible());
-    QVERIFY(window.command(QStringLiteral("AHelp"))->isVisible());
+    QVERIFY(!window.command(MainCommand::kSupportPage)->isVisible());
+    QVERIFY(window.command(MainCommand::kHelp)->isVisible());
     // Applying the system settings again keeps the branding's hides.
     program->settings_hub().CommitSystemSettings(program->services().sys());
     QVERIFY(!window.findChild<QWidget*>(QStringLiteral("KouBtn"))->isVisible());

@@ -1,6 +1,7 @@
 // The layers of the program, lowest first. A source may include its own folder and the folders of
 // lower layers only; folders of one layer do not include each other. Only the desktop layer may
-// include the toolkit, so the core builds and is tested without it.
+// include the toolkit, so the core builds and is tested without it. Inside the desktop layer its
+// folders are layered the same way, so that no two of them include each other.
 #include <gtest/gtest.h>
 
 #include <array>
@@ -33,12 +34,29 @@ constexpr std::array<Layer, 9> kLayers = {{
 }};
 // clang-format on
 
-std::optional<int> RankOf(std::string_view folder) {
-  for (const Layer& layer : kLayers) {
+// The folders of src/app, lowest first. main.cpp, which composes them, may include any.
+// clang-format off
+constexpr std::array<Layer, 8> kDesktopLayers = {{
+    {"bridge",   0},  // conversions between the core's values and the toolkit's
+    {"widgets",  1},  // controls and painting shared by the windows
+    {"services", 2},  // what the composition hands the windows: the core's services, the interaction
+    {"chart",    3},  // the windows, each knowing only what it is handed
+    {"persons",  3},
+    {"time",     3},
+    {"diagrams", 3},
+    {"frame",    4},  // the main window, which opens, places and commands the others
+}};
+// clang-format on
+
+template <std::size_t N>
+std::optional<int> RankIn(const std::array<Layer, N>& layers, std::string_view folder) {
+  for (const Layer& layer : layers) {
     if (layer.folder == folder) return layer.rank;
   }
   return std::nullopt;
 }
+
+std::optional<int> RankOf(std::string_view folder) { return RankIn(kLayers, folder); }
 
 struct Include {
   std::filesystem::path file;
@@ -54,7 +72,9 @@ std::vector<Include> IncludesUnder(const std::filesystem::path& root) {
     if (!entry.is_regular_file()) continue;
     const std::string extension = entry.path().extension().string();
     if (extension != ".h" && extension != ".cpp") continue;
-    const std::string folder = entry.path().lexically_relative(root).begin()->string();
+    const std::filesystem::path relative = entry.path().lexically_relative(root);
+    // The folder below `root`; "" for a file directly in it.
+    const std::string folder = std::next(relative.begin()) == relative.end() ? "" : relative.begin()->string();
     std::ifstream in(entry.path());
     std::string line;
     std::smatch match;
@@ -85,6 +105,30 @@ TEST(IncludeLayers, NoSourceIncludesAHigherOrNeighbouringLayer) {
     const std::optional<int> from = RankOf(include.folder);
     const std::optional<int> to = RankOf(target_folder);
     if (!from || !to || include.folder == target_folder) continue;
+    EXPECT_LT(*to, *from) << include.file.string() << " includes " << include.target;
+  }
+}
+
+TEST(IncludeLayers, EveryDesktopFolderHasALayer) {
+  for (const auto& entry : std::filesystem::directory_iterator(kSourceRoot / "app")) {
+    if (!entry.is_directory()) continue;
+    EXPECT_TRUE(RankIn(kDesktopLayers, entry.path().filename().string())) << entry.path();
+  }
+}
+
+// A desktop folder includes its own folder and lower ones only: no window reaches up into the frame,
+// and no two folders include each other.
+TEST(IncludeLayers, NoDesktopFolderIncludesAHigherOrNeighbouringOne) {
+  const std::vector<Include> includes = IncludesUnder(kSourceRoot / "app");
+  ASSERT_GT(includes.size(), 50u);
+  for (const Include& include : includes) {
+    if (include.angled || include.folder.empty() || !include.target.starts_with("app/")) continue;
+    const std::string rest = include.target.substr(4);
+    const std::string target_folder = rest.substr(0, rest.find('/'));
+    const std::optional<int> from = RankIn(kDesktopLayers, include.folder);
+    const std::optional<int> to = RankIn(kDesktopLayers, target_folder);
+    ASSERT_TRUE(to) << include.file.string() << " includes " << include.target;
+    if (!from || include.folder == target_folder) continue;
     EXPECT_LT(*to, *from) << include.file.string() << " includes " << include.target;
   }
 }

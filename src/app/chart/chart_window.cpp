@@ -19,7 +19,6 @@
 #include "calendar/local_clock.h"
 #include "app/chart/chart_board_widget.h"
 #include "presentation/chart/chart_text_copy.h"
-#include "app/services/app_services.h"
 #include "settings/sys_settings.h"
 
 namespace kirvo {
@@ -64,15 +63,15 @@ QString StyleSheetOfField(Rgb background) {
 
 }  // namespace
 
-ChartWindow::ChartWindow(AppServices& services, const QString& caption, ChartSession session, QWidget* parent)
-    : QWidget(parent), services_(services), session_(std::move(session)), show_original_(services.sys().MCB) {
+ChartWindow::ChartWindow(const SysSettings& sys, const QString& caption, ChartSession session, QWidget* parent)
+    : QWidget(parent), sys_(sys), session_(std::move(session)), show_original_(sys.MCB) {
   setObjectName(QStringLiteral("MeisF"));
   setWindowTitle(caption);
   setAttribute(Qt::WA_DeleteOnClose);
   setContextMenuPolicy(Qt::DefaultContextMenu);
   BuildCommands();
   BuildStrips();
-  board_ = new ChartBoardWidget(services_.sys(), this);
+  board_ = new ChartBoardWidget(sys_, this);
   connect(board_, &ChartBoardWidget::cellClicked, this, &ChartWindow::OnCellClicked);
 
   auto* layout = new QVBoxLayout(this);
@@ -250,12 +249,12 @@ void ChartWindow::UpdateCommandStates() {
   Command(QStringLiteral("Previous"))->setEnabled(session_.CanStep(StepDirection::kBack));
   Command(QStringLiteral("Next"))->setEnabled(session_.CanStep(StepDirection::kForward));
   Command(QStringLiteral("Original"))->setIconText(show_original_ ? QStringLiteral("×") : QStringLiteral("○"));
-  commands_->setVisible(services_.sys().MnCB);
+  commands_->setVisible(sys_.MnCB);
 }
 
 void ChartWindow::LayOut() {
   const Chart& chart = session_.chart();
-  board_->ShowChart(chart, LayOutBoard(ChartRowLayoutOf(services_.sys(), show_original_), chart.range,
+  board_->ShowChart(chart, LayOutBoard(ChartRowLayoutOf(sys_, show_original_), chart.range,
                                        chart.stem_relations.size(), chart.branch_relations.size()),
                     &session_.content().ten_god_graph.earth_stars, &session_.content().near_term);
   // The window is as wide as the board: the strips give way (the command strip folds its last
@@ -273,7 +272,7 @@ void ChartWindow::Activate() {
 }
 
 void ChartWindow::ColourFields() {
-  const QString field_style = StyleSheetOfField(ColourOf(services_.sys().CP, PanelColour::kSelection));
+  const QString field_style = StyleSheetOfField(ColourOf(sys_.CP, PanelColour::kSelection));
   for (QWidget* field : std::initializer_list<QWidget*>{range_, date_, time_}) field->setStyleSheet(field_style);
 }
 
@@ -319,7 +318,7 @@ QMenu* ChartWindow::HandChangeMenuFor(BoardPosition cell) {
 }
 
 void ChartWindow::OnCellClicked(BoardPosition cell, bool shift) {
-  const SysSettings& sys = services_.sys();
+  const SysSettings& sys = sys_;
   if (sys.MOnSW) emit memoWordRequested(ToQString(BoardCellText(session_.chart().board, cell)));
   if (!OpensHandChangeMenu(sys, cell, shift)) return;
   const QRect rect = board_->CellRectPx(cell);

@@ -5,6 +5,7 @@
 #include "app/chart/chart_child.h"
 #include "presentation/chart/chart_board_geometry.h"
 #include "presentation/chart/chart_session.h"
+#include "settings/sys_settings.h"
 
 class QAction;
 class QComboBox;
@@ -16,7 +17,6 @@ class QToolButton;
 
 namespace kirvo {
 
-class AppServices;
 class ChartBoardWidget;
 
 // The chart window `TMeisF`: one person's chart drawn as a board, with the command strip, the date
@@ -27,9 +27,10 @@ class ChartWindow : public QWidget, public ChartChild {
   Q_OBJECT
 
  public:
-  // `session` has been computed; `services` outlives the window.
-  ChartWindow(AppServices& services, const QString& caption, ChartSession session, QWidget* parent = nullptr);
+  // `session` has been computed; the system settings `sys`, which the window reads, outlive it.
+  ChartWindow(const SysSettings& sys, const QString& caption, ChartSession session, QWidget* parent = nullptr);
 
+  ChartWindowKind kind() const override { return ChartWindowKind::kChart; }
   const ChartSession& session() const override { return session_; }
   void Activate() override;
   void FollowSettings() override;
@@ -75,7 +76,7 @@ class ChartWindow : public QWidget, public ChartChild {
   void RequestLuck();
   void OnCellClicked(BoardPosition cell, bool shift);
 
-  AppServices& services_;
+  const SysSettings& sys_;
   ChartSession session_;
   bool show_original_ = false;
   ChartBoardWidget* board_ = nullptr;

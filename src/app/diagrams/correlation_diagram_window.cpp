@@ -13,8 +13,6 @@
 
 #include "app/widgets/font_mapping.h"
 #include "app/widgets/painting.h"
-#include "app/frame/command_seams.h"
-#include "app/services/app_services.h"
 #include "app/widgets/design_pixels.h"
 
 namespace kirvo {
@@ -59,9 +57,10 @@ DiagramWindowSize Settled(DiagramWindowSize size, int strip) {
 
 }  // namespace
 
-CorrelationDiagramWindow::CorrelationDiagramWindow(AppServices& services, const QString& form_name,
-                                                   const QString& caption, const QStringList& items, QWidget* parent)
-    : QWidget(parent, Qt::Window), services_(services) {
+CorrelationDiagramWindow::CorrelationDiagramWindow(const SysSettings& sys, std::function<void(int)> show_help,
+                                                   const QString& form_name, const QString& caption,
+                                                   const QStringList& items, QWidget* parent)
+    : QWidget(parent, Qt::Window), sys_(sys), show_help_(std::move(show_help)) {
   setObjectName(form_name);
   setWindowTitle(caption);
   setAttribute(Qt::WA_DeleteOnClose);
@@ -94,8 +93,7 @@ CorrelationDiagramWindow::CorrelationDiagramWindow(AppServices& services, const 
   help->setShortcut(QKeySequence(Qt::Key_F1));
   help->setShortcutContext(Qt::WindowShortcut);
   addAction(help);
-  connect(help, &QAction::triggered, this,
-          [this] { ShowHelpTopic(parentWidget() ? parentWidget() : this, services_, kCorrelationDiagramHelpTopic); });
+  connect(help, &QAction::triggered, this, [this] { show_help_(kCorrelationDiagramHelpTopic); });
   resize(DesignSize());
   ArrangeControls();
 }
@@ -117,7 +115,7 @@ QImage CorrelationDiagramWindow::Picture() const {
 
 void CorrelationDiagramWindow::CopyPicture() const { QGuiApplication::clipboard()->setImage(Picture()); }
 
-const PanelColours& CorrelationDiagramWindow::colours() const { return services_.sys().CP; }
+const PanelColours& CorrelationDiagramWindow::colours() const { return sys_.CP; }
 
 void CorrelationDiagramWindow::ApplyKeptGeometry(const QRect& geometry) {
   move(geometry.topLeft());
@@ -201,7 +199,7 @@ void CorrelationDiagramWindow::PaintFigure(QPainter& painter, const QRect& area,
   if (figure.ring) {
     const DiagramNameRing& ring = *figure.ring;
     PaintNameRing(painter, area, ring.cx, ring.cy, ring.mode, ring.names, ring.radius, colours(),
-                  services_.sys().names.ten_god_row);
+                  sys_.names.ten_god_row);
   }
 }
 

@@ -3,9 +3,11 @@
 #include <QImage>
 #include <QStringList>
 #include <QWidget>
+#include <functional>
 
 #include "presentation/diagrams/correlation_diagram.h"
 #include "settings/sys_colours.h"
+#include "settings/sys_settings.h"
 
 class QComboBox;
 class QPainter;
@@ -13,13 +15,12 @@ class QToolButton;
 
 namespace kirvo {
 
-class AppServices;
-
 // What the two correlation diagrams share: a strip with the selector and the copy button over a
 // drawing area, the size rule that keeps the area square, F1 on the diagrams' help page, the copy
 // of the picture to the clipboard and the painting of a figure. A window of its own over the main
 // window (not a child of its client area: it is placed on the screen and has its own help key),
-// destroyed when it is closed.
+// destroyed when it is closed. It reads the system settings' colours and names; the frame places
+// it and keeps its placement.
 class CorrelationDiagramWindow : public QWidget {
   Q_OBJECT
 
@@ -35,25 +36,27 @@ class CorrelationDiagramWindow : public QWidget {
   // How much taller than wide the window is when its drawing area is square.
   int StripHeight() const;
 
+  // The designed size, and the place a kept placement gives (its corner the outer frame's), with
+  // the widest-width rule applied.
+  QSize DesignSize() const;
+  void ApplyKeptGeometry(const QRect& geometry);
+
  protected:
-  CorrelationDiagramWindow(AppServices& services, const QString& form_name, const QString& caption,
-                           const QStringList& items, QWidget* parent);
+  // `sys` outlives the window; `show_help` opens a help topic.
+  CorrelationDiagramWindow(const SysSettings& sys, std::function<void(int)> show_help, const QString& form_name,
+                           const QString& caption, const QStringList& items, QWidget* parent);
 
   // Paints the drawing area `area` (its own coordinates).
   virtual void PaintDrawing(QPainter& painter, const QRect& area) = 0;
   // After a size or selector change, before the repaint.
   virtual void LayOut() {}
 
-  // The designed size and the size a kept placement gives, with the widest-width rule applied.
-  QSize DesignSize() const;
-  void ApplyKeptGeometry(const QRect& geometry);
-
   void PaintFigure(QPainter& painter, const QRect& area, const CorrelationFigure& figure) const;
   const PanelColours& colours() const;
 
   void resizeEvent(QResizeEvent* event) override;
 
-  AppServices& services_;
+  const SysSettings& sys_;
 
  private:
   // The strip's controls and the drawing area at the window's size, then the labels.
@@ -63,6 +66,7 @@ class CorrelationDiagramWindow : public QWidget {
   QComboBox* selector_ = nullptr;
   QToolButton* copy_ = nullptr;
   QWidget* area_ = nullptr;
+  std::function<void(int)> show_help_;
 };
 
 }  // namespace kirvo

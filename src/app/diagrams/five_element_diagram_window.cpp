@@ -1,17 +1,12 @@
 #include "app/diagrams/five_element_diagram_window.h"
 
 #include <QFontInfo>
-#include <QGuiApplication>
 #include <QPainter>
-#include <QScreen>
 #include <QStringList>
 #include <algorithm>
 
 #include "app/widgets/painting.h"
 #include "app/bridge/text.h"
-#include "presentation/frame/ini_window_placement.h"
-#include "presentation/frame/toolbar_positions.h"
-#include "app/services/app_services.h"
 
 namespace kirvo {
 namespace {
@@ -43,50 +38,21 @@ void PaintLabel(QPainter& painter, const DiagramLabel& label) {
 
 }  // namespace
 
-FiveElementDiagramWindow::FiveElementDiagramWindow(AppServices& services, QWidget* parent)
-    : CorrelationDiagramWindow(services, QStringLiteral("SouGoF"), QStringLiteral("五行相関図"), SelectorTexts(),
-                               parent) {
-  RestorePlacement();
-}
-
-FiveElementDiagramWindow::~FiveElementDiagramWindow() { SavePlacement(); }
+FiveElementDiagramWindow::FiveElementDiagramWindow(const SysSettings& sys, std::function<void(int)> show_help,
+                                                   QWidget* parent)
+    : CorrelationDiagramWindow(sys, std::move(show_help), QStringLiteral("SouGoF"), QStringLiteral("五行相関図"),
+                               SelectorTexts(), parent) {}
 
 void FiveElementDiagramWindow::LayOut() {
   // The labels take the colours the settings have now; a later change of colours shows at the
   // next size or selector change.
   labels_ =
-      FiveElementLabels(CurrentItem(), width(), drawing_area()->width(), colours(), services_.sys().names.relations);
+      FiveElementLabels(CurrentItem(), width(), drawing_area()->width(), colours(), sys_.names.relations);
 }
 
 void FiveElementDiagramWindow::PaintDrawing(QPainter& painter, const QRect& area) {
   PaintFigure(painter, area, FiveElementFigure(CurrentItem(), width(), area.width(), area.height(), colours()));
   for (const DiagramLabel& label : labels_) PaintLabel(painter, label);
-}
-
-void FiveElementDiagramWindow::RestorePlacement() {
-  const Outcome<IniFile> ini = IniFile::Load(services_.program_folder() / kToolbarPositionsFile);
-  if (!ini) services_.interaction().ShowMessage(MessageKind::kError, ini.error());
-  const IniPlacement kept = ini ? ReadIniPlacement(*ini, kFiveElementPlacementSection) : IniPlacement{};
-  const QSize design = DesignSize();
-  const QScreen* on = screen() ? screen() : QGuiApplication::primaryScreen();
-  const QSize screen_size = on ? on->geometry().size() : design;
-  const PlacedWindow placed =
-      PlaceOnScreen(kept, design.width(), design.height(), screen_size.width(), screen_size.height());
-  ApplyKeptGeometry(QRect(placed.left, placed.top, placed.width, placed.height));
-}
-
-void FiveElementDiagramWindow::SavePlacement() {
-  const std::filesystem::path path = services_.program_folder() / kToolbarPositionsFile;
-  Outcome<IniFile> ini = IniFile::Load(path);
-  // KIRVO.ini holds the toolbars' places too; an unreadable file is not replaced.
-  if (!ini) {
-    services_.interaction().ShowMessage(MessageKind::kError, ini.error());
-    return;
-  }
-  const int monitor = std::max<int>(0, static_cast<int>(QGuiApplication::screens().indexOf(screen())));
-  WriteIniPlacement(ini.value(), kFiveElementPlacementSection, {x(), y(), width(), height()}, monitor);
-  const Status saved = ini->Save(path);
-  if (!saved) services_.interaction().ShowMessage(MessageKind::kError, saved.error());
 }
 
 }  // namespace kirvo

@@ -8,15 +8,12 @@
 namespace kirvo {
 
 // The five-element diagram `TSouGoF` ("五行相関図"): five labels round a circle with the
-// production and control cycles, or the ring of the twelve stages. Its placement is kept in the
-// section "SouGoF" of KIRVO.ini.
+// production and control cycles, or the ring of the twelve stages.
 class FiveElementDiagramWindow final : public CorrelationDiagramWindow {
   Q_OBJECT
 
  public:
-  explicit FiveElementDiagramWindow(AppServices& services, QWidget* parent = nullptr);
-  // Writes the placement.
-  ~FiveElementDiagramWindow() override;
+  FiveElementDiagramWindow(const SysSettings& sys, std::function<void(int)> show_help, QWidget* parent = nullptr);
 
   // The labels as last laid out; none for the stages.
   const std::vector<DiagramLabel>& Labels() const { return labels_; }
@@ -26,9 +23,6 @@ class FiveElementDiagramWindow final : public CorrelationDiagramWindow {
   void LayOut() override;
 
  private:
-  void RestorePlacement();
-  void SavePlacement();
-
   std::vector<DiagramLabel> labels_;
 };
 

@@ -5,23 +5,16 @@
 namespace kirvo {
 
 // The stem-branch diagram `TSouKsF` ("干支相関図"): the ten stems or twelve branches on a ring with
-// one kind of relation among them. Its placement is kept in the per-user store as a window
-// placement record.
+// one kind of relation among them.
 class StemBranchDiagramWindow final : public CorrelationDiagramWindow {
   Q_OBJECT
 
  public:
-  explicit StemBranchDiagramWindow(AppServices& services, QWidget* parent = nullptr);
-  // Writes the placement.
-  ~StemBranchDiagramWindow() override;
+  StemBranchDiagramWindow(const SysSettings& sys, std::function<void(int)> show_help, QWidget* parent = nullptr);
 
  protected:
   void PaintDrawing(QPainter& painter, const QRect& area) override;
   void changeEvent(QEvent* event) override;
-
- private:
-  void RestorePlacement();
-  void SavePlacement();
 };
 
 }  // namespace kirvo

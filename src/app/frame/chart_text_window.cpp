@@ -4,6 +4,7 @@
 
 #include "app/bridge/text.h"
 #include "app/widgets/design_pixels.h"
+#include "presentation/frame/child_windows.h"
 
 namespace kirvo {
 namespace {
@@ -13,10 +14,10 @@ constexpr int kDesignHeightPx = 480;
 
 }  // namespace
 
-ChartTextWindow::ChartTextWindow(const QString& form_name, const QString& caption, ChartSession session,
+ChartTextWindow::ChartTextWindow(ChartWindowKind kind, const QString& caption, ChartSession session,
                                  bool show_original, QWidget* parent)
-    : QPlainTextEdit(parent), session_(std::move(session)), show_original_(show_original) {
-  setObjectName(form_name);
+    : QPlainTextEdit(parent), kind_(kind), session_(std::move(session)), show_original_(show_original) {
+  setObjectName(ToQString(ChildKindRowOf(kind).form_name));
   setWindowTitle(caption);
   setAttribute(Qt::WA_DeleteOnClose);
   setReadOnly(true);

@@ -15,11 +15,12 @@ class ChartTextWindow : public QPlainTextEdit, public ChartChild {
   Q_OBJECT
 
  public:
-  // `session` has been computed.
-  ChartTextWindow(const QString& form_name, const QString& caption, ChartSession session, bool show_original,
+  // `session` has been computed; the window takes the form name of its kind.
+  ChartTextWindow(ChartWindowKind kind, const QString& caption, ChartSession session, bool show_original,
                   QWidget* parent = nullptr);
   QSize sizeHint() const override;
 
+  ChartWindowKind kind() const override { return kind_; }
   const ChartSession& session() const override { return session_; }
   void Activate() override { session_.RefreshContent(); }
   void FollowSettings() override;
@@ -30,6 +31,7 @@ class ChartTextWindow : public QPlainTextEdit, public ChartChild {
  private:
   void ShowText(bool show_original);
 
+  ChartWindowKind kind_;
   ChartSession session_;
   bool show_original_ = false;
 };

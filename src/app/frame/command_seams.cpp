@@ -3,6 +3,7 @@
 #include <QDesktopServices>
 #include <QUrl>
 
+#include "app/bridge/window_state.h"
 #include "app/diagrams/five_element_diagram_window.h"
 #include "app/diagrams/stem_branch_diagram_window.h"
 #include "app/frame/help_window.h"
@@ -53,7 +54,16 @@ void ShowNotices(QWidget* parent, AppServices& services) {
 
 namespace {
 
-void ShowNew(QWidget* window) {
+// A new diagram window of `parent`: placed where it was kept, keeping its placement when it
+// closes, shown in front.
+template <class Diagram>
+void OpenDiagram(QWidget* parent, AppServices& services, KeptWindow kept) {
+  auto* window = new Diagram(
+      services.sys(), [parent, &services](int topic) { ShowHelpTopic(parent, services, topic); }, parent);
+  if (const std::optional<QRect> geometry = KeptGeometry(*window, services.window_states(), kept, window->DesignSize())) {
+    window->ApplyKeptGeometry(*geometry);
+  }
+  new WindowStateKeeper(*window, services.window_states(), kept, WindowStateKeeper::SaveWhen::kItsClose);
   window->show();
   window->raise();
   window->activateWindow();
@@ -62,11 +72,11 @@ void ShowNew(QWidget* window) {
 }  // namespace
 
 void OpenFiveElementDiagram(QWidget* parent, AppServices& services) {
-  ShowNew(new FiveElementDiagramWindow(services, parent));
+  OpenDiagram<FiveElementDiagramWindow>(parent, services, KeptWindow::kFiveElementDiagram);
 }
 
 void OpenStemBranchDiagram(QWidget* parent, AppServices& services) {
-  ShowNew(new StemBranchDiagramWindow(services, parent));
+  OpenDiagram<StemBranchDiagramWindow>(parent, services, KeptWindow::kStemBranchDiagram);
 }
 
 void OpenSupportPage() { QDesktopServices::openUrl(QUrl(QString::fromLatin1(kSupportPageAddress))); }

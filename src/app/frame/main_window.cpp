@@ -6,17 +6,18 @@
 #include <QStatusBar>
 #include <algorithm>
 
-#include "app/frame/side_panel.h"
 #include "app/bridge/text.h"
+#include "app/bridge/window_state.h"
+#include "app/frame/side_panel.h"
 #include "calendar/local_clock.h"
 #include "app/chart/chart_window.h"
 #include "app/frame/chart_text_window.h"
 #include "app/frame/child_window_keys.h"
 #include "app/frame/command_seams.h"
 #include "app/persons/person_file_commands.h"
+#include "app/persons/person_list_window.h"
 #include "platform/ascii.h"
 #include "platform/free_resources.h"
-#include "presentation/frame/child_windows.h"
 #include "presentation/services/frame_constants.h"
 #include "presentation/services/resource_check.h"
 #include "presentation/frame/toolbar_positions.h"
@@ -28,12 +29,6 @@
 #include "app/widgets/design_pixels.h"
 
 namespace kirvo {
-namespace {
-
-// The luck window's text copy takes in every running-luck column.
-constexpr LuckRange kLuckWindowRange = LuckRange::kHourLuck;
-
-}  // namespace
 
 MainWindow::MainWindow(AppServices& services, QWidget* parent)
     : QMainWindow(parent), services_(services) {
@@ -77,8 +72,10 @@ MainWindow::MainWindow(AppServices& services, QWidget* parent)
   LoadRecentFiles();
   // 6. Caption and placement; without KIRVO.ini this is a first run and the window starts maximized.
   setWindowTitle(ToQString(services_.title()));
-  first_run_ = !std::filesystem::exists(services_.program_folder() / kToolbarPositionsFile);
-  RestorePlacement();
+  first_run_ = !std::filesystem::exists(services_.window_states().ini_file());
+  if (const std::optional<QRect> kept = KeptGeometry(*this, services_.window_states(), KeptWindow::kMain, size())) {
+    setGeometry(*kept);
+  }
   // 7. Entry defaults; the person list's modified flag and the graph mode start with them.
   entry_bar_->sex_field()->setCurrentIndex(0);
   // 8. Where the program is and which version ran last.
@@ -90,8 +87,9 @@ MainWindow::MainWindow(AppServices& services, QWidget* parent)
   ConnectCommands();
   ConnectEntryBar();
   InstallChildWindowKeys(*this, *client_, [this] { entry_bar_->FocusField(EntryField::kName); });
-  persons_ = new PersonFileCommands(services_, *this);
-  connect(persons_, &PersonFileCommands::fileOpened, this, &MainWindow::NoteOpenedFile);
+  persons_ = new PersonFileCommands(services_, *this,
+                                    [this](QWidget* over, int topic) { ShowHelpTopic(over, services_, topic); });
+  ConnectPersonList();
   UpdateMenuItems();
 }
 
@@ -169,29 +167,28 @@ void MainWindow::BringToFront() {
 }
 
 void MainWindow::ConnectCommands() {
-  const auto on = [this](const char* name, auto slot) {
-    connect(command(QString::fromLatin1(name)), &QAction::triggered, this, slot);
-  };
-  on("AFileExit", [this] { close(); });
-  on("AWindowClose", [this] { CloseAllChildren(); });
-  on("AWindowCascade", [this] { client_->cascadeSubWindows(); });
-  on("AWindowTile", [this] { TileChildren(); });
-  on("AWindowMini", [this] {
+  using C = MainCommand;
+  const auto on = [this](MainCommand which, auto slot) { connect(command(which), &QAction::triggered, this, slot); };
+  on(C::kExit, [this] { close(); });
+  on(C::kCloseAll, [this] { CloseAllChildren(); });
+  on(C::kCascade, [this] { client_->cascadeSubWindows(); });
+  on(C::kTile, [this] { TileChildren(); });
+  on(C::kMinimizeAll, [this] {
     for (QMdiSubWindow* child : client_->subWindowList()) child->showMinimized();
   });
-  on("AHelp", [this] { ShowHelpTopic(this, services_, kHelpTopicContents); });
-  on("AVer", [this] { ShowVersionWindow(this, services_); });
-  on("AInfo", [this] { ShowNotices(this, services_); });
-  on("AURL", [] { OpenSupportPage(); });
-  on("SouGoItem", [this] { OpenFiveElementDiagram(this, services_); });
-  on("SouKsItem", [this] { OpenStemBranchDiagram(this, services_); });
-  on("ASrc", [this] { SearchDateOfPillars(); });
+  on(C::kHelp, [this] { ShowHelpTopic(this, services_, kHelpTopicContents); });
+  on(C::kVersion, [this] { ShowVersionWindow(this, services_); });
+  on(C::kNotices, [this] { ShowNotices(this, services_); });
+  on(C::kSupportPage, [] { OpenSupportPage(); });
+  on(C::kFiveElementDiagram, [this] { OpenFiveElementDiagram(this, services_); });
+  on(C::kStemBranchDiagram, [this] { OpenStemBranchDiagram(this, services_); });
+  on(C::kDateSearch, [this] { SearchDateOfPillars(); });
 
-  QAction* panel = command(QStringLiteral("MWin"));
+  QAction* panel = command(C::kSidePanel);
   panel->setCheckable(true);
   connect(panel, &QAction::triggered, this, [this](bool checked) { side_panel_->setVisible(checked); });
   connect(side_panel_, &QDockWidget::visibilityChanged, this, [this] { UpdateMenuItems(); });
-  QAction* status = command(QStringLiteral("StsBar"));
+  QAction* status = command(C::kStatusBar);
   status->setCheckable(true);
   status->setChecked(true);
   connect(status, &QAction::toggled, statusBar(), &QStatusBar::setVisible);
@@ -205,9 +202,10 @@ void MainWindow::ConnectCommands() {
 }
 
 void MainWindow::ConnectEntryBar() {
-  connect(entry_bar_, &EntryBar::chartRequested, this, &MainWindow::RunChartCommand);
-  connect(entry_bar_, &EntryBar::luckRequested, this, &MainWindow::RunLuckCommand);
-  connect(entry_bar_, &EntryBar::combinedRequested, this, &MainWindow::RunCombinedCommand);
+  const auto opens = [this](ChartWindowKind kind) { return [this, kind] { OpenChild(kind, entry_bar_->Fields()); }; };
+  connect(entry_bar_, &EntryBar::chartRequested, this, opens(ChartWindowKind::kChart));
+  connect(entry_bar_, &EntryBar::luckRequested, this, opens(ChartWindowKind::kLuck));
+  connect(entry_bar_, &EntryBar::combinedRequested, this, opens(ChartWindowKind::kCombined));
   connect(entry_bar_, &EntryBar::fieldsChanged, this, &MainWindow::UpdateMenuItems);
   // The reason of a refused entry stays in the status bar until the next input.
   connect(entry_bar_, &EntryBar::fieldsChanged, statusBar(), &QStatusBar::clearMessage);
@@ -216,7 +214,36 @@ void MainWindow::ConnectEntryBar() {
   connect(entry_bar_, &EntryBar::eraDateRequested, this, &MainWindow::EnterEraDate);
   connect(entry_bar_, &EntryBar::naturalTimeRequested, this, &MainWindow::EnterNaturalTime);
   // 氏名 shows the person list, as 名前リスト does.
-  connect(entry_bar_, &EntryBar::personListRequested, command(QStringLiteral("ANList")), &QAction::trigger);
+  connect(entry_bar_, &EntryBar::personListRequested, command(MainCommand::kPersonList), &QAction::trigger);
+}
+
+void MainWindow::ConnectPersonList() {
+  using C = MainCommand;
+  const auto on = [this](MainCommand which, auto slot) { connect(command(which), &QAction::triggered, persons_, slot); };
+  on(C::kNew, [this] { persons_->New(); });
+  on(C::kOpen, [this] { persons_->Open(); });
+  on(C::kSave, [this] { persons_->Save(); });
+  on(C::kSaveAs, [this] { persons_->SaveAs(); });
+  on(C::kPersonList, [this] { persons_->ShowList(); });
+  PersonListWindow* list = persons_->window();
+  connect(list, &PersonListWindow::openRequested, this,
+          [this](const EntryFields& entry, ChartWindowKind kind) { OpenChild(kind, entry); });
+  entry_bar_->SetPersonRows([this] {
+    std::vector<PersonEntryRow> rows;
+    for (const PersonRow& row : persons_->file().list().rows()) rows.push_back({row[0], row[1], row[2], row[3]});
+    return rows;
+  });
+  connect(persons_, &PersonFileCommands::fileOpened, this, &MainWindow::NoteOpenedFile);
+  // The list lives as long as the program, closing only hides it: its placement is kept when the
+  // program ends.
+  if (const std::optional<QRect> kept =
+          KeptGeometry(*list, services_.window_states(), KeptWindow::kPersonList, PersonListWindow::DesignSize())) {
+    list->setGeometry(*kept);
+  } else {
+    list->resize(PersonListWindow::DesignSize());
+  }
+  new WindowStateKeeper(*list, services_.window_states(), KeptWindow::kPersonList,
+                        WindowStateKeeper::SaveWhen::kFrameClose);
 }
 
 void MainWindow::EnterEraDate() {
@@ -247,11 +274,12 @@ void MainWindow::EnterNaturalTime(const QString& date_and_time) {
 
 void MainWindow::UpdateMenuItems() {
   const bool any_child = !client_->subWindowList().isEmpty();
-  for (const char* name : {"AWindowClose", "AWindowCascade", "AWindowTile", "AWindowMini"}) {
-    command(QString::fromLatin1(name))->setEnabled(any_child);
+  for (const MainCommand which : {MainCommand::kCloseAll, MainCommand::kCascade, MainCommand::kTile,
+                                   MainCommand::kMinimizeAll}) {
+    command(which)->setEnabled(any_child);
   }
   const bool panel_shown = !side_panel_->isHidden();
-  command(QStringLiteral("MWin"))->setChecked(panel_shown);
+  command(MainCommand::kSidePanel)->setChecked(panel_shown);
   if (auto* button = findChild<QToolButton*>(QStringLiteral("MWinBtn"))) {
     button->setText(panel_shown ? QStringLiteral("×") : QStringLiteral("○"));
   }
@@ -273,8 +301,17 @@ std::vector<std::string> MainWindow::ChildCaptions() const {
   return captions;
 }
 
-bool MainWindow::BringChildForward(const std::string& caption) {
-  const std::optional<std::size_t> found = FindChildByCaption(ChildCaptions(), caption);
+std::vector<ChildWindowKey> MainWindow::ChildKeys() const {
+  std::vector<ChildWindowKey> keys;
+  for (const QMdiSubWindow* child : ChildrenInListOrder()) {
+    const auto* chart = dynamic_cast<const ChartChild*>(child->widget());
+    keys.push_back(chart ? ChildWindowKey{chart->kind(), chart->session().input().name} : ChildWindowKey{});
+  }
+  return keys;
+}
+
+bool MainWindow::BringChildForward(const ChildWindowKey& key) {
+  const std::optional<std::size_t> found = FindChild(ChildKeys(), key);
   if (!found) return false;
   QMdiSubWindow* child = ChildrenInListOrder().at(static_cast<qsizetype>(*found));
   if (child->isMinimized()) child->showNormal();
@@ -296,56 +333,48 @@ std::optional<BirthInput> MainWindow::CheckedEntry() {
   return input;
 }
 
-void MainWindow::RunChartCommand() {
-  if (!PassesResourceCheck(QueryFreeResources(), kChartWindowResourceThreshold, services_.interaction())) return;
-  const std::string name = entry_bar_->Fields().name;
-  if (BringChildForward(ChartWindowCaption(name, ChartWindowKind::kChart))) return;
+void MainWindow::OpenChild(ChartWindowKind kind, const EntryFields& entry) {
+  if (entry_bar_->Fields() != entry) entry_bar_->SetFields(entry);
+  const ChildKindRow& row = ChildKindRowOf(kind);
+  if (!PassesResourceCheck(QueryFreeResources(), row.resource_threshold, services_.interaction())) return;
+  if (row.limits_luck_windows) {
+    std::vector<ChartWindowKind> kinds;
+    for (const ChildWindowKey& key : ChildKeys()) kinds.push_back(key.kind);
+    const QList<QMdiSubWindow*> children = ChildrenInListOrder();
+    for (const std::size_t index : LuckWindowsToClose(kinds, services_.sys().KMCB)) {
+      children.at(static_cast<qsizetype>(index))->close();
+    }
+  }
+  if (BringChildForward({kind, entry_bar_->Fields().name})) return;
   const std::optional<BirthInput> input = CheckedEntry();
   if (!input) return;
-  OpenChartWindow(*input);
+  QWidget* child = NewChild(kind, *input);
+  if (!child) return;
+  AddChild(child);
+  // A child that joins the arrangement is tiled or cascaded with the others; any other keeps the
+  // place the client area gives it.
+  if (row.joins_arrangement) ArrangeNewChild();
+  entry_bar_->Clear();
 }
 
-void MainWindow::OpenChartWindow(const BirthInput& input) {
-  const std::string caption = ChartWindowCaption(input.name, ChartWindowKind::kChart);
-  std::optional<ChartSession> session =
-      ComputedSession(input, LuckRangeOf(services_.sys().CB1).value_or(LuckRange::kNatalOnly));
-  if (!session) return;
-  auto* chart = new ChartWindow(services_, ToQString(caption), std::move(*session));
+QWidget* MainWindow::NewChild(ChartWindowKind kind, const BirthInput& input) {
+  std::optional<ChartSession> session = ComputedSession(input, OpeningRange(kind, services_.sys()));
+  if (!session) return nullptr;
+  const QString caption = ToQString(ChartWindowCaption(input.name, kind));
+  if (ChildKindRowOf(kind).view == ChildView::kTextCopy) {
+    return new ChartTextWindow(kind, caption, std::move(*session), services_.sys().MCB);
+  }
+  auto* chart = new ChartWindow(services_.sys(), caption, std::move(*session));
   connect(chart, &ChartWindow::contentChanged, this, [this, chart] {
     if (ActiveChartWindow() == chart) ShowActiveContent();
   });
   connect(chart, &ChartWindow::luckRequested, this,
           [this](const QString& name, int sex, const QString& date, const QString& time) {
-            entry_bar_->SetFields(EntryFields{name.toStdString(), sex, date.toStdString(), time.toStdString()});
-            RunLuckCommand();
+            OpenChild(ChartWindowKind::kLuck,
+                      EntryFields{name.toStdString(), sex, date.toStdString(), time.toStdString()});
           });
   connect(chart, &ChartWindow::memoWordRequested, panel_, &SidePanel::MemoWordRequested);
-  AddChild(chart);
-  ArrangeNewChild();
-}
-
-void MainWindow::RunCombinedCommand() {
-  if (!PassesResourceCheck(QueryFreeResources(), kChartWindowResourceThreshold, services_.interaction())) return;
-  const std::string caption = ChartWindowCaption(entry_bar_->Fields().name, ChartWindowKind::kCombined);
-  if (BringChildForward(caption)) return;
-  const std::optional<BirthInput> input = CheckedEntry();
-  if (!input) return;
-  OpenTiledChild(QStringLiteral("MKF"), caption, *input,
-                 LuckRangeOf(services_.sys().KCB1).value_or(LuckRange::kNatalOnly));
-}
-
-void MainWindow::RunLuckCommand() {
-  if (!PassesResourceCheck(QueryFreeResources(), kLuckWindowResourceThreshold, services_.interaction())) return;
-  const std::string caption = ChartWindowCaption(entry_bar_->Fields().name, ChartWindowKind::kLuck);
-  const QList<QMdiSubWindow*> children = ChildrenInListOrder();
-  for (const std::size_t index : LuckWindowsToClose(ChildCaptions(), services_.sys().KMCB)) {
-    children.at(static_cast<qsizetype>(index))->close();
-  }
-  if (BringChildForward(caption)) return;
-  const std::optional<BirthInput> input = CheckedEntry();
-  if (!input) return;
-  // A luck window keeps the place the client area gives it.
-  if (OpenChartChild(QStringLiteral("KouF"), caption, *input, kLuckWindowRange)) entry_bar_->Clear();
+  return chart;
 }
 
 std::optional<ChartSession> MainWindow::ComputedSession(const BirthInput& input, LuckRange range) {
@@ -367,27 +396,12 @@ std::optional<ChartSession> MainWindow::ComputedSession(const BirthInput& input,
   return session;
 }
 
-bool MainWindow::OpenChartChild(const QString& form_name, const std::string& caption, const BirthInput& input,
-                                LuckRange range) {
-  std::optional<ChartSession> session = ComputedSession(input, range);
-  if (!session) return false;
-  AddChild(new ChartTextWindow(form_name, ToQString(caption), std::move(*session), services_.sys().MCB));
-  return true;
-}
-
-void MainWindow::OpenTiledChild(const QString& form_name, const std::string& caption, const BirthInput& input,
-                                LuckRange range) {
-  if (!OpenChartChild(form_name, caption, input, range)) return;
-  ArrangeNewChild();
-}
-
 void MainWindow::ArrangeNewChild() {
   if (services_.sys().SCB3) {
     TileChildren();
   } else {
     client_->cascadeSubWindows();
   }
-  entry_bar_->Clear();
 }
 
 QMdiSubWindow* MainWindow::AddChild(QWidget* window) {
@@ -477,7 +491,9 @@ void MainWindow::closeEvent(QCloseEvent* event) {
   static_cast<void>(services_.SaveSystemSettings());
   SaveBarPlaces();
   // 6. The memo list is written back here, once it exists.
-  SavePlacement();
+  SaveWindowState(*this, services_.window_states(), KeptWindow::kMain);
+  // The windows still open keep their places, in the order they were created.
+  WindowStateKeeper::SaveAllUnder(*this);
   event->accept();
 }
 

@@ -14,6 +14,7 @@
 #include "app/frame/main_commands.h"
 #include "app/frame/toolbars.h"
 #include "presentation/chart/chart_session.h"
+#include "presentation/frame/child_windows.h"
 #include "presentation/frame/entry_bar_rules.h"
 #include "presentation/services/recent_files.h"
 
@@ -47,10 +48,10 @@ class MainWindow : public QMainWindow {
   // Brings the window forward (a second start asks for it).
   void BringToFront();
 
-  // 命式, 行運, 命行 with the entry bar as it stands (`MeiBtnClick`, `KouBtnClick`, `MKBtnClick`).
-  void RunChartCommand();
-  void RunLuckCommand();
-  void RunCombinedCommand();
+  // 命式, 行運, 命行 (`MeiBtnClick`, `KouBtnClick`, `MKBtnClick`) and every other way a chart child
+  // opens: the entry goes into the entry bar, then the child of `kind` for its person comes forward,
+  // or opens after the entry checks and the person's registration, as the kind's row says.
+  void OpenChild(ChartWindowKind kind, const EntryFields& entry);
   // 日付: the era entry dialog; its date goes into the entry bar.
   void EnterEraDate();
   // 干支日時検索: the date search dialog; the moment it finds goes into the entry bar.
@@ -58,8 +59,6 @@ class MainWindow : public QMainWindow {
   // ▼: the natural-time dialog on the entry bar's date and time ("yyyy/mm/ddhh:nn"); on OK the
   // converted date and time go into the entry bar.
   void EnterNaturalTime(const QString& date_and_time);
-  // Opens the chart window of a checked entry.
-  void OpenChartWindow(const BirthInput& input);
   // `UpdateMenuItems`: availability of the window commands, the side-panel toggle and `TZBtn`.
   void UpdateMenuItems();
 
@@ -75,7 +74,7 @@ class MainWindow : public QMainWindow {
   SidePanel* panel() const { return panel_; }
   // The chart child in front, if the active child is one.
   ChartChild* ActiveChartWindow() const;
-  QAction* command(const QString& name) const { return menus_.actions.value(name); }
+  QAction* command(MainCommand which) const { return menus_.action(which); }
   QMenu* menu(MainMenu which) const { return menus_.menus.value(static_cast<int>(which)); }
   const MainToolbars& toolbars() const { return toolbars_; }
   // The person list, its name file and the file commands.
@@ -93,23 +92,26 @@ class MainWindow : public QMainWindow {
   void ApplyBrandingHides();
   void ConnectCommands();
   void ConnectEntryBar();
-  // Shows the child with `caption` if there is one.
-  bool BringChildForward(const std::string& caption);
+  // Shows the child of this kind and person if there is one.
+  bool BringChildForward(const ChildWindowKey& key);
   // The entry checks; on failure the beep, message and focus.
   std::optional<BirthInput> CheckedEntry();
   QMdiSubWindow* AddChild(QWidget* window);
   // The session of a new chart child, computed; nothing after the message when the entry or its
   // chart moment can't be computed.
   std::optional<ChartSession> ComputedSession(const BirthInput& input, LuckRange range);
-  bool OpenChartChild(const QString& form_name, const std::string& caption, const BirthInput& input, LuckRange range);
-  void OpenTiledChild(const QString& form_name, const std::string& caption, const BirthInput& input, LuckRange range);
+  // The new child of `kind` for a checked entry, computed; nothing after the message when its
+  // chart can't be computed.
+  QWidget* NewChild(ChartWindowKind kind, const BirthInput& input);
+  // The kinds and persons of the children in window-list order.
+  std::vector<ChildWindowKey> ChildKeys() const;
   // The side panel shows the content of the chart child that became active.
   void ShowActiveContent();
   // A new child joins the others: tiled or cascaded as the settings say; the entry bar empties.
   void ArrangeNewChild();
   void CloseAllChildren();
-  void RestorePlacement();
-  void SavePlacement();
+  // The person list's placement is kept, and its commands and drop-down connected.
+  void ConnectPersonList();
   void RestoreBarPlaces();
   void SaveBarPlaces();
   void LoadRecentFiles();

@@ -1,5 +1,5 @@
-// What the main window keeps between runs: its placement and the recent files in the per-user
-// store, the toolbar places in KIRVO.ini; and the list of its windows for the display settings.
+// What the main window keeps between runs: the recent files in the per-user store, the toolbar
+// places in KIRVO.ini; and the list of its windows for the display settings.
 #include <QDir>
 #include <QFileInfo>
 
@@ -8,8 +8,6 @@
 #include "app/persons/person_file_commands.h"
 #include "platform/text_file.h"
 #include "presentation/services/frame_constants.h"
-#include "presentation/frame/toolbar_positions.h"
-#include "presentation/frame/window_placement.h"
 #include "app/services/app_services.h"
 
 namespace kirvo {
@@ -20,52 +18,12 @@ constexpr char kDisplaySettingsFile[] = "KRVDisp.set";
 
 }  // namespace
 
-void MainWindow::RestorePlacement() {
-  const std::optional<WindowPlacement> placement =
-      DecodeWindowPlacement(services_.store().ReadBinary(kMainPlacementKey, kMainPlacementValue));
-  if (!placement || placement->right <= placement->left || placement->bottom <= placement->top) return;
-  // Applied before the window is shown, the record's show command counts as hidden: the window
-  // takes the normal rectangle and appears as start-up shows it.
-  setGeometry(placement->left, placement->top, placement->right - placement->left,
-              placement->bottom - placement->top);
-}
-
-void MainWindow::SavePlacement() {
-  const QRect normal = normalGeometry().isValid() ? normalGeometry() : geometry();
-  WindowPlacement placement;
-  placement.show_command = isMaximized() ? kShowMaximized : isMinimized() ? kShowMinimized : kShowNormal;
-  placement.flags = isMaximized() ? kRestoreToMaximized : 0;
-  placement.left = normal.left();
-  placement.top = normal.top();
-  placement.right = normal.left() + normal.width();
-  placement.bottom = normal.top() + normal.height();
-  const Status written =
-      services_.store().WriteBinary(kMainPlacementKey, kMainPlacementValue, EncodeWindowPlacement(placement));
-  if (!written) services_.interaction().ShowMessage(MessageKind::kError, written.error());
-}
-
 void MainWindow::RestoreBarPlaces() {
-  const Outcome<IniFile> ini = IniFile::Load(services_.program_folder() / kToolbarPositionsFile);
-  if (!ini) {
-    services_.interaction().ShowMessage(MessageKind::kError, ini.error());
-    RestoreBarPositions(this, toolbars_, side_panel_, IniFile());
-    return;
-  }
-  if (!ini->LoadProblem().empty()) services_.interaction().ShowMessage(MessageKind::kWarning, ini->LoadProblem());
-  RestoreBarPositions(this, toolbars_, side_panel_, *ini);
+  RestoreBarPositions(this, toolbars_, side_panel_, services_.window_states().ReadIni(true));
 }
 
 void MainWindow::SaveBarPlaces() {
-  const std::filesystem::path path = services_.program_folder() / kToolbarPositionsFile;
-  Outcome<IniFile> ini = IniFile::Load(path);
-  // KIRVO.ini holds other windows' sections too; an unreadable file is not replaced.
-  if (!ini) {
-    services_.interaction().ShowMessage(MessageKind::kError, ini.error());
-    return;
-  }
-  SaveBarPositions(this, toolbars_, side_panel_, ini.value());
-  const Status saved = ini->Save(path);
-  if (!saved) services_.interaction().ShowMessage(MessageKind::kError, saved.error());
+  services_.window_states().UpdateIni([this](IniFile& ini) { SaveBarPositions(this, toolbars_, side_panel_, ini); });
 }
 
 void MainWindow::LoadRecentFiles() {

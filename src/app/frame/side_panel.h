@@ -3,7 +3,7 @@
 #include <QWidget>
 #include <array>
 
-#include "app/bridge/cell_style_delegate.h"
+#include "app/widgets/cell_style_delegate.h"
 #include "app/bridge/content_grid_model.h"
 #include "presentation/panel/chart_content.h"
 #include "presentation/panel/element_graph.h"

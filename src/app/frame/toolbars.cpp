@@ -31,14 +31,16 @@ constexpr std::size_t kEntryBarIndex = 2;
 constexpr char kMenuBarName[] = "MenuBar";
 constexpr char kSidePanelName[] = "MeiWin";
 
-// The button colours of the two diagram commands, whose buttons share the text "図".
-QString ButtonStyleOf(const QString& command) {
-  if (command == QLatin1String("SouGoItem")) return QStringLiteral("color: blue;");
-  if (command == QLatin1String("SouKsItem")) return QStringLiteral("color: green;");
+QString ButtonStyleOf(ButtonColour colour) {
+  switch (colour) {
+    case ButtonColour::kBlue: return QStringLiteral("color: blue;");
+    case ButtonColour::kGreen: return QStringLiteral("color: green;");
+    case ButtonColour::kDefault: break;
+  }
   return {};
 }
 
-QString ButtonTextOf(const MainCommand& command) {
+QString ButtonTextOf(const MainCommandRow& command) {
   if (*command.button_text != '\0') return QString::fromUtf8(command.button_text);
   QString text = QString::fromUtf8(command.caption);
   text.remove(QStringLiteral("(&C)"));
@@ -46,14 +48,14 @@ QString ButtonTextOf(const MainCommand& command) {
 }
 
 // A button that follows its command's availability but keeps its own text.
-void AddCommandButton(QToolBar* bar, QAction* action, const MainCommand& command) {
+void AddCommandButton(QToolBar* bar, QAction* action, const MainCommandRow& command) {
   auto* button = new QToolButton(bar);
   button->setObjectName(action->objectName() + QStringLiteral("Btn"));
   button->setText(ButtonTextOf(command));
   button->setToolTip(action->toolTip());
   button->setStatusTip(action->statusTip());
   button->setFocusPolicy(Qt::NoFocus);
-  button->setStyleSheet(ButtonStyleOf(action->objectName()));
+  button->setStyleSheet(ButtonStyleOf(command.colour));
   button->setEnabled(action->isEnabled());
   QObject::connect(button, &QToolButton::clicked, action, &QAction::trigger);
   QObject::connect(action, &QAction::changed, button, [button, action] { button->setEnabled(action->isEnabled()); });
@@ -90,10 +92,10 @@ MainToolbars BuildMainToolbars(QMainWindow* window, const MainMenus& menus, Entr
     bar->setObjectName(QString::fromLatin1(kBars[i].name));
     bars[i] = bar;
   }
-  for (const MainCommand& command : MainCommands()) {
+  for (const MainCommandRow& command : MainCommands()) {
     for (QToolBar* bar : bars) {
       if (bar->objectName() == QLatin1String(command.bar)) {
-        AddCommandButton(bar, menus.actions.value(QString::fromLatin1(command.name)), command);
+        AddCommandButton(bar, menus.action(command.id), command);
       }
     }
   }

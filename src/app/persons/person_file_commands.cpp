@@ -6,7 +6,6 @@
 
 #include "app/bridge/text.h"
 #include "calendar/sexagenary.h"
-#include "app/frame/main_window.h"
 #include "app/persons/file_dialogs.h"
 #include "app/persons/person_list_window.h"
 #include "app/services/app_services.h"
@@ -22,33 +21,17 @@ const QString& NameFileFilter() {
 
 }  // namespace
 
-PersonFileCommands::PersonFileCommands(AppServices& services, MainWindow& frame)
+PersonFileCommands::PersonFileCommands(AppServices& services, QWidget& frame,
+                                       std::function<void(QWidget*, int)> show_help)
     : QObject(&frame),
       services_(services),
       frame_(frame),
       file_(services.program_folder(), services.sys().FileE),
       choose_open_(NativeOpenFile),
       choose_save_(NativeSaveFile) {
-  window_ = new PersonListWindow(services_, file_, &frame_);
-  const auto on = [this](const char* name, auto slot) {
-    connect(frame_.command(QString::fromLatin1(name)), &QAction::triggered, this, slot);
-  };
-  on("ANew", [this] { New(); });
-  on("AOpen", [this] { Open(); });
-  on("ASave", [this] { Save(); });
-  on("ASaveAs", [this] { SaveAs(); });
-  on("ANList", [this] { ShowList(); });
-  connect(window_, &PersonListWindow::openRequested, this, [this](const EntryFields& fields, ChartWindowKind kind) {
-    frame_.entry_bar()->SetFields(fields);
-    if (kind == ChartWindowKind::kCombined) frame_.RunCombinedCommand();
-    if (kind == ChartWindowKind::kChart) frame_.RunChartCommand();
-    if (kind == ChartWindowKind::kLuck) frame_.RunLuckCommand();
-  });
-  frame_.entry_bar()->SetPersonRows([this] {
-    std::vector<PersonEntryRow> rows;
-    for (const PersonRow& row : file_.list().rows()) rows.push_back({row[0], row[1], row[2], row[3]});
-    return rows;
-  });
+  PersonListNeeds needs{services_.sys(), [&core = services_.core()] { return core.rules(); }, services_.interaction(),
+                        [this, show_help = std::move(show_help)](int topic) { show_help(window_, topic); }};
+  window_ = new PersonListWindow(std::move(needs), file_, &frame_);
   // At start a missing default file only shows its message; the list starts empty under its name.
   if (file_.Load(services_.sys().FileE, services_.interaction())) {
     frame_.setWindowTitle(ToQString(file_.Caption(services_.title())));

@@ -6,19 +6,19 @@
 #include <vector>
 
 #include "engine/chart_record.h"
-#include "app/frame/entry_bar.h"
 #include "presentation/persons/person_list_file.h"
+
+class QWidget;
 
 namespace kirvo {
 
 class AppServices;
-class MainWindow;
 class PersonListWindow;
 
-// The main window's side of the person list: the list and its name file, the commands 新規作成,
-// 開く, 上書き保存, 名前を付けて保存 and 名前リスト, registration before a chart window opens, the
+// The main window's side of the person list: the list and its name file, what the commands 新規作成,
+// 開く, 上書き保存, 名前を付けて保存 and 名前リスト do, registration before a chart window opens, the
 // name drop-down's rows, the recent files' opening and the first step of closing. It owns the list
-// window and keeps the main window's caption.
+// window and keeps the caption of `frame`, which the frame connects to its commands.
 class PersonFileCommands : public QObject {
   Q_OBJECT
 
@@ -28,10 +28,9 @@ class PersonFileCommands : public QObject {
   // The same for a file to write, with the default suffix.
   using SaveFileChooser = std::function<QString(QWidget*, const QString&, const QString&, const QString&)>;
 
-  // Connects the file commands, 名前リスト and the entry bar's drop-down of `frame`, creates the list
-  // window and loads the default name file of the system settings (a missing one only shows its
-  // message).
-  PersonFileCommands(AppServices& services, MainWindow& frame);
+  // Creates the list window over `frame` and loads the default name file of the system settings (a
+  // missing one only shows its message). `show_help` shows a help topic over a window.
+  PersonFileCommands(AppServices& services, QWidget& frame, std::function<void(QWidget*, int)> show_help);
 
   // Registration of the entry before a chart window opens; false when the user declined to replace.
   bool Register(const BirthInput& input);
@@ -59,7 +58,7 @@ class PersonFileCommands : public QObject {
   void ShowStatus(const Status& status);
 
   AppServices& services_;
-  MainWindow& frame_;
+  QWidget& frame_;
   PersonListFile file_;
   PersonListWindow* window_ = nullptr;
   OpenFileChooser choose_open_;

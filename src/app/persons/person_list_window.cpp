@@ -14,15 +14,11 @@
 #include "app/bridge/colour.h"
 #include "app/bridge/text.h"
 #include "calendar/local_clock.h"
-#include "app/frame/command_seams.h"
 #include "app/persons/file_dialogs.h"
 #include "app/persons/person_table_model.h"
-#include "platform/settings_store.h"
 #include "presentation/shared/grid_csv.h"
 #include "presentation/persons/person_list_view.h"
 #include "presentation/persons/person_summary.h"
-#include "presentation/frame/window_placement.h"
-#include "app/services/app_services.h"
 #include "settings/sys_chart_moment.h"
 
 namespace kirvo {
@@ -30,8 +26,6 @@ namespace {
 
 constexpr int kHelpTopic = 10005;
 constexpr int kMinimumWidth = 600, kMinimumHeight = 400;
-constexpr std::string_view kPlacementKey = "WinPlace1";
-constexpr std::string_view kPlacementValue = "NListFWinPlace1";
 const char* const kRangeItems[] = {"命式のみ", "大運まで", "年運まで", "月運まで", "日運まで", "時運まで"};
 
 QWidget* Labelled(const QString& top, const QString& bottom, QWidget* field, QWidget* parent) {
@@ -45,12 +39,12 @@ QWidget* Labelled(const QString& top, const QString& bottom, QWidget* field, QWi
 
 }  // namespace
 
-PersonListWindow::PersonListWindow(AppServices& services, PersonListFile& file, QWidget* parent)
-    : QWidget(parent, Qt::Window), services_(services), file_(file), choose_save_file_(NativeSaveFile) {
+PersonListWindow::PersonListWindow(PersonListNeeds needs, PersonListFile& file, QWidget* parent)
+    : QWidget(parent, Qt::Window), needs_(std::move(needs)), file_(file), choose_save_file_(NativeSaveFile) {
   setObjectName(QStringLiteral("NListF"));
   setWindowTitle(QStringLiteral("入力データ一覧"));
   setMinimumSize(kMinimumWidth, kMinimumHeight);
-  model_ = new PersonTableModel(file_.list(), services_.sys(), this);
+  model_ = new PersonTableModel(file_.list(), needs_.sys, this);
 
   auto* layout = new QVBoxLayout(this);
   progress_ = new QProgressBar(this);
@@ -80,14 +74,14 @@ PersonListWindow::PersonListWindow(AppServices& services, PersonListFile& file, 
     const int column = table_->horizontalHeader()->logicalIndexAt(at);
     if (column <= 0) return;
     const std::string question = HideColumnQuestion(kPersonListHeaders[static_cast<std::size_t>(column)]);
-    if (services_.interaction().AskYesNo(question)) table_->setColumnHidden(column, true);
+    if (needs_.interaction.AskYesNo(question)) table_->setColumnHidden(column, true);
   });
   connect(table_, &QWidget::customContextMenuRequested, this,
           [this](const QPoint& at) { ShowMenu(table_->viewport()->mapToGlobal(at)); });
   connect(table_, &QAbstractItemView::doubleClicked, this, [this](const QModelIndex& index) {
     constexpr ChartWindowKind kByChoice[] = {ChartWindowKind::kCombined, ChartWindowKind::kChart,
                                              ChartWindowKind::kLuck};
-    const int choice = services_.sys().WmRG;
+    const int choice = needs_.sys.WmRG;
     OpenRow(index.row(), kByChoice[choice >= 0 && choice <= 2 ? choice : 1]);
   });
   // A dragged row moves in the list itself; the view shows the list in its order again.
@@ -101,12 +95,9 @@ PersonListWindow::PersonListWindow(AppServices& services, PersonListFile& file, 
     emit listChanged();
   });
 
-  SetChartMoment(DefaultChartMoment(services_.sys(), std::nullopt, LocalClockNow()));
-  RestorePlacement();
+  SetChartMoment(DefaultChartMoment(needs_.sys, std::nullopt, LocalClockNow()));
   RefreshCount();
 }
-
-PersonListWindow::~PersonListWindow() { SavePlacement(); }
 
 QWidget* PersonListWindow::BuildHeader() {
   auto* header = new QWidget(this);
@@ -211,7 +202,7 @@ QWidget* PersonListWindow::BuildMomentRow() {
   connect(up, &QToolButton::clicked, this, [this] { SetChartMoment(ListMomentStepped(ChartMoment(), true)); });
   connect(down, &QToolButton::clicked, this, [this] { SetChartMoment(ListMomentStepped(ChartMoment(), false)); });
   connect(now, &QPushButton::clicked, this,
-          [this] { SetChartMoment(DefaultChartMoment(services_.sys(), std::nullopt, LocalClockNow())); });
+          [this] { SetChartMoment(DefaultChartMoment(needs_.sys, std::nullopt, LocalClockNow())); });
   connect(date_, &QLineEdit::textChanged, this, &PersonListWindow::RefreshPillarBox);
   connect(time_, &QLineEdit::textChanged, this, &PersonListWindow::RefreshPillarBox);
   return strip;
@@ -238,7 +229,7 @@ QWidget* PersonListWindow::BuildBottom() {
   row->addStretch(1);
   connect(button("OKBtn", QStringLiteral("OK"), QString()), &QPushButton::clicked, this, &QWidget::hide);
   connect(button("HelpBtn", QStringLiteral("ヘルプ"), QString()), &QPushButton::clicked, this,
-          [this] { ShowHelpTopic(this, services_, kHelpTopic); });
+          [this] { needs_.show_help(kHelpTopic); });
   return bottom;
 }
 
@@ -281,7 +272,7 @@ void PersonListWindow::RefreshPillarBox() {
     pillar_box_->clear();
     return;
   }
-  const ChartRules rules = services_.core().rules();
+  const ChartRules rules = needs_.rules();
   const PillarBox box = PillarBoxOf(*moment, rules);
   QString html = QStringLiteral("<table cellspacing=2><tr>");
   for (const char* label : {"時", "日", "月", "年"})
@@ -301,7 +292,7 @@ void PersonListWindow::GenerateSummaries() {
   progress_->setValue(0);
   progress_->show();
   QApplication::setOverrideCursor(Qt::WaitCursor);
-  const ChartRules rules = services_.core().rules();
+  const ChartRules rules = needs_.rules();
   // The workers fill a copy, so that the table may repaint the list while they run.
   PersonList generated = file_.list();
   GeneratePersonSummaries(generated, ChartMoment(), range.value_or(LuckRange::kNatalOnly), rules, [this](int percent) {
@@ -319,7 +310,7 @@ void PersonListWindow::GenerateSummaries() {
 bool PersonListWindow::SortByColumn(int column) {
   if (column < 0 || column >= static_cast<int>(kPersonCellCount)) return false;
   const std::string question = SortQuestion(kPersonListHeaders[static_cast<std::size_t>(column)]);
-  if (!services_.interaction().AskYesNo(question)) return false;
+  if (!needs_.interaction.AskYesNo(question)) return false;
   file_.list().Sort(static_cast<std::size_t>(column), descending_->isChecked());
   Reload();
   return true;
@@ -338,8 +329,8 @@ void PersonListWindow::SearchWith(bool next) {
     SelectRow(*found);
     return;
   }
-  services_.interaction().Beep();
-  services_.interaction().ShowMessage(MessageKind::kInformation, SearchMissText(text));
+  needs_.interaction.Beep();
+  needs_.interaction.ShowMessage(MessageKind::kInformation, SearchMissText(text));
 }
 
 void PersonListWindow::SelectRow(std::size_t row) {
@@ -369,7 +360,7 @@ void PersonListWindow::ExportCsv() {
   QApplication::setOverrideCursor(Qt::WaitCursor);
   const Status written = WriteGridCsv(path.toStdString(), PersonListTable(file_.list()));
   QApplication::restoreOverrideCursor();
-  if (!written) services_.interaction().ShowMessage(MessageKind::kError, written.error());
+  if (!written) needs_.interaction.ShowMessage(MessageKind::kError, written.error());
 }
 
 void PersonListWindow::OpenRow(int row, ChartWindowKind kind) {
@@ -380,12 +371,12 @@ void PersonListWindow::OpenRow(int row, ChartWindowKind kind) {
 
 void PersonListWindow::ApplyColumnWidths() {
   // The selected row takes the selection colour of the system settings.
-  const Rgb selection = ColourOf(services_.sys().CP, PanelColour::kSelection);
+  const Rgb selection = ColourOf(needs_.sys.CP, PanelColour::kSelection);
   QPalette palette = table_->palette();
   palette.setColor(QPalette::Highlight, ToQColor(selection));
   palette.setColor(QPalette::HighlightedText, ToQColor(ContrastTextColour(selection)));
   table_->setPalette(palette);
-  const std::vector<int> widths = PersonColumnWidths(services_.sys().SysFont.size_points, services_.sys().NCG);
+  const std::vector<int> widths = PersonColumnWidths(needs_.sys.SysFont.size_points, needs_.sys.NCG);
   for (std::size_t column = 0; column < widths.size(); ++column) {
     const int section = static_cast<int>(column);
     table_->setColumnHidden(section, widths[column] == 0);
@@ -407,29 +398,6 @@ void PersonListWindow::closeEvent(QCloseEvent* event) {
   // The window lives as long as the program; closing hides it.
   event->ignore();
   hide();
-}
-
-void PersonListWindow::RestorePlacement() {
-  const std::optional<WindowPlacement> placement =
-      DecodeWindowPlacement(services_.store().ReadBinary(kPlacementKey, kPlacementValue));
-  if (!placement || placement->right <= placement->left || placement->bottom <= placement->top) {
-    resize(900, 560);
-    return;
-  }
-  setGeometry(placement->left, placement->top, placement->right - placement->left, placement->bottom - placement->top);
-}
-
-void PersonListWindow::SavePlacement() {
-  const QRect normal = normalGeometry().isValid() ? normalGeometry() : geometry();
-  WindowPlacement placement;
-  placement.show_command = isVisible() ? kShowNormal : kShowHidden;
-  placement.left = normal.left();
-  placement.top = normal.top();
-  placement.right = normal.left() + normal.width();
-  placement.bottom = normal.top() + normal.height();
-  const Status written =
-      services_.store().WriteBinary(kPlacementKey, kPlacementValue, EncodeWindowPlacement(placement));
-  if (!written) services_.interaction().ShowMessage(MessageKind::kError, written.error());
 }
 
 }  // namespace kirvo

@@ -10,17 +10,29 @@
 #include <functional>
 
 #include "calendar/date_time.h"
+#include "engine/chart_record.h"
+#include "platform/interaction.h"
 #include "presentation/frame/entry_bar_rules.h"
 #include "presentation/persons/person_list_file.h"
+#include "settings/sys_settings.h"
 
 namespace kirvo {
 
-class AppServices;
 class PersonTableModel;
+
+// What the person list reads and asks for: the system settings, the chart rules as they stand, the
+// person at the screen, and the help on a topic. The settings and the interaction outlive the
+// window.
+struct PersonListNeeds {
+  const SysSettings& sys;
+  std::function<ChartRules()> rules;
+  Interaction& interaction;
+  std::function<void(int)> show_help;
+};
 
 // The person list window `TNListF` ("入力データ一覧"): the list as a table with sorting, search,
 // 命式データ生成 at a chosen chart moment and range, deletion, the opening of chart windows for a
-// row and the CSV export. Closing only hides it; it keeps its placement in the per-user store.
+// row and the CSV export. Closing only hides it; the frame keeps its placement.
 class PersonListWindow : public QWidget {
   Q_OBJECT
 
@@ -28,8 +40,10 @@ class PersonListWindow : public QWidget {
   // Asks where to write a file: caption, Qt filter, default suffix → path, empty when cancelled.
   using SaveFileChooser = std::function<QString(QWidget*, const QString&, const QString&, const QString&)>;
 
-  PersonListWindow(AppServices& services, PersonListFile& file, QWidget* parent = nullptr);
-  ~PersonListWindow() override;
+  PersonListWindow(PersonListNeeds needs, PersonListFile& file, QWidget* parent = nullptr);
+
+  // The size the window opens at when no placement is kept.
+  static QSize DesignSize() { return {900, 560}; }
 
   // The list was replaced, registered into or changed elsewhere.
   void Reload();
@@ -78,10 +92,8 @@ class PersonListWindow : public QWidget {
   void SelectRow(std::size_t row);
   void SearchWith(bool next);
   void ShowMenu(const QPoint& global);
-  void RestorePlacement();
-  void SavePlacement();
 
-  AppServices& services_;
+  PersonListNeeds needs_;
   PersonListFile& file_;
   PersonTableModel* model_ = nullptr;
   PersonSearch search_;

@@ -1,5 +1,6 @@
 #include "app/services/app_services.h"
 
+#include "presentation/frame/toolbar_positions.h"
 #include "presentation/services/frame_constants.h"
 #include "settings/sys_settings_file.h"
 #include "settings/usys_settings_file.h"
@@ -15,7 +16,11 @@ Outcome<std::unique_ptr<AppServices>> AppServices::Open(std::filesystem::path pr
 }
 
 AppServices::AppServices(ApplicationServices core, std::filesystem::path store_file)
-    : core_(std::move(core)), store_file_(std::move(store_file)), title_(kApplicationTitle), help_file_(kHelpIndexFile) {}
+    : core_(std::move(core)),
+      window_states_(store(), program_folder() / kToolbarPositionsFile, interaction()),
+      store_file_(std::move(store_file)),
+      title_(kApplicationTitle),
+      help_file_(kHelpIndexFile) {}
 
 void AppServices::LoadBranding() {
   Loaded<std::optional<Branding>> loaded = kirvo::LoadBranding(program_folder());

@@ -7,6 +7,7 @@
 #include "engine/chart_record.h"
 #include "platform/interaction.h"
 #include "platform/outcome.h"
+#include "presentation/frame/window_state_store.h"
 #include "presentation/services/application_services.h"
 
 namespace kirvo {
@@ -51,6 +52,9 @@ class AppServices {
 
   ExplanationSource& explanations() { return core_.explanations(); }
 
+  // Where every window keeps its placement: the per-user store and KIRVO.ini.
+  WindowStateStore& window_states() { return window_states_; }
+
   // "Dir" and "Ver" of the per-user store, written at every start.
   void WriteStartValues();
 
@@ -58,6 +62,7 @@ class AppServices {
   AppServices(ApplicationServices core, std::filesystem::path store_file);
 
   ApplicationServices core_;
+  WindowStateStore window_states_;
   std::filesystem::path store_file_;
   std::string title_;
   std::string help_file_;

@@ -4,7 +4,7 @@
 #include <QMouseEvent>
 #include <algorithm>
 
-#include "app/bridge/cell_style_delegate.h"
+#include "app/widgets/cell_style_delegate.h"
 #include "app/bridge/content_grid_model.h"
 #include "app/widgets/dpi_scale.h"
 

@@ -13,11 +13,6 @@ namespace kirvo {
 // What the two correlation diagrams (五行相関図, 干支相関図) share: their size rule and the figure a
 // window paints, as plain data. Coordinates are pixels of the drawing area.
 
-// Where the windows keep their placement: the five-element diagram in a section of KIRVO.ini, the
-// stem-branch diagram as a window placement record in the per-user store.
-inline constexpr std::string_view kFiveElementPlacementSection = "SouGoF";
-inline constexpr std::string_view kStemBranchPlacementKey = "WinPlace1";
-inline constexpr std::string_view kStemBranchPlacementValue = "SouKsFWinPlace1";
 // Both diagrams open the same help page.
 inline constexpr int kCorrelationDiagramHelpTopic = 10103;
 

@@ -1,26 +1,70 @@
 #pragma once
 
+#include <array>
 #include <cstddef>
 #include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "engine/chart_record.h"
+#include "presentation/frame/entry_bar_rules.h"
+#include "presentation/services/resource_check.h"
+#include "settings/sys_settings.h"
+
 namespace kirvo {
 
-// Rules over the main window's child windows, given their captions in window-list order: the
-// active window first, then the others from the most recently active.
+// How each kind of chart child opens: its form name, the free resources it needs, the range its
+// chart starts with, whether the luck-window limit applies, whether it joins the arrangement of the
+// others, and how it shows the chart.
+enum class ChildRange {
+  kChartSetting,     // `CB1`, the chart window's default range
+  kCombinedSetting,  // `KCB1`, the luck level of the combined window
+  kEveryLuck,        // the luck window takes in every running-luck column
+};
+enum class ChildView { kBoard, kTextCopy };
+struct ChildKindRow {
+  ChartWindowKind kind;
+  std::string_view form_name;
+  int resource_threshold;  // percent
+  ChildRange range;
+  bool limits_luck_windows;  // the luck windows over `KMCB` close first
+  bool joins_arrangement;    // tiled or cascaded with the others per `SCB3`; else it keeps its place
+  ChildView view;
+};
 
-// The child with exactly this caption, the lowest index when several match.
-std::optional<std::size_t> FindChildByCaption(const std::vector<std::string>& captions, std::string_view caption);
+// clang-format off
+inline constexpr std::array<ChildKindRow, 3> kChildKinds = {{
+    {ChartWindowKind::kChart,    "MeisF", kChartWindowResourceThreshold, ChildRange::kChartSetting,    false, true,  ChildView::kBoard},
+    {ChartWindowKind::kLuck,     "KouF",  kLuckWindowResourceThreshold,  ChildRange::kEveryLuck,       true,  false, ChildView::kTextCopy},
+    {ChartWindowKind::kCombined, "MKF",   kChartWindowResourceThreshold, ChildRange::kCombinedSetting, false, true,  ChildView::kTextCopy},
+}};
+// clang-format on
+
+const ChildKindRow& ChildKindRowOf(ChartWindowKind kind);
+// The range a new child of `kind` computes its chart with; a setting outside the list gives the
+// chart alone.
+LuckRange OpeningRange(ChartWindowKind kind, const SysSettings& sys);
+
+// Rules over the main window's child windows, given in window-list order: the active window first,
+// then the others from the most recently active. Each child is one person's window of one kind.
+struct ChildWindowKey {
+  ChartWindowKind kind = ChartWindowKind::kChart;
+  std::string person;
+  bool operator==(const ChildWindowKey&) const = default;
+};
+
+// The child of this kind and person, the lowest index when several match: a second request for it
+// brings it forward.
+std::optional<std::size_t> FindChild(const std::vector<ChildWindowKey>& children, const ChildWindowKey& wanted);
 
 // `KMCB`, the luck windows allowed at once: items "1", "2", "3", "無制限".
 inline constexpr int kUnlimitedLuckWindowsItem = 3;
 
-// The luck windows (captions containing "の行運") to close before a new one opens, so that with the
-// new one at most the chosen number remain: counting luck windows in list order, every one whose
-// count exceeds the chosen number minus one. None with "無制限" or an item outside the list.
-std::vector<std::size_t> LuckWindowsToClose(const std::vector<std::string>& captions, int kmcb_item);
+// The luck windows to close before a new one opens, so that with the new one at most the chosen
+// number remain: counting luck windows in list order, every one whose count exceeds the chosen
+// number minus one. None with "無制限" or an item outside the list.
+std::vector<std::size_t> LuckWindowsToClose(const std::vector<ChartWindowKind>& kinds, int kmcb_item);
 
 // The window list of the ｳｨﾝﾄﾞｳ(&W) menu: one entry per child, at most 100.
 inline constexpr std::size_t kWindowListLimit = 100;

@@ -13,6 +13,7 @@ struct EntryFields {
   int sex = 0;  // 0 男, 1 女
   std::string date;  // "YYYY/MM/DD"
   std::string time;  // "hh:nn", or "99:99" when the hour is not known
+  bool operator==(const EntryFields&) const = default;
 };
 
 enum class EntryField { kName, kSex, kDate, kTime };
@@ -54,8 +55,6 @@ std::optional<std::string> NaturalTimeText(std::string_view date, std::string_vi
 // the window, so a second request for the same caption brings that window forward.
 enum class ChartWindowKind { kChart, kLuck, kCombined };
 std::string ChartWindowCaption(std::string_view name, ChartWindowKind kind);
-// What every luck window's caption contains.
-inline constexpr std::string_view kLuckCaptionMark = "の行運";
 
 // One item of the name drop-down: "\"name\",\"sex\"".
 std::string PersonDropDownItem(std::string_view name, std::string_view sex_text);

@@ -17,8 +17,6 @@ inline constexpr int kHelpTopicContents = 10000;
 // Values of the per-user settings store written by the frame.
 inline constexpr std::string_view kProgramFolderValue = "Dir";
 inline constexpr std::string_view kVersionValueName = "Ver";
-inline constexpr std::string_view kMainPlacementKey = "Main";
-inline constexpr std::string_view kMainPlacementValue = "MainFWinPlace1";
 
 // The main window's form name: its section in the branding file.
 inline constexpr std::string_view kMainFormName = "MainF";

@@ -1,10 +1,13 @@
-// What the frame keeps between runs: the placement record, the toolbar sections of KIRVO.ini and
-// the recent files.
+// What the frame keeps between runs: the placement record, the toolbar sections of KIRVO.ini, every
+// window's kept state and the recent files.
 #include <gtest/gtest.h>
 
-#include "presentation/services/recent_files.h"
 #include "presentation/frame/toolbar_positions.h"
 #include "presentation/frame/window_placement.h"
+#include "presentation/frame/window_state_store.h"
+#include "presentation/services/recent_files.h"
+#include "support/recording_interaction.h"
+#include "support/temp_folder.h"
 
 namespace kirvo {
 namespace {
@@ -74,6 +77,74 @@ TEST(ToolbarPositions, ReadsRevisionTwoAndIgnoresOthers) {
   EXPECT_EQ(ReadToolbarPosition(ini, "EntBar"), std::nullopt);
   EXPECT_EQ(DockSideOf("Dock97"), DockSide::kTop);
   EXPECT_EQ(DockSideOf(""), DockSide::kNone);
+}
+
+// Each window's record takes its own show command and rectangle: the main window comes back
+// maximized after minimizing, the person list records whether it was shown, the stem-branch diagram
+// keeps its frame's corner with its normal size.
+TEST(WindowStateStore, EachWindowRecordsItsOwnShowStateAndRectangle) {
+  WindowState state;
+  state.normal = {10, 20, 300, 200};
+  state.shown = {8, 0, 640, 480};
+  state.visible = false;
+  state.maximized = true;
+  struct Case {
+    KeptWindow window;
+    std::int32_t show_command;
+    std::int32_t flags;
+    std::int32_t left, top, right, bottom;
+  };
+  for (const Case& c : {Case{KeptWindow::kMain, kShowMaximized, kRestoreToMaximized, 10, 20, 310, 220},
+                        Case{KeptWindow::kPersonList, kShowHidden, 0, 10, 20, 310, 220},
+                        Case{KeptWindow::kStemBranchDiagram, kShowNormal, 0, 8, 0, 308, 200}}) {
+    const WindowPlacement record = PlacementRecordOf(KeptWindowRowOf(c.window), state);
+    EXPECT_EQ(record.show_command, c.show_command) << static_cast<int>(c.window);
+    EXPECT_EQ(record.flags, c.flags) << static_cast<int>(c.window);
+    EXPECT_EQ((std::array{record.left, record.top, record.right, record.bottom}),
+              (std::array{c.left, c.top, c.right, c.bottom}))
+        << static_cast<int>(c.window);
+  }
+  state.maximized = false;
+  state.minimized = true;
+  EXPECT_EQ(PlacementRecordOf(KeptWindowRowOf(KeptWindow::kMain), state).show_command, kShowMinimized);
+  EXPECT_EQ(PlacementRecordOf(KeptWindowRowOf(KeptWindow::kMain), state).flags, 0);
+  EXPECT_EQ(PlacementRecordOf(KeptWindowRowOf(KeptWindow::kStemBranchDiagram), state).show_command, kShowMinimized);
+}
+
+// A saved state comes back where it was kept: the records in the per-user store (an empty rectangle
+// keeps the window where it is), the five-element diagram in its section of KIRVO.ini, where the
+// toolbar sections stay.
+TEST(WindowStateStore, SavedStatesComeBackFromTheirHomes) {
+  TempFolder folder;
+  Outcome<FileSettingsStore> opened = FileSettingsStore::Open(folder / "store.txt");
+  ASSERT_TRUE(opened.ok());
+  FileSettingsStore store = std::move(opened).value();
+  RecordingInteraction interaction;
+  WindowStateStore states(store, folder / "KIRVO.ini", interaction);
+
+  EXPECT_EQ(states.Restore(KeptWindow::kMain, 800, 600, 1280, 1024), std::nullopt);
+  WindowState state;
+  state.normal = {100, 120, 900, 700};
+  state.shown = {40, 50, 200, 226};
+  states.Save(KeptWindow::kMain, state);
+  EXPECT_EQ(states.Restore(KeptWindow::kMain, 800, 600, 1280, 1024), (PlacedWindow{100, 120, 900, 700}));
+  EXPECT_EQ(DecodeWindowPlacement(store.ReadBinary("Main", "MainFWinPlace1"))->bottom, 820);
+  state.normal.width = 0;
+  states.Save(KeptWindow::kPersonList, state);
+  EXPECT_EQ(states.Restore(KeptWindow::kPersonList, 900, 560, 1280, 1024), std::nullopt);
+
+  // Nothing kept: the designed size, centred.
+  EXPECT_EQ(states.Restore(KeptWindow::kFiveElementDiagram, 300, 326, 1280, 1024),
+            (PlacedWindow{490, 349, 300, 326}));
+  states.UpdateIni([](IniFile& ini) { ini.WriteInteger("TBarPosFileBar", "Rev", 3); });
+  state.monitor = 1;
+  states.Save(KeptWindow::kFiveElementDiagram, state);
+  EXPECT_EQ(states.Restore(KeptWindow::kFiveElementDiagram, 300, 326, 1280, 1024),
+            (PlacedWindow{40, 50, 200, 226}));
+  const IniFile ini = states.ReadIni(true);
+  EXPECT_EQ(ini.ReadInteger("TBarPosFileBar", "Rev", 0), 3);
+  EXPECT_EQ(ini.ReadInteger("SouGoF", "MONITORS", -1), 1);
+  EXPECT_TRUE(interaction.messages.empty());
 }
 
 TEST(RecentFiles, MostRecentFirstWithoutDuplicatesAtMostTen) {

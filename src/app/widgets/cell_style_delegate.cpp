@@ -1,4 +1,4 @@
-#include "app/bridge/cell_style_delegate.h"
+#include "app/widgets/cell_style_delegate.h"
 
 #include <QPainter>
 
