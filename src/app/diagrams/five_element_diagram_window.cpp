@@ -78,11 +78,9 @@ void FiveElementDiagramWindow::RestorePlacement() {
 void FiveElementDiagramWindow::SavePlacement() {
   const std::filesystem::path path = services_.program_folder() / kToolbarPositionsFile;
   Outcome<IniFile> ini = IniFile::Load(path);
-  // KIRVO.ini holds the toolbars' places too; an unreadable file is not replaced.
-  if (!ini) {
-    services_.interaction().ShowMessage(MessageKind::kError, ini.error());
-    return;
-  }
+  // KIRVO.ini holds the toolbars' places too; an unreadable file is not replaced (its problem was
+  // told when the window was placed).
+  if (!ini) return;
   const int monitor = std::max<int>(0, static_cast<int>(QGuiApplication::screens().indexOf(screen())));
   WriteIniPlacement(ini.value(), kFiveElementPlacementSection, {x(), y(), width(), height()}, monitor);
   const Status saved = ini->Save(path);

@@ -58,11 +58,9 @@ void MainWindow::RestoreBarPlaces() {
 void MainWindow::SaveBarPlaces() {
   const std::filesystem::path path = services_.program_folder() / kToolbarPositionsFile;
   Outcome<IniFile> ini = IniFile::Load(path);
-  // KIRVO.ini holds other windows' sections too; an unreadable file is not replaced.
-  if (!ini) {
-    services_.interaction().ShowMessage(MessageKind::kError, ini.error());
-    return;
-  }
+  // KIRVO.ini holds other windows' sections too; an unreadable file is not replaced. Its problem
+  // was told when the places were restored, and this runs at exit: nothing more is said.
+  if (!ini) return;
   SaveBarPositions(this, toolbars_, side_panel_, ini.value());
   const Status saved = ini->Save(path);
   if (!saved) services_.interaction().ShowMessage(MessageKind::kError, saved.error());
@@ -92,10 +90,14 @@ void MainWindow::RebuildRecentFilesMenu() {
     QAction* item = file_menu->addAction(ToQString(RecentFiles::MenuCaption(i, paths[i])));
     const QString path = ToQString(paths[i]);
     connect(item, &QAction::triggered, this, [this, path] {
-      // A file that no longer exists does nothing; one that does is opened by the person list,
-      // from its own folder.
+      // A file that no longer exists beeps and says so, as 開く does, and keeps its entry; one that
+      // does is opened by the person list, from its own folder.
       const QFileInfo file(path);
-      if (!file.exists()) return;
+      if (!file.exists()) {
+        services_.interaction().Beep();
+        services_.interaction().ShowMessage(MessageKind::kWarning, MissingNameFileMessage(ToUtf8(path)));
+        return;
+      }
       QDir::setCurrent(file.absolutePath());
       persons_->OpenFile(path);
     });
