@@ -42,6 +42,7 @@ bool PersonListFile::Load(std::string_view name, Interaction& interaction) {
   list_ = PersonList(std::move(rows).value());
   file_name_ = std::string(name);
   unread_.clear();
+  in_file_ = true;
   return true;
 }
 
@@ -50,13 +51,17 @@ bool PersonListFile::New(Interaction& interaction) {
   list_ = PersonList();
   file_name_ = std::string(kNewNameFile);
   unread_.clear();
+  in_file_ = false;
   return true;
 }
 
 Status PersonListFile::Save() {
   if (!unread_.empty()) return Status::Failure(NotSavedOverUnreadable(path(), unread_));
+  std::error_code error;
+  if (in_file_ && !list_.modified() && std::filesystem::exists(path(), error)) return {};
   Status saved = WriteNameFile(path(), list_.rows());
   if (saved) list_.SetModified(false);
+  in_file_ = in_file_ || saved.ok();
   return saved;
 }
 
@@ -66,6 +71,7 @@ Status PersonListFile::SaveAs(std::string_view name) {
   file_name_ = std::string(name);
   list_.SetModified(false);
   unread_.clear();
+  in_file_ = true;
   return saved;
 }
 

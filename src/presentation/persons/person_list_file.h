@@ -50,7 +50,9 @@ class PersonListFile {
   // 新規作成: the same save question; then the empty list, unmodified, named "NewFile.nam".
   bool New(Interaction& interaction);
   // 上書き保存 (to the current file) and 名前を付けて保存 (the name becomes current only when saved).
-  // The file is replaced whole; the modified flag is cleared only when the save succeeded.
+  // The file is replaced whole; the modified flag is cleared only when the save succeeded. 上書き保存
+  // of a list unmodified since it was read from or written to its file writes nothing: the file
+  // already holds it.
   Status Save();
   Status SaveAs(std::string_view name);
 
@@ -66,6 +68,7 @@ class PersonListFile {
   std::filesystem::path program_folder_;
   std::string file_name_;
   PersonList list_;
+  bool in_file_ = false;  // the list is as its current file holds it
   std::string unread_;  // why the current file could not be read; empty once it was read or replaced
 };
 
