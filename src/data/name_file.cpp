@@ -6,6 +6,7 @@
 #include <system_error>
 
 #include "calendar/date_time.h"
+#include "platform/ascii.h"
 #include "platform/line_ends.h"
 #include "platform/shift_jis.h"
 #include "platform/text_file.h"
@@ -123,8 +124,10 @@ std::string NameFileText(const std::vector<PersonRow>& rows) {
 
 std::filesystem::path NameFileBackupPath(const std::filesystem::path& path) {
   std::filesystem::path backup = path;
-  backup += ".bak";
-  return backup;
+  // As the memo file's "Memo.Bak": the extension becomes ".bak"; a file already named so gets
+  // ".bak" added, so that its copy never replaces it.
+  if (EqualsIgnoringAsciiCase(path.extension().string(), ".bak")) return backup += ".bak";
+  return backup.replace_extension(".bak");
 }
 
 Status WriteNameFile(const std::filesystem::path& path, const std::vector<PersonRow>& rows) {

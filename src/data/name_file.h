@@ -45,7 +45,8 @@ Outcome<std::vector<PersonRow>> ReadNameFile(const std::filesystem::path& path);
 // line ends.
 std::string NameFileText(const std::vector<PersonRow>& rows);
 
-// Where a save keeps the name file it replaces: "<name>.bak" beside it, one generation.
+// Where a save keeps the name file it replaces, one generation: beside it, with the extension
+// ".bak" ("Default.nam" → "Default.bak"; a file named "x.bak" → "x.bak.bak").
 std::filesystem::path NameFileBackupPath(const std::filesystem::path& path);
 
 // Writes the rows as a name file (Shift-JIS, CR LF) through a temporary file and a rename. With no

@@ -194,11 +194,11 @@ TEST_F(PersonListFileTest, ClosingKeepsTheListOrStops) {
   EXPECT_TRUE(unwritable.list().modified());
 }
 
-// A save keeps the file it replaces as "<name>.bak", one generation; a save that fails leaves the
+// A save keeps the file it replaces as "Default.bak", one generation; a save that fails leaves the
 // file and the old ".bak" as they were, and a save that changes nothing touches neither.
 TEST_F(PersonListFileTest, SavingKeepsTheReplacedFileAsItsBackup) {
   const std::filesystem::path nam = folder_ / "Default.nam";
-  const std::filesystem::path bak = folder_ / "Default.nam.bak";
+  const std::filesystem::path bak = folder_ / "Default.bak";
   PersonListFile file = Modified();
   ASSERT_TRUE(file.Save());
   EXPECT_FALSE(std::filesystem::exists(bak));  // nothing was replaced
