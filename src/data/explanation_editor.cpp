@@ -14,13 +14,16 @@ Outcome<ExplanationEditor> ExplanationEditor::Open(const ExplanationEditorForm& 
   std::filesystem::path path = ExplanationFilePath(folder, form.file.name);
   std::vector<std::string> lines;
   std::error_code error;
-  if (std::filesystem::exists(path, error)) {
+  const bool exists = std::filesystem::exists(path, error);
+  if (exists) {
     Outcome<std::vector<std::string>> read = ReadExplanationLines(path);
     if (!read) return Outcome<ExplanationEditor>::Failure(read.error());
     lines = std::move(read).value();
   }
   if (lines.size() < entry_names.size()) lines.resize(entry_names.size());
-  return ExplanationEditor(form, std::move(entry_names), std::move(path), std::move(lines));
+  ExplanationEditor editor(form, std::move(entry_names), std::move(path), std::move(lines));
+  if (exists) editor.lines_as_read_ = editor.lines_;
+  return editor;
 }
 
 ExplanationEditor::ExplanationEditor(const ExplanationEditorForm& form, std::vector<std::string> entry_names,
@@ -61,6 +64,8 @@ Status ExplanationEditor::Ok(Interaction& interaction) {
 }
 
 Status ExplanationEditor::Close(Interaction& interaction) {
+  // A file closed without an edit stays as it is, byte for byte.
+  if (lines_as_read_ && *lines_as_read_ == lines_) return {};
   Status written = WriteExplanationLines(path_, lines_);
   if (!written) {
     interaction.Beep();

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -74,8 +75,9 @@ class ExplanationEditor {
   // "OK": store, then close.
   Status Ok(Interaction& interaction);
 
-  // Closing by any means: all lines replace the file. The close box calls this without storing, so
-  // the edit in progress is dropped. A failed write beeps, is shown and returned.
+  // Closing by any means: all lines replace the file, unless they are all as read (a file closed
+  // without an edit is not written). The close box calls this without storing, so the edit in
+  // progress is dropped. A failed write beeps, is shown and returned.
   Status Close(Interaction& interaction);
 
  private:
@@ -86,6 +88,7 @@ class ExplanationEditor {
   std::vector<std::string> entry_names_;
   std::filesystem::path path_;
   std::vector<std::string> lines_;
+  std::optional<std::vector<std::string>> lines_as_read_;  // when read from an existing file
   int selected_ = 0;
   std::string text_;
 };

@@ -2,8 +2,11 @@
 
 #include <charconv>
 #include <cstdio>
+#include <optional>
+#include <system_error>
 
 #include "calendar/date_time.h"
+#include "platform/ascii.h"
 #include "platform/line_ends.h"
 #include "platform/shift_jis.h"
 #include "platform/text_file.h"
@@ -119,8 +122,36 @@ std::string NameFileText(const std::vector<PersonRow>& rows) {
   return text;
 }
 
+std::filesystem::path NameFileBackupPath(const std::filesystem::path& path) {
+  std::filesystem::path backup = path;
+  // As the memo file's "Memo.Bak": the extension becomes ".bak"; a file already named so gets
+  // ".bak" added, so that its copy never replaces it.
+  if (EqualsIgnoringAsciiCase(path.extension().string(), ".bak")) return backup += ".bak";
+  return backup.replace_extension(".bak");
+}
+
 Status WriteNameFile(const std::filesystem::path& path, const std::vector<PersonRow>& rows) {
-  return WriteShiftJisFile(path, NameFileText(rows));
+  const Outcome<std::string> bytes = EncodeShiftJis(ToCrLfEnds(NameFileText(rows)));
+  if (!bytes) return Status::Failure("「" + path.string() + "」 に書けません: " + bytes.error());
+  Outcome<FileReplacement> file = FileReplacement::Prepare(path, *bytes);
+  if (!file) return Status::Failure(file.error());
+  if (file->unchanged()) return {};
+
+  // Everything that can fail is done before either file is replaced: the new file and the copy of
+  // the old one both wait as temporary files; then the copy goes in place, then the new file.
+  std::optional<FileReplacement> backup;
+  std::error_code error;
+  if (std::filesystem::exists(path, error)) {
+    const Outcome<std::string> old = ReadFileBytes(path);
+    if (!old) return Status::Failure("控えを作れないため保存しません: " + old.error());
+    Outcome<FileReplacement> copy = FileReplacement::Prepare(NameFileBackupPath(path), *old);
+    if (!copy) return Status::Failure(copy.error());
+    backup.emplace(std::move(copy).value());
+  }
+  if (backup) {
+    if (Status kept = backup->Commit(); !kept) return kept;
+  }
+  return file.value().Commit();
 }
 
 }  // namespace kirvo

@@ -45,8 +45,15 @@ Outcome<std::vector<PersonRow>> ReadNameFile(const std::filesystem::path& path);
 // line ends.
 std::string NameFileText(const std::vector<PersonRow>& rows);
 
-// Writes the rows as a name file (Shift-JIS, CR LF) through a temporary file and a rename. Fails,
-// leaving the old file, when a cell has no Shift-JIS code or the file can't be written.
+// Where a save keeps the name file it replaces, one generation: beside it, with the extension
+// ".bak" ("Default.nam" → "Default.bak"; a file named "x.bak" → "x.bak.bak").
+std::filesystem::path NameFileBackupPath(const std::filesystem::path& path);
+
+// Writes the rows as a name file (Shift-JIS, CR LF) through a temporary file and a rename. With no
+// undo for deleting a person, the file being replaced is kept first as its ".bak" (written the same
+// way); a file that already holds these bytes is left as it is, its ".bak" too. Fails, leaving the
+// old file and the old ".bak", when a cell has no Shift-JIS code, the old file can't be read for
+// its copy, or either file can't be written.
 Status WriteNameFile(const std::filesystem::path& path, const std::vector<PersonRow>& rows);
 
 }  // namespace kirvo

@@ -2,6 +2,7 @@
 
 #include <array>
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -33,8 +34,10 @@ class TimeZoneTable {
   explicit TimeZoneTable(std::vector<TimeZonePlace> places) : places_(std::move(places)) {}
 
   // Every line is a row split at its commas into name and minutes (text after the second comma is
-  // dropped); the first line is the header row. Lines kept as they are, empty ones included.
+  // not read); the first line is the header row. Lines kept as they are, empty ones included.
   static TimeZoneTable FromText(std::string_view text);
+  // Each row as its line was read while the row is unchanged (a line without a comma, or with text
+  // after the second comma, keeps that text); new and changed rows as "name,minutes,".
   std::string Text() const;
 
   const std::array<std::string, 2>& header() const { return header_; }
@@ -53,12 +56,17 @@ class TimeZoneTable {
  private:
   std::array<std::string, 2> header_ = {std::string(kPlaceNameHeader), std::string(kPlaceMinutesHeader)};
   std::vector<TimeZonePlace> places_;
+  // The line each row was read from (none for rows added since), beside header_ and places_.
+  std::optional<std::string> header_line_;
+  std::vector<std::optional<std::string>> place_lines_;
 };
 
 // Whether a place name or minutes text can be kept in the list: valid UTF-8 with a Shift-JIS code for
 // every character (the file is Shift-JIS), no control character (it would end the line), and neither
 // a half-width "," (it ends the cell) nor "&" (kept out of the list as out of the person names).
 Status CheckPlaceText(std::string_view utf8);
+
+bool operator==(const TimeZoneTable& a, const TimeZoneTable& b);
 
 // The list file read whole (Shift-JIS), or why it could not be read.
 Outcome<TimeZoneTable> ReadTimeZoneFile(const std::filesystem::path& path);

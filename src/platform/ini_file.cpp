@@ -71,20 +71,14 @@ IniFile::Line IniFile::ParseLine(std::string_view text, bool after_section) {
   return line;
 }
 
-IniFile IniFile::FromLines(const std::vector<std::string>& lines) {
+IniFile IniFile::FromText(std::string_view utf8) {
   IniFile ini;
   bool after_section = false;
-  for (const std::string& text : lines) {
+  for (std::string_view text : SplitLines(utf8)) {
     ini.lines_.push_back(ParseLine(text, after_section));
     after_section = after_section || ini.lines_.back().kind == Line::Kind::kSection;
   }
   return ini;
-}
-
-IniFile IniFile::FromText(std::string_view utf8) {
-  std::vector<std::string> lines;
-  for (std::string_view line : SplitLines(utf8)) lines.emplace_back(line);
-  return FromLines(lines);
 }
 
 Outcome<IniFile> IniFile::Load(const std::filesystem::path& path) {
@@ -96,22 +90,43 @@ Outcome<IniFile> IniFile::Load(const std::filesystem::path& path) {
 }
 
 IniFile IniFile::FromShiftJisBytes(std::string_view bytes, std::string_view file_name) {
-  std::vector<std::string> lines;
-  std::string problem;
+  IniFile ini;
+  bool after_section = false;
   int line_number = 0;
-  for (std::string_view raw : SplitLines(bytes)) {
+  for (std::string_view read : SplitLinesKeepingEnds(bytes)) {
     ++line_number;
-    Outcome<std::string> line = DecodeShiftJis(raw);
-    if (line) {
-      lines.push_back(std::move(line).value());
-    } else if (problem.empty()) {
-      problem = "「" + std::string(file_name) + "」の " + std::to_string(line_number) +
-                " 行目は読めない文字を含むため無視しました: " + line.error();
+    std::string_view raw = read;
+    while (!raw.empty() && (raw.back() == '\r' || raw.back() == '\n')) raw.remove_suffix(1);
+    Outcome<std::string> decoded = DecodeShiftJis(raw);
+    // A line that can't be decoded reads as an empty line: no key, no section.
+    Line line = ParseLine(decoded ? std::string_view(*decoded) : std::string_view(), after_section);
+    if (!decoded && ini.load_problem_.empty()) {
+      ini.load_problem_ = "「" + std::string(file_name) + "」の " + std::to_string(line_number) +
+                          " 行目は読めない文字を含むため無視しました: " + decoded.error();
     }
+    line.read_bytes = std::string(read);
+    after_section = after_section || line.kind == Line::Kind::kSection;
+    ini.lines_.push_back(std::move(line));
   }
-  IniFile ini = FromLines(lines);
-  ini.load_problem_ = std::move(problem);
   return ini;
+}
+
+Outcome<std::string> IniFile::ToShiftJisBytes() const {
+  std::string bytes;
+  for (std::size_t i = 0; i < lines_.size(); ++i) {
+    const Line& line = lines_[i];
+    if (line.read_bytes) {
+      bytes += *line.read_bytes;
+      // The file's last line may have had no line end; a line now after it needs one.
+      const bool ended = !line.read_bytes->empty() && (line.read_bytes->back() == '\n' || line.read_bytes->back() == '\r');
+      if (!ended && i + 1 < lines_.size()) bytes += "\r\n";
+      continue;
+    }
+    Outcome<std::string> encoded = EncodeShiftJis(line.text);
+    if (!encoded) return encoded;
+    bytes += *encoded + "\r\n";
+  }
+  return bytes;
 }
 
 Status IniFile::Save(const std::filesystem::path& path) const {
@@ -120,12 +135,14 @@ Status IniFile::Save(const std::filesystem::path& path) const {
   const std::string text = ToText();
   const IniFile reread = FromText(text);
   for (std::size_t i = 0; i < lines_.size(); ++i) {
-    if (i >= reread.lines_.size() || !(reread.lines_[i] == lines_[i])) {
+    if (i >= reread.lines_.size() || !reread.lines_[i].ReadsAs(lines_[i])) {
       return Status::Failure("「" + path.string() + "」に書けません: 「" + lines_[i].text +
                              "」は ini ファイルの 1 行として書けません");
     }
   }
-  return WriteShiftJisFile(path, text);
+  const Outcome<std::string> bytes = ToShiftJisBytes();
+  if (!bytes) return Status::Failure("「" + path.string() + "」に書けません: " + bytes.error());
+  return WriteFileAtomically(path, *bytes);
 }
 
 std::string IniFile::ToText() const {
@@ -158,11 +175,13 @@ int IniFile::ReadInteger(std::string_view section, std::string_view key, int fal
 void IniFile::WriteString(std::string_view section, std::string_view key, std::string_view value) {
   if (const std::optional<std::size_t> at = FindKeyLine(section, key)) {
     Line& line = lines_[*at];
+    if (line.value == value) return;  // the line stays as the file had it
     line.value = std::string(value);
     line.text = line.name + "=" + line.value;
+    line.read_bytes.reset();
     return;
   }
-  Line line{Line::Kind::kKey, std::string(key) + "=" + std::string(value), std::string(key), std::string(value)};
+  Line line{Line::Kind::kKey, std::string(key) + "=" + std::string(value), std::string(key), std::string(value), {}};
 
   // After the last key of the first section of that name, or right after its heading.
   std::optional<std::size_t> insert_after;
@@ -180,7 +199,7 @@ void IniFile::WriteString(std::string_view section, std::string_view key, std::s
     lines_.insert(lines_.begin() + static_cast<std::ptrdiff_t>(*insert_after + 1), std::move(line));
     return;
   }
-  lines_.push_back(Line{Line::Kind::kSection, "[" + std::string(section) + "]", std::string(section), {}});
+  lines_.push_back(Line{Line::Kind::kSection, "[" + std::string(section) + "]", std::string(section), {}, {}});
   lines_.push_back(std::move(line));
 }
 

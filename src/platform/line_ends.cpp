@@ -34,6 +34,19 @@ std::vector<std::string_view> SplitLines(std::string_view text) {
   return lines;
 }
 
+std::vector<std::string_view> SplitLinesKeepingEnds(std::string_view text) {
+  std::vector<std::string_view> lines;
+  std::size_t start = 0;
+  for (std::size_t at = 0; at < text.size(); ++at) {
+    if (text[at] != '\r' && text[at] != '\n') continue;
+    if (text[at] == '\r' && at + 1 < text.size() && text[at + 1] == '\n') ++at;
+    lines.push_back(text.substr(start, at + 1 - start));
+    start = at + 1;
+  }
+  if (start < text.size()) lines.push_back(text.substr(start));
+  return lines;
+}
+
 std::string ToNewlineEnds(std::string_view text) { return WithLineEnd(text, "\n"); }
 
 std::string ToCrLfEnds(std::string_view text) { return WithLineEnd(text, "\r\n"); }

@@ -13,6 +13,10 @@ namespace kirvo {
 // start another (empty) line; an empty text has no lines.
 std::vector<std::string_view> SplitLines(std::string_view text);
 
+// The same lines each with its own line end as it stands (CR LF, CR, LF, or none for a last line
+// without one), so that a file's lines can be written back byte for byte.
+std::vector<std::string_view> SplitLinesKeepingEnds(std::string_view text);
+
 // Every CR LF, lone CR and lone LF becomes "\n".
 std::string ToNewlineEnds(std::string_view text);
 

@@ -28,6 +28,11 @@ Outcome<std::string> ReadFailure(const std::filesystem::path& path, std::string 
 
 std::string TooLarge() { return "は大きすぎて読めません（" + std::to_string(kFileSizeLimitBytes >> 20) + " MB まで）"; }
 
+std::string NotRegularFile(const std::filesystem::path& path, const std::filesystem::path& target) {
+  const std::string named = path == target ? Quoted(path) : Quoted(path) + "（リンク先 " + Quoted(target) + "）";
+  return named + " は通常のファイルではないため書けません";
+}
+
 // The folder a file lies in, "." for a bare name.
 std::filesystem::path FolderOf(const std::filesystem::path& path) {
   return path.has_parent_path() ? path.parent_path() : std::filesystem::path(".");
@@ -149,13 +154,27 @@ Outcome<std::string> ReadFileBytes(const std::filesystem::path& path) {
   return bytes;
 }
 
-Status WriteFileAtomically(const std::filesystem::path& path, std::string_view bytes) {
+Outcome<FileReplacement> FileReplacement::Prepare(const std::filesystem::path& path, std::string_view bytes) {
+  using Result = Outcome<FileReplacement>;
   const Outcome<std::filesystem::path> target = FollowLinks(path);
-  if (!target) return Status::Failure(target.error());
+  if (!target) return Result::Failure(target.error());
+  FileReplacement replacement;
+  replacement.shown_ = path;
+  replacement.target_ = *target;
+  // The rename replaces whatever the name stands for: only a regular file (or nothing) may be
+  // replaced, never a device, a FIFO or a folder, also not through a link.
+  struct stat info {};
+  const bool exists = lstat(target->c_str(), &info) == 0;
+  if (!exists && errno != ENOENT) return Result::Failure(Quoted(path) + " を書けません" + Reason(errno));
+  if (exists && !S_ISREG(info.st_mode)) return Result::Failure(NotRegularFile(path, *target));
+  // A file that already holds these bytes is left as it is: nothing to write, nothing to fail.
+  if (exists && static_cast<std::uintmax_t>(info.st_size) == bytes.size()) {
+    if (const Outcome<std::string> held = ReadFileBytes(*target); held && *held == bytes) return replacement;
+  }
   RemoveStaleTemporaries(*target);
   std::filesystem::path temporary;
   const int fd = CreateTemporaryBeside(*target, temporary);
-  if (fd < 0) return Status::Failure(Quoted(path) + " を書けません" + Reason(errno));
+  if (fd < 0) return Result::Failure(Quoted(path) + " を書けません" + Reason(errno));
   KeepOwnerAndPermissions(fd, *target);
 
   // The data reach the disk before the rename, so that even a power loss leaves the old file or the
@@ -167,20 +186,66 @@ Status WriteFileAtomically(const std::filesystem::path& path, std::string_view b
   if (!written || !closed) {
     std::error_code ignored;
     std::filesystem::remove(temporary, ignored);
-    return Status::Failure(Quoted(path) + " を書けません" + Reason(!written ? write_error : close_error));
+    return Result::Failure(Quoted(path) + " を書けません" + Reason(!written ? write_error : close_error));
   }
+  replacement.temporary_ = std::move(temporary);
+  return replacement;
+}
 
-  std::error_code error;
-  std::filesystem::rename(temporary, *target, error);
-  if (error) {
-    std::error_code ignored;
-    std::filesystem::remove(temporary, ignored);
-    return Status::Failure(Quoted(path) + " を書けません（" + error.message() + "）");
+FileReplacement::FileReplacement(FileReplacement&& other) noexcept
+    : shown_(std::move(other.shown_)), target_(std::move(other.target_)), temporary_(std::move(other.temporary_)) {
+  other.temporary_.clear();
+}
+
+FileReplacement& FileReplacement::operator=(FileReplacement&& other) noexcept {
+  if (this != &other) {
+    Discard();
+    shown_ = std::move(other.shown_);
+    target_ = std::move(other.target_);
+    temporary_ = std::move(other.temporary_);
+    other.temporary_.clear();
   }
-  if (const int sync_error = SyncFolder(FolderOf(*target)); sync_error != 0) {
-    return Status::Failure(Quoted(path) + " を書きましたが、ディスクへの反映を確かめられません" + Reason(sync_error));
+  return *this;
+}
+
+FileReplacement::~FileReplacement() { Discard(); }
+
+void FileReplacement::Discard() {
+  if (temporary_.empty()) return;
+  std::error_code ignored;
+  std::filesystem::remove(temporary_, ignored);
+  temporary_.clear();
+}
+
+Status FileReplacement::Commit() {
+  if (temporary_.empty()) return {};  // unchanged, or already in place
+  // Checked again right before the rename, as the name may have been replaced meanwhile.
+  struct stat info {};
+  if (lstat(target_.c_str(), &info) == 0 && !S_ISREG(info.st_mode)) {
+    Discard();
+    return Status::Failure(NotRegularFile(shown_, target_));
+  }
+  std::error_code error;
+  std::filesystem::rename(temporary_, target_, error);
+  if (error) {
+    Discard();
+    return Status::Failure(Quoted(shown_) + " を書けません（" + error.message() + "）");
+  }
+  temporary_.clear();
+  if (const int sync_error = SyncFolder(FolderOf(target_)); sync_error != 0) {
+    return Status::Failure(Quoted(shown_) + " を書きましたが、ディスクへの反映を確かめられません" + Reason(sync_error));
   }
   return {};
+}
+
+Status WriteFileAtomically(const std::filesystem::path& path, std::string_view bytes) {
+  Outcome<FileReplacement> replacement = FileReplacement::Prepare(path, bytes);
+  if (!replacement) return Status::Failure(replacement.error());
+  return replacement.value().Commit();
+}
+
+std::string NotSavedOverUnreadable(const std::filesystem::path& path, std::string_view read_error) {
+  return Quoted(path) + " を読めなかったため、上書きしません。\n" + std::string(read_error);
 }
 
 Outcome<std::string> ReadShiftJisFile(const std::filesystem::path& path) {

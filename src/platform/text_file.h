@@ -21,8 +21,39 @@ Outcome<std::string> ReadFileBytes(const std::filesystem::path& path);
 // leaves either the old file or the new one, never half of one; the folder is synced after the
 // rename. A symbolic link is written through to its target and stays a link; the new file keeps the
 // permissions (and, where allowed, the owner) of the one it replaces. Temporary files that saves of
-// processes no longer running left beside the file are removed.
+// processes no longer running left beside the file are removed. Only a regular file or a missing
+// one is replaced: a device, a FIFO or a folder (also one a link leads to) is an error naming the
+// file. A file that already holds exactly `bytes` is not written again.
 Status WriteFileAtomically(const std::filesystem::path& path, std::string_view bytes);
+
+// The refusal to save over a file that could not be read (`read_error` says why): its content is
+// still the user's, so it is never replaced without the user's own choice.
+std::string NotSavedOverUnreadable(const std::filesystem::path& path, std::string_view read_error);
+
+// WriteFileAtomically in two steps, for saves that replace more than one file together: Prepare
+// does everything that can fail for want of room or rights (the checks, the temporary file written
+// and synced); Commit puts it in place with the rename. Dropped without Commit, nothing changes.
+class FileReplacement {
+ public:
+  static Outcome<FileReplacement> Prepare(const std::filesystem::path& path, std::string_view bytes);
+  FileReplacement(FileReplacement&& other) noexcept;
+  FileReplacement& operator=(FileReplacement&& other) noexcept;
+  FileReplacement(const FileReplacement&) = delete;
+  FileReplacement& operator=(const FileReplacement&) = delete;
+  ~FileReplacement();
+
+  // Whether the file already holds the bytes, so that Commit leaves it as it is.
+  bool unchanged() const { return temporary_.empty(); }
+  Status Commit();
+
+ private:
+  FileReplacement() = default;
+  void Discard();
+
+  std::filesystem::path shown_;      // the path as the caller named it
+  std::filesystem::path target_;     // the file it names, links followed
+  std::filesystem::path temporary_;  // the new content; empty when there is nothing to rename
+};
 
 // Reads a Shift-JIS text file whole as UTF-8, with its CR LF line ends turned into "\n".
 Outcome<std::string> ReadShiftJisFile(const std::filesystem::path& path);

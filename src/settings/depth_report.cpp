@@ -90,7 +90,10 @@ std::string BranchLine(const TextTable& zsg, Branch branch, DateTime start, doub
 
 }  // namespace
 
-std::string DepthReportText(const TextTable& zsg, DateTime now, const CalendarRules& rules) {
+std::string DepthReportText(const TextTable& stored, DateTime now, const CalendarRules& rules) {
+  // The table as the computations take it: a branch without a 中気 shows its 本気 there.
+  TextTable zsg = stored;
+  FillMissingMiddleStems(zsg);
   std::string text = std::string(kHeaderLine) + "\n";
   for (std::size_t row = 1; row <= 12; ++row) {
     for (std::size_t column = 0; column < kZsgColumns; ++column) text += "|" + PaddedLeft(zsg.Cell(column, row), 2);

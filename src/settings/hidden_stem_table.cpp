@@ -33,9 +33,10 @@ HiddenStemTable HiddenStemTableOf(const TextTable& zsg) {
   return table;
 }
 
-HiddenStemTable BuildHiddenStemTable(TextTable& zsg) {
-  FillMissingMiddleStems(zsg);
-  return HiddenStemTableOf(zsg);
+HiddenStemTable BuildHiddenStemTable(const TextTable& zsg) {
+  TextTable filled = zsg;
+  FillMissingMiddleStems(filled);
+  return HiddenStemTableOf(filled);
 }
 
 std::array<double, 4> SegmentDays(const TextTable& zsg, Branch branch) {

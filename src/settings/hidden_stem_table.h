@@ -33,8 +33,10 @@ void FillMissingMiddleStems(TextTable& zsg);
 // The stems of columns 1, 3 and 7 of each branch row, as they stand.
 HiddenStemTable HiddenStemTableOf(const TextTable& zsg);
 
-// Both steps: the table the engine uses after `zsg` was loaded, opened or edited.
-HiddenStemTable BuildHiddenStemTable(TextTable& zsg);
+// Both steps on a copy: the table the engine uses after `zsg` was loaded, opened or edited. `zsg`
+// itself stays as the user's file has it ("・" where a branch has no 中気), so that saving it
+// writes back what was read.
+HiddenStemTable BuildHiddenStemTable(const TextTable& zsg);
 
 // Day counts of the segments 余気, 中気, second 中気 and 本気 of a branch (columns 2, 4, 6, 8);
 // "・", or anything else that is not an integer, counts 0.

@@ -6,8 +6,8 @@
 
 #include "platform/integer_text.h"
 #include "platform/ini_controls.h"
+#include "platform/text_file.h"
 #include "settings/ini_tables.h"
-#include "settings/rewritable_ini.h"
 #include "settings/sys_settings_keys.h"
 
 namespace kirvo {
@@ -205,10 +205,11 @@ Loaded<SysSettings> LoadSysSettings(const std::filesystem::path& program_folder,
 Status SaveSysSettings(const SysSettings& settings, const std::filesystem::path& program_folder) {
   const std::filesystem::path file = program_folder / kSysSettingsFile;
   // Start from the file as it stands so that keys of other versions and lines that could not be
-  // read survive; a file that can't be read at all has nothing left to keep.
-  Outcome<RewritableIni> loaded = RewritableIni::Load(file);
-  RewritableIni ini = loaded ? std::move(loaded).value() : RewritableIni();
-  WriteSysSettings(ini.ini(), settings);
+  // read survive. A file that can't be read at all is the user's still: it is not replaced.
+  Outcome<IniFile> loaded = IniFile::Load(file);
+  if (!loaded) return Status::Failure(NotSavedOverUnreadable(file, loaded.error()));
+  IniFile ini = std::move(loaded).value();
+  WriteSysSettings(ini, settings);
   return ini.Save(file);
 }
 

@@ -9,9 +9,9 @@
 #include "platform/ini_controls.h"
 #include "platform/program_folder.h"
 #include "platform/settings_store.h"
+#include "platform/text_file.h"
 #include "settings/distribution_file.h"
 #include "settings/ini_tables.h"
-#include "settings/rewritable_ini.h"
 #include "settings/sys_settings.h"
 #include "settings/usys_close_check.h"
 
@@ -155,9 +155,13 @@ void RunFirstStart(const USysSettings& settings, const std::filesystem::path& pr
     report.Add(saved.error());
   }
   const std::filesystem::path path = SettingsFilePath(program_folder);
-  Outcome<RewritableIni> file = RewritableIni::Load(path);
-  RewritableIni ini = file ? std::move(file).value() : RewritableIni();
-  ini.ini().WriteInteger(kUSysVersionSection, kUSysVersionKey, 1);
+  Outcome<IniFile> file = IniFile::Load(path);
+  if (!file) {
+    report.Add(NotSavedOverUnreadable(path, file.error()));
+    return;
+  }
+  IniFile ini = std::move(file).value();
+  ini.WriteInteger(kUSysVersionSection, kUSysVersionKey, 1);
   if (const Status saved = ini.Save(path); !saved) report.Add(saved.error());
 }
 
@@ -209,12 +213,15 @@ Status SaveUSysSettings(const USysSettings& settings, const std::filesystem::pat
   // A name stored with the program folder's path becomes relative again.
   const std::string distribution_file = StripProgramFolder(settings.Number("ZFileE"), program_folder);
   const std::filesystem::path path = SettingsFilePath(program_folder);
-  Outcome<RewritableIni> file = RewritableIni::Load(path);
-  // A file that can't be read has nothing left to keep.
-  RewritableIni ini = file ? std::move(file).value() : RewritableIni();
-  WriteUSysSettings(ini.ini(), settings);
-  WriteEditText(ini.ini(), kUSysSection, "ZFileE", distribution_file);
-  Status result = ini.Save(path);
+  Outcome<IniFile> file = IniFile::Load(path);
+  // A file that can't be read is the user's still: it is not replaced (the distribution file is).
+  Status result = file ? Status() : Status::Failure(NotSavedOverUnreadable(path, file.error()));
+  if (file) {
+    IniFile ini = std::move(file).value();
+    WriteUSysSettings(ini, settings);
+    WriteEditText(ini, kUSysSection, "ZFileE", distribution_file);
+    result = ini.Save(path);
+  }
   if (Status written = SaveDistributionFile(program_folder / distribution_file, settings.Table("ZSG"));
       !written && result) {
     result = std::move(written);

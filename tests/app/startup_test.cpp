@@ -1,5 +1,9 @@
 // Start-up and close of the program: the required files, the first run, what the close writes
 // and what the next start reads back.
+#include <map>
+
+#include <QAction>
+#include <QMenu>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
@@ -9,6 +13,7 @@
 #include "platform/settings_store.h"
 #include "platform/text_file.h"
 #include "presentation/frame/window_placement.h"
+#include "presentation/services/recent_files.h"
 #include "program_fixture.h"
 
 namespace kirvo {
@@ -81,6 +86,47 @@ class StartupTest : public QObject {
     QVERIFY(window.toolbars()[3]->isHidden());
     QVERIFY(!window.toolbars()[2]->isHidden());
     QVERIFY(fixture.interaction.messages.empty());
+  }
+
+  // A start and an exit without an edit leave every file of the program folder as it was (the
+  // hidden-stem file's "・" cells included) and say nothing.
+  void unchangedExitLeavesTheFilesAsTheyWere() {
+    ProgramFixture fixture;
+    const char* const kFiles[] = {"SysF.ini", "USysF.ini", "Default.zou", "TZone.dat", "Default.nam", "KakuSetu.dat"};
+    std::map<std::string, std::string> before;
+    for (const char* name : kFiles) before[name] = ReadFileBytes(fixture.folder() / name).value();
+    for (int start = 0; start < 2; ++start) {  // the first start and a later one
+      std::unique_ptr<Program> program = fixture.StartShown();
+      QVERIFY(program);
+      QVERIFY(program->main_window().close());
+    }
+    for (const auto& [name, bytes] : before) {
+      QVERIFY2(ReadFileBytes(fixture.folder() / name).value() == bytes, name.c_str());
+    }
+    QVERIFY(fixture.interaction.messages.empty());
+  }
+
+  // A recent file that no longer exists beeps and says so, as 開く does.
+  void missingRecentFileIsTold() {
+    ProgramFixture fixture;
+    const std::string gone = (fixture.folder() / "Gone.nam").string();
+    {
+      Outcome<FileSettingsStore> store = FileSettingsStore::Open(fixture.store_file());
+      QVERIFY(store.ok());
+      QVERIFY(store.value().WriteString(kRecentFilesKey, kRecentFilesValue, gone).ok());
+    }
+    std::unique_ptr<Program> program = fixture.StartShown();
+    QVERIFY(program);
+    QAction* entry = nullptr;
+    for (QAction* item : program->main_window().menu(MainMenu::kFile)->actions()) {
+      if (item->text().endsWith(QString::fromStdString(gone))) entry = item;
+    }
+    QVERIFY(entry);
+    const int beeps = fixture.interaction.beeps;
+    fixture.interaction.messages.clear();
+    entry->trigger();
+    QCOMPARE(fixture.interaction.beeps, beeps + 1);
+    QCOMPARE(fixture.interaction.messages, std::vector<std::string>{"『" + gone + "』がありません。"});
   }
 
   // OEM.ini brands the title and hides the main window's controls and commands it names.

@@ -193,6 +193,8 @@ TEST(ExplanationEditor, AnUnreadableFileIsNotOpenedSoItIsNeverOverwritten) {
 TEST(ExplanationEditor, AFailedWriteBeepsAndIsReported) {
   PatternEditorFolder setup(FullFile());
   ExplanationEditor editor = setup.Open();
+  editor.SetText("変えた説明");  // an edit, so that closing writes
+  editor.Store();
   std::filesystem::remove(setup.folder / "KakuSetu.dat");
   std::filesystem::create_directory(setup.folder / "KakuSetu.dat");
   EXPECT_FALSE(editor.Close(setup.interaction).ok());

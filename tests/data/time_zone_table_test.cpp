@@ -67,11 +67,16 @@ TEST(TimeZoneTable, FileIsShiftJisWithCrLfAndEveryCellFollowedByAComma) {
   ASSERT_TRUE(read.ok());
   EXPECT_EQ(read->places(), table.places());
 
-  // A hand-edited file: a header of its own, a row without its last comma, extra cells dropped.
-  const TimeZoneTable edited = TimeZoneTable::FromText("Place,Min,\nA,1\nB,2,x,\n");
+  // A hand-edited file: a header of its own, a row without its last comma, extra cells not read, a
+  // line without a comma. Rows not changed since keep their lines, the text no cell reads included.
+  TimeZoneTable edited = TimeZoneTable::FromText("Place,Min,\nA,1\nB,2,x,\n東京\n\n");
   EXPECT_EQ(edited.header()[0], "Place");
-  EXPECT_EQ(edited.places(), (std::vector<TimeZonePlace>{{"A", ""}, {"B", "2"}}));
-  EXPECT_EQ(edited.Text(), "Place,Min,\nA,,\nB,2,\n");
+  EXPECT_EQ(edited.places(), (std::vector<TimeZonePlace>{{"A", ""}, {"B", "2"}, {"", ""}, {"", ""}}));
+  EXPECT_EQ(edited.Text(), "Place,Min,\nA,1\nB,2,x,\n東京\n\n");
+  ASSERT_TRUE(edited.AddOrChange("A", "+3").ok());
+  ASSERT_TRUE(edited.Move(2, 0));
+  ASSERT_TRUE(edited.Remove("B"));
+  EXPECT_EQ(edited.Text(), "Place,Min,\n東京\nA,+3,\n\n");
 
   EXPECT_FALSE(ReadTimeZoneFile(folder / "missing.dat").ok());
 }

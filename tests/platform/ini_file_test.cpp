@@ -155,5 +155,67 @@ TEST(IniFile, FolderInPlaceOfTheFileIsAnError) {
   EXPECT_NE(loaded.error().find("SysF.ini"), std::string::npos) << loaded.error();
 }
 
+// A line that is not Shift-JIS (a lead byte followed by a space, then 0xFF) between readable ones.
+const std::string kBadLine = "Note=\x81\x20\xFF";
+
+TEST(IniFile, LinesThatCannotBeReadAreWrittenBackInTheirPlace) {
+  TempFolder folder;
+  const std::filesystem::path file = folder / "SysF.ini";
+  ASSERT_TRUE(WriteFileAtomically(file, "[SysF]\r\nA=1\r\n" + kBadLine + "\r\nB=2\r\n[Other]\r\nC=\x93\xfa\r\n").ok());
+
+  Outcome<IniFile> loaded = IniFile::Load(file);
+  ASSERT_TRUE(loaded.ok());
+  IniFile ini = std::move(loaded).value();
+  EXPECT_NE(ini.LoadProblem().find("3 行目"), std::string::npos) << ini.LoadProblem();
+  EXPECT_FALSE(ini.HasKey("SysF", "Note"));
+  ini.WriteString("SysF", "B", "3");
+  ini.WriteString("SysF", "D", "日");
+  ASSERT_TRUE(ini.Save(file).ok());
+
+  EXPECT_EQ(*ReadFileBytes(file),
+            "[SysF]\r\nA=1\r\n" + kBadLine + "\r\nB=3\r\nD=\x93\xfa\r\n[Other]\r\nC=\x93\xfa\r\n");
+}
+
+TEST(IniFile, AValueThatIsNoIniLineWritesNothingAlsoBesideUnreadableLines) {
+  TempFolder folder;
+  const std::filesystem::path file = folder / "SysF.ini";
+  const std::string bytes = "[SysF]\r\n" + kBadLine + "\r\n";
+  ASSERT_TRUE(WriteFileAtomically(file, bytes).ok());
+  IniFile ini = IniFile::Load(file).value();
+  ini.WriteString("SysF", "NameE", "改行\nを含む");
+  EXPECT_FALSE(ini.Save(file).ok());
+  EXPECT_EQ(*ReadFileBytes(file), bytes);
+}
+
+// Lines read from the file and not changed are written back as they were: their own line ends,
+// their own codes (a second code of the same character included), no line end added at the end;
+// lines written by the program end in CR LF.
+TEST(IniFile, UnchangedLinesKeepTheirBytes) {
+  struct Case {
+    const char* name;
+    std::string read;
+    std::string written;  // after Left=5 in [MainF]; empty: the file as read
+  };
+  const Case cases[] = {
+      {"LF ends, no end at the end", "[MainF]\nLeft=5\nTop=1", ""},
+      {"lone CR", "[MainF]\rLeft=4\r", "[MainF]\rLeft=5\r\n"},
+      {"spaces and comments", "; kept\r\n[MainF]\r\nTop = 1\r\nLeft=5\r\n", ""},
+      {"key added after a last line without end", "[MainF]\r\nTop=1", "[MainF]\r\nTop=1\r\nLeft=5\r\n"},
+      // 0xFA 0x55 and 0xEE 0xFA are two codes of one character; each stays as the file had it.
+      {"twin codes", "[MainF]\r\nA=\xFA\x55\r\nB=\xEE\xFA\r\nLeft=5\r\n", ""},
+      {"unreadable first line", "\xFF\xFE[MainF]\r\n[MainF]\r\nLeft=1\r\n",
+       "\xFF\xFE[MainF]\r\n[MainF]\r\nLeft=5\r\n"},
+  };
+  for (const Case& c : cases) {
+    TempFolder folder;
+    const std::filesystem::path file = folder / "MainF.ini";
+    ASSERT_TRUE(WriteFileAtomically(file, c.read).ok());
+    IniFile ini = IniFile::Load(file).value();
+    ini.WriteInteger("MainF", "Left", 5);
+    ASSERT_TRUE(ini.Save(file).ok()) << c.name;
+    EXPECT_EQ(*ReadFileBytes(file), c.written.empty() ? c.read : c.written) << c.name;
+  }
+}
+
 }  // namespace
 }  // namespace kirvo

@@ -2,6 +2,7 @@
 
 #include <fcntl.h>
 #include <sys/stat.h>
+#include <sys/sysmacros.h>
 #include <unistd.h>
 
 #include <gtest/gtest.h>
@@ -164,6 +165,51 @@ TEST(AtomicWrite, RemovesTemporaryFilesOfEndedSaves) {
   std::vector<std::string> kept = {"SysF.ini", own, "SysF.ini.tmp1-0", "SysF.ini.tmpx-1", "USysF.ini.tmp2147483646-0"};
   std::sort(kept.begin(), kept.end());
   EXPECT_EQ(entries, kept);
+}
+
+// A save replaces only a regular file or a missing one: a device, a FIFO or a folder stays, also
+// when a link leads to it, and the refusal names the file.
+TEST(AtomicWrite, RefusesToReplaceWhatIsNoRegularFile) {
+  TempFolder folder;
+  ASSERT_EQ(mkfifo((folder / "fifo").c_str(), 0600), 0);
+  std::filesystem::create_directory(folder / "folder");
+  // A device node of its own (the null device's numbers) where the system allows creating one.
+  const bool device = mknod((folder / "device").c_str(), S_IFCHR | 0600, makedev(1, 3)) == 0;
+  std::vector<std::string> targets = {"fifo", "folder"};
+  if (device) targets.push_back("device");
+  for (const std::string& target : targets) {
+    std::filesystem::create_symlink(target, folder / ("link-" + target));
+    for (const std::string& name : {target, "link-" + target}) {
+      const Status written = WriteFileAtomically(folder / name, "[MainF]\r\n");
+      ASSERT_FALSE(written.ok()) << name;
+      EXPECT_NE(written.error().find(name), std::string::npos) << written.error();
+      EXPECT_NE(written.error().find("通常のファイルではない"), std::string::npos) << written.error();
+    }
+  }
+  EXPECT_TRUE(std::filesystem::is_fifo(folder / "fifo"));
+  EXPECT_TRUE(std::filesystem::is_directory(folder / "folder"));
+  if (device) {
+    EXPECT_TRUE(std::filesystem::is_character_file(folder / "device"));
+  }
+  std::vector<std::string> entries = FolderEntries(folder.path());
+  EXPECT_EQ(entries.size(), targets.size() * 2);  // no temporary file left
+}
+
+// A file that already holds the bytes is not written again: same file, same time, no error even
+// where it could not be replaced.
+TEST(AtomicWrite, LeavesAFileThatAlreadyHoldsTheBytes) {
+  TempFolder folder;
+  const auto file = folder / "USysF.ini";
+  ASSERT_TRUE(WriteFileAtomically(file, "[USys]\r\nV122=1\r\n").ok());
+  struct stat before {};
+  ASSERT_EQ(stat(file.c_str(), &before), 0);
+  ASSERT_TRUE(WriteFileAtomically(file, "[USys]\r\nV122=1\r\n").ok());
+  struct stat after {};
+  ASSERT_EQ(stat(file.c_str(), &after), 0);
+  EXPECT_EQ(after.st_ino, before.st_ino);
+
+  ASSERT_TRUE(WriteFileAtomically(file, "[USys]\r\nV122=0\r\n").ok());  // same size, other bytes
+  EXPECT_EQ(*ReadFileBytes(file), "[USys]\r\nV122=0\r\n");
 }
 
 }  // namespace

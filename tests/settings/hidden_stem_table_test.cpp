@@ -26,8 +26,8 @@ TEST(HiddenStemTable, BranchWithoutMiddleStemTakesItsPrincipalOne) {
   EXPECT_EQ(table.At(0, 0), 8);
   EXPECT_EQ(table.At(1, 0), 9);
   EXPECT_EQ(table.At(2, 0), 9);
-  EXPECT_EQ(zsg.Cell(3, 1), "癸");
-  EXPECT_EQ(zsg.Cell(4, 1), "・");
+  // The stored table keeps its "・": saving it writes back what was read.
+  EXPECT_EQ(zsg, DefaultZsg());
   const std::array<double, 4> shares = SegmentShares(zsg, 0);
   EXPECT_DOUBLE_EQ(shares[0], 1.0 / 3.0);
   EXPECT_DOUBLE_EQ(shares[1], 0.0);
@@ -50,7 +50,7 @@ TEST(HiddenStemTable, CellsWithoutAStemNameGiveNoStem) {
   EXPECT_EQ(table.At(0, 1), kNoStem);
   EXPECT_EQ(table.At(2, 2), kNoStem);
   EXPECT_EQ(table.At(1, 2), kNoStem);  // took the 本気 text, which is no stem either
-  EXPECT_EQ(zsg.Cell(3, 3), "木");
+  EXPECT_EQ(zsg.Cell(3, 3), "");      // in the engine's copy only
 }
 
 TEST(HiddenStemTable, SegmentsOfARowWithoutDaysHaveNoShare) {

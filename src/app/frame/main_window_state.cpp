@@ -50,10 +50,14 @@ void MainWindow::RebuildRecentFilesMenu() {
     QAction* item = file_menu->addAction(ToQString(RecentFiles::MenuCaption(i, paths[i])));
     const QString path = ToQString(paths[i]);
     connect(item, &QAction::triggered, this, [this, path] {
-      // A file that no longer exists does nothing; one that does is opened by the person list,
-      // from its own folder.
+      // A file that no longer exists beeps and says so, as 開く does, and keeps its entry; one that
+      // does is opened by the person list, from its own folder.
       const QFileInfo file(path);
-      if (!file.exists()) return;
+      if (!file.exists()) {
+        services_.interaction().Beep();
+        services_.interaction().ShowMessage(MessageKind::kWarning, MissingNameFileMessage(ToUtf8(path)));
+        return;
+      }
       QDir::setCurrent(file.absolutePath());
       persons_->OpenFile(path);
     });

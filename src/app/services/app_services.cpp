@@ -1,8 +1,10 @@
 #include "app/services/app_services.h"
 
 #include "presentation/frame/toolbar_positions.h"
+#include "platform/ini_file.h"
 #include "presentation/services/frame_constants.h"
 #include "settings/sys_settings_file.h"
+#include "settings/sys_settings_keys.h"
 #include "settings/usys_settings_file.h"
 
 namespace kirvo {
@@ -43,13 +45,24 @@ void AppServices::LoadRuleSettings() {
   usys() = std::move(loaded.value);
 }
 
+namespace {
+
+// Whether the settings file `name` of `folder` can be read (a missing one can: it is created).
+bool Readable(const std::filesystem::path& folder, std::string_view name) {
+  return IniFile::Load(folder / name).ok();
+}
+
+}  // namespace
+
 Status AppServices::SaveSystemSettings() {
+  if (!Readable(program_folder(), kSysSettingsFile)) return {};
   Status saved = SaveSysSettings(sys(), program_folder());
   if (!saved) interaction().ShowMessage(MessageKind::kError, saved.error());
   return saved;
 }
 
 Status AppServices::SaveRuleSettings() {
+  if (!Readable(program_folder(), kUSysFileName)) return {};
   Status saved = SaveUSysSettings(usys(), program_folder());
   if (!saved) interaction().ShowMessage(MessageKind::kError, saved.error());
   return saved;

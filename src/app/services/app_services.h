@@ -46,7 +46,8 @@ class AppServices {
   const SysSettings& sys() const { return core_.settings().sys; }
   USysSettings& usys() { return core_.settings().usys; }
   const USysSettings& usys() const { return core_.settings().usys; }
-  // The settings windows write their files when they close; failures are shown and returned.
+  // The settings written again at exit; failures are shown and returned. A settings file that could
+  // not be read was told at start and is left as it is, without another message.
   Status SaveSystemSettings();
   Status SaveRuleSettings();
 

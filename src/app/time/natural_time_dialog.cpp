@@ -122,6 +122,15 @@ NaturalTimeDialog::NaturalTimeDialog(Interaction& interaction, NaturalTimeSessio
   side->addWidget(place_);
   side->addLayout(equation_row);
   side->addWidget(table_, 1);
+  if (!session_.list_editable()) {
+    // The file could not be read: it is left alone, so the list can't be edited here.
+    auto* locked = new QLabel(ToQString(kPlaceListUnreadableNote), this);
+    locked->setObjectName(QStringLiteral("ListLockedLabel"));
+    locked->setWordWrap(true);
+    side->addWidget(locked);
+    table_->verticalHeader()->setSectionsMovable(false);
+    for (QWidget* control : std::initializer_list<QWidget*>{name_, minutes_, add_, delete_}) control->setEnabled(false);
+  }
   side->addLayout(edit_row);
   side->addLayout(edit_buttons);
   auto* body = new QHBoxLayout;
@@ -200,7 +209,7 @@ void NaturalTimeDialog::MoveRow(int from_visual, int to_visual) {
     const QSignalBlocker block(header);
     header->moveSection(to_visual, from_visual);
   }
-  if (session_.places().Move(static_cast<std::size_t>(from_visual), static_cast<std::size_t>(to_visual))) {
+  if (session_.MovePlace(static_cast<std::size_t>(from_visual), static_cast<std::size_t>(to_visual))) {
     FillTable();
     table_->selectRow(to_visual);
   }

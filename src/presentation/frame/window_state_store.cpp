@@ -89,11 +89,10 @@ IniFile WindowStateStore::ReadIni(bool warn_of_problems) const {
 
 void WindowStateStore::UpdateIni(const std::function<void(IniFile&)>& change) {
   Outcome<IniFile> ini = IniFile::Load(ini_file_);
-  // KIRVO.ini holds every window's sections; an unreadable file is not replaced.
-  if (!ini) {
-    interaction_.ShowMessage(MessageKind::kError, ini.error());
-    return;
-  }
+  // KIRVO.ini holds every window's sections; an unreadable file is not replaced. Its problem was
+  // told when the places were read, and saves run when windows close (at exit too): nothing more
+  // is said.
+  if (!ini) return;
   change(ini.value());
   Show(ini->Save(ini_file_));
 }

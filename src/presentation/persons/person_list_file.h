@@ -14,6 +14,9 @@ inline constexpr std::string_view kSavePersonsQuestion = "名前ﾃﾞｰﾀが�
 // The filter of the name-file dialogs: label and pattern pairs.
 inline constexpr std::string_view kNameFileFilter = "名前ﾃﾞｰﾀ(*.nam)|*.nam|すべてのﾌｧｲﾙ (*.*)|*.*";
 
+// The warning for a name file that is not there: "『" + name + "』がありません。".
+std::string MissingNameFileMessage(std::string_view name);
+
 // What closing the program asks of the person list.
 enum class CloseAnswer {
   kProceed,  // nothing to keep, or kept
@@ -40,12 +43,16 @@ class PersonListFile {
   // 開く, a recent file and start-up: with the list modified, the save question first (No cancels,
   // Yes saves to the current file, and a failed save cancels). A missing file beeps with
   // "『name』がありません。", an unreadable one shows why; both keep the list. On success the list
-  // holds the file's persons unmodified and the file becomes current. True when loaded.
+  // holds the file's persons unmodified and the file becomes current. True when loaded. A current
+  // file that exists but could not be read (the default file at start) is not saved over: 上書き保存
+  // refuses, and closing asks as for a new list, so that only the user's own choice of a name writes.
   bool Load(std::string_view name, Interaction& interaction);
   // 新規作成: the same save question; then the empty list, unmodified, named "NewFile.nam".
   bool New(Interaction& interaction);
   // 上書き保存 (to the current file) and 名前を付けて保存 (the name becomes current only when saved).
-  // The file is replaced whole; the modified flag is cleared only when the save succeeded.
+  // The file is replaced whole; the modified flag is cleared only when the save succeeded. 上書き保存
+  // of a list unmodified since it was read from or written to its file writes nothing: the file
+  // already holds it.
   Status Save();
   Status SaveAs(std::string_view name);
 
@@ -61,6 +68,8 @@ class PersonListFile {
   std::filesystem::path program_folder_;
   std::string file_name_;
   PersonList list_;
+  bool in_file_ = false;  // the list is as its current file holds it
+  std::string unread_;  // why the current file could not be read; empty once it was read or replaced
 };
 
 }  // namespace kirvo

@@ -2,6 +2,7 @@
 
 #include "platform/ini_controls.h"
 #include "platform/ini_file.h"
+#include "platform/text_file.h"
 
 namespace kirvo {
 namespace {
@@ -51,7 +52,9 @@ DateSearchForm LoadDateSearchForm(const std::filesystem::path& program_folder) {
 Status SaveDateSearchForm(const std::filesystem::path& program_folder, const DateSearchForm& form) {
   const std::filesystem::path path = program_folder / kDateSearchFile;
   Outcome<IniFile> ini = IniFile::Load(path);
-  IniFile file = ini ? std::move(ini).value() : IniFile();
+  // MainF.ini may hold more than this form: a file that could not be read is not replaced.
+  if (!ini) return Status::Failure(NotSavedOverUnreadable(path, ini.error()));
+  IniFile file = std::move(ini).value();
   for (std::size_t i = 0; i < kPatternChoices; ++i) {
     WriteItemIndex(file, kDateSearchSection, kPatternControls[i], form.pattern[i]);
   }

@@ -2,6 +2,7 @@
 
 #include <cmath>
 #include <cstdio>
+#include <system_error>
 
 #include "calendar/accepted_moments.h"
 #include "calendar/equation_of_time.h"
@@ -39,17 +40,30 @@ std::optional<NaturalTimeSession> NaturalTimeSession::OpenInFolder(std::string_v
                                                                    Interaction& interaction) {
   std::optional<NaturalTimeSession> session = Open(date_and_time, {});
   if (!session) return session;
-  Outcome<TimeZoneTable> read = ReadTimeZoneFile(program_folder / kTimeZoneFileName);
+  const std::filesystem::path path = program_folder / kTimeZoneFileName;
+  Outcome<TimeZoneTable> read = ReadTimeZoneFile(path);
+  std::error_code error;
   if (read) {
     session->places_ = std::move(read).value();
-  } else {
+    session->read_places_ = session->places_;
+  } else if (!std::filesystem::exists(path, error) && !error) {
     interaction.ShowMessage(MessageKind::kError, read.error());
+  } else {
+    // The file is there but could not be read: what it holds is still the user's list.
+    session->list_editable_ = false;
+    interaction.ShowMessage(MessageKind::kError, read.error() + "\n" + std::string(kPlaceListUnreadableNote));
   }
   return session;
 }
 
 Status NaturalTimeSession::Save(const std::filesystem::path& program_folder) const {
+  if (!list_editable_ || (read_places_ && *read_places_ == places_)) return {};
   return WriteTimeZoneFile(program_folder / kTimeZoneFileName, places_);
+}
+
+Status NaturalTimeSession::AddOrChange() {
+  if (!list_editable_) return Status::Failure(std::string(kPlaceListUnreadableNote));
+  return places_.AddOrChange(name_text_, minutes_text_);
 }
 
 Outcome<DateTime> NaturalTimeSession::Convert(long long offset_minutes, bool with_equation_of_time) const {

@@ -18,6 +18,8 @@ inline constexpr std::string_view kStandardTimePlaceLabel = "日本標準時："
 inline constexpr std::string_view kEastLongitudePrefix = "東経：";
 inline constexpr std::string_view kEquationOfTimeOption = "均時差を含める";
 inline constexpr int kNaturalTimeHelpTopic = 10001;
+inline constexpr std::string_view kPlaceListUnreadableNote =
+    "地名の一覧を読めなかったため、一覧は変更も保存もしません（TZone.dat はそのままです）。";
 
 // The equation of time at a standard-time moment in minutes to one decimal, always signed: "+16.4",
 // "-14.2", "+0.0".
@@ -31,13 +33,18 @@ class NaturalTimeSession {
   // From the entry bar's text, the date immediately followed by the time ("yyyy/mm/ddhh:nn"), and
   // the place list as loaded. Nothing when the text is no valid date and time.
   static std::optional<NaturalTimeSession> Open(std::string_view date_and_time, TimeZoneTable places);
-  // The same with the list of TZone.dat in `program_folder`. A missing or unreadable file is told
-  // through `interaction` and the list starts empty; the file is written again by Save.
+  // The same with the list of TZone.dat in `program_folder`. A missing file is told through
+  // `interaction`, the list starts empty and Save creates the file. A file that exists but could
+  // not be read is told with kPlaceListUnreadableNote: the list stays empty and locked (no place
+  // can be added, changed, removed or moved) and Save leaves the file alone.
   static std::optional<NaturalTimeSession> OpenInFolder(std::string_view date_and_time,
                                                         const std::filesystem::path& program_folder,
                                                         Interaction& interaction);
-  // Writes the list to TZone.dat of `program_folder`, whole.
+  // Writes the list to TZone.dat of `program_folder`, whole, when it differs from the list as read;
+  // nothing when the list is locked.
   Status Save(const std::filesystem::path& program_folder) const;
+  // False after a failed read of the file: the list cannot be edited or saved.
+  bool list_editable() const { return list_editable_; }
 
   DateTime input() const { return input_; }
   DateTime converted() const { return converted_; }
@@ -60,9 +67,11 @@ class NaturalTimeSession {
   // its name, the minutes field its minutes text. Refused, all as it was, when its minutes are no
   // integer or the converted moment is out of range.
   Status ClickPlace(std::size_t index);
-  // 追加・変更 and 削除 with the name and minutes fields (see TimeZoneTable).
-  Status AddOrChange() { return places_.AddOrChange(name_text_, minutes_text_); }
-  bool Remove() { return places_.Remove(name_text_); }
+  // 追加・変更 and 削除 with the name and minutes fields (see TimeZoneTable), and the drag of a row;
+  // all refused while the list is locked.
+  Status AddOrChange();
+  bool Remove() { return list_editable_ && places_.Remove(name_text_); }
+  bool MovePlace(std::size_t from, std::size_t to) { return list_editable_ && places_.Move(from, to); }
 
   // Whether the equation of time (均時差) is added, giving true rather than mean solar time. Off at
   // the start. Refused, unchanged, when the converted moment would be out of range.
@@ -72,7 +81,6 @@ class NaturalTimeSession {
   std::string EquationOfTimeText() const;
 
   const TimeZoneTable& places() const { return places_; }
-  TimeZoneTable& places() { return places_; }
 
  private:
   NaturalTimeSession(DateTime input, TimeZoneTable places);
@@ -84,6 +92,8 @@ class NaturalTimeSession {
   long long offset_minutes_ = 0;
   bool with_equation_of_time_ = false;
   TimeZoneTable places_;
+  std::optional<TimeZoneTable> read_places_;  // the list as read from the file, when it was
+  bool list_editable_ = true;
   std::string place_label_{kStandardTimePlaceLabel};
   std::string name_text_;
   std::string minutes_text_ = "0";

@@ -1,7 +1,10 @@
 #include "presentation/persons/person_list.h"
 
+#include <sys/stat.h>
+
 #include <gtest/gtest.h>
 
+#include "platform/text_file.h"
 #include "presentation/persons/person_list_file.h"
 #include "support/recording_interaction.h"
 #include "support/temp_folder.h"
@@ -189,6 +192,63 @@ TEST_F(PersonListFileTest, ClosingKeepsTheListOrStops) {
   ASSERT_TRUE(unwritable.list().Register({"山田", "男", "1960/01/02", "09:05"}, interaction_));
   EXPECT_EQ(unwritable.CloseQuery(interaction_), CloseAnswer::kCancel);
   EXPECT_TRUE(unwritable.list().modified());
+}
+
+// A save keeps the file it replaces as "Default.bak", one generation; a save that fails leaves the
+// file and the old ".bak" as they were, and a save that changes nothing touches neither.
+TEST_F(PersonListFileTest, SavingKeepsTheReplacedFileAsItsBackup) {
+  const std::filesystem::path nam = folder_ / "Default.nam";
+  const std::filesystem::path bak = folder_ / "Default.bak";
+  PersonListFile file = Modified();
+  ASSERT_TRUE(file.Save());
+  EXPECT_FALSE(std::filesystem::exists(bak));  // nothing was replaced
+  const std::string first = *ReadFileBytes(nam);
+
+  ASSERT_TRUE(file.list().Register({"鈴木", "女", "1970/02/03", "99:99"}, interaction_));
+  ASSERT_TRUE(file.Save());
+  EXPECT_EQ(*ReadFileBytes(bak), first);
+  const std::string second = *ReadFileBytes(nam);
+  EXPECT_NE(second, first);
+
+  ASSERT_TRUE(file.Save());  // the same rows: neither file changes
+  EXPECT_EQ(*ReadFileBytes(bak), first);
+  EXPECT_EQ(*ReadFileBytes(nam), second);
+
+  // A file that can't be replaced (a link to a FIFO in its place) fails before the backup is touched.
+  ASSERT_TRUE(file.list().Register({"佐藤", "男", "1980/01/01", "99:99"}, interaction_));
+  std::filesystem::rename(nam, folder_ / "kept.nam");
+  ASSERT_EQ(mkfifo((folder_ / "fifo").c_str(), 0600), 0);
+  std::filesystem::create_symlink("fifo", nam);
+  EXPECT_FALSE(file.Save());
+  EXPECT_EQ(*ReadFileBytes(bak), first);
+  EXPECT_TRUE(std::filesystem::is_fifo(folder_ / "fifo"));
+  std::filesystem::remove(nam);
+  std::filesystem::rename(folder_ / "kept.nam", nam);
+  // So does a backup that can't be written (a folder in its place).
+  std::filesystem::remove(bak);
+  std::filesystem::create_directory(bak);
+  EXPECT_FALSE(file.Save());
+  EXPECT_EQ(*ReadFileBytes(nam), second);
+}
+
+// The default file exists but can't be read: the list starts empty, and neither 上書き保存 nor the
+// close writes over the file; closing asks as for a new list, so only a chosen name is written.
+TEST_F(PersonListFileTest, AFileThatCouldNotBeReadIsNotSavedOver) {
+  const std::string bytes = "\x81\x20" "broken\r\n";
+  ASSERT_TRUE(WriteFileAtomically(folder_ / "Default.nam", bytes).ok());
+  PersonListFile file(folder_.path(), "Default.nam");
+  EXPECT_FALSE(file.Load("Default.nam", interaction_));
+  ASSERT_TRUE(file.list().Register({"山田", "男", "1960/01/02", "09:05"}, interaction_));
+
+  const Status saved = file.Save();
+  ASSERT_FALSE(saved.ok());
+  EXPECT_NE(saved.error().find("Default.nam"), std::string::npos) << saved.error();
+  interaction_.QueueAnswer(true);
+  EXPECT_EQ(file.CloseQuery(interaction_), CloseAnswer::kSaveAs);
+  EXPECT_EQ(*ReadFileBytes(folder_ / "Default.nam"), bytes);
+
+  ASSERT_TRUE(file.SaveAs("Default.nam"));  // the user's own choice of the name
+  EXPECT_NE(*ReadFileBytes(folder_ / "Default.nam"), bytes);
 }
 
 TEST(PersonListTable, TheCsvTableIsTheHeaderRowThenEveryRowOfAllColumns) {

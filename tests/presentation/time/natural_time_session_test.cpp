@@ -91,5 +91,50 @@ TEST(NaturalTimeSession, AMissingListIsToldAndStartsEmptyAndSavingWritesIt) {
   EXPECT_EQ(session->places().places().size(), 1u);
 }
 
+// One bad byte in TZone.dat: the dialog says the list could not be read, the list is locked and
+// OK leaves the file as it is (an empty list is never saved over it).
+TEST(NaturalTimeSession, AListThatCouldNotBeReadIsLockedAndNotSaved) {
+  TempFolder folder;
+  const std::string bytes = "\x92\x6e\x96\xbc,\x8e\x9e\x8d\xb7,\r\n\x81\x20,+23,\r\n";
+  ASSERT_TRUE(WriteFileAtomically(folder / "TZone.dat", bytes).ok());
+  RecordingInteraction interaction;
+  std::optional<NaturalTimeSession> session =
+      NaturalTimeSession::OpenInFolder("2000/01/0112:00", folder.path(), interaction);
+  ASSERT_TRUE(session);
+  ASSERT_EQ(interaction.messages.size(), 1u);
+  EXPECT_NE(interaction.messages[0].find("TZone.dat"), std::string::npos) << interaction.messages[0];
+  EXPECT_NE(interaction.messages[0].find(kPlaceListUnreadableNote), std::string::npos) << interaction.messages[0];
+  EXPECT_FALSE(session->list_editable());
+
+  session->SetNameText("函館");
+  session->SetMinutesText("+23");
+  EXPECT_FALSE(session->AddOrChange().ok());
+  EXPECT_TRUE(session->places().places().empty());
+  EXPECT_TRUE(session->Save(folder.path()).ok());
+  EXPECT_EQ(*ReadFileBytes(folder / "TZone.dat"), bytes);
+}
+
+// A list saved without an edit leaves the file byte for byte, lines without a comma included; an
+// edit writes it, and rows not edited keep their lines.
+TEST(NaturalTimeSession, AnUneditedListIsNotRewrittenAndRowsKeepTheirLines) {
+  TempFolder folder;
+  // LF line ends and a line without a comma: not the form the program writes.
+  const std::string bytes = "\x92\x6e\x96\xbc,\x8e\x9e\x8d\xb7,\n\x93\x8c\x8b\x9e\n\x8e\x44\x96\x79,+25,\n";
+  ASSERT_TRUE(WriteFileAtomically(folder / "TZone.dat", bytes).ok());
+  RecordingInteraction interaction;
+  std::optional<NaturalTimeSession> session =
+      NaturalTimeSession::OpenInFolder("2000/01/0112:00", folder.path(), interaction);
+  ASSERT_TRUE(session);
+  EXPECT_TRUE(interaction.messages.empty());
+  ASSERT_TRUE(session->Save(folder.path()).ok());
+  EXPECT_EQ(*ReadFileBytes(folder / "TZone.dat"), bytes);
+
+  session->SetNameText("函館");
+  session->SetMinutesText("+23");
+  ASSERT_TRUE(session->AddOrChange().ok());
+  ASSERT_TRUE(session->Save(folder.path()).ok());
+  EXPECT_EQ(*ReadShiftJisFile(folder / "TZone.dat"), "地名,時差,\n東京\n札幌,+25,\n函館,+23,\n");
+}
+
 }  // namespace
 }  // namespace kirvo
