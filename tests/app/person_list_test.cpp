@@ -1,6 +1,7 @@
 // The person list window and the frame's file commands over a name file.
 #include <QAction>
 #include <QMenu>
+#include <QPushButton>
 #include <QTest>
 #include <algorithm>
 
@@ -76,6 +77,7 @@ class PersonListTest : public QObject {
     list->SetChartMoment(*DateTime::ParseDateTimeText("1995/03/15 09:30"));
     list->findChild<QComboBox*>(QStringLiteral("CB1"))->setCurrentIndex(1);
     list->GenerateSummaries();
+    QTRY_VERIFY(!list->Generating());
     QCOMPARE(list->table()->model()->index(1, 21).data().toString(), QStringLiteral("庚甲丙甲"));
     QCOMPARE(list->table()->model()->index(1, 4).data().toString(), QStringLiteral("11/ 1"));
     QVERIFY(!list->table()->model()->index(0, 14).data().toString().isEmpty());
@@ -101,6 +103,56 @@ class PersonListTest : public QObject {
     QVERIFY(reread.Load("Copy.nam", fixture.interaction));
     QCOMPARE(Names(reread.list()), Names(file.list()));
     QCOMPARE(reread.list().row(2)[3], std::string("99:99"));
+    QVERIFY(fixture.interaction.messages.empty());
+  }
+
+  // 命式データ生成 runs beside the window: 中断 leaves the list as it was, and settings committed while
+  // it runs do not reach it.
+  void generationCanBeStoppedAndKeepsTheSettingsItStartedWith() {
+    ProgramFixture fixture;
+    std::unique_ptr<Program> program = fixture.StartShown();
+    QVERIFY(program);
+    MainWindow& window = program->main_window();
+    PersonListFile& file = window.persons()->file();
+    for (int i = 0; i < 1500; ++i) {
+      const std::string date = std::to_string(1931 + i % 80) + "/0" + std::to_string(1 + i % 9) + "/1" +
+                               std::to_string(i % 10);
+      file.list().rows().push_back({"人" + std::to_string(i), i % 2 ? "女" : "男", date, i % 5 ? "09:30" : "99:99"});
+    }
+    window.command(QStringLiteral("ANList"))->trigger();
+    PersonListWindow* list = window.persons()->window();
+    QVERIFY(QTest::qWaitForWindowExposed(list));
+    list->findChild<QComboBox*>(QStringLiteral("CB1"))->setCurrentIndex(2);
+    const DateTime first = *DateTime::ParseDateTimeText("2024/07/20 15:47");
+    list->SetChartMoment(first);
+    list->GenerateSummaries();
+    QTRY_VERIFY_WITH_TIMEOUT(!list->Generating(), 60000);
+    const std::vector<PersonRow> generated = file.list().rows();
+    QVERIFY(!generated[1][21].empty());
+
+    list->SetChartMoment(*DateTime::ParseDateTimeText("1995/03/15 09:30"));
+    list->GenerateSummaries();
+    QVERIFY(list->Generating());
+    auto* stop = list->findChild<QPushButton*>(QStringLiteral("StopBtn"));
+    QVERIFY(stop->isVisible());
+    QVERIFY(!list->findChild<QPushButton*>(QStringLiteral("CreBtn"))->isEnabled());
+    QTest::mouseClick(stop, Qt::LeftButton);
+    QTRY_VERIFY_WITH_TIMEOUT(!list->Generating(), 60000);
+    QVERIFY(file.list().rows() == generated);
+    QVERIFY(!stop->isVisible());
+    QVERIFY(list->findChild<QPushButton*>(QStringLiteral("CreBtn"))->isEnabled());
+
+    list->SetChartMoment(first);
+    list->GenerateSummaries();
+    SysSettings renamed = program->services().sys();
+    for (std::string& name : renamed.names.ten_gods) name = "星" + name;
+    program->settings_hub().CommitSystemSettings(renamed);
+    QTRY_VERIFY_WITH_TIMEOUT(!list->Generating(), 60000);
+    QVERIFY(file.list().rows() == generated);
+    // The next generation reads the committed names.
+    list->GenerateSummaries();
+    QTRY_VERIFY_WITH_TIMEOUT(!list->Generating(), 60000);
+    QVERIFY(file.list().rows() != generated);
     QVERIFY(fixture.interaction.messages.empty());
   }
 

@@ -138,6 +138,7 @@ int main(int argc, char** argv) {
     persons->SetChartMoment(*kirvo::DateTime::ParseDateTimeText("2024/07/20 15:47"));
     persons->findChild<QComboBox*>(QStringLiteral("CB1"))->setCurrentIndex(1);
     persons->GenerateSummaries();
+    for (int waited = 0; persons->Generating() && waited < 100; ++waited) QTest::qWait(50);
     QTest::qWait(100);
     return Save(persons->grab().toImage(), argv[1]) ? 0 : 1;
   }

@@ -4,10 +4,7 @@
 #include <QApplication>
 #include <QBoxLayout>
 #include <QClipboard>
-#include <QComboBox>
 #include <QContextMenuEvent>
-#include <QDateEdit>
-#include <QLineEdit>
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QToolBar>
@@ -19,6 +16,7 @@
 #include "calendar/local_clock.h"
 #include "app/chart/chart_board_widget.h"
 #include "presentation/chart/chart_text_copy.h"
+#include "app/widgets/moment_strip.h"
 #include "settings/sys_settings.h"
 
 namespace kirvo {
@@ -45,22 +43,6 @@ constexpr CommandRow kCommands[] = {
 };
 // clang-format on
 
-constexpr int kFirstRangeWithDate = 1;
-constexpr int kFirstRangeWithTime = 3;
-constexpr const char* kTimeMask = "99:99";
-constexpr const char* kEmptyTime = "  :  ";
-constexpr const char* kDateFormat = "yyyy/MM/dd";
-
-QDate QDateOf(DateTime moment) {
-  const DateFields fields = moment.Fields();
-  return QDate(fields.year, fields.month, fields.day);
-}
-
-QString StyleSheetOfField(Rgb background) {
-  return QStringLiteral("background-color: %1; color: %2;")
-      .arg(ToQColor(background).name(), ToQColor(ContrastTextColour(background)).name());
-}
-
 }  // namespace
 
 ChartWindow::ChartWindow(const SysSettings& sys, const QString& caption, ChartSession session, QWidget* parent)
@@ -82,8 +64,6 @@ ChartWindow::ChartWindow(const SysSettings& sys, const QString& caption, ChartSe
   layout->addWidget(date_strip_);
   layout->addWidget(board_);
 
-  range_->setCurrentIndex(LuckRangeNumber(session_.range()));
-  ShowMomentInFields();
   LayOut();
   UpdateCommandStates();
 }
@@ -118,13 +98,12 @@ void ChartWindow::BuildCommands() {
   }
   Command(QStringLiteral("Print"))->setEnabled(false);  // printing comes with the print preview
 
-  connect(Command(QStringLiteral("Recompute")), &QAction::triggered, this,
-          [this] { ChangeRange(range_->currentIndex()); });
+  connect(Command(QStringLiteral("Recompute")), &QAction::triggered, this, &ChartWindow::Recompute);
   connect(Command(QStringLiteral("Previous")), &QAction::triggered, this, [this] { Step(StepDirection::kBack); });
   connect(Command(QStringLiteral("Next")), &QAction::triggered, this, [this] { Step(StepDirection::kForward); });
   connect(Command(QStringLiteral("Now")), &QAction::triggered, this, [this] {
     if (!session_.SetChartMomentToDefault(LocalClockNow())) return;
-    ShowMomentInFields();
+    date_strip_->ShowModel();
     Recompute();
   });
   connect(Command(QStringLiteral("Luck")), &QAction::triggered, this, &ChartWindow::RequestLuck);
@@ -140,47 +119,10 @@ void ChartWindow::BuildCommands() {
 }
 
 void ChartWindow::BuildStrips() {
-  date_strip_ = new QWidget(this);
-  auto* row = new QHBoxLayout(date_strip_);
-  row->setContentsMargins(1, 1, 1, 1);
-  row->setSpacing(1);
-
-  range_ = new QComboBox(date_strip_);
-  range_->setObjectName(QStringLiteral("CB1"));
-  for (int range = 0; range < kLuckRangeCount; ++range) {
-    range_->addItem(ToQString(LuckRangeCaption(*LuckRangeOf(range))));
-  }
-  connect(range_, &QComboBox::activated, this, &ChartWindow::ChangeRange);
-
-  date_ = new QDateEdit(date_strip_);
-  date_->setObjectName(QStringLiteral("NDate"));
-  date_->setDisplayFormat(QString::fromLatin1(kDateFormat));
-  date_->setCalendarPopup(true);
-  date_->setDateRange(QDate(1, 3, 23), QDate(9999, 12, 31));
-  date_->setToolTip(QStringLiteral("作式日付を指定します。"));
-  date_->setMinimumWidth(date_->fontMetrics().horizontalAdvance(QStringLiteral("0000/00/00")) + 28);
-  connect(date_, &QDateEdit::dateChanged, this, [this] { Recompute(); });
-
-  time_ = new QLineEdit(date_strip_);
-  time_->setObjectName(QStringLiteral("NTime"));
-  time_->setInputMask(QString::fromLatin1(kTimeMask));
-  time_->setMaxLength(5);
-  time_->setFixedWidth(time_->fontMetrics().horizontalAdvance(QStringLiteral("00:000")) + 8);
-  connect(time_, &QLineEdit::textEdited, this, [this] { ChangeRange(range_->currentIndex()); });
-
-  time_up_ = new QToolButton(date_strip_);
-  time_up_->setObjectName(QStringLiteral("UpDown1Up"));
-  time_up_->setArrowType(Qt::UpArrow);
-  time_down_ = new QToolButton(date_strip_);
-  time_down_->setObjectName(QStringLiteral("UpDown1Down"));
-  time_down_->setArrowType(Qt::DownArrow);
-  for (QToolButton* button : {time_up_, time_down_}) button->setFixedSize(14, 11);
-  connect(time_up_, &QToolButton::clicked, this, [this] { StepTime(StepDirection::kForward); });
-  connect(time_down_, &QToolButton::clicked, this, [this] { StepTime(StepDirection::kBack); });
-  auto* up_down = new QVBoxLayout;
-  up_down->setSpacing(0);
-  up_down->addWidget(time_up_);
-  up_down->addWidget(time_down_);
+  date_strip_ = new MomentStrip(session_.moment_model(), MomentStripLook::kCompact, this);
+  connect(date_strip_, &MomentStrip::entryEdited, this, &ChartWindow::Recompute);
+  connect(date_strip_, &MomentStrip::rangeChosen, this, &ChartWindow::Recompute);
+  connect(date_strip_, &MomentStrip::timeStepped, this, &ChartWindow::Recompute);
 
   menu_button_ = new QToolButton(date_strip_);
   menu_button_->setObjectName(QStringLiteral("MenuBtn"));
@@ -188,35 +130,13 @@ void ChartWindow::BuildStrips() {
   menu_button_->setToolTip(QStringLiteral("行運メニューを表示します"));
   connect(menu_button_, &QToolButton::clicked, this,
           [this] { popup_->popup(menu_button_->mapToGlobal(QPoint(0, menu_button_->height()))); });
-
   ColourFields();
-
-  row->addWidget(range_);
-  row->addWidget(date_);
-  row->addWidget(time_);
-  row->addLayout(up_down);
-  row->addStretch(1);
-  row->addWidget(menu_button_);
-}
-
-void ChartWindow::ShowMomentInFields() {
-  const QSignalBlocker block_date(date_);
-  date_->setDate(QDateOf(session_.chart_moment()));
-  time_->setText(ToQString(session_.chart_moment().TimeText()));
-}
-
-void ChartWindow::ChangeRange(int index) {
-  const std::optional<LuckRange> range = LuckRangeOf(index);
-  if (!range) return;
-  session_.SetRange(*range);
-  Recompute();
+  date_strip_->AddTrailing(menu_button_);
 }
 
 void ChartWindow::Recompute() {
-  if (time_->text() == QLatin1String(kEmptyTime) || !time_->hasAcceptableInput()) return;
-  const std::optional<DateTime> moment = DateTime::ParseDateTimeText(
-      (date_->date().toString(QString::fromLatin1(kDateFormat)) + QLatin1Char(' ') + time_->text()).toStdString());
-  if (!moment || !session_.SetChartMoment(*moment)) return;
+  // A half-typed time, or a moment the program does not compute with, leaves the chart as it is.
+  if (!date_strip_->EntryComplete()) return;
   QApplication::setOverrideCursor(Qt::WaitCursor);
   const bool computed = session_.Compute();
   QApplication::restoreOverrideCursor();
@@ -229,23 +149,13 @@ void ChartWindow::Recompute() {
 
 void ChartWindow::Step(StepDirection direction) {
   session_.Step(direction);
-  ShowMomentInFields();
-  Recompute();
-}
-
-void ChartWindow::StepTime(StepDirection direction) {
-  session_.StepTwoHours(direction);
-  ShowMomentInFields();
+  date_strip_->ShowModel();
   Recompute();
 }
 
 void ChartWindow::UpdateCommandStates() {
-  const int range = range_->currentIndex();
-  date_->setVisible(range >= kFirstRangeWithDate);
-  for (QWidget* field : std::initializer_list<QWidget*>{time_, time_up_, time_down_}) {
-    field->setVisible(range >= kFirstRangeWithTime);
-  }
-  menu_now_->setEnabled(range >= kFirstRangeWithDate);
+  date_strip_->FollowRange();
+  menu_now_->setEnabled(RangeUsesDate(session_.range()));
   Command(QStringLiteral("Previous"))->setEnabled(session_.CanStep(StepDirection::kBack));
   Command(QStringLiteral("Next"))->setEnabled(session_.CanStep(StepDirection::kForward));
   Command(QStringLiteral("Original"))->setIconText(show_original_ ? QStringLiteral("×") : QStringLiteral("○"));
@@ -272,8 +182,7 @@ void ChartWindow::Activate() {
 }
 
 void ChartWindow::ColourFields() {
-  const QString field_style = StyleSheetOfField(ColourOf(sys_.CP, PanelColour::kSelection));
-  for (QWidget* field : std::initializer_list<QWidget*>{range_, date_, time_}) field->setStyleSheet(field_style);
+  date_strip_->ColourFields(ColourOf(sys_.CP, PanelColour::kSelection));
 }
 
 void ChartWindow::FollowSettings() {

@@ -8,9 +8,6 @@
 #include "settings/sys_settings.h"
 
 class QAction;
-class QComboBox;
-class QDateEdit;
-class QLineEdit;
 class QMenu;
 class QToolBar;
 class QToolButton;
@@ -18,6 +15,7 @@ class QToolButton;
 namespace kirvo {
 
 class ChartBoardWidget;
+class MomentStrip;
 
 // The chart window `TMeisF`: one person's chart drawn as a board, with the command strip, the date
 // strip (range `CB1`, chart date `NDate`, chart time `NTime` with its two-hour control, the menu
@@ -64,11 +62,8 @@ class ChartWindow : public QWidget, public ChartChild {
   void BuildCommands();
   // The range, date and time fields in the selection colour `CP11`, their text in its contrast.
   void ColourFields();
-  void ChangeRange(int index);
   void Recompute();
   void Step(StepDirection direction);
-  void StepTime(StepDirection direction);
-  void ShowMomentInFields();
   void UpdateCommandStates();
   void LayOut();
   void CopyText();
@@ -81,12 +76,7 @@ class ChartWindow : public QWidget, public ChartChild {
   bool show_original_ = false;
   ChartBoardWidget* board_ = nullptr;
   QToolBar* commands_ = nullptr;
-  QWidget* date_strip_ = nullptr;
-  QComboBox* range_ = nullptr;
-  QDateEdit* date_ = nullptr;
-  QLineEdit* time_ = nullptr;
-  QToolButton* time_up_ = nullptr;
-  QToolButton* time_down_ = nullptr;
+  MomentStrip* date_strip_ = nullptr;
   QToolButton* menu_button_ = nullptr;
   QMenu* popup_ = nullptr;
   QAction* menu_now_ = nullptr;

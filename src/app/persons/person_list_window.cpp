@@ -15,10 +15,12 @@
 #include "app/bridge/text.h"
 #include "calendar/local_clock.h"
 #include "app/persons/file_dialogs.h"
+#include "app/jobs/background_job.h"
 #include "app/persons/person_table_model.h"
+#include "app/widgets/moment_strip.h"
 #include "presentation/shared/grid_csv.h"
 #include "presentation/persons/person_list_view.h"
-#include "presentation/persons/person_summary.h"
+#include "presentation/persons/person_summary_job.h"
 #include "settings/sys_chart_moment.h"
 
 namespace kirvo {
@@ -26,17 +28,6 @@ namespace {
 
 constexpr int kHelpTopic = 10005;
 constexpr int kMinimumWidth = 600, kMinimumHeight = 400;
-const char* const kRangeItems[] = {"命式のみ", "大運まで", "年運まで", "月運まで", "日運まで", "時運まで"};
-
-QWidget* Labelled(const QString& top, const QString& bottom, QWidget* field, QWidget* parent) {
-  auto* box = new QWidget(parent);
-  auto* layout = new QHBoxLayout(box);
-  layout->setContentsMargins(0, 0, 0, 0);
-  layout->addWidget(new QLabel(top + QLatin1Char('\n') + bottom, box));
-  layout->addWidget(field);
-  return box;
-}
-
 }  // namespace
 
 PersonListWindow::PersonListWindow(PersonListNeeds needs, PersonListFile& file, QWidget* parent)
@@ -46,11 +37,11 @@ PersonListWindow::PersonListWindow(PersonListNeeds needs, PersonListFile& file, 
   setMinimumSize(kMinimumWidth, kMinimumHeight);
   model_ = new PersonTableModel(file_.list(), needs_.sys, this);
 
+  job_ = new BackgroundJob(this);
+  connect(job_, &BackgroundJob::finished, this, &PersonListWindow::FinishGenerating);
+
   auto* layout = new QVBoxLayout(this);
-  progress_ = new QProgressBar(this);
-  progress_->setRange(0, 100);
-  progress_->hide();
-  layout->addWidget(progress_);
+  layout->addWidget(BuildProgressRow());
   layout->addWidget(BuildHeader());
   layout->addWidget(BuildMomentRow());
 
@@ -95,7 +86,9 @@ PersonListWindow::PersonListWindow(PersonListNeeds needs, PersonListFile& file, 
     emit listChanged();
   });
 
-  SetChartMoment(DefaultChartMoment(needs_.sys, std::nullopt, LocalClockNow()));
+  moment_.SetToNow(needs_.sys, std::nullopt, LocalClockNow());
+  moment_strip_->ShowModel();
+  RefreshPillarBox();
   RefreshCount();
 }
 
@@ -153,59 +146,43 @@ QWidget* PersonListWindow::BuildHeader() {
   pillar_box_->setFrameShape(QFrame::Box);
   row->addWidget(pillar_box_);
 
-  auto* generate = new QPushButton(QStringLiteral("命式データ生成"), header);
-  generate->setObjectName(QStringLiteral("CreBtn"));
-  connect(generate, &QPushButton::clicked, this, &PersonListWindow::GenerateSummaries);
-  row->addWidget(generate);
+  generate_ = new QPushButton(QStringLiteral("命式データ生成"), header);
+  generate_->setObjectName(QStringLiteral("CreBtn"));
+  connect(generate_, &QPushButton::clicked, this, &PersonListWindow::GenerateSummaries);
+  row->addWidget(generate_);
   count_ = new QLabel(header);
   count_->setObjectName(QStringLiteral("CountLabel"));
   row->addWidget(count_);
   return header;
 }
 
-QWidget* PersonListWindow::BuildMomentRow() {
-  auto* strip = new QWidget(this);
-  auto* row = new QHBoxLayout(strip);
+QWidget* PersonListWindow::BuildProgressRow() {
+  progress_row_ = new QWidget(this);
+  auto* row = new QHBoxLayout(progress_row_);
   row->setContentsMargins(0, 0, 0, 0);
-  date_ = new QLineEdit(strip);
-  date_->setObjectName(QStringLiteral("NDate"));
-  date_->setInputMask(QStringLiteral("9999/99/99;_"));
-  date_->setToolTip(QStringLiteral("作式日付を指定します。"));
-  time_ = new QLineEdit(strip);
-  time_->setObjectName(QStringLiteral("NTime"));
-  time_->setInputMask(QStringLiteral("99:99;_"));
-  const int digit = date_->fontMetrics().horizontalAdvance(QLatin1Char('0'));
-  date_->setFixedWidth(digit * 12);
-  time_->setFixedWidth(digit * 7);
-  row->addWidget(Labelled(QStringLiteral("作"), QStringLiteral("式"), date_, strip));
-  row->addWidget(Labelled(QStringLiteral("占"), QStringLiteral("時"), time_, strip));
-  auto* up = new QToolButton(strip);
-  auto* down = new QToolButton(strip);
-  up->setArrowType(Qt::UpArrow);
-  down->setArrowType(Qt::DownArrow);
-  up->setToolTip(QStringLiteral("時間を増減します"));
-  down->setToolTip(QStringLiteral("時間を増減します"));
-  up->setObjectName(QStringLiteral("SpinUp"));
-  down->setObjectName(QStringLiteral("SpinDown"));
-  row->addWidget(up);
-  row->addWidget(down);
-  auto* now = new QPushButton(QStringLiteral("現在"), strip);
-  now->setObjectName(QStringLiteral("NowBtn"));
-  now->setToolTip(QStringLiteral("現在の日時にします。"));
-  row->addWidget(now);
-  range_ = new QComboBox(strip);
-  range_->setObjectName(QStringLiteral("CB1"));
-  for (const char* item : kRangeItems) range_->addItem(QString::fromUtf8(item));
-  row->addWidget(range_);
-  row->addStretch(1);
+  progress_ = new QProgressBar(progress_row_);
+  progress_->setRange(0, 100);
+  row->addWidget(progress_, 1);
+  auto* stop = new QPushButton(QStringLiteral("中断"), progress_row_);
+  stop->setObjectName(QStringLiteral("StopBtn"));
+  stop->setToolTip(QStringLiteral("命式データ生成を中断します"));
+  row->addWidget(stop);
+  connect(stop, &QPushButton::clicked, this, &PersonListWindow::StopGenerating);
+  connect(job_, &BackgroundJob::progressed, progress_, &QProgressBar::setValue);
+  progress_row_->hide();
+  return progress_row_;
+}
 
-  connect(up, &QToolButton::clicked, this, [this] { SetChartMoment(ListMomentStepped(ChartMoment(), true)); });
-  connect(down, &QToolButton::clicked, this, [this] { SetChartMoment(ListMomentStepped(ChartMoment(), false)); });
-  connect(now, &QPushButton::clicked, this,
-          [this] { SetChartMoment(DefaultChartMoment(needs_.sys, std::nullopt, LocalClockNow())); });
-  connect(date_, &QLineEdit::textChanged, this, &PersonListWindow::RefreshPillarBox);
-  connect(time_, &QLineEdit::textChanged, this, &PersonListWindow::RefreshPillarBox);
-  return strip;
+QWidget* PersonListWindow::BuildMomentRow() {
+  moment_strip_ = new MomentStrip(moment_, MomentStripLook::kCaptioned, this);
+  connect(moment_strip_, &MomentStrip::entryEdited, this, &PersonListWindow::RefreshPillarBox);
+  connect(moment_strip_, &MomentStrip::timeStepped, this, &PersonListWindow::RefreshPillarBox);
+  connect(moment_strip_, &MomentStrip::nowRequested, this, [this] {
+    moment_.SetToNow(needs_.sys, std::nullopt, LocalClockNow());
+    moment_strip_->ShowModel();
+    RefreshPillarBox();
+  });
+  return moment_strip_;
 }
 
 QWidget* PersonListWindow::BuildBottom() {
@@ -256,24 +233,18 @@ void PersonListWindow::Reload() {
 void PersonListWindow::RefreshCount() { count_->setText(ToQString(file_.list().CountText())); }
 
 void PersonListWindow::SetChartMoment(DateTime moment) {
-  date_->setText(ToQString(moment.DateText()));
-  time_->setText(ToQString(moment.DateTimeText().substr(moment.DateText().size() + 1)));
+  moment_.SetMoment(moment);
+  moment_strip_->ShowModel();
   RefreshPillarBox();
 }
 
-DateTime PersonListWindow::ChartMoment() const {
-  const std::optional<DateTime> moment = DateTime::ParseDateTimeText(ToUtf8(date_->text() + u' ' + time_->text()));
-  return moment.value_or(LocalClockNow());
-}
-
 void PersonListWindow::RefreshPillarBox() {
-  const std::optional<DateTime> moment = DateTime::ParseDateTimeText(ToUtf8(date_->text() + u' ' + time_->text()));
-  if (!moment || !time_->hasAcceptableInput()) {
+  if (!moment_strip_->EntryComplete()) {
     pillar_box_->clear();
     return;
   }
   const ChartRules rules = needs_.rules();
-  const PillarBox box = PillarBoxOf(*moment, rules);
+  const PillarBox box = PillarBoxOf(moment_.moment(), rules);
   QString html = QStringLiteral("<table cellspacing=2><tr>");
   for (const char* label : {"時", "日", "月", "年"})
     html += QStringLiteral("<td align=center>%1</td>").arg(QString::fromUtf8(label));
@@ -288,21 +259,29 @@ void PersonListWindow::RefreshPillarBox() {
 }
 
 void PersonListWindow::GenerateSummaries() {
-  const std::optional<LuckRange> range = LuckRangeOf(range_->currentIndex());
+  if (job_->running()) return;
+  // The job works on its own copies: the table may show, sort and edit the list, and the settings
+  // may be committed anew, while it runs.
+  const ChartRules live = needs_.rules();
+  auto job = std::make_shared<PersonSummaryJob>(file_.list(), moment_.moment(), moment_.range(),
+                                                ProgramSettings{live.usys, live.sys});
+  generation_ = job;
   progress_->setValue(0);
-  progress_->show();
-  QApplication::setOverrideCursor(Qt::WaitCursor);
-  const ChartRules rules = needs_.rules();
-  // The workers fill a copy, so that the table may repaint the list while they run.
-  PersonList generated = file_.list();
-  GeneratePersonSummaries(generated, ChartMoment(), range.value_or(LuckRange::kNatalOnly), rules, [this](int percent) {
-    progress_->setValue(percent);
-    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
-    return true;
-  });
-  file_.list().rows() = std::move(generated.rows());
-  QApplication::restoreOverrideCursor();
-  progress_->hide();
+  progress_row_->show();
+  generate_->setEnabled(false);
+  job_->Start([job](JobControl& control) { return job->Run(control); });
+}
+
+void PersonListWindow::StopGenerating() { job_->Cancel(); }
+
+bool PersonListWindow::Generating() const { return job_->running(); }
+
+void PersonListWindow::FinishGenerating(bool completed) {
+  const std::shared_ptr<PersonSummaryJob> job = std::move(generation_);
+  progress_row_->hide();
+  generate_->setEnabled(true);
+  if (!completed) return;
+  job->ApplyTo(file_.list());
   Reload();
   RefreshPillarBox();
 }

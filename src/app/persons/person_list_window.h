@@ -4,20 +4,26 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QProgressBar>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QTableView>
 #include <QWidget>
 #include <functional>
+#include <memory>
 
 #include "calendar/date_time.h"
 #include "engine/chart_record.h"
 #include "platform/interaction.h"
 #include "presentation/frame/entry_bar_rules.h"
 #include "presentation/persons/person_list_file.h"
+#include "presentation/shared/chart_moment_model.h"
 #include "settings/sys_settings.h"
 
 namespace kirvo {
 
+class BackgroundJob;
+class MomentStrip;
+class PersonSummaryJob;
 class PersonTableModel;
 
 // What the person list reads and asks for: the system settings, the chart rules as they stand, the
@@ -31,7 +37,7 @@ struct PersonListNeeds {
 };
 
 // The person list window `TNListF` ("入力データ一覧"): the list as a table with sorting, search,
-// 命式データ生成 at a chosen chart moment and range, deletion, the opening of chart windows for a
+// 命式データ生成 at a chosen chart moment and range (in the background, with 中断), deletion, the opening of chart windows for a
 // row and the CSV export. Closing only hides it; the frame keeps its placement.
 class PersonListWindow : public QWidget {
   Q_OBJECT
@@ -49,9 +55,13 @@ class PersonListWindow : public QWidget {
   void Reload();
   // The chart moment and range of 命式データ生成.
   void SetChartMoment(DateTime moment);
-  DateTime ChartMoment() const;
-  // 命式データ生成 over every row.
+  DateTime ChartMoment() const { return moment_.moment(); }
+  // 命式データ生成 over every row: starts the job on a copy of the list and of the settings; the
+  // summaries go into the list when it ends, unless it was stopped. Nothing starts while one runs.
   void GenerateSummaries();
+  // 中断 of a running 命式データ生成: the list stays as it was.
+  void StopGenerating();
+  bool Generating() const;
   // A header click: the question, then the sort by the column per `RG1`. True when sorted.
   bool SortByColumn(int column);
   // 検索 and 次 with the header controls as they stand.
@@ -83,8 +93,10 @@ class PersonListWindow : public QWidget {
 
  private:
   QWidget* BuildHeader();
+  QWidget* BuildProgressRow();
   QWidget* BuildMomentRow();
   QWidget* BuildBottom();
+  void FinishGenerating(bool completed);
   void BuildContextMenu();
   void ApplyColumnWidths();
   void RefreshPillarBox();
@@ -104,10 +116,13 @@ class PersonListWindow : public QWidget {
   QRadioButton* exact_ = nullptr;       // `RG2` item 完全検索
   QLabel* pillar_box_ = nullptr;
   QLabel* count_ = nullptr;
-  QLineEdit* date_ = nullptr;   // `NDate`
-  QLineEdit* time_ = nullptr;   // `NTime`
-  QComboBox* range_ = nullptr;  // `CB1`
+  ChartMomentModel moment_;
+  MomentStrip* moment_strip_ = nullptr;
+  QWidget* progress_row_ = nullptr;  // the progress bar and 中断, while generating
   QProgressBar* progress_ = nullptr;
+  QPushButton* generate_ = nullptr;  // `CreBtn`
+  BackgroundJob* job_ = nullptr;
+  std::shared_ptr<PersonSummaryJob> generation_;  // the running 命式データ生成
   QMenu* menu_ = nullptr;
   SaveFileChooser choose_save_file_;
 };

@@ -1,46 +1,18 @@
 #include "presentation/chart/chart_session.h"
 
-#include <array>
-#include <cmath>
 #include <utility>
 
 #include "engine/chart_age.h"
 #include "calendar/accepted_moments.h"
 #include "engine/chart_pipeline.h"
-#include "settings/sys_chart_moment.h"
 
 namespace kirvo {
-namespace {
-
-// How far one step moves the chart date, by range; 時運まで moves the time instead.
-constexpr std::array<double, kLuckRangeCount> kStepPeriodDays = {0, 3652.5, 365.25, 30.59, 1, 0};
-constexpr double kTwoHoursDays = 2.0 / 24;
-// The last chart date forward stepping may reach: 110 years of 365.25 days after birth.
-constexpr double kStepLimitDays = 40177.5;
-
-// The moment as the date and "hh:nn" fields hold it; nothing outside the moments the program computes with.
-std::optional<DateTime> WholeMinutes(DateTime moment) {
-  const std::optional<DateTime> whole = DateTime::ParseDateTimeText(moment.DateTimeText());
-  return whole && IsAcceptedMoment(*whole) ? whole : std::nullopt;
-}
-
-// Where one step leads: the date field moves by the period (its fraction is lost, as a date field
-// keeps whole days) and keeps its time; at 時運まで the moment moves two hours.
-DateTime SteppedMoment(DateTime moment, LuckRange range, StepDirection direction) {
-  const double sign = direction == StepDirection::kForward ? 1 : -1;
-  if (range == LuckRange::kHourLuck) return moment + sign * kTwoHoursDays;
-  const double time_of_day = moment - moment.DateOnly();
-  const double date = std::floor(moment.DateOnly().days() + sign * kStepPeriodDays[LuckRangeNumber(range)]);
-  return DateTime(date + time_of_day);
-}
-
-}  // namespace
 
 ChartSession::ChartSession(const ApplicationServices& services, BirthInput input, bool hour_known)
     : services_(&services),
       input_(std::move(input)),
       hour_known_(hour_known),
-      range_(LuckRangeOf(services.settings().sys.CB1).value_or(LuckRange::kNatalOnly)),
+      moment_(DateTime(), LuckRangeOf(services.settings().sys.CB1).value_or(LuckRange::kNatalOnly)),
       content_(NewChartContent(services.rules(), services.content_branding())) {}
 
 Outcome<ChartSession> ChartSession::Create(const ApplicationServices& services, BirthInput input, DateTime now) {
@@ -56,43 +28,29 @@ Outcome<ChartSession> ChartSession::Create(const ApplicationServices& services, 
   return session;
 }
 
-void ChartSession::SetRange(LuckRange range) { range_ = range; }
+void ChartSession::SetRange(LuckRange range) { moment_.SetRange(range); }
 
-bool ChartSession::SetChartMoment(DateTime moment) {
-  const std::optional<DateTime> whole = WholeMinutes(moment);
-  if (!whole) return false;
-  moment_ = *whole;
-  return true;
-}
+bool ChartSession::SetChartMoment(DateTime moment) { return moment_.SetMoment(moment); }
 
 bool ChartSession::SetChartMomentToDefault(DateTime now) {
   const std::string birth_text = input_.date_text + " " + input_.time_text;
-  return SetChartMoment(DefaultChartMoment(services_->settings().sys, birth_text, now));
+  return moment_.SetToNow(services_->settings().sys, birth_text, now);
 }
 
 bool ChartSession::CanStep(StepDirection direction) const {
-  if (range_ == LuckRange::kNatalOnly) return true;
-  const DateTime birth = NewChartRecord(input_, moment_)->BirthDateTime;
-  const double date = moment_.DateOnly().days();
-  const double period = range_ == LuckRange::kHourLuck ? kTwoHoursDays : kStepPeriodDays[LuckRangeNumber(range_)];
-  if (direction == StepDirection::kBack) return DateTime(date - period) > birth;
-  return DateTime(date + period) < birth + kStepLimitDays;
+  if (moment_.range() == LuckRange::kNatalOnly) return true;
+  return moment_.CanStep(direction, NewChartRecord(input_, moment_.moment())->BirthDateTime);
 }
 
-void ChartSession::Step(StepDirection direction) {
-  if (range_ == LuckRange::kNatalOnly) return;
-  SetChartMoment(SteppedMoment(moment_, range_, direction));
-}
+void ChartSession::Step(StepDirection direction) { moment_.Step(direction); }
 
-void ChartSession::StepTwoHours(StepDirection direction) {
-  SetChartMoment(moment_ + (direction == StepDirection::kForward ? kTwoHoursDays : -kTwoHoursDays));
-}
+void ChartSession::StepTwoHours(StepDirection direction) { moment_.StepTwoHours(direction); }
 
 bool ChartSession::Compute() {
-  TMeiData record = *NewChartRecord(input_, moment_);
+  TMeiData record = *NewChartRecord(input_, moment_.moment());
   if (!PassesAgeCheck(record.ChartDateTime, record.BirthDateTime)) return false;
   chart_.record = std::move(record);
-  chart_.range = range_;
+  chart_.range = moment_.range();
   chart_.hour_known = hour_known_;
   RunFullPipeline(chart_, services_->rules());
   computed_ = true;

@@ -11,10 +11,9 @@
 #include "presentation/panel/chart_content.h"
 #include "presentation/chart/chart_hand_change.h"
 #include "presentation/chart/chart_text_copy.h"
+#include "presentation/shared/chart_moment_model.h"
 
 namespace kirvo {
-
-enum class StepDirection { kBack, kForward };
 
 // One person's chart as a chart window (and the command-line tool) drives it: the entry, the
 // chart moment and range the window's fields hold, the last computed chart and the side panel's
@@ -34,9 +33,12 @@ class ChartSession {
   // The entry as the window keeps it: an unknown hour reads "12:00".
   const BirthInput& input() const { return input_; }
   bool hour_known() const { return hour_known_; }
-  LuckRange range() const { return range_; }
+  LuckRange range() const { return moment_.range(); }
   // The chart moment of the date and time fields, whole minutes.
-  DateTime chart_moment() const { return moment_; }
+  DateTime chart_moment() const { return moment_.moment(); }
+  // The chart moment and range, which the window's moment strip edits in place.
+  ChartMomentModel& moment_model() { return moment_; }
+  const ChartMomentModel& moment_model() const { return moment_; }
   // The chart of the last successful Compute, and its content.
   const Chart& chart() const { return chart_; }
   const ChartContent& content() const { return content_; }
@@ -83,8 +85,7 @@ class ChartSession {
   const ApplicationServices* services_;
   BirthInput input_;
   bool hour_known_ = true;
-  LuckRange range_ = LuckRange::kNatalOnly;
-  DateTime moment_;
+  ChartMomentModel moment_;
   Chart chart_;
   ChartContent content_;
   bool computed_ = false;

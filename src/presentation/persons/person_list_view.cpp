@@ -69,13 +69,6 @@ PillarBox PillarBoxOf(DateTime moment, const ChartRules& rules) {
   return box;
 }
 
-DateTime ListMomentStepped(DateTime moment, bool up) {
-  constexpr double kTwoHoursDays = 2.0 / 24;
-  const DateTime stepped = moment + (up ? kTwoHoursDays : -kTwoHoursDays);
-  // Whole minutes, as the fields show them.
-  return DateTime::ParseDateTimeText(stepped.DateTimeText()).value_or(stepped);
-}
-
 RowEntry RowEntryOf(const PersonRow& row) {
   const int sex = SexIndexOf(row[person_column::kSex]);
   return {row[person_column::kName], sex < 0 ? 0 : sex, row[person_column::kDate], row[person_column::kTime]};

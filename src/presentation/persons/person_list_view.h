@@ -41,9 +41,6 @@ struct PillarBox {
 };
 PillarBox PillarBoxOf(DateTime moment, const ChartRules& rules);
 
-// The spin control beside the time: two hours later or earlier, the date following over midnight.
-DateTime ListMomentStepped(DateTime moment, bool up);
-
 // The hand-over of a row to the entry bar: name, sex index, date and time.
 struct RowEntry {
   std::string name;

@@ -37,12 +37,6 @@ TEST(PersonListView, CellsTakeTheirElementColourAndAlignmentByColumn) {
   EXPECT_EQ(PersonCellLookOf(4, "35/ 4", sys).alignment, CellAlignment::kRight);
 }
 
-TEST(PersonListView, TheTimeStepsByTwoHoursOverMidnight) {
-  EXPECT_EQ(ListMomentStepped(At("2024/01/01 22:00"), true).DateTimeText(), "2024/01/02 00:00");
-  EXPECT_EQ(ListMomentStepped(At("2024/01/01 00:00"), false).DateTimeText(), "2023/12/31 22:00");
-  EXPECT_EQ(ListMomentStepped(At("1850/03/01 00:00"), false).DateTimeText(), "1850/02/28 22:00");
-}
-
 TEST(PersonListView, ThePillarBoxShowsTheMomentsPillarsHourFirst) {
   const ProgramSettings& settings = ShippedSettings();
   const PillarBox box = PillarBoxOf(At("1984/02/10 12:00"), ChartRules{settings.usys, settings.sys});
