@@ -1,11 +1,13 @@
 // The person list window and the frame's file commands over a name file.
 #include <QAction>
+#include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
 #include <QTest>
 #include <algorithm>
 
 #include "app/persons/person_file_commands.h"
+#include "app/bridge/text.h"
 #include "app/persons/person_list_window.h"
 #include "platform/shift_jis.h"
 #include "platform/text_file.h"
@@ -154,6 +156,31 @@ class PersonListTest : public QObject {
     QTRY_VERIFY_WITH_TIMEOUT(!list->Generating(), 60000);
     QVERIFY(file.list().rows() != generated);
     QVERIFY(fixture.interaction.messages.empty());
+  }
+
+  // The strip's fields write through to the list's chart moment once they make a whole moment.
+  void theMomentStripHoldsTheChartMoment() {
+    ProgramFixture fixture;
+    std::unique_ptr<Program> program = fixture.StartShown();
+    QVERIFY(program);
+    program->main_window().command(QStringLiteral("ANList"))->trigger();
+    PersonListWindow* list = program->main_window().persons()->window();
+    list->SetChartMoment(*DateTime::ParseDateTimeText("2024/12/31 23:00"));
+    QTest::mouseClick(list->findChild<QWidget*>(QStringLiteral("SpinUp")), Qt::LeftButton);
+    QCOMPARE(ToQString(list->ChartMoment().DateTimeText()), QStringLiteral("2025/01/01 01:00"));
+    QCOMPARE(list->findChild<QLineEdit*>(QStringLiteral("NDate"))->text(), QStringLiteral("2025/01/01"));
+
+    auto* time = list->findChild<QLineEdit*>(QStringLiteral("NTime"));
+    auto* pillars = list->findChild<QLabel*>(QStringLiteral("PillarBox"));
+    QVERIFY(!pillars->text().isEmpty());
+    time->setText(QStringLiteral("12:3"));  // half typed: the moment stays, the pillar box empties
+    QVERIFY(pillars->text().isEmpty());
+    QCOMPARE(ToQString(list->ChartMoment().DateTimeText()), QStringLiteral("2025/01/01 01:00"));
+    time->setText(QStringLiteral("12:34"));
+    QCOMPARE(ToQString(list->ChartMoment().DateTimeText()), QStringLiteral("2025/01/01 12:34"));
+    QVERIFY(!pillars->text().isEmpty());
+    QTest::mouseClick(list->findChild<QWidget*>(QStringLiteral("SpinDown")), Qt::LeftButton);
+    QCOMPARE(time->text(), QStringLiteral("10:34"));
   }
 
   void registrationAsksBeforeReplacingAndDeletedRowsAreSaved() {
