@@ -121,7 +121,7 @@ class PersonListTest : public QObject {
                                std::to_string(i % 10);
       file.list().rows().push_back({"人" + std::to_string(i), i % 2 ? "女" : "男", date, i % 5 ? "09:30" : "99:99"});
     }
-    window.command(QStringLiteral("ANList"))->trigger();
+    window.command(MainCommand::kPersonList)->trigger();
     PersonListWindow* list = window.persons()->window();
     QVERIFY(QTest::qWaitForWindowExposed(list));
     list->findChild<QComboBox*>(QStringLiteral("CB1"))->setCurrentIndex(2);
@@ -163,7 +163,7 @@ class PersonListTest : public QObject {
     ProgramFixture fixture;
     std::unique_ptr<Program> program = fixture.StartShown();
     QVERIFY(program);
-    program->main_window().command(QStringLiteral("ANList"))->trigger();
+    program->main_window().command(MainCommand::kPersonList)->trigger();
     PersonListWindow* list = program->main_window().persons()->window();
     list->SetChartMoment(*DateTime::ParseDateTimeText("2024/12/31 23:00"));
     QTest::mouseClick(list->findChild<QWidget*>(QStringLiteral("SpinUp")), Qt::LeftButton);
