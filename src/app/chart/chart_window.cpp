@@ -218,7 +218,7 @@ void ChartWindow::Recompute() {
       (date_->date().toString(QString::fromLatin1(kDateFormat)) + QLatin1Char(' ') + time_->text()).toStdString());
   if (!moment || !session_.SetChartMoment(*moment)) return;
   QApplication::setOverrideCursor(Qt::WaitCursor);
-  const bool computed = session_.Compute();
+  const bool computed = session_.Compute().ok();
   QApplication::restoreOverrideCursor();
   if (computed) {
     LayOut();

@@ -88,16 +88,18 @@ void ChartSession::StepTwoHours(StepDirection direction) {
   SetChartMoment(moment_ + (direction == StepDirection::kForward ? kTwoHoursDays : -kTwoHoursDays));
 }
 
-bool ChartSession::Compute() {
+Status ChartSession::Compute() {
   TMeiData record = *NewChartRecord(input_, moment_);
-  if (!PassesAgeCheck(record.ChartDateTime, record.BirthDateTime)) return false;
+  if (!PassesAgeCheck(record.ChartDateTime, record.BirthDateTime)) {
+    return Status::Failure("作式日時 " + moment_.DateTimeText() + " は生年月日時から 0〜110 歳の範囲にありません");
+  }
   chart_.record = std::move(record);
   chart_.range = range_;
   chart_.hour_known = hour_known_;
   RunFullPipeline(chart_, services_->rules());
   computed_ = true;
   RefreshContent();
-  return true;
+  return {};
 }
 
 void ChartSession::RefreshContent() {
