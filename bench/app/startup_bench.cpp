@@ -12,7 +12,7 @@
 #include <filesystem>
 #include <vector>
 
-#include "app/frame/japanese_font.h"
+#include "app/bridge/fonts.h"
 #include "app/frame/program.h"
 #include "app/frame/single_instance.h"
 #include "platform/console_interaction.h"

@@ -13,9 +13,9 @@
 #include <cstdlib>
 #include <vector>
 
+#include "app/bridge/fonts.h"
 #include "app/frame/side_panel.h"
 #include "app/widgets/content_grid_view.h"
-#include "app/widgets/font_mapping.h"
 #include "presentation/panel/chart_content_explanations.h"
 #include "settings/program_settings.h"
 #include "support/sample_chart.h"

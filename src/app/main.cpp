@@ -2,14 +2,15 @@
 // runs the event loop. It takes no arguments of its own.
 #include <QApplication>
 
+#include "app/bridge/fonts.h"
+#include "app/bridge/path.h"
 #include "app/bridge/text.h"
-#include "app/frame/japanese_font.h"
 #include "app/frame/program.h"
 #include "app/frame/single_instance.h"
+#include "app/services/qt_interaction.h"
 #include "platform/program_folder.h"
 #include "platform/settings_store.h"
 #include "presentation/services/frame_constants.h"
-#include "app/services/qt_interaction.h"
 
 int main(int argc, char** argv) {
   QApplication application(argc, argv);
@@ -17,7 +18,7 @@ int main(int argc, char** argv) {
 
   // One program per user: a second start brings the running one forward and ends silently.
   const std::filesystem::path store_file = kirvo::DefaultSettingsStorePath();
-  kirvo::SingleInstance instance(QString::fromStdString(store_file.parent_path().string()),
+  kirvo::SingleInstance instance(kirvo::PathText(store_file.parent_path()),
                                  kirvo::ToQString(kirvo::kSingleInstanceLockName));
   if (!instance.Acquire()) {
     instance.ActivateRunning();

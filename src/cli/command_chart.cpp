@@ -118,10 +118,7 @@ int RunChart(const std::vector<std::string>& args) {
   ChartSession& session = created.value();
   session.SetRange(range);
   if (at) session.SetChartMoment(*at);
-  if (!session.Compute()) {
-    return UsageError("作式日時 " + session.chart_moment().DateTimeText() +
-                      " は生年月日時から 0〜110 歳の範囲にありません");
-  }
+  if (const Status computed = session.Compute(); !computed) return UsageError(computed.error());
 
   std::string text;
   for (const std::string& line : session.TextCopy(show_original)) text += line + "\n";

@@ -2,6 +2,8 @@
 
 #include <string_view>
 
+#include "platform/outcome.h"
+
 namespace kirvo {
 
 // The icon of a message box: a note, a refused input or doubtful file, a failed operation.
@@ -26,7 +28,15 @@ class Interaction {
 };
 
 // A load report that is not empty, shown once as a warning with a beep.
-class LoadReport;
 void ShowLoadReport(const LoadReport& report, Interaction& interaction);
+
+// A failed operation's message shown as an error (no beep: the user did nothing wrong); nothing
+// for a success. True when the operation succeeded, so a caller can stop on false.
+bool ShowFailure(const Status& status, Interaction& interaction);
+template <class T>
+bool ShowFailure(const Outcome<T>& outcome, Interaction& interaction) {
+  if (!outcome) interaction.ShowMessage(MessageKind::kError, outcome.error());
+  return outcome.ok();
+}
 
 }  // namespace kirvo

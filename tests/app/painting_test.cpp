@@ -4,7 +4,7 @@
 #include <QPainter>
 #include <QTest>
 
-#include "app/widgets/font_mapping.h"
+#include "app/bridge/fonts.h"
 #include "app/widgets/painting.h"
 
 using namespace kirvo;

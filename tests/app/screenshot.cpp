@@ -14,17 +14,17 @@
 #include <cstdio>
 #include <cstring>
 
+#include "app/bridge/fonts.h"
+#include "app/chart/chart_window.h"
 #include "app/diagrams/five_element_diagram_window.h"
 #include "app/diagrams/stem_branch_diagram_window.h"
 #include "app/frame/side_panel.h"
-#include "calendar/natural_time.h"
 #include "app/persons/person_file_commands.h"
 #include "app/persons/person_list_window.h"
-#include "app/chart/chart_window.h"
 #include "app/time/date_search_dialog.h"
 #include "app/time/era_date_dialog.h"
 #include "app/time/natural_time_dialog.h"
-#include "app/frame/japanese_font.h"
+#include "calendar/natural_time.h"
 #include "program_fixture.h"
 
 namespace {

@@ -12,12 +12,12 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "app/bridge/fonts.h"
 #include "app/frame/help_window.h"
 #include "app/frame/side_panel.h"
 #include "app/frame/splash_window.h"
 #include "app/frame/version_dialog.h"
 #include "app/widgets/explanation_area.h"
-#include "app/widgets/font_mapping.h"
 #include "presentation/panel/chart_content_explanations.h"
 #include "settings/program_settings.h"
 #include "support/sample_chart.h"

@@ -48,9 +48,6 @@ class ChartBoardWidget : public QWidget {
 
  private:
   std::optional<BoardPosition> CellAtPx(QPoint point) const;
-  void PaintCell(QPainter& painter, BoardPosition cell);
-  void PaintDiagram(QPainter& painter, int row);
-  QFont NearTermMarkFont(const QRect& rect) const;
   bool CarriesMark(BoardPosition cell) const;
   void SetHovered(std::optional<BoardPosition> cell);
 

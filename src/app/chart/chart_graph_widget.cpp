@@ -6,6 +6,7 @@
 #include <QPainter>
 #include <QPolygon>
 
+#include "app/bridge/path.h"
 #include "app/bridge/text.h"
 #include "app/widgets/painting.h"
 
@@ -38,7 +39,7 @@ QPixmap PictureOf(const BackgroundPicture& background) {
     case BackgroundPicture::Kind::kBuiltIn:
       return BuiltInBackground();
     case BackgroundPicture::Kind::kFile:
-      return QPixmap(ToQString(background.file.string()));
+      return QPixmap(PathText(background.file));
     case BackgroundPicture::Kind::kNone:
       break;
   }
@@ -108,7 +109,7 @@ void ChartGraphWidget::PaintCaption(QPainter& painter) {
   const QFontMetrics metrics(font());
   const PixelPoint at = CaptionPlace(width(), metrics.horizontalAdvance(caption));
   painter.setBackgroundMode(Qt::TransparentMode);
-  painter.setPen(QColorOf(component_.caption_colour));
+  painter.setPen(ToQColor(component_.caption_colour));
   DrawTextCell(painter, at, caption);
 }
 
@@ -118,11 +119,11 @@ void ChartGraphWidget::PaintRadar(QPainter& painter) {
   const QPoint centre = QPointOf(radar.centre);
   if (radar.value_polygon && radar.part_polygon) {
     painter.setPen(QPen(kOutlineColour, 1));
-    painter.setBrush(QColorOf(component_.first_colour));
+    painter.setBrush(ToQColor(component_.first_colour));
     painter.drawPolygon(QPolygonOf(*radar.value_polygon));
-    painter.setBrush(QColorOf(component_.second_colour));
+    painter.setBrush(ToQColor(component_.second_colour));
     painter.drawPolygon(QPolygonOf(*radar.part_polygon));
-    painter.setPen(QPen(QColorOf(component_.first_colour), kSpokeWidthPx));
+    painter.setPen(QPen(ToQColor(component_.first_colour), kSpokeWidthPx));
     for (const PixelPoint& vertex : *radar.value_polygon) painter.drawLine(centre, QPointOf(vertex));
   }
   painter.setPen(QPen(kOutlineColour, 1));
@@ -130,7 +131,7 @@ void ChartGraphWidget::PaintRadar(QPainter& painter) {
   painter.drawEllipse(centre, radar.radius, radar.radius);
   for (const PixelPoint& end : radar.axis_ends) painter.drawLine(centre, QPointOf(end));
 
-  painter.setPen(QColorOf(component_.label_colour));
+  painter.setPen(ToQColor(component_.label_colour));
   painter.setBackgroundMode(Qt::TransparentMode);
   for (std::size_t n = 0; n < kGraphItems; ++n) {
     DrawTextCell(painter, radar.label_places[n], ToQString(component_.labels[n]));
@@ -143,7 +144,7 @@ void ChartGraphWidget::PaintCircle(QPainter& painter) {
                      2 * circle.radius);
   painter.setPen(QPen(kOutlineColour, 1));
   for (const PieSector& sector : circle.sectors) {
-    painter.setBrush(QColorOf(component_.item_colours[sector.item]));
+    painter.setBrush(ToQColor(component_.item_colours[sector.item]));
     // Clockwise from the top is a negative span from Qt's twelve o'clock.
     painter.drawPie(bounds, (kQtTopAngle - sector.start_angle) * kQtAngleUnits, -sector.span * kQtAngleUnits);
   }

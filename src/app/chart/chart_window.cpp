@@ -138,7 +138,7 @@ void ChartWindow::Recompute() {
   // A half-typed time, or a moment the program does not compute with, leaves the chart as it is.
   if (!date_strip_->EntryComplete()) return;
   QApplication::setOverrideCursor(Qt::WaitCursor);
-  const bool computed = session_.Compute();
+  const bool computed = session_.Compute().ok();
   QApplication::restoreOverrideCursor();
   if (computed) {
     LayOut();

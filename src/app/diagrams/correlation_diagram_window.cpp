@@ -11,9 +11,9 @@
 #include <functional>
 #include <utility>
 
-#include "app/widgets/font_mapping.h"
+#include "app/bridge/dpi.h"
+#include "app/bridge/fonts.h"
 #include "app/widgets/painting.h"
-#include "app/widgets/design_pixels.h"
 
 namespace kirvo {
 namespace {
@@ -100,10 +100,10 @@ CorrelationDiagramWindow::CorrelationDiagramWindow(const SysSettings& sys, std::
 
 int CorrelationDiagramWindow::CurrentItem() const { return selector_->currentIndex(); }
 
-int CorrelationDiagramWindow::StripHeight() const { return DesignPixels(kStripPx, this); }
+int CorrelationDiagramWindow::StripHeight() const { return ScaledPx(*this, kStripPx); }
 
 QSize CorrelationDiagramWindow::DesignSize() const {
-  const int side = DesignPixels(kDesignAreaPx, this);
+  const int side = ScaledPx(*this, kDesignAreaPx);
   return {side, side + StripHeight()};
 }
 
@@ -138,11 +138,11 @@ void CorrelationDiagramWindow::resizeEvent(QResizeEvent* event) {
 
 void CorrelationDiagramWindow::ArrangeControls() {
   const int strip = StripHeight();
-  const int margin = DesignPixels(kControlMarginPx, this);
+  const int margin = ScaledPx(*this, kControlMarginPx);
   const int control_height = strip - 2 * margin;
-  selector_->setGeometry(margin, margin, DesignPixels(kSelectorWidthPx, this), control_height);
+  selector_->setGeometry(margin, margin, ScaledPx(*this, kSelectorWidthPx), control_height);
   // The copy button keeps to the right end of the strip.
-  const int copy_width = DesignPixels(kCopyWidthPx, this);
+  const int copy_width = ScaledPx(*this, kCopyWidthPx);
   copy_->setGeometry(width() - copy_width - margin, margin, copy_width, control_height);
   area_->setGeometry(0, strip, width(), height() - strip);
   LayOut();
@@ -151,8 +151,8 @@ void CorrelationDiagramWindow::ArrangeControls() {
 
 void CorrelationDiagramWindow::ApplySelectorColours() {
   const Rgb fixed = ColourOf(colours(), PanelColour::kFixedPart);
-  const QColor background = QColorOf(fixed);
-  const QColor text = QColorOf(ContrastTextColour(fixed));
+  const QColor background = ToQColor(fixed);
+  const QColor text = ToQColor(ContrastTextColour(fixed));
   QPalette palette = selector_->palette();
   if (palette.color(QPalette::Button) == background && palette.color(QPalette::ButtonText) == text) return;
   for (const QPalette::ColorRole role : {QPalette::Button, QPalette::Base, QPalette::Window}) {
@@ -166,15 +166,15 @@ void CorrelationDiagramWindow::ApplySelectorColours() {
 
 void CorrelationDiagramWindow::PaintFigure(QPainter& painter, const QRect& area,
                                            const CorrelationFigure& figure) const {
-  painter.fillRect(area, QColorOf(figure.background));
+  painter.fillRect(area, ToQColor(figure.background));
   painter.setRenderHint(QPainter::Antialiasing);
   if (figure.circle) {
-    painter.setPen(QPen(QColorOf(figure.circle->outline), 1));
-    painter.setBrush(QColorOf(figure.circle->interior));
+    painter.setPen(QPen(ToQColor(figure.circle->outline), 1));
+    painter.setBrush(ToQColor(figure.circle->interior));
     painter.drawEllipse(QRectOf(figure.circle->box));
   }
   for (const DiagramMark& mark : figure.marks) {
-    const QColor colour = QColorOf(mark.colour);
+    const QColor colour = ToQColor(mark.colour);
     painter.setPen(QPen(colour, 1));
     painter.setBrush(colour);
     const QPoint from = QPointOf(mark.from);

@@ -5,7 +5,7 @@
 #include <QStringList>
 #include <algorithm>
 
-#include "app/widgets/painting.h"
+#include "app/bridge/colour.h"
 #include "app/bridge/text.h"
 
 namespace kirvo {
@@ -21,11 +21,11 @@ QStringList SelectorTexts() {
 void PaintLabel(QPainter& painter, const DiagramLabel& label) {
   const QRect rect(label.rect.left, label.rect.top, label.rect.right - label.rect.left,
                    label.rect.bottom - label.rect.top);
-  painter.fillRect(rect, QColorOf(label.background));
+  painter.fillRect(rect, ToQColor(label.background));
   QFont font = painter.font();
   font.setPointSize(std::max(1, label.font_points));
   painter.setFont(font);
-  painter.setPen(QColorOf(label.text_colour));
+  painter.setPen(ToQColor(label.text_colour));
   const QStringList lines = ToQString(label.text).split(QLatin1Char('\n'));
   // Lines follow one another at the font's em, as full-width characters are square.
   const int step = QFontInfo(font).pixelSize();

@@ -1,9 +1,8 @@
 #include "app/frame/chart_text_window.h"
 
-#include <QFont>
-
+#include "app/bridge/dpi.h"
+#include "app/bridge/fonts.h"
 #include "app/bridge/text.h"
-#include "app/widgets/design_pixels.h"
 #include "presentation/frame/child_windows.h"
 
 namespace kirvo {
@@ -23,9 +22,7 @@ ChartTextWindow::ChartTextWindow(ChartWindowKind kind, const QString& caption, C
   setReadOnly(true);
   setLineWrapMode(QPlainTextEdit::NoWrap);
   // The box-drawn copy lines up only in a fixed-pitch face.
-  QFont face(QStringLiteral("ＭＳ ゴシック"));
-  face.setStyleHint(QFont::TypeWriter);
-  setFont(face);
+  setFont(FixedPitchFontOf("ＭＳ ゴシック"));
   ShowText(show_original);
 }
 
@@ -45,7 +42,7 @@ void ChartTextWindow::ShowText(bool show_original) {
 }
 
 QSize ChartTextWindow::sizeHint() const {
-  return {DesignPixels(kDesignWidthPx, this), DesignPixels(kDesignHeightPx, this)};
+  return {ScaledPx(*this, kDesignWidthPx), ScaledPx(*this, kDesignHeightPx)};
 }
 
 }  // namespace kirvo

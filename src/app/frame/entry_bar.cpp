@@ -8,10 +8,10 @@
 #include <QStandardItemModel>
 #include <QTableView>
 
+#include "app/bridge/dpi.h"
 #include "app/bridge/text.h"
-#include "engine/chart_record.h"
 #include "calendar/sexagenary.h"
-#include "app/widgets/design_pixels.h"
+#include "engine/chart_record.h"
 
 namespace kirvo {
 namespace {
@@ -64,7 +64,7 @@ EntryBar::EntryBar(QWidget* parent) : QToolBar(QStringLiteral("入力Bar"), pare
   name_->setObjectName(QStringLiteral("NameE"));
   name_->setEditable(true);
   name_->setInsertPolicy(QComboBox::NoInsert);
-  name_->setMinimumWidth(DesignPixels(kNameColumnWidthPx + kSexColumnWidthPx, this));
+  name_->setMinimumWidth(ScaledPx(*this, kNameColumnWidthPx + kSexColumnWidthPx));
   name_->setMaxVisibleItems(kNameDropDownRows);
   auto* view = new QTableView(name_);
   view->horizontalHeader()->hide();
@@ -73,9 +73,9 @@ EntryBar::EntryBar(QWidget* parent) : QToolBar(QStringLiteral("入力Bar"), pare
   view->setShowGrid(false);
   name_->setModel(new QStandardItemModel(0, 2, name_));
   name_->setView(view);
-  view->setColumnWidth(0, DesignPixels(kNameColumnWidthPx, this));
-  view->setColumnWidth(1, DesignPixels(kSexColumnWidthPx, this));
-  view->setMinimumWidth(DesignPixels(kNameColumnWidthPx + kSexColumnWidthPx, this));
+  view->setColumnWidth(0, ScaledPx(*this, kNameColumnWidthPx));
+  view->setColumnWidth(1, ScaledPx(*this, kSexColumnWidthPx));
+  view->setMinimumWidth(ScaledPx(*this, kNameColumnWidthPx + kSexColumnWidthPx));
   connect(name_, &QComboBox::activated, this, &EntryBar::ChoosePerson);
   addWidget(name_);
 
@@ -137,7 +137,7 @@ QLineEdit* EntryBar::AddMaskedField(const char* object_name, const QString& mask
   field->setObjectName(QString::fromLatin1(object_name));
   field->setInputMask(mask);
   field->setText(initial_text);
-  field->setMaximumWidth(field->fontMetrics().horizontalAdvance(initial_text) + DesignPixels(kFieldMarginPx, this));
+  field->setMaximumWidth(field->fontMetrics().horizontalAdvance(initial_text) + ScaledPx(*this, kFieldMarginPx));
   addWidget(field);
   return field;
 }

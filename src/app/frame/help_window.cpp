@@ -5,13 +5,13 @@
 #include <QVBoxLayout>
 #include <string>
 
+#include "app/bridge/path.h"
+
 namespace kirvo {
 namespace {
 
 constexpr const char* kIndexPage = "index.html";
 constexpr int kWidthPx = 640, kHeightPx = 560;
-
-QString PathText(const std::filesystem::path& path) { return QString::fromStdString(path.string()); }
 
 }  // namespace
 

@@ -6,6 +6,7 @@
 #include <QStatusBar>
 #include <algorithm>
 
+#include "app/bridge/path.h"
 #include "app/bridge/text.h"
 #include "app/bridge/window_state.h"
 #include "app/frame/side_panel.h"
@@ -26,7 +27,6 @@
 #include "app/time/date_search_dialog.h"
 #include "app/time/era_date_dialog.h"
 #include "app/time/natural_time_dialog.h"
-#include "app/widgets/design_pixels.h"
 
 namespace kirvo {
 
@@ -37,7 +37,7 @@ MainWindow::MainWindow(AppServices& services, QWidget* parent)
   // 1. Branding: the title and help file it names, its icon.
   services_.LoadBranding();
   if (services_.branding() && services_.branding()->icon_file) {
-    setWindowIcon(QIcon(QString::fromStdString(services_.branding()->icon_file->string())));
+    setWindowIcon(QIcon(PathText(*services_.branding()->icon_file)));
   }
   // 2. The splash, until the settings windows exist.
   splash_ = ShowSplash(services_);
@@ -388,11 +388,9 @@ std::optional<ChartSession> MainWindow::ComputedSession(const BirthInput& input,
   ChartSession session = std::move(created).value();
   session.SetRange(range);
   QApplication::setOverrideCursor(Qt::WaitCursor);
-  const bool computed = session.Compute();
+  const Status computed = session.Compute();
   QApplication::restoreOverrideCursor();
-  if (!computed) {
-    return refuse("作式日時 " + session.chart_moment().DateTimeText() + " は生年月日時から 0〜110 歳の範囲にありません");
-  }
+  if (!computed) return refuse(computed.error());
   return session;
 }
 

@@ -33,7 +33,7 @@ void MainWindow::LoadRecentFiles() {
 
 void MainWindow::SaveRecentFiles() {
   const Status written = services_.store().WriteString(kRecentFilesKey, kRecentFilesValue, recent_files_.StoredText());
-  if (!written) services_.interaction().ShowMessage(MessageKind::kError, written.error());
+  ShowFailure(written, services_.interaction());
 }
 
 void MainWindow::RebuildRecentFilesMenu() {
@@ -77,7 +77,7 @@ void MainWindow::ExportDisplaySettingsNames() {
     if (child->widget()) names += ToUtf8(child->widget()->objectName()) + "\n";
   }
   const Status written = WriteShiftJisFile(services_.program_folder() / kDisplaySettingsFile, names);
-  if (!written) services_.interaction().ShowMessage(MessageKind::kError, written.error());
+  ShowFailure(written, services_.interaction());
 }
 
 }  // namespace kirvo

@@ -28,10 +28,7 @@ std::unique_ptr<Program> Program::Start(const ProgramEnvironment& environment, I
 
   Outcome<std::unique_ptr<AppServices>> services =
       AppServices::Open(environment.program_folder, environment.store_file, interaction);
-  if (!services) {
-    interaction.ShowMessage(MessageKind::kError, services.error());
-    return nullptr;
-  }
+  if (!ShowFailure(services, interaction)) return nullptr;
   std::unique_ptr<Program> program(new Program());
   program->services_ = std::move(services).value();
   program->hub_ = std::make_unique<SettingsHub>(*program->services_);

@@ -11,11 +11,11 @@
 #include <QMouseEvent>
 #include <QVBoxLayout>
 
+#include "app/bridge/dpi.h"
+#include "app/bridge/fonts.h"
 #include "app/chart/chart_graph_widget.h"
 #include "app/widgets/content_grid_view.h"
-#include "app/widgets/dpi_scale.h"
 #include "app/widgets/explanation_area.h"
-#include "app/widgets/font_mapping.h"
 #include "app/widgets/painting.h"
 #include "app/widgets/summary_header.h"
 #include "presentation/panel/chart_content_graphs.h"

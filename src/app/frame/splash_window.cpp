@@ -7,8 +7,9 @@
 #include <QPainterPath>
 #include <QScreen>
 
-#include "app/widgets/dpi_scale.h"
-#include "app/widgets/font_mapping.h"
+#include "app/bridge/dpi.h"
+#include "app/bridge/fonts.h"
+#include "app/bridge/path.h"
 #include "presentation/services/splash_texts.h"
 
 namespace kirvo {
@@ -81,7 +82,7 @@ SplashWindow::SplashWindow(std::string_view application_title, const std::option
 
   const std::filesystem::path bitmap = program_folder / kBrandingSplashFile;
   std::error_code error;
-  if (std::filesystem::is_regular_file(bitmap, error)) picture_.load(QString::fromStdString(bitmap.string()));
+  if (std::filesystem::is_regular_file(bitmap, error)) picture_.load(PathText(bitmap));
   showing_picture_ = !picture_.isNull();
   if (showing_picture_) {
     for (QLabel* label : {decoration_, name_shadow_, name_, version_shadow_, version_}) label->hide();

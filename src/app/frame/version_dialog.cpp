@@ -7,8 +7,9 @@
 #include <QRegion>
 #include <QVBoxLayout>
 
-#include "app/widgets/dpi_scale.h"
-#include "app/widgets/font_mapping.h"
+#include "app/bridge/dpi.h"
+#include "app/bridge/fonts.h"
+#include "app/bridge/path.h"
 
 namespace kirvo {
 namespace {
@@ -41,7 +42,7 @@ VersionDialog::VersionDialog(std::string_view application_title, const std::opti
   const std::filesystem::path icon = program_folder / kBrandingIconFile;
   std::error_code error;
   if (std::filesystem::is_regular_file(icon, error)) {
-    const QPixmap pixmap(QString::fromStdString(icon.string()));
+    const QPixmap pixmap(PathText(icon));
     const int side = ScaledPx(*this, kPictureSizePx);
     picture_->setPixmap(pixmap.scaled(side, side, Qt::KeepAspectRatio, Qt::SmoothTransformation));
   }

@@ -45,10 +45,6 @@ void PersonFileCommands::SetFileChoosers(OpenFileChooser open, SaveFileChooser s
   window_->SetSaveFileChooser(choose_save_);
 }
 
-void PersonFileCommands::ShowStatus(const Status& status) {
-  if (!status) services_.interaction().ShowMessage(MessageKind::kError, status.error());
-}
-
 void PersonFileCommands::ListReplaced() {
   frame_.setWindowTitle(ToQString(file_.Caption(services_.title())));
   window_->Reload();
@@ -82,7 +78,7 @@ void PersonFileCommands::Save() {
   QApplication::setOverrideCursor(Qt::WaitCursor);
   const Status saved = file_.Save();
   QApplication::restoreOverrideCursor();
-  ShowStatus(saved);
+  ShowFailure(saved, services_.interaction());
 }
 
 bool PersonFileCommands::SaveAs() {
@@ -92,7 +88,7 @@ bool PersonFileCommands::SaveAs() {
   QApplication::setOverrideCursor(Qt::WaitCursor);
   const Status saved = file_.SaveAs(ToUtf8(path));
   QApplication::restoreOverrideCursor();
-  ShowStatus(saved);
+  ShowFailure(saved, services_.interaction());
   if (saved) frame_.setWindowTitle(ToQString(file_.Caption(services_.title())));
   return saved.ok();
 }

@@ -55,7 +55,6 @@ class PersonFileCommands : public QObject {
 
  private:
   void ListReplaced();
-  void ShowStatus(const Status& status);
 
   AppServices& services_;
   QWidget& frame_;

@@ -12,6 +12,7 @@
 #include <QVBoxLayout>
 
 #include "app/bridge/colour.h"
+#include "app/bridge/path.h"
 #include "app/bridge/text.h"
 #include "calendar/local_clock.h"
 #include "app/persons/file_dialogs.h"
@@ -337,9 +338,9 @@ void PersonListWindow::ExportCsv() {
       choose_save_file_(this, QStringLiteral("表のcsv出力"), QtFileFilter(kCsvFileFilter), QStringLiteral("csv"));
   if (path.isEmpty()) return;
   QApplication::setOverrideCursor(Qt::WaitCursor);
-  const Status written = WriteGridCsv(path.toStdString(), PersonListTable(file_.list()));
+  const Status written = WriteGridCsv(PathOf(path), PersonListTable(file_.list()));
   QApplication::restoreOverrideCursor();
-  if (!written) needs_.interaction.ShowMessage(MessageKind::kError, written.error());
+  ShowFailure(written, needs_.interaction);
 }
 
 void PersonListWindow::OpenRow(int row, ChartWindowKind kind) {

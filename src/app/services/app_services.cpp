@@ -57,24 +57,21 @@ bool Readable(const std::filesystem::path& folder, std::string_view name) {
 Status AppServices::SaveSystemSettings() {
   if (!Readable(program_folder(), kSysSettingsFile)) return {};
   Status saved = SaveSysSettings(sys(), program_folder());
-  if (!saved) interaction().ShowMessage(MessageKind::kError, saved.error());
+  ShowFailure(saved, interaction());
   return saved;
 }
 
 Status AppServices::SaveRuleSettings() {
   if (!Readable(program_folder(), kUSysFileName)) return {};
   Status saved = SaveUSysSettings(usys(), program_folder());
-  if (!saved) interaction().ShowMessage(MessageKind::kError, saved.error());
+  ShowFailure(saved, interaction());
   return saved;
 }
 
 void AppServices::WriteStartValues() {
   for (const Status& written : {store().WriteString("", kProgramFolderValue, program_folder().string()),
                                 store().WriteString("", kVersionValueName, kVersionValue)}) {
-    if (!written) {
-      interaction().ShowMessage(MessageKind::kError, written.error());
-      return;
-    }
+    if (!ShowFailure(written, interaction())) return;
   }
 }
 

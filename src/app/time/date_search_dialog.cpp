@@ -182,7 +182,7 @@ void DateSearchDialog::done(int result) {
   stop_ = true;
   search_.reset();
   const Status saved = SaveDateSearchForm(services_.program_folder(), FormOfFields());
-  if (!saved) services_.interaction().ShowMessage(MessageKind::kError, saved.error());
+  ShowFailure(saved, services_.interaction());
   QDialog::done(result);
 }
 

@@ -13,6 +13,7 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
+#include "app/bridge/path.h"
 #include "app/bridge/text.h"
 #include "calendar/natural_time.h"
 #include "platform/interaction.h"
@@ -59,7 +60,7 @@ NaturalTimeDialog::NaturalTimeDialog(Interaction& interaction, NaturalTimeSessio
   setObjectName(QStringLiteral("TZoneF"));
   setWindowTitle(ToQString(kNaturalTimeCaption));
 
-  map_ = new NaturalTimeMap(QPixmap(QString::fromStdString((program_folder_ / kMapPictureFile).string())), this);
+  map_ = new NaturalTimeMap(QPixmap(PathText(program_folder_ / kMapPictureFile)), this);
   input_ = new QLineEdit(this);
   input_->setObjectName(QStringLiteral("BeforeE"));
   converted_ = new QLineEdit(this);
@@ -164,10 +165,8 @@ QString NaturalTimeDialog::ConvertedDate() const { return ToQString(session_.con
 QString NaturalTimeDialog::ConvertedTime() const { return ToQString(session_.converted().TimeText()); }
 
 void NaturalTimeDialog::accept() {
-  if (const Status saved = session_.Save(program_folder_); !saved) {
-    interaction_.ShowMessage(MessageKind::kError, saved.error());
-    return;  // the edited list is not lost: the dialog stays for another try or ｷｬﾝｾﾙ
-  }
+  // The edited list is not lost when saving fails: the dialog stays for another try or ｷｬﾝｾﾙ.
+  if (!ShowFailure(session_.Save(program_folder_), interaction_)) return;
   QDialog::accept();
 }
 

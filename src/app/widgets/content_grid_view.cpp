@@ -6,7 +6,7 @@
 
 #include "app/widgets/cell_style_delegate.h"
 #include "app/bridge/content_grid_model.h"
-#include "app/widgets/dpi_scale.h"
+#include "app/bridge/dpi.h"
 
 namespace kirvo {
 

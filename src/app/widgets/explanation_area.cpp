@@ -7,8 +7,8 @@
 #include <QVBoxLayout>
 
 #include "app/bridge/content_grid_model.h"
+#include "app/bridge/fonts.h"
 #include "app/widgets/content_grid_view.h"
-#include "app/widgets/font_mapping.h"
 #include "app/widgets/painting.h"
 
 namespace kirvo {
@@ -93,7 +93,7 @@ void ExplanationArea::SetTextFont(const FontSpec& font) {
   for (QPlainTextEdit* text : {pattern_text_, spirit_star_text_}) {
     text->setFont(QFontOf(font));
     QPalette palette = text->palette();
-    palette.setColor(QPalette::Text, QColorOf(font.colour));
+    palette.setColor(QPalette::Text, ToQColor(font.colour));
     text->setPalette(palette);
   }
 }

@@ -24,15 +24,13 @@ Qt::Alignment HorizontalAlignmentOf(CellAlignment alignment) {
 
 }  // namespace
 
-QColor QColorOf(Rgb colour) { return QColor::fromRgb((colour >> 16) & 0xFF, (colour >> 8) & 0xFF, colour & 0xFF); }
-
 void PaintGradient(QPainter& painter, const QRect& rect, Rgb start, int steps, Rgb end) {
   painter.save();
   painter.setClipRect(rect, Qt::IntersectClip);
   for (const GradientBand& band : GradientFill(PixelRectOf(rect), start, steps, end)) {
     painter.fillRect(QRect(band.rect.left, band.rect.top, band.rect.right - band.rect.left,
                            band.rect.bottom - band.rect.top),
-                     QColorOf(band.colour));
+                     ToQColor(band.colour));
   }
   painter.restore();
 }
@@ -58,7 +56,7 @@ void PaintNameRing(QPainter& painter, const QRect& area, int cx, int cy, NameRin
   font.setPointSize(std::max(1, NameRingFontPoints(area.width(), mode)));
   painter.setFont(font);
   const int glyph_width = QFontMetrics(font, painter.device()).horizontalAdvance(QStringLiteral("甲"));
-  painter.setPen(QColorOf(ContrastTextColour(ColourOf(colours, PanelColour::kCorrelationBackground))));
+  painter.setPen(ToQColor(ContrastTextColour(ColourOf(colours, PanelColour::kCorrelationBackground))));
   painter.setBackgroundMode(Qt::TransparentMode);
   for (const NameRingPlace& place : NameRing(names, cx, cy, mode, radius, glyph_width, ten_god_names)) {
     if (place.element != kNoElement) {
@@ -81,7 +79,7 @@ void PaintLabelCell(QPainter& painter, const QRect& rect, const QString& text, c
   const int down = variant == LabelVariant::kLowered ? 2 : 1;
   const int right = variant == LabelVariant::kIndented ? 1 : 0;
   painter.save();
-  painter.setPen(QColorOf(style.text));
+  painter.setPen(ToQColor(style.text));
   painter.drawText(rect.adjusted(right, down, 0, 0), Qt::AlignHCenter | Qt::AlignTop, text);
   painter.setPen(kLabelBottomLine);
   painter.drawLine(rect.bottomLeft(), rect.bottomRight());
@@ -90,12 +88,12 @@ void PaintLabelCell(QPainter& painter, const QRect& rect, const QString& text, c
 
 void PaintPlainCell(QPainter& painter, const QRect& rect, const QString& text, const CellStyle& style, int padding) {
   if (style.background == style.background_bottom) {
-    painter.fillRect(rect, QColorOf(style.background));
+    painter.fillRect(rect, ToQColor(style.background));
   } else {
     PaintGradient(painter, rect, style.background, rect.height(), style.background_bottom);
   }
   painter.save();
-  painter.setPen(QColorOf(style.text));
+  painter.setPen(ToQColor(style.text));
   painter.drawText(rect.adjusted(padding, 0, -padding, 0), HorizontalAlignmentOf(style.alignment) | Qt::AlignVCenter,
                    text);
   painter.restore();

@@ -1,11 +1,11 @@
 #pragma once
 
-#include <QColor>
 #include <QPoint>
 #include <QRect>
 #include <QString>
 #include <string_view>
 
+#include "app/bridge/colour.h"
 #include "presentation/panel/chart_content_model.h"
 #include "presentation/shared/drawing_geometry.h"
 #include "settings/sys_colours.h"
@@ -17,7 +17,6 @@ namespace kirvo {
 // The shared drawing operations on a QPainter. The geometry comes from the core
 // (presentation/drawing_geometry.h); these only turn it into painter calls.
 
-QColor QColorOf(Rgb colour);
 inline QPoint QPointOf(PixelPoint point) { return {point.x, point.y}; }
 inline PixelPoint PixelPointOf(QPoint point) { return {point.x(), point.y()}; }
 // QRect's right and bottom are the last pixel inside; PixelRect's the first outside.

@@ -8,8 +8,8 @@
 #include <QToolTip>
 #include <algorithm>
 
+#include "app/bridge/fonts.h"
 #include "app/bridge/text.h"
-#include "app/widgets/font_mapping.h"
 #include "app/widgets/painting.h"
 #include "presentation/panel/chart_content.h"
 #include "settings/sys_settings.h"
@@ -49,7 +49,7 @@ void SummaryHeader::ApplySystemSettings() {
   const QFont font = QFontOf(rules_.sys.SysFont);
   QFont small = font;
   small.setPointSize(std::max(6, font.pointSize() - kSmallPointsLess));
-  const QColor text = QColorOf(ColourOf(rules_.sys.CP, PanelColour::kFixedText));
+  const QColor text = ToQColor(ColourOf(rules_.sys.CP, PanelColour::kFixedText));
   for (int field = 0; field < kFieldCount; ++field) {
     QLabel* label = labels_[static_cast<std::size_t>(field)];
     label->setFont(field == kKoukeiL || field == kAngL ? small : font);
@@ -71,7 +71,7 @@ void SummaryHeader::SetSummary(const SummaryBlock& summary, const TMeiData& reco
   }
   // A birth near a month-opening term: the mark follows the birth moment, its hint on the label.
   if (near_term) {
-    const QColor mark = QColorOf(kNearTermMarkColour);
+    const QColor mark = ToQColor(kNearTermMarkColour);
     labels_[kDT]->setTextFormat(Qt::RichText);
     labels_[kDT]->setText(QString::fromStdString(summary.DT).toHtmlEscaped() +
                           QStringLiteral(" <span style=\"color:%1\">%2</span>")

@@ -46,16 +46,18 @@ void ChartSession::Step(StepDirection direction) { moment_.Step(direction); }
 
 void ChartSession::StepTwoHours(StepDirection direction) { moment_.StepTwoHours(direction); }
 
-bool ChartSession::Compute() {
+Status ChartSession::Compute() {
   TMeiData record = *NewChartRecord(input_, moment_.moment());
-  if (!PassesAgeCheck(record.ChartDateTime, record.BirthDateTime)) return false;
+  if (!PassesAgeCheck(record.ChartDateTime, record.BirthDateTime)) {
+    return Status::Failure("作式日時 " + moment_.moment().DateTimeText() + " は生年月日時から 0〜110 歳の範囲にありません");
+  }
   chart_.record = std::move(record);
   chart_.range = moment_.range();
   chart_.hour_known = hour_known_;
   RunFullPipeline(chart_, services_->rules());
   computed_ = true;
   RefreshContent();
-  return true;
+  return {};
 }
 
 void ChartSession::RefreshContent() {

@@ -63,9 +63,10 @@ class ChartSession {
   // over midnight (22:00 up gives 00:00 of the next day, 00:00 down 22:00 of the day before).
   void StepTwoHours(StepDirection direction);
 
-  // The full pipeline at the chart moment, then the content. False, leaving the chart and the
-  // content as they were, when the age at the chart moment lies outside 0..110 years.
-  bool Compute();
+  // The full pipeline at the chart moment, then the content. Fails with the message for the user,
+  // leaving the chart and the content as they were, when the age at the chart moment lies outside
+  // 0..110 years.
+  Status Compute();
   // The content of the current chart again (the window became active, or the settings changed).
   void RefreshContent();
   // 命式訂正: changes one cell of the computed chart by hand, then refreshes the content, whose

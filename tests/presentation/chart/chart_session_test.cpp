@@ -65,7 +65,9 @@ TEST_F(ChartSessionTest, OutsideTheAgeGateTheChartKeepsItsLastComputation) {
   const ChartContent content_before = session.content();
   for (const char* moment : {"1983/01/01 00:00", "2095/03/01 00:00"}) {
     session.SetChartMoment(At(moment));
-    EXPECT_FALSE(session.Compute()) << moment;
+    const Status computed = session.Compute();
+    EXPECT_FALSE(computed) << moment;
+    EXPECT_EQ(computed.error(), "作式日時 " + std::string(moment) + " は生年月日時から 0〜110 歳の範囲にありません");
     EXPECT_EQ(session.chart(), before);
     EXPECT_EQ(session.content().SNB, content_before.SNB);
   }
