@@ -6,6 +6,7 @@
 #include "app/bridge/path.h"
 #include "app/bridge/text.h"
 #include "app/frame/program.h"
+#include "app/frame/qt_translations.h"
 #include "app/frame/single_instance.h"
 #include "app/services/qt_interaction.h"
 #include "platform/program_folder.h"
@@ -15,6 +16,7 @@
 int main(int argc, char** argv) {
   QApplication application(argc, argv);
   kirvo::UseJapaneseFonts();
+  kirvo::UseJapaneseStandardDialogs(application);
 
   // One program per user: a second start brings the running one forward and ends silently.
   const std::filesystem::path store_file = kirvo::DefaultSettingsStorePath();

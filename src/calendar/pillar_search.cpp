@@ -39,6 +39,16 @@ bool IsOpenPattern(const PillarPattern& pattern) {
   return std::all_of(pattern.begin(), pattern.end(), [](int choice) { return choice == 0; });
 }
 
+std::optional<int> PillarThatNeverOccurs(const PillarPattern& pattern) {
+  for (int pillar = 0; pillar < kPatternChoices / 2; ++pillar) {
+    const int stem = pattern[static_cast<std::size_t>(2 * pillar)];
+    const int branch = pattern[static_cast<std::size_t>(2 * pillar + 1)];
+    // Choices count from 1.
+    if (stem > 0 && branch > 0 && IsYang(stem - 1) != IsYang(branch - 1)) return pillar;
+  }
+  return std::nullopt;
+}
+
 DateTime NextCandidate(DateTime x, const ChoiceFlags& flags, const TermClock& clock) {
   if (!flags[kYearStem] || !flags[kYearBranch]) {
     return FindTermMomentBefore(TermSearchMode::kLatestTerm, x + kMonthReachDays, clock).moment;

@@ -20,6 +20,11 @@ using ChoiceFlags = std::array<bool, kPatternChoices>;
 ChoiceFlags MatchPattern(const MomentPillars& pillars, const PillarPattern& pattern);
 bool MeetsAll(const ChoiceFlags& flags);
 bool IsOpenPattern(const PillarPattern& pattern);
+// The first pillar (0 year, 1 month, 2 day, 3 hour) whose chosen stem and branch never stand
+// together: the sixty pairs join a yang stem to a yang branch and a yin stem to a yin branch, so
+// 甲丑 or 乙子 occur in no calendar and a search for them could only walk to its end. Nothing
+// when every pillar with both choices made is one of the sixty.
+std::optional<int> PillarThatNeverOccurs(const PillarPattern& pattern);
 
 // The candidate after `x`: while the year does not match, the latest solar term at or before
 // x + 31 days (about a month on); while the month does not match, the next day's start plus

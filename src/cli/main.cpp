@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "cli/commands.h"
+#include "presentation/services/frame_constants.h"
 
 namespace {
 
@@ -59,7 +60,8 @@ int main(int argc, char** argv) {
   const std::string_view name = argv[1];
   if (AsksForHelp(name)) return Help();
   if (name == "--version") {
-    std::printf("kirvo-cli %s\n", KIRVO_VERSION);
+    std::printf("kirvo-cli %.*s\n", static_cast<int>(kirvo::kProgramVersion.size()),
+                kirvo::kProgramVersion.data());
     return std::fflush(stdout) == 0 ? 0 : 1;
   }
   for (const Command& command : kCommands) {

@@ -59,10 +59,16 @@ class ChildWindowsTest : public QObject {
     const QList<QMdiSubWindow*> children = window.ChildrenInListOrder();
     std::vector<WindowSize> sizes;
     for (const QMdiSubWindow* child : children) sizes.push_back({child->width(), child->height()});
-    const std::vector<WindowPoint> expected = TilePositions(window.width(), sizes);
+    // The rows wrap by the area that shows the children, which the docked side panel narrows.
+    QVERIFY(window.side_panel()->isVisible());
+    const int area_width = window.client_area()->viewport()->width();
+    QVERIFY(area_width <= window.width() - window.side_panel()->width());
+    const std::vector<WindowPoint> expected = TilePositions(area_width, sizes);
     window.command(MainCommand::kTile)->trigger();
     for (qsizetype i = 0; i < children.size(); ++i) {
       QCOMPARE(children[i]->pos(), QPoint(expected[static_cast<std::size_t>(i)].x, expected[static_cast<std::size_t>(i)].y));
+      // Every child that fits the area's width lies wholly inside it: none lands out of sight.
+      if (children[i]->width() <= area_width) QVERIFY(children[i]->geometry().right() < area_width);
     }
 
     window.command(MainCommand::kMinimizeAll)->trigger();

@@ -83,6 +83,16 @@ class PersonListTest : public QObject {
     QCOMPARE(list->table()->model()->index(1, 21).data().toString(), QStringLiteral("庚甲丙甲"));
     QCOMPARE(list->table()->model()->index(1, 4).data().toString(), QStringLiteral("11/ 1"));
     QVERIFY(!list->table()->model()->index(0, 14).data().toString().isEmpty());
+    // Every shown column is wide enough for its values and its heading: nothing is cut to "102…".
+    for (int column = 0; column < list->table()->model()->columnCount(); ++column) {
+      if (list->table()->isColumnHidden(column)) continue;
+      QVERIFY2(list->table()->columnWidth(column) >= list->table()->sizeHintForColumn(column),
+               qPrintable(QStringLiteral("column %1").arg(column)));
+    }
+    // The search field offers the headed columns only, no blank entries.
+    const QComboBox* fields = list->findChild<QComboBox*>(QStringLiteral("SCB"));
+    QCOMPARE(fields->count(), 37);
+    QCOMPARE(fields->itemText(fields->count() - 1), QStringLiteral("空亡"));
 
     // The CSV export writes the header row and every row, all 47 columns.
     save_path = QString::fromStdString((fixture.folder() / "List.csv").string());

@@ -61,6 +61,31 @@ class TimeDialogsTest : public QObject {
     QCOMPARE(dialog.Date()->DateText(), std::string("1989/01/08"));
   }
 
+  // Typing over the shown date changes one digit at a time; the date is checked once its last
+  // digit is typed (or the field is left), not after the first changed digit.
+  void theEraDialogChecksTheDateOnlyWhenItIsComplete() {
+    RecordingInteraction interaction;
+    EraDateDialog dialog(interaction, *DateTime::FromDate(2026, 12, 10));
+    dialog.era_choice()->setCurrentIndex(2);  // 昭和: 昭和08/12/10 lies in 昭和
+    QCOMPARE(dialog.era_text()->text(), QStringLiteral("08/12/10"));
+    dialog.era_text()->setFocus();
+    dialog.era_text()->home(false);
+    QTest::keyClicks(dialog.era_text(), QStringLiteral("6401"));  // 昭和68/12/10, 64/12/10, 64/01/10 on the way
+    QVERIFY(interaction.messages.empty());
+    QCOMPARE(dialog.era_choice()->currentText(), QStringLiteral("3 昭和"));
+    QTest::keyClicks(dialog.era_text(), QStringLiteral("07"));
+    QVERIFY(interaction.messages.empty());
+    QCOMPARE(dialog.gregorian_label()->text(), QStringLiteral("西暦1989/01/07"));
+
+    // A complete date outside the era is told once, and the choice moves to the era it lies in.
+    dialog.era_text()->home(false);
+    QTest::keyClicks(dialog.era_text(), QStringLiteral("650101"));
+    QCOMPARE(interaction.messages.size(), std::size_t{1});
+    QCOMPARE(QString::fromStdString(interaction.messages[0]), QStringLiteral("元号と日付がマッチしていません。"));
+    QCOMPARE(dialog.era_choice()->currentText(), QStringLiteral("4 平成"));
+    QCOMPARE(dialog.era_text()->text(), QStringLiteral("02/01/01"));
+  }
+
   void theNaturalTimeDialogConvertsByMapAndPlaceAndEditsTheList() {
     TempFolder folder;
     QVERIFY(WriteShiftJisFile(folder / "TZone.dat", "地名,時差,\n札幌,+25,\n那覇,-29,\n").ok());

@@ -7,6 +7,7 @@
 
 #include "cli_runner.h"
 #include "platform/text_file.h"
+#include "presentation/services/frame_constants.h"
 #include "support/temp_folder.h"
 
 namespace kirvo::testing {
@@ -101,7 +102,9 @@ TEST(Cli, HelpAndVersionGoToStandardOutput) {
   }
   const CliResult version = RunCli({"--version"});
   EXPECT_EQ(version.exit_code, 0);
-  EXPECT_TRUE(version.out.starts_with("kirvo-cli ")) << version.out;
+  // The same version as the window title, "Kirvolan Ver1.54".
+  EXPECT_EQ(version.out, "kirvo-cli " + std::string(kProgramVersion) + "\n");
+  EXPECT_TRUE(kApplicationTitle.ends_with(" Ver" + std::string(kProgramVersion)));
 }
 
 TEST(Cli, FolderThatIsAFileIsNotAFolder) {

@@ -419,7 +419,7 @@ void MainWindow::TileChildren() {
   const QList<QMdiSubWindow*> children = ChildrenInListOrder();
   std::vector<WindowSize> sizes;
   for (const QMdiSubWindow* child : children) sizes.push_back({child->width(), child->height()});
-  const std::vector<WindowPoint> places = TilePositions(width(), sizes);
+  const std::vector<WindowPoint> places = TilePositions(client_->viewport()->width(), sizes);
   for (qsizetype i = 0; i < children.size(); ++i) {
     children[i]->move(places[static_cast<std::size_t>(i)].x, places[static_cast<std::size_t>(i)].y);
   }

@@ -16,16 +16,36 @@ QString QtFileFilter(std::string_view pairs) {
   return filters.join(QStringLiteral(";;"));
 }
 
-QString NativeOpenFile(QWidget* parent, const QString& caption, const QString& filter) {
-  return QFileDialog::getOpenFileName(parent, caption, QString(), filter);
+namespace {
+
+QString ChooseFile(QFileDialog& dialog, const QString& filter, DialogFolders& folders) {
+  const QString chosen = dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty()
+                             ? dialog.selectedFiles().front()
+                             : QString();
+  folders.Remember(ToUtf8(filter), ToUtf8(chosen));
+  return chosen;
 }
 
-QString NativeSaveFile(QWidget* parent, const QString& caption, const QString& filter, const QString& suffix) {
-  QFileDialog dialog(parent, caption, QString(), filter);
+QString StartFolder(const QString& filter, const DialogFolders& folders) {
+  return QString::fromStdString(folders.StartFolder(ToUtf8(filter)).string());
+}
+
+}  // namespace
+
+QString NativeOpenFile(QWidget* parent, const QString& caption, const QString& filter, DialogFolders& folders) {
+  QFileDialog dialog(parent, caption, StartFolder(filter, folders), filter);
+  dialog.setObjectName(QStringLiteral("OpenFileDialog"));
+  dialog.setFileMode(QFileDialog::ExistingFile);
+  return ChooseFile(dialog, filter, folders);
+}
+
+QString NativeSaveFile(QWidget* parent, const QString& caption, const QString& filter, const QString& suffix,
+                       DialogFolders& folders) {
+  QFileDialog dialog(parent, caption, StartFolder(filter, folders), filter);
+  dialog.setObjectName(QStringLiteral("SaveFileDialog"));
   dialog.setAcceptMode(QFileDialog::AcceptSave);
   dialog.setDefaultSuffix(suffix);
-  return dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty() ? dialog.selectedFiles().front()
-                                                                                 : QString();
+  return ChooseFile(dialog, filter, folders);
 }
 
 }  // namespace kirvo

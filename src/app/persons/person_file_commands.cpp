@@ -27,11 +27,19 @@ PersonFileCommands::PersonFileCommands(AppServices& services, QWidget& frame,
       services_(services),
       frame_(frame),
       file_(services.program_folder(), services.sys().FileE),
-      choose_open_(NativeOpenFile),
-      choose_save_(NativeSaveFile) {
+      choose_open_([&folders = services.dialog_folders()](QWidget* parent, const QString& caption,
+                                                          const QString& filter) {
+        return NativeOpenFile(parent, caption, filter, folders);
+      }),
+      choose_save_([&folders = services.dialog_folders()](QWidget* parent, const QString& caption,
+                                                          const QString& filter, const QString& suffix) {
+        return NativeSaveFile(parent, caption, filter, suffix, folders);
+      }) {
   PersonListNeeds needs{services_.sys(), [&core = services_.core()] { return core.rules(); }, services_.interaction(),
                         [this, show_help = std::move(show_help)](int topic) { show_help(window_, topic); }};
   window_ = new PersonListWindow(std::move(needs), file_, &frame_);
+  // The list's CSV export asks through the same dialogs, opening where they do.
+  window_->SetSaveFileChooser(choose_save_);
   // At start a missing default file only shows its message; the list starts empty under its name.
   if (file_.Load(services_.sys().FileE, services_.interaction())) {
     frame_.setWindowTitle(ToQString(file_.Caption(services_.title())));

@@ -10,6 +10,7 @@
 #include <QPushButton>
 #include <QToolButton>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "app/bridge/colour.h"
 #include "app/bridge/path.h"
@@ -32,7 +33,7 @@ constexpr int kMinimumWidth = 600, kMinimumHeight = 400;
 }  // namespace
 
 PersonListWindow::PersonListWindow(PersonListNeeds needs, PersonListFile& file, QWidget* parent)
-    : QWidget(parent, Qt::Window), needs_(std::move(needs)), file_(file), choose_save_file_(NativeSaveFile) {
+    : QWidget(parent, Qt::Window), needs_(std::move(needs)), file_(file) {
   setObjectName(QStringLiteral("NListF"));
   setWindowTitle(QStringLiteral("入力データ一覧"));
   setMinimumSize(kMinimumWidth, kMinimumHeight);
@@ -114,7 +115,10 @@ QWidget* PersonListWindow::BuildHeader() {
   search_layout->setContentsMargins(0, 0, 0, 0);
   search_column_ = new QComboBox(search_box);
   search_column_->setObjectName(QStringLiteral("SCB"));
-  for (const std::string_view text : kPersonListHeaders) search_column_->addItem(ToQString(text));
+  // The cells past the listed items have no heading and are never searched.
+  for (const std::string_view text : kPersonListHeaders) {
+    if (!text.empty()) search_column_->addItem(ToQString(text));
+  }
   search_text_ = new QLineEdit(search_box);
   search_text_->setObjectName(QStringLiteral("Edit1"));
   search_text_->setToolTip(QStringLiteral("検索文字列の入力"));
@@ -228,6 +232,7 @@ void PersonListWindow::ShowMenu(const QPoint& global) { menu_->popup(global); }
 
 void PersonListWindow::Reload() {
   model_->Reload(file_.list());
+  ApplyColumnWidths();
   RefreshCount();
 }
 
@@ -334,6 +339,7 @@ void PersonListWindow::DeleteCurrentRow() {
 }
 
 void PersonListWindow::ExportCsv() {
+  if (!choose_save_file_) return;  // no dialog given: nowhere to write
   const QString path =
       choose_save_file_(this, QStringLiteral("表のcsv出力"), QtFileFilter(kCsvFileFilter), QStringLiteral("csv"));
   if (path.isEmpty()) return;
@@ -360,7 +366,11 @@ void PersonListWindow::ApplyColumnWidths() {
   for (std::size_t column = 0; column < widths.size(); ++column) {
     const int section = static_cast<int>(column);
     table_->setColumnHidden(section, widths[column] == 0);
-    if (widths[column] > 0) table_->setColumnWidth(section, widths[column]);
+    // The heading's width is the least; a longer value widens its column instead of being cut.
+    if (widths[column] > 0) {
+      table_->setColumnWidth(section, std::max({widths[column], table_->sizeHintForColumn(section),
+                                                table_->horizontalHeader()->sectionSizeHint(section)}));
+    }
   }
 }
 

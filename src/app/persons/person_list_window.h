@@ -124,7 +124,7 @@ class PersonListWindow : public QWidget {
   BackgroundJob* job_ = nullptr;
   std::shared_ptr<PersonSummaryJob> generation_;  // the running 命式データ生成
   QMenu* menu_ = nullptr;
-  SaveFileChooser choose_save_file_;
+  SaveFileChooser choose_save_file_;  // given by the owner, which knows where the dialogs open
 };
 
 }  // namespace kirvo

@@ -22,7 +22,8 @@ AppServices::AppServices(ApplicationServices core, std::filesystem::path store_f
       window_states_(store(), program_folder() / kToolbarPositionsFile, interaction()),
       store_file_(std::move(store_file)),
       title_(kApplicationTitle),
-      help_file_(kHelpIndexFile) {}
+      help_file_(kHelpIndexFile),
+      dialog_folders_(program_folder()) {}
 
 void AppServices::LoadBranding() {
   Loaded<std::optional<Branding>> loaded = kirvo::LoadBranding(program_folder());

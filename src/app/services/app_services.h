@@ -9,6 +9,7 @@
 #include "platform/outcome.h"
 #include "presentation/frame/window_state_store.h"
 #include "presentation/services/application_services.h"
+#include "presentation/shared/dialog_folders.h"
 
 namespace kirvo {
 
@@ -56,6 +57,9 @@ class AppServices {
   // Where every window keeps its placement: the per-user store and KIRVO.ini.
   WindowStateStore& window_states() { return window_states_; }
 
+  // Where the file dialogs open, per kind of file.
+  DialogFolders& dialog_folders() { return dialog_folders_; }
+
   // "Dir" and "Ver" of the per-user store, written at every start.
   void WriteStartValues();
 
@@ -67,6 +71,7 @@ class AppServices {
   std::filesystem::path store_file_;
   std::string title_;
   std::string help_file_;
+  DialogFolders dialog_folders_;
 };
 
 }  // namespace kirvo

@@ -10,6 +10,14 @@
 
 namespace kirvo {
 
+QWidget* QtInteraction::BoxParent() const {
+  // A box stands over the window the user is working in (a dialog, the person list), so that it
+  // never hides behind it; the main window when no window of the program is active.
+  if (QWidget* modal = QApplication::activeModalWidget()) return modal;
+  if (QWidget* active = QApplication::activeWindow()) return active;
+  return parent_;
+}
+
 void QtInteraction::Beep() { QApplication::beep(); }
 
 void QtInteraction::Refuse(std::string_view reason) {
@@ -30,19 +38,19 @@ void QtInteraction::Refuse(std::string_view reason) {
 void QtInteraction::ShowMessage(MessageKind kind, std::string_view text) {
   switch (kind) {
     case MessageKind::kInformation:
-      QMessageBox::information(parent_, title_, DisplayText(text), QMessageBox::Ok);
+      QMessageBox::information(BoxParent(), title_, DisplayText(text), QMessageBox::Ok);
       return;
     case MessageKind::kWarning:
-      QMessageBox::warning(parent_, title_, DisplayText(text), QMessageBox::Ok);
+      QMessageBox::warning(BoxParent(), title_, DisplayText(text), QMessageBox::Ok);
       return;
     case MessageKind::kError:
-      QMessageBox::critical(parent_, title_, DisplayText(text), QMessageBox::Ok);
+      QMessageBox::critical(BoxParent(), title_, DisplayText(text), QMessageBox::Ok);
       return;
   }
 }
 
 bool QtInteraction::AskYesNo(std::string_view question) {
-  return QMessageBox::question(parent_, title_, DisplayText(question), QMessageBox::Yes | QMessageBox::No,
+  return QMessageBox::question(BoxParent(), title_, DisplayText(question), QMessageBox::Yes | QMessageBox::No,
                                QMessageBox::No) == QMessageBox::Yes;
 }
 

@@ -8,7 +8,8 @@
 
 namespace kirvo {
 
-// Messages and questions in modal boxes over the main window, beeps through the desktop.
+// Messages and questions in modal boxes over the active window of the program (else the main
+// window), beeps through the desktop.
 class QtInteraction : public Interaction {
  public:
   void SetParent(QWidget* parent) { parent_ = parent; }
@@ -22,6 +23,8 @@ class QtInteraction : public Interaction {
   bool AskYesNo(std::string_view question) override;
 
  private:
+  QWidget* BoxParent() const;
+
   QPointer<QWidget> parent_;
   QString title_;
 };

@@ -45,7 +45,17 @@ EraDateDialog::EraDateDialog(Interaction& interaction, DateTime today, QWidget* 
   Show(era, ToQString(EraDateText(today, era)));
   Convert();
   connect(era_, &QComboBox::currentIndexChanged, this, &EraDateDialog::Convert);
-  connect(text_, &QLineEdit::textEdited, this, &EraDateDialog::Convert);
+  connect(text_, &QLineEdit::textEdited, this, &EraDateDialog::TextEdited);
+  connect(text_, &QLineEdit::editingFinished, this, &EraDateDialog::Convert);
+}
+
+void EraDateDialog::TextEdited() {
+  // Typing over the shown date changes it a digit at a time: it is checked once the last digit is
+  // typed (or the field is left), while the label follows every date it passes through.
+  if (text_->cursorPosition() >= text_->text().size()) return Convert();
+  const QString typed = text_->text().replace(QLatin1Char('_'), QLatin1Char(' '));
+  const std::optional<EraEntry> entry = ConvertEraText(era_->currentIndex(), typed.toStdString());
+  gregorian_->setText(entry && !entry->error ? QStringLiteral("西暦") + ToQString(entry->date.DateText()) : QString());
 }
 
 void EraDateDialog::Show(int era, const QString& text) {

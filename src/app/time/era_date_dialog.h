@@ -30,6 +30,7 @@ class EraDateDialog : public QDialog {
 
  private:
   void Convert();
+  void TextEdited();
   void Show(int era, const QString& text);
 
   Interaction& interaction_;

@@ -184,7 +184,15 @@ void NaturalTimeDialog::ClickRow(int row) {
 }
 
 void NaturalTimeDialog::AddOrChange() {
-  if (const Status added = session_.AddOrChange(); !added) return Refuse(added);
+  if (const Status added = session_.AddOrChange(); !added) {
+    Refuse(added);
+    // The refused minutes are where the user typed them, ready to be typed again.
+    if (session_.MinutesProblem()) {
+      minutes_->setFocus();
+      minutes_->selectAll();
+    }
+    return;
+  }
   FillTable();
 }
 

@@ -2,12 +2,12 @@
 
 namespace kirvo {
 
-std::vector<WindowPoint> TilePositions(int main_window_width, const std::vector<WindowSize>& children) {
+std::vector<WindowPoint> TilePositions(int area_width, const std::vector<WindowSize>& children) {
   std::vector<WindowPoint> positions;
   positions.reserve(children.size());
   int x = 0, y = 0;
   for (const WindowSize& child : children) {
-    if (x >= main_window_width - child.width) {
+    if (x >= area_width - child.width) {
       y += child.height;
       x = 0;
     }

@@ -4,8 +4,11 @@
 
 namespace kirvo {
 
-// The application's own constants.
+// The application's own constants. The program's one version: the window title and
+// `kirvo-cli --version` both show it.
+inline constexpr std::string_view kProgramVersion = "1.54";
 inline constexpr std::string_view kApplicationTitle = "Kirvolan Ver1.54";  // also the main window caption
+static_assert(kApplicationTitle.ends_with(kProgramVersion), "the title names the program's version");
 inline constexpr std::string_view kVersionValue = "1540";                  // written as "Ver" at every start
 inline constexpr std::string_view kSingleInstanceLockName = "KRV_MUTEX";
 

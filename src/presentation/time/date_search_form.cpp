@@ -1,5 +1,6 @@
 #include "presentation/time/date_search_form.h"
 
+#include "calendar/sexagenary.h"
 #include "platform/ini_controls.h"
 #include "platform/ini_file.h"
 #include "platform/text_file.h"
@@ -63,9 +64,21 @@ Status SaveDateSearchForm(const std::filesystem::path& program_folder, const Dat
   return file.Save(path);
 }
 
+std::string NoSuchPillarMessage(const PillarPattern& pattern, int pillar) {
+  constexpr std::array<std::string_view, 4> kPillarNames = {"年柱", "月柱", "日柱", "時柱"};
+  const auto index = static_cast<std::size_t>(pillar);
+  const std::string_view stem = kStemNames[static_cast<std::size_t>(pattern[2 * index] - 1)];
+  const std::string_view branch = kBranchNames[static_cast<std::size_t>(pattern[2 * index + 1] - 1)];
+  return std::string(kPillarNames[index]) + "の「" + std::string(stem) + std::string(branch) +
+         "」という干支はありません。";
+}
+
 std::variant<SearchRange, SearchRefusal> CheckDateSearchForm(const DateSearchForm& form) {
   if (IsOpenPattern(form.pattern)) {
     return SearchRefusal{std::string(kNoConditionMessage), ""};
+  }
+  if (const std::optional<int> pillar = PillarThatNeverOccurs(form.pattern)) {
+    return SearchRefusal{NoSuchPillarMessage(form.pattern, *pillar), ""};
   }
   // Each text in turn: the first that is no date or time stops the search with a beep.
   for (const std::string_view text : {form.start_date, form.start_time, form.end_date, form.end_time}) {

@@ -40,8 +40,13 @@ inline constexpr std::string_view kNotFoundMessage = "命式が見つかりま�
 DateSearchForm LoadDateSearchForm(const std::filesystem::path& program_folder);
 [[nodiscard]] Status SaveDateSearchForm(const std::filesystem::path& program_folder, const DateSearchForm& form);
 
-// Why a search does not start: no choice made (beep and kNoConditionMessage), or a date or time
-// text that is none (the beep with `reason` shown at the field until the next input, no message).
+// "年柱の「甲丑」という干支はありません。": a pillar chosen as a pair that never occurs.
+std::string NoSuchPillarMessage(const PillarPattern& pattern, int pillar);
+
+// Why a search does not start: no choice made (beep and kNoConditionMessage), a pillar chosen as a
+// pair that never occurs (beep and NoSuchPillarMessage, at once rather than after walking the
+// whole range), or a date or time text that is none (the beep with `reason` shown at the field
+// until the next input, no message).
 struct SearchRefusal {
   std::string message;
   std::string reason;

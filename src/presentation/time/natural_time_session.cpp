@@ -63,6 +63,7 @@ Status NaturalTimeSession::Save(const std::filesystem::path& program_folder) con
 
 Status NaturalTimeSession::AddOrChange() {
   if (!list_editable_) return Status::Failure(std::string(kPlaceListUnreadableNote));
+  if (const std::optional<std::string> problem = MinutesProblem()) return Status::Failure(*problem);
   return places_.AddOrChange(name_text_, minutes_text_);
 }
 
@@ -101,6 +102,11 @@ Status NaturalTimeSession::ClickPlace(std::size_t index) {
   name_text_ = place.name;
   minutes_text_ = place.minutes;
   return {};
+}
+
+std::optional<std::string> NaturalTimeSession::MinutesProblem() const {
+  constexpr int kMinutesOfADay = 24 * 60;
+  return IntegerTextProblem(minutes_text_, kMinutesOfADay, -kMinutesOfADay);
 }
 
 Status NaturalTimeSession::SetEquationOfTime(bool on) {

@@ -68,8 +68,12 @@ class NaturalTimeSession {
   // integer or the converted moment is out of range.
   Status ClickPlace(std::size_t index);
   // 追加・変更 and 削除 with the name and minutes fields (see TimeZoneTable), and the drag of a row;
-  // all refused while the list is locked.
+  // all refused while the list is locked. 追加・変更 also refuses, saying why, minutes that are no
+  // whole number of minutes within a day either way: such a row could never be clicked into an
+  // offset.
   Status AddOrChange();
+  // Why the minutes field cannot be stored, or nothing when it can.
+  std::optional<std::string> MinutesProblem() const;
   bool Remove() { return list_editable_ && places_.Remove(name_text_); }
   bool MovePlace(std::size_t from, std::size_t to) { return list_editable_ && places_.Move(from, to); }
 

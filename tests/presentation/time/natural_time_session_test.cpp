@@ -69,6 +69,35 @@ TEST(NaturalTimeSession, AConversionOutOfRangeIsRefused) {
   EXPECT_EQ(session.minutes_text(), "0");
 }
 
+TEST(NaturalTimeSession, AddingRefusesMinutesThatAreNoOffsetAndKeepsTheList) {
+  NaturalTimeSession session = OpenOn("2024/01/0100:10");
+  const std::size_t places = session.places().places().size();
+  session.SetNameText("どこか");
+  const struct {
+    const char* minutes;
+    const char* reason;
+  } kRefused[] = {
+      {"abc", "「abc」は整数ではありません"},
+      {"", "「」は整数ではありません"},
+      {"12.5", "「12.5」は整数ではありません"},
+      {"-1441", "「-1441」は設定可能最小値より小さな値です"},
+      {"+1441", "「+1441」は設定可能最大値より大きな値です"},
+  };
+  for (const auto& refused : kRefused) {
+    session.SetMinutesText(refused.minutes);
+    const Status added = session.AddOrChange();
+    ASSERT_FALSE(added.ok()) << refused.minutes;
+    EXPECT_EQ(added.error(), refused.reason);
+    EXPECT_EQ(session.places().places().size(), places);
+  }
+  for (const char* minutes : {"-1440", "+19", "0"}) {
+    session.SetMinutesText(minutes);
+    EXPECT_TRUE(session.AddOrChange().ok()) << minutes;
+    EXPECT_FALSE(session.MinutesProblem());
+  }
+  EXPECT_EQ(session.places().places().back().minutes, "0");
+}
+
 TEST(NaturalTimeSession, AMissingListIsToldAndStartsEmptyAndSavingWritesIt) {
   TempFolder folder;
   RecordingInteraction interaction;
