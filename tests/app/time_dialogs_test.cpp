@@ -198,9 +198,16 @@ class TimeDialogsTest : public QObject {
     QCOMPARE(again.Choice(4)->currentText(), QStringLiteral("甲"));
     QCOMPARE(again.RangeField(0)->text(), QStringLiteral("2000/01/01"));
     again.Choice(0)->setCurrentIndex(1);  // a 甲 year
-    again.Choice(1)->setCurrentIndex(2);  // of 丑: no such year
+    again.Choice(1)->setCurrentIndex(2);  // of 丑: no such year, said at once without a walk
     again.RangeField(0)->setText(QStringLiteral("1800/01/01"));
     again.RangeField(2)->setText(QStringLiteral("9000/01/01"));
+    again.SearchButton()->click();
+    QVERIFY(!again.Searching());
+    QCOMPARE(QString::fromStdString(fixture.interaction.messages.back()),
+             QStringLiteral("年柱の「甲丑」という干支はありません。"));
+    again.Choice(1)->setCurrentIndex(0);
+    again.Choice(2)->setCurrentIndex(1);  // a 甲子 month, which no 甲 year has: the walk goes on
+    again.Choice(3)->setCurrentIndex(1);
     again.SearchButton()->click();
     QVERIFY(again.Searching());
     QCOMPARE(again.CancelButton()->text(), QStringLiteral("中断"));

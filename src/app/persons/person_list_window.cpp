@@ -368,7 +368,7 @@ void PersonListWindow::ApplyColumnWidths() {
     table_->setColumnHidden(section, widths[column] == 0);
     // The heading's width is the least; a longer value widens its column instead of being cut.
     if (widths[column] > 0) {
-      table_->setColumnWidth(section, std::max({widths[column], table_->sizeHintForColumn(section),
+      table_->setColumnWidth(section, std::max({widths[column], static_cast<QAbstractItemView*>(table_)->sizeHintForColumn(section),
                                                 table_->horizontalHeader()->sectionSizeHint(section)}));
     }
   }
