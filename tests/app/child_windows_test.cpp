@@ -53,7 +53,8 @@ class ChildWindowsTest : public QObject {
     QVERIFY(program);
     MainWindow& window = program->main_window();
     QVERIFY(!window.command(MainCommand::kTile)->isEnabled());
-    for (const QString& name : {QStringLiteral("甲"), QStringLiteral("乙"), QStringLiteral("丙")}) OpenChart(window, name);
+    // Enough children to fill more than one row of the area.
+    for (const char* name : {"甲", "乙", "丙", "丁", "戊", "己"}) OpenChart(window, QString::fromUtf8(name));
 
     // Tiling lays the children out in window-list order by the core's rule.
     const QList<QMdiSubWindow*> children = window.ChildrenInListOrder();
