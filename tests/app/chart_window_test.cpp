@@ -9,11 +9,17 @@
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QProcess>
+#include <QStyle>
 #include <QTest>
+#include <QTextBrowser>
 #include <QToolTip>
 #include <QLabel>
 #include <QHelpEvent>
 
+#include "app/frame/help_window.h"
+#include "app/frame/program_icon.h"
+#include "app/time/era_date_dialog.h"
+#include "presentation/frame/help_topics.h"
 #include "app/frame/side_panel.h"
 #include "app/bridge/text.h"
 #include "app/chart/chart_board_widget.h"
@@ -76,6 +82,53 @@ class ChartWindowTest : public QObject {
     QVERIFY(chart->findChild<QLineEdit*>(QStringLiteral("NTime"))->isVisibleTo(chart));
     QVERIFY(chart->MenuNowAction()->isEnabled());
     QVERIFY(window_->panel()->HeaderText().contains(QStringLiteral("時運まで")));
+  }
+
+  // At 命式のみ the board is narrow; the window still shows its whole caption and date strip, and
+  // carries the program's icon rather than the toolkit's.
+  void theNarrowChartShowsItsCaptionStripAndTheProgramsIcon() {
+    ChartWindow* chart = Open({"山田太郎", 0, "1984/02/10", "12:00"});
+    QVERIFY(chart);
+    QCOMPARE(chart->session().chart().range, LuckRange::kNatalOnly);
+    auto* frame = qobject_cast<QMdiSubWindow*>(chart->parentWidget());
+    QVERIFY(frame);
+    QVERIFY(chart->width() > chart->board()->width());
+    QWidget* range = chart->findChild<QComboBox*>(QStringLiteral("CB1"))->parentWidget();
+    QVERIFY(chart->width() >= range->sizeHint().width());
+    // The caption beside the icon and the three buttons of the title bar.
+    const int bar = frame->style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, frame);
+    QVERIFY(frame->width() >= frame->fontMetrics().horizontalAdvance(chart->windowTitle()) + 4 * bar);
+
+    QCOMPARE(frame->windowIcon().pixmap(32).toImage(), ProgramIcon().pixmap(32).toImage());
+    QCOMPARE(window_->windowIcon().pixmap(32).toImage(), ProgramIcon().pixmap(32).toImage());
+  }
+
+  // F1 opens the page of the window it is pressed in; over a modal dialog the help window belongs
+  // to the dialog, so that it is not blocked while the dialog stays open.
+  void f1OpensThePageOfTheWindowItIsPressedIn() {
+    ChartWindow* chart = Open({"山田太郎", 0, "1984/02/10", "12:00"});
+    QVERIFY(chart);
+    QTest::keyClick(chart->board(), Qt::Key_F1);
+    auto* help = window_->findChild<HelpWindow*>(QString(), Qt::FindDirectChildrenOnly);
+    QVERIFY(help);
+    QCOMPARE(help->Topic(), kChartWindowHelpTopic);
+    QCOMPARE(help->Browser()->documentTitle(), QStringLiteral("命式ウィンドウ"));
+    QVERIFY(help->Browser()->toPlainText().contains(QStringLiteral("通根")));
+    QTest::keyClick(window_->entry_bar()->date_field(), Qt::Key_F1);
+    QCOMPARE(help->Topic(), 10000);
+
+    EraDateDialog dialog(fixture_->interaction, *DateTime::FromDate(2026, 12, 10), window_);
+    dialog.setWindowModality(Qt::ApplicationModal);
+    dialog.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+    QCOMPARE(QApplication::activeModalWidget(), &dialog);
+    QTest::keyClick(dialog.era_text(), Qt::Key_F1);
+    auto* dialog_help = dialog.findChild<HelpWindow*>(QString(), Qt::FindDirectChildrenOnly);
+    QVERIFY(dialog_help);
+    QVERIFY(dialog_help->isVisible());
+    QCOMPARE(dialog_help->Topic(), kEraDateHelpTopic);
+    QCOMPARE(dialog_help->Browser()->documentTitle(), QStringLiteral("和暦変換入力"));
+    QVERIFY(dialog.isVisible());
   }
 
   void stepsMoveTheMomentAndStopAtTheBounds() {

@@ -4,6 +4,7 @@
 #include <QTextBrowser>
 
 #include "app/frame/help_window.h"
+#include "presentation/frame/help_topics.h"
 #include "support/temp_folder.h"
 
 using namespace kirvo;
@@ -18,13 +19,26 @@ class HelpWindowTest : public QObject {
     QFile index(QString::fromStdString((folder / "index.html").string()));
     QVERIFY(index.open(QIODevice::ReadOnly));
     const QString index_text = QString::fromUtf8(index.readAll());
-    for (const int topic : {10000, 10001, 10004, 10005, 10101, 10102, 10103, 10104, 30001, 30002, 40003}) {
+    for (const int topic : {10000, 10001, 10004, 10005, 10006, 10008, 10101, 10102, 10103, 10104, 30001, 30002, 40003}) {
       HelpWindow window(folder);
       window.ShowTopic(topic);
       QCOMPARE(window.Topic(), topic);
       QVERIFY2(!window.Browser()->documentTitle().isEmpty(), qPrintable(QString::number(topic)));
       QVERIFY2(index_text.contains(QStringLiteral("href=\"%1.html\"").arg(topic)), qPrintable(QString::number(topic)));
     }
+  }
+
+  // Every window and dialog that F1 can be pressed in has a page of its own.
+  void EveryFormsTopicHasAPage() {
+    for (const char* form : {"MainF", "TZoneF", "MeiWin", "NListF", "MeisF", "MKF", "KouF", "WaRekiF", "SouGoF",
+                             "SouKsF", "SrcF"}) {
+      const int topic = HelpTopicOfForm(form);
+      QVERIFY2(topic != 0, form);
+      HelpWindow window(KIRVO_HELP_DIR);
+      window.ShowTopic(topic);
+      QVERIFY2(window.Topic() == topic, form);
+    }
+    QCOMPARE(HelpTopicOfForm("NoSuchF"), 0);
   }
 
   void ShowsTheSidePanelTopic() {

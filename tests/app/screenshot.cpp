@@ -3,13 +3,16 @@
 // window to the range 0..5 when one is given, and renders the main window into a PNG (compressed as far
 // as the format goes); "era" renders the era entry dialog instead, "natural" the natural-time dialog
 // after a click on the map, "persons" the person list window with a few persons and their chart
-// summaries, "search" the date search dialog, "nearterm" the chart of a birth near 立春. Runs offscreen
+// summaries, "search" the date search dialog, "nearterm" the chart of a birth near 立春, "child" or
+// "child0".."child5" the chart window alone at that range. Runs offscreen
 // unless a platform is set.
 // kirvo-screenshot --diagrams FIVE_ELEMENT.png STEM_BRANCH.png: opens the two correlation diagrams
 // with the main window's commands (五行 and 三合（支）) and renders each window.
 #include <QApplication>
 #include <QComboBox>
 #include <QImage>
+#include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QTest>
 #include <cstdio>
 #include <cstring>
@@ -69,7 +72,7 @@ int main(int argc, char** argv) {
   const bool diagrams = argc == 4 && std::strcmp(argv[1], "--diagrams") == 0;
   if (argc != 2 && argc != 3 && !diagrams) {
     std::fputs(
-        "usage: kirvo-screenshot OUTPUT.png [RANGE 0..5 | era | natural | persons | search | nearterm]\n"
+        "usage: kirvo-screenshot OUTPUT.png [RANGE 0..5 | era | natural | persons | search | nearterm | childRANGE]\n"
         "       kirvo-screenshot --diagrams FIVE_ELEMENT.png STEM_BRANCH.png\n",
         stderr);
     return 2;
@@ -141,6 +144,17 @@ int main(int argc, char** argv) {
     for (int waited = 0; persons->Generating() && waited < 100; ++waited) QTest::qWait(50);
     QTest::qWait(100);
     return Save(persons->grab().toImage(), argv[1]) ? 0 : 1;
+  }
+  // "child" and "child5": the chart window alone, at 命式のみ or the given range.
+  if (argc == 3 && QString::fromLocal8Bit(argv[2]).startsWith(QLatin1String("child"))) {
+    auto* chart = dynamic_cast<kirvo::ChartWindow*>(window.ActiveChartWindow());
+    auto* range = chart ? chart->findChild<QComboBox*>(QStringLiteral("CB1")) : nullptr;
+    const int index = QString::fromLocal8Bit(argv[2]).mid(5).toInt();
+    if (range == nullptr || index < 0 || index >= range->count()) return 1;
+    range->setCurrentIndex(index);
+    emit range->activated(index);
+    QTest::qWait(200);
+    return Save(window.client_area()->activeSubWindow()->grab().toImage(), argv[1]) ? 0 : 1;
   }
   if (argc == 3 && !near_term) {
     auto* chart = dynamic_cast<kirvo::ChartWindow*>(window.ActiveChartWindow());

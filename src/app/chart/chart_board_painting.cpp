@@ -11,6 +11,7 @@
 #include "engine/chart.h"
 #include "presentation/chart/chart_board_look.h"
 #include "presentation/chart/relation_diagram.h"
+#include "presentation/shared/drawing_geometry.h"
 #include "settings/sys_settings.h"
 
 namespace kirvo {
@@ -86,6 +87,12 @@ void PaintCell(QPainter& painter, const BoardPicture& picture, BoardPosition cel
   const bool marked = CarriesMark(picture, cell);
   const QFont mark_font = NearTermMarkFont(sys, rect);
   const int mark_width = marked ? QFontMetrics(mark_font).horizontalAdvance(ToQString(kNearTermMark)) : 0;
+  // A text wider than its cell (the 通根 row's "98654") is drawn smaller rather than cut.
+  const int room = rect.width() - 2 * kTextInset - mark_width;
+  if (const int wide = painter.fontMetrics().horizontalAdvance(text); wide > room) {
+    font.setPixelSize(FittedPixelSize(QFontInfo(font).pixelSize(), wide, room));
+    painter.setFont(font);
+  }
   if (!text.isEmpty()) {
     painter.save();
     painter.setClipRect(rect);

@@ -1,6 +1,7 @@
 #include "app/chart/chart_window.h"
 
 #include <QAction>
+#include <algorithm>
 #include <QApplication>
 #include <QBoxLayout>
 #include <QClipboard>
@@ -8,6 +9,7 @@
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QToolBar>
+#include <QStyle>
 #include <QToolButton>
 
 #include "app/bridge/colour.h"
@@ -167,13 +169,22 @@ void ChartWindow::LayOut() {
   board_->ShowChart(chart, LayOutBoard(ChartRowLayoutOf(sys_, show_original_), chart.range,
                                        chart.stem_relations.size(), chart.branch_relations.size()),
                     &session_.content().ten_god_graph.earth_stars, &session_.content().near_term);
-  // The window is as wide as the board: the strips give way (the command strip folds its last
-  // buttons into its extension menu).
-  for (QWidget* strip : std::initializer_list<QWidget*>{commands_, date_strip_}) {
-    strip->setMaximumWidth(board_->sizeHint().width());
-  }
+  // The window is as wide as the board, yet never narrower than its date strip or its caption
+  // (the narrow board of 命式のみ would cut both); the command strip gives way and folds its last
+  // buttons into its extension menu.
+  const int width = std::max({board_->sizeHint().width(), date_strip_->sizeHint().width(), CaptionWidth()});
+  commands_->setMaximumWidth(width);
+  date_strip_->setMinimumWidth(width);
+  date_strip_->setMaximumWidth(width);
   adjustSize();
   if (auto* frame = qobject_cast<QMdiSubWindow*>(parentWidget())) frame->adjustSize();
+}
+
+int ChartWindow::CaptionWidth() const {
+  // The caption in the child window's title bar, with room for its icon and three buttons.
+  constexpr int kTitleBarItems = 5;
+  const int bar_height = style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, this);
+  return fontMetrics().horizontalAdvance(windowTitle()) + kTitleBarItems * bar_height;
 }
 
 void ChartWindow::Activate() {

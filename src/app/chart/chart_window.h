@@ -66,6 +66,8 @@ class ChartWindow : public QWidget, public ChartChild {
   void Step(StepDirection direction);
   void UpdateCommandStates();
   void LayOut();
+  // The width the caption needs in the child window's title bar.
+  int CaptionWidth() const;
   void CopyText();
   void ToggleOriginal();
   void RequestLuck();

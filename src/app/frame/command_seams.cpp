@@ -1,5 +1,6 @@
 #include "app/frame/command_seams.h"
 
+#include <QApplication>
 #include <QDesktopServices>
 #include <QUrl>
 
@@ -32,6 +33,9 @@ std::unique_ptr<QWidget> ShowSplash(AppServices& services) {
 }
 
 void ShowHelpTopic(QWidget* parent, AppServices& services, int topic) {
+  // Over a modal dialog the help belongs to the dialog: a window of its own would be blocked by it,
+  // and the help must be readable while the dialog stays open.
+  if (QWidget* modal = QApplication::activeModalWidget()) parent = modal;
   auto* help = parent->findChild<HelpWindow*>(QString(), Qt::FindDirectChildrenOnly);
   if (help == nullptr) help = new HelpWindow(HelpWindow::HelpFolderOf(services.program_folder()), parent);
   help->ShowTopic(topic);

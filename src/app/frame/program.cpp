@@ -1,7 +1,11 @@
 #include "app/frame/program.h"
 
+#include <QApplication>
 #include <QLocale>
 
+#include "app/frame/command_seams.h"
+#include "app/frame/help_key.h"
+#include "app/frame/program_icon.h"
 #include "platform/free_resources.h"
 #include "presentation/services/frame_constants.h"
 #include "presentation/services/required_files.h"
@@ -25,6 +29,8 @@ std::unique_ptr<Program> Program::Start(const ProgramEnvironment& environment, I
   }
   // Dates read and written as "YYYY/MM/DD" throughout: the Japanese short date format.
   QLocale::setDefault(QLocale(QLocale::Japanese, QLocale::Japan));
+  // Every window shows the program's icon.
+  QApplication::setWindowIcon(ProgramIcon());
 
   Outcome<std::unique_ptr<AppServices>> services =
       AppServices::Open(environment.program_folder, environment.store_file, interaction);
@@ -35,6 +41,11 @@ std::unique_ptr<Program> Program::Start(const ProgramEnvironment& environment, I
   // The windows in their order: the main window, the system settings, the rule settings; the
   // person list, tools settings, memo settings and notices follow them once they exist.
   program->main_window_ = std::make_unique<MainWindow>(*program->services_);
+  // F1 opens the help page of the window it is pressed in.
+  MainWindow* main_window = program->main_window_.get();
+  AppServices* app_services = program->services_.get();
+  QApplication::instance()->installEventFilter(new HelpKey(
+      [main_window, app_services](int topic) { ShowHelpTopic(main_window, *app_services, topic); }, main_window));
   program->services_->LoadSystemSettings();
   program->services_->LoadRuleSettings();
   program->main_window_->CloseSplash();

@@ -136,4 +136,10 @@ std::vector<NameRingPlace> NameRing(std::string_view names, int cx, int cy, Name
   return places;
 }
 
+int FittedPixelSize(int pixel_size, int advance, int room) {
+  constexpr int kLeastLegible = 6;
+  if (advance <= room || advance <= 0) return pixel_size;
+  return std::max(kLeastLegible, std::min(pixel_size, pixel_size * std::max(room, 0) / advance));
+}
+
 }  // namespace kirvo

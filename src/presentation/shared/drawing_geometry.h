@@ -28,6 +28,11 @@ struct PixelRect {
   bool operator==(const PixelRect&) const = default;
 };
 
+// The pixel size of a font whose text, `advance` pixels wide at `pixel_size`, must fit `room`
+// pixels: the size itself when it fits, else the size scaled down (never below 6 pixels, the least
+// that stays legible) so that a cell's text such as the 通根 row's "98654" stays inside its cell.
+int FittedPixelSize(int pixel_size, int advance, int room);
+
 // The point at `angle` on the circle of radius `r` about (cx, cy), rounded half to even.
 PixelPoint PointOnCircle(double cx, double cy, double r, double angle);
 

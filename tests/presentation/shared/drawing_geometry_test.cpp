@@ -160,5 +160,13 @@ TEST(NameRing, StemsRunClockwiseFromTheFirstAndStagesGetNoBox) {
   EXPECT_EQ(NameRingFontPoints(300, NameRingMode::kTwoCharacters), 21);
 }
 
+TEST(FittedPixelSize, ATextWiderThanItsCellShrinksToFit) {
+  EXPECT_EQ(FittedPixelSize(16, 30, 34), 16);   // fits: unchanged
+  EXPECT_EQ(FittedPixelSize(16, 34, 34), 16);
+  EXPECT_EQ(FittedPixelSize(16, 45, 30), 10);   // "98654" in a pillar cell: 16 * 30 / 45
+  EXPECT_EQ(FittedPixelSize(16, 200, 30), 6);   // never below the legible least
+  EXPECT_EQ(FittedPixelSize(16, 0, 0), 16);     // no text
+}
+
 }  // namespace
 }  // namespace kirvo
