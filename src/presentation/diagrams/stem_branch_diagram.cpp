@@ -179,7 +179,10 @@ CorrelationFigure StemBranchFigure(int item, int area_height, int glyph_height, 
   } else {
     for (const std::string_view branch : kBranchNames) names += branch;
   }
-  figure.ring = DiagramNameRing{std::move(names), c, c, NameRingMode::kOneCharacter, c};
+  // The names' boxes (a name and the margin round it) stay inside the area with a little air: a
+  // ring of radius c would cut the top and bottom names (午/子, 甲/己) and those at the sides.
+  constexpr int kAirPx = 4;
+  figure.ring = DiagramNameRing{std::move(names), c, c, NameRingMode::kOneCharacter, c - kNameBoxMarginPx - kAirPx};
   return figure;
 }
 

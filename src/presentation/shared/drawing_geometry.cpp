@@ -11,7 +11,6 @@ namespace kirvo {
 namespace {
 
 constexpr double kDegree = std::numbers::pi / 180.0;
-constexpr int kNameBoxMarginPx = 2;  // the element box reaches 2 pixels round a name
 
 // Round to the nearest integer, halves to even (the default rounding mode).
 int RoundHalfEven(double value) { return static_cast<int>(std::nearbyint(value)); }

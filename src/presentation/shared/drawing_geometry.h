@@ -75,6 +75,9 @@ enum class NameRingMode { kOneCharacter = 1, kTwoCharacters = 2 };
 // Font size of the names, in points: the area's width div 12 (mode 1) or div 14 (mode 2).
 int NameRingFontPoints(int area_width, NameRingMode mode);
 
+// The element box reaches this far round a name.
+inline constexpr int kNameBoxMarginPx = 2;
+
 // Where one name of the ring goes: its top-left corner and, for a name of an element group, the
 // box filled behind it from that element's colour to black in `box_steps` steps.
 struct NameRingPlace {

@@ -119,6 +119,28 @@ TEST(FiveElementFigure, CircleAndTheTwoCyclesOrTheRingOfStages) {
   EXPECT_EQ(*stages.ring, (DiagramNameRing{names, 150, 150, NameRingMode::kTwoCharacters, 150}));
 }
 
+// Every name of the stem-branch ring, with its element box, lies inside the square area: none is
+// cut at the top or bottom (午/子, 甲/己) or at the sides.
+TEST(StemBranchFigure, TheNamesAndTheirBoxesStayInsideTheArea) {
+  for (const int side : {160, 300, 500}) {
+    const int glyph_width = NameRingFontPoints(side, NameRingMode::kOneCharacter) * 4 / 3;  // pixels at 96 dpi
+    for (const char* item : {"三合（支）", "合（干）"}) {
+      const CorrelationFigure figure = StemBranchFigure(Item(item), side, glyph_width, kColours);
+      ASSERT_TRUE(figure.ring);
+      const DiagramNameRing& ring = *figure.ring;
+      for (const NameRingPlace& place :
+           NameRing(ring.names, ring.cx, ring.cy, ring.mode, ring.radius, glyph_width, TenGodNames{})) {
+        const PixelRect cell = {place.at.x - kNameBoxMarginPx, place.at.y - kNameBoxMarginPx,
+                                place.at.x + glyph_width + kNameBoxMarginPx, place.at.y + glyph_width + kNameBoxMarginPx};
+        EXPECT_GE(cell.left, 0) << side << ' ' << place.name;
+        EXPECT_GE(cell.top, 0) << side << ' ' << place.name;
+        EXPECT_LE(cell.right, side) << side << ' ' << place.name;
+        EXPECT_LE(cell.bottom, side) << side << ' ' << place.name;
+      }
+    }
+  }
+}
+
 std::vector<MarkKind> KindsOf(const CorrelationFigure& figure) {
   std::vector<MarkKind> kinds;
   for (const DiagramMark& mark : figure.marks) kinds.push_back(mark.kind);
@@ -135,7 +157,7 @@ TEST(StemBranchFigure, RelationsSitInsideTheRingOfNames) {
   EXPECT_EQ(triples.marks[2], (DiagramMark{MarkKind::kLine, {38, 150}, {206, 53}, Cp(0)}));   // 卯→未
   EXPECT_EQ(triples.marks[23].colour, Cp(4));
   ASSERT_TRUE(triples.ring);
-  EXPECT_EQ(*triples.ring, (DiagramNameRing{"子丑寅卯辰巳午未申酉戌亥", 150, 150, NameRingMode::kOneCharacter, 150}));
+  EXPECT_EQ(*triples.ring, (DiagramNameRing{"子丑寅卯辰巳午未申酉戌亥", 150, 150, NameRingMode::kOneCharacter, 144}));
 
   // Stem combinations: 甲 at the top joined to 己 at the bottom in the colour of earth.
   const CorrelationFigure stems = StemBranchFigure(Item("合（干）"), 300, 25, kColours);
