@@ -99,6 +99,7 @@ class ChartWindowTest : public QObject {
     const int bar = frame->style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, frame);
     QVERIFY(frame->width() >= frame->fontMetrics().horizontalAdvance(chart->windowTitle()) + 4 * bar);
 
+    QVERIFY(!ProgramIcon().pixmap(32).isNull());  // the drawing is built into the program
     QCOMPARE(frame->windowIcon().pixmap(32).toImage(), ProgramIcon().pixmap(32).toImage());
     QCOMPARE(window_->windowIcon().pixmap(32).toImage(), ProgramIcon().pixmap(32).toImage());
   }
