@@ -60,4 +60,24 @@ void BM_FullPipelineAndContentReadingFiles(benchmark::State& state) {
 }
 BENCHMARK(BM_FullPipelineAndContentReadingFiles)->Arg(0);
 
+// A 30 MB SinSetu.dat (the shipped entries, then long lines no entry reads), after the first chart
+// has read it: lookups come from memory while the file stays as it is.
+void BM_FullPipelineAndContentLargeExplanationFile(benchmark::State& state) {
+  const std::filesystem::path folder = std::filesystem::temp_directory_path() / "kirvo_content_bench_large";
+  std::filesystem::create_directories(folder);
+  std::string spirit_stars(ShippedText(kSpiritStarExplanations.name));
+  const std::string filler = "長い説明" + std::string(992, 'x') + "\n";  // 1,000 bytes in Shift-JIS with CR LF
+  while (spirit_stars.size() < (std::size_t{30} << 20)) spirit_stars += filler;
+  if (!WriteShiftJisFile(folder / kSpiritStarExplanations.name, spirit_stars) ||
+      !WriteShiftJisFile(folder / kPatternExplanations.name, ShippedText(kPatternExplanations.name))) {
+    state.SkipWithError("cannot write files");
+  }
+  FolderExplanations explanations(folder);
+  std::string first;
+  if (!explanations.AppendExplanation(first, kSpiritStarExplanations, 1)) state.SkipWithError("cannot read the file");
+  RunChartsWithContent(state, explanations);
+  std::filesystem::remove_all(folder);
+}
+BENCHMARK(BM_FullPipelineAndContentLargeExplanationFile)->Arg(0)->Unit(benchmark::kMillisecond);
+
 }  // namespace

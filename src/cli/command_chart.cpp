@@ -113,11 +113,10 @@ int RunChart(const std::vector<std::string>& args) {
   const std::optional<ApplicationServices> services = LoadServicesOrReport(parsed.Get("--folder"), console);
   if (!services) return kExitUsage;
 
-  Outcome<ChartSession> created = ChartSession::Create(*services, *input, LocalClockNow());
+  Outcome<ChartSession> created = ChartSession::Create(*services, *input, LocalClockNow(), at);
   if (!created) return UsageError(created.error());
   ChartSession& session = created.value();
   session.SetRange(range);
-  if (at) session.SetChartMoment(*at);
   if (const Status computed = session.Compute(); !computed) return UsageError(computed.error());
 
   std::string text;

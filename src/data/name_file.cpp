@@ -1,6 +1,8 @@
 #include "data/name_file.h"
 
+#include <algorithm>
 #include <charconv>
+#include <new>
 #include <cstdio>
 #include <optional>
 #include <system_error>
@@ -29,15 +31,37 @@ bool ParseNumbers(std::string_view text, char separator, int max_digits, std::ar
   return true;
 }
 
-// The cells of one stored line: the text before each ",", and the text after the last one.
-std::vector<std::string_view> SplitFields(std::string_view line) {
-  std::vector<std::string_view> fields;
+// The first four cells of one stored line (the text before each ",", and the text after the last
+// one) and how many cells the line holds.
+struct InputFields {
+  std::array<std::string_view, kPersonInputCells> cells;
+  std::size_t count = 0;
+};
+
+InputFields SplitInputFields(std::string_view line) {
+  InputFields fields;
   for (std::size_t comma = line.find(','); comma != std::string_view::npos; comma = line.find(',')) {
-    fields.push_back(line.substr(0, comma));
+    if (fields.count < kPersonInputCells) fields.cells[fields.count] = line.substr(0, comma);
+    ++fields.count;
     line.remove_prefix(comma + 1);
   }
-  if (!line.empty()) fields.push_back(line);
+  if (!line.empty()) {
+    if (fields.count < kPersonInputCells) fields.cells[fields.count] = line;
+    ++fields.count;
+  }
   return fields;
+}
+
+// Calls `visit(line)` for each line as SplitLines gives them, without a list of all of them.
+template <class Visit>
+void ForEachLine(std::string_view text, Visit visit) {
+  while (!text.empty()) {
+    const std::size_t end = std::min(text.find_first_of("\r\n"), text.size());
+    if (!visit(text.substr(0, end))) return;
+    std::size_t next = end;
+    if (end < text.size()) next += text.substr(end).starts_with("\r\n") ? 2 : 1;
+    text.remove_prefix(next);
+  }
 }
 
 bool HoldsControlCharacter(std::string_view bytes) {
@@ -82,6 +106,29 @@ std::string NormalisedTimeCell(std::string_view text) {
   return cell;
 }
 
+PersonRow::PersonRow(const PersonRow& other)
+    : inputs_(other.inputs_),
+      computed_(other.computed_ ? std::make_unique<ComputedCells>(*other.computed_) : nullptr) {}
+
+PersonRow& PersonRow::operator=(const PersonRow& other) {
+  if (this != &other) *this = PersonRow(other);
+  return *this;
+}
+
+const std::string& PersonRow::operator[](std::size_t column) const {
+  static const std::string kEmpty;
+  if (column < kPersonInputCells) return inputs_[column];
+  return computed_ ? (*computed_)[column - kPersonInputCells] : kEmpty;
+}
+
+std::string& PersonRow::operator[](std::size_t column) {
+  if (column < kPersonInputCells) return inputs_[column];
+  if (!computed_) computed_ = std::make_unique<ComputedCells>();
+  return (*computed_)[column - kPersonInputCells];
+}
+
+bool operator==(const PersonRow& a, const PersonRow& b) { return std::equal(a.begin(), a.end(), b.begin()); }
+
 Outcome<std::vector<PersonRow>> ReadNameFile(const std::filesystem::path& path) {
   using Result = Outcome<std::vector<PersonRow>>;
   Outcome<std::string> bytes = ReadFileBytes(path);
@@ -90,26 +137,42 @@ Outcome<std::vector<PersonRow>> ReadNameFile(const std::filesystem::path& path) 
     return Result::Failure("「" + path.string() + "」の " + std::to_string(line) + " 行目を読めません: " + why);
   };
   // Shift-JIS trail bytes never take the values of CR and LF, so the raw bytes split into lines.
-  const std::vector<std::string_view> lines = SplitLines(*bytes);
-  std::vector<PersonRow> rows;
-  rows.reserve(lines.size());
-  for (std::size_t number = 1; number <= lines.size(); ++number) {
-    const std::string_view raw = lines[number - 1];
-    if (HoldsControlCharacter(raw)) return refuse(number, "名前ﾃﾞｰﾀではありません（制御文字を含みます）");
-    const Outcome<std::string> text = DecodeShiftJis(raw);
-    if (!text) return refuse(number, text.error());
-    const std::vector<std::string_view> fields = SplitFields(*text);
-    if (fields.size() > kPersonCellCount) {
-      return refuse(number, "項目が " + std::to_string(fields.size()) + " 個あります（" +
-                                std::to_string(kPersonCellCount) + " 個まで）");
-    }
-    const auto field = [&](std::size_t i) { return i < fields.size() ? fields[i] : std::string_view(); };
-    PersonRow& row = rows.emplace_back();
-    row[0] = field(0);
-    row[1] = field(1);
-    row[2] = NormalisedDateCell(field(2));
-    row[3] = NormalisedTimeCell(field(3));
+  std::size_t line_count = 0;
+  ForEachLine(*bytes, [&](std::string_view) { return ++line_count <= kMostNameFilePersons; });
+  if (line_count > kMostNameFilePersons) {
+    return Result::Failure("「" + path.string() + "」は人数が多すぎて読み込めません（" +
+                           std::to_string(kMostNameFilePersons) + " 人まで）");
   }
+  std::vector<PersonRow> rows;
+  std::optional<Result> refused;
+  try {
+    rows.reserve(line_count);
+    std::size_t number = 0;
+    ForEachLine(*bytes, [&](std::string_view raw) {
+      ++number;
+      if (HoldsControlCharacter(raw)) {
+        refused = refuse(number, "名前ﾃﾞｰﾀではありません（制御文字を含みます）");
+        return false;
+      }
+      const Outcome<std::string> text = DecodeShiftJis(raw);
+      if (!text) {
+        refused = refuse(number, text.error());
+        return false;
+      }
+      const InputFields fields = SplitInputFields(*text);
+      if (fields.count > kPersonCellCount) {
+        refused = refuse(number, "項目が " + std::to_string(fields.count) + " 個あります（" +
+                                     std::to_string(kPersonCellCount) + " 個まで）");
+        return false;
+      }
+      rows.emplace_back(std::string(fields.cells[0]), std::string(fields.cells[1]), NormalisedDateCell(fields.cells[2]),
+                        NormalisedTimeCell(fields.cells[3]));
+      return true;
+    });
+  } catch (const std::bad_alloc&) {
+    return Result::Failure("「" + path.string() + "」を読み込むメモリが足りません");
+  }
+  if (refused) return std::move(*refused);
   return rows;
 }
 

@@ -3,6 +3,8 @@
 #include <array>
 #include <cstddef>
 #include <filesystem>
+#include <iterator>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -16,7 +18,71 @@ namespace kirvo {
 // others hold a chart summary and are never read back.
 inline constexpr std::size_t kPersonCellCount = 47;
 inline constexpr std::size_t kPersonInputCells = 4;
-using PersonRow = std::array<std::string, kPersonCellCount>;
+
+// The 47 cells of a person. The summary cells take memory only once one of them is written: a list
+// read from a file holds four texts a person (136 bytes and what a long text needs), not 47.
+class PersonRow {
+ public:
+  class const_iterator {
+   public:
+    using iterator_category = std::forward_iterator_tag;
+    using value_type = std::string;
+    using difference_type = std::ptrdiff_t;
+    using pointer = const std::string*;
+    using reference = const std::string&;
+
+    const_iterator() = default;
+    const_iterator(const PersonRow* row, std::size_t column) : row_(row), column_(column) {}
+    reference operator*() const { return (*row_)[column_]; }
+    pointer operator->() const { return &(*row_)[column_]; }
+    const_iterator& operator++() {
+      ++column_;
+      return *this;
+    }
+    const_iterator operator++(int) {
+      const_iterator before = *this;
+      ++column_;
+      return before;
+    }
+    bool operator==(const const_iterator&) const = default;
+
+   private:
+    const PersonRow* row_ = nullptr;
+    std::size_t column_ = 0;
+  };
+  using iterator = const_iterator;
+
+  PersonRow() = default;
+  PersonRow(std::string name, std::string sex = {}, std::string date = {}, std::string time = {})
+      : inputs_{std::move(name), std::move(sex), std::move(date), std::move(time)} {}
+  PersonRow(const PersonRow& other);
+  PersonRow& operator=(const PersonRow& other);
+  PersonRow(PersonRow&&) noexcept = default;
+  PersonRow& operator=(PersonRow&&) noexcept = default;
+  ~PersonRow() = default;
+
+  static constexpr std::size_t size() { return kPersonCellCount; }
+  // Cell `column` (< 47); a summary cell never written reads as empty.
+  const std::string& operator[](std::size_t column) const;
+  // Writing any summary cell makes room for all of them.
+  std::string& operator[](std::size_t column);
+  // Cells 4..46 emptied, their memory given back.
+  void ClearComputed() { computed_.reset(); }
+
+  const_iterator begin() const { return {this, 0}; }
+  const_iterator end() const { return {this, kPersonCellCount}; }
+
+  friend bool operator==(const PersonRow& a, const PersonRow& b);
+
+ private:
+  using ComputedCells = std::array<std::string, kPersonCellCount - kPersonInputCells>;
+  std::array<std::string, kPersonInputCells> inputs_;
+  std::unique_ptr<ComputedCells> computed_;
+};
+
+// The most persons a name file may hold: beyond it the list would need more memory than a desktop
+// has to spare (a file of 60 MB of empty lines is 60 million persons).
+inline constexpr std::size_t kMostNameFilePersons = 2'000'000;
 
 // The time cell of a person whose birth hour is not known.
 inline constexpr std::string_view kUnknownTimeCell = "99:99";
@@ -38,7 +104,9 @@ std::string NormalisedTimeCell(std::string_view text);
 // Reads a name file (Shift-JIS, a line per person). Only the first four fields of each line count,
 // normalised as above; missing fields read as empty, the summary cells are left empty. A line with
 // more than 47 cells, a control character or bytes that are no Shift-JIS make the whole file
-// refused, with a message naming the file and the line. A file without lines gives no rows.
+// refused, with a message naming the file and the line; so does a file of more than
+// kMostNameFilePersons lines, with a message naming the file and the count. A file without lines
+// gives no rows. Memory grows with the text: no cell is held for the summary columns.
 Outcome<std::vector<PersonRow>> ReadNameFile(const std::filesystem::path& path);
 
 // The file's text: each row's 47 cells each followed by ",", one line per row, as UTF-8 with "\n"

@@ -4,6 +4,7 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <array>
 #include <cstdlib>
 #include <optional>
 
@@ -103,70 +104,114 @@ std::optional<std::string> FromHex(std::string_view hex) {
   return bytes;
 }
 
-std::string FormatStore(const std::vector<Value>& values) {
+using Line = FileSettingsStore::Line;
+
+void AppendValueLine(std::string& text, const Value& value) {
+  text += value.binary ? "B\t" : "S\t";
+  text += Escape(value.key);
+  text += '\t';
+  text += Escape(value.name);
+  text += '\t';
+  text += value.binary ? ToHex(value.data) : Escape(value.data);
+  text += '\n';
+}
+
+// The file's text: the header, then every line, an unreadable one as it was read.
+std::string FormatStore(const std::vector<Line>& lines, bool with_unreadable) {
   std::string text = std::string(kHeader) + "\n";
-  for (const Value& value : values) {
-    text += value.binary ? "B\t" : "S\t";
-    text += Escape(value.key) + "\t" + Escape(value.name) + "\t";
-    text += (value.binary ? ToHex(value.data) : Escape(value.data)) + "\n";
+  for (const Line& line : lines) {
+    if (!line.unreadable.empty()) {
+      if (with_unreadable) text += line.unreadable;
+    } else {
+      AppendValueLine(text, line.value);
+    }
   }
   return text;
 }
 
 std::optional<Value> ParseValueLine(std::string_view line) {
-  std::vector<std::string_view> fields;
+  std::array<std::string_view, 4> fields;
+  std::size_t count = 0;
   for (std::size_t tab; (tab = line.find('\t')) != std::string_view::npos; line.remove_prefix(tab + 1)) {
-    fields.push_back(line.substr(0, tab));
+    if (count == fields.size()) return std::nullopt;
+    fields[count++] = line.substr(0, tab);
   }
-  fields.push_back(line);
-  if (fields.size() != 4 || (fields[0] != "S" && fields[0] != "B")) return std::nullopt;
-  const std::optional<std::string> key = Unescape(fields[1]);
-  const std::optional<std::string> name = Unescape(fields[2]);
+  if (count != fields.size() - 1) return std::nullopt;
+  fields[count] = line;
+  if (fields[0] != "S" && fields[0] != "B") return std::nullopt;
+  std::optional<std::string> key = Unescape(fields[1]);
+  std::optional<std::string> name = Unescape(fields[2]);
   const bool binary = fields[0] == "B";
-  const std::optional<std::string> data = binary ? FromHex(fields[3]) : Unescape(fields[3]);
+  std::optional<std::string> data = binary ? FromHex(fields[3]) : Unescape(fields[3]);
   if (!key || !name || !data) return std::nullopt;
-  return Value{std::string(NormalKey(*key)), *name, binary, *data};
+  return Value{std::string(NormalKey(*key)), std::move(*name), binary, std::move(*data)};
 }
 
-// Puts `value` in place of the value of the same key and name, or at the end.
-void Assign(std::vector<Value>& values, Value value) {
-  const auto same = std::find_if(values.begin(), values.end(), [&](const Value& v) {
-    return EqualsIgnoringAsciiCase(v.key, value.key) && EqualsIgnoringAsciiCase(v.name, value.name);
-  });
-  if (same != values.end()) {
-    *same = std::move(value);
+// Key and name folded to ASCII lower case, the key's length first so that no two pairs meet.
+std::string IndexKey(std::string_view key, std::string_view name) {
+  std::string folded = std::to_string(key.size());
+  folded.reserve(folded.size() + 1 + key.size() + name.size());
+  folded += ':';
+  for (char c : key) folded += ToAsciiLower(c);
+  for (char c : name) folded += ToAsciiLower(c);
+  return folded;
+}
+
+// Puts `value` in place of the value of the same key and name, or after the last line.
+void AssignTo(std::vector<Line>& lines, std::unordered_map<std::string, std::size_t>& index, Value value) {
+  const auto [found, added] = index.try_emplace(IndexKey(value.key, value.name), lines.size());
+  if (added) {
+    lines.push_back(Line{std::move(value), {}});
   } else {
-    values.push_back(std::move(value));
+    lines[found->second].value = std::move(value);
   }
 }
 
 struct ParsedStore {
-  std::vector<Value> values;
+  std::vector<Line> lines;
+  std::unordered_map<std::string, std::size_t> index;
   std::string problem;  // the first unreadable line, empty when all were read
 };
 
+// Splits like SplitLines (CR LF, lone CR and lone LF end a line) and gives each line with its end.
+template <class Visit>
+void ForEachLine(std::string_view text, Visit visit) {
+  std::size_t number = 0;
+  while (!text.empty()) {
+    const std::size_t end = std::min(text.find_first_of("\r\n"), text.size());
+    std::size_t with_end = end;
+    if (end < text.size()) with_end += text.substr(end).starts_with("\r\n") ? 2 : 1;
+    visit(++number, text.substr(0, end), text.substr(0, with_end));
+    text.remove_prefix(with_end);
+  }
+}
+
 ParsedStore ParseStore(const std::filesystem::path& file, std::string_view text) {
   ParsedStore parsed;
-  const std::vector<std::string_view> lines = SplitLines(text);
-  for (std::size_t i = 0; i < lines.size(); ++i) {
-    const bool header = i == 0 && lines[i] == kHeader;
-    if (header || lines[i].empty()) continue;
-    std::optional<Value> value = i == 0 ? std::nullopt : ParseValueLine(lines[i]);
+  ForEachLine(text, [&](std::size_t number, std::string_view line, std::string_view whole) {
+    if ((number == 1 && line == kHeader) || line.empty()) return;
+    std::optional<Value> value = number == 1 ? std::nullopt : ParseValueLine(line);
     if (value) {
-      Assign(parsed.values, std::move(*value));
-    } else if (parsed.problem.empty()) {
-      parsed.problem = "設定ファイル「" + file.string() + "」の " + std::to_string(i + 1) + " 行目を読めません";
+      AssignTo(parsed.lines, parsed.index, std::move(*value));
+      return;
     }
-  }
+    // A last line without its line end gets one, so that a value written after it stays a line.
+    std::string kept(whole);
+    if (kept.size() == line.size()) kept += '\n';
+    parsed.lines.push_back(Line{{}, std::move(kept)});
+    if (parsed.problem.empty()) {
+      parsed.problem = "設定ファイル「" + file.string() + "」の " + std::to_string(number) + " 行目を読めません";
+    }
+  });
   return parsed;
 }
 
-Status SaveStore(const std::filesystem::path& file, const std::vector<Value>& values) {
+Status SaveStore(const std::filesystem::path& file, const std::vector<Line>& lines) {
   std::error_code error;
   if (file.has_parent_path()) std::filesystem::create_directories(file.parent_path(), error);
   if (error)
     return Status::Failure("フォルダ「" + file.parent_path().string() + "」を作れません（" + error.message() + "）");
-  return WriteFileAtomically(file, FormatStore(values));
+  return WriteFileAtomically(file, FormatStore(lines, true));
 }
 
 std::string Environment(const char* name) {
@@ -183,61 +228,81 @@ Outcome<FileSettingsStore> FileSettingsStore::Open(const std::filesystem::path& 
   Outcome<std::string> text = ReadFileBytes(file);
   if (!text) return Outcome<FileSettingsStore>::Failure(text.error());
   ParsedStore parsed = ParseStore(file, *text);
-  store.values_ = std::move(parsed.values);
+  store.lines_ = std::move(parsed.lines);
+  store.index_ = std::move(parsed.index);
   store.load_problem_ = std::move(parsed.problem);
   return store;
 }
 
-const Value* FileSettingsStore::FindValue(std::string_view key, std::string_view name) const {
-  key = NormalKey(key);
-  for (const Value& value : values_) {
-    if (EqualsIgnoringAsciiCase(value.key, key) && EqualsIgnoringAsciiCase(value.name, name)) return &value;
-  }
-  return nullptr;
+std::optional<std::size_t> FileSettingsStore::FindLine(std::string_view key, std::string_view name) const {
+  const auto found = index_.find(IndexKey(NormalKey(key), name));
+  if (found == index_.end()) return std::nullopt;
+  return found->second;
 }
 
 bool FileSettingsStore::HasValue(std::string_view key, std::string_view name) const {
-  return FindValue(key, name) != nullptr;
+  return FindLine(key, name).has_value();
 }
 
 std::string FileSettingsStore::ReadString(std::string_view key, std::string_view name) const {
-  const Value* value = FindValue(key, name);
-  return value != nullptr && !value->binary ? value->data : std::string();
+  const std::optional<std::size_t> line = FindLine(key, name);
+  return line && !lines_[*line].value.binary ? lines_[*line].value.data : std::string();
 }
 
 std::string FileSettingsStore::ReadBinary(std::string_view key, std::string_view name) const {
-  const Value* value = FindValue(key, name);
-  return value != nullptr && value->binary ? value->data : std::string();
+  const std::optional<std::size_t> line = FindLine(key, name);
+  return line && lines_[*line].value.binary ? lines_[*line].value.data : std::string();
 }
 
-Status FileSettingsStore::Commit(std::vector<Value> values) {
-  Status saved = SaveStore(file_, values);
-  if (saved) values_ = std::move(values);
+void FileSettingsStore::RebuildIndex() {
+  index_.clear();
+  for (std::size_t i = 0; i < lines_.size(); ++i) {
+    if (lines_[i].unreadable.empty()) index_.emplace(IndexKey(lines_[i].value.key, lines_[i].value.name), i);
+  }
+}
+
+Status FileSettingsStore::Assign(Value value) {
+  // The change is made in place and undone when the save fails: no copy of a large store per write.
+  const std::optional<std::size_t> line = FindLine(value.key, value.name);
+  if (line) {
+    std::swap(lines_[*line].value, value);
+    Status saved = SaveStore(file_, lines_);
+    if (!saved) std::swap(lines_[*line].value, value);
+    return saved;
+  }
+  std::string index_key = IndexKey(value.key, value.name);
+  lines_.push_back(Line{std::move(value), {}});
+  Status saved = SaveStore(file_, lines_);
+  if (saved) {
+    index_.emplace(std::move(index_key), lines_.size() - 1);
+  } else {
+    lines_.pop_back();
+  }
   return saved;
 }
 
 Status FileSettingsStore::WriteString(std::string_view key, std::string_view name, std::string_view value) {
-  std::vector<Value> values = values_;
-  Assign(values, Value{std::string(NormalKey(key)), std::string(name), false, std::string(value)});
-  return Commit(std::move(values));
+  return Assign(Value{std::string(NormalKey(key)), std::string(name), false, std::string(value)});
 }
 
 Status FileSettingsStore::WriteBinary(std::string_view key, std::string_view name, std::string_view bytes) {
-  std::vector<Value> values = values_;
-  Assign(values, Value{std::string(NormalKey(key)), std::string(name), true, std::string(bytes)});
-  return Commit(std::move(values));
+  return Assign(Value{std::string(NormalKey(key)), std::string(name), true, std::string(bytes)});
 }
 
 Status FileSettingsStore::DeleteValue(std::string_view key, std::string_view name) {
-  const Value* found = FindValue(key, name);
-  if (found == nullptr) return {};
-  std::vector<Value> values = values_;
-  values.erase(values.begin() + (found - values_.data()));
-  return Commit(std::move(values));
+  const std::optional<std::size_t> found = FindLine(key, name);
+  if (!found) return {};
+  Line removed = std::move(lines_[*found]);
+  lines_.erase(lines_.begin() + static_cast<std::ptrdiff_t>(*found));
+  Status saved = SaveStore(file_, lines_);
+  if (!saved) lines_.insert(lines_.begin() + static_cast<std::ptrdiff_t>(*found), std::move(removed));
+  RebuildIndex();
+  return saved;
 }
 
 Status FileSettingsStore::ExportTo(const std::filesystem::path& file) const {
-  return WriteFileAtomically(file, FormatStore(values_));
+  // A backup holds the values only, so that it imports whole.
+  return WriteFileAtomically(file, FormatStore(lines_, false));
 }
 
 Status FileSettingsStore::ImportFrom(const std::filesystem::path& file) {
@@ -248,9 +313,15 @@ Status FileSettingsStore::ImportFrom(const std::filesystem::path& file) {
   }
   ParsedStore parsed = ParseStore(file, *text);
   if (!parsed.problem.empty()) return Status::Failure(parsed.problem);
-  std::vector<Value> values = values_;
-  for (Value& value : parsed.values) Assign(values, std::move(value));
-  return Commit(std::move(values));
+  std::vector<Line> lines = lines_;
+  std::unordered_map<std::string, std::size_t> index = index_;
+  for (Line& line : parsed.lines) AssignTo(lines, index, std::move(line.value));
+  Status saved = SaveStore(file_, lines);
+  if (saved) {
+    lines_ = std::move(lines);
+    index_ = std::move(index);
+  }
+  return saved;
 }
 
 std::filesystem::path DefaultSettingsStorePath() {

@@ -1,8 +1,11 @@
 #pragma once
 
+#include <cstddef>
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <vector>
 
 #include "platform/outcome.h"
@@ -45,7 +48,9 @@ class SettingsStore {
 class FileSettingsStore : public SettingsStore {
  public:
   // A missing file is an empty store, created with its folder on the first write. Lines that
-  // cannot be read are left out and reported once by LoadProblem(); an unreadable file is an error.
+  // cannot be read are reported once by LoadProblem() and kept: every later write puts them back
+  // byte for byte (line end included) in their place among the values. An unreadable file is an
+  // error. Loading and looking up take time linear in the file and constant per value.
   static Outcome<FileSettingsStore> Open(const std::filesystem::path& file);
 
   const std::string& LoadProblem() const { return load_problem_; }
@@ -67,14 +72,25 @@ class FileSettingsStore : public SettingsStore {
     std::string data;  // the text, or the bytes of a binary value
   };
 
+  // A line of the file in file order: a value, or a line that could not be read, kept whole with
+  // its line end (never empty).
+  struct Line {
+    Value value;
+    std::string unreadable;
+  };
+
  private:
   explicit FileSettingsStore(std::filesystem::path file) : file_(std::move(file)) {}
-  const Value* FindValue(std::string_view key, std::string_view name) const;
-  // Saves `values` to the file and keeps them only when that succeeds.
-  Status Commit(std::vector<Value> values);
+  std::optional<std::size_t> FindLine(std::string_view key, std::string_view name) const;
+  // Puts `value` in place of the value of the same key and name, or after the last line; saves.
+  // A failed save leaves the store as it was.
+  Status Assign(Value value);
+  void RebuildIndex();
 
   std::filesystem::path file_;
-  std::vector<Value> values_;
+  std::vector<Line> lines_;
+  // Lines of the values by key and name folded to lower case (see IndexKey).
+  std::unordered_map<std::string, std::size_t> index_;
   std::string load_problem_;
 };
 

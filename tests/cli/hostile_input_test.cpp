@@ -43,6 +43,12 @@ TEST(MomentRange, ChartAndDepthReportRefuseOrComputeTheEdges) {
   const CliResult late_chart = RunCli(
       {"chart", "--name", "A", "--sex", "女", "--birth", "9950/12/31 99:99", "--at", "9999/12/31 23:59"});
   EXPECT_EQ(late_chart.exit_code, 0) << late_chart.err;
+  // A birth in the last month of year 9999: its default moment (a month later) has no date, but a
+  // moment given is used instead.
+  const CliResult last_month = RunCli(
+      {"chart", "--name", "A", "--sex", "男", "--birth", "9999/12/10 08:00", "--at", "9999/12/31 23:59"});
+  EXPECT_EQ(last_month.exit_code, 0) << last_month.err;
+  EXPECT_NE(last_month.out.find("9999/12/31"), std::string::npos) << last_month.out;
 
   const CliResult last_report = RunCli({"depth-report", "--now", "9999/12/31 00:00"});
   EXPECT_EQ(last_report.exit_code, 0) << last_report.err;

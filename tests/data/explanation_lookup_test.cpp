@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <filesystem>
 #include <string>
 #include <vector>
@@ -45,6 +46,30 @@ TEST(ExplanationLookup, EveryLookupReadsTheFileAfresh) {
   EXPECT_EQ(LookUpExplanation(folder.path(), kSpiritStarExplanations, 1).value(), "古い説明");
   WriteLines(folder / "SinSetu.dat", {"新しい説明"});
   EXPECT_EQ(LookUpExplanation(folder.path(), kSpiritStarExplanations, 1).value(), "新しい説明");
+}
+
+TEST(ExplanationLookup, ALargeFileIsReadOnceForManyLookups) {
+  // Each lookup read the whole file: with a 30 MB file one chart took 42 seconds.
+  TempFolder folder;
+  std::vector<std::string> lines(39, "説明");
+  lines.push_back(std::string(8 << 20, 'x'));  // a long line after the entries
+  WriteLines(folder / "SinSetu.dat", lines);
+  EXPECT_EQ(LookUpExplanation(folder.path(), kSpiritStarExplanations, 1).value(), "説明");
+  const auto start = std::chrono::steady_clock::now();
+  for (int i = 0; i < 200; ++i) {
+    ASSERT_EQ(LookUpExplanation(folder.path(), kSpiritStarExplanations, 1 + i % 39).value(), "説明");
+  }
+  EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(1));
+}
+
+TEST(ExplanationLookup, ASaveThroughTheEditorShowsAtOnce) {
+  TempFolder folder;
+  WriteLines(folder / "KakuSetu.dat", {"一", "二"});
+  EXPECT_EQ(LookUpExplanation(folder.path(), kPatternExplanations, 2).value(), "二");
+  ASSERT_TRUE(WriteExplanationLines(folder / "KakuSetu.dat", {"一", "三"}).ok());
+  EXPECT_EQ(LookUpExplanation(folder.path(), kPatternExplanations, 2).value(), "三");
+  std::filesystem::remove(folder / "KakuSetu.dat");
+  EXPECT_FALSE(LookUpExplanation(folder.path(), kPatternExplanations, 2).ok());
 }
 
 TEST(ExplanationLookup, FileNameMatchesWithoutRegardToAsciiCase) {

@@ -126,6 +126,36 @@ TEST_F(NameFileTest, AnEmptyFileHasNoRowsAndBareNamesLieInTheProgramFolder) {
   EXPECT_EQ(ResolveNameFile("/home/u/a.nam", "/prog"), std::filesystem::path("/home/u/a.nam"));
 }
 
+TEST_F(NameFileTest, MemoryGrowsWithTheTextAndTooManyPersonsAreRefusedWithAMessage) {
+  // A row held 47 texts (1.5 KB) even for an empty line: 60 MB of line feeds aborted the program.
+  EXPECT_LE(sizeof(PersonRow), kPersonInputCells * sizeof(std::string) + sizeof(void*));
+  const Outcome<std::vector<PersonRow>> empty_lines = ReadNameFile(Write(std::string(1000, '\n')));
+  ASSERT_TRUE(empty_lines) << empty_lines.error();
+  EXPECT_EQ(empty_lines->size(), 1000u);
+  EXPECT_EQ(empty_lines->back(), (PersonRow{"", "", "", "99:99"}));
+
+  const Outcome<std::vector<PersonRow>> too_many = ReadNameFile(Write(std::string(kMostNameFilePersons + 1, '\n')));
+  ASSERT_FALSE(too_many);
+  EXPECT_NE(too_many.error().find("人数が多すぎて読み込めません"), std::string::npos) << too_many.error();
+  EXPECT_NE(too_many.error().find(path_.string()), std::string::npos) << too_many.error();
+}
+
+TEST(PersonRowCells, SummaryCellsAreEmptyUntilWrittenAndCopiedWithTheRow) {
+  PersonRow row{"山田", "男", "1960/01/02", "09:05"};
+  const PersonRow& read = row;
+  EXPECT_EQ(read[46], "");
+  EXPECT_EQ(row, (PersonRow{"山田", "男", "1960/01/02", "09:05"}));
+  row[30] = "甲子";
+  PersonRow copy = row;
+  row[30] = "乙丑";
+  EXPECT_EQ(copy[30], "甲子");
+  EXPECT_NE(copy, row);
+  EXPECT_EQ(std::vector<std::string>(copy.begin(), copy.end()).size(), kPersonCellCount);
+  copy.ClearComputed();
+  EXPECT_EQ(copy, (PersonRow{"山田", "男", "1960/01/02", "09:05"}));
+  EXPECT_EQ(NameFileText({copy}), "山田,男,1960/01/02,09:05," + Commas(43) + "\n");
+}
+
 TEST_F(NameFileTest, ACellWithoutShiftJisCodeFailsAndLeavesTheOldFile) {
   const std::string old = FileBytes("山田," + Commas(46) + "\n");
   Write(old);

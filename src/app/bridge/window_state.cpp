@@ -19,12 +19,31 @@ WindowState WindowStateOf(const QWidget& window) {
   return state;
 }
 
+namespace {
+
+// The screens' areas for windows, the primary screen first.
+std::vector<ScreenArea> AvailableScreenAreas() {
+  std::vector<ScreenArea> areas;
+  QList<QScreen*> screens = QGuiApplication::screens();
+  if (QScreen* primary = QGuiApplication::primaryScreen(); primary != nullptr) {
+    screens.removeAll(primary);
+    screens.prepend(primary);
+  }
+  for (const QScreen* screen : screens) {
+    const QRect area = screen->availableGeometry();
+    areas.push_back({area.left(), area.top(), area.left() + area.width(), area.top() + area.height()});
+  }
+  return areas;
+}
+
+}  // namespace
+
 std::optional<QRect> KeptGeometry(const QWidget& window, const WindowStateStore& store, KeptWindow kept,
                                   QSize design) {
   const QScreen* on = window.screen() ? window.screen() : QGuiApplication::primaryScreen();
   const QSize screen = on ? on->geometry().size() : design;
   const std::optional<PlacedWindow> placed =
-      store.Restore(kept, design.width(), design.height(), screen.width(), screen.height());
+      store.Restore(kept, design.width(), design.height(), screen.width(), screen.height(), AvailableScreenAreas());
   if (!placed) return std::nullopt;
   return QRect(placed->left, placed->top, placed->width, placed->height);
 }

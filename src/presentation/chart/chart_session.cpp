@@ -15,13 +15,20 @@ ChartSession::ChartSession(const ApplicationServices& services, BirthInput input
       moment_(DateTime(), LuckRangeOf(services.settings().sys.CB1).value_or(LuckRange::kNatalOnly)),
       content_(NewChartContent(services.rules(), services.content_branding())) {}
 
-Outcome<ChartSession> ChartSession::Create(const ApplicationServices& services, BirthInput input, DateTime now) {
+Outcome<ChartSession> ChartSession::Create(const ApplicationServices& services, BirthInput input, DateTime now,
+                                           std::optional<DateTime> chart_moment) {
   const bool hour_known = HourKnown(input);
   if (!hour_known) input.time_text = kUnknownBirthTimeTakenAs;
   if (!NewChartRecord(input, DateTime())) {
     return Outcome<ChartSession>::Failure("生年月日時が正しくありません: " + input.date_text + " " + input.time_text);
   }
   ChartSession session(services, std::move(input), hour_known);
+  if (chart_moment) {
+    if (!session.SetChartMoment(*chart_moment)) {
+      return Outcome<ChartSession>::Failure("作式日時: 扱える範囲の外の日時です (" + AcceptedMomentRangeText() + ")");
+    }
+    return session;
+  }
   if (!session.SetChartMomentToDefault(now)) {
     return Outcome<ChartSession>::Failure("既定の作式日時: 扱える範囲の外の日時です (" + AcceptedMomentRangeText() + ")");
   }

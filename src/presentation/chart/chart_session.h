@@ -27,8 +27,11 @@ class ChartSession {
   // at the clock reading `now`, in whole minutes; the range is the system settings' default. Fails
   // with a message when the date or time is no valid "YYYY/MM/DD" and "hh:nn". Nothing is computed
   // yet. Fails too when that default moment lies outside the moments the program computes with.
-  // `services` must outlive the session.
-  static Outcome<ChartSession> Create(const ApplicationServices& services, BirthInput input, DateTime now);
+  // A `chart_moment` given takes the default's place, so a birth whose default moment (a month
+  // after it) would fall after year 9999 still opens at a moment given. `services` must outlive the
+  // session.
+  static Outcome<ChartSession> Create(const ApplicationServices& services, BirthInput input, DateTime now,
+                                      std::optional<DateTime> chart_moment = std::nullopt);
 
   // The entry as the window keeps it: an unknown hour reads "12:00".
   const BirthInput& input() const { return input_; }

@@ -1,5 +1,6 @@
 #include "presentation/frame/window_placement.h"
 
+#include <algorithm>
 #include <array>
 
 namespace kirvo {
@@ -22,7 +23,54 @@ std::int32_t FieldAt(std::string_view bytes, std::size_t index) {
   return static_cast<std::int32_t>(bits);
 }
 
+// Rectangles in 64-bit numbers, where differences and sums of 32-bit coordinates stay exact.
+struct Span {
+  std::int64_t low, high;  // [low, high)
+  std::int64_t size() const { return high - low; }
+};
+
+std::int64_t Overlap(Span a, Span b) { return std::max<std::int64_t>(0, std::min(a.high, b.high) - std::max(a.low, b.low)); }
+
+// A span of `size` moved inside `area` ([area.low, area.high - size]), shrunk to it first.
+Span FitSpan(Span span, Span area) {
+  const std::int64_t size = std::min(span.size(), area.size());
+  const std::int64_t low = std::clamp(span.low, area.low, area.high - size);
+  return {low, low + size};
+}
+
 }  // namespace
+
+std::optional<WindowPlacement> FitWindowPlacement(const std::optional<WindowPlacement>& kept,
+                                                  const std::vector<ScreenArea>& screens) {
+  if (!kept) return std::nullopt;
+  const Span x{kept->left, kept->right};
+  const Span y{kept->top, kept->bottom};
+  if (x.size() <= 0 || y.size() <= 0) return std::nullopt;
+
+  // Screens are looked at in order: with no overlap anywhere the first usable screen wins.
+  const ScreenArea* best = nullptr;
+  std::uint64_t best_overlap = 0;
+  for (const ScreenArea& screen : screens) {
+    const Span sx{screen.left, screen.right};
+    const Span sy{screen.top, screen.bottom};
+    if (sx.size() <= 0 || sy.size() <= 0) continue;
+    // Each overlap is below 2^32 pixels, so their product, the shared area, is below 2^64.
+    const std::uint64_t overlap = static_cast<std::uint64_t>(Overlap(x, sx)) * static_cast<std::uint64_t>(Overlap(y, sy));
+    if (best == nullptr || overlap > best_overlap) {
+      best = &screen;
+      best_overlap = overlap;
+    }
+  }
+  if (best == nullptr) return std::nullopt;
+  const Span fitted_x = FitSpan(x, {best->left, best->right});
+  const Span fitted_y = FitSpan(y, {best->top, best->bottom});
+  WindowPlacement fitted = *kept;
+  fitted.left = static_cast<std::int32_t>(fitted_x.low);
+  fitted.right = static_cast<std::int32_t>(fitted_x.high);
+  fitted.top = static_cast<std::int32_t>(fitted_y.low);
+  fitted.bottom = static_cast<std::int32_t>(fitted_y.high);
+  return fitted;
+}
 
 std::string EncodeWindowPlacement(const WindowPlacement& placement) {
   WindowPlacement copy = placement;

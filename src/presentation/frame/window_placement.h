@@ -4,6 +4,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace kirvo {
 
@@ -32,5 +33,21 @@ struct WindowPlacement {
 std::string EncodeWindowPlacement(const WindowPlacement& placement);
 // Nothing unless `bytes` is 44 bytes long and starts with the length 44.
 std::optional<WindowPlacement> DecodeWindowPlacement(std::string_view bytes);
+
+// A screen's area for windows (without its panels and docks), pixels; right and bottom lie just
+// outside it, as in the record.
+struct ScreenArea {
+  std::int32_t left = 0, top = 0, right = 0, bottom = 0;
+  bool operator==(const ScreenArea&) const = default;
+};
+
+// A kept placement fitted to the screens there are now: the normal rectangle goes onto the screen
+// it overlaps most (the first screen when it overlaps none), shrunk to that screen's size and moved
+// inside it; a rectangle that already lies within one screen stays as it is. Nothing — the window
+// takes its first-run placement — when there is no record, its rectangle is empty or inverted, or
+// no screen has an area. The record's values are any 32-bit numbers: no difference of two of them
+// may overflow.
+std::optional<WindowPlacement> FitWindowPlacement(const std::optional<WindowPlacement>& kept,
+                                                  const std::vector<ScreenArea>& screens);
 
 }  // namespace kirvo

@@ -52,14 +52,19 @@ WindowPlacement PlacementRecordOf(const KeptWindowRow& row, const WindowState& s
 }
 
 std::optional<PlacedWindow> WindowStateStore::Restore(KeptWindow window, int design_width, int design_height,
-                                                      int screen_width, int screen_height) const {
+                                                      int screen_width, int screen_height,
+                                                      const std::vector<ScreenArea>& screens) const {
   const KeptWindowRow& row = KeptWindowRowOf(window);
   if (row.home == PlacementHome::kIniSection) {
     return PlaceOnScreen(ReadIniPlacement(ReadIni(false), row.key), design_width, design_height, screen_width,
                          screen_height);
   }
-  const std::optional<WindowPlacement> placement = DecodeWindowPlacement(store_.ReadBinary(row.key, row.name));
-  if (!placement || placement->right <= placement->left || placement->bottom <= placement->top) return std::nullopt;
+  // A record may hold any values (a 2 GB window, or corners whose difference overflows): it is
+  // fitted to the screens there are now.
+  const std::optional<WindowPlacement> placement = FitWindowPlacement(
+      DecodeWindowPlacement(store_.ReadBinary(row.key, row.name)),
+      screens.empty() ? std::vector<ScreenArea>{{0, 0, screen_width, screen_height}} : screens);
+  if (!placement) return std::nullopt;
   // Applied before the window is shown, the record's show command counts as hidden: the window takes
   // the normal rectangle and appears as its opening shows it.
   return PlacedWindow{placement->left, placement->top, placement->right - placement->left,

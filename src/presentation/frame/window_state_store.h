@@ -75,11 +75,11 @@ class WindowStateStore {
       : store_(store), ini_file_(std::move(ini_file)), interaction_(interaction) {}
 
   // Where `window` opens on a screen `screen_width` × `screen_height`, given its designed size: a
-  // kept record gives its normal rectangle when that has an area, else nothing (the window keeps
-  // the place it has); an ini section places the window by PlaceOnScreen, missing keys by the
-  // designed size and the centre.
+  // kept record gives its normal rectangle fitted to `screens` by FitWindowPlacement (no screens
+  // given: the one screen at 0, 0), else nothing (the window keeps the place it has); an ini section
+  // places the window by PlaceOnScreen, missing keys by the designed size and the centre.
   std::optional<PlacedWindow> Restore(KeptWindow window, int design_width, int design_height, int screen_width,
-                                      int screen_height) const;
+                                      int screen_height, const std::vector<ScreenArea>& screens = {}) const;
   void Save(KeptWindow window, const WindowState& state);
 
   // KIRVO.ini as it is now; an empty file after the message when it can't be read. Its load

@@ -160,9 +160,7 @@ std::optional<std::size_t> PersonList::Find(std::size_t column, std::string_view
 std::string PersonList::CountText() const { return "総数：" + std::to_string(rows_.size()) + "件"; }
 
 void PersonList::ClearComputed() {
-  for (PersonRow& row : rows_) {
-    for (std::size_t column = person_column::kFirstComputed; column < kPersonCellCount; ++column) row[column].clear();
-  }
+  for (PersonRow& row : rows_) row.ClearComputed();
 }
 
 std::optional<std::size_t> PersonSearch::First(const PersonList& list, std::size_t column, std::string_view text,

@@ -97,7 +97,7 @@ std::string CommandingStemCell(const ChartBoard& board) {
 }  // namespace
 
 bool FillPersonSummary(PersonRow& row, DateTime moment, LuckRange range, const ChartRules& rules, Chart& chart) {
-  for (std::size_t column = person_column::kFirstComputed; column < kPersonCellCount; ++column) row[column].clear();
+  row.ClearComputed();
   const int sex = SexIndexOf(row[person_column::kSex]);
   BirthInput input{row[person_column::kName], row[person_column::kDate], row[person_column::kTime], sex < 0 ? 0 : sex};
   const bool hour_known = HourKnown(input);

@@ -51,6 +51,17 @@ TEST_F(ChartSessionTest, RefusesAnEntryThatIsNoDateAndTime) {
   EXPECT_FALSE(ChartSession::Create(services_, {"x", "1990/02/01", "25:00", 0}, At("2024/07/20 15:47")));
 }
 
+TEST_F(ChartSessionTest, AMomentGivenTakesTheDefaultsPlace) {
+  // A birth in the last month of year 9999 has no default moment a month after it.
+  const BirthInput last_month{"x", "9999/12/10", "08:00", 0};
+  EXPECT_FALSE(ChartSession::Create(services_, last_month, At("2024/07/20 15:47")));
+  Outcome<ChartSession> given =
+      ChartSession::Create(services_, last_month, At("2024/07/20 15:47"), At("9999/12/31 23:59"));
+  ASSERT_TRUE(given) << given.error();
+  EXPECT_EQ(given->chart_moment(), At("9999/12/31 23:59"));
+  EXPECT_TRUE(given.value().Compute());
+}
+
 TEST_F(ChartSessionTest, StartsAtTheDefaultMomentInWholeMinutes) {
   // The shipped settings take the clock reading as it is (`NRG` 0, `NowE` 0).
   const ChartSession session = Session(man_, "2024/07/20 15:47");

@@ -2,6 +2,11 @@
 // window's kept state and the recent files.
 #include <gtest/gtest.h>
 
+#include <climits>
+#include <cstdint>
+#include <optional>
+#include <vector>
+
 #include "presentation/frame/toolbar_positions.h"
 #include "presentation/frame/window_placement.h"
 #include "presentation/frame/window_state_store.h"
@@ -36,6 +41,41 @@ TEST(WindowPlacementRecord, RefusesRecordsOfAnotherSize) {
   EXPECT_EQ(DecodeWindowPlacement(bytes.substr(0, 40)), std::nullopt);
   bytes[0] = 40;
   EXPECT_EQ(DecodeWindowPlacement(bytes), std::nullopt);
+}
+
+TEST(WindowPlacementFit, PutsTheKeptRectangleOnAScreenOrFallsBack) {
+  constexpr std::int32_t kMax = INT32_MAX, kMin = INT32_MIN;
+  const std::vector<ScreenArea> two_screens{{0, 0, 1920, 1040}, {1920, 0, 3200, 1024}};
+  struct Case {
+    const char* what;
+    std::int32_t left, top, right, bottom;  // kept
+    std::vector<ScreenArea> screens;
+    std::optional<ScreenArea> expected;  // the fitted rectangle; nothing for the first-run placement
+  };
+  const Case cases[] = {
+      {"inside the first screen", 100, 50, 900, 650, two_screens, ScreenArea{100, 50, 900, 650}},
+      {"inside the second screen", 2000, 10, 3100, 1000, two_screens, ScreenArea{2000, 10, 3100, 1000}},
+      {"mostly on the second", 1800, 100, 2600, 700, two_screens, ScreenArea{1920, 100, 2720, 700}},
+      {"a huge rectangle", 0, 0, 60000, 40000, two_screens, ScreenArea{0, 0, 1920, 1040}},
+      {"off every screen", -5000, -5000, -4200, -4400, two_screens, ScreenArea{0, 0, 800, 600}},
+      {"extreme values", kMin, kMin, kMax, kMax, two_screens, ScreenArea{0, 0, 1920, 1040}},
+      {"extreme right end", kMax - 10, 0, kMax, 10, two_screens, ScreenArea{1910, 0, 1920, 10}},
+      {"empty", 100, 100, 100, 500, two_screens, std::nullopt},
+      {"inverted", kMax, kMax, kMin, kMin, two_screens, std::nullopt},
+      {"no screen", 0, 0, 800, 600, {}, std::nullopt},
+      {"screens without area", 0, 0, 800, 600, {{0, 0, 0, 0}, {10, 10, 5, 5}}, std::nullopt},
+  };
+  for (const Case& c : cases) {
+    WindowPlacement kept;
+    kept.show_command = kShowMaximized;
+    kept.left = c.left, kept.top = c.top, kept.right = c.right, kept.bottom = c.bottom;
+    const std::optional<WindowPlacement> fitted = FitWindowPlacement(kept, c.screens);
+    ASSERT_EQ(fitted.has_value(), c.expected.has_value()) << c.what;
+    if (!fitted) continue;
+    EXPECT_EQ((ScreenArea{fitted->left, fitted->top, fitted->right, fitted->bottom}), *c.expected) << c.what;
+    EXPECT_EQ(fitted->show_command, kShowMaximized) << c.what;
+  }
+  EXPECT_EQ(FitWindowPlacement(std::nullopt, two_screens), std::nullopt);
 }
 
 TEST(ToolbarPositions, RoundTripThroughTheIniSection) {
