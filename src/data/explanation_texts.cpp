@@ -2,6 +2,7 @@
 
 #include <sys/stat.h>
 
+#include <chrono>
 #include <cstdint>
 #include <mutex>
 #include <optional>
@@ -41,6 +42,15 @@ std::optional<FileStamp> StampOf(const std::filesystem::path& path) {
                    status.st_ctim.tv_sec * kNsPerSecond + status.st_ctim.tv_nsec};
 }
 
+// How long after its last modification a file may still change without its stamp changing: the
+// kernel stamps file times from a clock that advances in ticks of a few milliseconds.
+inline constexpr std::int64_t kUnsettledNs = 1'000'000'000;
+
+std::int64_t NowNs() {
+  return std::chrono::duration_cast<std::chrono::nanoseconds>(std::chrono::system_clock::now().time_since_epoch())
+      .count();
+}
+
 // The explanation files read so far, by path: a chart looks up dozens of entries, and a large file
 // read afresh for each took seconds. Shared by every window; chart content may be built on worker
 // threads.
@@ -53,11 +63,14 @@ class ExplanationFileCache {
     auto cached = files_.find(path.string());
     if (!stamp || cached == files_.end() || cached->second.stamp != *stamp) {
       if (cached != files_.end()) files_.erase(cached);
+      const std::int64_t read_at_ns = NowNs();
       Outcome<std::vector<std::string>> lines = ReadExplanationLines(path);
       if (!lines) return Outcome<std::string>::Failure(lines.error());
-      // A file that changes while it is read is read again at the next lookup.
+      // File times advance in coarse ticks: a file modified less than a moment before it was read
+      // may change again without a new stamp, so it is kept only once it is older than that. A file
+      // that changed while it was read is read again too.
       const std::optional<FileStamp> after = StampOf(path);
-      if (!stamp || after != stamp) return LineOf(*lines, index);
+      if (!stamp || after != stamp || stamp->modified_ns > read_at_ns - kUnsettledNs) return LineOf(*lines, index);
       cached = files_.emplace(path.string(), Cached{*stamp, std::move(lines).value()}).first;
     }
     return LineOf(cached->second.lines, index);
@@ -131,10 +144,10 @@ Outcome<std::string> LookUpExplanation(const std::filesystem::path& folder, cons
   if (!std::filesystem::exists(path, error)) {
     return Outcome<std::string>::Failure("『" + std::string(file.name) + "』がありません");
   }
-  if (line_number < 0) return std::string();
   const std::size_t index = line_number <= 1 ? 0 : static_cast<std::size_t>(line_number - 1);
   const Outcome<std::string> line = FileCache().Line(path, index);
   if (!line) return Outcome<std::string>::Failure(line.error());
+  if (line_number < 0) return std::string();
   return ExpandLineBreaks(*line);
 }
 

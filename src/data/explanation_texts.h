@@ -42,7 +42,8 @@ Status WriteExplanationLines(const std::filesystem::path& path, const std::vecto
 // The explanation of entry `line_number` (from 1; 0 reads line 1) of `file` in `folder`, with "/r"
 // turned into line breaks; empty when the file ends before that line. Each file is read once and
 // kept in memory; it is read again when it changes on disk (another inode, size or modification
-// time) or is saved through WriteExplanationLines, so an edit shows at once. A missing file is the failure "『name』がありません", an
+// time) or is saved through WriteExplanationLines, so an edit shows at once. A file modified less
+// than a second before it was read is read at every lookup until it is older. A missing file is the failure "『name』がありません", an
 // unreadable one says why.
 Outcome<std::string> LookUpExplanation(const std::filesystem::path& folder, const ExplanationFile& file,
                                        int line_number);

@@ -4,9 +4,13 @@
 
 #include <QAction>
 #include <QMenu>
+#include <QScreen>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <climits>
+#include <cstdint>
 
 #include "app/frame/single_instance.h"
 #include "platform/ini_file.h"
@@ -54,7 +58,7 @@ class StartupTest : public QObject {
       QVERIFY(QTest::qWaitForWindowExposed(&window));
       QVERIFY(window.isMaximized());
       window.showNormal();
-      window.setGeometry(100, 120, 900, 700);
+      window.setGeometry(100, 120, 600, 500);  // within the offscreen screen: a kept placement is fitted to it
       window.toolbars()[3]->hide();  // WindowBar
       window.toolbars()[2]->hide();  // the entry bar comes back regardless
       QVERIFY(window.close());
@@ -74,7 +78,7 @@ class StartupTest : public QObject {
     const std::optional<WindowPlacement> placement = DecodeWindowPlacement(store->ReadBinary("Main", "MainFWinPlace1"));
     QVERIFY(placement);
     QCOMPARE(placement->left, 100);
-    QCOMPARE(placement->bottom, 120 + 700);
+    QCOMPARE(placement->bottom, 120 + 500);
 
     std::unique_ptr<Program> again = fixture.Start();
     QVERIFY(again);
@@ -82,7 +86,7 @@ class StartupTest : public QObject {
     window.ShowAtStart();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
     QVERIFY(!window.isMaximized());
-    QCOMPARE(window.geometry(), QRect(100, 120, 900, 700));
+    QCOMPARE(window.geometry(), QRect(100, 120, 600, 500));
     QVERIFY(window.toolbars()[3]->isHidden());
     QVERIFY(!window.toolbars()[2]->isHidden());
     QVERIFY(fixture.interaction.messages.empty());
@@ -127,6 +131,34 @@ class StartupTest : public QObject {
     entry->trigger();
     QCOMPARE(fixture.interaction.beeps, beeps + 1);
     QCOMPARE(fixture.interaction.messages, std::vector<std::string>{"『" + gone + "』がありません。"});
+  }
+
+  // A kept placement of extreme values (a 2 GB window at -32767 once) or of a huge rectangle is
+  // fitted to the screen; an empty one leaves the window where it opens.
+  void keptPlacementIsFittedToTheScreen() {
+    struct Case {
+      std::int32_t left, top, right, bottom;
+    };
+    for (const Case c : {Case{INT32_MIN, INT32_MIN, INT32_MAX, INT32_MAX}, Case{0, 0, 60000, 40000}, Case{50, 50, 50, 400}}) {
+      ProgramFixture fixture;
+      QVERIFY(WriteShiftJisFile(fixture.folder() / "KIRVO.ini", "[TBarPosFileBar]\nVisible=1\n").ok());
+      {
+        Outcome<FileSettingsStore> store = FileSettingsStore::Open(fixture.store_file());
+        QVERIFY(store.ok());
+        WindowPlacement kept;
+        kept.left = c.left, kept.top = c.top, kept.right = c.right, kept.bottom = c.bottom;
+        QVERIFY(store.value().WriteBinary("Main", "MainFWinPlace1", EncodeWindowPlacement(kept)).ok());
+      }
+      std::unique_ptr<Program> program = fixture.Start();
+      QVERIFY(program);
+      MainWindow& window = program->main_window();
+      window.ShowAtStart();
+      QVERIFY(QTest::qWaitForWindowExposed(&window));
+      const QRect screen = window.screen()->availableGeometry();
+      QVERIFY2(window.width() <= screen.width() && window.height() <= screen.height(),
+               qPrintable(QStringLiteral("%1x%2").arg(window.width()).arg(window.height())));
+      QVERIFY(screen.intersects(window.geometry()));
+    }
   }
 
   // OEM.ini brands the title and hides the main window's controls and commands it names.
