@@ -48,7 +48,8 @@ void BM_FullPipelineAndContent(benchmark::State& state) {
 }
 BENCHMARK(BM_FullPipelineAndContent)->Arg(0)->Arg(1)->Arg(5);
 
-// The explanation files read afresh at every lookup, as the side panel reads them.
+// The explanation files of a folder, as the side panel reads them (saved just before: read at each
+// lookup while they are less than a second old, then from memory).
 void BM_FullPipelineAndContentReadingFiles(benchmark::State& state) {
   const std::filesystem::path folder = std::filesystem::temp_directory_path() / "kirvo_content_bench";
   std::filesystem::create_directories(folder);

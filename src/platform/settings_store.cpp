@@ -7,6 +7,7 @@
 #include <array>
 #include <cstdlib>
 #include <optional>
+#include <utility>
 
 #include "platform/ascii.h"
 #include "platform/line_ends.h"
@@ -27,6 +28,7 @@ std::string_view NormalKey(std::string_view key) {
 }
 
 std::string Escape(std::string_view text) {
+  if (text.find_first_of("\\\t\r\n") == std::string_view::npos) return std::string(text);
   std::string escaped;
   for (char c : text) {
     switch (c) {
@@ -50,7 +52,9 @@ std::string Escape(std::string_view text) {
 }
 
 std::optional<std::string> Unescape(std::string_view text) {
+  if (text.find('\\') == std::string_view::npos) return std::string(text);
   std::string plain;
+  plain.reserve(text.size());
   for (std::size_t i = 0; i < text.size(); ++i) {
     if (text[i] != '\\') {
       plain += text[i];
@@ -95,6 +99,7 @@ std::optional<std::string> FromHex(std::string_view hex) {
   };
   if (hex.size() % 2 != 0) return std::nullopt;
   std::string bytes;
+  bytes.reserve(hex.size() / 2);
   for (std::size_t i = 0; i < hex.size(); i += 2) {
     const int high = digit(hex[i]);
     const int low = digit(hex[i + 1]);
@@ -147,29 +152,32 @@ std::optional<Value> ParseValueLine(std::string_view line) {
   return Value{std::string(NormalKey(*key)), std::move(*name), binary, std::move(*data)};
 }
 
-// Key and name folded to ASCII lower case, the key's length first so that no two pairs meet.
-std::string IndexKey(std::string_view key, std::string_view name) {
-  std::string folded = std::to_string(key.size());
-  folded.reserve(folded.size() + 1 + key.size() + name.size());
-  folded += ':';
-  for (char c : key) folded += ToAsciiLower(c);
-  for (char c : name) folded += ToAsciiLower(c);
-  return folded;
+using ValueIndex = FileSettingsStore::ValueIndex;
+
+// FNV-1a over key and name folded to ASCII lower case, the key's length between them so that no two
+// pairs meet by shifting bytes from one to the other.
+std::uint64_t HashOf(std::string_view key, std::string_view name) {
+  constexpr std::uint64_t kPrime = 1099511628211u;
+  std::uint64_t hash = 14695981039346656037u;
+  for (char c : key) hash = (hash ^ static_cast<unsigned char>(ToAsciiLower(c))) * kPrime;
+  hash = (hash ^ key.size()) * kPrime;
+  for (char c : name) hash = (hash ^ static_cast<unsigned char>(ToAsciiLower(c))) * kPrime;
+  return hash ^ (hash >> 32);
 }
 
 // Puts `value` in place of the value of the same key and name, or after the last line.
-void AssignTo(std::vector<Line>& lines, std::unordered_map<std::string, std::size_t>& index, Value value) {
-  const auto [found, added] = index.try_emplace(IndexKey(value.key, value.name), lines.size());
-  if (added) {
-    lines.push_back(Line{std::move(value), {}});
-  } else {
-    lines[found->second].value = std::move(value);
+void AssignTo(std::vector<Line>& lines, ValueIndex& index, Value value) {
+  if (const std::optional<std::size_t> found = index.Find(lines, value.key, value.name)) {
+    lines[*found].value = std::move(value);
+    return;
   }
+  lines.push_back(Line{std::move(value), {}});
+  index.Add(lines, lines.size() - 1);
 }
 
 struct ParsedStore {
   std::vector<Line> lines;
-  std::unordered_map<std::string, std::size_t> index;
+  ValueIndex index;
   std::string problem;  // the first unreadable line, empty when all were read
 };
 
@@ -188,6 +196,9 @@ void ForEachLine(std::string_view text, Visit visit) {
 
 ParsedStore ParseStore(const std::filesystem::path& file, std::string_view text) {
   ParsedStore parsed;
+  const auto line_count = static_cast<std::size_t>(std::count(text.begin(), text.end(), '\n')) + 1;
+  parsed.lines.reserve(line_count);
+  parsed.index.Reserve(line_count);
   ForEachLine(text, [&](std::size_t number, std::string_view line, std::string_view whole) {
     if ((number == 1 && line == kHeader) || line.empty()) return;
     std::optional<Value> value = number == 1 ? std::nullopt : ParseValueLine(line);
@@ -234,10 +245,54 @@ Outcome<FileSettingsStore> FileSettingsStore::Open(const std::filesystem::path& 
   return store;
 }
 
+std::optional<std::size_t> FileSettingsStore::ValueIndex::Find(const std::vector<Line>& lines, std::string_view key,
+                                                                std::string_view name) const {
+  if (slots_.empty()) return std::nullopt;
+  const auto hash = static_cast<std::uint32_t>(HashOf(key, name));
+  const std::size_t mask = slots_.size() - 1;
+  for (std::size_t i = hash & mask;; i = (i + 1) & mask) {
+    const Slot& slot = slots_[i];
+    if (slot.line == 0) return std::nullopt;
+    if (slot.hash != hash) continue;
+    const Value& value = lines[slot.line - 1].value;
+    if (EqualsIgnoringAsciiCase(value.key, key) && EqualsIgnoringAsciiCase(value.name, name)) return slot.line - 1;
+  }
+}
+
+void FileSettingsStore::ValueIndex::Reserve(std::size_t values) {
+  std::size_t size = 16;
+  while (size < 2 * values) size *= 2;
+  if (size <= slots_.size()) return;
+  std::vector<Slot> old = std::exchange(slots_, std::vector<Slot>(size));
+  for (const Slot& slot : old) {
+    if (slot.line != 0) Place(slot.hash, slot.line - 1);
+  }
+}
+
+void FileSettingsStore::ValueIndex::Place(std::uint32_t hash, std::size_t line) {
+  const std::size_t mask = slots_.size() - 1;
+  std::size_t i = hash & mask;
+  while (slots_[i].line != 0) i = (i + 1) & mask;
+  slots_[i] = Slot{hash, static_cast<std::uint32_t>(line + 1)};
+}
+
+void FileSettingsStore::ValueIndex::Add(const std::vector<Line>& lines, std::size_t line) {
+  Reserve(used_ + 1);
+  Place(static_cast<std::uint32_t>(HashOf(lines[line].value.key, lines[line].value.name)), line);
+  ++used_;
+}
+
+void FileSettingsStore::ValueIndex::Rebuild(const std::vector<Line>& lines) {
+  slots_.clear();
+  used_ = 0;
+  Reserve(lines.size());
+  for (std::size_t i = 0; i < lines.size(); ++i) {
+    if (lines[i].unreadable.empty()) Add(lines, i);
+  }
+}
+
 std::optional<std::size_t> FileSettingsStore::FindLine(std::string_view key, std::string_view name) const {
-  const auto found = index_.find(IndexKey(NormalKey(key), name));
-  if (found == index_.end()) return std::nullopt;
-  return found->second;
+  return index_.Find(lines_, NormalKey(key), name);
 }
 
 bool FileSettingsStore::HasValue(std::string_view key, std::string_view name) const {
@@ -254,12 +309,7 @@ std::string FileSettingsStore::ReadBinary(std::string_view key, std::string_view
   return line && lines_[*line].value.binary ? lines_[*line].value.data : std::string();
 }
 
-void FileSettingsStore::RebuildIndex() {
-  index_.clear();
-  for (std::size_t i = 0; i < lines_.size(); ++i) {
-    if (lines_[i].unreadable.empty()) index_.emplace(IndexKey(lines_[i].value.key, lines_[i].value.name), i);
-  }
-}
+void FileSettingsStore::RebuildIndex() { index_.Rebuild(lines_); }
 
 Status FileSettingsStore::Assign(Value value) {
   // The change is made in place and undone when the save fails: no copy of a large store per write.
@@ -270,11 +320,10 @@ Status FileSettingsStore::Assign(Value value) {
     if (!saved) std::swap(lines_[*line].value, value);
     return saved;
   }
-  std::string index_key = IndexKey(value.key, value.name);
   lines_.push_back(Line{std::move(value), {}});
   Status saved = SaveStore(file_, lines_);
   if (saved) {
-    index_.emplace(std::move(index_key), lines_.size() - 1);
+    index_.Add(lines_, lines_.size() - 1);
   } else {
     lines_.pop_back();
   }
@@ -314,7 +363,7 @@ Status FileSettingsStore::ImportFrom(const std::filesystem::path& file) {
   ParsedStore parsed = ParseStore(file, *text);
   if (!parsed.problem.empty()) return Status::Failure(parsed.problem);
   std::vector<Line> lines = lines_;
-  std::unordered_map<std::string, std::size_t> index = index_;
+  ValueIndex index = index_;
   for (Line& line : parsed.lines) AssignTo(lines, index, std::move(line.value));
   Status saved = SaveStore(file_, lines);
   if (saved) {

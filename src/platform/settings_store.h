@@ -1,11 +1,11 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <filesystem>
 #include <optional>
 #include <string>
 #include <string_view>
-#include <unordered_map>
 #include <vector>
 
 #include "platform/outcome.h"
@@ -79,6 +79,26 @@ class FileSettingsStore : public SettingsStore {
     std::string unreadable;
   };
 
+  // The lines of the values by key and name without regard to ASCII case: an open-addressing table
+  // of line positions, each beside the hash of its value's key and name. No text is copied into it.
+  class ValueIndex {
+   public:
+    std::optional<std::size_t> Find(const std::vector<Line>& lines, std::string_view key, std::string_view name) const;
+    // Adds line `line`, whose key and name are in no other line.
+    void Add(const std::vector<Line>& lines, std::size_t line);
+    void Rebuild(const std::vector<Line>& lines);
+    void Reserve(std::size_t values);
+
+   private:
+    struct Slot {
+      std::uint32_t hash = 0;
+      std::uint32_t line = 0;  // the line's position + 1; 0 is an empty slot
+    };
+    void Place(std::uint32_t hash, std::size_t line);
+    std::vector<Slot> slots_;  // a power of two long, at most half full
+    std::size_t used_ = 0;
+  };
+
  private:
   explicit FileSettingsStore(std::filesystem::path file) : file_(std::move(file)) {}
   std::optional<std::size_t> FindLine(std::string_view key, std::string_view name) const;
@@ -89,8 +109,7 @@ class FileSettingsStore : public SettingsStore {
 
   std::filesystem::path file_;
   std::vector<Line> lines_;
-  // Lines of the values by key and name folded to lower case (see IndexKey).
-  std::unordered_map<std::string, std::size_t> index_;
+  ValueIndex index_;
   std::string load_problem_;
 };
 

@@ -134,6 +134,8 @@ Outcome<std::string> ReadFileBytes(const std::filesystem::path& path) {
     return ReadFailure(path, "は通常のファイルではないため読めません");
   }
   std::string bytes;
+  // Room for the size seen: a large file is not copied again at every doubling of the string.
+  if (static_cast<std::uintmax_t>(info.st_size) <= kFileSizeLimitBytes) bytes.reserve(static_cast<std::size_t>(info.st_size));
   char buffer[65536];
   while (true) {
     const ssize_t count = read(fd, buffer, sizeof buffer);
