@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <compare>
 #include <cstddef>
 #include <filesystem>
 #include <iterator>
@@ -25,7 +26,7 @@ class PersonRow {
  public:
   class const_iterator {
    public:
-    using iterator_category = std::forward_iterator_tag;
+    using iterator_category = std::random_access_iterator_tag;
     using value_type = std::string;
     using difference_type = std::ptrdiff_t;
     using pointer = const std::string*;
@@ -44,7 +45,29 @@ class PersonRow {
       ++column_;
       return before;
     }
-    bool operator==(const const_iterator&) const = default;
+    const_iterator& operator--() {
+      --column_;
+      return *this;
+    }
+    const_iterator operator--(int) {
+      const_iterator before = *this;
+      --column_;
+      return before;
+    }
+    const_iterator& operator+=(difference_type n) {
+      column_ += static_cast<std::size_t>(n);
+      return *this;
+    }
+    const_iterator& operator-=(difference_type n) { return *this += -n; }
+    friend const_iterator operator+(const_iterator it, difference_type n) { return it += n; }
+    friend const_iterator operator+(difference_type n, const_iterator it) { return it += n; }
+    friend const_iterator operator-(const_iterator it, difference_type n) { return it -= n; }
+    friend difference_type operator-(const const_iterator& a, const const_iterator& b) {
+      return static_cast<difference_type>(a.column_) - static_cast<difference_type>(b.column_);
+    }
+    reference operator[](difference_type n) const { return *(*this + n); }
+    bool operator==(const const_iterator& other) const { return column_ == other.column_; }
+    auto operator<=>(const const_iterator& other) const { return column_ <=> other.column_; }
 
    private:
     const PersonRow* row_ = nullptr;
