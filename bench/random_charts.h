@@ -22,7 +22,7 @@ inline std::vector<TMeiData> RandomChartRecords(std::size_t count) {
     record.ChartDateTime = record.BirthDateTime + age_minutes(random) / 1440.0;
     record.PersonName = "試験太郎";
     record.BirthText = record.BirthDateTime.DateTimeText();
-    record.Sex = static_cast<std::uint8_t>(i % 2);
+    record.Sex = i % 2 == 0 ? Sex::kMale : Sex::kFemale;
     records.push_back(record);
   }
   return records;

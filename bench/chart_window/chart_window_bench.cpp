@@ -44,7 +44,7 @@ Program& TheProgram() {
   return program;
 }
 
-const BirthInput kPerson{"山田太郎", "1984/02/10", "12:30", 0};
+const BirthInput kPerson{"山田太郎", *BirthOfText("1984/02/10 12:30"), Sex::kMale};
 const DateTime kNow = *DateTime::ParseDateTimeText("2026/12/10 15:00");
 
 ChartSession ComputedSession(LuckRange range) {

@@ -12,8 +12,6 @@ std::string Kanshi::Text() const {
   return text;
 }
 
-int SexIndexOf(std::string_view text) { return text == kSexNames[0] ? 0 : 1; }
-
 const TenGodNames& DefaultTenGodNames() {
   static const TenGodNames kNames = {"比肩", "劫財", "食神", "傷官", "偏財", "正財", "偏官", "正官", "偏印", "印綬"};
   return kNames;

@@ -27,7 +27,6 @@ inline constexpr std::array<std::string_view, 24> kSolarTermNames = {
     "夏至", "小暑", "大暑", "立秋", "処暑", "白露", "秋分", "寒露", "霜降", "立冬", "小雪", "大雪"};
 inline constexpr std::array<std::string_view, 5> kSeasonNames = {"春月:木", "夏月:火", "秋月:金", "冬月:水", "土用:土"};
 inline constexpr std::array<std::string_view, 5> kSeasonalStateNames = {"旺", "相", "休", "囚", "死"};
-inline constexpr std::array<std::string_view, 2> kSexNames = {"男", "女"};
 inline constexpr std::array<std::string_view, 2> kLuckDirectionNames = {"順", "逆"};
 inline constexpr std::array<std::string_view, 2> kBalanceClassNames = {"内格", "外格"};
 
@@ -125,8 +124,6 @@ inline std::optional<Branch> BranchIndexOf(std::string_view text) {
   if (slot == nullptr || slot->branch < 0) return std::nullopt;
   return slot->branch;
 }
-// 0 when the text is exactly "男", 1 otherwise.
-int SexIndexOf(std::string_view text);
 
 // The ten ten-god display names in their fixed order (比肩 劫財 食神 傷官 偏財 正財 偏官 正官 偏印
 // 印綬 by default); the system settings may rename them.

@@ -7,6 +7,7 @@
 
 #include "calendar/accepted_moments.h"
 #include "calendar/local_clock.h"
+#include "engine/chart_age.h"
 #include "cli/arguments.h"
 #include "cli/chart_options.h"
 #include "cli/commands.h"
@@ -24,23 +25,6 @@ constexpr std::string_view kOriginalFlag = "--original";
 int UsageError(const std::string& message) {
   std::fprintf(stderr, "%s\n", message.c_str());
   return kExitUsage;
-}
-
-std::optional<int> SexOf(const std::string& text) {
-  if (text == kSexNames[0]) return 0;
-  if (text == kSexNames[1]) return 1;
-  return std::nullopt;
-}
-
-// "YYYY/MM/DD hh:nn" or "YYYY/MM/DD 99:99", split into the entry fields; nothing when malformed.
-std::optional<BirthInput> BirthOf(const std::string& text) {
-  const std::size_t blank = text.find(' ');
-  if (blank == std::string::npos) return std::nullopt;
-  BirthInput input;
-  input.date_text = text.substr(0, blank);
-  input.time_text = text.substr(blank + 1);
-  if (!NewChartRecord(input, DateTime())) return std::nullopt;
-  return input;
 }
 
 constexpr std::array<std::string_view, kNatalPillarCount> kPillarCaptions = {"年柱：", "月柱：", "日柱：", "時柱："};
@@ -92,19 +76,14 @@ int RunChart(const std::vector<std::string>& args) {
   if (!name || name->empty()) return UsageError("--name: 氏名を指定してください");
   if (const Status usable = CheckEnteredName(*name); !usable) return UsageError("--name: " + usable.error());
   const std::optional<std::string> sex_text = parsed.Get("--sex");
-  const std::optional<int> sex = sex_text ? SexOf(*sex_text) : std::nullopt;
+  const std::optional<Sex> sex = sex_text ? SexOfName(*sex_text) : std::nullopt;
   if (!sex) return UsageError("--sex: 男 または 女 を指定してください");
   const std::optional<std::string> birth_text = parsed.Get("--birth");
   if (!birth_text) return UsageError("--birth: 生年月日時 \"YYYY/MM/DD hh:nn\" を指定してください（時刻不明は 99:99）");
-  std::optional<BirthInput> input = BirthOf(*birth_text);
-  if (!input) return UsageError("--birth: 日付または時刻が正しくありません: " + *birth_text);
-  const std::string_view birth_time = HourKnown(*input) ? input->time_text : kUnknownBirthTimeTakenAs;
-  if (const auto birth = DateTime::ParseDateTimeText(input->date_text + " " + std::string(birth_time));
-      !birth || !IsAcceptedMoment(*birth)) {
-    return UsageError("--birth: " + OutOfRangeReason() + ": " + *birth_text);
-  }
-  input->name = *name;
-  input->sex = *sex;
+  const std::optional<BirthMoment> birth = BirthOfText(*birth_text);
+  if (!birth) return UsageError("--birth: 日付または時刻が正しくありません: " + *birth_text);
+  if (!IsAcceptedMoment(birth->moment)) return UsageError("--birth: " + OutOfRangeReason() + ": " + *birth_text);
+  const BirthInput input{*name, *birth, *sex};
   const auto chart_options = ReadChartOptions(parsed);
   if (const auto* wrong = std::get_if<std::string>(&chart_options)) return UsageError(*wrong);
   const auto [range, at] = std::get<ChartOptions>(chart_options);
@@ -113,7 +92,7 @@ int RunChart(const std::vector<std::string>& args) {
   const std::optional<ApplicationServices> services = LoadServicesOrReport(parsed.Get("--folder"), console);
   if (!services) return kExitUsage;
 
-  Outcome<ChartSession> created = ChartSession::Create(*services, *input, LocalClockNow(), at);
+  Outcome<ChartSession> created = ChartSession::Create(*services, input, LocalClockNow(), at);
   if (!created) return UsageError(created.error());
   ChartSession& session = created.value();
   session.SetRange(range);

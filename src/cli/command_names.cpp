@@ -90,7 +90,8 @@ int RunNames(const std::vector<std::string>& args) {
   std::size_t next_failed = 0;
   for (std::size_t index = 0; index < count; ++index) {
     const PersonRow& row = list.row(index);
-    ((((out += row[0]) += '\t') += row[1]) += '\t') += row[2] + " " + row[3];
+    namespace col = person_column;
+    ((((out += row[col::kName]) += '\t') += row[col::kSex]) += '\t') += row[col::kDate] + " " + row[col::kTime];
     if (next_failed < failed.size() && failed[next_failed] == index) {
       ++next_failed;
       out += "\tERROR\t生年月日時が正しくないか、扱える範囲の外です\n";

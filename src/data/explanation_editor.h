@@ -26,7 +26,6 @@ inline constexpr ExplanationEditorForm kPatternExplanationEditor = {"格局の�
                                                                     "次の格局", kPatternExplanations};
 inline constexpr ExplanationEditorForm kSpiritStarExplanationEditor = {"神殺の説明文の編集", "神殺名称", "前の神殺",
                                                                        "次の神殺", kSpiritStarExplanations};
-inline constexpr int kExplanationEditorHelpTopic = 30002;
 inline constexpr std::string_view kExplanationListButton = "一覧表示";
 
 // The explanation editor without its window: a copy of the file's lines, the selected entry and

@@ -13,7 +13,6 @@ namespace kirvo {
 inline constexpr std::string_view kExplanationListCaption = "説明文の一覧";
 inline constexpr std::string_view kExplanationListTitleSuffix = "の一覧";
 inline constexpr std::string_view kExplanationListWrapToggle = "折り返し表示";
-inline constexpr int kExplanationListHelpTopic = 10101;
 inline constexpr int kExplanationListNameColumnWidthPx = 60;
 
 // Two columns and one row per line plus a title row: column 0 the entry names from row 1, row 0 of

@@ -80,6 +80,8 @@ std::filesystem::path ResolveNameFile(std::string_view name, const std::filesyst
   return program_folder / path;
 }
 
+Sex SexOfPersonCell(std::string_view cell) { return SexOfName(cell).value_or(Sex::kFemale); }
+
 std::string NormalisedDateCell(std::string_view text) {
   std::array<int, 3> ymd{};
   if (!ParseNumbers(text, '/', 4, ymd) || !DateTime::IsValidDate(ymd[0], ymd[1], ymd[2])) return {};
@@ -165,8 +167,9 @@ Outcome<std::vector<PersonRow>> ReadNameFile(const std::filesystem::path& path) 
                                      std::to_string(kPersonCellCount) + " 個まで）");
         return false;
       }
-      rows.emplace_back(std::string(fields.cells[0]), std::string(fields.cells[1]), NormalisedDateCell(fields.cells[2]),
-                        NormalisedTimeCell(fields.cells[3]));
+      namespace col = person_column;
+      rows.emplace_back(std::string(fields.cells[col::kName]), std::string(fields.cells[col::kSex]),
+                        NormalisedDateCell(fields.cells[col::kDate]), NormalisedTimeCell(fields.cells[col::kTime]));
       return true;
     });
   } catch (const std::bad_alloc&) {

@@ -10,6 +10,7 @@
 #include <string_view>
 #include <vector>
 
+#include "calendar/sex.h"
 #include "platform/outcome.h"
 
 namespace kirvo {
@@ -106,6 +107,14 @@ class PersonRow {
 // The most persons a name file may hold: beyond it the list would need more memory than a desktop
 // has to spare (a file of 60 MB of empty lines is 60 million persons).
 inline constexpr std::size_t kMostNameFilePersons = 2'000'000;
+
+// The entered cells by name.
+namespace person_column {
+inline constexpr std::size_t kName = 0, kSex = 1, kDate = 2, kTime = 3;
+}  // namespace person_column
+
+// The sex a sex cell stands for: "男" is a man; any other text, as a stored file may hold, a woman.
+Sex SexOfPersonCell(std::string_view cell);
 
 // The time cell of a person whose birth hour is not known.
 inline constexpr std::string_view kUnknownTimeCell = "99:99";

@@ -8,6 +8,14 @@ namespace kirvo {
 
 // Ages a chart accepts: whole years (of 365.25 days) from 0 to 110.
 inline constexpr int kOldestChartAge = 110;
+inline constexpr double kChartYearDays = 365.25;
+// The oldest age in days (40177.5): how far after birth a chart moment may be stepped.
+inline constexpr double kOldestChartAgeDays = kOldestChartAge * kChartYearDays;
+
+constexpr bool IsChartAge(int years) { return years >= 0 && years <= kOldestChartAge; }
+
+// Why a chart moment is refused: "作式日時 YYYY/MM/DD hh:nn は生年月日時から 0〜110 歳の範囲にありません".
+std::string OutsideChartAgesText(DateTime chart_moment);
 
 // True when the chart moment is not before the birth moment and trunc((chart − birth) / 365.25) ≤
 // 110. A moment before birth has no age: truncating toward zero alone would let the year before

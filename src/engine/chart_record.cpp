@@ -5,8 +5,6 @@
 
 namespace kirvo {
 
-bool HourKnown(const BirthInput& input) { return input.time_text != kUnknownBirthTime; }
-
 std::string FitShiftJisBytes(std::string_view text, int limit) {
   int width = 0;
   std::size_t end = 0;
@@ -19,16 +17,13 @@ std::string FitShiftJisBytes(std::string_view text, int limit) {
   return std::string(text.substr(0, end));
 }
 
-std::optional<TMeiData> NewChartRecord(const BirthInput& input, DateTime chart_moment) {
-  const std::string_view time = HourKnown(input) ? std::string_view(input.time_text) : kUnknownBirthTimeTakenAs;
-  const std::optional<DateTime> birth = DateTime::ParseDateTimeText(input.date_text + " " + std::string(time));
-  if (!birth) return std::nullopt;
+TMeiData NewChartRecord(const BirthInput& input, DateTime chart_moment) {
   TMeiData record;
-  record.BirthDateTime = *birth;
+  record.BirthDateTime = input.birth.moment;
   record.ChartDateTime = chart_moment;
   record.PersonName = FitShiftJisBytes(input.name, kPersonNameBytes);
-  record.Sex = static_cast<std::uint8_t>(input.sex == 0 ? 0 : 1);
-  record.BirthText = FitShiftJisBytes(input.date_text + " " + input.time_text, kBirthTextBytes);
+  record.Sex = input.sex;
+  record.BirthText = FitShiftJisBytes(input.birth.Text(), kBirthTextBytes);
   return record;
 }
 

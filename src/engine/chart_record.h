@@ -7,25 +7,27 @@
 
 #include "calendar/birth_time.h"
 #include "calendar/date_time.h"
+#include "calendar/sex.h"
 #include "engine/board_column.h"
 #include "engine/rule_values.h"
+#include "settings/luck_range_captions.h"
 
 namespace kirvo {
 
 class USysSettings;
 struct SysSettings;
 
-// A person's birth data as entered: name, "yyyy/mm/dd", "hh:nn" or "99:99" when the hour is not
-// known, and sex (0 男, 1 女).
+// A person as entered, read where it enters (the entry bar, a person list row, the command line):
+// the name, the birth and the sex.
 struct BirthInput {
   std::string name;
-  std::string date_text;
-  std::string time_text;
-  int sex = 0;
+  BirthMoment birth;
+  Sex sex = Sex::kMale;
+  bool operator==(const BirthInput&) const = default;
 };
 
 // False when the birth time was given as "99:99": the chart then has no hour pillar.
-bool HourKnown(const BirthInput& input);
+inline bool HourKnown(const BirthInput& input) { return input.birth.hour_known; }
 
 // Shift-JIS byte limits of the record's texts.
 inline constexpr int kPersonNameBytes = 50;
@@ -42,7 +44,7 @@ struct TMeiData {
   DateTime BirthDateTime;  // a "99:99" hour is taken as 12:00
   DateTime ChartDateTime;  // the chart moment (作式)
   std::string PersonName;
-  std::uint8_t Sex = 0;
+  kirvo::Sex Sex = kirvo::Sex::kMale;
   std::string BirthText;           // date text + " " + time text as entered, "99:99" kept
   std::uint8_t LuckDirection = 0;  // 0 順, 1 逆
   std::string StartAgeText;
@@ -58,9 +60,8 @@ struct TMeiData {
 };
 
 // What a caller fills before running a pipeline: PersonName, Sex and BirthText from the input (texts
-// cut to their limits), BirthDateTime (12:00 for an unknown hour) and the chart moment. Nothing when
-// the date or time is no valid "yyyy/mm/dd" and "hh:nn".
-std::optional<TMeiData> NewChartRecord(const BirthInput& input, DateTime chart_moment);
+// cut to their limits), BirthDateTime (12:00 for an unknown hour) and the chart moment.
+TMeiData NewChartRecord(const BirthInput& input, DateTime chart_moment);
 
 // The settings a chart computation decides by. The rule values are read when the rules are made:
 // make them afresh for each computation, so that an edit of the settings takes effect at the next.
@@ -92,6 +93,8 @@ constexpr std::optional<LuckRange> LuckRangeOf(int number) {
   if (number < 0 || number >= kLuckRangeCount) return std::nullopt;
   return static_cast<LuckRange>(number);
 }
+static_assert(kLuckRangeCaptions.size() == kLuckRangeCount);
+constexpr std::string_view LuckRangeCaption(LuckRange range) { return kLuckRangeCaptions[LuckRangeNumber(range)]; }
 constexpr BoardColumn FirstColumnTakingPart(LuckRange range) { return BoardColumn{6 - LuckRangeNumber(range)}; }
 
 }  // namespace kirvo

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "calendar/sex.h"
 #include "calendar/sexagenary.h"
 #include "settings/usys_keys.h"
 
@@ -9,7 +10,7 @@ namespace kirvo {
 inline constexpr int kForward = 0, kReverse = 1;
 
 // `DaiRG` 1 and 2 fix the direction; 0 and 3 decide by the natal year stem or day stem: 順 for a
-// man with a yang stem or a woman with a yin stem, 逆 otherwise. `sex` 0 男, 1 女.
-int LuckDirectionOf(int sex, Stem year_stem, Stem day_stem, LuckDirectionRule rule);
+// man with a yang stem or a woman with a yin stem, 逆 otherwise.
+int LuckDirectionOf(Sex sex, Stem year_stem, Stem day_stem, LuckDirectionRule rule);
 
 }  // namespace kirvo

@@ -7,6 +7,7 @@
 #include <string_view>
 #include <vector>
 
+#include "settings/luck_range_captions.h"
 #include "settings/sys_settings.h"
 
 namespace kirvo {
@@ -71,7 +72,7 @@ inline constexpr auto kSysChoiceKeys = std::to_array<SysChoiceKey>({
     {"NRG",  &SysSettings::NRG,  {"現在日時", "指定日時"}},
     {"SetsuRG", &SysSettings::SetsuRG, {"標準", "精密"}},
     {"KCB1", &SysSettings::KCB1, {"----", "大運", "年運", "月運", "日運"}},
-    {"CB1",  &SysSettings::CB1,  {"命式のみ", "大運まで", "年運まで", "月運まで", "日運まで", "時運まで"}},
+    {"CB1",  &SysSettings::CB1,  kLuckRangeCaptions},
     {"KCB",  &SysSettings::KCB,  {"大運＋命式", "年運＋大運", "月運＋年運", "日運＋月運", "時運＋日運"}},
     {"KMCB", &SysSettings::KMCB, {"1", "2", "3", "無制限"}},
     {"WmRG", &SysSettings::WmRG, {"命行", "命式", "行運"}},

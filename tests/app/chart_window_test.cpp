@@ -189,10 +189,10 @@ class ChartWindowTest : public QObject {
       QString time;
     };
     const QList<Case> cases = {
-        {{"山田太郎", 0, "1984/02/10", "12:00"}, 1, QDate(1995, 3, 15), QStringLiteral("09:30")},
-        {{"佐藤花子", 1, "1990/07/23", "99:99"}, 5, QDate(2024, 12, 31), QStringLiteral("23:10")},
-        {{"田中一郎", 0, "1950/11/30", "04:05"}, 3, QDate(2001, 6, 1), QStringLiteral("00:00")},
-        {{"春野立子", 1, "1986/02/04", "12:03"}, 0, QDate(2020, 1, 1), QStringLiteral("00:00")},  // near 立春
+        {{"山田太郎", Sex::kMale, "1984/02/10", "12:00"}, 1, QDate(1995, 3, 15), QStringLiteral("09:30")},
+        {{"佐藤花子", Sex::kFemale, "1990/07/23", "99:99"}, 5, QDate(2024, 12, 31), QStringLiteral("23:10")},
+        {{"田中一郎", Sex::kMale, "1950/11/30", "04:05"}, 3, QDate(2001, 6, 1), QStringLiteral("00:00")},
+        {{"春野立子", Sex::kFemale, "1986/02/04", "12:03"}, 0, QDate(2020, 1, 1), QStringLiteral("00:00")},  // near 立春
     };
     for (const Case& c : cases) {
       ChartWindow* chart = Open(c.person);
@@ -205,7 +205,7 @@ class ChartWindowTest : public QObject {
       cli.start(QStringLiteral(KIRVO_CLI),
                 {QStringLiteral("chart"), QStringLiteral("--folder"), ToQString(fixture_->folder().string()),
                  QStringLiteral("--name"), ToQString(c.person.name), QStringLiteral("--sex"),
-                 c.person.sex == 0 ? QStringLiteral("男") : QStringLiteral("女"), QStringLiteral("--birth"),
+                 c.person.sex == Sex::kMale ? QStringLiteral("男") : QStringLiteral("女"), QStringLiteral("--birth"),
                  ToQString(c.person.date + " " + c.person.time), QStringLiteral("--at"), at, QStringLiteral("--range"),
                  QString::number(c.range)});
       QVERIFY(cli.waitForFinished(20000));

@@ -15,7 +15,7 @@ class ChildWindowsTest : public QObject {
 
  private:
   static void OpenChart(MainWindow& window, const QString& name) {
-    window.entry_bar()->SetFields({name.toStdString(), 0, "1984/02/10", "12:30"});
+    window.entry_bar()->SetFields({name.toStdString(), Sex::kMale, "1984/02/10", "12:30"});
     window.OpenChild(ChartWindowKind::kChart, window.entry_bar()->Fields());
   }
   static QList<QAction*> WindowListEntries(MainWindow& window) {

@@ -51,7 +51,7 @@ class HelpWindowTest : public QObject {
 
   void LinksBetweenPagesStayInTheWindow() {
     HelpWindow window(KIRVO_HELP_DIR);
-    window.ShowTopic(HelpWindow::kMainWindowTopic);
+    window.ShowTopic(HelpTopicNumber(HelpTopic::kContents));
     window.Browser()->setSource(QUrl(QStringLiteral("10004.html")));
     QCOMPARE(window.Browser()->documentTitle(), QStringLiteral("命式内容パネル"));
   }

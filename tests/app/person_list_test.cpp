@@ -202,7 +202,7 @@ class PersonListTest : public QObject {
     PersonListFile& file = window.persons()->file();
     QVERIFY(file.list().IsEmpty());
 
-    window.entry_bar()->SetFields({"山田太郎", 0, "1984/02/10", "12:00"});
+    window.entry_bar()->SetFields({"山田太郎", Sex::kMale, "1984/02/10", "12:00"});
     window.OpenChild(ChartWindowKind::kChart, window.entry_bar()->Fields());
     QCOMPARE(window.ChildCaptions().size(), 1u);
     QCOMPARE(Names(file.list()), std::vector<std::string>{"山田太郎"});
@@ -210,7 +210,7 @@ class PersonListTest : public QObject {
 
     // The same name with another birth: No opens nothing and keeps the row.
     window.command(MainCommand::kCloseAll)->trigger();
-    window.entry_bar()->SetFields({"山田太郎", 0, "1985/02/10", "12:00"});
+    window.entry_bar()->SetFields({"山田太郎", Sex::kMale, "1985/02/10", "12:00"});
     fixture.interaction.QueueAnswer(false);
     window.OpenChild(ChartWindowKind::kChart, window.entry_bar()->Fields());
     QVERIFY(window.ChildCaptions().empty());
@@ -236,7 +236,7 @@ class PersonListTest : public QObject {
     UseDialogs(window, QString(), &save_path);
     window.command(MainCommand::kNew)->trigger();
     QVERIFY(window.windowTitle().endsWith(QStringLiteral("  [NewFile.nam]")));
-    window.entry_bar()->SetFields({"山田太郎", 0, "1984/02/10", "12:00"});
+    window.entry_bar()->SetFields({"山田太郎", Sex::kMale, "1984/02/10", "12:00"});
     window.OpenChild(ChartWindowKind::kChart, window.entry_bar()->Fields());
 
     fixture.interaction.QueueAnswer(true);  // 保存しますか？ Yes, then the dialog is cancelled

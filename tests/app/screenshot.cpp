@@ -93,9 +93,9 @@ int main(int argc, char** argv) {
   const bool near_term = argc == 3 && QString::fromLocal8Bit(argv[2]) == QLatin1String("nearterm");
   const char* person = near_term ? "春野立子" : "山田太郎";
   if (near_term) {
-    window.entry_bar()->SetFields({person, 1, "1986/02/04", "12:03"});
+    window.entry_bar()->SetFields({person, kirvo::Sex::kFemale, "1986/02/04", "12:03"});
   } else {
-    window.entry_bar()->SetFields({person, 0, "1984/02/10", "12:30"});
+    window.entry_bar()->SetFields({person, kirvo::Sex::kMale, "1984/02/10", "12:30"});
   }
   window.OpenChild(kirvo::ChartWindowKind::kChart, window.entry_bar()->Fields());
   if (window.ActiveChartWindow() == nullptr || window.panel()->Content().record.PersonName != person) {
@@ -128,11 +128,14 @@ int main(int argc, char** argv) {
   }
   if (argc == 3 && QString::fromLocal8Bit(argv[2]) == QLatin1String("persons")) {
     kirvo::PersonList& list = window.persons()->file().list();
-    for (const kirvo::PersonInput& person : {kirvo::PersonInput{"佐藤花子", "女", "1990/07/23", "99:99"},
-                                             kirvo::PersonInput{"鈴木一郎", "男", "1955/11/03", "06:30"},
-                                             kirvo::PersonInput{"高橋美咲", "女", "2001/04/15", "21:10"},
-                                             kirvo::PersonInput{"田中健", "男", "1972/12/31", "23:45"}}) {
-      static_cast<void>(list.Register(person, fixture.interaction));
+    using kirvo::Sex;
+    const auto person = [](const char* name, Sex sex, const char* birth) {
+      return kirvo::BirthInput{name, *kirvo::BirthOfText(birth), sex};
+    };
+    for (const kirvo::BirthInput& entry :
+         {person("佐藤花子", Sex::kFemale, "1990/07/23 99:99"), person("鈴木一郎", Sex::kMale, "1955/11/03 06:30"),
+          person("高橋美咲", Sex::kFemale, "2001/04/15 21:10"), person("田中健", Sex::kMale, "1972/12/31 23:45")}) {
+      static_cast<void>(list.Register(entry, fixture.interaction));
     }
     kirvo::PersonListWindow* persons = window.persons()->window();
     persons->Reload();
@@ -168,7 +171,7 @@ int main(int argc, char** argv) {
     emit range->activated(index);
   }
   // The entry bar as a user leaves it while typing the next person.
-  window.entry_bar()->SetFields({"佐藤花子", 1, "1990/07/23", "99:99"});
+  window.entry_bar()->SetFields({"佐藤花子", kirvo::Sex::kFemale, "1990/07/23", "99:99"});
   QTest::qWait(200);
   return Save(window.grab().toImage(), argv[1]) ? 0 : 1;
 }

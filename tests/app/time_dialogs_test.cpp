@@ -154,7 +154,7 @@ class TimeDialogsTest : public QObject {
     QVERIFY(program);
     std::filesystem::remove(fixture.folder() / "TZone.dat");
     MainWindow& window = program->main_window();
-    window.entry_bar()->SetFields({"山田", 0, "2024/01/01", "00:10"});
+    window.entry_bar()->SetFields({"山田", Sex::kMale, "2024/01/01", "00:10"});
     const std::size_t messages_before = fixture.interaction.messages.size();
     int rows = -1;
     QTimer::singleShot(0, [&] {

@@ -15,9 +15,6 @@ TEST(NameLookups, FailQuietlyWithTheirSentinels) {
   EXPECT_EQ(BranchIndexOf("子丑"), std::nullopt);
   for (Stem s = 0; s < 10; ++s) EXPECT_EQ(StemIndexOf(kStemNames[s]), s);
   for (Branch b = 0; b < 12; ++b) EXPECT_EQ(BranchIndexOf(kBranchNames[b]), b);
-  EXPECT_EQ(SexIndexOf("男"), 0);
-  EXPECT_EQ(SexIndexOf("女"), 1);
-  EXPECT_EQ(SexIndexOf(""), 1);
 }
 
 TEST(ElementGroupOf, FindsTheFirstGroupContainingTheText) {

@@ -98,6 +98,15 @@ TEST(NameFileCells, DatesAndTimesAsTheListKeepsThem) {
   }
 }
 
+// A stored sex cell other than "男" reads as a woman, as it always has; the list writes only the two names.
+TEST(NameFileCells, ASexCellReadsAsAManOnlyWhenItIsTheMansName) {
+  EXPECT_EQ(SexOfPersonCell("男"), Sex::kMale);
+  EXPECT_EQ(SexOfPersonCell("女"), Sex::kFemale);
+  EXPECT_EQ(SexOfPersonCell(""), Sex::kFemale);
+  EXPECT_EQ(SexOfPersonCell("x"), Sex::kFemale);
+  for (const Sex sex : {Sex::kMale, Sex::kFemale}) EXPECT_EQ(SexOfPersonCell(SexName(sex)), sex);
+}
+
 TEST_F(NameFileTest, FilesThatAreNoNameFilesAreRefusedNamingTheLine) {
   const std::string good = FileBytes("山田,男,1960/01/02,09:05,\n");
   struct Case {

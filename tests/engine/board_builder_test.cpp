@@ -5,6 +5,7 @@
 #include <string>
 
 #include "engine/chart_pipeline.h"
+#include "support/person_input.h"
 
 namespace kirvo {
 namespace {
@@ -19,7 +20,7 @@ PillarText PillarOf(const ChartBoard& board, BoardColumn column) {
 TEST(BoardFromPillars, MatchesTheFillStepForTheSamePillars) {
   const ProgramSettings& settings = ShippedSettings();
   // 1990-08-20 12:00 lies in 申's second 中気, so the month shows 壬 in row 5.
-  TMeiData record = *NewChartRecord({"x", "1990/08/20", "12:00", 0}, *DateTime::ParseDateTimeText("2024/07/10 12:00"));
+  TMeiData record = NewChartRecord(testing::Person("x", "1990/08/20 12:00"), *DateTime::ParseDateTimeText("2024/07/10 12:00"));
   ChartBoard filled;
   RunFillStep(filled, record, true, {settings.usys, settings.sys});
 

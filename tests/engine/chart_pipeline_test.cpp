@@ -5,6 +5,7 @@
 #include <string>
 
 #include "settings/program_settings.h"
+#include "support/person_input.h"
 
 namespace kirvo {
 namespace {
@@ -14,7 +15,7 @@ DateTime At(const char* text) { return *DateTime::ParseDateTimeText(text); }
 class ChartPipelineTest : public ::testing::Test {
  protected:
   Chart Full(const BirthInput& input, const char* chart_moment, LuckRange range) {
-    Chart chart{{}, *NewChartRecord(input, At(chart_moment)), {}, {}, range, HourKnown(input)};
+    Chart chart{{}, NewChartRecord(input, At(chart_moment)), {}, {}, range, HourKnown(input)};
     RunFullPipeline(chart, Rules());
     return chart;
   }
@@ -22,7 +23,7 @@ class ChartPipelineTest : public ::testing::Test {
 
   ProgramSettings settings_ = ShippedSettings();
   // 甲子 year, 丙寅 month; a man goes 順 and starts his luck at 7 years 11 months.
-  BirthInput man_{"試験太郎", "1984/02/10", "12:00", 0};
+  BirthInput man_ = testing::Person("試験太郎", "1984/02/10 12:00");
 };
 
 std::string PillarText(const ChartBoard& board, BoardColumn column) {
@@ -68,8 +69,7 @@ TEST_F(ChartPipelineTest, YearUnitStartOfLuckReadsAsWholeYears) {
 }
 
 TEST_F(ChartPipelineTest, UnknownHourLeavesColumnSixBlankAfterTheStars) {
-  BirthInput unknown = man_;
-  unknown.time_text = "99:99";
+  const BirthInput unknown = testing::Person("試験太郎", "1984/02/10 99:99");
   const Chart known = Full(man_, "2024/07/20 15:00", LuckRange::kHourLuck);
   const Chart blank = Full(unknown, "2024/07/20 15:00", LuckRange::kHourLuck);
   // Row 3 (never shown) carries the branch step's own count mark for every column; the relation
@@ -152,8 +152,8 @@ TEST_F(ChartPipelineTest, SavesTheAnalysedRowsTwentyTwoRowsBelow) {
 
 TEST_F(ChartPipelineTest, RerunGivesTheSameBoardEvenAfterAnotherChart) {
   const Chart fresh = Full(man_, "2024/07/20 12:00", LuckRange::kHourLuck);
-  Chart rerun = Full({"別人", "1990/08/20", "23:30", 1}, "2010/03/01 06:00", LuckRange::kMonthLuck);
-  rerun.record = *NewChartRecord(man_, At("2024/07/20 12:00"));
+  Chart rerun = Full(testing::Person("別人", "1990/08/20 23:30", Sex::kFemale), "2010/03/01 06:00", LuckRange::kMonthLuck);
+  rerun.record = NewChartRecord(man_, At("2024/07/20 12:00"));
   for (int pass = 0; pass < 2; ++pass) {
     rerun.range = LuckRange::kHourLuck;
     rerun.hour_known = true;
@@ -166,7 +166,7 @@ TEST_F(ChartPipelineTest, RerunGivesTheSameBoardEvenAfterAnotherChart) {
 
 TEST_F(ChartPipelineTest, LightPipelineStopsAfterTheRoots) {
   const Chart full = Full(man_, "2024/07/20 12:00", LuckRange::kMonthLuck);
-  Chart light{{}, *NewChartRecord(man_, At("2024/07/20 12:00")), {}, {}, LuckRange::kMonthLuck, true};
+  Chart light{{}, NewChartRecord(man_, At("2024/07/20 12:00")), {}, {}, LuckRange::kMonthLuck, true};
   RunLightPipeline(light, Rules());
   for (BoardColumn column{0}; column <= board::kYear; ++column) {
     for (int row = 0; row <= board::kDirectional; ++row) {

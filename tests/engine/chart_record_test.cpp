@@ -7,6 +7,7 @@
 #include "engine/chart_age.h"
 #include "engine/chart_board.h"
 #include "platform/shift_jis.h"
+#include "support/person_input.h"
 
 namespace kirvo {
 namespace {
@@ -31,23 +32,25 @@ TEST(FitShiftJisBytes, CutsAnOverLongTextAtACharacterBoundary) {
 }
 
 TEST(NewChartRecord, TakesNoonForAnUnknownHourAndKeepsTheTextAsEntered) {
-  const BirthInput input{"山田花子", "1984/02/10", "99:99", 1};
+  const BirthInput input = testing::Person("山田花子", "1984/02/10 99:99", Sex::kFemale);
   EXPECT_FALSE(HourKnown(input));
   const std::optional<TMeiData> record = NewChartRecord(input, At("2024/01/01 00:00"));
   ASSERT_TRUE(record);
   EXPECT_EQ(record->BirthDateTime, At("1984/02/10 12:00"));
   EXPECT_EQ(record->BirthText, "1984/02/10 99:99");
-  EXPECT_EQ(record->Sex, 1);
+  EXPECT_EQ(record->Sex, Sex::kFemale);
   EXPECT_EQ(record->ChartDateTime, At("2024/01/01 00:00"));
 }
 
 TEST(NewChartRecord, RefusesAnImpossibleDateAndCutsALongName) {
-  EXPECT_FALSE(NewChartRecord({"x", "1984/02/30", "12:00", 0}, At("2024/01/01 00:00")));
-  EXPECT_FALSE(NewChartRecord({"x", "1984/02/10", "25:00", 0}, At("2024/01/01 00:00")));
+  // An impossible date or time makes no birth, so no record can be asked for.
+  EXPECT_FALSE(BirthOfText("1984/02/30 12:00"));
+  EXPECT_FALSE(BirthOfText("1984/02/10 25:00"));
   const std::string long_name(30, 'a');
   const std::string wide_name = "名" + std::string(60, 'b');
-  EXPECT_EQ(NewChartRecord({long_name, "1984/02/10", "12:00", 0}, At("2024/01/01 00:00"))->PersonName, long_name);
-  EXPECT_EQ(ShiftJisWidth(NewChartRecord({wide_name, "1984/02/10", "12:00", 0}, At("2024/01/01 00:00"))->PersonName),
+  EXPECT_EQ(NewChartRecord(testing::Person(long_name, "1984/02/10 12:00"), At("2024/01/01 00:00")).PersonName,
+            long_name);
+  EXPECT_EQ(ShiftJisWidth(NewChartRecord(testing::Person(wide_name, "1984/02/10 12:00"), At("2024/01/01 00:00")).PersonName),
             kPersonNameBytes);
 }
 

@@ -217,8 +217,8 @@ void ChartWindow::ToggleOriginal() {
 
 void ChartWindow::RequestLuck() {
   const BirthInput& input = session_.input();
-  const QString time = session_.hour_known() ? ToQString(input.time_text) : ToQString(kUnknownBirthTime);
-  emit luckRequested(ToQString(input.name), input.sex, ToQString(input.date_text), time);
+  const BirthMoment birth{input.birth.moment, session_.hour_known()};
+  emit luckRequested(ToQString(input.name), input.sex, ToQString(birth.DateText()), ToQString(birth.TimeText()));
 }
 
 QMenu* ChartWindow::HandChangeMenuFor(BoardPosition cell) {

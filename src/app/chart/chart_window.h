@@ -50,7 +50,7 @@ class ChartWindow : public QWidget, public ChartChild {
   // The chart or its content changed (computed, changed by hand).
   void contentChanged();
   // "行運の表示": the person for the entry bar: name, sex, "YYYY/MM/DD", "HH:NN" or "99:99".
-  void luckRequested(const QString& name, int sex, const QString& date, const QString& time);
+  void luckRequested(const QString& name, Sex sex, const QString& date, const QString& time);
   // A click on a cell whose text the memos look up (while `MOnSW` is on).
   void memoWordRequested(const QString& word);
 

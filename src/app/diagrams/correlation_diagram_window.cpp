@@ -57,7 +57,7 @@ DiagramWindowSize Settled(DiagramWindowSize size, int strip) {
 
 }  // namespace
 
-CorrelationDiagramWindow::CorrelationDiagramWindow(const SysSettings& sys, std::function<void(int)> show_help,
+CorrelationDiagramWindow::CorrelationDiagramWindow(const SysSettings& sys, std::function<void(HelpTopic)> show_help,
                                                    const QString& form_name, const QString& caption,
                                                    const QStringList& items, QWidget* parent)
     : QWidget(parent, Qt::Window), sys_(sys), show_help_(std::move(show_help)) {
@@ -93,7 +93,7 @@ CorrelationDiagramWindow::CorrelationDiagramWindow(const SysSettings& sys, std::
   help->setShortcut(QKeySequence(Qt::Key_F1));
   help->setShortcutContext(Qt::WindowShortcut);
   addAction(help);
-  connect(help, &QAction::triggered, this, [this] { show_help_(kCorrelationDiagramHelpTopic); });
+  connect(help, &QAction::triggered, this, [this] { show_help_(HelpTopic::kCorrelationDiagram); });
   resize(DesignSize());
   ArrangeControls();
 }

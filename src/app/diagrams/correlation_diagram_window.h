@@ -6,6 +6,7 @@
 #include <functional>
 
 #include "presentation/diagrams/correlation_diagram.h"
+#include "presentation/frame/help_topics.h"
 #include "settings/sys_colours.h"
 #include "settings/sys_settings.h"
 
@@ -43,7 +44,7 @@ class CorrelationDiagramWindow : public QWidget {
 
  protected:
   // `sys` outlives the window; `show_help` opens a help topic.
-  CorrelationDiagramWindow(const SysSettings& sys, std::function<void(int)> show_help, const QString& form_name,
+  CorrelationDiagramWindow(const SysSettings& sys, std::function<void(HelpTopic)> show_help, const QString& form_name,
                            const QString& caption, const QStringList& items, QWidget* parent);
 
   // Paints the drawing area `area` (its own coordinates).
@@ -66,7 +67,7 @@ class CorrelationDiagramWindow : public QWidget {
   QComboBox* selector_ = nullptr;
   QToolButton* copy_ = nullptr;
   QWidget* area_ = nullptr;
-  std::function<void(int)> show_help_;
+  std::function<void(HelpTopic)> show_help_;
 };
 
 }  // namespace kirvo

@@ -38,7 +38,7 @@ void PaintLabel(QPainter& painter, const DiagramLabel& label) {
 
 }  // namespace
 
-FiveElementDiagramWindow::FiveElementDiagramWindow(const SysSettings& sys, std::function<void(int)> show_help,
+FiveElementDiagramWindow::FiveElementDiagramWindow(const SysSettings& sys, std::function<void(HelpTopic)> show_help,
                                                    QWidget* parent)
     : CorrelationDiagramWindow(sys, std::move(show_help), QStringLiteral("SouGoF"), QStringLiteral("五行相関図"),
                                SelectorTexts(), parent) {}

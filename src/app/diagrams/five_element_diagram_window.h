@@ -13,7 +13,7 @@ class FiveElementDiagramWindow final : public CorrelationDiagramWindow {
   Q_OBJECT
 
  public:
-  FiveElementDiagramWindow(const SysSettings& sys, std::function<void(int)> show_help, QWidget* parent = nullptr);
+  FiveElementDiagramWindow(const SysSettings& sys, std::function<void(HelpTopic)> show_help, QWidget* parent = nullptr);
 
   // The labels as last laid out; none for the stages.
   const std::vector<DiagramLabel>& Labels() const { return labels_; }

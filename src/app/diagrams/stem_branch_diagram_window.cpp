@@ -20,7 +20,7 @@ QStringList SelectorTexts() {
 
 }  // namespace
 
-StemBranchDiagramWindow::StemBranchDiagramWindow(const SysSettings& sys, std::function<void(int)> show_help,
+StemBranchDiagramWindow::StemBranchDiagramWindow(const SysSettings& sys, std::function<void(HelpTopic)> show_help,
                                                  QWidget* parent)
     : CorrelationDiagramWindow(sys, std::move(show_help), QStringLiteral("SouKsF"), QStringLiteral("干支相関図"),
                                SelectorTexts(), parent) {}

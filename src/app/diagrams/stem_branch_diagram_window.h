@@ -10,7 +10,7 @@ class StemBranchDiagramWindow final : public CorrelationDiagramWindow {
   Q_OBJECT
 
  public:
-  StemBranchDiagramWindow(const SysSettings& sys, std::function<void(int)> show_help, QWidget* parent = nullptr);
+  StemBranchDiagramWindow(const SysSettings& sys, std::function<void(HelpTopic)> show_help, QWidget* parent = nullptr);
 
  protected:
   void PaintDrawing(QPainter& painter, const QRect& area) override;

@@ -32,13 +32,13 @@ std::unique_ptr<QWidget> ShowSplash(AppServices& services) {
   return splash;
 }
 
-void ShowHelpTopic(QWidget* parent, AppServices& services, int topic) {
+void ShowHelpTopic(QWidget* parent, AppServices& services, HelpTopic topic) {
   // Over a modal dialog the help belongs to the dialog: a window of its own would be blocked by it,
   // and the help must be readable while the dialog stays open.
   if (QWidget* modal = QApplication::activeModalWidget()) parent = modal;
   auto* help = parent->findChild<HelpWindow*>(QString(), Qt::FindDirectChildrenOnly);
   if (help == nullptr) help = new HelpWindow(HelpWindow::HelpFolderOf(services.program_folder()), parent);
-  help->ShowTopic(topic);
+  help->ShowTopic(HelpTopicNumber(topic));
 }
 
 void ShowVersionWindow(QWidget* parent, AppServices& services) {
@@ -63,7 +63,7 @@ namespace {
 template <class Diagram>
 void OpenDiagram(QWidget* parent, AppServices& services, KeptWindow kept) {
   auto* window = new Diagram(
-      services.sys(), [parent, &services](int topic) { ShowHelpTopic(parent, services, topic); }, parent);
+      services.sys(), [parent, &services](HelpTopic topic) { ShowHelpTopic(parent, services, topic); }, parent);
   if (const std::optional<QRect> geometry = KeptGeometry(*window, services.window_states(), kept, window->DesignSize())) {
     window->ApplyKeptGeometry(*geometry);
   }

@@ -5,6 +5,7 @@
 #include <memory>
 
 #include "engine/chart_record.h"
+#include "presentation/frame/help_topics.h"
 
 namespace kirvo {
 
@@ -23,7 +24,7 @@ SidePanel* CreateSidePanel(AppServices& services, const ChartRules& rules, QWidg
 std::unique_ptr<QWidget> ShowSplash(AppServices& services);
 
 // ヘルプ: the help window of `parent` (one for its life) on the page of `topic`.
-void ShowHelpTopic(QWidget* parent, AppServices& services, int topic);
+void ShowHelpTopic(QWidget* parent, AppServices& services, HelpTopic topic);
 // ﾊﾞｰｼﾞｮﾝ情報: the version dialog, modal.
 void ShowVersionWindow(QWidget* parent, AppServices& services);
 // お知らせ: the notices window of `parent` (one for its life), brought forward with the kept

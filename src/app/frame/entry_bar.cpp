@@ -10,7 +10,8 @@
 
 #include "app/bridge/dpi.h"
 #include "app/bridge/text.h"
-#include "calendar/sexagenary.h"
+#include "calendar/sex.h"
+#include "data/name_file.h"
 #include "engine/chart_record.h"
 
 namespace kirvo {
@@ -143,12 +144,13 @@ QLineEdit* EntryBar::AddMaskedField(const char* object_name, const QString& mask
 }
 
 EntryFields EntryBar::Fields() const {
-  return EntryFields{ToUtf8(name_->currentText()), sex_->currentIndex(), MaskedText(date_), MaskedText(time_)};
+  return EntryFields{ToUtf8(name_->currentText()), SexOfListIndex(sex_->currentIndex()), MaskedText(date_),
+                     MaskedText(time_)};
 }
 
 void EntryBar::SetFields(const EntryFields& fields) {
   name_->setEditText(ToQString(fields.name));
-  sex_->setCurrentIndex(fields.sex == 1 ? 1 : 0);
+  sex_->setCurrentIndex(SexListIndex(fields.sex));
   date_->setText(ToQString(fields.date));
   time_->setText(ToQString(fields.time));
 }
@@ -198,7 +200,7 @@ void EntryBar::FillNameDropDown() {
 void EntryBar::ChoosePerson(int index) {
   if (index < 0 || index >= static_cast<int>(offered_rows_.size())) return;
   const PersonEntryRow& row = offered_rows_[static_cast<std::size_t>(index)];
-  SetFields({row.name, row.sex_text == kSexNames[1] ? 1 : 0, row.date, row.time});
+  SetFields({row.name, SexOfPersonCell(row.sex_text), row.date, row.time});
 }
 
 bool EntryBar::eventFilter(QObject* watched, QEvent* event) {

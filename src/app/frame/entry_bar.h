@@ -15,7 +15,7 @@ namespace kirvo {
 // One person of the person list as the name drop-down offers it.
 struct PersonEntryRow {
   std::string name;
-  std::string sex_text;  // "男" or "女"
+  std::string sex_text;  // the cell as the list holds it, "男" or "女"
   std::string date;
   std::string time;
 };

@@ -5,7 +5,6 @@
 
 #include "app/bridge/text.h"
 #include "presentation/frame/help_topics.h"
-#include "presentation/services/frame_constants.h"
 
 namespace kirvo {
 namespace {
@@ -18,14 +17,14 @@ bool IsHelpKey(const QEvent* event) {
 
 }  // namespace
 
-HelpKey::HelpKey(std::function<void(int topic)> show_topic, QObject* parent)
+HelpKey::HelpKey(std::function<void(HelpTopic topic)> show_topic, QObject* parent)
     : QObject(parent), show_topic_(std::move(show_topic)) {}
 
-int HelpKey::TopicFor(const QWidget* widget) {
+HelpTopic HelpKey::TopicFor(const QWidget* widget) {
   for (; widget != nullptr; widget = widget->parentWidget()) {
-    if (const int topic = HelpTopicOfForm(ToUtf8(widget->objectName())); topic != 0) return topic;
+    if (const std::optional<HelpTopic> topic = HelpTopicOfFormName(ToUtf8(widget->objectName()))) return *topic;
   }
-  return kHelpTopicContents;
+  return HelpTopic::kContents;
 }
 
 bool HelpKey::eventFilter(QObject* watched, QEvent* event) {

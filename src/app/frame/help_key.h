@@ -3,6 +3,8 @@
 #include <QObject>
 #include <functional>
 
+#include "presentation/frame/help_topics.h"
+
 class QWidget;
 
 namespace kirvo {
@@ -16,16 +18,16 @@ class HelpKey : public QObject {
 
  public:
   // `show_topic` opens a help topic.
-  explicit HelpKey(std::function<void(int topic)> show_topic, QObject* parent = nullptr);
+  explicit HelpKey(std::function<void(HelpTopic topic)> show_topic, QObject* parent = nullptr);
 
   // The topic for F1 pressed in `widget`.
-  static int TopicFor(const QWidget* widget);
+  static HelpTopic TopicFor(const QWidget* widget);
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
-  std::function<void(int topic)> show_topic_;
+  std::function<void(HelpTopic topic)> show_topic_;
 };
 
 }  // namespace kirvo

@@ -13,7 +13,6 @@ class HelpWindow final : public QWidget {
   Q_OBJECT
 
  public:
-  static constexpr int kMainWindowTopic = 10000;
 
   explicit HelpWindow(std::filesystem::path help_folder, QWidget* parent = nullptr);
 

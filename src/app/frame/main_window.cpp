@@ -5,12 +5,14 @@
 #include <QScrollArea>
 #include <QStatusBar>
 #include <algorithm>
+#include <variant>
 
 #include "app/bridge/path.h"
 #include "app/bridge/text.h"
 #include "app/bridge/window_state.h"
 #include "app/frame/side_panel.h"
 #include "calendar/local_clock.h"
+#include "engine/chart_age.h"
 #include "app/chart/chart_window.h"
 #include "app/frame/chart_text_window.h"
 #include "app/frame/child_window_keys.h"
@@ -88,7 +90,7 @@ MainWindow::MainWindow(AppServices& services, QWidget* parent)
   ConnectEntryBar();
   InstallChildWindowKeys(*this, *client_, [this] { entry_bar_->FocusField(EntryField::kName); });
   persons_ = new PersonFileCommands(services_, *this,
-                                    [this](QWidget* over, int topic) { ShowHelpTopic(over, services_, topic); });
+                                    [this](QWidget* over, HelpTopic topic) { ShowHelpTopic(over, services_, topic); });
   ConnectPersonList();
   UpdateMenuItems();
 }
@@ -176,7 +178,7 @@ void MainWindow::ConnectCommands() {
   on(C::kMinimizeAll, [this] {
     for (QMdiSubWindow* child : client_->subWindowList()) child->showMinimized();
   });
-  on(C::kHelp, [this] { ShowHelpTopic(this, services_, kHelpTopicContents); });
+  on(C::kHelp, [this] { ShowHelpTopic(this, services_, HelpTopic::kContents); });
   on(C::kVersion, [this] { ShowVersionWindow(this, services_); });
   on(C::kNotices, [this] { ShowNotices(this, services_); });
   on(C::kSupportPage, [] { OpenSupportPage(); });
@@ -230,7 +232,10 @@ void MainWindow::ConnectPersonList() {
           [this](const EntryFields& entry, ChartWindowKind kind) { OpenChild(kind, entry); });
   entry_bar_->SetPersonRows([this] {
     std::vector<PersonEntryRow> rows;
-    for (const PersonRow& row : persons_->file().list().rows()) rows.push_back({row[0], row[1], row[2], row[3]});
+    for (const PersonRow& row : persons_->file().list().rows()) {
+      rows.push_back({row[person_column::kName], row[person_column::kSex], row[person_column::kDate],
+                      row[person_column::kTime]});
+    }
     return rows;
   });
   connect(persons_, &PersonFileCommands::fileOpened, this, &MainWindow::NoteOpenedFile);
@@ -254,7 +259,7 @@ void MainWindow::EnterEraDate() {
 
 void MainWindow::SearchDateOfPillars() {
   DateSearchDialog dialog(
-      services_, [this](int topic) { ShowHelpTopic(this, services_, topic); }, this);
+      services_, [this](HelpTopic topic) { ShowHelpTopic(this, services_, topic); }, this);
   if (dialog.exec() != QDialog::Accepted || !dialog.Found()) return;
   entry_bar_->SetDate(ToQString(dialog.Found()->date));
   entry_bar_->SetTime(ToQString(dialog.Found()->time));
@@ -266,7 +271,7 @@ void MainWindow::EnterNaturalTime(const QString& date_and_time) {
   if (!session) return;
   NaturalTimeDialog dialog(
       services_.interaction(), std::move(*session), services_.program_folder(),
-      [this](int topic) { ShowHelpTopic(this, services_, topic); }, this);
+      [this](HelpTopic topic) { ShowHelpTopic(this, services_, topic); }, this);
   if (dialog.exec() != QDialog::Accepted) return;
   entry_bar_->SetDate(dialog.ConvertedDate());
   entry_bar_->SetTime(dialog.ConvertedTime());
@@ -320,15 +325,15 @@ bool MainWindow::BringChildForward(const ChildWindowKey& key) {
 }
 
 std::optional<BirthInput> MainWindow::CheckedEntry() {
-  const EntryFields fields = entry_bar_->Fields();
-  if (const std::optional<EntryRefusal> refusal = ValidateEntry(fields)) {
+  const std::variant<BirthInput, EntryRefusal> entry = ReadEntry(entry_bar_->Fields());
+  if (const EntryRefusal* refusal = std::get_if<EntryRefusal>(&entry)) {
     services_.interaction().Refuse(refusal->reason);
     if (!refusal->message.empty()) services_.interaction().ShowMessage(MessageKind::kWarning, refusal->message);
     entry_bar_->FocusField(refusal->focus);
     return std::nullopt;
   }
   // The person list registers the person here and may be told not to replace one of that name.
-  BirthInput input{fields.name, fields.date, fields.time, fields.sex};
+  const BirthInput& input = std::get<BirthInput>(entry);
   if (!persons_->Register(input)) return std::nullopt;
   return input;
 }
@@ -369,7 +374,7 @@ QWidget* MainWindow::NewChild(ChartWindowKind kind, const BirthInput& input) {
     if (ActiveChartWindow() == chart) ShowActiveContent();
   });
   connect(chart, &ChartWindow::luckRequested, this,
-          [this](const QString& name, int sex, const QString& date, const QString& time) {
+          [this](const QString& name, Sex sex, const QString& date, const QString& time) {
             OpenChild(ChartWindowKind::kLuck,
                       EntryFields{name.toStdString(), sex, date.toStdString(), time.toStdString()});
           });

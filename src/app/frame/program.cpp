@@ -45,7 +45,7 @@ std::unique_ptr<Program> Program::Start(const ProgramEnvironment& environment, I
   MainWindow* main_window = program->main_window_.get();
   AppServices* app_services = program->services_.get();
   QApplication::instance()->installEventFilter(new HelpKey(
-      [main_window, app_services](int topic) { ShowHelpTopic(main_window, *app_services, topic); }, main_window));
+      [main_window, app_services](HelpTopic topic) { ShowHelpTopic(main_window, *app_services, topic); }, main_window));
   program->services_->LoadSystemSettings();
   program->services_->LoadRuleSettings();
   program->main_window_->CloseSplash();

@@ -33,8 +33,6 @@ class SidePanel final : public QWidget {
   Q_OBJECT
 
  public:
-  static constexpr int kHelpTopic = 10004;
-
   // `rules` and `explanations` outlive the panel (the program's settings and texts); `branding`
   // says what the content table hides.
   SidePanel(const ChartRules& rules, const ContentBranding& branding, ExplanationSource& explanations,

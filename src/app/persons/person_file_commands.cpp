@@ -22,7 +22,7 @@ const QString& NameFileFilter() {
 }  // namespace
 
 PersonFileCommands::PersonFileCommands(AppServices& services, QWidget& frame,
-                                       std::function<void(QWidget*, int)> show_help)
+                                       std::function<void(QWidget*, HelpTopic)> show_help)
     : QObject(&frame),
       services_(services),
       frame_(frame),
@@ -36,7 +36,7 @@ PersonFileCommands::PersonFileCommands(AppServices& services, QWidget& frame,
         return NativeSaveFile(parent, caption, filter, suffix, folders);
       }) {
   PersonListNeeds needs{services_.sys(), [&core = services_.core()] { return core.rules(); }, services_.interaction(),
-                        [this, show_help = std::move(show_help)](int topic) { show_help(window_, topic); }};
+                        [this, show_help = std::move(show_help)](HelpTopic topic) { show_help(window_, topic); }};
   window_ = new PersonListWindow(std::move(needs), file_, &frame_);
   // The list's CSV export asks through the same dialogs, opening where they do.
   window_->SetSaveFileChooser(choose_save_);
@@ -59,9 +59,7 @@ void PersonFileCommands::ListReplaced() {
 }
 
 bool PersonFileCommands::Register(const BirthInput& input) {
-  const PersonInput person{input.name, std::string(kSexNames[input.sex == 1 ? 1 : 0]), input.date_text,
-                           input.time_text};
-  const bool proceed = file_.list().Register(person, services_.interaction());
+  const bool proceed = file_.list().Register(input, services_.interaction());
   window_->Reload();
   return proceed;
 }

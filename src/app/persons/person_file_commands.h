@@ -7,6 +7,7 @@
 
 #include "engine/chart_record.h"
 #include "presentation/persons/person_list_file.h"
+#include "presentation/frame/help_topics.h"
 
 class QWidget;
 
@@ -30,7 +31,7 @@ class PersonFileCommands : public QObject {
 
   // Creates the list window over `frame` and loads the default name file of the system settings (a
   // missing one only shows its message). `show_help` shows a help topic over a window.
-  PersonFileCommands(AppServices& services, QWidget& frame, std::function<void(QWidget*, int)> show_help);
+  PersonFileCommands(AppServices& services, QWidget& frame, std::function<void(QWidget*, HelpTopic)> show_help);
 
   // Registration of the entry before a chart window opens; false when the user declined to replace.
   bool Register(const BirthInput& input);

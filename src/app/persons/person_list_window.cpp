@@ -28,7 +28,6 @@
 namespace kirvo {
 namespace {
 
-constexpr int kHelpTopic = 10005;
 constexpr int kMinimumWidth = 600, kMinimumHeight = 400;
 }  // namespace
 
@@ -211,7 +210,7 @@ QWidget* PersonListWindow::BuildBottom() {
   row->addStretch(1);
   connect(button("OKBtn", QStringLiteral("OK"), QString()), &QPushButton::clicked, this, &QWidget::hide);
   connect(button("HelpBtn", QStringLiteral("ヘルプ"), QString()), &QPushButton::clicked, this,
-          [this] { needs_.show_help(kHelpTopic); });
+          [this] { needs_.show_help(HelpTopic::kPersonList); });
   return bottom;
 }
 

@@ -16,6 +16,7 @@
 #include "platform/interaction.h"
 #include "presentation/frame/entry_bar_rules.h"
 #include "presentation/persons/person_list_file.h"
+#include "presentation/frame/help_topics.h"
 #include "presentation/shared/chart_moment_model.h"
 #include "settings/sys_settings.h"
 
@@ -33,7 +34,7 @@ struct PersonListNeeds {
   const SysSettings& sys;
   std::function<ChartRules()> rules;
   Interaction& interaction;
-  std::function<void(int)> show_help;
+  std::function<void(HelpTopic)> show_help;
 };
 
 // The person list window `TNListF` ("入力データ一覧"): the list as a table with sorting, search,

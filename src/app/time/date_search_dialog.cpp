@@ -31,7 +31,7 @@ QString StyleOf(Rgb background) {
 
 }  // namespace
 
-DateSearchDialog::DateSearchDialog(AppServices& services, std::function<void(int)> show_help, QWidget* parent)
+DateSearchDialog::DateSearchDialog(AppServices& services, std::function<void(HelpTopic)> show_help, QWidget* parent)
     : QDialog(parent), services_(services), show_help_(std::move(show_help)) {
   setObjectName(QStringLiteral("SrcF"));
   setWindowTitle(QStringLiteral("干支日時検索"));
@@ -83,7 +83,7 @@ DateSearchDialog::DateSearchDialog(AppServices& services, std::function<void(int
     }
   });
   connect(help, &QPushButton::clicked, this, [this] {
-    if (show_help_) show_help_(kHelpTopic);
+    if (show_help_) show_help_(HelpTopic::kDateSearch);
   });
   auto* buttons = new QHBoxLayout;
   buttons->addStretch(1);

@@ -6,6 +6,7 @@
 #include <memory>
 #include <optional>
 
+#include "presentation/frame/help_topics.h"
 #include "presentation/time/date_search_form.h"
 
 class QComboBox;
@@ -24,10 +25,8 @@ class DateSearchDialog : public QDialog {
   Q_OBJECT
 
  public:
-  static constexpr int kHelpTopic = 10104;
-
   // The form as last kept in MainF.ini of the program folder; `show_help` opens a help topic.
-  DateSearchDialog(AppServices& services, std::function<void(int)> show_help, QWidget* parent = nullptr);
+  DateSearchDialog(AppServices& services, std::function<void(HelpTopic)> show_help, QWidget* parent = nullptr);
   ~DateSearchDialog() override;
 
   // The match as it goes into the entry bar, once found.
@@ -52,7 +51,7 @@ class DateSearchDialog : public QDialog {
   void ColourChoices(const ChoiceFlags& flags);
 
   AppServices& services_;
-  std::function<void(int)> show_help_;
+  std::function<void(HelpTopic)> show_help_;
   std::array<QComboBox*, kPatternChoices> choices_{};
   std::array<QLineEdit*, 4> range_{};
   QLabel* candidate_ = nullptr;

@@ -51,7 +51,7 @@ void NaturalTimeMap::mousePressEvent(QMouseEvent* event) {
 }
 
 NaturalTimeDialog::NaturalTimeDialog(Interaction& interaction, NaturalTimeSession session,
-                                     std::filesystem::path program_folder, std::function<void(int topic)> show_help,
+                                     std::filesystem::path program_folder, std::function<void(HelpTopic topic)> show_help,
                                      QWidget* parent)
     : QDialog(parent),
       interaction_(interaction),
@@ -154,7 +154,7 @@ NaturalTimeDialog::NaturalTimeDialog(Interaction& interaction, NaturalTimeSessio
   connect(buttons, &QDialogButtonBox::accepted, this, &NaturalTimeDialog::accept);
   connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
   connect(buttons, &QDialogButtonBox::helpRequested, this, [show_help = std::move(show_help)] {
-    if (show_help) show_help(kNaturalTimeHelpTopic);
+    if (show_help) show_help(HelpTopic::kNaturalTime);
   });
 
   FillTable();

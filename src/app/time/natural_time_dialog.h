@@ -7,6 +7,7 @@
 #include <functional>
 #include <optional>
 
+#include "presentation/frame/help_topics.h"
 #include "presentation/time/natural_time_session.h"
 
 class QCheckBox;
@@ -52,7 +53,7 @@ class NaturalTimeDialog : public QDialog {
   // `session` opened on the entry bar's date and time with the list of `program_folder`, where the
   // map picture is too; `show_help` opens a help topic.
   NaturalTimeDialog(Interaction& interaction, NaturalTimeSession session, std::filesystem::path program_folder,
-                    std::function<void(int topic)> show_help, QWidget* parent = nullptr);
+                    std::function<void(HelpTopic topic)> show_help, QWidget* parent = nullptr);
 
   const NaturalTimeSession& session() const { return session_; }
   // The converted date "yyyy/mm/dd" and time "hh:nn" that OK hands to the entry bar.

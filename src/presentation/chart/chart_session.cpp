@@ -18,10 +18,7 @@ ChartSession::ChartSession(const ApplicationServices& services, BirthInput input
 Outcome<ChartSession> ChartSession::Create(const ApplicationServices& services, BirthInput input, DateTime now,
                                            std::optional<DateTime> chart_moment) {
   const bool hour_known = HourKnown(input);
-  if (!hour_known) input.time_text = kUnknownBirthTimeTakenAs;
-  if (!NewChartRecord(input, DateTime())) {
-    return Outcome<ChartSession>::Failure("生年月日時が正しくありません: " + input.date_text + " " + input.time_text);
-  }
+  input.birth = input.birth.TakenAtNoon();
   ChartSession session(services, std::move(input), hour_known);
   if (chart_moment) {
     if (!session.SetChartMoment(*chart_moment)) {
@@ -40,13 +37,12 @@ void ChartSession::SetRange(LuckRange range) { moment_.SetRange(range); }
 bool ChartSession::SetChartMoment(DateTime moment) { return moment_.SetMoment(moment); }
 
 bool ChartSession::SetChartMomentToDefault(DateTime now) {
-  const std::string birth_text = input_.date_text + " " + input_.time_text;
-  return moment_.SetToNow(services_->settings().sys, birth_text, now);
+  return moment_.SetToNow(services_->settings().sys, input_.birth.Text(), now);
 }
 
 bool ChartSession::CanStep(StepDirection direction) const {
   if (moment_.range() == LuckRange::kNatalOnly) return true;
-  return moment_.CanStep(direction, NewChartRecord(input_, moment_.moment())->BirthDateTime);
+  return moment_.CanStep(direction, input_.birth.moment);
 }
 
 void ChartSession::Step(StepDirection direction) { moment_.Step(direction); }
@@ -54,9 +50,9 @@ void ChartSession::Step(StepDirection direction) { moment_.Step(direction); }
 void ChartSession::StepTwoHours(StepDirection direction) { moment_.StepTwoHours(direction); }
 
 Status ChartSession::Compute() {
-  TMeiData record = *NewChartRecord(input_, moment_.moment());
+  TMeiData record = NewChartRecord(input_, moment_.moment());
   if (!PassesAgeCheck(record.ChartDateTime, record.BirthDateTime)) {
-    return Status::Failure("作式日時 " + moment_.moment().DateTimeText() + " は生年月日時から 0〜110 歳の範囲にありません");
+    return Status::Failure(OutsideChartAgesText(moment_.moment()));
   }
   chart_.record = std::move(record);
   chart_.range = moment_.range();

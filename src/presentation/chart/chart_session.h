@@ -22,18 +22,17 @@ namespace kirvo {
 // computation, so a committed settings change shows at the next Compute.
 class ChartSession {
  public:
-  // A new chart from an entry: an hour given as "99:99" is taken as "12:00" and the chart has no
-  // hour pillar; the chart moment is the default moment of the system settings for the birth text
-  // at the clock reading `now`, in whole minutes; the range is the system settings' default. Fails
-  // with a message when the date or time is no valid "YYYY/MM/DD" and "hh:nn". Nothing is computed
-  // yet. Fails too when that default moment lies outside the moments the program computes with.
-  // A `chart_moment` given takes the default's place, so a birth whose default moment (a month
-  // after it) would fall after year 9999 still opens at a moment given. `services` must outlive the
-  // session.
+  // A new chart from an entry: an hour not known is taken as 12:00 and the chart has no hour
+  // pillar; the chart moment is the default moment of the system settings for the birth text at
+  // the clock reading `now`, in whole minutes; the range is the system settings' default. Nothing is
+  // computed yet. Fails with a message when that default moment lies outside the moments the
+  // program computes with. A `chart_moment` given takes the default's place, so a birth whose
+  // default moment (a month after it) would fall after year 9999 still opens at a moment given.
+  // `services` must outlive the session.
   static Outcome<ChartSession> Create(const ApplicationServices& services, BirthInput input, DateTime now,
                                       std::optional<DateTime> chart_moment = std::nullopt);
 
-  // The entry as the window keeps it: an unknown hour reads "12:00".
+  // The entry as the window keeps it: an unknown hour reads as known at 12:00 (hour_known tells).
   const BirthInput& input() const { return input_; }
   bool hour_known() const { return hour_known_; }
   LuckRange range() const { return moment_.range(); }

@@ -22,8 +22,6 @@ constexpr std::array<std::string_view, ChartBoard::kRows> kRowLabels = {
     "干", "支", "No.", "余気", "中気", "本気", "支図",
     "○干合", "干化", "△加剋", "▽受剋", "○支合", "支化", "▽冲　", "△局　", "◇三合", "□方合",
     "刑", "害", "破", "特殊", "", "", "", "", "", "", ""};
-constexpr std::array<std::string_view, kLuckRangeCount> kRangeCaptions = {
-    "命式のみ", "大運まで", "年運まで", "月運まで", "日運まで", "時運まで"};
 // The marks (Mark) as drawn over a cell.
 constexpr std::array<std::string_view, 7> kMarkCharacters = {"　", "○", "×", "◇", "□", "△", "◎"};
 // clang-format on
@@ -116,7 +114,6 @@ std::string SeasonText(const TMeiData& record) {
 
 std::string_view ChartColumnTitle(int column) { return kColumnTitles[column]; }
 std::string_view ChartRowLabel(int row) { return kRowLabels[row]; }
-std::string_view LuckRangeCaption(LuckRange range) { return kRangeCaptions[LuckRangeNumber(range)]; }
 
 ChartRowLayout ChartRowLayoutOf(const SysSettings& sys, bool show_original) {
   ChartRowLayout layout;
@@ -147,7 +144,7 @@ int ChartRowHeight(int row, const ChartRowLayout& layout, std::size_t stem_relat
 std::vector<std::string> ChartTextCopy(const Chart& chart, const ChartRowLayout& layout) {
   const auto& [board, record, stem_relations, branch_relations, range, hour_known] = chart;
   std::vector<std::string> lines;
-  lines.push_back("氏名：" + record.PersonName + "　" + std::string(kSexNames[record.Sex == 0 ? 0 : 1]));
+  lines.push_back("氏名：" + record.PersonName + "　" + std::string(SexName(record.Sex)));
   lines.push_back("生年月日：" + record.BirthText);
   lines.push_back("立運：" + std::to_string(record.StartAgeYears) + "年" + std::to_string(record.StartAgeMonths) +
                   "月" + "　" + SeasonText(record) + "　" +

@@ -15,8 +15,6 @@ struct SysSettings;
 std::string_view ChartColumnTitle(int column);
 std::string_view ChartRowLabel(int row);
 
-// The range choices 命式のみ .. 時運まで.
-std::string_view LuckRangeCaption(LuckRange range);
 
 // How a chart window lays out its rows: which rows of 7..33 the system settings show (`MeiChg`),
 // the row heights `Kh` and `Zh`, the pillar width `Tw`, and the 元干支蔵干 display.

@@ -13,8 +13,6 @@ namespace kirvo {
 // What the two correlation diagrams (五行相関図, 干支相関図) share: their size rule and the figure a
 // window paints, as plain data. Coordinates are pixels of the drawing area.
 
-// Both diagrams open the same help page.
-inline constexpr int kCorrelationDiagramHelpTopic = 10103;
 
 struct DiagramWindowSize {
   int width = 0;

@@ -4,7 +4,6 @@
 #include <cstddef>
 
 #include "calendar/date_time.h"
-#include "engine/chart_record.h"
 
 namespace kirvo {
 namespace {
@@ -37,27 +36,44 @@ std::optional<std::array<int, N>> NumbersOf(std::string_view text, char separato
   return numbers;
 }
 
+std::optional<std::array<int, 3>> EntryDateOf(std::string_view date) {
+  const auto numbers = NumbersOf<3>(date, '/');
+  if (!numbers || !DateTime::IsValidDate((*numbers)[0], (*numbers)[1], (*numbers)[2])) return std::nullopt;
+  return numbers;
+}
+
+std::optional<std::array<int, 2>> EntryTimeOf(std::string_view time) {
+  const auto numbers = NumbersOf<2>(time, ':');
+  if (!numbers || (*numbers)[0] >= 24 || (*numbers)[1] >= 60) return std::nullopt;
+  return numbers;
+}
+
 }  // namespace
 
-bool IsEntryDate(std::string_view date) {
-  const auto numbers = NumbersOf<3>(date, '/');
-  return numbers && DateTime::IsValidDate((*numbers)[0], (*numbers)[1], (*numbers)[2]);
-}
+bool IsEntryDate(std::string_view date) { return EntryDateOf(date).has_value(); }
 
-bool IsEntryTime(std::string_view time) {
-  const auto numbers = NumbersOf<2>(time, ':');
-  return numbers && (*numbers)[0] < 24 && (*numbers)[1] < 60;
-}
+bool IsEntryTime(std::string_view time) { return EntryTimeOf(time).has_value(); }
 
-std::optional<EntryRefusal> ValidateEntry(const EntryFields& fields) {
+std::variant<BirthInput, EntryRefusal> ReadEntry(const EntryFields& fields) {
   if (fields.name.empty()) return EntryRefusal{EntryField::kName, "", std::string(kNameMissingReason)};
   if (fields.name.find_first_of(",&") != std::string::npos) {
     return EntryRefusal{EntryField::kName, std::string(kNameCharacterMessage), ""};
   }
-  if (!IsEntryDate(fields.date)) return EntryRefusal{EntryField::kDate, "", std::string(kDateReason)};
-  if (fields.time != kUnknownBirthTime && !IsEntryTime(fields.time)) {
-    return EntryRefusal{EntryField::kTime, "", std::string(kTimeReason)};
-  }
+  const std::optional<std::array<int, 3>> date = EntryDateOf(fields.date);
+  if (!date) return EntryRefusal{EntryField::kDate, "", std::string(kDateReason)};
+  const bool hour_known = fields.time != kUnknownBirthTime;
+  const std::optional<std::array<int, 2>> time = hour_known ? EntryTimeOf(fields.time) : std::array<int, 2>{};
+  if (!time) return EntryRefusal{EntryField::kTime, "", std::string(kTimeReason)};
+  const std::optional<int> hour = hour_known ? std::optional<int>((*time)[0]) : std::nullopt;
+  // A checked date and time always make a birth.
+  const std::optional<BirthMoment> birth = BirthMomentOf((*date)[0], (*date)[1], (*date)[2], hour, (*time)[1]);
+  if (!birth) return EntryRefusal{EntryField::kDate, "", std::string(kDateReason)};
+  return BirthInput{fields.name, *birth, fields.sex};
+}
+
+std::optional<EntryRefusal> ValidateEntry(const EntryFields& fields) {
+  const auto read = ReadEntry(fields);
+  if (const EntryRefusal* refusal = std::get_if<EntryRefusal>(&read)) return *refusal;
   return std::nullopt;
 }
 

@@ -3,6 +3,10 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <variant>
+
+#include "calendar/sex.h"
+#include "engine/chart_record.h"
 
 namespace kirvo {
 
@@ -10,7 +14,7 @@ namespace kirvo {
 // a blank (" ").
 struct EntryFields {
   std::string name;
-  int sex = 0;  // 0 男, 1 女
+  Sex sex = Sex::kMale;
   std::string date;  // "YYYY/MM/DD"
   std::string time;  // "hh:nn", or "99:99" when the hour is not known
   bool operator==(const EntryFields&) const = default;
@@ -35,7 +39,10 @@ inline constexpr std::string_view kTimeReason = "時刻が正しくありませ�
 // The checks before any chart, luck or combined window opens, in this order, the first failure
 // deciding: the name is empty; the name holds a half-width "," or "&" (they separate the cells and
 // mark the shortcuts of the files and menus the name goes into; full-width ones are fine); the date
-// is no valid date; the time is neither "99:99" nor a valid time.
+// is no valid date; the time is neither "99:99" nor a valid time. What passes is read here, once,
+// into the person the windows are opened for.
+std::variant<BirthInput, EntryRefusal> ReadEntry(const EntryFields& fields);
+// ReadEntry's refusal, if any.
 std::optional<EntryRefusal> ValidateEntry(const EntryFields& fields);
 
 // "YYYY/MM/DD" with blanks allowed around the numbers, a real date of the years 1..9999.

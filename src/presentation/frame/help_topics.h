@@ -1,13 +1,33 @@
 #pragma once
 
+#include <optional>
 #include <string_view>
 
 namespace kirvo {
 
+// The help topics the windows open, each the number of its page ("10004.html" in the help folder).
+enum class HelpTopic : int {
+  kContents = 10000,            // 目次, the main window's ヘルプ
+  kNaturalTime = 10001,         // 自然時変換
+  kSidePanel = 10004,           // 命式内容パネル
+  kPersonList = 10005,          // 名前リスト
+  kChartWindow = 10006,         // the chart window
+  kEraDate = 10008,             // 和暦変換入力
+  kExplanationList = 10101,     // 説明リスト
+  kCorrelationDiagram = 10103,  // 相関図
+  kDateSearch = 10104,          // 干支日時検索
+  kExplanationEditor = 30002,   // 説明の編集
+};
+
+constexpr int HelpTopicNumber(HelpTopic topic) { return static_cast<int>(topic); }
+
+inline constexpr int kChartWindowHelpTopic = HelpTopicNumber(HelpTopic::kChartWindow);
+inline constexpr int kEraDateHelpTopic = HelpTopicNumber(HelpTopic::kEraDate);
+
 // The help topic of each window and dialog, by its form name (the `objectName` of its widget):
-// F1 opens the page of the window it is pressed in. 0 for a form without a page of its own.
-inline constexpr int kChartWindowHelpTopic = 10006;
-inline constexpr int kEraDateHelpTopic = 10008;
+// F1 opens the page of the window it is pressed in. Nothing for a form without a page of its own.
+std::optional<HelpTopic> HelpTopicOfFormName(std::string_view form_name);
+// The same as a page number, 0 for a form without a page of its own.
 int HelpTopicOfForm(std::string_view form_name);
 
 }  // namespace kirvo

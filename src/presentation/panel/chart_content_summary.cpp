@@ -69,7 +69,7 @@ std::string ContentHeaderLine(std::string_view prefix, DateTime chart_moment) {
 void FillSummaryBlock(SummaryBlock& block, const TMeiData& record, bool hour_known, const ChartRules& rules) {
   const bool year_unit = rules.read.start_of_luck_unit == StartOfLuckUnit::kYears;
   block.Name = record.PersonName;
-  block.SexL = kSexNames[record.Sex == 0 ? 0 : 1];
+  block.SexL = SexName(record.Sex);
   block.JuGa.assign(kLuckDirectionNames[record.LuckDirection == 0 ? 0 : 1]).append("行運");
   if (hour_known) {
     block.DT = record.BirthText;

@@ -13,8 +13,18 @@ bool IsBlankRow(const PersonRow& row) {
   return std::all_of(row.begin(), row.end(), [](const std::string& cell) { return cell.empty(); });
 }
 
-bool SameInput(const PersonRow& row, const PersonInput& person) {
-  return row[0] == person.name && row[1] == person.sex_text && row[2] == person.date && row[3] == person.time;
+// The entered cells of a person, as the list stores them.
+std::array<std::string, kPersonInputCells> InputCellsOf(const BirthInput& person) {
+  std::array<std::string, kPersonInputCells> cells;
+  cells[person_column::kName] = person.name;
+  cells[person_column::kSex] = SexName(person.sex);
+  cells[person_column::kDate] = person.birth.DateText();
+  cells[person_column::kTime] = person.birth.TimeText();
+  return cells;
+}
+
+bool SameInput(const PersonRow& row, const std::array<std::string, kPersonInputCells>& cells) {
+  return std::equal(cells.begin(), cells.end(), row.begin());
 }
 
 // A number as the list reads one: optional blanks around an optional sign, digits and at most one
@@ -55,6 +65,13 @@ const std::array<std::string_view, kPersonCellCount> kPersonListHeaders = {
     "", "", "", "", "", "", "", "", "", ""};
 // clang-format on
 
+std::optional<BirthInput> PersonOfRow(const PersonRow& row) {
+  const std::optional<BirthMoment> birth =
+      BirthOfText(row[person_column::kDate] + " " + row[person_column::kTime]);
+  if (!birth) return std::nullopt;
+  return BirthInput{row[person_column::kName], *birth, SexOfPersonCell(row[person_column::kSex])};
+}
+
 PersonList::PersonList() : rows_(1) {}
 
 PersonList::PersonList(std::vector<PersonRow> rows) : rows_(std::move(rows)) {
@@ -63,17 +80,18 @@ PersonList::PersonList(std::vector<PersonRow> rows) : rows_(std::move(rows)) {
 
 bool PersonList::IsEmpty() const { return rows_.size() == 1 && IsBlankRow(rows_[0]); }
 
-bool PersonList::Register(const PersonInput& person, Interaction& interaction) {
+bool PersonList::Register(const BirthInput& person, Interaction& interaction) {
   if (const Status usable = CheckEnteredName(person.name); !usable) {
     interaction.Beep();
     interaction.ShowMessage(MessageKind::kWarning, usable.error());
     return false;
   }
+  const std::array<std::string, kPersonInputCells> cells = InputCellsOf(person);
   std::optional<std::size_t> target;
   for (std::size_t index = 0; index < rows_.size(); ++index) {
     const PersonRow& row = rows_[index];
-    if (SameInput(row, person)) return true;
-    if (row[0] != person.name) continue;
+    if (SameInput(row, cells)) return true;
+    if (row[person_column::kName] != person.name) continue;
     if (!interaction.AskYesNo(kReplacePersonQuestion)) return false;
     target = index;
   }
@@ -85,11 +103,7 @@ bool PersonList::Register(const PersonInput& person, Interaction& interaction) {
       rows_.emplace_back();
     }
   }
-  PersonRow& row = rows_[*target];
-  row[0] = person.name;
-  row[1] = person.sex_text;
-  row[2] = person.date;
-  row[3] = person.time;
+  for (std::size_t column = 0; column < kPersonInputCells; ++column) rows_[*target][column] = cells[column];
   modified_ = true;
   return true;
 }

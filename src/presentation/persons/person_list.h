@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "data/name_file.h"
+#include "engine/chart_record.h"
 #include "platform/interaction.h"
 #include "platform/outcome.h"
 
@@ -17,21 +18,48 @@ namespace kirvo {
 // have none and are never shown.
 extern const std::array<std::string_view, kPersonCellCount> kPersonListHeaders;
 
-// Columns of the list by name.
+// Columns of the list by name: the entered cells (name_file.h), then the chart summary.
 namespace person_column {
-inline constexpr std::size_t kName = 0, kSex = 1, kDate = 2, kTime = 3;
-inline constexpr std::size_t kAge = 4, kFirstComputed = 4, kLastComputed = 36;
+// clang-format off
+inline constexpr std::size_t
+    kAge = 4,                     // 年齢, only below 13 months
+    kStartOfLuck = 5,             // 立運
+    kLuckDirection = 6,           // 行
+    kDayStem = 7,                 // 日
+    kCommandingStem = 8,          // 令
+    kSeason = 9,                  // 季節
+    kFortune = 10,                // 吉度
+    kStrength = 11,               // 身
+    kBalanceClass = 12,           // 格 (内格, 外格)
+    kBalance = 13,                // 均衡
+    kDayMaster = 14,              // 主
+    kUsefulGod = 15,              // 用
+    kClimate = 16,                // 調候
+    kToWeaken = 17,               // 弱めたい
+    kAdverseGods = 18,            // 忌神
+    kToStrengthen = 19,           // 強めたい
+    kFavourableGods = 20,         // 喜神
+    kStems = 21,                  // 天干
+    kBranches = 22,               // 地支
+    kHeavenStars = 23,            // 天：時－月年
+    kEarthStars = 24,             // 地：時日月年
+    kStagesOfDayMaster = 25,      // 逢：時日月年
+    kStagesOfStems = 26,          // 居：時－月年
+    kRunningHeavenStars = 27,     // 行天：時日月年大
+    kRunningEarthStars = 28,      // 行地：時日月年大
+    kRunningStagesOfDayMaster = 29,  // 行逢：時日月年大
+    kRunningStagesOfStems = 30,   // 行居：時日月年大
+    kPatterns = 31,               // 格局
+    kHourSpiritStars = 32, kDaySpiritStars = 33, kMonthSpiritStars = 34, kYearSpiritStars = 35,
+    kVoidBranches = 36;           // 空亡
+// clang-format on
+inline constexpr std::size_t kFirstComputed = kAge, kLastComputed = kVoidBranches;
 }  // namespace person_column
 
 inline constexpr std::string_view kReplacePersonQuestion = "既に同じ名前で登録されています。置き換えますか？";
 
-// A person as the entry bar hands it to the list.
-struct PersonInput {
-  std::string name;
-  std::string sex_text;  // "男" or "女"
-  std::string date;      // "YYYY/MM/DD"
-  std::string time;      // "hh:nn" or "99:99"
-};
+// The person a row's entered cells stand for; nothing when its date and time make no birth.
+std::optional<BirthInput> PersonOfRow(const PersonRow& row);
 
 enum class SearchMode { kExact, kPartial };  // 完全検索, 部分検索
 
@@ -55,13 +83,14 @@ class PersonList {
   bool modified() const { return modified_; }
   void SetModified(bool modified) { modified_ = modified; }
 
-  // Registration before a chart window opens for `person`. A row equal in all four input cells
-  // ends the visit with nothing changed. A row of the same name that differs elsewhere asks
+  // Registration before a chart window opens for `person`, whose cells are its name, SexName,
+  // "YYYY/MM/DD" and "hh:nn" or "99:99". A row equal in all four input cells ends the visit with
+  // nothing changed. A row of the same name that differs elsewhere asks
   // "replace?": No declines (false, nothing changes); Yes makes it the row to overwrite and the
   // visit goes on. Then the row chosen is overwritten in cells 0..3, or the person is appended (into
   // the blank row of an empty list). A name holding a half-width "," or "&" is refused with its
   // message. True: the window may open.
-  bool Register(const PersonInput& person, Interaction& interaction);
+  bool Register(const BirthInput& person, Interaction& interaction);
 
   // 行削除: the row goes and the rows below move up; the last row leaves the empty list.
   void DeleteRow(std::size_t index);

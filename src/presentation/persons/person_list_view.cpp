@@ -3,7 +3,6 @@
 #include <algorithm>
 
 #include "calendar/moment_pillars.h"
-#include "calendar/sexagenary.h"
 #include "platform/shift_jis.h"
 #include "settings/calendar_settings.h"
 #include "settings/sys_settings.h"
@@ -70,8 +69,8 @@ PillarBox PillarBoxOf(DateTime moment, const ChartRules& rules) {
 }
 
 RowEntry RowEntryOf(const PersonRow& row) {
-  const int sex = SexIndexOf(row[person_column::kSex]);
-  return {row[person_column::kName], sex < 0 ? 0 : sex, row[person_column::kDate], row[person_column::kTime]};
+  return {row[person_column::kName], SexOfPersonCell(row[person_column::kSex]), row[person_column::kDate],
+          row[person_column::kTime]};
 }
 
 std::string SortQuestion(std::string_view header) { return "項目<" + std::string(header) + " >でソートしますか？"; }

@@ -41,10 +41,10 @@ struct PillarBox {
 };
 PillarBox PillarBoxOf(DateTime moment, const ChartRules& rules);
 
-// The hand-over of a row to the entry bar: name, sex index, date and time.
+// The hand-over of a row to the entry bar: name, sex, date and time.
 struct RowEntry {
   std::string name;
-  int sex = 0;
+  Sex sex = Sex::kMale;
   std::string date;
   std::string time;
 };

@@ -9,7 +9,7 @@
 #include <thread>
 
 #include "calendar/accepted_moments.h"
-#include "calendar/sexagenary.h"
+#include "engine/chart_age.h"
 #include "engine/chart_pipeline.h"
 #include "engine/element_analysis.h"
 #include "engine/patterns.h"
@@ -26,14 +26,25 @@ struct ContentCell {
   std::size_t column;
   std::size_t row;
 };
+namespace col = person_column;
 // clang-format off
 constexpr ContentCell kAlwaysFilled[] = {
-    {16, 5, 2} /*調候*/, {36, 3, 4} /*空亡*/};
+    {col::kClimate, 5, 2}, {col::kVoidBranches, 3, 4}};
 constexpr ContentCell kJudgementCells[] = {
-    {10, 1, 4} /*吉度数*/, {11, 5, 3} /*身*/,       {12, 5, 4} /*内外格*/, {13, 1, 3} /*均衡度*/,
-    {14, 5, 0} /*日主*/,   {15, 5, 1} /*用神*/,     {17, 3, 0} /*弱めたい*/, {18, 3, 1} /*忌神*/,
-    {19, 3, 2} /*強めたい*/, {20, 3, 3} /*喜神*/};
+    {col::kFortune, 1, 4},   {col::kStrength, 5, 3},   {col::kBalanceClass, 5, 4}, {col::kBalance, 1, 3},
+    {col::kDayMaster, 5, 0}, {col::kUsefulGod, 5, 1},  {col::kToWeaken, 3, 0},     {col::kAdverseGods, 3, 1},
+    {col::kToStrengthen, 3, 2}, {col::kFavourableGods, 3, 3}};
 // clang-format on
+
+// The spirit-star column of each natal pillar.
+struct SpiritStarColumn {
+  std::size_t list_column;
+  NatalPillar pillar;
+};
+constexpr SpiritStarColumn kSpiritStarColumns[] = {{col::kHourSpiritStars, kHourPillar},
+                                                   {col::kDaySpiritStars, kDayPillar},
+                                                   {col::kMonthSpiritStars, kMonthPillar},
+                                                   {col::kYearSpiritStars, kYearPillar}};
 
 // The natal columns from the hour to the year, as the list writes pillars.
 constexpr BoardColumn kNatalColumns[] = {board::kHour, board::kDay, board::kMonth, board::kYear};
@@ -98,14 +109,12 @@ std::string CommandingStemCell(const ChartBoard& board) {
 
 bool FillPersonSummary(PersonRow& row, DateTime moment, LuckRange range, const ChartRules& rules, Chart& chart) {
   row.ClearComputed();
-  const int sex = SexIndexOf(row[person_column::kSex]);
-  BirthInput input{row[person_column::kName], row[person_column::kDate], row[person_column::kTime], sex < 0 ? 0 : sex};
-  const bool hour_known = HourKnown(input);
-  if (!hour_known) input.time_text = kUnknownBirthTimeTakenAs;
-  std::optional<TMeiData> record = NewChartRecord(input, moment);
-  if (!record || !IsAcceptedMoment(record->BirthDateTime) || !IsAcceptedMoment(moment)) return false;
+  std::optional<BirthInput> person = PersonOfRow(row);
+  if (!person || !IsAcceptedMoment(person->birth.moment) || !IsAcceptedMoment(moment)) return false;
+  const bool hour_known = HourKnown(*person);
+  person->birth = person->birth.TakenAtNoon();
 
-  chart.record = std::move(*record);
+  chart.record = NewChartRecord(*person, moment);
   chart.range = range;
   chart.hour_known = hour_known;
   RunLightPipeline(chart, rules);
@@ -117,37 +126,36 @@ bool FillPersonSummary(PersonRow& row, DateTime moment, LuckRange range, const C
   FillContentTable(snb, analysis, board);
   const PatternResult patterns = PatternStep(board, PatternInputsOfContentTable(snb), hour_known, rec, rules);
 
-  if (rec.AgeMonths < 13) row[4] = rec.AgeShortText;
-  row[5] = rec.StartAgeText;
-  row[6] = kLuckDirectionNames[rec.LuckDirection == 0 ? 0 : 1];
-  row[7] = At(board, board::kDay, board::kStem);
-  row[8] = CommandingStemCell(board);
-  row[9] = SummaryBlockOf(rec, hour_known, rules).TukiL;
+  if (rec.AgeMonths < 13) row[person_column::kAge] = rec.AgeShortText;
+  row[person_column::kStartOfLuck] = rec.StartAgeText;
+  row[person_column::kLuckDirection] = kLuckDirectionNames[rec.LuckDirection == 0 ? 0 : 1];
+  row[person_column::kDayStem] = At(board, board::kDay, board::kStem);
+  row[person_column::kCommandingStem] = CommandingStemCell(board);
+  row[person_column::kSeason] = SummaryBlockOf(rec, hour_known, rules).TukiL;
   for (const ContentCell& cell : kAlwaysFilled) row[cell.list_column] = snb.Cell(cell.column, cell.row);
-  row[21] = PillarRun(board, board::kStem);
-  row[22] = PillarRun(board, board::kBranch);
-  for (const std::string& name : patterns.names) (row[31] += name) += " ";
+  row[person_column::kStems] = PillarRun(board, board::kStem);
+  row[person_column::kBranches] = PillarRun(board, board::kBranch);
+  for (const std::string& name : patterns.names) (row[person_column::kPatterns] += name) += " ";
   if (patterns.spirit_stars) {
-    constexpr NatalPillar kPillarsByColumn[] = {kHourPillar, kDayPillar, kMonthPillar, kYearPillar};
-    for (std::size_t i = 0; i < 4; ++i) {
-      for (const int slot : patterns.spirit_stars->SlotsOf(kPillarsByColumn[i])) {
-        (row[32 + i] += rules.sys.names.spirit_stars[static_cast<std::size_t>(slot)]) += " ";
+    for (const SpiritStarColumn& column : kSpiritStarColumns) {
+      for (const int slot : patterns.spirit_stars->SlotsOf(column.pillar)) {
+        (row[column.list_column] += rules.sys.names.spirit_stars[static_cast<std::size_t>(slot)]) += " ";
       }
     }
   }
-  row[23] = StemRowRun(board, board::kHeavenStar);
-  row[24] = EarthStarRun(board);
-  row[25] = StageRun(board);
-  row[26] = StemRowRun(board, board::kStageOfStem);
+  row[person_column::kHeavenStars] = StemRowRun(board, board::kHeavenStar);
+  row[person_column::kEarthStars] = EarthStarRun(board);
+  row[person_column::kStagesOfDayMaster] = StageRun(board);
+  row[person_column::kStagesOfStems] = StemRowRun(board, board::kStageOfStem);
 
-  const bool age_outside = rec.AgeYears > 110 || rec.AgeYears < 0;
+  const bool age_outside = !IsChartAge(rec.AgeYears);
   if (age_outside && range != LuckRange::kNatalOnly) return true;
   for (const ContentCell& cell : kJudgementCells) row[cell.list_column] = snb.Cell(cell.column, cell.row);
   if (age_outside) return true;
-  row[27] = RunningRun(board, board::kHeavenStar);
-  row[28] = RunningRun(board, board::kEarthStar);
-  row[29] = RunningRun(board, board::kStageOfDayMaster);
-  row[30] = RunningRun(board, board::kStageOfStem);
+  row[person_column::kRunningHeavenStars] = RunningRun(board, board::kHeavenStar);
+  row[person_column::kRunningEarthStars] = RunningRun(board, board::kEarthStar);
+  row[person_column::kRunningStagesOfDayMaster] = RunningRun(board, board::kStageOfDayMaster);
+  row[person_column::kRunningStagesOfStems] = RunningRun(board, board::kStageOfStem);
   return true;
 }
 

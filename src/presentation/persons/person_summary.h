@@ -13,11 +13,11 @@
 namespace kirvo {
 
 // 命式データ生成: the summary of a person's chart at the chart moment `moment` with the running luck
-// of `range`, in cells 4..36 of the person's row. The chart is made by the light pipeline, then the
+// of `range`, in the computed cells of the person's row (person_column). The chart is made by the light pipeline, then the
 // five-element analysis, the content table and the pattern step run for it. A person whose birth
 // cells make no moment the program computes with keeps empty cells. At an age outside 0..110 years
 // the content-table columns stay empty (unless the range is 命式のみ) and the running-luck columns
-// 27..30 stay empty. `scratch` is reused between persons. Cells 4..46 are emptied first. False
+// stay empty. `scratch` is reused between persons. Cells 4..46 are emptied first. False
 // when the birth cells make no moment the program computes with (nothing filled).
 bool FillPersonSummary(PersonRow& row, DateTime moment, LuckRange range, const ChartRules& rules, Chart& scratch);
 

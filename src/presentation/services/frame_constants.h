@@ -15,7 +15,6 @@ inline constexpr std::string_view kSingleInstanceLockName = "KRV_MUTEX";
 // Help is a set of pages in the program folder; this index is what the help commands open and
 // what start-up requires (in place of the compiled help file of the Windows program).
 inline constexpr std::string_view kHelpIndexFile = "help/index.html";
-inline constexpr int kHelpTopicContents = 10000;
 
 // Values of the per-user settings store written by the frame.
 inline constexpr std::string_view kProgramFolderValue = "Dir";

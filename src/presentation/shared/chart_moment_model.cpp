@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "calendar/accepted_moments.h"
+#include "engine/chart_age.h"
 #include "settings/sys_chart_moment.h"
 
 namespace kirvo {
@@ -12,8 +13,6 @@ namespace {
 // How far one step moves the chart date, by range; 時運まで moves the time instead.
 constexpr std::array<double, kLuckRangeCount> kStepPeriodDays = {0, 3652.5, 365.25, 30.59, 1, 0};
 constexpr double kTwoHoursDays = 2.0 / 24;
-// The last chart date forward stepping may reach: 110 years of 365.25 days after birth.
-constexpr double kStepLimitDays = 40177.5;
 
 double Sign(StepDirection direction) { return direction == StepDirection::kForward ? 1 : -1; }
 
@@ -59,7 +58,7 @@ bool ChartMomentModel::CanStep(StepDirection direction, DateTime birth) const {
   const double date = moment_.DateOnly().days();
   const double period = range_ == LuckRange::kHourLuck ? kTwoHoursDays : kStepPeriodDays[LuckRangeNumber(range_)];
   if (direction == StepDirection::kBack) return DateTime(date - period) > birth;
-  return DateTime(date + period) < birth + kStepLimitDays;
+  return DateTime(date + period) < birth + kOldestChartAgeDays;
 }
 
 }  // namespace kirvo

@@ -17,7 +17,6 @@ inline constexpr std::string_view kNaturalTimeCaption = "自然時変換";
 inline constexpr std::string_view kStandardTimePlaceLabel = "日本標準時：";
 inline constexpr std::string_view kEastLongitudePrefix = "東経：";
 inline constexpr std::string_view kEquationOfTimeOption = "均時差を含める";
-inline constexpr int kNaturalTimeHelpTopic = 10001;
 inline constexpr std::string_view kPlaceListUnreadableNote =
     "地名の一覧を読めなかったため、一覧は変更も保存もしません（TZone.dat はそのままです）。";
 

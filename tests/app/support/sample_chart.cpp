@@ -9,7 +9,7 @@
 namespace kirvo::samples {
 
 SampleBirth HandCheckedBirth() {
-  return {{"試験太郎", "1984/02/10", "12:00", 0}, "1995/03/15 09:30", LuckRange::kMajorLuck};
+  return {{"試験太郎", *BirthOfText("1984/02/10 12:00"), Sex::kMale}, "1995/03/15 09:30", LuckRange::kMajorLuck};
 }
 
 ChartContent SampleChartContent(const SampleBirth& birth, const ChartRules& rules, const ContentBranding& branding,
@@ -17,15 +17,14 @@ ChartContent SampleChartContent(const SampleBirth& birth, const ChartRules& rule
   BirthInput input = birth.input;
   // An unknown hour is entered as 12:00 and the chart drops its hour pillar.
   const bool hour_known = HourKnown(input);
-  if (!hour_known) input.time_text = kUnknownBirthTimeTakenAs;
+  input.birth = input.birth.TakenAtNoon();
   const std::optional<DateTime> moment = DateTime::ParseDateTimeText(birth.chart_moment);
-  const std::optional<TMeiData> made = moment ? NewChartRecord(input, *moment) : std::nullopt;
-  if (!made) {
-    std::fprintf(stderr, "sample chart: unreadable birth or chart moment\n");
+  if (!moment) {
+    std::fprintf(stderr, "sample chart: unreadable chart moment\n");
     std::abort();
   }
   Chart chart;
-  chart.record = *made;
+  chart.record = NewChartRecord(input, *moment);
   chart.range = birth.range;
   chart.hour_known = hour_known;
   RunFullPipeline(chart, rules);

@@ -18,7 +18,7 @@ class ChartSessionTest : public ::testing::Test {
 
   RecordingInteraction interaction_;
   ApplicationServices services_ = ApplicationServices::Shipped(interaction_);
-  BirthInput man_{"試験太郎", "1984/02/10", "12:00", 0};
+  BirthInput man_ = testing::Person("試験太郎", "1984/02/10 12:00");
 };
 
 TEST_F(ChartSessionTest, ComputesWhatThePipelineAndTheContentRefreshGive) {
@@ -38,17 +38,18 @@ TEST_F(ChartSessionTest, ComputesWhatThePipelineAndTheContentRefreshGive) {
 }
 
 TEST_F(ChartSessionTest, AnUnknownHourIsEnteredAsNoonAndDropsTheHourPillar) {
-  ChartSession session = Session({"花子", "1990/08/20", "99:99", 1});
+  ChartSession session = Session(testing::Person("花子", "1990/08/20 99:99", Sex::kFemale));
   EXPECT_FALSE(session.hour_known());
-  EXPECT_EQ(session.input().time_text, "12:00");
+  EXPECT_EQ(session.input().birth.TimeText(), "12:00");
   ASSERT_TRUE(session.Compute());
   EXPECT_EQ(session.chart().record.BirthText, "1990/08/20 12:00");
   EXPECT_EQ(session.chart().board(board::kHour, board::kStem).Text, "");
 }
 
 TEST_F(ChartSessionTest, RefusesAnEntryThatIsNoDateAndTime) {
-  EXPECT_FALSE(ChartSession::Create(services_, {"x", "1990/02/30", "12:00", 0}, At("2024/07/20 15:47")));
-  EXPECT_FALSE(ChartSession::Create(services_, {"x", "1990/02/01", "25:00", 0}, At("2024/07/20 15:47")));
+  // A session takes a birth already read: an entry that is no date and time makes none.
+  EXPECT_FALSE(BirthOfText("1990/02/30 12:00"));
+  EXPECT_FALSE(BirthOfText("1990/02/01 25:00"));
 }
 
 TEST_F(ChartSessionTest, AMomentGivenTakesTheDefaultsPlace) {

@@ -41,8 +41,37 @@ TEST(EntryBarRules, ChecksNameDateAndTimeInOrder) {
   };
   // clang-format on
   for (const ValidationCase& c : cases) {
-    EXPECT_EQ(ValidateEntry({c.name, 0, c.date, c.time}), c.expected) << c.name << " " << c.date << " " << c.time;
+    EXPECT_EQ(ValidateEntry({c.name, Sex::kMale, c.date, c.time}), c.expected) << c.name << " " << c.date << " " << c.time;
   }
+}
+
+// What passes the checks is read once into the person: blanks around the numbers drop, an unknown
+// hour is noon without an hour, and the sex goes through as chosen.
+TEST(EntryBarRules, ReadsTheEntryIntoATypedPerson) {
+  struct Case {
+    const char* date;
+    const char* time;
+    const char* birth;  // as the person list stores it
+  };
+  const Case kCases[] = {
+      {"1984/02/10", "12:30", "1984/02/10 12:30"},
+      {"1984/ 2/ 5", "12:30", "1984/02/05 12:30"},
+      {"1984/02/1 ", " 9: 5", "1984/02/01 09:05"},
+      {"  84/02/10", "99:99", "0084/02/10 99:99"},
+      {"2000/02/29", "00:00", "2000/02/29 00:00"},
+  };
+  for (const Case& c : kCases) {
+    for (const Sex sex : {Sex::kMale, Sex::kFemale}) {
+      const auto read = ReadEntry({"山田", sex, c.date, c.time});
+      const BirthInput* person = std::get_if<BirthInput>(&read);
+      ASSERT_TRUE(person) << c.date << " " << c.time;
+      EXPECT_EQ(person->name, "山田");
+      EXPECT_EQ(person->sex, sex);
+      EXPECT_EQ(person->birth, BirthOfText(c.birth)) << c.date << " " << c.time;
+    }
+  }
+  const auto refused = ReadEntry({"山田", Sex::kMale, "1984/02/30", "12:30"});
+  EXPECT_EQ(std::get<EntryRefusal>(refused), (EntryRefusal{EntryField::kDate, ""}));
 }
 
 TEST(EntryBarRules, NaturalTimeNeedsAKnownCompleteMoment) {

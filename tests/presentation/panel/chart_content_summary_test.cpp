@@ -69,7 +69,7 @@ TEST(SummaryBlock, SeasonShowsTheCommandingStemsState) {
 TEST(SummaryBlock, PersonBirthAgeAndLongitude) {
   TMeiData record = RecordBornAt("1984/02/10 12:00");
   record.PersonName = "試験太郎";
-  record.Sex = 1;
+  record.Sex = Sex::kFemale;
   record.LuckDirection = 1;
   record.AgeYears = 34;
   record.AgeMonths = 5;

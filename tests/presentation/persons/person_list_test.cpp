@@ -6,6 +6,7 @@
 
 #include "platform/text_file.h"
 #include "presentation/persons/person_list_file.h"
+#include "support/person_input.h"
 #include "support/recording_interaction.h"
 #include "support/temp_folder.h"
 
@@ -26,23 +27,23 @@ TEST(PersonListRegister, ExactMatchesChangeNothingAndSameNamesAskBeforeReplacing
   PersonList list({Row("山田", "男", "1960/01/02", "09:05"), Row("鈴木", "女", "1970/02/03", "99:99")});
   RecordingInteraction interaction;
 
-  EXPECT_TRUE(list.Register({"鈴木", "女", "1970/02/03", "99:99"}, interaction));
+  EXPECT_TRUE(list.Register(testing::Person("鈴木", "1970/02/03 99:99", Sex::kFemale), interaction));
   EXPECT_TRUE(interaction.questions.empty());
   EXPECT_FALSE(list.modified());
 
   interaction.QueueAnswer(false);
-  EXPECT_FALSE(list.Register({"山田", "男", "1961/01/02", "09:05"}, interaction));
+  EXPECT_FALSE(list.Register(testing::Person("山田", "1961/01/02 09:05", Sex::kMale), interaction));
   EXPECT_EQ(interaction.questions, std::vector<std::string>{std::string(kReplacePersonQuestion)});
   EXPECT_EQ(list.row(0)[2], "1960/01/02");
   EXPECT_FALSE(list.modified());
 
   interaction.QueueAnswer(true);
-  EXPECT_TRUE(list.Register({"山田", "男", "1961/01/02", "09:05"}, interaction));
+  EXPECT_TRUE(list.Register(testing::Person("山田", "1961/01/02 09:05", Sex::kMale), interaction));
   EXPECT_EQ(list.size(), 2u);
   EXPECT_EQ(list.row(0)[2], "1961/01/02");
   EXPECT_TRUE(list.modified());
 
-  EXPECT_TRUE(list.Register({"佐藤", "男", "1980/05/06", "12:00"}, interaction));
+  EXPECT_TRUE(list.Register(testing::Person("佐藤", "1980/05/06 12:00", Sex::kMale), interaction));
   EXPECT_EQ(Column(list, 0), (std::vector<std::string>{"山田", "鈴木", "佐藤"}));
 }
 
@@ -50,17 +51,17 @@ TEST(PersonListRegister, TheBlankRowOfAnEmptyListIsUsedAndSeparatorsInNamesRefus
   PersonList list;
   RecordingInteraction interaction;
   EXPECT_EQ(list.CountText(), "総数：1件");
-  EXPECT_TRUE(list.Register({"山田", "男", "1960/01/02", "09:05"}, interaction));
+  EXPECT_TRUE(list.Register(testing::Person("山田", "1960/01/02 09:05", Sex::kMale), interaction));
   EXPECT_EQ(list.size(), 1u);
   EXPECT_EQ(list.row(0)[0], "山田");
 
   for (const char* name : {"山,田", "山&田"}) {
-    EXPECT_FALSE(list.Register({name, "男", "1960/01/02", "09:05"}, interaction)) << name;
+    EXPECT_FALSE(list.Register(testing::Person(name, "1960/01/02 09:05", Sex::kMale), interaction)) << name;
   }
   EXPECT_EQ(interaction.messages.size(), 2u);
   EXPECT_EQ(list.size(), 1u);
   // Full-width ones are ordinary characters.
-  EXPECT_TRUE(list.Register({"山，田＆", "男", "1960/01/02", "09:05"}, interaction));
+  EXPECT_TRUE(list.Register(testing::Person("山，田＆", "1960/01/02 09:05", Sex::kMale), interaction));
   EXPECT_EQ(list.size(), 2u);
 }
 
@@ -126,7 +127,7 @@ class PersonListFileTest : public ::testing::Test {
  protected:
   PersonListFile Modified() {
     PersonListFile file(folder_.path(), "Default.nam");
-    EXPECT_TRUE(file.list().Register({"山田", "男", "1960/01/02", "09:05"}, interaction_));
+    EXPECT_TRUE(file.list().Register(testing::Person("山田", "1960/01/02 09:05", Sex::kMale), interaction_));
     return file;
   }
   TempFolder folder_;
@@ -139,7 +140,7 @@ TEST_F(PersonListFileTest, SavingClearsTheFlagOnlyWhenTheFileWasWritten) {
   EXPECT_FALSE(file.list().modified());
   EXPECT_TRUE(std::filesystem::exists(folder_ / "Default.nam"));
 
-  ASSERT_TRUE(file.list().Register({"鈴木", "女", "1970/02/03", "99:99"}, interaction_));
+  ASSERT_TRUE(file.list().Register(testing::Person("鈴木", "1970/02/03 99:99", Sex::kFemale), interaction_));
   EXPECT_FALSE(file.SaveAs((folder_ / "no such folder" / "a.nam").string()));
   EXPECT_TRUE(file.list().modified());
   EXPECT_EQ(file.file_name(), "Default.nam");
@@ -182,14 +183,14 @@ TEST_F(PersonListFileTest, ClosingKeepsTheListOrStops) {
   EXPECT_TRUE(interaction_.questions.empty());
 
   PersonListFile fresh(folder_.path(), "NewFile.nam");
-  ASSERT_TRUE(fresh.list().Register({"山田", "男", "1960/01/02", "09:05"}, interaction_));
+  ASSERT_TRUE(fresh.list().Register(testing::Person("山田", "1960/01/02 09:05", Sex::kMale), interaction_));
   interaction_.QueueAnswer(true);
   EXPECT_EQ(fresh.CloseQuery(interaction_), CloseAnswer::kSaveAs);
   interaction_.QueueAnswer(false);
   EXPECT_EQ(fresh.CloseQuery(interaction_), CloseAnswer::kProceed);
 
   PersonListFile unwritable((folder_ / "no such folder").string(), "Default.nam");
-  ASSERT_TRUE(unwritable.list().Register({"山田", "男", "1960/01/02", "09:05"}, interaction_));
+  ASSERT_TRUE(unwritable.list().Register(testing::Person("山田", "1960/01/02 09:05", Sex::kMale), interaction_));
   EXPECT_EQ(unwritable.CloseQuery(interaction_), CloseAnswer::kCancel);
   EXPECT_TRUE(unwritable.list().modified());
 }

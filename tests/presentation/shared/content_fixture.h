@@ -7,6 +7,7 @@
 #include "engine/chart_pipeline.h"
 #include "presentation/panel/chart_content.h"
 #include "settings/program_settings.h"
+#include "support/person_input.h"
 
 namespace kirvo::testing {
 
@@ -29,7 +30,7 @@ inline ComputedChart ComputeChart(const BirthInput& input, const char* chart_mom
   ComputedChart chart;
   chart.hour_known = HourKnown(input);
   chart.range = range;
-  chart.record = *NewChartRecord(input, *DateTime::ParseDateTimeText(chart_moment));
+  chart.record = NewChartRecord(input, *DateTime::ParseDateTimeText(chart_moment));
   RunFullPipeline(chart, ChartRules{settings.usys, settings.sys});
   return chart;
 }
@@ -37,7 +38,7 @@ inline ComputedChart ComputeChart(const BirthInput& input, const char* chart_mom
 // A man born 1984-02-10 12:00 (甲子 丙寅 甲戌 庚午), seen on 1995-03-15 09:30 in his first major
 // luck 丁卯, range 大運まで: the chart whose content the tests check by hand.
 inline ComputedChart HandCheckedChart(const ProgramSettings& settings) {
-  return ComputeChart({"試験太郎", "1984/02/10", "12:00", 0}, "1995/03/15 09:30", LuckRange::kMajorLuck, settings);
+  return ComputeChart(Person("試験太郎", "1984/02/10 12:00"), "1995/03/15 09:30", LuckRange::kMajorLuck, settings);
 }
 
 inline ChartContent RefreshedContent(const ComputedChart& chart, const ProgramSettings& settings,
