@@ -40,9 +40,12 @@ double ProcessCpuMilliseconds() {
 // A few births of different years, seasons and sexes, each seen in its own range.
 std::vector<samples::SampleBirth> Births() {
   std::vector<samples::SampleBirth> births = {samples::HandCheckedBirth()};
-  births.push_back({{"山田花子", "1972/07/23", "05:40", 1}, "2024/05/01 12:00", LuckRange::kYearLuck});
-  births.push_back({{"佐藤一郎", "2001/11/30", "99:99", 0}, "2026/01/15 08:00", LuckRange::kNatalOnly});
-  births.push_back({{"鈴木陽子", "1958/01/04", "23:10", 1}, "2000/09/09 18:30", LuckRange::kHourLuck});
+  births.push_back(
+      {BirthInput{"山田花子", *BirthOfText("1972/07/23 05:40"), Sex::kFemale}, "2024/05/01 12:00", LuckRange::kYearLuck});
+  births.push_back(
+      {BirthInput{"佐藤一郎", *BirthOfText("2001/11/30 99:99"), Sex::kMale}, "2026/01/15 08:00", LuckRange::kNatalOnly});
+  births.push_back(
+      {BirthInput{"鈴木陽子", *BirthOfText("1958/01/04 23:10"), Sex::kFemale}, "2000/09/09 18:30", LuckRange::kHourLuck});
   return births;
 }
 

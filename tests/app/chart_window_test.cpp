@@ -67,7 +67,7 @@ class ChartWindowTest : public QObject {
   }
 
   void theWindowFollowsItsRange() {
-    ChartWindow* chart = Open({"山田太郎", 0, "1984/02/10", "12:00"});
+    ChartWindow* chart = Open({"山田太郎", Sex::kMale, "1984/02/10", "12:00"});
     QVERIFY(chart);
     QCOMPARE(chart->windowTitle(), QStringLiteral("山田太郎 さんの命式"));
     const int natal_width = chart->board()->width();
@@ -133,7 +133,7 @@ class ChartWindowTest : public QObject {
   }
 
   void stepsMoveTheMomentAndStopAtTheBounds() {
-    ChartWindow* chart = Open({"山田太郎", 0, "1984/02/10", "12:00"});
+    ChartWindow* chart = Open({"山田太郎", Sex::kMale, "1984/02/10", "12:00"});
     ChooseRange(*chart, 5);
     SetMoment(*chart, QDate(2000, 1, 10), QStringLiteral("22:00"));
     QCOMPARE(Moment(*chart), QStringLiteral("2000/01/10 22:00"));
@@ -159,7 +159,7 @@ class ChartWindowTest : public QObject {
   }
 
   void aClickOnAStemOffersTheHandChangesAndThePanelFollows() {
-    ChartWindow* chart = Open({"山田太郎", 0, "1984/02/10", "12:00"});
+    ChartWindow* chart = Open({"山田太郎", Sex::kMale, "1984/02/10", "12:00"});
     const TextTable before = window_->panel()->Content().SG2.text;
     const BoardPosition year_stem{board::kYear, board::kWorkStem};
     QMenu* menu = chart->HandChangeMenuFor(year_stem);
@@ -228,7 +228,7 @@ class ChartWindowTest : public QObject {
   // A birth between the two methods' 立春: the month and year titles carry the mark with the
   // notice's hint, and the panel marks the birth moment.
   void aBirthNearAMonthTermIsMarkedOnTheBoardAndInThePanel() {
-    ChartWindow* chart = Open({"春野立子", 1, "1986/02/04", "12:03"});
+    ChartWindow* chart = Open({"春野立子", Sex::kFemale, "1986/02/04", "12:03"});
     QVERIFY(chart);
     const std::optional<NearTermNotice>& notice = chart->session().content().near_term;
     QVERIFY(notice.has_value());

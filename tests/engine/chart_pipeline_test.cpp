@@ -187,7 +187,7 @@ TEST_F(ChartPipelineTest, LightPipelineStopsAfterTheRoots) {
 TEST_F(ChartPipelineTest, DepthDecidesTheMarkedHiddenStemAndTheShown中気) {
   // 1990-08-20 12:00 lies in the second 中気 (壬) of the 申 month: the month column shows 壬 in
   // row 5 although the table's 中気 of 申 is 戊.
-  const Chart chart = Full({"x", "1990/08/20", "12:00", 0}, "2024/07/20 12:00", LuckRange::kNatalOnly);
+  const Chart chart = Full(BirthInput{"x", *BirthOfText("1990/08/20 12:00"), Sex::kMale}, "2024/07/20 12:00", LuckRange::kNatalOnly);
   EXPECT_EQ(PillarText(chart.board, board::kMonth), "甲申");
   EXPECT_EQ(chart.board(board::kMonth, board::kDepthRow).Code, 1);
   EXPECT_EQ(chart.board(board::kMonth, board::kHidden2).Text, "壬");

@@ -19,6 +19,7 @@
 #include "app/frame/version_dialog.h"
 #include "app/widgets/explanation_area.h"
 #include "presentation/panel/chart_content_explanations.h"
+#include "presentation/services/help_topics.h"
 #include "settings/program_settings.h"
 #include "support/sample_chart.h"
 
@@ -79,7 +80,7 @@ int main(int argc, char** argv) {
   splash.hide();
 
   HelpWindow help(HelpWindow::HelpFolderOf(program_folder));
-  help.ShowTopic(SidePanel::kHelpTopic);
+  help.ShowTopic(HelpTopicNumber(HelpTopic::kSidePanel));
   QApplication::processEvents();
   saved = Save(help, folder, "help_10004.png") && saved;
   return saved ? 0 : 1;

@@ -170,7 +170,7 @@ TEST(HandChangeTest, TransformingAStemTakesItsTransformedStem) {
 }
 
 TEST_F(ChartBoardTest, AHandChangeReachesTheNumbersWithoutRecomputingTheBoard) {
-  ChartSession session = std::move(ChartSession::Create(services_, {"試験太郎", "1984/02/10", "12:00", 0},
+  ChartSession session = std::move(ChartSession::Create(services_, BirthInput{"試験太郎", *BirthOfText("1984/02/10 12:00"), Sex::kMale},
                                                         *DateTime::ParseDateTimeText("1995/03/15 09:30")))
                              .value();
   ASSERT_TRUE(session.Compute());

@@ -100,7 +100,7 @@ TEST(ChartContent, RefreshLeavesTheBoardAndDependsOnTheChartAlone) {
   const ChartRules rules{settings.usys, settings.sys};
   const testing::ComputedChart chart = HandCheckedChart(settings);
   const testing::ComputedChart other =
-      ComputeChart({"花子", "1990/08/20", "99:99", 1}, "2024/07/20 12:00", LuckRange::kNatalOnly, settings);
+      ComputeChart(BirthInput{"花子", *BirthOfText("1990/08/20 99:99"), Sex::kFemale}, "2024/07/20 12:00", LuckRange::kNatalOnly, settings);
   RecordingExplanations explanations;
   const ChartContent fresh = RefreshedContent(chart, settings, explanations);
 
@@ -183,7 +183,7 @@ TEST(ChartContent, BalanceByDeviationRoundsATieOfItsDecimalUp) {
   settings.usys.SetNumber("AVE", "50");
   settings.usys.SetNumber("StdE", "25");
   const testing::ComputedChart chart =
-      ComputeChart({"R151", "2019/10/23", "11:16", 1}, "2034/12/27 19:06", LuckRange::kMajorLuck, settings);
+      ComputeChart(BirthInput{"R151", *BirthOfText("2019/10/23 11:16"), Sex::kFemale}, "2034/12/27 19:06", LuckRange::kMajorLuck, settings);
   RecordingExplanations explanations;
   const ChartContent content = RefreshedContent(chart, settings, explanations);
   EXPECT_EQ(content.SNB.Cell(0, 3), "均衡度");
