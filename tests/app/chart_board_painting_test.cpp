@@ -19,7 +19,8 @@ namespace {
 
 Chart SampleChart(const ProgramSettings& settings, LuckRange range) {
   Chart chart;
-  chart.record = *NewChartRecord({"試験太郎", "1984/02/10", "12:00", 0}, *DateTime::ParseDateTimeText("1995/03/15 09:30"));
+  chart.record = NewChartRecord(BirthInput{"試験太郎", *BirthOfText("1984/02/10 12:00"), Sex::kMale},
+                                *DateTime::ParseDateTimeText("1995/03/15 09:30"));
   chart.range = range;
   RunFullPipeline(chart, ChartRules{settings.usys, settings.sys});
   return chart;

@@ -71,7 +71,7 @@ TEST(EntryBarRules, ReadsTheEntryIntoATypedPerson) {
     }
   }
   const auto refused = ReadEntry({"山田", Sex::kMale, "1984/02/30", "12:30"});
-  EXPECT_EQ(std::get<EntryRefusal>(refused), (EntryRefusal{EntryField::kDate, ""}));
+  EXPECT_EQ(std::get<EntryRefusal>(refused), (EntryRefusal{EntryField::kDate, "", std::string(kDateReason)}));
 }
 
 TEST(EntryBarRules, NaturalTimeNeedsAKnownCompleteMoment) {

@@ -205,7 +205,7 @@ TEST_F(PersonListFileTest, SavingKeepsTheReplacedFileAsItsBackup) {
   EXPECT_FALSE(std::filesystem::exists(bak));  // nothing was replaced
   const std::string first = *ReadFileBytes(nam);
 
-  ASSERT_TRUE(file.list().Register({"鈴木", "女", "1970/02/03", "99:99"}, interaction_));
+  ASSERT_TRUE(file.list().Register(testing::Person("鈴木", "1970/02/03 99:99", Sex::kFemale), interaction_));
   ASSERT_TRUE(file.Save());
   EXPECT_EQ(*ReadFileBytes(bak), first);
   const std::string second = *ReadFileBytes(nam);
@@ -216,7 +216,7 @@ TEST_F(PersonListFileTest, SavingKeepsTheReplacedFileAsItsBackup) {
   EXPECT_EQ(*ReadFileBytes(nam), second);
 
   // A file that can't be replaced (a link to a FIFO in its place) fails before the backup is touched.
-  ASSERT_TRUE(file.list().Register({"佐藤", "男", "1980/01/01", "99:99"}, interaction_));
+  ASSERT_TRUE(file.list().Register(testing::Person("佐藤", "1980/01/01 99:99", Sex::kMale), interaction_));
   std::filesystem::rename(nam, folder_ / "kept.nam");
   ASSERT_EQ(mkfifo((folder_ / "fifo").c_str(), 0600), 0);
   std::filesystem::create_symlink("fifo", nam);
@@ -239,7 +239,7 @@ TEST_F(PersonListFileTest, AFileThatCouldNotBeReadIsNotSavedOver) {
   ASSERT_TRUE(WriteFileAtomically(folder_ / "Default.nam", bytes).ok());
   PersonListFile file(folder_.path(), "Default.nam");
   EXPECT_FALSE(file.Load("Default.nam", interaction_));
-  ASSERT_TRUE(file.list().Register({"山田", "男", "1960/01/02", "09:05"}, interaction_));
+  ASSERT_TRUE(file.list().Register(testing::Person("山田", "1960/01/02 09:05", Sex::kMale), interaction_));
 
   const Status saved = file.Save();
   ASSERT_FALSE(saved.ok());
