@@ -87,7 +87,7 @@ class ChartWindowTest : public QObject {
   // At 命式のみ the board is narrow; the window still shows its whole caption and date strip, and
   // carries the program's icon rather than the toolkit's.
   void theNarrowChartShowsItsCaptionStripAndTheProgramsIcon() {
-    ChartWindow* chart = Open({"山田太郎", 0, "1984/02/10", "12:00"});
+    ChartWindow* chart = Open({"山田太郎", Sex::kMale, "1984/02/10", "12:00"});
     QVERIFY(chart);
     QCOMPARE(chart->session().chart().range, LuckRange::kNatalOnly);
     auto* frame = qobject_cast<QMdiSubWindow*>(chart->parentWidget());
@@ -107,7 +107,7 @@ class ChartWindowTest : public QObject {
   // F1 opens the page of the window it is pressed in; over a modal dialog the help window belongs
   // to the dialog, so that it is not blocked while the dialog stays open.
   void f1OpensThePageOfTheWindowItIsPressedIn() {
-    ChartWindow* chart = Open({"山田太郎", 0, "1984/02/10", "12:00"});
+    ChartWindow* chart = Open({"山田太郎", Sex::kMale, "1984/02/10", "12:00"});
     QVERIFY(chart);
     QTest::keyClick(chart->board(), Qt::Key_F1);
     auto* help = window_->findChild<HelpWindow*>(QString(), Qt::FindDirectChildrenOnly);

@@ -19,7 +19,7 @@
 #include "app/frame/version_dialog.h"
 #include "app/widgets/explanation_area.h"
 #include "presentation/panel/chart_content_explanations.h"
-#include "presentation/services/help_topics.h"
+#include "presentation/frame/help_topics.h"
 #include "settings/program_settings.h"
 #include "support/sample_chart.h"
 

@@ -54,7 +54,7 @@ TEST_F(ChartSessionTest, RefusesAnEntryThatIsNoDateAndTime) {
 
 TEST_F(ChartSessionTest, AMomentGivenTakesTheDefaultsPlace) {
   // A birth in the last month of year 9999 has no default moment a month after it.
-  const BirthInput last_month{"x", "9999/12/10", "08:00", 0};
+  const BirthInput last_month = testing::Person("x", "9999/12/10 08:00");
   EXPECT_FALSE(ChartSession::Create(services_, last_month, At("2024/07/20 15:47")));
   Outcome<ChartSession> given =
       ChartSession::Create(services_, last_month, At("2024/07/20 15:47"), At("9999/12/31 23:59"));
