@@ -62,7 +62,7 @@ void BM_OpenChartWindow(benchmark::State& state) {
   panel.show();
   const auto range = *LuckRangeOf(static_cast<int>(state.range(0)));
   for (auto _ : state) {
-    auto window = std::make_unique<ChartWindow>(services.sys(), QStringLiteral("山田太郎 さんの命式"), ComputedSession(range));
+    auto window = std::make_unique<ChartWindow>(services.sys(), services.interaction(), QStringLiteral("山田太郎 さんの命式"), ComputedSession(range));
     window->show();
     panel.SetContent(window->session().content());
     window->repaint();
@@ -77,7 +77,7 @@ BENCHMARK(BM_OpenChartWindow)->Arg(0)->Arg(5)->Unit(benchmark::kMillisecond);
 void BM_StepChartWindow(benchmark::State& state) {
   AppServices& services = *TheProgram().services;
   const auto range = *LuckRangeOf(static_cast<int>(state.range(0)));
-  ChartWindow window(services.sys(), QStringLiteral("山田太郎 さんの命式"), ComputedSession(range));
+  ChartWindow window(services.sys(), services.interaction(), QStringLiteral("山田太郎 さんの命式"), ComputedSession(range));
   window.show();
   bool forward = true;
   for (auto _ : state) {

@@ -153,9 +153,17 @@ class ChartWindowTest : public QObject {
     QCOMPARE(Moment(*chart), QStringLiteral("1999/02/10 12:00"));
     QVERIFY(chart->Command(QStringLiteral("Previous"))->isEnabled());
 
-    // Before the birth by more than a year the window keeps its chart.
+    // Before the birth the window keeps its chart, says why, and its strip shows the chart's moment.
     SetMoment(*chart, QDate(1980, 1, 1), QStringLiteral("12:00"));
     QCOMPARE(Moment(*chart), QStringLiteral("1999/02/10 12:00"));
+    QCOMPARE(chart->findChild<QDateEdit*>(QStringLiteral("NDate"))->date(), QDate(1999, 2, 10));
+    QCOMPARE(fixture_->interaction.refusals.back(),
+             "作式日時 1980/01/01 12:00 は生年月日時から 0〜110 歳の範囲にありません");
+
+    // At 命式のみ nothing moves, so neither step is offered.
+    ChooseRange(*chart, 0);
+    QVERIFY(!chart->Command(QStringLiteral("Previous"))->isEnabled());
+    QVERIFY(!chart->Command(QStringLiteral("Next"))->isEnabled());
   }
 
   void aClickOnAStemOffersTheHandChangesAndThePanelFollows() {

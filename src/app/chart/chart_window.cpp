@@ -47,8 +47,9 @@ constexpr CommandRow kCommands[] = {
 
 }  // namespace
 
-ChartWindow::ChartWindow(const SysSettings& sys, const QString& caption, ChartSession session, QWidget* parent)
-    : QWidget(parent), sys_(sys), session_(std::move(session)), show_original_(sys.MCB) {
+ChartWindow::ChartWindow(const SysSettings& sys, Interaction& interaction, const QString& caption,
+                         ChartSession session, QWidget* parent)
+    : QWidget(parent), sys_(sys), interaction_(interaction), session_(std::move(session)), show_original_(sys.MCB) {
   setObjectName(QStringLiteral("MeisF"));
   setWindowTitle(caption);
   setAttribute(Qt::WA_DeleteOnClose);
@@ -140,11 +141,15 @@ void ChartWindow::Recompute() {
   // A half-typed time, or a moment the program does not compute with, leaves the chart as it is.
   if (!date_strip_->EntryComplete()) return;
   QApplication::setOverrideCursor(Qt::WaitCursor);
-  const bool computed = session_.Compute().ok();
+  const Status computed = session_.Compute();
   QApplication::restoreOverrideCursor();
   if (computed) {
     LayOut();
     emit contentChanged();
+  } else {
+    // The board keeps the last chart; the strip goes back to that chart's moment.
+    date_strip_->ShowModel();
+    interaction_.Refuse(computed.error());
   }
   UpdateCommandStates();
 }

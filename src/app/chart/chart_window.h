@@ -4,6 +4,7 @@
 
 #include "app/chart/chart_child.h"
 #include "presentation/chart/chart_board_geometry.h"
+#include "platform/interaction.h"
 #include "presentation/chart/chart_session.h"
 #include "settings/sys_settings.h"
 
@@ -25,8 +26,10 @@ class ChartWindow : public QWidget, public ChartChild {
   Q_OBJECT
 
  public:
-  // `session` has been computed; the system settings `sys`, which the window reads, outlive it.
-  ChartWindow(const SysSettings& sys, const QString& caption, ChartSession session, QWidget* parent = nullptr);
+  // `session` has been computed; the system settings `sys`, which the window reads, and the
+  // interaction that tells a refused moment outlive it.
+  ChartWindow(const SysSettings& sys, Interaction& interaction, const QString& caption, ChartSession session,
+              QWidget* parent = nullptr);
 
   ChartWindowKind kind() const override { return ChartWindowKind::kChart; }
   const ChartSession& session() const override { return session_; }
@@ -74,6 +77,7 @@ class ChartWindow : public QWidget, public ChartChild {
   void OnCellClicked(BoardPosition cell, bool shift);
 
   const SysSettings& sys_;
+  Interaction& interaction_;
   ChartSession session_;
   bool show_original_ = false;
   ChartBoardWidget* board_ = nullptr;

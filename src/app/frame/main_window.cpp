@@ -369,7 +369,7 @@ QWidget* MainWindow::NewChild(ChartWindowKind kind, const BirthInput& input) {
   if (ChildKindRowOf(kind).view == ChildView::kTextCopy) {
     return new ChartTextWindow(kind, caption, std::move(*session), services_.sys().MCB);
   }
-  auto* chart = new ChartWindow(services_.sys(), caption, std::move(*session));
+  auto* chart = new ChartWindow(services_.sys(), services_.interaction(), caption, std::move(*session));
   connect(chart, &ChartWindow::contentChanged, this, [this, chart] {
     if (ActiveChartWindow() == chart) ShowActiveContent();
   });

@@ -41,7 +41,6 @@ bool ChartSession::SetChartMomentToDefault(DateTime now) {
 }
 
 bool ChartSession::CanStep(StepDirection direction) const {
-  if (moment_.range() == LuckRange::kNatalOnly) return true;
   return moment_.CanStep(direction, input_.birth.moment);
 }
 
@@ -52,7 +51,10 @@ void ChartSession::StepTwoHours(StepDirection direction) { moment_.StepTwoHours(
 Status ChartSession::Compute() {
   TMeiData record = NewChartRecord(input_, moment_.moment());
   if (!PassesAgeCheck(record.ChartDateTime, record.BirthDateTime)) {
-    return Status::Failure(OutsideChartAgesText(moment_.moment()));
+    const std::string refusal = OutsideChartAgesText(moment_.moment());
+    // The strip shows the moment of the chart it shows, not the refused one.
+    if (computed_) moment_.SetMoment(chart_.record.ChartDateTime);
+    return Status::Failure(refusal);
   }
   chart_.record = std::move(record);
   chart_.range = moment_.range();

@@ -58,7 +58,7 @@ class ChartSession {
   // one day at 日運まで — the date field moves and keeps its time — and two hours at 時運まで (over
   // midnight the date follows). At 命式のみ nothing moves. CanStep: back while the date less one
   // period lies after the birth, forward while the date plus one period lies before the birth plus
-  // 110 years (40177.5 days); always at 命式のみ.
+  // 110 years (40177.5 days); never at 命式のみ, where nothing moves.
   bool CanStep(StepDirection direction) const;
   void Step(StepDirection direction);
   // The two-hour control beside the time field: the moment moves two hours, the date following
@@ -66,8 +66,8 @@ class ChartSession {
   void StepTwoHours(StepDirection direction);
 
   // The full pipeline at the chart moment, then the content. Fails with the message for the user,
-  // leaving the chart and the content as they were, when the age at the chart moment lies outside
-  // 0..110 years.
+  // leaving the chart and the content as they were and the moment back at the chart's, when the
+  // age at the chart moment lies outside 0..110 years.
   Status Compute();
   // The content of the current chart again (the window became active, or the settings changed).
   void RefreshContent();

@@ -54,7 +54,7 @@ void ChartMomentModel::Step(StepDirection direction) {
 }
 
 bool ChartMomentModel::CanStep(StepDirection direction, DateTime birth) const {
-  if (range_ == LuckRange::kNatalOnly) return true;
+  if (range_ == LuckRange::kNatalOnly) return false;
   const double date = moment_.DateOnly().days();
   const double period = range_ == LuckRange::kHourLuck ? kTwoHoursDays : kStepPeriodDays[LuckRangeNumber(range_)];
   if (direction == StepDirection::kBack) return DateTime(date - period) > birth;

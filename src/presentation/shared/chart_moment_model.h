@@ -40,7 +40,7 @@ class ChartMomentModel {
   void Step(StepDirection direction);
   // Whether a step stays in the person's life: back while the date less one period lies after
   // `birth`, forward while the date plus one period lies before `birth` plus 110 years (40177.5
-  // days); always at 命式のみ.
+  // days); never at 命式のみ, where a step moves nothing.
   bool CanStep(StepDirection direction, DateTime birth) const;
 
  private:

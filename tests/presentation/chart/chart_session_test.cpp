@@ -82,6 +82,7 @@ TEST_F(ChartSessionTest, OutsideTheAgeGateTheChartKeepsItsLastComputation) {
     EXPECT_EQ(computed.error(), "作式日時 " + std::string(moment) + " は生年月日時から 0〜110 歳の範囲にありません");
     EXPECT_EQ(session.chart(), before);
     EXPECT_EQ(session.content().SNB, content_before.SNB);
+    EXPECT_EQ(session.chart_moment(), before.record.ChartDateTime);  // the strip shows the chart's moment
   }
 }
 
@@ -146,7 +147,8 @@ TEST_F(ChartSessionTest, StepsStayBetweenBirthAndOneHundredTenYears) {
   session.SetChartMoment(At("2085/02/10 12:00"));  // 101 years: 111 would pass the limit
   EXPECT_FALSE(session.CanStep(StepDirection::kForward));
   session.SetRange(LuckRange::kNatalOnly);
-  EXPECT_TRUE(session.CanStep(StepDirection::kForward));
+  EXPECT_FALSE(session.CanStep(StepDirection::kForward));  // nothing moves at 命式のみ
+  EXPECT_FALSE(session.CanStep(StepDirection::kBack));
 }
 
 }  // namespace

@@ -55,7 +55,8 @@ TEST(ChartMomentModel, StepsStayBetweenBirthAndOneHundredTenYears) {
   EXPECT_FALSE(model.CanStep(StepDirection::kForward, birth));
   EXPECT_TRUE(model.CanStep(StepDirection::kBack, birth));
   model.SetRange(LuckRange::kNatalOnly);
-  EXPECT_TRUE(model.CanStep(StepDirection::kForward, birth));
+  EXPECT_FALSE(model.CanStep(StepDirection::kForward, birth));  // nothing moves at 命式のみ
+  EXPECT_FALSE(model.CanStep(StepDirection::kBack, birth));
 }
 
 TEST(ChartMomentModel, KeepsWholeMinutesAndRefusesMomentsOutsideThoseComputedWith) {
