@@ -56,10 +56,9 @@ std::optional<std::string> Unescape(std::string_view text) {
   std::string plain;
   plain.reserve(text.size());
   for (std::size_t i = 0; i < text.size(); ++i) {
-    if (text[i] != '\\') {
-      plain += text[i];
-      continue;
-    }
+    const std::size_t escape = std::min(text.find('\\', i), text.size());
+    plain.append(text.substr(i, escape - i));  // the run of plain characters up to the next escape
+    if ((i = escape) == text.size()) break;
     if (++i == text.size()) return std::nullopt;
     switch (text[i]) {
       case '\\':
@@ -149,7 +148,8 @@ std::optional<Value> ParseValueLine(std::string_view line) {
   const bool binary = fields[0] == "B";
   std::optional<std::string> data = binary ? FromHex(fields[3]) : Unescape(fields[3]);
   if (!key || !name || !data) return std::nullopt;
-  return Value{std::string(NormalKey(*key)), std::move(*name), binary, std::move(*data)};
+  if (const std::string_view normal = NormalKey(*key); normal.size() != key->size()) *key = std::string(normal);
+  return Value{std::move(*key), std::move(*name), binary, std::move(*data)};
 }
 
 using ValueIndex = FileSettingsStore::ValueIndex;

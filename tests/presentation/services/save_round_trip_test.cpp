@@ -85,6 +85,12 @@ void NameFileRoundTrip(const std::filesystem::path& folder) {
   static_cast<void>(file.CloseQuery(interaction));
 }
 
+// The per-user store writes on every change; a value written again as it was changes no byte.
+void StoreRoundTrip(const std::filesystem::path& folder) {
+  FileSettingsStore store = FileSettingsStore::Open(folder / "KirvoStore.txt").value();
+  static_cast<void>(store.WriteString("Sys", "Gaiji1", store.ReadString("Sys", "Gaiji1")));
+}
+
 ReadAndSave ExplanationRoundTrip(const ExplanationEditorForm& form, int entries) {
   return [&form, entries](const std::filesystem::path& folder) {
     RecordingInteraction interaction;
@@ -132,6 +138,10 @@ TEST(SaveRoundTrip, AFileReadAndSavedWithoutAnEditStaysByteIdentical) {
       {"TZone.dat that cannot be read", "TZone.dat", Shipped("TZone.dat") + kUnreadableLine, PlaceListRoundTrip},
       {"name file as written", "Default.nam", persons, NameFileRoundTrip},
       {"name file that cannot be read", "Default.nam", persons + kUnreadableLine, NameFileRoundTrip},
+      {"per-user store with escapes, a binary value and unreadable lines", "KirvoStore.txt",
+       "KirvoStore 1\nS\tSys\tGaiji1\t90B3\nS\tBack\tEdit1\tC:\\\\Back\\tline\\r\\n\n" + kUnreadableLine +
+           "B\tMain\tMainFWinPlace1\t2c000000ff\nX\tlater kind\n",
+       StoreRoundTrip},
       {"KakuSetu.dat as shipped", "KakuSetu.dat", Shipped("KakuSetu.dat"),
        ExplanationRoundTrip(kPatternExplanationEditor, kPatternExplanations.entry_count)},
       {"SinSetu.dat as shipped", "SinSetu.dat", Shipped("SinSetu.dat"),
