@@ -16,8 +16,6 @@
 namespace kirvo {
 namespace {
 
-using Value = FileSettingsStore::Value;
-
 inline constexpr std::string_view kHeader = "KirvoStore 1";
 inline constexpr char kHexDigits[] = "0123456789abcdef";
 
@@ -51,33 +49,31 @@ std::string Escape(std::string_view text) {
   return escaped;
 }
 
-std::optional<std::string> Unescape(std::string_view text) {
-  if (text.find('\\') == std::string_view::npos) return std::string(text);
-  std::string plain;
-  plain.reserve(text.size());
+// Appends the plain text of an escaped field; false for an escape the writer never makes.
+bool AppendUnescaped(std::string& out, std::string_view text) {
   for (std::size_t i = 0; i < text.size(); ++i) {
     const std::size_t escape = std::min(text.find('\\', i), text.size());
-    plain.append(text.substr(i, escape - i));  // the run of plain characters up to the next escape
+    out.append(text.substr(i, escape - i));  // the run of plain characters up to the next escape
     if ((i = escape) == text.size()) break;
-    if (++i == text.size()) return std::nullopt;
+    if (++i == text.size()) return false;
     switch (text[i]) {
       case '\\':
-        plain += '\\';
+        out += '\\';
         break;
       case 't':
-        plain += '\t';
+        out += '\t';
         break;
       case 'r':
-        plain += '\r';
+        out += '\r';
         break;
       case 'n':
-        plain += '\n';
+        out += '\n';
         break;
       default:
-        return std::nullopt;
+        return false;
     }
   }
-  return plain;
+  return true;
 }
 
 std::string ToHex(std::string_view bytes) {
@@ -89,34 +85,34 @@ std::string ToHex(std::string_view bytes) {
   return hex;
 }
 
-std::optional<std::string> FromHex(std::string_view hex) {
+bool AppendFromHex(std::string& out, std::string_view hex) {
   const auto digit = [](char c) -> int {
     if (c >= '0' && c <= '9') return c - '0';
     if (c >= 'a' && c <= 'f') return c - 'a' + 10;
     if (c >= 'A' && c <= 'F') return c - 'A' + 10;
     return -1;
   };
-  if (hex.size() % 2 != 0) return std::nullopt;
-  std::string bytes;
-  bytes.reserve(hex.size() / 2);
+  if (hex.size() % 2 != 0) return false;
   for (std::size_t i = 0; i < hex.size(); i += 2) {
     const int high = digit(hex[i]);
     const int low = digit(hex[i + 1]);
-    if (high < 0 || low < 0) return std::nullopt;
-    bytes += static_cast<char>(high * 16 + low);
+    if (high < 0 || low < 0) return false;
+    out += static_cast<char>(high * 16 + low);
   }
-  return bytes;
+  return true;
 }
 
 using Line = FileSettingsStore::Line;
+using LineKind = FileSettingsStore::LineKind;
 
-void AppendValueLine(std::string& text, const Value& value) {
-  text += value.binary ? "B\t" : "S\t";
-  text += Escape(value.key);
+void AppendValueLine(std::string& text, const Line& value) {
+  const bool binary = value.kind() == LineKind::kBinary;
+  text += binary ? "B\t" : "S\t";
+  text += Escape(value.key());
   text += '\t';
-  text += Escape(value.name);
+  text += Escape(value.name());
   text += '\t';
-  text += value.binary ? ToHex(value.data) : Escape(value.data);
+  text += binary ? ToHex(value.data()) : Escape(value.data());
   text += '\n';
 }
 
@@ -124,16 +120,16 @@ void AppendValueLine(std::string& text, const Value& value) {
 std::string FormatStore(const std::vector<Line>& lines, bool with_unreadable) {
   std::string text = std::string(kHeader) + "\n";
   for (const Line& line : lines) {
-    if (!line.unreadable.empty()) {
-      if (with_unreadable) text += line.unreadable;
+    if (!line.is_value()) {
+      if (with_unreadable) text += line.whole();
     } else {
-      AppendValueLine(text, line.value);
+      AppendValueLine(text, line);
     }
   }
   return text;
 }
 
-std::optional<Value> ParseValueLine(std::string_view line) {
+std::optional<Line> ParseValueLine(std::string_view line) {
   std::array<std::string_view, 4> fields;
   std::size_t count = 0;
   for (std::size_t tab; (tab = line.find('\t')) != std::string_view::npos; line.remove_prefix(tab + 1)) {
@@ -143,35 +139,44 @@ std::optional<Value> ParseValueLine(std::string_view line) {
   if (count != fields.size() - 1) return std::nullopt;
   fields[count] = line;
   if (fields[0] != "S" && fields[0] != "B") return std::nullopt;
-  std::optional<std::string> key = Unescape(fields[1]);
-  std::optional<std::string> name = Unescape(fields[2]);
   const bool binary = fields[0] == "B";
-  std::optional<std::string> data = binary ? FromHex(fields[3]) : Unescape(fields[3]);
-  if (!key || !name || !data) return std::nullopt;
-  if (const std::string_view normal = NormalKey(*key); normal.size() != key->size()) *key = std::string(normal);
-  return Value{std::move(*key), std::move(*name), binary, std::move(*data)};
+  Line parsed;
+  std::string& text = parsed.text();
+  text.reserve(fields[1].size() + fields[2].size() + fields[3].size());
+  if (!AppendUnescaped(text, fields[1])) return std::nullopt;
+  // The key without the backslashes around it, as NormalKey gives it.
+  while (text.ends_with('\\')) text.pop_back();
+  text.erase(0, std::min(text.find_first_not_of('\\'), text.size()));
+  const std::size_t name_at = text.size();
+  if (!AppendUnescaped(text, fields[2])) return std::nullopt;
+  const std::size_t data_at = text.size();
+  if (!(binary ? AppendFromHex(text, fields[3]) : AppendUnescaped(text, fields[3]))) return std::nullopt;
+  parsed.Settle(binary ? LineKind::kBinary : LineKind::kString, name_at, data_at);
+  return parsed;
 }
 
 using ValueIndex = FileSettingsStore::ValueIndex;
 
 // FNV-1a over key and name folded to ASCII lower case, the key's length between them so that no two
-// pairs meet by shifting bytes from one to the other.
+// pairs meet by shifting bytes from one to the other; then mixed, since the table takes the low bits
+// and FNV's low bits depend only on the low bits of the bytes.
 std::uint64_t HashOf(std::string_view key, std::string_view name) {
   constexpr std::uint64_t kPrime = 1099511628211u;
   std::uint64_t hash = 14695981039346656037u;
   for (char c : key) hash = (hash ^ static_cast<unsigned char>(ToAsciiLower(c))) * kPrime;
   hash = (hash ^ key.size()) * kPrime;
   for (char c : name) hash = (hash ^ static_cast<unsigned char>(ToAsciiLower(c))) * kPrime;
-  return hash ^ (hash >> 32);
+  hash = (hash ^ (hash >> 33)) * 0xff51afd7ed558ccdu;
+  return hash ^ (hash >> 33);
 }
 
 // Puts `value` in place of the value of the same key and name, or after the last line.
-void AssignTo(std::vector<Line>& lines, ValueIndex& index, Value value) {
-  if (const std::optional<std::size_t> found = index.Find(lines, value.key, value.name)) {
-    lines[*found].value = std::move(value);
+void AssignTo(std::vector<Line>& lines, ValueIndex& index, Line value) {
+  if (const std::optional<std::size_t> found = index.Find(lines, value.key(), value.name())) {
+    lines[*found] = std::move(value);
     return;
   }
-  lines.push_back(Line{std::move(value), {}});
+  lines.push_back(std::move(value));
   index.Add(lines, lines.size() - 1);
 }
 
@@ -201,15 +206,15 @@ ParsedStore ParseStore(const std::filesystem::path& file, std::string_view text)
   parsed.index.Reserve(line_count);
   ForEachLine(text, [&](std::size_t number, std::string_view line, std::string_view whole) {
     if ((number == 1 && line == kHeader) || line.empty()) return;
-    std::optional<Value> value = number == 1 ? std::nullopt : ParseValueLine(line);
+    std::optional<Line> value = number == 1 ? std::nullopt : ParseValueLine(line);
     if (value) {
       AssignTo(parsed.lines, parsed.index, std::move(*value));
       return;
     }
     // A last line without its line end gets one, so that a value written after it stays a line.
-    std::string kept(whole);
-    if (kept.size() == line.size()) kept += '\n';
-    parsed.lines.push_back(Line{{}, std::move(kept)});
+    Line kept = Line::Unreadable(whole);
+    if (whole.size() == line.size()) kept.text() += '\n';
+    parsed.lines.push_back(std::move(kept));
     if (parsed.problem.empty()) {
       parsed.problem = "設定ファイル「" + file.string() + "」の " + std::to_string(number) + " 行目を読めません";
     }
@@ -231,6 +236,24 @@ std::string Environment(const char* name) {
 }
 
 }  // namespace
+
+FileSettingsStore::Line::Line(LineKind kind, std::string_view key, std::string_view name, std::string_view data) {
+  text_.reserve(key.size() + name.size() + data.size());
+  text_.append(key).append(name).append(data);
+  Settle(kind, key.size(), key.size() + name.size());
+}
+
+FileSettingsStore::Line FileSettingsStore::Line::Unreadable(std::string_view whole) {
+  Line line;
+  line.text_ = std::string(whole);
+  return line;
+}
+
+void FileSettingsStore::Line::Settle(LineKind kind, std::size_t name_at, std::size_t data_at) {
+  kind_ = kind;
+  name_at_ = static_cast<std::uint32_t>(name_at);
+  data_at_ = static_cast<std::uint32_t>(data_at);
+}
 
 Outcome<FileSettingsStore> FileSettingsStore::Open(const std::filesystem::path& file) {
   FileSettingsStore store(file);
@@ -254,8 +277,8 @@ std::optional<std::size_t> FileSettingsStore::ValueIndex::Find(const std::vector
     const Slot& slot = slots_[i];
     if (slot.line == 0) return std::nullopt;
     if (slot.hash != hash) continue;
-    const Value& value = lines[slot.line - 1].value;
-    if (EqualsIgnoringAsciiCase(value.key, key) && EqualsIgnoringAsciiCase(value.name, name)) return slot.line - 1;
+    const Line& value = lines[slot.line - 1];
+    if (EqualsIgnoringAsciiCase(value.key(), key) && EqualsIgnoringAsciiCase(value.name(), name)) return slot.line - 1;
   }
 }
 
@@ -278,7 +301,7 @@ void FileSettingsStore::ValueIndex::Place(std::uint32_t hash, std::size_t line) 
 
 void FileSettingsStore::ValueIndex::Add(const std::vector<Line>& lines, std::size_t line) {
   Reserve(used_ + 1);
-  Place(static_cast<std::uint32_t>(HashOf(lines[line].value.key, lines[line].value.name)), line);
+  Place(static_cast<std::uint32_t>(HashOf(lines[line].key(), lines[line].name())), line);
   ++used_;
 }
 
@@ -287,7 +310,7 @@ void FileSettingsStore::ValueIndex::Rebuild(const std::vector<Line>& lines) {
   used_ = 0;
   Reserve(lines.size());
   for (std::size_t i = 0; i < lines.size(); ++i) {
-    if (lines[i].unreadable.empty()) Add(lines, i);
+    if (lines[i].is_value()) Add(lines, i);
   }
 }
 
@@ -301,26 +324,26 @@ bool FileSettingsStore::HasValue(std::string_view key, std::string_view name) co
 
 std::string FileSettingsStore::ReadString(std::string_view key, std::string_view name) const {
   const std::optional<std::size_t> line = FindLine(key, name);
-  return line && !lines_[*line].value.binary ? lines_[*line].value.data : std::string();
+  return line && lines_[*line].kind() == LineKind::kString ? std::string(lines_[*line].data()) : std::string();
 }
 
 std::string FileSettingsStore::ReadBinary(std::string_view key, std::string_view name) const {
   const std::optional<std::size_t> line = FindLine(key, name);
-  return line && lines_[*line].value.binary ? lines_[*line].value.data : std::string();
+  return line && lines_[*line].kind() == LineKind::kBinary ? std::string(lines_[*line].data()) : std::string();
 }
 
 void FileSettingsStore::RebuildIndex() { index_.Rebuild(lines_); }
 
-Status FileSettingsStore::Assign(Value value) {
+Status FileSettingsStore::Assign(Line value) {
   // The change is made in place and undone when the save fails: no copy of a large store per write.
-  const std::optional<std::size_t> line = FindLine(value.key, value.name);
+  const std::optional<std::size_t> line = FindLine(value.key(), value.name());
   if (line) {
-    std::swap(lines_[*line].value, value);
+    std::swap(lines_[*line], value);
     Status saved = SaveStore(file_, lines_);
-    if (!saved) std::swap(lines_[*line].value, value);
+    if (!saved) std::swap(lines_[*line], value);
     return saved;
   }
-  lines_.push_back(Line{std::move(value), {}});
+  lines_.push_back(std::move(value));
   Status saved = SaveStore(file_, lines_);
   if (saved) {
     index_.Add(lines_, lines_.size() - 1);
@@ -331,11 +354,11 @@ Status FileSettingsStore::Assign(Value value) {
 }
 
 Status FileSettingsStore::WriteString(std::string_view key, std::string_view name, std::string_view value) {
-  return Assign(Value{std::string(NormalKey(key)), std::string(name), false, std::string(value)});
+  return Assign(Line(LineKind::kString, NormalKey(key), name, value));
 }
 
 Status FileSettingsStore::WriteBinary(std::string_view key, std::string_view name, std::string_view bytes) {
-  return Assign(Value{std::string(NormalKey(key)), std::string(name), true, std::string(bytes)});
+  return Assign(Line(LineKind::kBinary, NormalKey(key), name, bytes));
 }
 
 Status FileSettingsStore::DeleteValue(std::string_view key, std::string_view name) {
@@ -364,7 +387,7 @@ Status FileSettingsStore::ImportFrom(const std::filesystem::path& file) {
   if (!parsed.problem.empty()) return Status::Failure(parsed.problem);
   std::vector<Line> lines = lines_;
   ValueIndex index = index_;
-  for (Line& line : parsed.lines) AssignTo(lines, index, std::move(line.value));
+  for (Line& line : parsed.lines) AssignTo(lines, index, std::move(line));
   Status saved = SaveStore(file_, lines);
   if (saved) {
     lines_ = std::move(lines);

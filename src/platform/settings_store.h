@@ -65,18 +65,35 @@ class FileSettingsStore : public SettingsStore {
   Status ExportTo(const std::filesystem::path& file) const override;
   Status ImportFrom(const std::filesystem::path& file) override;
 
-  struct Value {
-    std::string key;
-    std::string name;
-    bool binary = false;
-    std::string data;  // the text, or the bytes of a binary value
-  };
+  enum class LineKind : std::uint8_t { kString, kBinary, kUnreadable };
 
   // A line of the file in file order: a value, or a line that could not be read, kept whole with
-  // its line end (never empty).
-  struct Line {
-    Value value;
-    std::string unreadable;
+  // its line end (never empty). A value's key, name and data (the text, or the bytes of a binary
+  // value) lie one after the other in one string, so that a large store costs one allocation a
+  // line.
+  class Line {
+   public:
+    Line() = default;
+    Line(LineKind kind, std::string_view key, std::string_view name, std::string_view data);
+    static Line Unreadable(std::string_view whole);
+
+    LineKind kind() const { return kind_; }
+    bool is_value() const { return kind_ != LineKind::kUnreadable; }
+    std::string_view key() const { return std::string_view(text_).substr(0, name_at_); }
+    std::string_view name() const { return std::string_view(text_).substr(name_at_, data_at_ - name_at_); }
+    std::string_view data() const { return std::string_view(text_).substr(data_at_); }
+    // The bytes of an unreadable line.
+    const std::string& whole() const { return text_; }
+
+    // Filled in place while a file is parsed: the key, then the name, then the data.
+    std::string& text() { return text_; }
+    void Settle(LineKind kind, std::size_t name_at, std::size_t data_at);
+
+   private:
+    std::string text_;
+    std::uint32_t name_at_ = 0;
+    std::uint32_t data_at_ = 0;
+    LineKind kind_ = LineKind::kUnreadable;
   };
 
   // The lines of the values by key and name without regard to ASCII case: an open-addressing table
@@ -104,7 +121,7 @@ class FileSettingsStore : public SettingsStore {
   std::optional<std::size_t> FindLine(std::string_view key, std::string_view name) const;
   // Puts `value` in place of the value of the same key and name, or after the last line; saves.
   // A failed save leaves the store as it was.
-  Status Assign(Value value);
+  Status Assign(Line value);
   void RebuildIndex();
 
   std::filesystem::path file_;
