@@ -103,7 +103,7 @@ void WindowStateStore::UpdateIni(const std::function<void(IniFile&)>& change) {
 }
 
 void WindowStateStore::Show(const Status& status) const {
-  if (!status) interaction_.ShowMessage(MessageKind::kError, status.error());
+  ShowFailure(status, interaction_);
 }
 
 }  // namespace kirvo

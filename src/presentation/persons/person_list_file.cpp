@@ -19,7 +19,7 @@ bool PersonListFile::KeepChanges(Interaction& interaction) {
   if (!list_.modified()) return true;
   if (!interaction.AskYesNo(kSavePersonsQuestion)) return false;
   const Status saved = Save();
-  if (!saved) interaction.ShowMessage(MessageKind::kError, saved.error());
+  ShowFailure(saved, interaction);
   return saved.ok();
 }
 
