@@ -203,12 +203,11 @@ ParsedStore ParseStore(const std::filesystem::path& file, std::string_view text)
   ParsedStore parsed;
   const auto line_count = static_cast<std::size_t>(std::count(text.begin(), text.end(), '\n')) + 1;
   parsed.lines.reserve(line_count);
-  parsed.index.Reserve(line_count);
   ForEachLine(text, [&](std::size_t number, std::string_view line, std::string_view whole) {
     if ((number == 1 && line == kHeader) || line.empty()) return;
     std::optional<Line> value = number == 1 ? std::nullopt : ParseValueLine(line);
     if (value) {
-      AssignTo(parsed.lines, parsed.index, std::move(*value));
+      parsed.lines.push_back(std::move(*value));
       return;
     }
     // A last line without its line end gets one, so that a value written after it stays a line.
@@ -219,6 +218,7 @@ ParsedStore ParseStore(const std::filesystem::path& file, std::string_view text)
       parsed.problem = "設定ファイル「" + file.string() + "」の " + std::to_string(number) + " 行目を読めません";
     }
   });
+  parsed.index.BuildFolding(parsed.lines);
   return parsed;
 }
 
@@ -270,8 +270,13 @@ Outcome<FileSettingsStore> FileSettingsStore::Open(const std::filesystem::path& 
 
 std::optional<std::size_t> FileSettingsStore::ValueIndex::Find(const std::vector<Line>& lines, std::string_view key,
                                                                 std::string_view name) const {
+  return FindHashed(lines, static_cast<std::uint32_t>(HashOf(key, name)), key, name);
+}
+
+std::optional<std::size_t> FileSettingsStore::ValueIndex::FindHashed(const std::vector<Line>& lines,
+                                                                      std::uint32_t hash, std::string_view key,
+                                                                      std::string_view name) const {
   if (slots_.empty()) return std::nullopt;
-  const auto hash = static_cast<std::uint32_t>(HashOf(key, name));
   const std::size_t mask = slots_.size() - 1;
   for (std::size_t i = hash & mask;; i = (i + 1) & mask) {
     const Slot& slot = slots_[i];
@@ -312,6 +317,35 @@ void FileSettingsStore::ValueIndex::Rebuild(const std::vector<Line>& lines) {
   for (std::size_t i = 0; i < lines.size(); ++i) {
     if (lines[i].is_value()) Add(lines, i);
   }
+}
+
+void FileSettingsStore::ValueIndex::BuildFolding(std::vector<Line>& lines) {
+  slots_.clear();
+  used_ = 0;
+  Reserve(lines.size());
+  std::vector<std::uint32_t> hashes(lines.size());
+  for (std::size_t i = 0; i < lines.size(); ++i) {
+    if (lines[i].is_value()) hashes[i] = static_cast<std::uint32_t>(HashOf(lines[i].key(), lines[i].name()));
+  }
+  // The table is far larger than the caches: each line's slot is fetched a few lines ahead.
+  constexpr std::size_t kAhead = 8;
+  const std::size_t mask = slots_.size() - 1;
+  bool folded = false;
+  for (std::size_t i = 0; i < lines.size(); ++i) {
+    if (i + kAhead < lines.size()) __builtin_prefetch(&slots_[hashes[i + kAhead] & mask]);
+    if (!lines[i].is_value()) continue;
+    if (const std::optional<std::size_t> found = FindHashed(lines, hashes[i], lines[i].key(), lines[i].name())) {
+      lines[*found] = std::move(lines[i]);
+      lines[i] = Line();  // dropped below
+      folded = true;
+      continue;
+    }
+    Place(hashes[i], i);
+    ++used_;
+  }
+  if (!folded) return;
+  std::erase_if(lines, [](const Line& line) { return !line.is_value() && line.whole().empty(); });
+  Rebuild(lines);
 }
 
 std::optional<std::size_t> FileSettingsStore::FindLine(std::string_view key, std::string_view name) const {

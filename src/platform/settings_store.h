@@ -104,6 +104,9 @@ class FileSettingsStore : public SettingsStore {
     // Adds line `line`, whose key and name are in no other line.
     void Add(const std::vector<Line>& lines, std::size_t line);
     void Rebuild(const std::vector<Line>& lines);
+    // Indexes the lines of a file just read: a later value of the same key and name takes the
+    // earlier one's place and its own line drops out.
+    void BuildFolding(std::vector<Line>& lines);
     void Reserve(std::size_t values);
 
    private:
@@ -112,6 +115,8 @@ class FileSettingsStore : public SettingsStore {
       std::uint32_t line = 0;  // the line's position + 1; 0 is an empty slot
     };
     void Place(std::uint32_t hash, std::size_t line);
+    std::optional<std::size_t> FindHashed(const std::vector<Line>& lines, std::uint32_t hash, std::string_view key,
+                                          std::string_view name) const;
     std::vector<Slot> slots_;  // a power of two long, at most half full
     std::size_t used_ = 0;
   };

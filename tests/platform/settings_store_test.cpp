@@ -97,6 +97,20 @@ TEST(SettingsStore, DamagedStoreKeepsTheGoodLinesAndReportsTheFirstBadOne) {
   EXPECT_NE(store->LoadProblem().find(" 3 行目"), std::string::npos) << store->LoadProblem();
 }
 
+TEST(SettingsStore, ALaterLineOfTheSameValueTakesTheEarliersPlace) {
+  TempFolder folder;
+  const auto file = folder / "KirvoStore.txt";
+  ASSERT_TRUE(WriteFileAtomically(file, "KirvoStore 1\nS\tSys\tA\t1\nS\tSys\tB\t2\nS\t\\\\sys\\\\\ta\tthree\nS\tSys\tB\t4\n").ok());
+  Outcome<FileSettingsStore> store = FileSettingsStore::Open(file);
+  ASSERT_TRUE(store.ok()) << store.error();
+  EXPECT_EQ(store->ReadString("Sys", "A"), "three");
+  EXPECT_EQ(store->ReadString("Sys", "B"), "4");
+  ASSERT_TRUE(store.value().WriteString("Sys", "C", "5").ok());
+  EXPECT_EQ(*ReadFileBytes(file), "KirvoStore 1\nS\tsys\ta\tthree\nS\tSys\tB\t4\nS\tSys\tC\t5\n");
+  ASSERT_TRUE(store.value().DeleteValue("SYS", "b").ok());
+  EXPECT_EQ(store->ReadString("Sys", "C"), "5");
+}
+
 TEST(SettingsStore, WritesKeepUnreadableLinesByteForByteInTheirPlaces) {
   TempFolder folder;
   const auto file = folder / "KirvoStore.txt";
