@@ -26,5 +26,8 @@ int RunNaturalTime(const std::vector<std::string>& args);
 // "names summary FILE.nam [--folder DIR] [--at ...] [--range 0..5]": the person list's chart summary
 // of every person of a name file, tab-separated.
 int RunNames(const std::vector<std::string>& args);
+// "strips [--folder DIR] --name NAME --sex 男|女 --birth \"YYYY/MM/DD hh:nn\" [--at ...] [--level 0..4]": the
+// combined window's two luck calendar strips, one tab-separated line per row.
+int RunStrips(const std::vector<std::string>& args);
 
 }  // namespace kirvo::cli

@@ -32,6 +32,9 @@ constexpr Command kCommands[] = {
      "natural-time --minutes N [--equation-of-time]  < moments \"YYYY/MM/DD hh:nn\""},
     {"names", kirvo::cli::RunNames,
      "names summary FILE.nam [--folder DIR] [--at \"YYYY/MM/DD hh:nn\"] [--range 0..5]"},
+    {"strips", kirvo::cli::RunStrips,
+     "strips [--folder DIR] --name NAME --sex 男|女 --birth \"YYYY/MM/DD hh:nn|99:99\" [--at \"YYYY/MM/DD hh:nn\"] "
+     "[--level 0..4]"},
 };
 
 void PrintUsage(std::FILE* stream) {

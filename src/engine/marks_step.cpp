@@ -7,8 +7,7 @@
 #include "engine/branch_tables.h"
 #include "engine/punishment_tables.h"
 #include "engine/relation_resolution.h"
-#include "engine/special_pillars.h"
-#include "engine/void_branches.h"
+#include "engine/special_marks.h"
 #include "platform/shift_jis.h"
 #include "platform/small_list.h"
 #include "settings/sys_settings.h"
@@ -18,12 +17,6 @@ namespace kirvo {
 namespace {
 
 inline constexpr BoardColumn kLastColumn = board::kYear;
-
-// Marks of a running-luck or major-luck pillar against the day pillar.
-inline constexpr std::string_view kSameAsDay = "反";          // the day pillar itself
-inline constexpr std::string_view kClashWithSameStem = "天";  // the day stem over a clashing branch
-inline constexpr std::string_view kOvercomeAndClash = "伏";   // a stem overcoming the day stem over a clashing branch
-inline constexpr std::string_view kCombineTwice = "晦";       // a stem and branch both combining with the day pillar
 
 std::optional<Branch> ExactBranchOf(std::string_view text) { return BranchIndexOf(text); }
 
@@ -81,41 +74,6 @@ void WritePairMarks(ChartBoard& board, const PillarColumns& columns) {
   }
 }
 
-struct DayPillar {
-  Stem stem;
-  Branch branch;
-  std::string stem_text;
-  std::string void_text;  // the two void branches (空亡)
-};
-
-std::string SpecialMarks(const ChartBoard& board, BoardColumn column, const DayPillar& day, bool four_special_pillars) {
-  const Stem stem = StemIndexOf(board(column, board::kStem).Text).value_or(kNoStem);
-  const std::string& branch_text = board(column, board::kBranch).Text;
-  const Branch branch = *ExactBranchOf(branch_text);
-  std::string text;
-  if (four_special_pillars) {
-    for (const SpecialPillar& special : FourSpecialPillarsOf(day.stem, day.branch)) {
-      if (special.pillar == Kanshi{stem, branch}) text += special.mark;
-    }
-  }
-  if (const std::optional<VoidKind> kind = VoidKindOf(day.void_text, branch_text, day.stem_text)) {
-    text = std::string(kVoidKindNames[static_cast<int>(*kind)]);
-  }
-  if (column < board::kHour && stem != kNoStem) {
-    const bool clashes = IsClash(branch, day.branch);
-    if (stem == day.stem && branch == day.branch) {
-      text += kSameAsDay;
-    } else if (stem == day.stem && clashes) {
-      text += kClashWithSameStem;
-    } else if ((stem + 4) % 10 == day.stem && clashes) {
-      text += kOvercomeAndClash;
-    } else if (stem == (day.stem + 5) % 10 && !four_special_pillars && IsSixCombination(branch, day.branch)) {
-      text += kCombineTwice;
-    }
-  }
-  return text;
-}
-
 }  // namespace
 
 // Punishments, harms and breaks are read from the first-copy branches of every two pillars taking
@@ -128,14 +86,14 @@ void MarksStep(ChartBoard& board, const TMeiData& /*record*/, LuckRange range, b
   const PillarColumns columns = PillarColumnsOf(board, range, hour_known);
   WritePairMarks(board, columns);
 
-  const std::string& day_stem_text = board(board::kDay, board::kStem).Text;
-  const std::string& day_branch_text = board(board::kDay, board::kBranch).Text;
-  const Stem day_stem = StemIndexOf(day_stem_text).value_or(kNoStem);
-  const std::optional<Branch> day_branch = ExactBranchOf(day_branch_text);
+  const Stem day_stem = StemIndexOf(board(board::kDay, board::kStem).Text).value_or(kNoStem);
+  const std::optional<Branch> day_branch = ExactBranchOf(board(board::kDay, board::kBranch).Text);
   if (day_stem == kNoStem || !day_branch) return;
-  const DayPillar day{day_stem, *day_branch, day_stem_text, VoidBranchesOf(day_stem_text, day_branch_text)};
+  const Kanshi day{day_stem, *day_branch};
   for (const PillarColumn& pillar : columns) {
-    board(pillar.column, board::kSpecial).Text = SpecialMarks(board, pillar.column, day, rules.sys.SsnCB);
+    const Stem stem = StemIndexOf(board(pillar.column, board::kStem).Text).value_or(kNoStem);
+    board(pillar.column, board::kSpecial).Text =
+        SpecialMarksOf({stem, pillar.branch}, day, pillar.column < board::kHour, rules.sys.SsnCB);
   }
 }
 
