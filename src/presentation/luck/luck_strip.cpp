@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdio>
 
+#include "calendar/accepted_moments.h"
 #include "calendar/term_moment_cache.h"
 #include "calendar/term_search.h"
 #include "engine/special_marks.h"
@@ -271,6 +272,9 @@ LuckStrip BuildLuckStrip(StripLevel level, DateTime date, const StripPerson& per
   strip.level = level;
   strip.date = date;
   StripMoments moments = StripMomentsOf(level, date, person, rules.read.calendar, rules.read.start_of_luck_unit);
+  // A strip reaching beyond the moments the program computes with (the last years of the calendar)
+  // stays empty rather than showing pillars of dates it cannot compute.
+  if (!std::all_of(moments.moments.begin(), moments.moments.end(), IsAcceptedMoment)) moments = {};
   strip.moments = std::move(moments.moments);
   strip.snapped = moments.snapped;
   const int count = static_cast<int>(strip.moments.size());

@@ -89,17 +89,23 @@ bool LuckStrips::Step(StripSide side, StripStep step) {
   return upper_date_ != upper_before || lower_date_ != lower_before;
 }
 
-DateTime LuckStrips::LowerFillDate() const {
+std::optional<DateTime> LuckStrips::LowerFillDate() const {
   if (upper_level_ != StripLevel::kDayLuck) return lower_date_;
-  return MonthsLater(lower_date_, 1).value_or(lower_date_);
+  return MonthsLater(lower_date_, 1);
 }
 
 void LuckStrips::Fill(const StripPerson& person, const ChartRules& rules, DateTime today, int shown, View view) {
-  const auto fill = [&](LuckStrip& strip, StripLevel level, DateTime date) {
+  const auto fill = [&](LuckStrip& strip, StripLevel level, std::optional<DateTime> date) {
+    if (!date) {  // the following month lies beyond the calendar
+      strip = LuckStrip();
+      strip.level = level;
+      strip.date = lower_date_;
+      return;
+    }
     const bool keep = view == View::kKeepScrolled && level == StripLevel::kYearLuck && strip.level == level &&
                       strip.ColumnCount() > 0;
     const int scrolled = strip.first_shown;
-    strip = BuildLuckStrip(level, date, person, rules, today, shown);
+    strip = BuildLuckStrip(level, *date, person, rules, today, shown);
     if (keep) strip.first_shown = std::clamp(scrolled, 0, LastView(strip, shown));
   };
   shown_ = shown;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -85,7 +86,7 @@ class LuckStrips {
   std::string PrintCaption(bool lower_shown) const;
 
  private:
-  DateTime LowerFillDate() const;
+  std::optional<DateTime> LowerFillDate() const;
 
   StripLevel upper_level_ = StripLevel::kMajorLuck;
   DateTime upper_date_;

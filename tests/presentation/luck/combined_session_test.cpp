@@ -32,6 +32,7 @@ TEST(CombinedSession, AStripDateChangeComputesTheNatalChartAtNoonOfTheUpperDate)
                                                   At("2025/07/20 15:47"), At("2025/07/10 12:00"))
                               .value();
   ASSERT_TRUE(young.Recompute());
+  young.SetLevelItem(4, At("2025/07/20 15:47"));
   EXPECT_FALSE(young.Step(StripSide::kUpper, StripStep::kEarlier, At("2025/07/20 15:47")));
   EXPECT_EQ(young.chart().chart().record.ChartDateTime, At("2025/07/10 12:00"));
 }
