@@ -6,8 +6,8 @@
 
 #include "app/bridge/dpi.h"
 #include "app/bridge/fonts.h"
-#include "app/chart/chart_board_painting.h"
-#include "app/chart/chart_board_widget.h"
+#include "app/widgets/chart_board_painting.h"
+#include "app/widgets/chart_board_widget.h"
 #include "engine/chart_pipeline.h"
 #include "engine/chart_record.h"
 #include "presentation/chart/chart_text_copy.h"

@@ -22,7 +22,7 @@
 #include "presentation/frame/help_topics.h"
 #include "app/frame/side_panel.h"
 #include "app/bridge/text.h"
-#include "app/chart/chart_board_widget.h"
+#include "app/widgets/chart_board_widget.h"
 #include "app/chart/chart_window.h"
 #include "program_fixture.h"
 

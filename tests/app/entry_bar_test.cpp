@@ -5,7 +5,7 @@
 #include <QToolButton>
 
 #include "app/bridge/text.h"
-#include "app/chart/chart_child.h"
+#include "app/widgets/chart_child.h"
 #include "platform/text_file.h"
 #include "presentation/frame/entry_bar_rules.h"
 #include "program_fixture.h"

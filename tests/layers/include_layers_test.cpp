@@ -36,12 +36,13 @@ constexpr std::array<Layer, 9> kLayers = {{
 
 // The folders of src/app, lowest first. main.cpp, which composes them, may include any.
 // clang-format off
-constexpr std::array<Layer, 9> kDesktopLayers = {{
+constexpr std::array<Layer, 10> kDesktopLayers = {{
     {"bridge",   0},  // conversions between the core's values and the toolkit's
     {"widgets",  1},  // controls and painting shared by the windows
     {"jobs",     1},  // long work on a worker thread, with progress and 中断
     {"services", 2},  // what the composition hands the windows: the core's services, the interaction
     {"chart",    3},  // the windows, each knowing only what it is handed
+    {"luck",     3},
     {"persons",  3},
     {"time",     3},
     {"diagrams", 3},

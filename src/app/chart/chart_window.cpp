@@ -16,7 +16,7 @@
 #include "app/bridge/text.h"
 #include "calendar/birth_time.h"
 #include "calendar/local_clock.h"
-#include "app/chart/chart_board_widget.h"
+#include "app/widgets/chart_board_widget.h"
 #include "presentation/chart/chart_text_copy.h"
 #include "app/widgets/moment_strip.h"
 #include "settings/sys_settings.h"

@@ -2,7 +2,7 @@
 
 #include <QWidget>
 
-#include "app/chart/chart_child.h"
+#include "app/widgets/chart_child.h"
 #include "presentation/chart/chart_board_geometry.h"
 #include "platform/interaction.h"
 #include "presentation/chart/chart_session.h"

@@ -3,7 +3,7 @@
 #include <QPlainTextEdit>
 #include <QString>
 
-#include "app/chart/chart_child.h"
+#include "app/widgets/chart_child.h"
 #include "presentation/chart/chart_session.h"
 
 namespace kirvo {

@@ -14,9 +14,11 @@
 #include "calendar/local_clock.h"
 #include "engine/chart_age.h"
 #include "app/chart/chart_window.h"
+#include "app/luck/combined_window.h"
 #include "app/frame/chart_text_window.h"
 #include "app/frame/child_window_keys.h"
 #include "app/frame/command_seams.h"
+#include "app/persons/file_dialogs.h"
 #include "app/persons/person_file_commands.h"
 #include "app/persons/person_list_window.h"
 #include "platform/ascii.h"
@@ -363,6 +365,7 @@ void MainWindow::OpenChild(ChartWindowKind kind, const EntryFields& entry) {
 }
 
 QWidget* MainWindow::NewChild(ChartWindowKind kind, const BirthInput& input) {
+  if (kind == ChartWindowKind::kCombined) return NewCombinedWindow(input);
   std::optional<ChartSession> session = ComputedSession(input, OpeningRange(kind, services_.sys()));
   if (!session) return nullptr;
   const QString caption = ToQString(ChartWindowCaption(input.name, kind));
@@ -380,6 +383,36 @@ QWidget* MainWindow::NewChild(ChartWindowKind kind, const BirthInput& input) {
           });
   connect(chart, &ChartWindow::memoWordRequested, panel_, &SidePanel::MemoWordRequested);
   return chart;
+}
+
+QWidget* MainWindow::NewCombinedWindow(const BirthInput& input) {
+  const auto refuse = [this](const std::string& message) -> QWidget* {
+    services_.interaction().Beep();
+    services_.interaction().ShowMessage(MessageKind::kWarning, message);
+    return nullptr;
+  };
+  const DateTime now = LocalClockNow();
+  Outcome<CombinedSession> created = CombinedSession::Create(services_.core(), input, now);
+  if (!created) return refuse(created.error());
+  CombinedSession session = std::move(created).value();
+  QApplication::setOverrideCursor(Qt::WaitCursor);
+  const Status computed = session.Recompute();
+  if (computed) session.FillStrips(now);
+  QApplication::restoreOverrideCursor();
+  if (!computed) return refuse(computed.error());
+  const QString caption = ToQString(ChartWindowCaption(input.name, ChartWindowKind::kCombined));
+  const auto choose_csv_file = [this] {
+    return NativeSaveFile(this, QStringLiteral("行運表のcsv出力"), QtFileFilter("CSVﾌｧｲﾙ(*.csv)|*.csv"),
+                          QStringLiteral("csv"), services_.dialog_folders());
+  };
+  auto* window = new CombinedWindow({services_.sys(), *panel_rules_, services_.interaction(), choose_csv_file},
+                                    caption, std::move(session));
+  connect(window, &CombinedWindow::contentChanged, this, [this, window] {
+    if (ActiveChartWindow() == window) ShowActiveContent();
+  });
+  connect(window, &CombinedWindow::memoWordRequested, panel_, &SidePanel::MemoWordRequested);
+  connect(window, &CombinedWindow::patternChosen, panel_, &SidePanel::ChooseFirstPattern);
+  return window;
 }
 
 std::optional<ChartSession> MainWindow::ComputedSession(const BirthInput& input, LuckRange range) {

@@ -103,6 +103,8 @@ class MainWindow : public QMainWindow {
   // The new child of `kind` for a checked entry, computed; nothing after the message when its
   // chart can't be computed.
   QWidget* NewChild(ChartWindowKind kind, const BirthInput& input);
+  // 命行: the natal chart at the default moment's day, 12:00, with its luck calendar strips.
+  QWidget* NewCombinedWindow(const BirthInput& input);
   // The kinds and persons of the children in window-list order.
   std::vector<ChildWindowKey> ChildKeys() const;
   // The side panel shows the content of the chart child that became active.

@@ -288,6 +288,17 @@ void SidePanel::OnPatternChosen(int selector, int entry) {
   explanations_->ShowPatterns(content_.selectors, content_.KakuMemo);
 }
 
+void SidePanel::ChooseFirstPattern(int entry, bool rebuild) {
+  if (entry < 0 || entry >= static_cast<int>(content_.selectors.entries.size())) return;
+  if (rebuild) {
+    ChoosePattern(content_, 0, entry, rules_.sys, texts_);
+  } else {
+    content_.selectors.shown[0] = entry;
+  }
+  explanations_->ShowPatterns(content_.selectors, content_.KakuMemo);
+  explanations_->setCurrentIndex(ExplanationArea::kPatternTab);
+}
+
 void SidePanel::CopyGridText() {
   QGuiApplication::clipboard()->setText(QString::fromStdString(GridTextOf(content_, content_.copy_target)));
 }

@@ -65,6 +65,9 @@ class SidePanel final : public QWidget {
   QAction* CopyAction() const { return copy_action_; }
   // Puts the copy target's box-drawn text on the clipboard.
   void CopyGridText();
+  // Another window's pattern selector chose `entry`: the first selector takes it and the pattern
+  // tab comes to the front; with `rebuild` the pattern text is built again for it.
+  void ChooseFirstPattern(int entry, bool rebuild);
 
   ContentGridView* GridView(CopyableGrid grid) const;
   QWidget* SectionWidget(ContentSection section) const;

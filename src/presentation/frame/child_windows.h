@@ -37,7 +37,7 @@ struct ChildKindRow {
 inline constexpr std::array<ChildKindRow, 3> kChildKinds = {{
     {ChartWindowKind::kChart,    "MeisF", kChartWindowResourceThreshold, ChildRange::kChartSetting,    false, true,  ChildView::kBoard},
     {ChartWindowKind::kLuck,     "KouF",  kLuckWindowResourceThreshold,  ChildRange::kEveryLuck,       true,  false, ChildView::kTextCopy},
-    {ChartWindowKind::kCombined, "MKF",   kChartWindowResourceThreshold, ChildRange::kCombinedSetting, false, true,  ChildView::kTextCopy},
+    {ChartWindowKind::kCombined, "MKF",   kChartWindowResourceThreshold, ChildRange::kCombinedSetting, false, true,  ChildView::kBoard},
 }};
 // clang-format on
 

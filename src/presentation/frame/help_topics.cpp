@@ -13,7 +13,7 @@ std::optional<HelpTopic> HelpTopicOfFormName(std::string_view form_name) {
       {"MeiWin",  HelpTopic::kSidePanel},            // the side panel 命式内容
       {"NListF",  HelpTopic::kPersonList},           // the person list
       {"MeisF",   HelpTopic::kChartWindow},          // the chart window
-      {"MKF",     HelpTopic::kChartWindow},          // the combined window, shown as a chart's text for now
+      {"MKF",     HelpTopic::kCombinedWindow},       // the combined window 命行
       {"KouF",    HelpTopic::kChartWindow},          // the luck window, likewise
       {"WaRekiF", HelpTopic::kEraDate},              // 和暦変換入力
       {"SouGoF",  HelpTopic::kCorrelationDiagram},   // 五行相関図

@@ -11,6 +11,7 @@ enum class HelpTopic : int {
   kNaturalTime = 10001,         // 自然時変換
   kSidePanel = 10004,           // 命式内容パネル
   kPersonList = 10005,          // 名前リスト
+  kCombinedWindow = 10003,      // the combined chart-and-luck window 命行
   kChartWindow = 10006,         // the chart window
   kEraDate = 10008,             // 和暦変換入力
   kExplanationList = 10101,     // 説明リスト

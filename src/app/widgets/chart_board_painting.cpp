@@ -1,4 +1,4 @@
-#include "app/chart/chart_board_painting.h"
+#include "app/widgets/chart_board_painting.h"
 
 #include <QPainter>
 #include <QPolygon>

@@ -1,4 +1,4 @@
-#include "app/chart/chart_board_widget.h"
+#include "app/widgets/chart_board_widget.h"
 
 #include <QHelpEvent>
 #include <QMouseEvent>
@@ -7,7 +7,7 @@
 
 #include "app/bridge/dpi.h"
 #include "app/bridge/text.h"
-#include "app/chart/chart_board_painting.h"
+#include "app/widgets/chart_board_painting.h"
 #include "presentation/chart/chart_cell_hint.h"
 #include "presentation/chart/chart_board_look.h"
 #include "settings/sys_settings.h"
