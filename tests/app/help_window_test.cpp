@@ -19,7 +19,8 @@ class HelpWindowTest : public QObject {
     QFile index(QString::fromStdString((folder / "index.html").string()));
     QVERIFY(index.open(QIODevice::ReadOnly));
     const QString index_text = QString::fromUtf8(index.readAll());
-    for (const int topic : {10000, 10001, 10004, 10005, 10006, 10008, 10101, 10102, 10103, 10104, 30001, 30002, 40003}) {
+    for (const int topic :
+         {10000, 10001, 10003, 10004, 10005, 10006, 10008, 10101, 10102, 10103, 10104, 30001, 30002, 40003}) {
       HelpWindow window(folder);
       window.ShowTopic(topic);
       QCOMPARE(window.Topic(), topic);

@@ -19,6 +19,7 @@
 
 #include "app/bridge/fonts.h"
 #include "app/chart/chart_window.h"
+#include "app/luck/combined_window.h"
 #include "app/diagrams/five_element_diagram_window.h"
 #include "app/diagrams/stem_branch_diagram_window.h"
 #include "app/frame/side_panel.h"
@@ -72,7 +73,7 @@ int main(int argc, char** argv) {
   const bool diagrams = argc == 4 && std::strcmp(argv[1], "--diagrams") == 0;
   if (argc != 2 && argc != 3 && !diagrams) {
     std::fputs(
-        "usage: kirvo-screenshot OUTPUT.png [RANGE 0..5 | era | natural | persons | search | nearterm | childRANGE]\n"
+        "usage: kirvo-screenshot OUTPUT.png [RANGE 0..5 | era | natural | persons | search | nearterm | childRANGE | combined]\n"
         "       kirvo-screenshot --diagrams FIVE_ELEMENT.png STEM_BRANCH.png\n",
         stderr);
     return 2;
@@ -147,6 +148,17 @@ int main(int argc, char** argv) {
     for (int waited = 0; persons->Generating() && waited < 100; ++waited) QTest::qWait(50);
     QTest::qWait(100);
     return Save(persons->grab().toImage(), argv[1]) ? 0 : 1;
+  }
+  // "combined": the combined window 命行 of the same person, alone, its strips at 年運 over 月運.
+  if (argc == 3 && QString::fromLocal8Bit(argv[2]) == QLatin1String("combined")) {
+    window.entry_bar()->SetFields({person, kirvo::Sex::kMale, "1984/02/10", "12:30"});
+    window.OpenChild(kirvo::ChartWindowKind::kCombined, window.entry_bar()->Fields());
+    auto* combined = dynamic_cast<kirvo::CombinedWindow*>(window.ActiveChartWindow());
+    if (combined == nullptr) return 1;
+    combined->LevelSelector()->setCurrentIndex(2);
+    emit combined->LevelSelector()->activated(2);
+    QTest::qWait(200);
+    return Save(combined->grab().toImage(), argv[1]) ? 0 : 1;
   }
   // "child" and "child5": the chart window alone, at 命式のみ or the given range.
   if (argc == 3 && QString::fromLocal8Bit(argv[2]).startsWith(QLatin1String("child"))) {

@@ -304,6 +304,8 @@ QWidget* CombinedWindow::BuildStripArea() {
     LayOut();
     emit contentChanged();
   });
+  connect(upper_, &LuckStripWidget::scrolled, this, [this](int first) { session_.ScrollTo(StripSide::kUpper, first); });
+  connect(lower_, &LuckStripWidget::scrolled, this, [this](int first) { session_.ScrollTo(StripSide::kLower, first); });
   for (LuckStripWidget* strip : {upper_, lower_}) {
     connect(strip, &LuckStripWidget::cellClicked, this, [this](const QString& text) {
       if (needs_.sys.MOnSW) emit memoWordRequested(text);

@@ -76,9 +76,17 @@ void LuckStripWidget::paintEvent(QPaintEvent* /*event*/) {
   const QColor line = ToQColor(kStripLineColour);
   const int first = FirstShown();
   const int count = strip_ ? strip_->ColumnCount() : 0;
+  // The heading rows are low: their texts take a smaller font that fits them.
+  QFont heading_font = font();
+  const int heading_height = ScaledPx(*this, kStripHeadingRowHeight);
+  for (int size = heading_height; size > 1; --size) {
+    heading_font.setPixelSize(size);
+    if (QFontMetrics(heading_font).height() <= heading_height - 2) break;
+  }
   for (int row = 0; row < kStripRows; ++row) {
     const int height = ScaledPx(*this, StripRowHeight(sys_, row));
     if (height == 0) continue;
+    painter.setFont(row < kStripHeadingRows ? heading_font : font());
     const int top = RowTopPx(row);
     for (int k = 0; k < shown_ && first + k < count; ++k) {
       const int column = first + k;

@@ -37,6 +37,8 @@ class CombinedSession {
   // refilled, a scrolled 年運 strip keeping its view. The failure of the computation is the message
   // for the user.
   Status Step(StripSide side, StripStep step, DateTime today);
+  // A strip scrolled by hand.
+  void ScrollTo(StripSide side, int first_shown) { strips_.ScrollTo(side, first_shown); }
   // "現在の年月日": both dates to the default chart moment at the clock reading `now`, then as a step.
   Status Now(DateTime now, DateTime today);
 

@@ -89,6 +89,11 @@ bool LuckStrips::Step(StripSide side, StripStep step) {
   return upper_date_ != upper_before || lower_date_ != lower_before;
 }
 
+void LuckStrips::ScrollTo(StripSide side, int first_shown) {
+  LuckStrip& strip = side == StripSide::kUpper ? upper_ : lower_;
+  strip.first_shown = std::clamp(first_shown, 0, LastView(strip, shown_));
+}
+
 std::optional<DateTime> LuckStrips::LowerFillDate() const {
   if (upper_level_ != StripLevel::kDayLuck) return lower_date_;
   return MonthsLater(lower_date_, 1);

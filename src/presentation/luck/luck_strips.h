@@ -58,6 +58,8 @@ class LuckStrips {
   // follows the upper one. True when a date changed (the window then computes its chart anew at the
   // upper date); a date that would leave the calendar stays.
   bool Step(StripSide side, StripStep step);
+  // The view of a strip scrolled by hand: its leftmost shown column, kept within the strip.
+  void ScrollTo(StripSide side, int first_shown);
 
   // Refills both strips for the person under the rules as they stand. A refill after a step keeps
   // the scrolled view of a 年運 strip; a fresh fill places every view anew (today's period, else the

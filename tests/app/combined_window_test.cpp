@@ -1,0 +1,125 @@
+// The combined window 命行 as a user drives it: it opens from the entry bar with its board, its own
+// content and the two luck calendar strips; the strips step through time and the chart follows the
+// upper strip's date.
+#include <QAction>
+#include <QComboBox>
+#include <QLabel>
+#include <QScrollBar>
+#include <QTest>
+#include <QToolButton>
+
+#include "app/bridge/text.h"
+#include "app/frame/side_panel.h"
+#include "app/luck/combined_window.h"
+#include "app/luck/luck_strip_widget.h"
+#include "presentation/frame/help_topics.h"
+#include "program_fixture.h"
+
+namespace kirvo {
+
+class CombinedWindowTest : public QObject {
+  Q_OBJECT
+
+ private:
+  ProgramFixture* fixture_ = nullptr;
+  std::unique_ptr<Program> program_;
+  MainWindow* window_ = nullptr;
+
+  CombinedWindow* OpenFromEntryBar(const EntryFields& person) {
+    window_->entry_bar()->SetFields(person);
+    auto* button = window_->findChild<QToolButton*>(QStringLiteral("MKBtn"));
+    if (button == nullptr) return nullptr;
+    QTest::mouseClick(button, Qt::LeftButton);
+    return dynamic_cast<CombinedWindow*>(window_->ActiveChartWindow());
+  }
+  static void ChooseLevel(CombinedWindow& window, int item) {
+    window.LevelSelector()->setCurrentIndex(item);
+    emit window.LevelSelector()->activated(item);
+  }
+  static DateTime ChartMoment(const CombinedWindow& window) {
+    return window.session().chart().record.ChartDateTime;
+  }
+
+ private slots:
+  void init() {
+    fixture_ = new ProgramFixture();
+    program_ = fixture_->StartShown();
+    QVERIFY(program_);
+    window_ = &program_->main_window();
+  }
+  void cleanup() {
+    program_.reset();
+    delete fixture_;
+  }
+
+  void opensFromTheEntryBarWithTheNatalChartAndBothStrips() {
+    CombinedWindow* window = OpenFromEntryBar({"山田太郎", Sex::kMale, "1984/02/10", "12:30"});
+    QVERIFY(window);
+    QCOMPARE(window->windowTitle(), QStringLiteral("山田太郎 さんの表"));
+    QCOMPARE(window->objectName(), QStringLiteral("MKF"));
+    QCOMPARE(HelpTopicOfForm("MKF"), HelpTopicNumber(HelpTopic::kCombinedWindow));
+    QCOMPARE(window->session().chart().range, LuckRange::kNatalOnly);
+    // The chart works in whole days: the default moment's day at noon.
+    QCOMPARE(ChartMoment(*window).TimeText(), std::string("12:00"));
+    // The side panel shows the window's chart, and the window its own copy of the summary.
+    QCOMPARE(window_->panel()->Content().record.PersonName, std::string("山田太郎"));
+    // The shipped level is 大運 over 年運: eleven decades from the month pillar 丙寅.
+    const CombinedSession& session = window->combined();
+    QCOMPARE(session.strips().upper().ColumnCount(), 11);
+    QCOMPARE(session.strips().upper().Cell(10, kStripStemRow), std::string("丙"));
+    QCOMPARE(session.strips().lower().level, StripLevel::kYearLuck);
+    QCOMPARE(window->LowerCaption()->text(), QStringLiteral("下段>年運"));
+    QVERIFY(!window->StripButton(QStringLiteral("UpperLater"))->isVisibleTo(window));
+  }
+
+  void aStepOfTheUpperStripMovesItsDateAndTheChart() {
+    CombinedWindow* window = OpenFromEntryBar({"山田太郎", Sex::kMale, "1984/02/10", "12:30"});
+    QVERIFY(window);
+    ChooseLevel(*window, 3);  // 月運 over 日運
+    QVERIFY(window->StripButton(QStringLiteral("UpperLater"))->isVisibleTo(window));
+    const DateTime before = ChartMoment(*window);
+    const DateTime first_month = window->combined().strips().upper().moments.front();
+
+    QTest::mouseClick(window->StripButton(QStringLiteral("UpperLater")), Qt::LeftButton);
+    const DateFields moved = ChartMoment(*window).Fields();
+    QCOMPARE(moved.year, before.Fields().year + 1);
+    QCOMPARE(moved.month, before.Fields().month);
+    QCOMPARE(window->combined().strips().upper().moments.front().Fields().year, first_month.Fields().year + 1);
+    // The lower strip follows the upper date.
+    QCOMPARE(window->combined().strips().lower_date(), window->combined().strips().upper_date());
+
+    QTest::mouseClick(window->StripButton(QStringLiteral("UpperEarlier")), Qt::LeftButton);
+    QCOMPARE(ChartMoment(*window), before);
+
+    // 年運 scrolls by the shown columns; its scroll bar shows the same view.
+    ChooseLevel(*window, 2);
+    const int first = window->combined().strips().upper().first_shown;
+    QTest::mouseClick(window->StripButton(QStringLiteral("UpperEarlier")), Qt::LeftButton);
+    QCOMPARE(window->combined().strips().upper().first_shown, std::min(first + 10, 90));
+    QCOMPARE(window->StripWidget(StripSide::kUpper)->FirstShown(), window->combined().strips().upper().first_shown);
+    QCOMPARE(ChartMoment(*window), before);
+    // A view scrolled by hand is where the next step starts.
+    window->StripWidget(StripSide::kUpper)->ScrollBar()->setValue(30);
+    QTest::mouseClick(window->StripButton(QStringLiteral("UpperLater")), Qt::LeftButton);
+    QCOMPARE(window->combined().strips().upper().first_shown, 20);
+  }
+
+  void theTogglesHideTheContentAndTheStrips() {
+    CombinedWindow* window = OpenFromEntryBar({"山田太郎", Sex::kMale, "1984/02/10", "12:30"});
+    QVERIFY(window);
+    const int full_height = window->height();
+    window->Command(QStringLiteral("StripsShown"))->trigger();
+    QVERIFY(!window->StripsShown());
+    QVERIFY(window->height() < full_height);
+    window->Command(QStringLiteral("ContentShown"))->trigger();
+    QVERIFY(!window->ContentShown());
+    window->Command(QStringLiteral("StripsShown"))->trigger();
+    QVERIFY(window->StripsShown());
+    QVERIFY(!window->Command(QStringLiteral("Print"))->isEnabled());
+  }
+};
+
+}  // namespace kirvo
+
+QTEST_MAIN(kirvo::CombinedWindowTest)
+#include "combined_window_test.moc"
