@@ -4,6 +4,7 @@
 #include <QAction>
 #include <QComboBox>
 #include <QLabel>
+#include <QMenu>
 #include <QScrollBar>
 #include <QTest>
 #include <QToolButton>
@@ -102,6 +103,19 @@ class CombinedWindowTest : public QObject {
     window->StripWidget(StripSide::kUpper)->ScrollBar()->setValue(30);
     QTest::mouseClick(window->StripButton(QStringLiteral("UpperLater")), Qt::LeftButton);
     QCOMPARE(window->combined().strips().upper().first_shown, 20);
+  }
+
+  // A chart change by hand: the board and the window's own content table follow it.
+  void aHandChangeReachesTheBoardAndTheContent() {
+    CombinedWindow* window = OpenFromEntryBar({"山田太郎", Sex::kMale, "1984/02/10", "12:30"});
+    QVERIFY(window);
+    const TextTable before = window->session().content().SG2.text;
+    QMenu* menu = window->HandChangeMenuFor({board::kYear, board::kWorkStem});
+    QCOMPARE(menu->actions()[2]->text(), QStringLiteral("年柱:干 <甲> を ◇:化 に変更"));
+    menu->actions()[2]->trigger();
+    QCOMPARE(ToQString(window->session().chart().board(board::kYear, board::kWorkStem).Text), QStringLiteral("戊"));
+    QVERIFY(!(window->session().content().SG2.text == before));
+    QCOMPARE(window_->panel()->Content().SG2.text, window->session().content().SG2.text);
   }
 
   void theTogglesHideTheContentAndTheStrips() {

@@ -27,7 +27,9 @@
 #include "platform/interaction.h"
 #include "presentation/chart/chart_board_geometry.h"
 #include "presentation/chart/chart_board_look.h"
+#include "presentation/chart/chart_hand_change.h"
 #include "presentation/luck/combined_layout.h"
+#include "presentation/luck/season_elements.h"
 #include "presentation/shared/grid_csv.h"
 
 namespace kirvo {
@@ -87,9 +89,7 @@ CombinedWindow::CombinedWindow(CombinedWindowNeeds needs, const QString& caption
   setAttribute(Qt::WA_DeleteOnClose);
   BuildCommands();
   board_ = new ChartBoardWidget(needs_.sys, this);
-  connect(board_, &ChartBoardWidget::cellClicked, this, [this](BoardPosition cell, bool) {
-    if (needs_.sys.MOnSW) emit memoWordRequested(ToQString(BoardCellText(session_.chart().chart().board, cell)));
-  });
+  connect(board_, &ChartBoardWidget::cellClicked, this, &CombinedWindow::OnCellClicked);
   content_area_ = BuildContentArea();
   strip_area_ = BuildStripArea();
 
@@ -387,7 +387,9 @@ void CombinedWindow::ShowContent() {
 
 void CombinedWindow::LayOut() {
   const Chart& chart = session_.chart().chart();
-  board_->ShowChart(chart, LayOutBoard(CombinedRowLayoutOf(needs_.sys, show_original_), LuckRange::kNatalOnly,
+  // With `SzCB` the board shows the season elements in the natal hidden-stem rows.
+  if (needs_.sys.SzCB) shown_chart_ = WithSeasonElements(chart, needs_.sys);
+  board_->ShowChart(needs_.sys.SzCB ? shown_chart_ : chart, LayOutBoard(CombinedRowLayoutOf(needs_.sys, show_original_), LuckRange::kNatalOnly,
                                        chart.stem_relations.size(), chart.branch_relations.size()),
                     &session_.chart().content().ten_god_graph.earth_stars, &session_.chart().content().near_term);
   content_area_->setVisible(content_shown_);
@@ -438,6 +440,30 @@ void CombinedWindow::ExportCsv() {
   if (path.isEmpty()) return;
   const Status written = WriteGridCsv(PathOf(path), session_.strips().CsvRows());
   if (!written) needs_.interaction.ShowMessage(MessageKind::kError, written.error());
+}
+
+QMenu* CombinedWindow::HandChangeMenuFor(BoardPosition cell) {
+  delete hand_change_menu_;
+  hand_change_menu_ = new QMenu(this);
+  hand_change_menu_->setObjectName(QStringLiteral("HandChangeMenu"));
+  for (const HandChangeEntry& entry : HandChangeMenu(session_.chart().chart().board, cell)) {
+    QAction* action = hand_change_menu_->addAction(ToQString(entry.caption));
+    action->setEnabled(entry.enabled);
+    connect(action, &QAction::triggered, this, [this, cell, change = entry.change] {
+      if (!session_.chart().ChangeByHand(cell, change)) return;
+      ShowContent();
+      LayOut();
+      emit contentChanged();
+    });
+  }
+  return hand_change_menu_;
+}
+
+void CombinedWindow::OnCellClicked(BoardPosition cell, bool shift) {
+  if (needs_.sys.MOnSW) emit memoWordRequested(ToQString(BoardCellText(session_.chart().chart().board, cell)));
+  if (!OpensHandChangeMenu(needs_.sys, cell, shift)) return;
+  const QRect rect = board_->CellRectPx(cell);
+  HandChangeMenuFor(cell)->popup(board_->mapToGlobal(rect.bottomLeft() + QPoint(0, 1)));
 }
 
 void CombinedWindow::contextMenuEvent(QContextMenuEvent* event) {

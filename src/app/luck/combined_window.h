@@ -5,6 +5,7 @@
 #include <functional>
 
 #include "app/widgets/chart_child.h"
+#include "presentation/chart/chart_board_geometry.h"
 #include "presentation/luck/combined_session.h"
 #include "settings/sys_settings.h"
 
@@ -63,6 +64,8 @@ class CombinedWindow : public QWidget, public ChartChild {
   QLabel* LowerCaption() const { return lower_caption_; }
   bool ContentShown() const { return content_shown_; }
   bool StripsShown() const { return strips_shown_; }
+  // The entries of the hand-change menu for a board cell, as a click would offer them.
+  QMenu* HandChangeMenuFor(BoardPosition cell);
 
  signals:
   void contentChanged();
@@ -87,9 +90,11 @@ class CombinedWindow : public QWidget, public ChartChild {
   void UpdateCommandStates();
   void CopyText();
   void ExportCsv();
+  void OnCellClicked(BoardPosition cell, bool shift);
 
   CombinedWindowNeeds needs_;
   CombinedSession session_;
+  Chart shown_chart_;  // the board drawn with the season elements (`SzCB`)
   bool show_original_ = false;
   bool content_shown_ = true;
   bool strips_shown_ = true;
@@ -97,6 +102,7 @@ class CombinedWindow : public QWidget, public ChartChild {
 
   QToolBar* commands_ = nullptr;
   QMenu* popup_ = nullptr;
+  QMenu* hand_change_menu_ = nullptr;
   QToolButton* menu_button_ = nullptr;
   ChartBoardWidget* board_ = nullptr;
   QWidget* content_area_ = nullptr;
