@@ -1,6 +1,8 @@
 // The combined window 命行 as a user drives it: it opens from the entry bar with its board, its own
 // content and the two luck calendar strips; the strips step through time and the chart follows the
 // upper strip's date.
+#include "app/luck/combined_window.h"
+
 #include <QAction>
 #include <QComboBox>
 #include <QLabel>
@@ -11,7 +13,6 @@
 
 #include "app/bridge/text.h"
 #include "app/frame/side_panel.h"
-#include "app/luck/combined_window.h"
 #include "app/luck/luck_strip_widget.h"
 #include "presentation/frame/help_topics.h"
 #include "program_fixture.h"
@@ -37,9 +38,7 @@ class CombinedWindowTest : public QObject {
     window.LevelSelector()->setCurrentIndex(item);
     emit window.LevelSelector()->activated(item);
   }
-  static DateTime ChartMoment(const CombinedWindow& window) {
-    return window.session().chart().record.ChartDateTime;
-  }
+  static DateTime ChartMoment(const CombinedWindow& window) { return window.session().chart().record.ChartDateTime; }
 
  private slots:
   void init() {

@@ -21,8 +21,8 @@ std::vector<std::vector<std::string>> Lines(const std::string& text) {
   return lines;
 }
 
-const std::vector<std::string> kPerson = {"strips", "--name", "試験", "--sex", "男", "--birth", "1984/02/10 12:00",
-                                          "--at", "2024/07/20 09:30"};
+const std::vector<std::string> kPerson = {"strips",  "--name",           "試験", "--sex",           "男",
+                                          "--birth", "1984/02/10 12:00", "--at", "2024/07/20 09:30"};
 
 std::vector<std::string> With(std::vector<std::string> args, const std::vector<std::string>& more) {
   args.insert(args.end(), more.begin(), more.end());
@@ -38,10 +38,12 @@ TEST(StripsCommand, PrintsBothStripsOneLinePerRow) {
   ASSERT_EQ(lines.size(), 20u);
   EXPECT_EQ(lines[0], (std::vector<std::string>{"年", "2082", "2072", "2062", "2052", "2042", "2032", "2022", "2012",
                                                 "2002", "1992", "1984"}));
-  EXPECT_EQ(lines[2], (std::vector<std::string>{"歳 .月", "97.11", "87.11", "77.11", "67.11", "57.11", "47.11",
-                                                "37.11", "27.11", "17.11", "7.11", "0.0"}));
-  EXPECT_EQ(lines[7], (std::vector<std::string>{"天干", "丙", "乙", "甲", "癸", "壬", "辛", "庚", "己", "戊", "丁", "丙"}));
-  EXPECT_EQ(lines[8], (std::vector<std::string>{"地支", "子", "亥", "戌", "酉", "申", "未", "午", "巳", "辰", "卯", "寅"}));
+  EXPECT_EQ(lines[2], (std::vector<std::string>{"歳 .月", "97.11", "87.11", "77.11", "67.11", "57.11", "47.11", "37.11",
+                                                "27.11", "17.11", "7.11", "0.0"}));
+  EXPECT_EQ(lines[7],
+            (std::vector<std::string>{"天干", "丙", "乙", "甲", "癸", "壬", "辛", "庚", "己", "戊", "丁", "丙"}));
+  EXPECT_EQ(lines[8],
+            (std::vector<std::string>{"地支", "子", "亥", "戌", "酉", "申", "未", "午", "巳", "辰", "卯", "寅"}));
   EXPECT_EQ(lines[9][3], "反");
   // The lower strip: 100 years, the label "歳".
   ASSERT_EQ(lines[10].size(), 101u);

@@ -18,9 +18,9 @@
 #include "app/bridge/dpi.h"
 #include "app/bridge/path.h"
 #include "app/bridge/text.h"
-#include "app/widgets/chart_board_widget.h"
 #include "app/luck/luck_strip_widget.h"
 #include "app/widgets/cell_style_delegate.h"
+#include "app/widgets/chart_board_widget.h"
 #include "app/widgets/content_grid_view.h"
 #include "app/widgets/summary_header.h"
 #include "calendar/local_clock.h"
@@ -143,10 +143,9 @@ void CombinedWindow::BuildCommands() {
     button->setText(QString::fromUtf8(row.button));
     button->setFocusPolicy(Qt::TabFocus);
     button->setObjectName(QStringLiteral("Button") + QString::fromLatin1(row.name));
-    connect(action, &QAction::changed, button,
-            [button, text = QString::fromUtf8(row.button), action] {
-              if (!action->isCheckable()) button->setText(text);
-            });
+    connect(action, &QAction::changed, button, [button, text = QString::fromUtf8(row.button), action] {
+      if (!action->isCheckable()) button->setText(text);
+    });
     commands_->addWidget(button);
   }
   menu_button_ = new QToolButton(commands_);
@@ -272,7 +271,7 @@ QWidget* CombinedWindow::BuildStripArea() {
   QToolButton* lower_later = NewStripButton(area, "LowerLater", QStringLiteral("◀"), "(下段)次へ");
   QToolButton* lower_earlier = NewStripButton(area, "LowerEarlier", QStringLiteral("▶"), "(下段)前へ");
   for (QWidget* control : std::initializer_list<QWidget*>{level_, upper_later, upper_date_, upper_earlier, now,
-                                                           lower_caption_, lower_later, lower_date_, lower_earlier}) {
+                                                          lower_caption_, lower_later, lower_date_, lower_earlier}) {
     bar->addWidget(control);
   }
   bar->addStretch(1);
@@ -389,8 +388,9 @@ void CombinedWindow::LayOut() {
   const Chart& chart = session_.chart().chart();
   // With `SzCB` the board shows the season elements in the natal hidden-stem rows.
   if (needs_.sys.SzCB) shown_chart_ = WithSeasonElements(chart, needs_.sys);
-  board_->ShowChart(needs_.sys.SzCB ? shown_chart_ : chart, LayOutBoard(CombinedRowLayoutOf(needs_.sys, show_original_), LuckRange::kNatalOnly,
-                                       chart.stem_relations.size(), chart.branch_relations.size()),
+  board_->ShowChart(needs_.sys.SzCB ? shown_chart_ : chart,
+                    LayOutBoard(CombinedRowLayoutOf(needs_.sys, show_original_), LuckRange::kNatalOnly,
+                                chart.stem_relations.size(), chart.branch_relations.size()),
                     &session_.chart().content().ten_god_graph.earth_stars, &session_.chart().content().near_term);
   content_area_->setVisible(content_shown_);
   strip_area_->setVisible(strips_shown_);

@@ -44,8 +44,7 @@ class CombinedWindow : public QWidget, public ChartChild {
 
  public:
   // `session` has been computed and its strips filled.
-  CombinedWindow(CombinedWindowNeeds needs, const QString& caption, CombinedSession session,
-                 QWidget* parent = nullptr);
+  CombinedWindow(CombinedWindowNeeds needs, const QString& caption, CombinedSession session, QWidget* parent = nullptr);
   ~CombinedWindow() override;
 
   ChartWindowKind kind() const override { return ChartWindowKind::kCombined; }

@@ -42,8 +42,8 @@ ChartRowLayout CombinedRowLayoutOf(const SysSettings& sys, bool show_original) {
 ContentGrid CombinedContentTable(const ContentGrid& snb, const SysSettings& sys) {
   std::vector<std::size_t> rows;
   for (std::size_t row = 0; row < snb.rows(); ++row) {
-    const bool special = std::find(std::begin(kSpecialMarkRows), std::end(kSpecialMarkRows), row) !=
-                         std::end(kSpecialMarkRows);
+    const bool special =
+        std::find(std::begin(kSpecialMarkRows), std::end(kSpecialMarkRows), row) != std::end(kSpecialMarkRows);
     const bool dropped = std::find(std::begin(kDroppedRows), std::end(kDroppedRows), row) != std::end(kDroppedRows);
     if (dropped || (special && !sys.SsnCB)) continue;
     rows.push_back(row);
@@ -67,11 +67,12 @@ ContentGrid CombinedElementTable(const ContentGrid& sg2) {
   return table;
 }
 
-std::vector<std::string> CombinedTextCopy(const Chart& chart, const ChartRowLayout& layout, std::string_view ritu_text) {
+std::vector<std::string> CombinedTextCopy(const Chart& chart, const ChartRowLayout& layout,
+                                          std::string_view ritu_text) {
   constexpr std::size_t kStartOfLuckLine = 2, kRangeLine = 5;
   std::vector<std::string> lines = ChartTextCopy(chart, layout);
-  const std::string start = "立運：" + std::to_string(chart.record.StartAgeYears) + "年" +
-                            std::to_string(chart.record.StartAgeMonths) + "月";
+  const std::string start =
+      "立運：" + std::to_string(chart.record.StartAgeYears) + "年" + std::to_string(chart.record.StartAgeMonths) + "月";
   std::string& line = lines[kStartOfLuckLine];
   if (line.starts_with(start)) line = std::string(ritu_text) + line.substr(start.size());
   lines.erase(lines.begin() + kRangeLine);

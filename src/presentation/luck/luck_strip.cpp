@@ -151,9 +151,10 @@ std::array<std::string, kStripRows> ColumnRows(StripLevel level, int column, int
                                                const StripPerson& person, const ChartRules& rules) {
   const CalendarRules& calendar = rules.read.calendar;
   const StartOfLuckUnit unit = rules.read.start_of_luck_unit;
-  const DateTime opening = level == StripLevel::kDayLuck    ? moment
-                           : level == StripLevel::kYearLuck ? TermBefore(TermSearchMode::kSpringOpening, moment, calendar)
-                                                            : MonthTermBefore(moment, calendar);
+  const DateTime opening = level == StripLevel::kDayLuck ? moment
+                           : level == StripLevel::kYearLuck
+                               ? TermBefore(TermSearchMode::kSpringOpening, moment, calendar)
+                               : MonthTermBefore(moment, calendar);
   std::array<std::string, kStripRows> rows;
   rows[kStripYearRow] = YearText(moment);
   rows[kStripOpeningRow] = MonthDayText(opening);

@@ -44,13 +44,13 @@ int StripShownColumns(const SysSettings& sys);
 
 // What a strip reads of the person's natal chart.
 struct StripPerson {
-  DateTime birth;                 // BirthDateTime
-  StartOfLuck start;              // StartAgeYears, StartAgeMonths
-  int direction = 0;              // LuckDirection
-  Kanshi month_pillar;            // board column 8, rows 1 and 2
+  DateTime birth;       // BirthDateTime
+  StartOfLuck start;    // StartAgeYears, StartAgeMonths
+  int direction = 0;    // LuckDirection
+  Kanshi month_pillar;  // board column 8, rows 1 and 2
   DepthClass month_depth = DepthClass::kPrincipal;
-  Kanshi day_pillar;              // board column 7, rows 1 and 2
-  int age_years = 0;              // AgeYears at the chart moment
+  Kanshi day_pillar;  // board column 7, rows 1 and 2
+  int age_years = 0;  // AgeYears at the chart moment
 };
 StripPerson StripPersonOf(const Chart& chart);
 
@@ -58,12 +58,12 @@ StripPerson StripPersonOf(const Chart& chart);
 // left holds the latest period, the last column the earliest.
 struct LuckStrip {
   StripLevel level = StripLevel::kMajorLuck;
-  DateTime date;                      // the strip's date (levels 3 and 4 read it)
-  std::vector<DateTime> moments;      // M[0..n-1], earliest first
+  DateTime date;                                             // the strip's date (levels 3 and 4 read it)
+  std::vector<DateTime> moments;                             // M[0..n-1], earliest first
   std::vector<std::array<std::string, kStripRows>> columns;  // grid column i holds M[n - 1 - i]
-  bool snapped = false;               // decades placed after month-opening terms (start of luck < 300 days)
-  std::optional<int> highlighted;     // the grid column of today's period
-  int first_shown = 0;                // leftmost grid column in view
+  bool snapped = false;            // decades placed after month-opening terms (start of luck < 300 days)
+  std::optional<int> highlighted;  // the grid column of today's period
+  int first_shown = 0;             // leftmost grid column in view
 
   int ColumnCount() const { return static_cast<int>(columns.size()); }
   const std::string& Cell(int column, int row) const { return columns[column][row]; }

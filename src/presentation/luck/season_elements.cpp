@@ -26,7 +26,6 @@ constexpr std::array<std::array<Element, 3>, 12> kSeasonElements = {{
 }};
 // clang-format on
 
-
 }  // namespace
 
 std::array<Element, 3> SeasonElementsOf(Branch branch) {

@@ -46,9 +46,9 @@ TEST(LuckStripTexts, ElapsedTextsAreTidiedByTheirPlace) {
   const Case cases[] = {
       {5 * 365.25 + 100, 3, "05.4", "5.4"},  // five years and a bit over three months
       {34 * 365.25 + 2, 3, "34.1", "34.1"},
-      {6 * 365.25 - 10, 3, "05.12", "6.0"},   // a twelfth month reads as the next year
-      {-5, 10, "99.12", "0.0"},               // the birth's own period, its term days before birth
-      {-40, 10, "99.11", "0.0"},              // ... or a whole month before: last column only
+      {6 * 365.25 - 10, 3, "05.12", "6.0"},  // a twelfth month reads as the next year
+      {-5, 10, "99.12", "0.0"},              // the birth's own period, its term days before birth
+      {-40, 10, "99.11", "0.0"},             // ... or a whole month before: last column only
       {-40, 4, "99.11", "99.11"},
   };
   for (const Case& c : cases) {
@@ -210,7 +210,7 @@ TEST_F(LuckStripTest, StepsMoveTheDatesOrScrollTheYears) {
       {3, StripSide::kUpper, StripStep::kLater, true, "2025/07/20", "2025/07/20"},   // the lower date follows
       {3, StripSide::kUpper, StripStep::kEarlier, true, "2023/07/20", "2023/07/20"},
       {4, StripSide::kUpper, StripStep::kEarlier, true, "2024/06/20", "2024/06/20"},
-      {2, StripSide::kLower, StripStep::kLater, true, "2024/07/20", "2025/07/20"},  // lower 月運
+      {2, StripSide::kLower, StripStep::kLater, true, "2024/07/20", "2025/07/20"},    // lower 月運
       {3, StripSide::kLower, StripStep::kEarlier, true, "2024/07/20", "2024/06/20"},  // lower 日運
   };
   for (const Case& c : cases) {
@@ -269,12 +269,12 @@ TEST_F(LuckStripTest, APrintGridAlignsAShortStripToTheRightOfItsLabels) {
   const std::vector<std::string>& years_row = grid.rows[kStripYearRow];
   ASSERT_EQ(years_row.size(), 21u);
   EXPECT_EQ(years_row[8], "");
-  EXPECT_EQ(years_row[9], "2082");   // the 11 decades end beside the labels
+  EXPECT_EQ(years_row[9], "2082");  // the 11 decades end beside the labels
   EXPECT_EQ(years_row[19], "1984");
   EXPECT_EQ(years_row[20], "年");
   EXPECT_EQ(grid.rows[kStripAgeRow][20], "歳 .月");
   EXPECT_EQ(grid.rows[kStripRows], std::vector<std::string>(21));  // the row between the strips
-  EXPECT_EQ(grid.rows[kStripRows + 1 + kStripAgeRow][20], "歳");  // the lower strip holds years
+  EXPECT_EQ(grid.rows[kStripRows + 1 + kStripAgeRow][20], "歳");   // the lower strip holds years
 }
 
 }  // namespace
