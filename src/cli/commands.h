@@ -29,5 +29,8 @@ int RunNames(const std::vector<std::string>& args);
 // "strips [--folder DIR] --name NAME --sex 男|女 --birth \"YYYY/MM/DD hh:nn\" [--at ...] [--level 0..4]": the
 // combined window's two luck calendar strips, one tab-separated line per row.
 int RunStrips(const std::vector<std::string>& args);
+// "luck [--folder DIR] --name NAME --sex 男|女 --birth \"YYYY/MM/DD hh:nn\" [--at ...] --level 0..4
+// [--columns N]": the running-luck table, one line per row, tab-separated.
+int RunLuck(const std::vector<std::string>& args);
 
 }  // namespace kirvo::cli

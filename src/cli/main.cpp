@@ -35,6 +35,9 @@ constexpr Command kCommands[] = {
     {"strips", kirvo::cli::RunStrips,
      "strips [--folder DIR] --name NAME --sex 男|女 --birth \"YYYY/MM/DD hh:nn|99:99\" [--at \"YYYY/MM/DD hh:nn\"] "
      "[--level 0..4]"},
+    {"luck", kirvo::cli::RunLuck,
+     "luck [--folder DIR] --name NAME --sex 男|女 --birth \"YYYY/MM/DD hh:nn|99:99\" [--at \"YYYY/MM/DD hh:nn\"] "
+     "--level 0..4 [--columns N]"},
 };
 
 void PrintUsage(std::FILE* stream) {
