@@ -61,6 +61,8 @@ Status ChartSession::Compute() {
   chart_.hour_known = hour_known_;
   RunFullPipeline(chart_, services_->rules());
   computed_ = true;
+  header_.reset();
+  age_.reset();
   RefreshContent();
   return {};
 }
@@ -69,6 +71,14 @@ void ChartSession::RefreshContent() {
   if (!computed_) return;
   RefreshChartContent(content_, ContentPrefix(), chart_, services_->rules(), services_->content_branding(),
                       services_->explanations());
+  if (header_) content_.header = *header_;
+  if (age_) content_.summary.Old = *age_;
+}
+
+void ChartSession::SetContentHeading(std::string header, std::optional<std::string> age) {
+  header_ = std::move(header);
+  age_ = std::move(age);
+  RefreshContent();
 }
 
 bool ChartSession::ChangeByHand(BoardPosition cell, HandChange change) {

@@ -71,6 +71,9 @@ class ChartSession {
   Status Compute();
   // The content of the current chart again (the window became active, or the settings changed).
   void RefreshContent();
+  // The panel's header line and the summary's age in place of the chart's own, kept through later
+  // refreshes until the next Compute: a luck window shows a period's chart under its own heading.
+  void SetContentHeading(std::string header, std::optional<std::string> age);
   // 命式訂正: changes one cell of the computed chart by hand, then refreshes the content, whose
   // analysis reads the changed board as it stands (the pipeline is not run again). False, changing
   // nothing, before the first computation or for a cell or entry the menu does not offer.
@@ -92,6 +95,8 @@ class ChartSession {
   Chart chart_;
   ChartContent content_;
   bool computed_ = false;
+  std::optional<std::string> header_;  // SetContentHeading's, until the next Compute
+  std::optional<std::string> age_;
 };
 
 }  // namespace kirvo
