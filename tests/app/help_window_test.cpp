@@ -20,7 +20,7 @@ class HelpWindowTest : public QObject {
     QVERIFY(index.open(QIODevice::ReadOnly));
     const QString index_text = QString::fromUtf8(index.readAll());
     for (const int topic :
-         {10000, 10001, 10003, 10004, 10005, 10006, 10008, 10101, 10102, 10103, 10104, 30001, 30002, 40003}) {
+         {10000, 10001, 10003, 10004, 10005, 10006, 10007, 10008, 10101, 10102, 10103, 10104, 30001, 30002, 40003}) {
       HelpWindow window(folder);
       window.ShowTopic(topic);
       QCOMPARE(window.Topic(), topic);

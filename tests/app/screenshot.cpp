@@ -23,6 +23,7 @@
 #include "app/diagrams/five_element_diagram_window.h"
 #include "app/diagrams/stem_branch_diagram_window.h"
 #include "app/frame/side_panel.h"
+#include "app/luck/luck_window.h"
 #include "app/persons/person_file_commands.h"
 #include "app/persons/person_list_window.h"
 #include "app/time/date_search_dialog.h"
@@ -73,7 +74,7 @@ int main(int argc, char** argv) {
   const bool diagrams = argc == 4 && std::strcmp(argv[1], "--diagrams") == 0;
   if (argc != 2 && argc != 3 && !diagrams) {
     std::fputs(
-        "usage: kirvo-screenshot OUTPUT.png [RANGE 0..5 | era | natural | persons | search | nearterm | childRANGE | combined]\n"
+        "usage: kirvo-screenshot OUTPUT.png [RANGE 0..5 | era | natural | persons | search | nearterm | childRANGE | combined | luck]\n"
         "       kirvo-screenshot --diagrams FIVE_ELEMENT.png STEM_BRANCH.png\n",
         stderr);
     return 2;
@@ -159,6 +160,21 @@ int main(int argc, char** argv) {
     emit combined->LevelSelector()->activated(2);
     QTest::qWait(200);
     return Save(combined->grab().toImage(), argv[1]) ? 0 : 1;
+  }
+  // "luck": the luck window of the same person, at the level pair 年運＋大運.
+  if (argc == 3 && QString::fromLocal8Bit(argv[2]) == QLatin1String("luck")) {
+    window.OpenChild(kirvo::ChartWindowKind::kLuck, {person, kirvo::Sex::kMale, "1984/02/10", "12:30"});
+    auto* luck = dynamic_cast<kirvo::LuckWindow*>(window.ActiveChartWindow());
+    auto* level = luck ? luck->findChild<QComboBox*>(QStringLiteral("KCB")) : nullptr;
+    if (level == nullptr) {
+      std::fputs("the luck window did not open\n", stderr);
+      return 1;
+    }
+    level->setCurrentIndex(1);
+    emit level->activated(1);
+    window.client_area()->activeSubWindow()->resize(780, 620);
+    QTest::qWait(200);
+    return Save(window.client_area()->activeSubWindow()->grab().toImage(), argv[1]) ? 0 : 1;
   }
   // "child" and "child5": the chart window alone, at 命式のみ or the given range.
   if (argc == 3 && QString::fromLocal8Bit(argv[2]).startsWith(QLatin1String("child"))) {

@@ -18,6 +18,7 @@
 #include "app/frame/chart_text_window.h"
 #include "app/frame/child_window_keys.h"
 #include "app/frame/command_seams.h"
+#include "app/luck/luck_window.h"
 #include "app/persons/file_dialogs.h"
 #include "app/persons/person_file_commands.h"
 #include "app/persons/person_list_window.h"
@@ -369,6 +370,7 @@ QWidget* MainWindow::NewChild(ChartWindowKind kind, const BirthInput& input) {
   std::optional<ChartSession> session = ComputedSession(input, OpeningRange(kind, services_.sys()));
   if (!session) return nullptr;
   const QString caption = ToQString(ChartWindowCaption(input.name, kind));
+  if (kind == ChartWindowKind::kLuck) return NewLuckWindow(caption, std::move(*session));
   if (ChildKindRowOf(kind).view == ChildView::kTextCopy) {
     return new ChartTextWindow(kind, caption, std::move(*session), services_.sys().MCB);
   }
@@ -413,6 +415,26 @@ QWidget* MainWindow::NewCombinedWindow(const BirthInput& input) {
   connect(window, &CombinedWindow::memoWordRequested, panel_, &SidePanel::MemoWordRequested);
   connect(window, &CombinedWindow::patternChosen, panel_, &SidePanel::ChooseFirstPattern);
   return window;
+}
+
+QWidget* MainWindow::NewLuckWindow(const QString& caption, ChartSession session) {
+  const LuckLevel level = LuckLevelOf(services_.sys().KCB).value_or(LuckLevel::kMajor);
+  LuckWindowNeeds needs{services_.sys(), services_.interaction(), [this] {
+                          return NativeSaveFile(this, QStringLiteral("行運表のcsv出力"),
+                                                QtFileFilter("csvファイル(*.csv)|*.csv|すべてのﾌｧｲﾙ (*.*)|*.*"),
+                                                QStringLiteral("csv"), services_.dialog_folders());
+                        }};
+  auto* luck = new LuckWindow(std::move(needs), caption, LuckSession(services_.core(), std::move(session), level));
+  connect(luck, &LuckWindow::contentChanged, this, [this, luck] {
+    if (ActiveChartWindow() == luck) ShowActiveContent();
+  });
+  connect(luck, &LuckWindow::chartRequested, this,
+          [this](const QString& name, Sex sex, const QString& date, const QString& time) {
+            OpenChild(ChartWindowKind::kChart,
+                      EntryFields{name.toStdString(), sex, date.toStdString(), time.toStdString()});
+          });
+  connect(luck, &LuckWindow::memoWordRequested, panel_, &SidePanel::MemoWordRequested);
+  return luck;
 }
 
 std::optional<ChartSession> MainWindow::ComputedSession(const BirthInput& input, LuckRange range) {

@@ -105,6 +105,8 @@ class MainWindow : public QMainWindow {
   QWidget* NewChild(ChartWindowKind kind, const BirthInput& input);
   // 命行: the natal chart at the default moment's day, 12:00, with its luck calendar strips.
   QWidget* NewCombinedWindow(const BirthInput& input);
+  // The luck window over a computed session of its person.
+  QWidget* NewLuckWindow(const QString& caption, ChartSession session);
   // The kinds and persons of the children in window-list order.
   std::vector<ChildWindowKey> ChildKeys() const;
   // The side panel shows the content of the chart child that became active.

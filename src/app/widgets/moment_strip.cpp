@@ -186,6 +186,8 @@ void MomentStrip::ColourFields(Rgb background) {
   for (QWidget* field : std::initializer_list<QWidget*>{range_, date, time_}) field->setStyleSheet(style);
 }
 
+void MomentStrip::ShowRange(bool shown) { range_->setVisible(shown); }
+
 void MomentStrip::AddTrailing(QWidget* control) {
   control->setParent(this);
   row_->addWidget(control);

@@ -43,6 +43,8 @@ class MomentStrip : public QWidget {
   void ColourFields(Rgb background);
   // A control at the strip's far end (after the stretch).
   void AddTrailing(QWidget* control);
+  // Whether the range list shows (a window choosing its luck some other way leaves it out).
+  void ShowRange(bool shown);
 
  signals:
   // The user changed the date or the time (the model follows when EntryComplete).

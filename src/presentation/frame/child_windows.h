@@ -36,7 +36,7 @@ struct ChildKindRow {
 // clang-format off
 inline constexpr std::array<ChildKindRow, 3> kChildKinds = {{
     {ChartWindowKind::kChart,    "MeisF", kChartWindowResourceThreshold, ChildRange::kChartSetting,    false, true,  ChildView::kBoard},
-    {ChartWindowKind::kLuck,     "KouF",  kLuckWindowResourceThreshold,  ChildRange::kEveryLuck,       true,  false, ChildView::kTextCopy},
+    {ChartWindowKind::kLuck,     "KouF",  kLuckWindowResourceThreshold,  ChildRange::kEveryLuck,       true,  false, ChildView::kBoard},
     {ChartWindowKind::kCombined, "MKF",   kChartWindowResourceThreshold, ChildRange::kCombinedSetting, false, true,  ChildView::kBoard},
 }};
 // clang-format on

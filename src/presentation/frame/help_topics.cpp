@@ -14,7 +14,7 @@ std::optional<HelpTopic> HelpTopicOfFormName(std::string_view form_name) {
       {"NListF",  HelpTopic::kPersonList},           // the person list
       {"MeisF",   HelpTopic::kChartWindow},          // the chart window
       {"MKF",     HelpTopic::kCombinedWindow},       // the combined window 命行
-      {"KouF",    HelpTopic::kChartWindow},          // the luck window, likewise
+      {"KouF",    HelpTopic::kLuckWindow},           // the luck window
       {"WaRekiF", HelpTopic::kEraDate},              // 和暦変換入力
       {"SouGoF",  HelpTopic::kCorrelationDiagram},   // 五行相関図
       {"SouKsF",  HelpTopic::kCorrelationDiagram},   // 干支相関図

@@ -13,6 +13,7 @@ enum class HelpTopic : int {
   kPersonList = 10005,          // 名前リスト
   kCombinedWindow = 10003,      // the combined chart-and-luck window 命行
   kChartWindow = 10006,         // the chart window
+  kLuckWindow = 10007,          // 行運ウィンドウ
   kEraDate = 10008,             // 和暦変換入力
   kExplanationList = 10101,     // 説明リスト
   kCorrelationDiagram = 10103,  // 相関図

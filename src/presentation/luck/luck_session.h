@@ -13,9 +13,6 @@
 
 namespace kirvo {
 
-// The help page of the luck window.
-inline constexpr int kLuckWindowHelpTopic = 10007;
-
 // One person's running luck as the luck window (`TKouF`) drives it: the chart date and time of its
 // fields, the table of the chosen level pair, the graph drawn from it, and the chart session whose
 // content the side panel shows (a period's chart once a column is shown). Every rebuild, shift and

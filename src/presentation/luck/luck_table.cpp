@@ -254,9 +254,10 @@ void ComputeLuckColumn(LuckTable& table, int column, DateTime moment, const Char
   Set(ksg, column, luck_row::kYearMonth, headings.year_month);
   Set(ksg, column, luck_row::kDayHour, headings.day_hour);
   if (moment < birth || !IsAcceptedMoment(moment)) return;
+  // Only the charts computed count as the last computation: a period beyond 110 years computes none.
   const ChartAge age = AgeAt(birth, moment);
-  table.last_age_years = age.years;
   if (!IsChartAge(age.years)) return;
+  table.last_age_years = age.years;
 
   Chart& chart = table.chart;
   chart.record = NewChartRecord(table.person, moment);

@@ -42,7 +42,7 @@ struct LuckTable {
   DateTime chart_moment;   // the window's chart date and time the table was last placed around
   DateTime start;          // the moment of column 1
   int highlighted = 1;     // the column of the chart moment's period (may lie outside 1..N after shifts)
-  int last_age_years = 0;  // the age of the last computed chart
+  int last_age_years = 0;  // the age of the last chart computed (periods beyond 110 years compute none)
   TextTable KSG;
   Chart chart;    // the board every column is computed on; never shown
   TextTable SNB;  // the content table of the columns' analyses; never shown

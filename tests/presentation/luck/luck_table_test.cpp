@@ -210,6 +210,16 @@ TEST_F(LuckTableTest, ShiftedTablesEqualTablesFilledAtTheNewStart) {
   }
 }
 
+// The decade columns beyond 110 years compute no chart, so they do not count as an old age: a
+// level chosen after the decades stays at the chart moment.
+TEST_F(LuckTableTest, ALevelChosenAfterTheDecadesStaysAtTheChartMoment) {
+  LuckTable table = Built(man_, LuckLevel::kMajor, "2024/01/15 12:00");
+  ASSERT_FALSE(LuckColumnHasData(table, 13));
+  table.level = LuckLevel::kYear;
+  BuildLuckTable(table, At("2024/01/15 12:00"), Rules());
+  EXPECT_EQ(Cell(table, 1, luck_row::kMoment), "2020/12/25 22:00");
+}
+
 TEST_F(LuckTableTest, MajorLuckTablesDoNotMove) {
   LuckTable table = Built(man_, LuckLevel::kMajor, "2024/01/15 12:00");
   const TextTable before = table.KSG;
