@@ -4,7 +4,7 @@
 #include <QWidget>
 #include <functional>
 
-#include "app/chart/chart_child.h"
+#include "app/widgets/chart_child.h"
 #include "presentation/luck/luck_session.h"
 
 class QAction;
