@@ -98,6 +98,14 @@ class LuckWindowTest : public QObject {
     QCOMPARE(PanelHeader(), QStringLiteral("< 年運まで >　作式：2022/12/25 22:00"));
     QCOMPARE(window_->panel()->Content().record.ChartDateTime.DateTimeText(), std::string("2022/12/25 22:00"));
 
+    // A time typed alone waits; the next date uses it.
+    auto* time = luck->findChild<QLineEdit*>(QStringLiteral("NTime"));
+    time->selectAll();
+    QTest::keyClicks(time, QStringLiteral("0600"));
+    QCOMPARE(luck->luck().table().chart_moment.DateTimeText(), std::string("2024/01/15 12:00"));
+    luck->findChild<QDateEdit*>(QStringLiteral("NDate"))->setDate(QDate(2024, 3, 1));
+    QCOMPARE(luck->luck().table().chart_moment.DateTimeText(), std::string("2024/03/01 06:00"));
+
     // The decades again at the same chart date: no jump, the highlight on the decade of 2024.
     Place(*luck, 0, QDate(2024, 1, 15), QStringLiteral("12:00"));
     QCOMPARE(luck->luck().selected_column(), 5);

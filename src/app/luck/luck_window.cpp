@@ -161,12 +161,15 @@ QWidget* LuckWindow::BuildTopStrip() {
   strip_ = new MomentStrip(session_.moment_model(), MomentStripLook::kCompact, top);
   strip_->ShowRange(false);
   strip_->FollowRange();
-  // A date typed in full, or a step of the time, places the table again.
+  // A new date, or a step of the time, places the table again; a time typed alone waits for the
+  // next of them (or the level pair) to be used.
   connect(strip_, &MomentStrip::entryEdited, this, [this] {
-    if (strip_->EntryComplete()) Move([this] {
-        session_.Place();
-        return true;
-      });
+    const DateTime placed = session_.table().chart_moment;
+    if (!strip_->EntryComplete() || session_.moment_model().moment().DateOnly() == placed.DateOnly()) return;
+    Move([this] {
+      session_.Place();
+      return true;
+    });
   });
   connect(strip_, &MomentStrip::timeStepped, this, [this] {
     Move([this] {
