@@ -2,6 +2,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <variant>
 #include <vector>
 
 #include "calendar/accepted_moments.h"
@@ -9,10 +10,10 @@
 #include "cli/arguments.h"
 #include "cli/commands.h"
 #include "cli/moment_input.h"
+#include "cli/person_arguments.h"
 #include "cli/tool_settings.h"
 #include "platform/console_interaction.h"
 #include "platform/integer_text.h"
-#include "platform/name_text.h"
 #include "presentation/luck/luck_table.h"
 #include "presentation/shared/chart_moment_model.h"
 
@@ -42,17 +43,9 @@ int RunLuck(const std::vector<std::string>& args) {
       ParseOptions(args, {"--folder", "--name", "--sex", "--birth", "--at", "--level", "--columns"});
   if (!parsed.error.empty()) return UsageError(parsed.error);
 
-  const std::optional<std::string> name = parsed.Get("--name");
-  if (!name || name->empty()) return UsageError("--name: 氏名を指定してください");
-  if (const Status usable = CheckEnteredName(*name); !usable) return UsageError("--name: " + usable.error());
-  const std::optional<std::string> sex_text = parsed.Get("--sex");
-  const std::optional<Sex> sex = sex_text ? SexOfName(*sex_text) : std::nullopt;
-  if (!sex) return UsageError("--sex: 男 または 女 を指定してください");
-  const std::optional<std::string> birth_text = parsed.Get("--birth");
-  if (!birth_text) return UsageError("--birth: 生年月日時 \"YYYY/MM/DD hh:nn\" を指定してください（時刻不明は 99:99）");
-  const std::optional<BirthMoment> birth = BirthOfText(*birth_text);
-  if (!birth) return UsageError("--birth: 日付または時刻が正しくありません: " + *birth_text);
-  if (!IsAcceptedMoment(birth->moment)) return UsageError("--birth: " + OutOfRangeReason() + ": " + *birth_text);
+  const auto person = ReadPersonArguments(parsed);
+  if (const auto* wrong = std::get_if<std::string>(&person)) return UsageError(*wrong);
+  const BirthInput& input = std::get<BirthInput>(person);
 
   const std::optional<std::string> level_text = parsed.Get("--level");
   if (!level_text) return UsageError("--level: 0 から 4 の整数を指定してください（0 大運＋命式 … 4 時運＋日運）");
@@ -73,10 +66,9 @@ int RunLuck(const std::vector<std::string>& args) {
   if (!services) return kExitUsage;
   if (columns) services->settings().sys.CCnt = std::to_string(*columns);
 
-  const BirthInput input{*name, *birth, *sex};
   ChartMomentModel moment;
   const bool placed = at ? moment.SetMoment(*at)
-                         : moment.SetToNow(services->settings().sys, birth->Text(), LocalClockNow());
+                         : moment.SetToNow(services->settings().sys, input.birth.Text(), LocalClockNow());
   if (!placed) return UsageError("作式日時: 扱える範囲の外の日時です (" + AcceptedMomentRangeText() + ")");
 
   LuckTable table = NewLuckTable(input, *LuckLevelOf(*level_number), moment.moment());
