@@ -15,7 +15,6 @@
 #include "engine/chart_age.h"
 #include "app/chart/chart_window.h"
 #include "app/luck/combined_window.h"
-#include "app/frame/chart_text_window.h"
 #include "app/frame/child_window_keys.h"
 #include "app/frame/command_seams.h"
 #include "app/luck/luck_window.h"
@@ -371,9 +370,6 @@ QWidget* MainWindow::NewChild(ChartWindowKind kind, const BirthInput& input) {
   if (!session) return nullptr;
   const QString caption = ToQString(ChartWindowCaption(input.name, kind));
   if (kind == ChartWindowKind::kLuck) return NewLuckWindow(caption, std::move(*session));
-  if (ChildKindRowOf(kind).view == ChildView::kTextCopy) {
-    return new ChartTextWindow(kind, caption, std::move(*session), services_.sys().MCB);
-  }
   auto* chart = new ChartWindow(services_.sys(), services_.interaction(), caption, std::move(*session));
   connect(chart, &ChartWindow::contentChanged, this, [this, chart] {
     if (ActiveChartWindow() == chart) ShowActiveContent();

@@ -16,13 +16,12 @@ namespace kirvo {
 
 // How each kind of chart child opens: its form name, the free resources it needs, the range its
 // chart starts with, whether the luck-window limit applies, whether it joins the arrangement of the
-// others, and how it shows the chart.
+// others.
 enum class ChildRange {
   kChartSetting,     // `CB1`, the chart window's default range
   kCombinedSetting,  // `KCB1`, the luck level of the combined window
   kEveryLuck,        // the luck window takes in every running-luck column
 };
-enum class ChildView { kBoard, kTextCopy };
 struct ChildKindRow {
   ChartWindowKind kind;
   std::string_view form_name;
@@ -30,14 +29,13 @@ struct ChildKindRow {
   ChildRange range;
   bool limits_luck_windows;  // the luck windows over `KMCB` close first
   bool joins_arrangement;    // tiled or cascaded with the others per `SCB3`; else it keeps its place
-  ChildView view;
 };
 
 // clang-format off
 inline constexpr std::array<ChildKindRow, 3> kChildKinds = {{
-    {ChartWindowKind::kChart,    "MeisF", kChartWindowResourceThreshold, ChildRange::kChartSetting,    false, true,  ChildView::kBoard},
-    {ChartWindowKind::kLuck,     "KouF",  kLuckWindowResourceThreshold,  ChildRange::kEveryLuck,       true,  false, ChildView::kBoard},
-    {ChartWindowKind::kCombined, "MKF",   kChartWindowResourceThreshold, ChildRange::kCombinedSetting, false, true,  ChildView::kBoard},
+    {ChartWindowKind::kChart,    "MeisF", kChartWindowResourceThreshold, ChildRange::kChartSetting,    false, true},
+    {ChartWindowKind::kLuck,     "KouF",  kLuckWindowResourceThreshold,  ChildRange::kEveryLuck,       true,  false},
+    {ChartWindowKind::kCombined, "MKF",   kChartWindowResourceThreshold, ChildRange::kCombinedSetting, false, true},
 }};
 // clang-format on
 
