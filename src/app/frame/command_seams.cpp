@@ -12,7 +12,9 @@
 #include "app/frame/side_panel.h"
 #include "app/frame/splash_window.h"
 #include "app/frame/version_dialog.h"
+#include "app/settings/rule_settings_dialog.h"
 #include "app/services/app_services.h"
+#include "calendar/local_clock.h"
 
 namespace kirvo {
 namespace {
@@ -81,6 +83,15 @@ void OpenFiveElementDiagram(QWidget* parent, AppServices& services) {
 
 void OpenStemBranchDiagram(QWidget* parent, AppServices& services) {
   OpenDiagram<StemBranchDiagramWindow>(parent, services, KeptWindow::kStemBranchDiagram);
+}
+
+void RunRuleSettingsDialog(QWidget* parent, AppServices& services, USysSettings& settings) {
+  RuleSettingsDialog dialog({settings, services.sys(), services.program_folder(), services.interaction(),
+                             services.branding(),
+                             [parent, &services](HelpTopic topic) { ShowHelpTopic(parent, services, topic); },
+                             DistributionFileChooser(services.program_folder()), &LocalClockNow},
+                            parent);
+  dialog.exec();
 }
 
 void OpenSupportPage() { QDesktopServices::openUrl(QUrl(QString::fromLatin1(kSupportPageAddress))); }

@@ -34,6 +34,9 @@ void ShowNotices(QWidget* parent, AppServices& services);
 // once, and closing one destroys it.
 void OpenFiveElementDiagram(QWidget* parent, AppServices& services);
 void OpenStemBranchDiagram(QWidget* parent, AppServices& services);
+// 四柱推命の設定: the rule settings dialog, modal, on `settings`, which every close of the dialog
+// commits to.
+void RunRuleSettingsDialog(QWidget* parent, AppServices& services, USysSettings& settings);
 // ｻﾎﾟｰﾄﾎｰﾑﾍﾟｰｼﾞへ: the support page in the desktop's browser.
 void OpenSupportPage();
 

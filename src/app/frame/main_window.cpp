@@ -24,6 +24,7 @@
 #include "platform/ascii.h"
 #include "platform/free_resources.h"
 #include "presentation/services/frame_constants.h"
+#include "presentation/settings/rule_settings_texts.h"
 #include "presentation/services/resource_check.h"
 #include "presentation/frame/toolbar_positions.h"
 #include "presentation/frame/window_arrangement.h"
@@ -187,6 +188,7 @@ void MainWindow::ConnectCommands() {
   on(C::kFiveElementDiagram, [this] { OpenFiveElementDiagram(this, services_); });
   on(C::kStemBranchDiagram, [this] { OpenStemBranchDiagram(this, services_); });
   on(C::kDateSearch, [this] { SearchDateOfPillars(); });
+  on(C::kRuleSettings, [this] { EditRuleSettings(); });
 
   QAction* panel = command(C::kSidePanel);
   panel->setCheckable(true);
@@ -479,6 +481,18 @@ void MainWindow::TileChildren() {
   for (qsizetype i = 0; i < children.size(); ++i) {
     children[i]->move(places[static_cast<std::size_t>(i)].x, places[static_cast<std::size_t>(i)].y);
   }
+}
+
+void MainWindow::EditRuleSettings() {
+  if (!client_->subWindowList().isEmpty()) {
+    Interaction& interaction = services_.interaction();
+    interaction.Beep();
+    if (!interaction.AskYesNo(kCloseChartsForRuleSettingsQuestion)) return;
+    CloseAllChildren();
+  }
+  USysSettings edited = services_.usys();
+  RunRuleSettingsDialog(this, services_, edited);
+  emit ruleSettingsEdited(edited);
 }
 
 void MainWindow::CloseAllChildren() {

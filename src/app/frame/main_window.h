@@ -59,6 +59,9 @@ class MainWindow : public QMainWindow {
   // ▼: the natural-time dialog on the entry bar's date and time ("yyyy/mm/ddhh:nn"); on OK the
   // converted date and time go into the entry bar.
   void EnterNaturalTime(const QString& date_and_time);
+  // 四柱推命の設定: the open chart windows are closed first (after the question; No ends the
+  // command), then the rule settings dialog runs on a copy, which its close commits.
+  void EditRuleSettings();
   // `UpdateMenuItems`: availability of the window commands, the side-panel toggle and `TZBtn`.
   void UpdateMenuItems();
 
@@ -81,6 +84,10 @@ class MainWindow : public QMainWindow {
   PersonFileCommands* persons() const { return persons_; }
   // A name file was opened: its path goes to the front of the recent files.
   void NoteOpenedFile(const QString& path);
+
+ signals:
+  // A settings dialog closed: its settings become the settings of the run.
+  void ruleSettingsEdited(const USysSettings& settings);
 
  protected:
   void closeEvent(QCloseEvent* event) override;

@@ -7,7 +7,7 @@ namespace kirvo {
 
 std::optional<HelpTopic> HelpTopicOfFormName(std::string_view form_name) {
   // clang-format off
-  static constexpr std::array<std::pair<std::string_view, HelpTopic>, 13> kTopics = {{
+  static constexpr std::array<std::pair<std::string_view, HelpTopic>, 14> kTopics = {{
       {"MainF",   HelpTopic::kContents},             // the main window and its entry bar
       {"TZoneF",  HelpTopic::kNaturalTime},          // 自然時変換
       {"MeiWin",  HelpTopic::kSidePanel},            // the side panel 命式内容
@@ -19,6 +19,7 @@ std::optional<HelpTopic> HelpTopicOfFormName(std::string_view form_name) {
       {"SouGoF",  HelpTopic::kCorrelationDiagram},   // 五行相関図
       {"SouKsF",  HelpTopic::kCorrelationDiagram},   // 干支相関図
       {"SrcF",    HelpTopic::kDateSearch},           // 干支日時検索
+      {"USysF",   HelpTopic::kRuleSettings},         // 四柱推命の設定
       {"InfoF",   HelpTopic::kContents},             // お知らせ: part of the main window's page
       {"TitleF",  HelpTopic::kContents},
   }};
