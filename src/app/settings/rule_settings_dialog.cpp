@@ -168,22 +168,7 @@ void RuleSettingsDialog::reject() {
 }
 
 void RuleSettingsDialog::ShowRefusal() {
-  const std::optional<CloseCheckFailure>& refusal = model_.refusal();
-  if (!refusal) return;
-  QWidget* control = findChild<QWidget*>(ToQString(refusal->key));
-  if (control == nullptr) return;
-  for (int page = 0; page < tabs_->count(); ++page) {
-    if (tabs_->widget(page)->isAncestorOf(control)) tabs_->setCurrentIndex(page);
-  }
-  control->setFocus();
-  if (auto* view = qobject_cast<QTableView*>(control); view && refusal->cell) {
-    const QModelIndex cell = view->model()->index(static_cast<int>(refusal->cell->row),
-                                                  static_cast<int>(refusal->cell->column));
-    view->setCurrentIndex(cell);
-    view->scrollTo(cell);
-  } else if (auto* field = qobject_cast<QLineEdit*>(control)) {
-    field->selectAll();
-  }
+  if (model_.refusal()) ShowRefusedControl(*this, *tabs_, *model_.refusal());
 }
 
 void RuleSettingsDialog::OpenDistributionFile() {
@@ -206,16 +191,7 @@ void RuleSettingsDialog::CopyDepthReport() {
 void RuleSettingsDialog::ApplyBranding() {
   if (!needs_.branding) return;
   const Branding& branding = *needs_.branding;
-  const std::string form = ToUtf8(objectName());
-  for (QWidget* control : findChildren<QWidget*>()) {
-    if (control->objectName().isEmpty() || !IsHiddenByBranding(branding, form, ToUtf8(control->objectName()))) continue;
-    // A tab page is hidden with its tab.
-    if (const int page = tabs_->indexOf(control); page >= 0) {
-      tabs_->setTabVisible(page, false);
-    } else {
-      control->hide();
-    }
-  }
+  HideBrandedControls(*this, *tabs_, branding);
   if (branding.suu_type == 1) {
     QWidget* page = tabs_->findChild<QWidget*>(QString::fromUtf8(kNumberPageName));
     page->setAutoFillBackground(true);

@@ -8,9 +8,12 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QGridLayout>
+#include <QTabWidget>
 #include <QTableView>
 
 #include "app/bridge/dpi.h"
+#include "app/bridge/colour.h"
 #include "app/bridge/text.h"
 
 namespace kirvo {
@@ -45,6 +48,49 @@ void ChoiceGroup::SetIndex(int index) {
   buttons_->setExclusive(false);
   for (QAbstractButton* button : buttons_->buttons()) button->setChecked(false);
   buttons_->setExclusive(true);
+}
+
+CheckGroup::CheckGroup(std::string_view key, std::string_view caption, std::span<const std::string_view> items,
+                       int columns, QWidget* parent)
+    : QGroupBox(ToQString(caption), parent) {
+  setObjectName(ToQString(key));
+  auto* grid = new QGridLayout(this);
+  grid->setContentsMargins(6, 2, 6, 2);
+  grid->setVerticalSpacing(0);
+  for (std::size_t item = 0; item < items.size(); ++item) {
+    auto* box = new QCheckBox(ToQString(items[item]), this);
+    box->setObjectName(ToQString(key) + QString::number(item));
+    grid->addWidget(box, static_cast<int>(item) / columns, static_cast<int>(item) % columns);
+    connect(box, &QCheckBox::clicked, this, [this] { emit changed(bits()); });
+  }
+}
+
+std::uint32_t CheckGroup::bits() const {
+  std::uint32_t bits = beyond_items_;
+  const QList<QCheckBox*> boxes = findChildren<QCheckBox*>(Qt::FindDirectChildrenOnly);
+  for (qsizetype item = 0; item < boxes.size(); ++item) {
+    if (boxes[item]->isChecked()) bits |= 1u << item;
+  }
+  return bits;
+}
+
+void CheckGroup::SetBits(std::uint32_t bits) {
+  const QList<QCheckBox*> boxes = findChildren<QCheckBox*>(Qt::FindDirectChildrenOnly);
+  beyond_items_ = boxes.size() >= 32 ? 0 : bits & ~((1u << boxes.size()) - 1);
+  for (qsizetype item = 0; item < boxes.size(); ++item) boxes[item]->setChecked(((bits >> item) & 1u) != 0);
+}
+
+ColourButton::ColourButton(std::string_view key, std::string_view caption, QWidget* parent)
+    : QPushButton(ToQString(caption), parent) {
+  setObjectName(ToQString(key));
+  setAutoDefault(false);
+}
+
+void ColourButton::SetColour(Rgb colour) {
+  const QColor fill = ToQColor(colour);
+  const QColor text = ToQColor(ContrastTextColour(colour));
+  setStyleSheet(QStringLiteral("QPushButton { background-color: %1; color: %2; border: 1px solid gray; padding: 3px; }")
+                    .arg(fill.name(), text.name()));
 }
 
 QCheckBox* FlagBox(std::string_view key, std::string_view caption, QWidget* parent) {
@@ -84,6 +130,35 @@ QLabel* Note(std::string_view text, QWidget* parent) {
   auto* label = new QLabel(ToQString(text), parent);
   label->setWordWrap(true);
   return label;
+}
+
+void ShowRefusedControl(QWidget& dialog, QTabWidget& tabs, const CloseCheckFailure& refusal) {
+  QWidget* control = dialog.findChild<QWidget*>(ToQString(refusal.key));
+  if (control == nullptr) return;
+  for (int page = 0; page < tabs.count(); ++page) {
+    if (tabs.widget(page)->isAncestorOf(control)) tabs.setCurrentIndex(page);
+  }
+  control->setFocus();
+  if (auto* view = qobject_cast<QTableView*>(control); view && refusal.cell) {
+    const QModelIndex cell =
+        view->model()->index(static_cast<int>(refusal.cell->row), static_cast<int>(refusal.cell->column));
+    view->setCurrentIndex(cell);
+    view->scrollTo(cell);
+  } else if (auto* field = qobject_cast<QLineEdit*>(control)) {
+    field->selectAll();
+  }
+}
+
+void HideBrandedControls(QWidget& dialog, QTabWidget& tabs, const Branding& branding) {
+  const std::string form = ToUtf8(dialog.objectName());
+  for (QWidget* control : dialog.findChildren<QWidget*>()) {
+    if (control->objectName().isEmpty() || !IsHiddenByBranding(branding, form, ToUtf8(control->objectName()))) continue;
+    if (const int page = tabs.indexOf(control); page >= 0) {
+      tabs.setTabVisible(page, false);
+    } else {
+      control->hide();
+    }
+  }
 }
 
 }  // namespace kirvo
