@@ -3,7 +3,7 @@
 // window to the range 0..5 when one is given, and renders the main window into a PNG (compressed as far
 // as the format goes); "era" renders the era entry dialog instead, "natural" the natural-time dialog
 // after a click on the map, "persons" the person list window with a few persons and their chart
-// summaries, "search" the date search dialog, "rules0".."rules9" the rule settings dialog on that tab, "nearterm" the chart of a birth near 立春, "child" or
+// summaries, "search" the date search dialog, "rules0".."rules9" the rule settings dialog on that tab, "sys0".."sys8" the system settings dialog, "nearterm" the chart of a birth near 立春, "child" or
 // "child0".."child5" the chart window alone at that range. Runs offscreen
 // unless a platform is set.
 // kirvo-screenshot --diagrams FIVE_ELEMENT.png STEM_BRANCH.png: opens the two correlation diagrams
@@ -28,6 +28,7 @@
 #include "app/persons/person_file_commands.h"
 #include "app/persons/person_list_window.h"
 #include "app/settings/rule_settings_dialog.h"
+#include "app/settings/sys_settings_dialog.h"
 #include "app/time/date_search_dialog.h"
 #include "app/time/era_date_dialog.h"
 #include "app/time/natural_time_dialog.h"
@@ -76,7 +77,7 @@ int main(int argc, char** argv) {
   const bool diagrams = argc == 4 && std::strcmp(argv[1], "--diagrams") == 0;
   if (argc != 2 && argc != 3 && !diagrams) {
     std::fputs(
-        "usage: kirvo-screenshot OUTPUT.png [RANGE 0..5 | era | natural | persons | search | nearterm | childRANGE | combined | luck | rulesTAB]\n"
+        "usage: kirvo-screenshot OUTPUT.png [RANGE 0..5 | era | natural | persons | search | nearterm | childRANGE | combined | luck | rulesTAB | sysTAB]\n"
         "       kirvo-screenshot --diagrams FIVE_ELEMENT.png STEM_BRANCH.png\n",
         stderr);
     return 2;
@@ -126,6 +127,18 @@ int main(int argc, char** argv) {
     kirvo::RuleSettingsDialog dialog({settings, services.sys(), services.program_folder(), fixture.interaction,
                                       services.branding(), nullptr, nullptr, nullptr});
     const int tab = QString::fromLocal8Bit(argv[2]).mid(5).toInt();
+    if (tab < 0 || tab >= dialog.tabs()->count()) return 1;
+    dialog.tabs()->setCurrentIndex(tab);
+    dialog.show();
+    QTest::qWait(100);
+    return Save(dialog.grab().toImage(), argv[1]) ? 0 : 1;
+  }
+  if (argc == 3 && QString::fromLocal8Bit(argv[2]).startsWith(QLatin1String("sys"))) {
+    kirvo::AppServices& services = program->services();
+    kirvo::SysSettings settings = services.sys();
+    kirvo::SysSettingsDialog dialog({settings, services.program_folder(), services.store(), services.branding(),
+                                     fixture.interaction, nullptr, nullptr, nullptr, nullptr});
+    const int tab = QString::fromLocal8Bit(argv[2]).mid(3).toInt();
     if (tab < 0 || tab >= dialog.tabs()->count()) return 1;
     dialog.tabs()->setCurrentIndex(tab);
     dialog.show();

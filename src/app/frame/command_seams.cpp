@@ -13,6 +13,7 @@
 #include "app/frame/splash_window.h"
 #include "app/frame/version_dialog.h"
 #include "app/settings/rule_settings_dialog.h"
+#include "app/settings/sys_settings_dialog.h"
 #include "app/services/app_services.h"
 #include "calendar/local_clock.h"
 
@@ -91,6 +92,15 @@ void RunRuleSettingsDialog(QWidget* parent, AppServices& services, USysSettings&
                              [parent, &services](HelpTopic topic) { ShowHelpTopic(parent, services, topic); },
                              DistributionFileChooser(services.program_folder()), &LocalClockNow},
                             parent);
+  dialog.exec();
+}
+
+void RunSystemSettingsDialog(QWidget* parent, AppServices& services, SysSettings& settings) {
+  SysSettingsDialog dialog({settings, services.program_folder(), services.store(), services.branding(),
+                            services.interaction(),
+                            [parent, &services](HelpTopic topic) { ShowHelpTopic(parent, services, topic); },
+                            &ChooseColourWithDialog, &ChooseFontWithDialog, &LocalClockNow},
+                           parent);
   dialog.exec();
 }
 

@@ -37,6 +37,8 @@ void OpenStemBranchDiagram(QWidget* parent, AppServices& services);
 // 四柱推命の設定: the rule settings dialog, modal, on `settings`, which every close of the dialog
 // commits to.
 void RunRuleSettingsDialog(QWidget* parent, AppServices& services, USysSettings& settings);
+// ｼｽﾃﾑ設定: the system settings dialog, modal, on `settings`, which every close commits to.
+void RunSystemSettingsDialog(QWidget* parent, AppServices& services, SysSettings& settings);
 // ｻﾎﾟｰﾄﾎｰﾑﾍﾟｰｼﾞへ: the support page in the desktop's browser.
 void OpenSupportPage();
 

@@ -26,7 +26,7 @@ constexpr std::array<MainCommandRow, kMainCommandCount> kCommands = {{
     {C::kMemoList,               "MLItem",         M::kEdit,     "メモ内容の一覧編集",     "",       "SystemBar", "",   "メモ内容の一覧編集をします。",     true,  B::kDefault},
     {C::kPatternExplanations,    "KaItem",         M::kEdit,     "格局の説明編集",         "",       "SystemBar", "格", "格局の説明の編集をします。",       true,  B::kDefault},
     {C::kSpiritStarExplanations, "SinItem",        M::kEdit,     "神殺の説明編集",         "",       "SystemBar", "神", "神殺の説明の編集をします。",       true,  B::kDefault},
-    {C::kSystemSettings,         "ASys",           M::kSettings, "ｼｽﾃﾑ設定",               "Ctrl+S", "SystemBar", "",   "ｼｽﾃﾑ設定をします",                 true,  B::kDefault},
+    {C::kSystemSettings,         "ASys",           M::kSettings, "ｼｽﾃﾑ設定",               "Ctrl+S", "SystemBar", "",   "ｼｽﾃﾑ設定をします",                 false, B::kDefault},
     {C::kRuleSettings,           "AUSys",          M::kSettings, "四柱推命の設定",         "",       "SystemBar", "",   "四柱推命の設定をします",           false, B::kDefault},
     {C::kSpecialCharacters,      "G1",             M::kSettings, "特殊文字の設定",         "",       "",          "",   "",                                 true,  B::kDefault},
     {C::kSidePanel,              "MWin",           M::kView,     "命式内容",               "",       "WindowBar", "●",  "命式内容パネルの表示・非表示",     false, B::kDefault},

@@ -189,6 +189,7 @@ void MainWindow::ConnectCommands() {
   on(C::kStemBranchDiagram, [this] { OpenStemBranchDiagram(this, services_); });
   on(C::kDateSearch, [this] { SearchDateOfPillars(); });
   on(C::kRuleSettings, [this] { EditRuleSettings(); });
+  on(C::kSystemSettings, [this] { EditSystemSettings(); });
 
   QAction* panel = command(C::kSidePanel);
   panel->setCheckable(true);
@@ -493,6 +494,12 @@ void MainWindow::EditRuleSettings() {
   USysSettings edited = services_.usys();
   RunRuleSettingsDialog(this, services_, edited);
   emit ruleSettingsEdited(edited);
+}
+
+void MainWindow::EditSystemSettings() {
+  SysSettings edited = services_.sys();
+  RunSystemSettingsDialog(this, services_, edited);
+  emit systemSettingsEdited(edited);
 }
 
 void MainWindow::CloseAllChildren() {

@@ -62,6 +62,9 @@ class MainWindow : public QMainWindow {
   // 四柱推命の設定: the open chart windows are closed first (after the question; No ends the
   // command), then the rule settings dialog runs on a copy, which its close commits.
   void EditRuleSettings();
+  // ｼｽﾃﾑ設定: the system settings dialog on a copy, which its close commits; the frame and every
+  // open chart window follow at once.
+  void EditSystemSettings();
   // `UpdateMenuItems`: availability of the window commands, the side-panel toggle and `TZBtn`.
   void UpdateMenuItems();
 
@@ -88,6 +91,7 @@ class MainWindow : public QMainWindow {
  signals:
   // A settings dialog closed: its settings become the settings of the run.
   void ruleSettingsEdited(const USysSettings& settings);
+  void systemSettingsEdited(const SysSettings& settings);
 
  protected:
   void closeEvent(QCloseEvent* event) override;

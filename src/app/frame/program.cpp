@@ -52,6 +52,8 @@ std::unique_ptr<Program> Program::Start(const ProgramEnvironment& environment, I
   program->main_window_->ApplySystemSettings();
   QObject::connect(program->hub_.get(), &SettingsHub::systemSettingsChanged, program->main_window_.get(),
                    &MainWindow::ApplySystemSettings);
+  QObject::connect(program->main_window_.get(), &MainWindow::systemSettingsEdited, program->hub_.get(),
+                   &SettingsHub::CommitSystemSettings);
   QObject::connect(program->main_window_.get(), &MainWindow::ruleSettingsEdited, program->hub_.get(),
                    &SettingsHub::CommitRuleSettings);
   // A rule change reaches the chart windows and the panel the same way.

@@ -7,7 +7,7 @@ namespace kirvo {
 
 std::optional<HelpTopic> HelpTopicOfFormName(std::string_view form_name) {
   // clang-format off
-  static constexpr std::array<std::pair<std::string_view, HelpTopic>, 14> kTopics = {{
+  static constexpr std::array<std::pair<std::string_view, HelpTopic>, 15> kTopics = {{
       {"MainF",   HelpTopic::kContents},             // the main window and its entry bar
       {"TZoneF",  HelpTopic::kNaturalTime},          // 自然時変換
       {"MeiWin",  HelpTopic::kSidePanel},            // the side panel 命式内容
@@ -20,6 +20,7 @@ std::optional<HelpTopic> HelpTopicOfFormName(std::string_view form_name) {
       {"SouKsF",  HelpTopic::kCorrelationDiagram},   // 干支相関図
       {"SrcF",    HelpTopic::kDateSearch},           // 干支日時検索
       {"USysF",   HelpTopic::kRuleSettings},         // 四柱推命の設定
+      {"SysF",    HelpTopic::kSystemSettings},       // ｼｽﾃﾑ設定
       {"InfoF",   HelpTopic::kContents},             // お知らせ: part of the main window's page
       {"TitleF",  HelpTopic::kContents},
   }};

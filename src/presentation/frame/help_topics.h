@@ -19,6 +19,7 @@ enum class HelpTopic : int {
   kCorrelationDiagram = 10103,  // 相関図
   kDateSearch = 10104,          // 干支日時検索
   kExplanationEditor = 30002,   // 説明の編集
+  kSystemSettings = 40001,      // ｼｽﾃﾑ設定
   kRuleSettings = 40002,        // 四柱推命の設定
 };
 
