@@ -2,6 +2,7 @@
 // over the shipped settings files.
 #include <QApplication>
 #include <QCheckBox>
+#include <QClipboard>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTabWidget>
@@ -10,6 +11,7 @@
 #include <QTimer>
 
 #include "app/settings/rule_settings_dialog.h"
+#include "presentation/settings/rule_depth_report.h"
 #include "platform/text_file.h"
 #include "program_fixture.h"
 
@@ -236,6 +238,24 @@ class RuleSettingsDialogTest : public QObject {
       QCOMPARE(tabs->isTabVisible(page), tabs->tabText(page) != QStringLiteral("神殺３"));
     }
     QVERIFY(!dialog->findChild<QWidget*>(QStringLiteral("SuuTypeLabel"))->isHidden());
+  }
+
+  // 深浅の日時をコピー puts the depth report of the table being edited on the clipboard, at the
+  // program's now.
+  void depthReportGoesToTheClipboard() {
+    ProgramFixture fixture;
+    std::unique_ptr<Program> program = fixture.Start();
+    QVERIFY(program);
+    USysSettings settings = program->services().usys();
+    AppServices& services = program->services();
+    const DateTime clock = *DateTime::ParseDateTimeText("2024/05/06 07:08");
+    RuleSettingsDialog dialog({settings, services.sys(), services.program_folder(), services.interaction(),
+                               services.branding(), nullptr, nullptr, [clock] { return clock; }});
+    Type(dialog, "ZSG", 2, 1, "9");  // the edited table, not the stored one
+    Click(dialog, "RChk0");
+    QCOMPARE(QApplication::clipboard()->text(),
+             QString::fromStdString(*RuleSettingsDepthReport(dialog.edited(), services.sys(), clock)));
+    QVERIFY(QApplication::clipboard()->text().contains(QStringLiteral("|子|壬| 9|")));
   }
 
   // OpenBtn reads the chosen distribution file into the grid; one inside the program folder is
