@@ -9,6 +9,7 @@
 #include <memory>
 
 #include "app/bridge/fonts.h"
+#include "../app/bench_program.h"
 #include "app/chart/chart_window.h"
 #include "app/frame/side_panel.h"
 #include "app/services/app_services.h"
@@ -19,30 +20,7 @@ namespace {
 
 using namespace kirvo;
 
-// The program's services over a fresh copy of the shipped files, as start-up loads them.
-struct Program {
-  QTemporaryDir folder;
-  QTemporaryDir store;
-  ConsoleInteraction interaction;
-  std::unique_ptr<AppServices> services;
-
-  Program() {
-    namespace fs = std::filesystem;
-    const fs::path to = folder.path().toStdString();
-    for (const fs::directory_entry& entry : fs::directory_iterator(KIRVO_SHIPPED_DIR)) {
-      fs::copy_file(entry.path(), to / entry.path().filename(), fs::copy_options::overwrite_existing);
-    }
-    services = std::move(AppServices::Open(to, fs::path(store.path().toStdString()) / "store.ini", interaction))
-                   .value();
-    services->LoadSystemSettings();
-    services->LoadRuleSettings();
-  }
-};
-
-Program& TheProgram() {
-  static Program program;
-  return program;
-}
+using bench::TheProgram;
 
 const BirthInput kPerson{"山田太郎", *BirthOfText("1984/02/10 12:30"), Sex::kMale};
 const DateTime kNow = *DateTime::ParseDateTimeText("2026/12/10 15:00");

@@ -31,12 +31,6 @@ constexpr int kDesignWidth = 640, kDesignHeight = 600;
 // The number tab's colour when the branding marks it ("Suu_Type" 1).
 constexpr Rgb kMarkedNumberPageColour = 0xE9F3F3;
 
-QPushButton* BottomButton(const QString& caption, QWidget* parent) {
-  auto* button = new QPushButton(caption, parent);
-  button->setMinimumWidth(ScaledPx(*button, 75));
-  return button;
-}
-
 }  // namespace
 
 std::function<std::optional<std::filesystem::path>(QWidget* parent)> DistributionFileChooser(
@@ -64,19 +58,7 @@ RuleSettingsDialog::RuleSettingsDialog(RuleSettingsNeeds needs, QWidget* parent)
   tabs_ = new QTabWidget(this);
   BuildRuleSettingsPages(*tabs_);
   layout->addWidget(tabs_, 1);
-  // OK, Cancel and Help stay centred at the bottom.
-  auto* buttons = new QHBoxLayout;
-  QPushButton* ok = BottomButton(QStringLiteral("OK"), this);
-  ok->setDefault(true);
-  QPushButton* cancel = BottomButton(QStringLiteral("キャンセル"), this);
-  QPushButton* help = BottomButton(QStringLiteral("ヘルプ"), this);
-  buttons->addStretch(1);
-  for (QPushButton* button : {ok, cancel, help}) buttons->addWidget(button);
-  buttons->addStretch(1);
-  layout->addLayout(buttons);
-  connect(ok, &QPushButton::clicked, this, &RuleSettingsDialog::accept);
-  connect(cancel, &QPushButton::clicked, this, &RuleSettingsDialog::reject);
-  connect(help, &QPushButton::clicked, this, [this] {
+  AddDialogButtons(*this, *layout, [this] {
     if (needs_.show_help) needs_.show_help(HelpTopic::kRuleSettings);
   });
 

@@ -161,4 +161,24 @@ void HideBrandedControls(QWidget& dialog, QTabWidget& tabs, const Branding& bran
   }
 }
 
+void AddDialogButtons(QDialog& dialog, QBoxLayout& layout, std::function<void()> help) {
+  const auto bottom_button = [&dialog](const QString& caption) {
+    auto* button = new QPushButton(caption, &dialog);
+    button->setMinimumWidth(ScaledPx(*button, 75));
+    return button;
+  };
+  QPushButton* ok = bottom_button(QStringLiteral("OK"));
+  ok->setDefault(true);
+  QPushButton* cancel = bottom_button(QStringLiteral("キャンセル"));
+  QPushButton* help_button = bottom_button(QStringLiteral("ヘルプ"));
+  auto* buttons = new QHBoxLayout;
+  buttons->addStretch(1);
+  for (QPushButton* button : {ok, cancel, help_button}) buttons->addWidget(button);
+  buttons->addStretch(1);
+  layout.addLayout(buttons);
+  QObject::connect(ok, &QPushButton::clicked, &dialog, &QDialog::accept);
+  QObject::connect(cancel, &QPushButton::clicked, &dialog, &QDialog::reject);
+  QObject::connect(help_button, &QPushButton::clicked, &dialog, std::move(help));
+}
+
 }  // namespace kirvo

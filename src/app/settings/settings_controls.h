@@ -1,9 +1,12 @@
 #pragma once
 
+#include <QBoxLayout>
+#include <QDialog>
 #include <QGroupBox>
 #include <QPushButton>
 #include <QString>
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <span>
 #include <string_view>
@@ -80,6 +83,9 @@ QLineEdit* NumberField(std::string_view key, int width_px, QWidget* parent);
 QTableView* SettingsTableView(std::string_view key, QWidget* parent);
 QPushButton* NamedButton(std::string_view key, std::string_view caption, QWidget* parent);
 QLabel* Note(std::string_view text, QWidget* parent);
+// OK, キャンセル and ヘルプ centred under a settings dialog's tabs: OK accepts (the default button),
+// キャンセル rejects, ヘルプ calls `help`.
+void AddDialogButtons(QDialog& dialog, QBoxLayout& layout, std::function<void()> help);
 
 // A refused close: the tab holding the failing control comes forward and the control takes the
 // focus; in a grid the failing cell becomes current, in an edit field the text is selected.

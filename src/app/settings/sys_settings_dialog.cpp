@@ -28,12 +28,6 @@ namespace {
 
 constexpr int kDesignWidth = 640, kDesignHeight = 560;
 
-QPushButton* BottomButton(const QString& caption, QWidget* parent) {
-  auto* button = new QPushButton(caption, parent);
-  button->setMinimumWidth(ScaledPx(*button, 75));
-  return button;
-}
-
 QString Name(std::string_view key) { return ToQString(key); }
 
 }  // namespace
@@ -70,18 +64,7 @@ SysSettingsDialog::SysSettingsDialog(SysSettingsNeeds needs, QWidget* parent)
   tabs_ = new QTabWidget(this);
   BuildSysSettingsPages(*tabs_);
   layout->addWidget(tabs_, 1);
-  auto* buttons = new QHBoxLayout;
-  QPushButton* ok = BottomButton(QStringLiteral("OK"), this);
-  ok->setDefault(true);
-  QPushButton* cancel = BottomButton(QStringLiteral("キャンセル"), this);
-  QPushButton* help = BottomButton(QStringLiteral("ヘルプ"), this);
-  buttons->addStretch(1);
-  for (QPushButton* button : {ok, cancel, help}) buttons->addWidget(button);
-  buttons->addStretch(1);
-  layout->addLayout(buttons);
-  connect(ok, &QPushButton::clicked, this, &SysSettingsDialog::accept);
-  connect(cancel, &QPushButton::clicked, this, &SysSettingsDialog::reject);
-  connect(help, &QPushButton::clicked, this, [this] {
+  AddDialogButtons(*this, *layout, [this] {
     if (needs_.show_help) needs_.show_help(HelpTopic::kSystemSettings);
   });
 
