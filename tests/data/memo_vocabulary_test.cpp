@@ -94,3 +94,25 @@ TEST(MemoAddress, AWordNoLongerInTheVocabularyGivesNoKey) {
 
 }  // namespace
 }  // namespace kirvo
+
+#include "data/memo_menu.h"
+
+namespace kirvo {
+namespace {
+
+TEST(MemoMenu, ThreeLevelsOfClassificationsWordsAndUsedTopics) {
+  const std::vector<MemoMenuClassification> menu = BuildMemoMenu(test::SmallVocabulary());
+  ASSERT_EQ(menu.size(), 10u);
+  EXPECT_EQ(menu[0].caption, "0:天干");
+  EXPECT_EQ(menu[9].caption, "9:");
+  EXPECT_TRUE(menu[9].words.empty());
+  ASSERT_EQ(menu[1].words.size(), 1u);
+  EXPECT_EQ(menu[1].words[0].caption, " 0:比肩");
+  ASSERT_EQ(menu[1].words[0].topics.size(), 2u);
+  EXPECT_EQ(menu[1].words[0].topics[1].caption, "1:性格");
+  EXPECT_EQ(menu[1].words[0].topics[1].key, (MemoKey{1, 0, 1}));
+  EXPECT_EQ(menu[0].words[2].topics[2].key, (MemoKey{0, 2, 2}));
+}
+
+}  // namespace
+}  // namespace kirvo

@@ -36,7 +36,7 @@ constexpr std::array<Layer, 9> kLayers = {{
 
 // The folders of src/app, lowest first. main.cpp, which composes them, may include any.
 // clang-format off
-constexpr std::array<Layer, 11> kDesktopLayers = {{
+constexpr std::array<Layer, 12> kDesktopLayers = {{
     {"bridge",   0},  // conversions between the core's values and the toolkit's
     {"widgets",  1},  // controls and painting shared by the windows
     {"jobs",     1},  // long work on a worker thread, with progress and 中断
@@ -47,6 +47,7 @@ constexpr std::array<Layer, 11> kDesktopLayers = {{
     {"time",     3},
     {"diagrams", 3},
     {"settings", 3},  // the two settings dialogs
+    {"memos",    3},  // the memo panel and the memo editors
     {"frame",    4},  // the main window, which opens, places and commands the others
 }};
 // clang-format on

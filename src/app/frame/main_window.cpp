@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QScrollArea>
+#include <QVBoxLayout>
 #include <QStatusBar>
 #include <algorithm>
 #include <variant>
@@ -11,6 +12,9 @@
 #include "app/bridge/text.h"
 #include "app/bridge/window_state.h"
 #include "app/frame/side_panel.h"
+#include "app/memos/memo_panel.h"
+#include "app/widgets/explanation_area.h"
+#include "data/memo_file.h"
 #include "calendar/local_clock.h"
 #include "engine/chart_age.h"
 #include "app/chart/chart_window.h"
@@ -87,7 +91,8 @@ MainWindow::MainWindow(AppServices& services, QWidget* parent)
   services_.WriteStartValues();
   // 9. Toolbar places; the entry bar is always shown.
   RestoreBarPlaces();
-  // 10.-12. The side panel's grids and the memos belong to the side panel and the memo list.
+  // 10.-12. The side panel's grids belong to the side panel; the memos are read here.
+  LoadMemos();
 
   ConnectCommands();
   ConnectEntryBar();
@@ -113,6 +118,7 @@ void MainWindow::ApplySystemSettings() {
   ApplyBrandingHides();
   panel_rules_.emplace(services_.usys(), services_.sys());
   panel_->ApplySystemSettings();
+  memo_panel_->ApplySettings(sys.MeCB, sys.SetuFont);
   // Every chart child computes again under the settings as they now stand.
   for (QMdiSubWindow* child : client_->subWindowList()) {
     if (auto* chart = dynamic_cast<ChartChild*>(child->widget())) chart->FollowSettings();
@@ -123,6 +129,27 @@ void MainWindow::ApplySystemSettings() {
 ChartChild* MainWindow::ActiveChartWindow() const {
   QMdiSubWindow* active = client_->activeSubWindow();
   return active ? dynamic_cast<ChartChild*>(active->widget()) : nullptr;
+}
+
+void MainWindow::LoadMemos() {
+  const Loaded<MemoList> memos = LoadMemoFile(services_.program_folder());
+  memos_ = memos.value;
+  ShowLoadReport(memos.report, services_.interaction());
+  const Outcome<MemoVocabulary> vocabulary = LoadMemoVocabulary(services_.program_folder());
+  if (ShowFailure(vocabulary, services_.interaction())) memo_vocabulary_ = *vocabulary;
+  QWidget* page = panel_->Explanations()->MemoPage();
+  auto* layout = new QVBoxLayout(page);
+  layout->setContentsMargins(0, 0, 0, 0);
+  memo_panel_ = new MemoPanel(memos_, memo_vocabulary_, services_.program_folder(), services_.interaction(), page);
+  layout->addWidget(memo_panel_);
+  memo_panel_->ApplySettings(services_.sys().MeCB, services_.sys().SetuFont);
+  connect(panel_, &SidePanel::MemoWordRequested, this, &MainWindow::LookUpMemo);
+}
+
+void MainWindow::LookUpMemo(const QString& word) {
+  if (!services_.sys().MOnSW) return;
+  panel_->Explanations()->setCurrentIndex(ExplanationArea::kMemoTab);
+  memo_panel_->LookUp(word);
 }
 
 void MainWindow::ShowActiveContent() {
@@ -565,7 +592,8 @@ void MainWindow::closeEvent(QCloseEvent* event) {
   static_cast<void>(services_.SaveRuleSettings());
   static_cast<void>(services_.SaveSystemSettings());
   SaveBarPlaces();
-  // 6. The memo list is written back here, once it exists.
+  // 6. The memos are written back without a question; a failure has been shown.
+  static_cast<void>(memo_panel_->SaveToDisk());
   SaveWindowState(*this, services_.window_states(), KeptWindow::kMain);
   // The windows still open keep their places, in the order they were created.
   WindowStateKeeper::SaveAllUnder(*this);

@@ -13,6 +13,8 @@
 #include "app/frame/entry_bar.h"
 #include "app/frame/main_commands.h"
 #include "app/frame/toolbars.h"
+#include "data/memo_list.h"
+#include "data/memo_vocabulary.h"
 #include "presentation/chart/chart_session.h"
 #include "presentation/frame/child_windows.h"
 #include "presentation/frame/entry_bar_rules.h"
@@ -22,6 +24,7 @@ namespace kirvo {
 
 class AppServices;
 class ChartChild;
+class MemoPanel;
 class PersonFileCommands;
 
 class SidePanel;
@@ -78,6 +81,9 @@ class MainWindow : public QMainWindow {
   QMdiArea* client_area() const { return client_; }
   QDockWidget* side_panel() const { return side_panel_; }
   SidePanel* panel() const { return panel_; }
+  // The memo panel of the side panel's "メモ" tab, and the memos it shows, kept from start to exit.
+  MemoPanel* memo_panel() const { return memo_panel_; }
+  const MemoList& memos() const { return memos_; }
   // The chart child in front, if the active child is one.
   ChartChild* ActiveChartWindow() const;
   QAction* command(MainCommand which) const { return menus_.action(which); }
@@ -133,6 +139,10 @@ class MainWindow : public QMainWindow {
   void SaveRecentFiles();
   void RebuildRecentFilesMenu();
   void ExportDisplaySettingsNames();
+  // "Memo.Dat" and "MemoF.ini" into memory, and the memo panel into the side panel's "メモ" tab.
+  void LoadMemos();
+  // A click on a cell whose text the memos look up.
+  void LookUpMemo(const QString& word);
 
   AppServices& services_;
   // The rules the side panel reads: the services' settings, which live for the run, with the values
@@ -150,6 +160,9 @@ class MainWindow : public QMainWindow {
   QList<QAction*> recent_file_items_;
   RecentFiles recent_files_;
   PersonFileCommands* persons_ = nullptr;
+  MemoList memos_;
+  MemoVocabulary memo_vocabulary_;
+  MemoPanel* memo_panel_ = nullptr;
   bool first_run_ = false;
   bool closed_ = false;
 };
