@@ -6,6 +6,7 @@
 #include <QClipboard>
 #include <QHelpEvent>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QTest>
 #include <QTextBrowser>
 #include <QToolButton>
@@ -15,6 +16,9 @@
 #include "app/frame/help_window.h"
 #include "app/frame/notices_window.h"
 #include "app/frame/side_panel.h"
+#include "app/memos/memo_panel.h"
+#include "app/widgets/explanation_area.h"
+#include "data/memo_file.h"
 #include "app/widgets/content_grid_view.h"
 #include "app/bridge/text.h"
 #include "app/chart/chart_window.h"
@@ -114,6 +118,28 @@ class MainWindowPanelTest : public QObject {
     for (const std::string& line : child->session().TextCopy(false)) lines << ToQString(line);
     child->Command(QStringLiteral("TextCopy"))->trigger();
     QCOMPARE(QApplication::clipboard()->text(), lines.join(QLatin1Char('\n')));
+  }
+
+  // A click on a chart cell shows the memo of its word in the メモ tab; a memo typed there is on
+  // disk after the exit.
+  void aClickedWordShowsItsMemoAndTheEditSurvivesTheExit() {
+    OpenChart(QStringLiteral("山田太郎"), 0, QStringLiteral("19840210"), QStringLiteral("1200"));
+    auto* child = dynamic_cast<ChartWindow*>(window_->ActiveChartWindow());
+    QVERIFY(child);
+    window_->panel()->Explanations()->setCurrentIndex(ExplanationArea::kPatternTab);
+    emit child->memoWordRequested(QStringLiteral("○比肩"));
+    QCOMPARE(window_->panel()->Explanations()->currentIndex(), int(ExplanationArea::kMemoTab));
+    MemoPanel* memos = window_->memo_panel();
+    QCOMPARE(memos->Address(), QStringLiteral(" 0:比肩 >0:基本"));
+    QVERIFY(memos->Text().startsWith(QStringLiteral("比肩: ")));
+    memos->Editor()->moveCursor(QTextCursor::End);
+    QTest::keyClicks(memos->Editor(), QStringLiteral(" (memo)"));
+    window_->close();
+    const Loaded<MemoList> saved = LoadMemoFile(fixture_->folder());
+    const std::optional<std::size_t> at = saved.value.Find({2, 0, 0});
+    QVERIFY(at.has_value());
+    QVERIFY(saved.value.Text(*at).ends_with(" (memo)"));
+    QVERIFY(std::filesystem::exists(fixture_->folder() / "Memo.Bak"));
   }
 
   // After 命式 the graphs show the chart's figures; the window's activation takes the five-element

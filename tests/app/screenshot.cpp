@@ -4,7 +4,7 @@
 // as the format goes); "era" renders the era entry dialog instead, "natural" the natural-time dialog
 // after a click on the map, "persons" the person list window with a few persons and their chart
 // summaries, "search" the date search dialog, "rules0".."rules9" the rule settings dialog on that tab, "sys0".."sys8" the system settings dialog, "nearterm" the chart of a birth near 立春, "child" or
-// "child0".."child5" the chart window alone at that range. Runs offscreen
+// "child0".."child5" the chart window alone at that range, "memo" the side panel showing a memo. Runs offscreen
 // unless a platform is set.
 // kirvo-screenshot --diagrams FIVE_ELEMENT.png STEM_BRANCH.png: opens the two correlation diagrams
 // with the main window's commands (五行 and 三合（支）) and renders each window.
@@ -202,6 +202,14 @@ int main(int argc, char** argv) {
     window.client_area()->activeSubWindow()->resize(780, 620);
     QTest::qWait(200);
     return Save(window.client_area()->activeSubWindow()->grab().toImage(), argv[1]) ? 0 : 1;
+  }
+  // "memo": the side panel with the memo of 比肩 in its メモ tab, as a click on the chart shows it.
+  if (argc == 3 && QString::fromLocal8Bit(argv[2]) == QLatin1String("memo")) {
+    auto* chart = dynamic_cast<kirvo::ChartWindow*>(window.ActiveChartWindow());
+    if (chart == nullptr) return 1;
+    emit chart->memoWordRequested(QStringLiteral("比肩"));
+    QTest::qWait(200);
+    return Save(window.side_panel()->grab().toImage(), argv[1]) ? 0 : 1;
   }
   // "child" and "child5": the chart window alone, at 命式のみ or the given range.
   if (argc == 3 && QString::fromLocal8Bit(argv[2]).startsWith(QLatin1String("child"))) {

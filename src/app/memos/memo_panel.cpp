@@ -60,11 +60,14 @@ MemoPanel::MemoPanel(MemoList& memos, const MemoVocabulary& vocabulary, std::fil
   auto* bar = new QHBoxLayout;
   bar->setContentsMargins(0, 0, 0, 0);
   bar->addWidget(select_);
-  bar->addWidget(address_, 1);
-  for (QPushButton* button : {previous_, next_, write_, save_}) bar->addWidget(button);
+  for (QPushButton* button : {previous_, next_}) bar->addWidget(button);
+  bar->addStretch(1);
+  for (QPushButton* button : {write_, save_}) bar->addWidget(button);
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(2, 2, 2, 2);
+  // The address has a line of its own: the side panel is too narrow to share one with the buttons.
   layout->addLayout(bar);
+  layout->addWidget(address_);
   layout->addWidget(text_, 1);
 
   connect(previous_, &QPushButton::clicked, this, &MemoPanel::ShowPrevious);
