@@ -149,3 +149,29 @@ std::optional<MemoVocabularyProblem> CheckMemoVocabulary(const MemoVocabulary& v
 }
 
 }  // namespace kirvo
+
+namespace kirvo {
+
+MemoCellMenu MemoCellMenuAt(const MemoVocabulary& vocabulary, MemoTable table, std::size_t column, std::size_t row) {
+  MemoCellMenu menu;
+  if (table == MemoTable::kTopicsUsed || column == 0) return menu;
+  if (table == MemoTable::kTopicNames) {
+    menu.opens = row > 0;
+    return menu;
+  }
+  const TextTable& cells = table == MemoTable::kWords ? vocabulary.Me1SG : vocabulary.Me0SG;
+  menu.opens = row == 0 || !cells.Cell(column, row - 1).empty();
+  if (!menu.opens) return menu;
+  const bool filled = !cells.Cell(column, row).empty();
+  const int c = static_cast<int>(column) - 1;
+  if (table == MemoTable::kClassifications) {
+    menu.insert = c < kMemoClassificationCount - 1 && vocabulary.ClassificationName(kMemoClassificationCount - 1).empty();
+    menu.remove = true;
+  } else {
+    menu.insert = filled && CanInsertMemoWord(vocabulary, c, static_cast<int>(row));
+    menu.remove = filled;
+  }
+  return menu;
+}
+
+}  // namespace kirvo

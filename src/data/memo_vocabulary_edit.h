@@ -56,3 +56,21 @@ struct MemoVocabularyProblem {
 std::optional<MemoVocabularyProblem> CheckMemoVocabulary(const MemoVocabulary& vocabulary);
 
 }  // namespace kirvo
+
+namespace kirvo {
+
+// The tables of the settings editor.
+enum class MemoTable { kClassifications, kWords, kTopicsUsed, kTopicNames };
+
+// The cell menu of the settings editor ("○：単語変更", "⇔：　挿入", "×：　削除") for a click on
+// (column, row) of `table`. It opens on row 0, on the topic names, or under a filled cell; the topics
+// used have no menu (their click opens the topic choice at once). Inserting needs room at the end
+// and a filled cell; deleting needs a filled cell, except that a classification can always go.
+struct MemoCellMenu {
+  bool opens = false;
+  bool insert = false;
+  bool remove = false;
+};
+MemoCellMenu MemoCellMenuAt(const MemoVocabulary& vocabulary, MemoTable table, std::size_t column, std::size_t row);
+
+}  // namespace kirvo

@@ -4,7 +4,7 @@
 // as the format goes); "era" renders the era entry dialog instead, "natural" the natural-time dialog
 // after a click on the map, "persons" the person list window with a few persons and their chart
 // summaries, "search" the date search dialog, "rules0".."rules9" the rule settings dialog on that tab, "sys0".."sys8" the system settings dialog, "nearterm" the chart of a birth near 立春, "child" or
-// "child0".."child5" the chart window alone at that range, "memo" the side panel showing a memo. Runs offscreen
+// "child0".."child5" the chart window alone at that range, "memo" the side panel showing a memo, "memosettings" the memo settings editor. Runs offscreen
 // unless a platform is set.
 // kirvo-screenshot --diagrams FIVE_ELEMENT.png STEM_BRANCH.png: opens the two correlation diagrams
 // with the main window's commands (五行 and 三合（支）) and renders each window.
@@ -25,6 +25,7 @@
 #include "app/diagrams/stem_branch_diagram_window.h"
 #include "app/frame/side_panel.h"
 #include "app/luck/luck_window.h"
+#include "app/memos/memo_settings_dialog.h"
 #include "app/persons/person_file_commands.h"
 #include "app/persons/person_list_window.h"
 #include "app/settings/rule_settings_dialog.h"
@@ -210,6 +211,16 @@ int main(int argc, char** argv) {
     emit chart->memoWordRequested(QStringLiteral("比肩"));
     QTest::qWait(200);
     return Save(window.side_panel()->grab().toImage(), argv[1]) ? 0 : 1;
+  }
+  // "memosettings": the memo settings editor over the shipped vocabulary.
+  if (argc == 3 && QString::fromLocal8Bit(argv[2]) == QLatin1String("memosettings")) {
+    kirvo::MemoList memos = window.memos();
+    kirvo::MemoVocabulary vocabulary = kirvo::LoadMemoVocabulary(fixture.folder()).value();
+    kirvo::MemoSettingsDialog dialog(memos, vocabulary, fixture.folder(), fixture.interaction);
+    dialog.resize(dialog.width(), 620);
+    dialog.show();
+    QTest::qWait(100);
+    return Save(dialog.grab().toImage(), argv[1]) ? 0 : 1;
   }
   // "child" and "child5": the chart window alone, at 命式のみ or the given range.
   if (argc == 3 && QString::fromLocal8Bit(argv[2]).startsWith(QLatin1String("child"))) {

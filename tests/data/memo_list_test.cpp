@@ -188,3 +188,37 @@ TEST(MemoVocabularyCheck, RefusesDuplicatesBadTopicsAndMissingTopics) {
 
 }  // namespace
 }  // namespace kirvo
+
+namespace kirvo {
+namespace {
+
+TEST(MemoCellMenu, OpensUnderFilledCellsAndOffersWhatCanBeDone) {
+  MemoVocabulary v = test::SmallVocabulary();
+  struct Case {
+    MemoTable table;
+    std::size_t column, row;
+    MemoCellMenu menu;
+  };
+  const Case cases[] = {
+      {MemoTable::kWords, 1, 1, {true, true, true}},     // 乙
+      {MemoTable::kWords, 1, 3, {true, false, false}},   // the empty cell under 丙
+      {MemoTable::kWords, 1, 4, {false, false, false}},  // two below the last word
+      {MemoTable::kWords, 5, 0, {true, false, false}},   // an empty row 0
+      {MemoTable::kClassifications, 4, 0, {true, true, true}},
+      {MemoTable::kClassifications, 10, 0, {true, false, true}},  // the last column
+      {MemoTable::kTopicNames, 1, 3, {true, false, false}},
+      {MemoTable::kTopicsUsed, 1, 0, {false, false, false}},
+  };
+  for (const Case& c : cases) {
+    const MemoCellMenu menu = MemoCellMenuAt(v, c.table, c.column, c.row);
+    EXPECT_EQ(std::tie(menu.opens, menu.insert, menu.remove), std::tie(c.menu.opens, c.menu.insert, c.menu.remove))
+        << static_cast<int>(c.table) << " " << c.column << " " << c.row;
+  }
+  v.Me1SG.SetCell(1, 29, "最後");
+  EXPECT_FALSE(MemoCellMenuAt(v, MemoTable::kWords, 1, 0).insert);
+  v.Me0SG.SetCell(10, 0, "最後");
+  EXPECT_FALSE(MemoCellMenuAt(v, MemoTable::kClassifications, 1, 0).insert);
+}
+
+}  // namespace
+}  // namespace kirvo

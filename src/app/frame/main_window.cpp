@@ -13,6 +13,7 @@
 #include "app/bridge/window_state.h"
 #include "app/frame/side_panel.h"
 #include "app/memos/memo_panel.h"
+#include "app/memos/memo_settings_dialog.h"
 #include "app/widgets/explanation_area.h"
 #include "data/memo_file.h"
 #include "calendar/local_clock.h"
@@ -146,6 +147,12 @@ void MainWindow::LoadMemos() {
   connect(panel_, &SidePanel::MemoWordRequested, this, &MainWindow::LookUpMemo);
 }
 
+void MainWindow::EditMemoSettings() {
+  MemoSettingsDialog dialog(memos_, memo_vocabulary_, services_.program_folder(), services_.interaction(), this);
+  dialog.exec();
+  memo_panel_->RebuildMenu();
+}
+
 void MainWindow::LookUpMemo(const QString& word) {
   if (!services_.sys().MOnSW) return;
   panel_->Explanations()->setCurrentIndex(ExplanationArea::kMemoTab);
@@ -202,6 +209,7 @@ void MainWindow::ConnectCommands() {
   using C = MainCommand;
   const auto on = [this](MainCommand which, auto slot) { connect(command(which), &QAction::triggered, this, slot); };
   on(C::kExit, [this] { close(); });
+  on(C::kMemoSettings, [this] { EditMemoSettings(); });
   on(C::kCloseAll, [this] { CloseAllChildren(); });
   on(C::kCascade, [this] { client_->cascadeSubWindows(); });
   on(C::kTile, [this] { TileChildren(); });

@@ -68,6 +68,8 @@ class MainWindow : public QMainWindow {
   // ｼｽﾃﾑ設定: the system settings dialog on a copy, which its close commits; the frame and every
   // open chart window follow at once.
   void EditSystemSettings();
+  // メモの設定編集 (Ctrl+M): the memo settings editor, then the memo menu built again.
+  void EditMemoSettings();
   // `UpdateMenuItems`: availability of the window commands, the side-panel toggle and `TZBtn`.
   void UpdateMenuItems();
 

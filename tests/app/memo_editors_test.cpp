@@ -1,0 +1,118 @@
+// The memo settings editor and its cell dialog: inserting and deleting carry the memos, the close
+// check keeps the editor open on the offending cell, OK writes "MemoF.ini", Cancel restores the memos.
+#include <QCheckBox>
+#include <QLineEdit>
+#include <QTableWidget>
+#include <QTest>
+
+#include "app/memos/memo_cell_dialog.h"
+#include "app/memos/memo_settings_dialog.h"
+#include "data/memo_file.h"
+#include "support/recording_interaction.h"
+#include "support/temp_folder.h"
+
+using namespace kirvo;
+
+namespace {
+
+MemoVocabulary Vocabulary() {
+  MemoVocabulary v;
+  v.Me0SG.SetCell(1, 0, "天干");
+  v.Me0SG.SetCell(2, 0, "通変星");
+  v.Me1SG.SetCell(1, 0, "甲");
+  v.Me1SG.SetCell(1, 1, "乙");
+  v.Me1SG.SetCell(2, 0, "比肩");
+  v.Me2SG.SetCell(1, 0, "02");
+  v.Me2SG.SetCell(2, 0, "0");
+  v.TpSG.SetCell(1, 1, "基本");
+  v.TpSG.SetCell(1, 3, "運勢");
+  return v;
+}
+
+std::vector<std::string> Texts(const MemoList& list) {
+  std::vector<std::string> texts;
+  for (const MemoList::Line& line : list.lines()) texts.push_back(line.text);
+  return texts;
+}
+
+struct Fixture {
+  Fixture() { static_cast<void>(SaveMemoVocabulary(folder.path(), vocabulary)); }
+  TempFolder folder;
+  MemoVocabulary vocabulary = Vocabulary();
+  MemoList memos = MemoList::FromTexts({"header", "0 00甲の基本", "0 12乙の運勢", "1 00比肩の基本"});
+  RecordingInteraction interaction{true};
+};
+
+}  // namespace
+
+class MemoEditorsTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void InsertAndDeleteCarryTheMemosAndOkWritesTheFile() {
+    Fixture f;
+    MemoSettingsDialog dialog(f.memos, f.vocabulary, f.folder.path(), f.interaction);
+    dialog.show();
+    QVERIFY(std::filesystem::exists(f.folder / "Memo.Tmp"));
+    dialog.Insert(MemoTable::kWords, 1, 0);
+    QCOMPARE(dialog.Table(MemoTable::kWords)->item(0, 1)->text(), QStringLiteral("⇔"));
+    QCOMPARE(Texts(f.memos), (std::vector<std::string>{"header", "0 10甲の基本", "0 22乙の運勢", "1 00比肩の基本"}));
+    dialog.Rename(MemoTable::kWords, 1, 0, "丙");
+    dialog.Delete(MemoTable::kWords, 1, 2);  // 乙 and its memo, after the question
+    QCOMPARE(f.interaction.questions.back(),
+             std::string("【 分類：　天干 > 単語：　乙 】\n\rこの単語に関するメモデータは、1 件あります。削除してよろしいですか？[0 2]"));
+    QCOMPARE(Texts(f.memos), (std::vector<std::string>{"header", "0 10甲の基本", "1 00比肩の基本"}));
+    dialog.accept();
+    QCOMPARE(dialog.result(), int(QDialog::Accepted));
+    QCOMPARE(f.vocabulary.Word(0, 0), std::string("丙"));
+    QCOMPARE(f.vocabulary.Word(0, 1), std::string("甲"));
+    QVERIFY(LoadMemoVocabulary(f.folder.path()).value() == f.vocabulary);
+  }
+
+  void TheCloseCheckKeepsTheEditorOpenOnTheCell() {
+    Fixture f;
+    MemoSettingsDialog dialog(f.memos, f.vocabulary, f.folder.path(), f.interaction);
+    dialog.show();
+    dialog.Rename(MemoTable::kWords, 2, 1, "甲");
+    dialog.accept();
+    QVERIFY(dialog.isVisible());
+    QCOMPARE(f.interaction.messages.back(), std::string("「甲」は単語が重複しています。"));
+    QCOMPARE(dialog.Table(MemoTable::kWords)->currentRow(), 1);
+    QCOMPARE(dialog.Table(MemoTable::kWords)->currentColumn(), 2);
+    QVERIFY(f.vocabulary == Vocabulary());
+  }
+
+  void CancelRestoresTheMemosAndTheVocabulary() {
+    Fixture f;
+    const MemoList before = f.memos;
+    MemoSettingsDialog dialog(f.memos, f.vocabulary, f.folder.path(), f.interaction);
+    dialog.show();
+    dialog.Delete(MemoTable::kClassifications, 1, 0);
+    QCOMPARE(Texts(f.memos), (std::vector<std::string>{"header", "0 00比肩の基本"}));
+    dialog.reject();
+    QVERIFY(f.memos == before);
+    QVERIFY(f.vocabulary == Vocabulary());
+  }
+
+  void CellDialogRefusesAnEmptyTextAndWritesCheckedTopics() {
+    RecordingInteraction interaction;
+    MemoCellDialog text(QStringLiteral("分類：　天干"), "甲", interaction);
+    text.Field()->clear();
+    text.accept();
+    QCOMPARE(text.result(), int(QDialog::Rejected));
+    QCOMPARE(interaction.messages.back(), std::string("「甲」を削除する場合は、前画面の削除を実行してください。"));
+    text.Field()->setText(QStringLiteral("丁"));
+    text.accept();
+    QCOMPARE(text.Result(), std::string("丁"));
+
+    MemoCellDialog topics(QStringLiteral("分類：　天干"), Vocabulary(), "20", interaction);
+    QVERIFY(topics.Topic(0)->isChecked() && topics.Topic(2)->isChecked() && !topics.Topic(1)->isChecked());
+    topics.Topic(0)->setChecked(false);
+    topics.Topic(5)->setChecked(true);
+    topics.accept();
+    QCOMPARE(topics.Result(), std::string("25"));
+  }
+};
+
+QTEST_MAIN(MemoEditorsTest)
+#include "memo_editors_test.moc"
