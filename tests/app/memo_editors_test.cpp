@@ -6,6 +6,10 @@
 #include <QTest>
 
 #include "app/memos/memo_cell_dialog.h"
+#include "app/memos/memo_list_dialog.h"
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QTreeWidget>
 #include "app/memos/memo_settings_dialog.h"
 #include "data/memo_file.h"
 #include "support/recording_interaction.h"
@@ -111,6 +115,57 @@ class MemoEditorsTest : public QObject {
     topics.Topic(5)->setChecked(true);
     topics.accept();
     QCOMPARE(topics.Result(), std::string("25"));
+  }
+
+  void ListEditorBrowsesWritesDeletesAndChangesTopics() {
+    Fixture f;
+    MemoListDialog dialog(f.memos, f.vocabulary, f.folder.path(), f.interaction);
+    dialog.show();
+    QCOMPARE(dialog.Count()->text(), QStringLiteral("件数：3 件"));
+    QCOMPARE(dialog.Address(), QStringLiteral("0:天干 > 0:甲 >0:基本"));
+    dialog.ShowNext();
+    QCOMPARE(dialog.Editor()->toPlainText(), QStringLiteral("乙の運勢"));
+    // An edit: No to the question abandons browsing and keeps the text.
+    dialog.Editor()->moveCursor(QTextCursor::End);
+    QTest::keyClicks(dialog.Editor(), QStringLiteral("!"));
+    f.interaction.QueueAnswer(false);
+    dialog.ShowNext();
+    QCOMPARE(dialog.row(), std::size_t{2});
+    QVERIFY(dialog.edited());
+    dialog.WriteShown();
+    QCOMPARE(f.memos.Text(2), std::string("0 12乙の運勢!"));
+    // A new memo through データの選択.
+    dialog.ChooseTopic({0, 1, 0});
+    QCOMPARE(dialog.Address(), QStringLiteral("0:天干 > 1:乙 >0:基本"));
+    QTest::keyClicks(dialog.Editor(), QStringLiteral("new"));
+    dialog.WriteShown();
+    QCOMPARE(Texts(f.memos), (std::vector<std::string>{"header", "0 00甲の基本", "0 10new", "0 12乙の運勢!", "1 00比肩の基本"}));
+    QCOMPARE(dialog.row(), std::size_t{2});
+    // トピック変更 refuses a key that is taken, then moves the memo.
+    dialog.ChangeTopic(2);
+    QCOMPARE(f.interaction.refusals.size(), std::size_t{1});
+    QCOMPARE(f.memos.Text(2), std::string("0 10new"));
+    dialog.ChangeTopic(1);
+    QCOMPARE(f.memos.Text(2), std::string("0 11new"));
+    QCOMPARE(dialog.Address(), QStringLiteral("0:天干 > 1:乙 >1:"));
+    // データ削除 after Yes.
+    dialog.DeleteShown();
+    QVERIFY(f.interaction.questions.back().ends_with("このデータを削除してよろしいですか？"));
+    QCOMPARE(Texts(f.memos), (std::vector<std::string>{"header", "0 00甲の基本", "0 12乙の運勢!", "1 00比肩の基本"}));
+    QCOMPARE(dialog.Tree()->topLevelItemCount(), 2);
+    dialog.accept();
+    QCOMPARE(f.memos.size(), std::size_t{4});
+  }
+
+  void ListEditorCancelRestoresTheMemos() {
+    Fixture f;
+    const MemoList before = f.memos;
+    MemoListDialog dialog(f.memos, f.vocabulary, f.folder.path(), f.interaction);
+    dialog.show();
+    dialog.DeleteShown();
+    QVERIFY(!(f.memos == before));
+    dialog.reject();
+    QVERIFY(f.memos == before);
   }
 };
 

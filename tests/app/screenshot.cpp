@@ -4,7 +4,7 @@
 // as the format goes); "era" renders the era entry dialog instead, "natural" the natural-time dialog
 // after a click on the map, "persons" the person list window with a few persons and their chart
 // summaries, "search" the date search dialog, "rules0".."rules9" the rule settings dialog on that tab, "sys0".."sys8" the system settings dialog, "nearterm" the chart of a birth near 立春, "child" or
-// "child0".."child5" the chart window alone at that range, "memo" the side panel showing a memo, "memosettings" the memo settings editor. Runs offscreen
+// "child0".."child5" the chart window alone at that range, "memo" the side panel showing a memo, "memosettings" and "memolist" the two memo editors. Runs offscreen
 // unless a platform is set.
 // kirvo-screenshot --diagrams FIVE_ELEMENT.png STEM_BRANCH.png: opens the two correlation diagrams
 // with the main window's commands (五行 and 三合（支）) and renders each window.
@@ -25,6 +25,7 @@
 #include "app/diagrams/stem_branch_diagram_window.h"
 #include "app/frame/side_panel.h"
 #include "app/luck/luck_window.h"
+#include "app/memos/memo_list_dialog.h"
 #include "app/memos/memo_settings_dialog.h"
 #include "app/persons/person_file_commands.h"
 #include "app/persons/person_list_window.h"
@@ -218,6 +219,16 @@ int main(int argc, char** argv) {
     kirvo::MemoVocabulary vocabulary = kirvo::LoadMemoVocabulary(fixture.folder()).value();
     kirvo::MemoSettingsDialog dialog(memos, vocabulary, fixture.folder(), fixture.interaction);
     dialog.resize(dialog.width(), 620);
+    dialog.show();
+    QTest::qWait(100);
+    return Save(dialog.grab().toImage(), argv[1]) ? 0 : 1;
+  }
+  // "memolist": the memo list editor over the shipped memos.
+  if (argc == 3 && QString::fromLocal8Bit(argv[2]) == QLatin1String("memolist")) {
+    kirvo::MemoList memos = window.memos();
+    const kirvo::MemoVocabulary vocabulary = kirvo::LoadMemoVocabulary(fixture.folder()).value();
+    kirvo::MemoListDialog dialog(memos, vocabulary, fixture.folder(), fixture.interaction);
+    dialog.resize(640, 520);
     dialog.show();
     QTest::qWait(100);
     return Save(dialog.grab().toImage(), argv[1]) ? 0 : 1;

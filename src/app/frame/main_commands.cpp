@@ -23,7 +23,7 @@ constexpr std::array<MainCommandRow, kMainCommandCount> kCommands = {{
     {C::kNotices,                "AInfo",          M::kFile,     "お知らせ",               "Ctrl+I", "Netbar",    "",   "",                                 false, B::kDefault},
     {C::kExit,                   "AFileExit",      M::kFile,     "終了",                   "Ctrl+X", "",          "",   "",                                 false, B::kDefault},
     {C::kMemoSettings,           "MeItem",         M::kEdit,     "メモの設定編集",         "Ctrl+M", "SystemBar", "Ｍ", "メモの設定編集をします。",         false, B::kDefault},
-    {C::kMemoList,               "MLItem",         M::kEdit,     "メモ内容の一覧編集",     "",       "SystemBar", "",   "メモ内容の一覧編集をします。",     true,  B::kDefault},
+    {C::kMemoList,               "MLItem",         M::kEdit,     "メモ内容の一覧編集",     "",       "SystemBar", "",   "メモ内容の一覧編集をします。",     false, B::kDefault},
     {C::kPatternExplanations,    "KaItem",         M::kEdit,     "格局の説明編集",         "",       "SystemBar", "格", "格局の説明の編集をします。",       true,  B::kDefault},
     {C::kSpiritStarExplanations, "SinItem",        M::kEdit,     "神殺の説明編集",         "",       "SystemBar", "神", "神殺の説明の編集をします。",       true,  B::kDefault},
     {C::kSystemSettings,         "ASys",           M::kSettings, "ｼｽﾃﾑ設定",               "Ctrl+S", "SystemBar", "",   "ｼｽﾃﾑ設定をします",                 false, B::kDefault},

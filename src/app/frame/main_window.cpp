@@ -12,6 +12,7 @@
 #include "app/bridge/text.h"
 #include "app/bridge/window_state.h"
 #include "app/frame/side_panel.h"
+#include "app/memos/memo_list_dialog.h"
 #include "app/memos/memo_panel.h"
 #include "app/memos/memo_settings_dialog.h"
 #include "app/widgets/explanation_area.h"
@@ -153,6 +154,12 @@ void MainWindow::EditMemoSettings() {
   memo_panel_->RebuildMenu();
 }
 
+void MainWindow::EditMemoList() {
+  MemoListDialog dialog(memos_, memo_vocabulary_, services_.program_folder(), services_.interaction(), this);
+  dialog.exec();
+  memo_panel_->RebuildMenu();
+}
+
 void MainWindow::LookUpMemo(const QString& word) {
   if (!services_.sys().MOnSW) return;
   panel_->Explanations()->setCurrentIndex(ExplanationArea::kMemoTab);
@@ -210,6 +217,7 @@ void MainWindow::ConnectCommands() {
   const auto on = [this](MainCommand which, auto slot) { connect(command(which), &QAction::triggered, this, slot); };
   on(C::kExit, [this] { close(); });
   on(C::kMemoSettings, [this] { EditMemoSettings(); });
+  on(C::kMemoList, [this] { EditMemoList(); });
   on(C::kCloseAll, [this] { CloseAllChildren(); });
   on(C::kCascade, [this] { client_->cascadeSubWindows(); });
   on(C::kTile, [this] { TileChildren(); });

@@ -70,6 +70,8 @@ class MainWindow : public QMainWindow {
   void EditSystemSettings();
   // メモの設定編集 (Ctrl+M): the memo settings editor, then the memo menu built again.
   void EditMemoSettings();
+  // メモ内容の一覧編集: the memo list editor.
+  void EditMemoList();
   // `UpdateMenuItems`: availability of the window commands, the side-panel toggle and `TZBtn`.
   void UpdateMenuItems();
 
