@@ -15,6 +15,7 @@ namespace kirvo {
 
 // The fixed texts of one of the two explanation editors and the file it edits.
 struct ExplanationEditorForm {
+  std::string_view form_name;  // the window's object name
   std::string_view caption;
   std::string_view selector_label;
   std::string_view previous_caption;
@@ -22,9 +23,9 @@ struct ExplanationEditorForm {
   ExplanationFile file;
 };
 
-inline constexpr ExplanationEditorForm kPatternExplanationEditor = {"格局の説明文の編集", "格局名", "前の格局",
+inline constexpr ExplanationEditorForm kPatternExplanationEditor = {"TKSetuF", "格局の説明文の編集", "格局名", "前の格局",
                                                                     "次の格局", kPatternExplanations};
-inline constexpr ExplanationEditorForm kSpiritStarExplanationEditor = {"神殺の説明文の編集", "神殺名称", "前の神殺",
+inline constexpr ExplanationEditorForm kSpiritStarExplanationEditor = {"TSSetuF", "神殺の説明文の編集", "神殺名称", "前の神殺",
                                                                        "次の神殺", kSpiritStarExplanations};
 inline constexpr std::string_view kExplanationListButton = "一覧表示";
 

@@ -1,5 +1,8 @@
 #include "platform/shift_jis.h"
 
+#include <mutex>
+#include <optional>
+
 #include <iconv.h>
 
 #include <cerrno>
@@ -90,7 +93,48 @@ Outcome<std::string> DecodeShiftJis(std::string_view bytes) {
 // A few look-alike characters share a code with their twin and read back as the twin: "¥" U+00A5 is
 // written 5C, "‾" U+203E 7E, "−" U+2212 817C (read "－"), "—" U+2014 815C (read "―"), "‖" U+2016 8161
 // (read "∥"). Everything else without a code is an error.
+namespace {
+
+struct StandIn {
+  std::mutex guard;
+  std::string missing;
+  std::string stand_in;
+};
+
+StandIn& TheStandIn() {
+  static StandIn stand_in;
+  return stand_in;
+}
+
+// `utf8` with every `missing` character replaced by its stand-in; nothing when it has none.
+std::optional<std::string> WithStandIn(std::string_view utf8) {
+  StandIn& table = TheStandIn();
+  const std::lock_guard lock(table.guard);
+  if (table.missing.empty() || utf8.find(table.missing) == std::string_view::npos) return std::nullopt;
+  std::string replaced;
+  replaced.reserve(utf8.size());
+  for (std::size_t at = 0;;) {
+    const std::size_t found = utf8.find(table.missing, at);
+    replaced.append(utf8.substr(at, found - at));
+    if (found == std::string_view::npos) break;
+    replaced += table.stand_in;
+    at = found + table.missing.size();
+  }
+  return replaced;
+}
+
+}  // namespace
+
+void SetShiftJisStandIn(std::string_view missing, std::string_view stand_in) {
+  StandIn& table = TheStandIn();
+  const std::lock_guard lock(table.guard);
+  table.missing = std::string(missing);
+  table.stand_in = std::string(stand_in);
+}
+
 Outcome<std::string> EncodeShiftJis(std::string_view utf8) {
+  const std::optional<std::string> replaced = WithStandIn(utf8);
+  if (replaced) utf8 = *replaced;
   Converter& encoder = Encoder();
   if (!encoder.usable()) return Outcome<std::string>::Failure(kNoConverter);
   std::string bytes;

@@ -38,6 +38,10 @@ std::optional<std::string> CharacterOfShiftJisCode(std::string_view code) {
 SpiritStarSlotNames SpiritStarSlotNamesFor(std::string_view gaiji1) {
   SpiritStarSlotNames names;
   for (int slot = 0; slot < kSpiritStarSlotCount; ++slot) names[slot] = std::string(kSpiritStarSlots[slot].name);
+  if (gaiji1.ends_with(kUnicodeGaijiMark)) {
+    names[kGaijiSlot] = "魁" + std::string(kUnicodeGaijiCharacter);
+    return names;
+  }
   std::optional<std::string> second = CharacterOfShiftJisCode(gaiji1);
   if (!second) second = CharacterOfShiftJisCode(kDefaultGaiji1);
   names[kGaijiSlot] = "魁" + second.value_or("");

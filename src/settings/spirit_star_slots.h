@@ -73,8 +73,13 @@ using SpiritStarSlotNames = std::array<std::string, kSpiritStarSlotCount>;
 // the text is not 4 hex digits or the two bytes are not one double-byte character.
 std::optional<std::string> CharacterOfShiftJisCode(std::string_view code);
 
-// The slot names, slot 33 being "魁" followed by the character of `gaiji1`; an unusable code
-// falls back to kDefaultGaiji1.
+// The real character of slot 33's name, which Shift-JIS lacks; a name setting ending in
+// kUnicodeGaijiMark shows it on screen in place of the code's character.
+inline constexpr std::string_view kUnicodeGaijiCharacter = "罡";
+inline constexpr std::string_view kUnicodeGaijiMark = "+U";
+
+// The slot names, slot 33 being "魁" followed by the character of `gaiji1` (or 罡 when `gaiji1`
+// ends in kUnicodeGaijiMark); an unusable code falls back to kDefaultGaiji1.
 SpiritStarSlotNames SpiritStarSlotNamesFor(std::string_view gaiji1);
 
 }  // namespace kirvo

@@ -8,14 +8,13 @@
 #include "platform/ini_controls.h"
 #include "platform/text_file.h"
 #include "settings/ini_tables.h"
+#include "settings/special_characters.h"
 #include "settings/sys_settings_keys.h"
 
 namespace kirvo {
 namespace {
 
 // The per-user special character of the spirit-star names.
-inline constexpr std::string_view kGaijiStoreKey = "Sys";
-inline constexpr std::string_view kGaiji1Name = "Gaiji1";
 
 // A check group stored with every bit set ("all checked") stands for all of its items.
 inline constexpr std::uint32_t kAllBitsStored = 2147483647;
@@ -187,8 +186,9 @@ Loaded<SysSettings> LoadSysSettings(const std::filesystem::path& program_folder,
     report.AddFileProblem(loaded.error());
   }
 
-  std::string gaiji1 = store.ReadString(kGaijiStoreKey, kGaiji1Name);
-  if (gaiji1.empty()) gaiji1 = std::string(kDefaultGaiji1);
+  const SpecialCharacters special = ReadSpecialCharacters(store);
+  UseGaijiStandIn(special);
+  const std::string gaiji1 = GaijiNameSetting(special);
   SysSettings settings = SysSettingsFromIni(ini, gaiji1, report);
 
   for (std::size_t i = 0; i < kSysBackgroundKeys.size(); ++i) {

@@ -12,6 +12,7 @@
 #include "platform/text_file.h"
 #include "settings/distribution_file.h"
 #include "settings/ini_tables.h"
+#include "settings/special_characters.h"
 #include "settings/sys_settings.h"
 #include "settings/usys_close_check.h"
 
@@ -20,8 +21,6 @@ namespace kirvo {
 namespace {
 
 // Per-user key and value of the code of slot 33's second character.
-constexpr std::string_view kGaijiStoreKey = "Sys";
-constexpr std::string_view kGaijiStoreName = "Gaiji1";
 
 // The numbers the engine converts as decimals, with the values they may take: `NGE` splits the
 // balance into inner and outer patterns (it is divided by itself and by 100 − itself), `AVE` and
@@ -189,7 +188,7 @@ void WriteUSysSettings(IniFile& ini, const USysSettings& settings) {
 Loaded<USysSettings> LoadUSysSettings(const std::filesystem::path& program_folder, const SettingsStore& store,
                                       FirstRunRule first_run_rule) {
   Loaded<USysSettings> loaded;
-  loaded.value.SetSlotNames(SpiritStarSlotNamesFor(store.ReadString(kGaijiStoreKey, kGaijiStoreName)));
+  loaded.value.SetSlotNames(SpiritStarSlotNamesFor(GaijiNameSetting(ReadSpecialCharacters(store))));
   const FileRead read = ReadFile(program_folder, loaded.value, loaded.report);
   // A file that lost lines on reading is left as it is until the user saves it.
   if (read.first_run && read.clean && first_run_rule == FirstRunRule::kApply) {

@@ -9,7 +9,10 @@
 // kirvo-screenshot --diagrams FIVE_ELEMENT.png STEM_BRANCH.png: opens the two correlation diagrams
 // with the main window's commands (五行 and 三合（支）) and renders each window.
 #include <QApplication>
+#include <QCheckBox>
 #include <QComboBox>
+#include <QPushButton>
+#include <QTableWidget>
 #include <QTabWidget>
 #include <QImage>
 #include <QMdiArea>
@@ -22,6 +25,8 @@
 #include "app/chart/chart_window.h"
 #include "app/luck/combined_window.h"
 #include "app/diagrams/five_element_diagram_window.h"
+#include "app/editors/explanation_editor_dialog.h"
+#include "app/editors/explanation_list_dialog.h"
 #include "app/diagrams/stem_branch_diagram_window.h"
 #include "app/frame/side_panel.h"
 #include "app/luck/luck_window.h"
@@ -34,6 +39,11 @@
 #include "app/time/date_search_dialog.h"
 #include "app/time/era_date_dialog.h"
 #include "app/time/natural_time_dialog.h"
+#include "app/tools/special_characters_dialog.h"
+#include "app/tools/tool_settings_dialog.h"
+#include "app/bridge/fonts.h"
+#include "app/services/app_services.h"
+#include "data/explanation_editor.h"
 #include "calendar/natural_time.h"
 #include "program_fixture.h"
 
@@ -73,6 +83,42 @@ int RenderDiagrams(kirvo::MainWindow& window, const char* five_element_path, con
   return Save(five->grab().toImage(), five_element_path) && Save(stems->grab().toImage(), stem_branch_path) ? 0 : 1;
 }
 
+// The editors and the tools dialogs: "kaku" and "sin" the two explanation editors on their second
+// entry, "setulist" the list of the pattern explanations, "gaiji" the special characters with the
+// Unicode choice, "tools" the tools dialog. Nothing for another mode.
+std::unique_ptr<QDialog> ToolWindow(const QString& mode, kirvo::AppServices& services,
+                                    kirvo::Interaction& interaction) {
+  const bool patterns = mode == QLatin1String("kaku") || mode == QLatin1String("setulist");
+  if (patterns || mode == QLatin1String("sin")) {
+    const kirvo::ExplanationEditorForm& form =
+        patterns ? kirvo::kPatternExplanationEditor : kirvo::kSpiritStarExplanationEditor;
+    std::vector<std::string> entries = patterns ? kirvo::PatternExplanationEntries(services.sys().names.patterns)
+                                                : kirvo::SpiritStarExplanationEntries(services.sys().names.spirit_stars);
+    kirvo::Outcome<kirvo::ExplanationEditor> editor =
+        kirvo::ExplanationEditor::Open(form, std::move(entries), services.program_folder());
+    if (!editor) return nullptr;
+    auto dialog = std::make_unique<kirvo::ExplanationEditorDialog>(
+        interaction, std::move(editor).value(), kirvo::QFontOf(services.sys().SetuFont), nullptr);
+    dialog->next_button()->click();
+    if (mode != QLatin1String("setulist")) return dialog;
+    auto list = std::make_unique<kirvo::ExplanationListDialog>(dialog->ListTable(), nullptr);
+    list->resize(760, 560);
+    return list;
+  }
+  if (mode == QLatin1String("gaiji")) {
+    auto dialog = std::make_unique<kirvo::SpecialCharactersDialog>(services.store(), interaction, services.title(),
+                                                                   nullptr);
+    dialog->unicode_box()->setChecked(true);
+    return dialog;
+  }
+  if (mode == QLatin1String("tools")) {
+    auto dialog = std::make_unique<kirvo::ToolSettingsDialog>(kirvo::ToolList::Read(services.store()), nullptr);
+    dialog->table()->selectRow(0);
+    return dialog;
+  }
+  return nullptr;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -108,6 +154,14 @@ int main(int argc, char** argv) {
   if (window.ActiveChartWindow() == nullptr || window.panel()->Content().record.PersonName != person) {
     std::fputs("the chart window did not open or did not fill the side panel\n", stderr);
     return 1;
+  }
+  if (argc == 3) {
+    if (std::unique_ptr<QDialog> dialog = ToolWindow(QString::fromLocal8Bit(argv[2]), program->services(),
+                                                     fixture.interaction)) {
+      dialog->show();
+      QTest::qWait(100);
+      return Save(dialog->grab().toImage(), argv[1]) ? 0 : 1;
+    }
   }
   if (argc == 3 && QString::fromLocal8Bit(argv[2]) == QLatin1String("era")) {
     kirvo::EraDateDialog dialog(fixture.interaction, *kirvo::DateTime::FromDate(1989, 1, 7));

@@ -36,7 +36,7 @@ constexpr std::array<Layer, 9> kLayers = {{
 
 // The folders of src/app, lowest first. main.cpp, which composes them, may include any.
 // clang-format off
-constexpr std::array<Layer, 12> kDesktopLayers = {{
+constexpr std::array<Layer, 14> kDesktopLayers = {{
     {"bridge",   0},  // conversions between the core's values and the toolkit's
     {"widgets",  1},  // controls and painting shared by the windows
     {"jobs",     1},  // long work on a worker thread, with progress and 中断
@@ -48,6 +48,8 @@ constexpr std::array<Layer, 12> kDesktopLayers = {{
     {"diagrams", 3},
     {"settings", 3},  // the two settings dialogs
     {"memos",    3},  // the memo panel and the memo editors
+    {"editors",  3},  // the explanation editors and their list viewer
+    {"tools",    3},  // the tools list, special characters, backup and restore
     {"frame",    4},  // the main window, which opens, places and commands the others
 }};
 // clang-format on

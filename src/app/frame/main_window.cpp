@@ -18,11 +18,13 @@
 #include "app/widgets/explanation_area.h"
 #include "data/memo_file.h"
 #include "calendar/local_clock.h"
+#include "data/explanation_editor.h"
 #include "engine/chart_age.h"
 #include "app/chart/chart_window.h"
 #include "app/luck/combined_window.h"
 #include "app/frame/child_window_keys.h"
 #include "app/frame/command_seams.h"
+#include "app/frame/editor_seams.h"
 #include "app/luck/luck_window.h"
 #include "app/persons/file_dialogs.h"
 #include "app/persons/person_file_commands.h"
@@ -233,6 +235,11 @@ void MainWindow::ConnectCommands() {
   on(C::kDateSearch, [this] { SearchDateOfPillars(); });
   on(C::kRuleSettings, [this] { EditRuleSettings(); });
   on(C::kSystemSettings, [this] { EditSystemSettings(); });
+  on(C::kPatternExplanations, [this] { EditExplanations(this, services_, kPatternExplanationEditor); });
+  on(C::kSpiritStarExplanations, [this] { EditExplanations(this, services_, kSpiritStarExplanationEditor); });
+  on(C::kSpecialCharacters, [this] { EditSpecialCharacters(this, services_); });
+  ToolsMenu* tools = CreateToolsMenu(menu(MainMenu::kTools), services_, this);
+  on(C::kToolSettings, [this, tools] { EditToolSettings(this, services_, *tools); });
 
   QAction* panel = command(C::kSidePanel);
   panel->setCheckable(true);

@@ -7,7 +7,7 @@ namespace kirvo {
 
 std::optional<HelpTopic> HelpTopicOfFormName(std::string_view form_name) {
   // clang-format off
-  static constexpr std::array<std::pair<std::string_view, HelpTopic>, 15> kTopics = {{
+  static constexpr std::array<std::pair<std::string_view, HelpTopic>, 20> kTopics = {{
       {"MainF",   HelpTopic::kContents},             // the main window and its entry bar
       {"TZoneF",  HelpTopic::kNaturalTime},          // 自然時変換
       {"MeiWin",  HelpTopic::kSidePanel},            // the side panel 命式内容
@@ -21,6 +21,11 @@ std::optional<HelpTopic> HelpTopicOfFormName(std::string_view form_name) {
       {"SrcF",    HelpTopic::kDateSearch},           // 干支日時検索
       {"USysF",   HelpTopic::kRuleSettings},         // 四柱推命の設定
       {"SysF",    HelpTopic::kSystemSettings},       // ｼｽﾃﾑ設定
+      {"TKSetuF", HelpTopic::kExplanationEditor},    // 格局の説明文の編集
+      {"TSSetuF", HelpTopic::kExplanationEditor},    // 神殺の説明文の編集
+      {"TSListF", HelpTopic::kExplanationList},      // 説明文の一覧
+      {"TGaijiF", HelpTopic::kSpecialCharacters},    // 特殊文字の設定
+      {"BackF",   HelpTopic::kBackup},               // ﾃﾞｰﾀﾊﾞｯｸｱｯﾌﾟ・ﾘｽﾄｱ
       {"InfoF",   HelpTopic::kContents},             // お知らせ: part of the main window's page
       {"TitleF",  HelpTopic::kContents},
   }};

@@ -16,11 +16,13 @@ enum class HelpTopic : int {
   kLuckWindow = 10007,          // 行運ウィンドウ
   kEraDate = 10008,             // 和暦変換入力
   kExplanationList = 10101,     // 説明リスト
+  kBackup = 10102,              // ﾃﾞｰﾀﾊﾞｯｸｱｯﾌﾟ・ﾘｽﾄｱ
   kCorrelationDiagram = 10103,  // 相関図
   kDateSearch = 10104,          // 干支日時検索
   kExplanationEditor = 30002,   // 説明の編集
   kSystemSettings = 40001,      // ｼｽﾃﾑ設定
   kRuleSettings = 40002,        // 四柱推命の設定
+  kSpecialCharacters = 40003,   // 特殊文字の設定
 };
 
 constexpr int HelpTopicNumber(HelpTopic topic) { return static_cast<int>(topic); }
