@@ -1,12 +1,14 @@
 #include "app/frame/editor_seams.h"
 
 #include "app/bridge/fonts.h"
+#include <QCoreApplication>
 #include <QFileDialog>
 
 #include "app/bridge/path.h"
 #include "app/editors/explanation_editor_dialog.h"
 #include "app/frame/command_seams.h"
 #include "app/services/app_services.h"
+#include "app/tools/backup_dialog.h"
 #include "app/tools/special_characters_dialog.h"
 #include "app/tools/tool_settings_dialog.h"
 #include "app/tools/tools_menu.h"
@@ -40,6 +42,24 @@ void EditSpecialCharacters(QWidget* parent, AppServices& services) {
       services.store(), services.interaction(), services.title(),
       [parent, &services](HelpTopic topic) { ShowHelpTopic(parent, services, topic); }, parent);
   dialog.exec();
+}
+
+void RunBackupDialog(QWidget* parent, AppServices& services) {
+  if (!PassesResourceCheck(QueryFreeResources(), kEditorResourceThreshold, services.interaction())) return;
+  BackupDialog dialog({services.program_folder(), services.store(), services.interaction(), services.title(),
+                       [parent, &services](HelpTopic topic) { ShowHelpTopic(parent, services, topic); },
+                       [parent](const QString& start) {
+                         return QFileDialog::getExistingDirectory(
+                             parent, QStringLiteral("バックアップ先のフォルダを指定してください。"), start);
+                       }},
+                      parent);
+  bool restored = false;
+  QObject::connect(&dialog, &BackupDialog::restoreCompleted, &dialog, [&] {
+    restored = true;
+    dialog.accept();
+  });
+  dialog.exec();
+  if (restored) QCoreApplication::exit(0);
 }
 
 ToolsMenu* CreateToolsMenu(QMenu* menu, AppServices& services, QObject* parent) {

@@ -17,6 +17,9 @@ struct ExplanationEditorForm;
 void EditExplanations(QWidget* parent, AppServices& services, const ExplanationEditorForm& form);
 // 特殊文字の設定: the special-character dialog, modal; its codes take effect at the next start.
 void EditSpecialCharacters(QWidget* parent, AppServices& services);
+// ﾊﾞｯｸｱｯﾌﾟ･ﾘｽﾄｱ: the backup dialog, modal. A completed restore ends the program at once, without
+// saving its windows or settings, which would write over what was restored.
+void RunBackupDialog(QWidget* parent, AppServices& services);
 // The tools menu of `menu` filled from the stored tools list; it lives as long as `parent`.
 ToolsMenu* CreateToolsMenu(QMenu* menu, AppServices& services, QObject* parent);
 // ﾂｰﾙの設定: the tools dialog, modal; the menu follows each change and the list is stored on close.

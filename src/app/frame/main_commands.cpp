@@ -19,7 +19,7 @@ constexpr std::array<MainCommandRow, kMainCommandCount> kCommands = {{
     {C::kOpen,                   "AOpen",          M::kFile,     "開く",                   "Ctrl+O", "FileBar",   "",   "名前ﾃﾞｰﾀを開く",                   false, B::kDefault},
     {C::kSave,                   "ASave",          M::kFile,     "上書き保存",             "Ctrl+U", "FileBar",   "",   "上書き保存します",                 false, B::kDefault},
     {C::kSaveAs,                 "ASaveAs",        M::kFile,     "名前を付けて保存",       "Ctrl+A", "",          "",   "",                                 false, B::kDefault},
-    {C::kBackup,                 "ABack",          M::kFile,     "ﾊﾞｯｸｱｯﾌﾟ･ﾘｽﾄｱ",          "Ctrl+B", "FileBar",   "",   "ﾊﾞｯｸｱｯﾌﾟ･ﾘｽﾄｱをします",            true,  B::kDefault},
+    {C::kBackup,                 "ABack",          M::kFile,     "ﾊﾞｯｸｱｯﾌﾟ･ﾘｽﾄｱ",          "Ctrl+B", "FileBar",   "",   "ﾊﾞｯｸｱｯﾌﾟ･ﾘｽﾄｱをします",            false, B::kDefault},
     {C::kNotices,                "AInfo",          M::kFile,     "お知らせ",               "Ctrl+I", "Netbar",    "",   "",                                 false, B::kDefault},
     {C::kExit,                   "AFileExit",      M::kFile,     "終了",                   "Ctrl+X", "",          "",   "",                                 false, B::kDefault},
     {C::kMemoSettings,           "MeItem",         M::kEdit,     "メモの設定編集",         "Ctrl+M", "SystemBar", "Ｍ", "メモの設定編集をします。",         false, B::kDefault},

@@ -238,6 +238,7 @@ void MainWindow::ConnectCommands() {
   on(C::kPatternExplanations, [this] { EditExplanations(this, services_, kPatternExplanationEditor); });
   on(C::kSpiritStarExplanations, [this] { EditExplanations(this, services_, kSpiritStarExplanationEditor); });
   on(C::kSpecialCharacters, [this] { EditSpecialCharacters(this, services_); });
+  on(C::kBackup, [this] { RunBackupDialog(this, services_); });
   ToolsMenu* tools = CreateToolsMenu(menu(MainMenu::kTools), services_, this);
   on(C::kToolSettings, [this, tools] { EditToolSettings(this, services_, *tools); });
 
