@@ -3,7 +3,7 @@
 // window to the range 0..5 when one is given, and renders the main window into a PNG (compressed as far
 // as the format goes); "era" renders the era entry dialog instead, "natural" the natural-time dialog
 // after a click on the map, "persons" the person list window with a few persons and their chart
-// summaries, "search" the date search dialog, "rules0".."rules9" the rule settings dialog on that tab, "sys0".."sys8" the system settings dialog, "nearterm" the chart of a birth near 立春, "child" or
+// summaries, "search" the date search dialog, "rules0".."rules9" the rule settings dialog on that tab, "sys0".."sys8" the system settings dialog, "kaku", "sin", "setulist", "gaiji", "tools" and "backup" the editors and tools (see ToolWindow), "nearterm" the chart of a birth near 立春, "child" or
 // "child0".."child5" the chart window alone at that range, "memo" the side panel showing a memo, "memosettings" and "memolist" the two memo editors. Runs offscreen
 // unless a platform is set.
 // kirvo-screenshot --diagrams FIVE_ELEMENT.png STEM_BRANCH.png: opens the two correlation diagrams
@@ -39,6 +39,7 @@
 #include "app/time/date_search_dialog.h"
 #include "app/time/era_date_dialog.h"
 #include "app/time/natural_time_dialog.h"
+#include "app/tools/backup_dialog.h"
 #include "app/tools/special_characters_dialog.h"
 #include "app/tools/tool_settings_dialog.h"
 #include "app/bridge/fonts.h"
@@ -85,7 +86,7 @@ int RenderDiagrams(kirvo::MainWindow& window, const char* five_element_path, con
 
 // The editors and the tools dialogs: "kaku" and "sin" the two explanation editors on their second
 // entry, "setulist" the list of the pattern explanations, "gaiji" the special characters with the
-// Unicode choice, "tools" the tools dialog. Nothing for another mode.
+// Unicode choice, "tools" the tools dialog, "backup" the backup dialog. Nothing for another mode.
 std::unique_ptr<QDialog> ToolWindow(const QString& mode, kirvo::AppServices& services,
                                     kirvo::Interaction& interaction) {
   const bool patterns = mode == QLatin1String("kaku") || mode == QLatin1String("setulist");
@@ -111,6 +112,10 @@ std::unique_ptr<QDialog> ToolWindow(const QString& mode, kirvo::AppServices& ser
     dialog->unicode_box()->setChecked(true);
     return dialog;
   }
+  if (mode == QLatin1String("backup")) {
+    return std::make_unique<kirvo::BackupDialog>(kirvo::BackupNeeds{
+        services.program_folder(), services.store(), interaction, services.title(), nullptr, nullptr});
+  }
   if (mode == QLatin1String("tools")) {
     auto dialog = std::make_unique<kirvo::ToolSettingsDialog>(kirvo::ToolList::Read(services.store()), nullptr);
     dialog->table()->selectRow(0);
@@ -125,7 +130,7 @@ int main(int argc, char** argv) {
   const bool diagrams = argc == 4 && std::strcmp(argv[1], "--diagrams") == 0;
   if (argc != 2 && argc != 3 && !diagrams) {
     std::fputs(
-        "usage: kirvo-screenshot OUTPUT.png [RANGE 0..5 | era | natural | persons | search | nearterm | childRANGE | combined | luck | rulesTAB | sysTAB]\n"
+        "usage: kirvo-screenshot OUTPUT.png [RANGE 0..5 | era | natural | persons | search | nearterm | childRANGE | combined | luck | rulesTAB | sysTAB | kaku | sin | setulist | gaiji | tools | backup]\n"
         "       kirvo-screenshot --diagrams FIVE_ELEMENT.png STEM_BRANCH.png\n",
         stderr);
     return 2;
