@@ -32,7 +32,8 @@ class HelpWindowTest : public QObject {
   // Every window and dialog that F1 can be pressed in has a page of its own.
   void EveryFormsTopicHasAPage() {
     for (const char* form : {"MainF", "TZoneF", "MeiWin", "NListF", "MeisF", "MKF", "KouF", "WaRekiF", "SouGoF",
-                             "SouKsF", "SrcF"}) {
+                             "SouKsF", "SrcF", "USysF", "SysF", "TKSetuF", "TSSetuF", "TSListF", "TGaijiF", "BackF",
+                             "TMemoF", "TMeEF", "TMLF"}) {
       const int topic = HelpTopicOfForm(form);
       QVERIFY2(topic != 0, form);
       HelpWindow window(KIRVO_HELP_DIR);

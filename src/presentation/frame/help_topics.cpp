@@ -7,7 +7,7 @@ namespace kirvo {
 
 std::optional<HelpTopic> HelpTopicOfFormName(std::string_view form_name) {
   // clang-format off
-  static constexpr std::array<std::pair<std::string_view, HelpTopic>, 20> kTopics = {{
+  static constexpr std::array<std::pair<std::string_view, HelpTopic>, 23> kTopics = {{
       {"MainF",   HelpTopic::kContents},             // the main window and its entry bar
       {"TZoneF",  HelpTopic::kNaturalTime},          // 自然時変換
       {"MeiWin",  HelpTopic::kSidePanel},            // the side panel 命式内容
@@ -26,6 +26,9 @@ std::optional<HelpTopic> HelpTopicOfFormName(std::string_view form_name) {
       {"TSListF", HelpTopic::kExplanationList},      // 説明文の一覧
       {"TGaijiF", HelpTopic::kSpecialCharacters},    // 特殊文字の設定
       {"BackF",   HelpTopic::kBackup},               // ﾃﾞｰﾀﾊﾞｯｸｱｯﾌﾟ・ﾘｽﾄｱ
+      {"TMemoF",  HelpTopic::kMemoEditors},          // メモの設定編集
+      {"TMeEF",   HelpTopic::kMemoEditors},          // its cell dialog
+      {"TMLF",    HelpTopic::kMemoEditors},          // メモ内容の一覧編集
       {"InfoF",   HelpTopic::kContents},             // お知らせ: part of the main window's page
       {"TitleF",  HelpTopic::kContents},
   }};
