@@ -11,8 +11,8 @@
 #include "app/bridge/fonts.h"
 #include "../app/bench_program.h"
 #include "app/services/app_services.h"
-#include "app/settings/rule_settings_dialog.h"
-#include "app/settings/sys_settings_dialog.h"
+#include "app/settings_dialogs/rule_settings_dialog.h"
+#include "app/settings_dialogs/sys_settings_dialog.h"
 #include "platform/console_interaction.h"
 
 namespace {

@@ -190,6 +190,11 @@ std::int64_t PowerTotal(int stems, int branches, int month_command) {
 
 }  // namespace
 
+std::array<Element, 3> SeasonElementsOf(Branch branch) {
+  if (branch < 0 || branch >= 12) return {kNone, kNone, kNone};
+  return kBranchSeasonElements[static_cast<std::size_t>(branch)];
+}
+
 int AdjustedByMark(int value, Mark mark) {
   switch (mark) {
     case Mark::kNone:

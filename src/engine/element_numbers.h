@@ -65,4 +65,9 @@ ElementNumbers ComputeElementNumbers(const ChartBoard& board, const TMeiData& re
 inline constexpr int kStemValueDecimals = 1;
 std::string StemValueText(double weighted);
 
+// The season elements of a branch: up to three elements whose season the branch belongs to, in the
+// order the hidden-stem rows show them (子 水; 丑 水 金 土; 寅 木 火; ...); kNoElement where a
+// branch has fewer.
+std::array<Element, 3> SeasonElementsOf(Branch branch);
+
 }  // namespace kirvo

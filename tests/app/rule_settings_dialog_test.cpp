@@ -10,7 +10,7 @@
 #include <QTest>
 #include <QTimer>
 
-#include "app/settings/rule_settings_dialog.h"
+#include "app/settings_dialogs/rule_settings_dialog.h"
 #include "presentation/settings/rule_depth_report.h"
 #include "platform/text_file.h"
 #include "program_fixture.h"

@@ -11,7 +11,7 @@
 
 #include "app/bridge/text.h"
 #include "app/chart/chart_window.h"
-#include "app/settings/sys_settings_dialog.h"
+#include "app/settings_dialogs/sys_settings_dialog.h"
 #include "app/widgets/moment_strip.h"
 #include "platform/text_file.h"
 #include "program_fixture.h"

@@ -46,7 +46,7 @@ constexpr std::array<Layer, 14> kDesktopLayers = {{
     {"persons",  3},
     {"time",     3},
     {"diagrams", 3},
-    {"settings", 3},  // the two settings dialogs
+    {"settings_dialogs", 3},  // the two settings dialogs
     {"memos",    3},  // the memo panel and the memo editors
     {"editors",  3},  // the explanation editors and their list viewer
     {"tools",    3},  // the tools list, special characters, backup and restore

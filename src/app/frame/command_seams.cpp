@@ -12,8 +12,8 @@
 #include "app/frame/side_panel.h"
 #include "app/frame/splash_window.h"
 #include "app/frame/version_dialog.h"
-#include "app/settings/rule_settings_dialog.h"
-#include "app/settings/sys_settings_dialog.h"
+#include "app/settings_dialogs/rule_settings_dialog.h"
+#include "app/settings_dialogs/sys_settings_dialog.h"
 #include "app/services/app_services.h"
 #include "calendar/local_clock.h"
 

@@ -7,31 +7,9 @@
 namespace kirvo {
 namespace {
 
-constexpr Element kWood = 0, kFire = 1, kEarth = 2, kMetal = 3, kWater = 4, kNone = kNoElement;
-
-// clang-format off
-constexpr std::array<std::array<Element, 3>, 12> kSeasonElements = {{
-    {kWater, kNone,  kNone},   // 子
-    {kWater, kMetal, kEarth},  // 丑
-    {kWood,  kFire,  kNone},   // 寅
-    {kWood,  kNone,  kNone},   // 卯
-    {kWood,  kWater, kEarth},  // 辰
-    {kFire,  kMetal, kNone},   // 巳
-    {kFire,  kNone,  kNone},   // 午
-    {kFire,  kWood,  kEarth},  // 未
-    {kMetal, kWater, kNone},   // 申
-    {kMetal, kNone,  kNone},   // 酉
-    {kMetal, kFire,  kEarth},  // 戌
-    {kWater, kWood,  kNone},   // 亥
-}};
-// clang-format on
+constexpr Element kNone = kNoElement;
 
 }  // namespace
-
-std::array<Element, 3> SeasonElementsOf(Branch branch) {
-  if (branch < 0 || branch >= 12) return {kNone, kNone, kNone};
-  return kSeasonElements[static_cast<std::size_t>(branch)];
-}
 
 Chart WithSeasonElements(const Chart& chart, const SysSettings& sys) {
   Chart shown = chart;

@@ -4,15 +4,11 @@
 #include <string_view>
 
 #include "calendar/sexagenary.h"
+#include "engine/element_numbers.h"
 #include "engine/chart.h"
 #include "settings/sys_settings.h"
 
 namespace kirvo {
-
-// The season elements of a branch: up to three elements whose season the branch belongs to, in the
-// order the hidden-stem rows show them (子 水; 丑 水 金 土; 寅 木 火; ...); kNoElement where a
-// branch has fewer.
-std::array<Element, 3> SeasonElementsOf(Branch branch);
 
 // The board the combined window draws with `SzCB` on: rows 16..18 of the four natal columns show
 // the season elements of the column's working branch (row 14) instead of its hidden stems, each in

@@ -1,4 +1,4 @@
-#include "app/settings/rule_settings_dialog.h"
+#include "app/settings_dialogs/rule_settings_dialog.h"
 
 #include <QApplication>
 #include <QBoxLayout>
@@ -17,8 +17,8 @@
 #include "app/bridge/editable_table_model.h"
 #include "app/bridge/path.h"
 #include "app/bridge/text.h"
-#include "app/settings/rule_settings_pages.h"
-#include "app/settings/settings_controls.h"
+#include "app/settings_dialogs/rule_settings_pages.h"
+#include "app/settings_dialogs/settings_controls.h"
 #include "presentation/settings/rule_depth_report.h"
 #include "presentation/settings/rule_settings_table.h"
 #include "presentation/settings/rule_settings_texts.h"

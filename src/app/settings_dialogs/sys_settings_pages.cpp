@@ -1,4 +1,4 @@
-#include "app/settings/sys_settings_pages.h"
+#include "app/settings_dialogs/sys_settings_pages.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -13,7 +13,7 @@
 #include <QVBoxLayout>
 
 #include "app/bridge/text.h"
-#include "app/settings/settings_controls.h"
+#include "app/settings_dialogs/settings_controls.h"
 #include "presentation/persons/person_list.h"
 #include "presentation/settings/sys_settings_texts.h"
 #include "settings/sys_settings_keys.h"

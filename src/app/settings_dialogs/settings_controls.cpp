@@ -1,4 +1,4 @@
-#include "app/settings/settings_controls.h"
+#include "app/settings_dialogs/settings_controls.h"
 
 #include <QBoxLayout>
 #include <QButtonGroup>

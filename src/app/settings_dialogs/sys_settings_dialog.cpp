@@ -1,4 +1,4 @@
-#include "app/settings/sys_settings_dialog.h"
+#include "app/settings_dialogs/sys_settings_dialog.h"
 
 #include <QBoxLayout>
 #include <QCheckBox>
@@ -17,8 +17,8 @@
 #include "app/bridge/editable_table_model.h"
 #include "app/bridge/fonts.h"
 #include "app/bridge/text.h"
-#include "app/settings/settings_controls.h"
-#include "app/settings/sys_settings_pages.h"
+#include "app/settings_dialogs/settings_controls.h"
+#include "app/settings_dialogs/sys_settings_pages.h"
 #include "presentation/settings/sys_naming_table.h"
 #include "presentation/settings/sys_settings_texts.h"
 #include "settings/sys_settings_keys.h"

@@ -1,4 +1,4 @@
-#include "app/settings/rule_settings_pages.h"
+#include "app/settings_dialogs/rule_settings_pages.h"
 
 #include <QCheckBox>
 #include <QGridLayout>
@@ -11,7 +11,7 @@
 #include <QVBoxLayout>
 
 #include "app/bridge/text.h"
-#include "app/settings/settings_controls.h"
+#include "app/settings_dialogs/settings_controls.h"
 #include "presentation/settings/rule_settings_texts.h"
 #include "settings/usys_keys.h"
 
