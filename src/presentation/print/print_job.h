@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -70,5 +71,8 @@ struct PrintJob {
   std::optional<LuckGraph> graph;             // kLuckTable: drawn above the table on the first page
   std::vector<std::string> explanation_lines;  // kElementTable, kContentTable: "【 命式の説明 】" and these
 };
+
+// How a window asks for the print preview of its job; the frame opens the one preview dialog.
+using PrintPreviewRequest = std::function<void(PrintJob)>;
 
 }  // namespace kirvo
