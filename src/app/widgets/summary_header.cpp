@@ -20,6 +20,8 @@ namespace {
 constexpr std::array<const char*, 9> kFieldNames = {"Name", "SexL", "JuGa", "DT", "TukiL",
                                                     "KoukeiL", "RituNL", "Old", "AngL"};
 constexpr int kSmallPointsLess = 2;  // 黄経 and its value are written smaller than the rest
+constexpr int kMostPointsShrunk = 3;  // a narrow header keeps a readable font at most this much smaller
+constexpr int kSmallestPoints = 6;
 
 }  // namespace
 
@@ -46,18 +48,51 @@ SummaryHeader::SummaryHeader(const ChartRules& rules, QWidget* parent) : QWidget
 }
 
 void SummaryHeader::ApplySystemSettings() {
-  const QFont font = QFontOf(rules_.sys.SysFont);
-  QFont small = font;
-  small.setPointSize(std::max(6, font.pointSize() - kSmallPointsLess));
   const QColor text = ToQColor(ColourOf(rules_.sys.CP, PanelColour::kFixedText));
-  for (int field = 0; field < kFieldCount; ++field) {
-    QLabel* label = labels_[static_cast<std::size_t>(field)];
-    label->setFont(field == kKoukeiL || field == kAngL ? small : font);
+  for (QLabel* label : labels_) {
     QPalette palette = label->palette();
     palette.setColor(QPalette::WindowText, text);
     label->setPalette(palette);
   }
+  FitFontsToWidth();
   update();
+}
+
+void SummaryHeader::SetFontPoints(int points) {
+  QFont font = QFontOf(rules_.sys.SysFont);
+  font.setPointSize(std::max(kSmallestPoints, points));
+  QFont small = font;
+  small.setPointSize(std::max(kSmallestPoints, points - kSmallPointsLess));
+  for (int field = 0; field < kFieldCount; ++field) {
+    labels_[static_cast<std::size_t>(field)]->setFont(field == kKoukeiL || field == kAngL ? small : font);
+  }
+}
+
+int SummaryHeader::NeededWidth() const {
+  // The grid gives each column the width of its widest text, so the header needs their sum.
+  const auto* grid = static_cast<const QGridLayout*>(layout());
+  const QMargins margins = grid->contentsMargins();
+  int needed = margins.left() + margins.right() + 2 * grid->horizontalSpacing();
+  for (int column = 0; column < 3; ++column) {
+    int widest = 0;
+    for (int line = 0; line < kFieldCount / 3; ++line) {
+      widest = std::max(widest, labels_[static_cast<std::size_t>(line * 3 + column)]->sizeHint().width());
+    }
+    needed += widest;
+  }
+  return needed;
+}
+
+void SummaryHeader::FitFontsToWidth() {
+  const int points = QFontOf(rules_.sys.SysFont).pointSize();
+  SetFontPoints(points);
+  if (width() <= 0) return;
+  for (int less = 1; less <= kMostPointsShrunk && NeededWidth() > width(); ++less) SetFontPoints(points - less);
+}
+
+void SummaryHeader::resizeEvent(QResizeEvent* event) {
+  QWidget::resizeEvent(event);
+  FitFontsToWidth();
 }
 
 void SummaryHeader::SetSummary(const SummaryBlock& summary, const TMeiData& record,
@@ -77,6 +112,7 @@ void SummaryHeader::SetSummary(const SummaryBlock& summary, const TMeiData& reco
                           QStringLiteral(" <span style=\"color:%1\">%2</span>")
                               .arg(mark.name(), ToQString(kNearTermMark)));
   }
+  FitFontsToWidth();
   near_term_hint_ = near_term ? near_term->hint : std::string();
   record_ = record;
   has_chart_ = !summary.Name.empty() || !summary.DT.empty();

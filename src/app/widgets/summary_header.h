@@ -36,10 +36,16 @@ class SummaryHeader final : public QWidget {
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
   void paintEvent(QPaintEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
 
  private:
   enum Field { kName, kSexL, kJuGa, kDT, kTukiL, kKoukeiL, kRituNL, kOld, kAngL, kFieldCount };
   QString HintOf(const QObject* label) const;
+  // The system font, made smaller by up to a few points where a line of the header would not fit
+  // its width: a narrow panel (the combined window's) then still shows the whole birth moment.
+  void FitFontsToWidth();
+  void SetFontPoints(int points);
+  int NeededWidth() const;
 
   const ChartRules& rules_;
   std::array<QLabel*, kFieldCount> labels_{};
