@@ -1,5 +1,8 @@
 #include "platform/program_folder.h"
 
+#include <pwd.h>
+#include <unistd.h>
+
 #include <cstdlib>
 #include <system_error>
 
@@ -15,15 +18,46 @@ std::string FolderText(const std::filesystem::path& folder) {
   return text;
 }
 
+std::string EnvironmentText(const char* name) {
+  const char* value = std::getenv(name);
+  return value != nullptr ? value : "";
+}
+
 }  // namespace
 
-std::filesystem::path ProgramFolder() {
-  if (const char* home = std::getenv("KIRVO_HOME"); home != nullptr && *home != '\0') return home;
+ProgramSurroundings CurrentSurroundings() {
+  ProgramSurroundings surroundings;
+  surroundings.kirvo_home = EnvironmentText("KIRVO_HOME");
+  surroundings.xdg_data_home = EnvironmentText("XDG_DATA_HOME");
+  surroundings.home = EnvironmentText("HOME");
+  if (surroundings.home.empty()) {
+    if (const passwd* user = getpwuid(getuid()); user != nullptr && user->pw_dir != nullptr) {
+      surroundings.home = user->pw_dir;
+    }
+  }
   std::error_code error;
   const std::filesystem::path executable = std::filesystem::read_symlink("/proc/self/exe", error);
-  if (!error) return executable.parent_path();
-  return std::filesystem::current_path(error);
+  surroundings.executable_folder = !error ? executable.parent_path() : std::filesystem::current_path(error);
+  return surroundings;
 }
+
+ProgramFolderChoice ChooseProgramFolder(const ProgramSurroundings& surroundings) {
+  if (!surroundings.kirvo_home.empty()) return {surroundings.kirvo_home, ProgramFolderKind::kNamed};
+  std::error_code error;
+  if (std::filesystem::is_regular_file(surroundings.executable_folder / kPortableMarkerFile, error)) {
+    return {surroundings.executable_folder, ProgramFolderKind::kPortable};
+  }
+  const std::filesystem::path data_home = std::filesystem::path(surroundings.xdg_data_home).is_absolute()
+                                              ? std::filesystem::path(surroundings.xdg_data_home)
+                                              : std::filesystem::path(surroundings.home) / ".local" / "share";
+  return {data_home / "kirvolan", ProgramFolderKind::kPerUser};
+}
+
+std::filesystem::path InstalledShareFolder(const std::filesystem::path& executable_folder) {
+  return (executable_folder / ".." / "share" / "kirvolan").lexically_normal();
+}
+
+std::filesystem::path ProgramFolder() { return ChooseProgramFolder(CurrentSurroundings()).folder; }
 
 std::string PathRelativeToProgramFolder(const std::filesystem::path& file,
                                         const std::filesystem::path& program_folder) {
