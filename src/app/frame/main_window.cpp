@@ -214,6 +214,12 @@ void MainWindow::BringToFront() {
   activateWindow();
 }
 
+void MainWindow::OpenNameFiles(const QStringList& paths) {
+  bool opened = false;
+  for (const QString& path : paths) opened = persons_->OpenFile(path) || opened;
+  if (opened) persons_->ShowList();
+}
+
 void MainWindow::ConnectCommands() {
   using C = MainCommand;
   const auto on = [this](MainCommand which, auto slot) { connect(command(which), &QAction::triggered, this, slot); };

@@ -3,6 +3,7 @@
 #include <QDockWidget>
 #include <QLabel>
 #include <QMainWindow>
+#include <QStringList>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <functional>
@@ -50,6 +51,9 @@ class MainWindow : public QMainWindow {
   void ShowAtStart();
   // Brings the window forward (a second start asks for it).
   void BringToFront();
+  // Name files given on the command line or handed over by a second start: each is opened in the
+  // person list as 開く opens it (an unreadable one gets its message), and the list shows.
+  void OpenNameFiles(const QStringList& paths);
 
   // 命式, 行運, 命行 (`MeiBtnClick`, `KouBtnClick`, `MKBtnClick`) and every other way a chart child
   // opens: the entry goes into the entry bar, then the child of `kind` for its person comes forward,

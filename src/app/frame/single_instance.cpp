@@ -8,7 +8,10 @@ namespace kirvo {
 namespace {
 
 constexpr int kActivationWaitMs = 1000;
+// The requests, one line each: "open " and a file's path (UTF-8, Base64, so that any path fits on
+// a line) for each file, then "activate".
 constexpr char kActivateRequest[] = "activate\n";
+constexpr char kOpenRequest[] = "open ";
 
 }  // namespace
 
@@ -24,7 +27,19 @@ SingleInstance::SingleInstance(const QString& folder, const QString& lock_name, 
     while (QLocalSocket* socket = server_.nextPendingConnection()) {
       connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
       connect(socket, &QLocalSocket::readyRead, this, [this, socket] {
-        if (socket->readAll().startsWith("activate")) emit activationRequested();
+        QStringList files;
+        bool activate = false;
+        while (socket->canReadLine()) {
+          const QByteArray line = socket->readLine().trimmed();
+          if (line.startsWith(kOpenRequest)) {
+            const QByteArray path = QByteArray::fromBase64(line.mid(int(sizeof kOpenRequest) - 1));
+            if (!path.isEmpty()) files.append(QString::fromUtf8(path));
+          } else if (line == "activate") {
+            activate = true;
+          }
+        }
+        if (!files.isEmpty()) emit filesRequested(files);
+        if (activate) emit activationRequested();
       });
     }
   });
@@ -42,11 +57,14 @@ bool SingleInstance::Acquire() {
   return lock_->error() != QLockFile::LockFailedError;
 }
 
-bool SingleInstance::ActivateRunning() {
+bool SingleInstance::ActivateRunning(const QStringList& files) {
   QLocalSocket socket;
   socket.connectToServer(server_name_);
   if (!socket.waitForConnected(kActivationWaitMs)) return false;
-  socket.write(kActivateRequest);
+  QByteArray request;
+  for (const QString& file : files) request += kOpenRequest + file.toUtf8().toBase64() + '\n';
+  request += kActivateRequest;
+  socket.write(request);
   const bool sent = socket.waitForBytesWritten(kActivationWaitMs);
   socket.disconnectFromServer();
   return sent;
