@@ -27,6 +27,9 @@ kirvo_ensure_packages() {
 # program and its tests.
 KIRVO_BUILD_PACKAGES=(cmake ninja-build g++ pkg-config libgtest-dev libgmock-dev libbenchmark-dev clang
   libclang-rt-14-dev libnova-dev qt6-base-dev qt6-charts-dev qt6-translations-l10n fonts-noto-cjk xvfb xauth)
+# The install and package tests: the validators of the desktop entry, the metainfo and the MIME
+# type, the package's dependencies read from the binaries (dpkg-shlibdeps) and its check.
+KIRVO_BUILD_PACKAGES+=(desktop-file-utils appstream shared-mime-info dpkg-dev file lintian)
 
 # Configures and builds one build folder: kirvo_build FOLDER [cmake options...]
 kirvo_build() {
