@@ -48,8 +48,7 @@ int main(int argc, char** argv) {
   kirvo::MainWindow& main_window = program->main_window();
   interaction.SetParent(&main_window);
   interaction.SetTitle(kirvo::ToQString(program->services().title()));
-  QObject::connect(&instance, &kirvo::SingleInstance::filesRequested, &main_window,
-                   &kirvo::MainWindow::OpenNameFiles);
+  QObject::connect(&instance, &kirvo::SingleInstance::filesRequested, &main_window, &kirvo::MainWindow::OpenNameFiles);
   QObject::connect(&instance, &kirvo::SingleInstance::activationRequested, &main_window,
                    &kirvo::MainWindow::BringToFront);
   instance.Listen();

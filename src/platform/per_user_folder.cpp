@@ -18,9 +18,8 @@ namespace {
 constexpr std::array<std::string_view, 2> kProgramOwnFiles = {"help/", "JapanMap.png"};
 
 bool IsProgramOwn(std::string_view name) {
-  return std::any_of(kProgramOwnFiles.begin(), kProgramOwnFiles.end(), [name](std::string_view own) {
-    return own.back() == '/' ? name.starts_with(own) : name == own;
-  });
+  return std::any_of(kProgramOwnFiles.begin(), kProgramOwnFiles.end(),
+                     [name](std::string_view own) { return own.back() == '/' ? name.starts_with(own) : name == own; });
 }
 
 // FNV-1a, 64 bits: a stable fingerprint of a file's bytes across builds and machines.
@@ -179,7 +178,8 @@ PreparedProgramFolder PrepareProgramFolder(const ProgramSurroundings& surroundin
   const std::filesystem::path share = InstalledShareFolder(surroundings.executable_folder);
   std::error_code error;
   if (!std::filesystem::is_directory(share, error)) return prepared;
-  prepared.notices = PerUserFillNotices(FillPerUserFolder(share, prepared.choice.folder), share, prepared.choice.folder);
+  prepared.notices =
+      PerUserFillNotices(FillPerUserFolder(share, prepared.choice.folder), share, prepared.choice.folder);
   return prepared;
 }
 

@@ -25,7 +25,8 @@ struct PerUserFillReport {
 // has is never overwritten — when the shipped one is newer than the version last seen, it is
 // reported once instead. The program's own files (help pages, the map picture) are not the user's
 // and are kept current. The share folder is only ever read.
-PerUserFillReport FillPerUserFolder(const std::filesystem::path& share_folder, const std::filesystem::path& user_folder);
+PerUserFillReport FillPerUserFolder(const std::filesystem::path& share_folder,
+                                    const std::filesystem::path& user_folder);
 
 // The notices of a fill, one text each: newer shipped files and problems. Copies say nothing.
 std::vector<std::string> PerUserFillNotices(const PerUserFillReport& report, const std::filesystem::path& share_folder,

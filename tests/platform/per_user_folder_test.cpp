@@ -26,8 +26,8 @@ std::string Bytes(const fs::path& file) { return ReadFileBytes(file).value(); }
 std::map<std::string, std::pair<std::string, fs::file_time_type>> Snapshot(const fs::path& folder) {
   std::map<std::string, std::pair<std::string, fs::file_time_type>> files;
   for (const auto& entry : fs::recursive_directory_iterator(folder)) {
-    files[entry.path().lexically_relative(folder).string()] = {
-        entry.is_regular_file() ? Bytes(entry.path()) : "", fs::last_write_time(entry.path())};
+    files[entry.path().lexically_relative(folder).string()] = {entry.is_regular_file() ? Bytes(entry.path()) : "",
+                                                               fs::last_write_time(entry.path())};
   }
   return files;
 }

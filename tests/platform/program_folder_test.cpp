@@ -76,7 +76,9 @@ TEST(ProgramFolder, ChoiceFollowsTheOrderOfTheRules) {
       {"portable", {"", portable, "/data", "/home/u"}, portable, K::kPortable},
       {"installed, XDG data home", {"", installed_bin, "/data", "/home/u"}, "/data/kirvolan", K::kPerUser},
       {"installed, default", {"", installed_bin, "", "/home/u"}, "/home/u/.local/share/kirvolan", K::kPerUser},
-      {"relative XDG data home ignored", {"", installed_bin, "data", "/home/u"}, "/home/u/.local/share/kirvolan",
+      {"relative XDG data home ignored",
+       {"", installed_bin, "data", "/home/u"},
+       "/home/u/.local/share/kirvolan",
        K::kPerUser},
   };
   for (const auto& c : cases) {
