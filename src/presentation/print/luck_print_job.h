@@ -7,6 +7,8 @@
 namespace kirvo {
 
 class LuckSession;
+struct LuckGraph;
+struct LuckTable;
 struct SysSettings;
 
 // The luck window's print ("KSG"): its table as the window shows it, with the rows the window hides
@@ -15,5 +17,7 @@ struct SysSettings;
 // graph are not touched. The title names the person and the level pair: "行運表　" + name + "　" +
 // the level's caption.
 PrintJob LuckPrintJob(const LuckSession& session, const SysSettings& sys);
+// The same from a table and its graph, as the command-line tool builds them.
+PrintJob LuckPrintJob(const LuckTable& table, const LuckGraph& graph, const SysSettings& sys);
 
 }  // namespace kirvo

@@ -3,6 +3,9 @@
 #include <algorithm>
 #include <cmath>
 
+#include "platform/shift_jis.h"
+#include "platform/utf8.h"
+
 namespace kirvo {
 namespace {
 
@@ -147,8 +150,9 @@ struct Placer {
     return page;
   }
 
-  // The side items from (left, top) downwards: the tables each in a rounded frame, then the lines.
-  void PlaceSideItems(PagePlan& page, int left, int top) const {
+  // The side tables from (left, top) downwards, each in a rounded frame; returns where the side
+  // lines start.
+  int PlaceSideTables(PagePlan& page, int left, int top) const {
     const int padding = Mm(kFramePaddingMm, false);
     int y = top;
     for (std::size_t i = 0; i < job.side.tables.size(); ++i) {
@@ -162,13 +166,50 @@ struct Placer {
       page.tables.push_back(std::move(placed));
       y += height + 2 * padding + Mm(kSideGapMm, false);
     }
-    for (const auto* lines : {&job.side.pattern_lines, &job.side.spirit_star_lines}) {
-      for (const std::string& line : *lines) {
-        page.lines.push_back({line, {left, y}, kSideTextPoints, false});
+    return y;
+  }
+
+  // Lines of text from (left, top) of page `first` within `width`, wrapped to it; what does not fit
+  // above `bottom` goes on pages of their own after the others, at the table's top.
+  void FlowLines(std::vector<PagePlan>& pages, std::size_t first, int left, int top, int width, int bottom,
+                 int table_top, bool colour, const std::vector<std::string>& lines) const {
+    std::size_t page = first;
+    int x = left, y = top, room = width;
+    for (const std::string& text : lines) {
+      for (std::string& line : WrappedToWidth(text, room)) {
+        if (y + line_height > bottom && y > table_top) {
+          pages.push_back(NewPage(colour));
+          page = pages.size() - 1;
+          x = printable.left;
+          y = table_top;
+          room = printable.right - printable.left;
+        }
+        pages[page].lines.push_back({std::move(line), {x, y}, kSideTextPoints, false});
         y += line_height;
       }
-      if (!lines->empty()) y += line_height / 2;
     }
+  }
+
+  // A line cut into pieces that fit `width` in the fixed-pitch face, where a half-width
+  // character takes half an em.
+  std::vector<std::string> WrappedToWidth(const std::string& text, int width) const {
+    const double half_em = kSideTextPoints * static_cast<double>(device.dpi_x) / 72.0 / 2.0;
+    const int places = std::max(2, static_cast<int>(width / half_em));
+    std::vector<std::string> pieces{std::string()};
+    int used = 0;
+    for (std::size_t at = 0; at < text.size();) {
+      const Utf8Char c = DecodeUtf8Char(text, at);
+      const std::string piece = text.substr(at, c.length);
+      const int wide = std::max(1, ShiftJisWidth(piece));
+      if (used + wide > places && used > 0) {
+        pieces.emplace_back();
+        used = 0;
+      }
+      pieces.back() += piece;
+      used += wide;
+      at += c.length;
+    }
+    return pieces;
   }
 };
 
@@ -222,6 +263,9 @@ std::vector<PagePlan> PlanPages(const PrintJob& job, const PrintDevice& device, 
       SplitIntoPages(column_sizes, 0, printable.right - printable.left, printable.right - printable.left);
 
   std::vector<PagePlan> pages;
+  // Where the side lines of a chart start: page 0 at the right of the board.
+  std::optional<PixelPoint> side_lines_at;
+  int side_lines_width = 0;
   for (std::size_t r = 0; r < row_pages.size(); ++r) {
     for (std::size_t c = 0; c < column_pages.size(); ++c) {
       PagePlan page = placer.NewPage(settings.colour);
@@ -262,7 +306,8 @@ std::vector<PagePlan> PlanPages(const PrintJob& job, const PrintDevice& device, 
             }
             side_top += placer.line_height / 2;
           }
-          placer.PlaceSideItems(page, side_left, side_top);
+          side_lines_at = PixelPoint{side_left, placer.PlaceSideTables(page, side_left, side_top)};
+          side_lines_width = printable.right - side_left;
         }
         if (first) {
           // The strips of the combined window follow below the board.
@@ -292,6 +337,14 @@ std::vector<PagePlan> PlanPages(const PrintJob& job, const PrintDevice& device, 
     }
   }
 
+  // The pattern and spirit-star texts below the side tables, onto further pages as they need.
+  if (side_lines_at) {
+    std::vector<std::string> lines = job.side.pattern_lines;
+    if (!lines.empty() && !job.side.spirit_star_lines.empty()) lines.emplace_back();
+    lines.insert(lines.end(), job.side.spirit_star_lines.begin(), job.side.spirit_star_lines.end());
+    placer.FlowLines(pages, 0, side_lines_at->x, side_lines_at->y, side_lines_width, table_bottom, table_top,
+                     settings.colour, lines);
+  }
   // The explanation below the table of the last page, onto further pages as long as it needs.
   if (rule.explanation && !job.explanation_lines.empty()) {
     int y = table_top;
@@ -300,14 +353,8 @@ std::vector<PagePlan> PlanPages(const PrintJob& job, const PrintDevice& device, 
     }
     std::vector<std::string> lines{"【 命式の説明 】"};
     lines.insert(lines.end(), job.explanation_lines.begin(), job.explanation_lines.end());
-    for (const std::string& line : lines) {
-      if (y + placer.line_height > table_bottom) {
-        pages.push_back(placer.NewPage(settings.colour));
-        y = table_top;
-      }
-      pages.back().lines.push_back({line, {printable.left, y}, kSideTextPoints, false});
-      y += placer.line_height;
-    }
+    placer.FlowLines(pages, pages.size() - 1, printable.left, y, printable.right - printable.left, table_bottom,
+                     table_top, settings.colour, lines);
   }
   return pages;
 }
