@@ -10,9 +10,11 @@
 #include <QLabel>
 #include <QPrinter>
 #include <QPushButton>
+#include <QSet>
 #include <QSpinBox>
 #include <QTemporaryDir>
 #include <QTest>
+#include <algorithm>
 
 #include "app/chart/chart_window.h"
 #include "app/luck/luck_window.h"
@@ -206,6 +208,29 @@ class PrintPreviewTest : public QObject {
     QCOMPARE(Find<QSpinBox>(preview, "RightMgn")->value(), 15);
     QVERIFY(Find<QCheckBox>(preview, "Color")->isChecked());
     QCOMPARE(Find<QComboBox>(preview, "ZCB")->currentIndex(), 0);  // the preview opens at 100 %
+    delete preview;
+  }
+
+  // Tab reaches every control of the dialog.
+  void keyboardReachesEveryControl() {
+    PrintPreviewDialog* preview = OpenPreview(ListJob(121));
+    preview->show();
+    QVERIFY(QTest::qWaitForWindowExposed(preview));
+    QSet<QWidget*> reached;
+    Find<QComboBox>(preview, "ZCB")->setFocus();
+    for (int i = 0; i < 40; ++i) {
+      reached.insert(QApplication::focusWidget());
+      QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    }
+    for (const char* name : {"ZCB", "PrevBtn", "NextBtn", "PrnSetBtn", "PrintBtn", "PdfBtn", "OKBtn", "HelpBtn",
+                             "TopMgn", "BottomMgn", "LeftMgn", "RightMgn", "Color", "RedrawBtn"}) {
+      auto* control = Find<QWidget>(preview, name);
+      QVERIFY2(control, name);
+      if (!control->isEnabled()) continue;  // 前の頁 on the first page
+      const bool inside = reached.contains(control) || (control->focusProxy() && reached.contains(control->focusProxy())) ||
+                          std::any_of(reached.begin(), reached.end(), [&](QWidget* w) { return w && control->isAncestorOf(w); });
+      QVERIFY2(inside, name);
+    }
     delete preview;
   }
 
