@@ -68,9 +68,9 @@ class PrintPreviewTest : public QObject {
   }
   PrintPreviewDialog* OpenPreview(PrintJob job) {
     AppServices& services = program_->services();
-    return new PrintPreviewDialog({services.sys(), services.store(), services.window_states(), services.interaction(),
-                                   dialogs_, nullptr},
-                                  std::move(job), window_);
+    return new PrintPreviewDialog(
+        {services.sys(), services.store(), services.window_states(), services.interaction(), dialogs_, nullptr},
+        std::move(job), window_);
   }
   PrintPreviewDialog* Preview() const { return window_->findChild<PrintPreviewDialog*>(); }
   template <class Control>
@@ -86,7 +86,8 @@ class PrintPreviewTest : public QObject {
     job.source = PrintSource::kPersonList;
     job.title = "名前リスト";
     job.target.grid = ContentGrid(3, static_cast<std::size_t>(rows));
-    for (int row = 0; row < rows; ++row) job.target.grid.text.SetCell(0, static_cast<std::size_t>(row), "山田" + std::to_string(row));
+    for (int row = 0; row < rows; ++row)
+      job.target.grid.text.SetCell(0, static_cast<std::size_t>(row), "山田" + std::to_string(row));
     job.target.grid.column_widths = {100, 100, 100};
     job.target.row_heights.assign(static_cast<std::size_t>(rows), 20);
     job.target.fixed_rows = 1;
@@ -227,8 +228,9 @@ class PrintPreviewTest : public QObject {
       auto* control = Find<QWidget>(preview, name);
       QVERIFY2(control, name);
       if (!control->isEnabled()) continue;  // 前の頁 on the first page
-      const bool inside = reached.contains(control) || (control->focusProxy() && reached.contains(control->focusProxy())) ||
-                          std::any_of(reached.begin(), reached.end(), [&](QWidget* w) { return w && control->isAncestorOf(w); });
+      const bool inside =
+          reached.contains(control) || (control->focusProxy() && reached.contains(control->focusProxy())) ||
+          std::any_of(reached.begin(), reached.end(), [&](QWidget* w) { return w && control->isAncestorOf(w); });
       QVERIFY2(inside, name);
     }
     delete preview;

@@ -24,8 +24,8 @@ std::string OutputOf(const std::string& command) {
 
 std::string Quoted(const std::filesystem::path& path) { return "'" + path.string() + "'"; }
 
-const std::vector<std::string> kMan = {"--name", "試験太郎", "--sex", "男", "--birth", "1984/02/10 12:00",
-                                       "--at", "1995/03/15 09:30"};
+const std::vector<std::string> kMan = {"--name",  "試験太郎",         "--sex", "男",
+                                       "--birth", "1984/02/10 12:00", "--at",  "1995/03/15 09:30"};
 
 std::vector<std::string> Args(std::vector<std::string> head, const std::vector<std::string>& tail) {
   head.insert(head.end(), kMan.begin(), kMan.end());

@@ -10,10 +10,10 @@ namespace kirvo {
 
 void MainWindow::ShowPrintPreview(PrintJob job) {
   QPointer<QMdiSubWindow> asking = client_->activeSubWindow();
-  auto* preview = new PrintPreviewDialog({services_.sys(), services_.store(), services_.window_states(),
-                                          services_.interaction(), *print_dialogs_,
-                                          [this] { ShowHelpTopic(this, services_, HelpTopic::kPrintPreview); }},
-                                         std::move(job), this);
+  auto* preview =
+      new PrintPreviewDialog({services_.sys(), services_.store(), services_.window_states(), services_.interaction(),
+                              *print_dialogs_, [this] { ShowHelpTopic(this, services_, HelpTopic::kPrintPreview); }},
+                             std::move(job), this);
   preview->setAttribute(Qt::WA_DeleteOnClose);
   connect(preview, &QDialog::finished, this, [this, asking] {
     if (asking) client_->setActiveSubWindow(asking);

@@ -30,9 +30,12 @@ QFont PrintFont(int points) {
 
 const PrintTable& TableOf(const PrintJob& job, const PlannedTable& planned) {
   switch (planned.part) {
-    case PlannedTablePart::kSide: return job.side.tables.at(static_cast<std::size_t>(planned.index));
-    case PlannedTablePart::kSub: return job.sub_tables.at(static_cast<std::size_t>(planned.index));
-    case PlannedTablePart::kTarget: break;
+    case PlannedTablePart::kSide:
+      return job.side.tables.at(static_cast<std::size_t>(planned.index));
+    case PlannedTablePart::kSub:
+      return job.sub_tables.at(static_cast<std::size_t>(planned.index));
+    case PlannedTablePart::kTarget:
+      break;
   }
   return job.target;
 }
@@ -50,9 +53,12 @@ int AlignmentOf(CellLook look, const CellStyle& style, const std::string& text, 
       break;
   }
   switch (style.alignment) {
-    case CellAlignment::kLeft: return Qt::AlignLeft | Qt::AlignVCenter;
-    case CellAlignment::kRight: return Qt::AlignRight | Qt::AlignVCenter;
-    case CellAlignment::kCentre: break;
+    case CellAlignment::kLeft:
+      return Qt::AlignLeft | Qt::AlignVCenter;
+    case CellAlignment::kRight:
+      return Qt::AlignRight | Qt::AlignVCenter;
+    case CellAlignment::kCentre:
+      break;
   }
   return Qt::AlignCenter;
 }
@@ -136,13 +142,15 @@ void PaintPage(QPainter& painter, const PagePlan& page, const PrintJob& job, con
     painter.setClipRect(QRectOf(page.board->clip));
     painter.translate(page.board->origin.x, page.board->origin.y);
     painter.scale(page.board->scale_x, page.board->scale_y);
-    PaintChartBoard(painter, BoardPicture{job.chart->chart, job.chart->geometry, sys, nullptr, std::nullopt, page.colour});
+    PaintChartBoard(painter,
+                    BoardPicture{job.chart->chart, job.chart->geometry, sys, nullptr, std::nullopt, page.colour});
     painter.restore();
   }
   if (page.graph && job.graph) {
     painter.save();
     painter.setFont(PrintFont(9));
-    PaintLuckGraph(painter, QRectOf(*page.graph), *job.graph, WholeLuckGraph(*job.graph), PrintLuckGraphLook(page.colour));
+    PaintLuckGraph(painter, QRectOf(*page.graph), *job.graph, WholeLuckGraph(*job.graph),
+                   PrintLuckGraphLook(page.colour));
     painter.restore();
   }
   for (const PlannedTable& table : page.tables) PaintTable(painter, table, job, sys, page.colour);

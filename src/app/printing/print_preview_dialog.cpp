@@ -76,8 +76,8 @@ PrintPreviewDialog::PrintPreviewDialog(PrintPreviewNeeds needs, PrintJob job, QW
   layout->addWidget(scroll_, 1);
 
   resize(ScaledPx(*this, kDesignWidth), ScaledPx(*this, kDesignHeight));
-  if (const std::optional<QRect> kept = KeptGeometry(*this, needs_.window_states, KeptWindow::kPrintPreview,
-                                                     QSize(width(), height()))) {
+  if (const std::optional<QRect> kept =
+          KeptGeometry(*this, needs_.window_states, KeptWindow::kPrintPreview, QSize(width(), height()))) {
     move(kept->topLeft());
     resize(kept->size());
   }
@@ -188,8 +188,8 @@ void PrintPreviewDialog::RenderPage() {
   // The page at the screen's resolution times the zoom; it is painted at the print resolution
   // and scaled, so that the picture shows exactly what the printer gets.
   const double ratio = devicePixelRatioF();
-  const double scale = (logicalDpiY() / static_cast<double>(kPrintDpi)) * PrintZoomPercent(settings_.zoom_choice) /
-                       100.0 * ratio;
+  const double scale =
+      (logicalDpiY() / static_cast<double>(kPrintDpi)) * PrintZoomPercent(settings_.zoom_choice) / 100.0 * ratio;
   image_ = QImage(static_cast<int>(page.page_width * scale + 0.5), static_cast<int>(page.page_height * scale + 0.5),
                   QImage::Format_RGB32);
   image_.setDotsPerMeterX(static_cast<int>(kDotsPerMetreAtPrintDpi));

@@ -18,8 +18,8 @@ bool QtPrintSystemDialogs::ChoosePrinter(QPrinter& printer, QWidget* parent) {
 }
 
 QString QtPrintSystemDialogs::AskPdfFile(QWidget* parent) {
-  QString file = QFileDialog::getSaveFileName(parent, QStringLiteral("PDFに保存"), QString(),
-                                              QStringLiteral("PDFﾌｧｲﾙ (*.pdf)"));
+  QString file =
+      QFileDialog::getSaveFileName(parent, QStringLiteral("PDFに保存"), QString(), QStringLiteral("PDFﾌｧｲﾙ (*.pdf)"));
   if (!file.isEmpty() && !file.endsWith(QStringLiteral(".pdf"), Qt::CaseInsensitive)) file += QStringLiteral(".pdf");
   return file;
 }

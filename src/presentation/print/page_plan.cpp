@@ -13,11 +13,11 @@ constexpr int kTitlePoints = 9;
 constexpr int kHeaderPoints = 9;
 constexpr int kSideTextPoints = 9;
 constexpr double kTableBelowTitleMm = 5;
-constexpr double kListDropMm = 5;     // lists with text columns start lower
-constexpr double kSideLeastMm = 60;   // the side items of a chart start at least this far right
-constexpr double kSideGapMm = 4;      // between the board and the side items, and between side items
+constexpr double kListDropMm = 5;      // lists with text columns start lower
+constexpr double kSideLeastMm = 60;    // the side items of a chart start at least this far right
+constexpr double kSideGapMm = 4;       // between the board and the side items, and between side items
 constexpr double kFramePaddingMm = 1;  // inside the rounded frame of a side table
-constexpr double kGraphGapMm = 3;     // between the graph and the luck table
+constexpr double kGraphGapMm = 3;      // between the graph and the luck table
 constexpr int kDefaultRowUnits = 18;
 constexpr int kGraphWidthUnits = 660;
 constexpr int kGraphHeightUnits = 260;
@@ -26,8 +26,8 @@ constexpr int kGraphHeightUnits = 260;
 struct SourceRule {
   PrintSource source;
   CellLook look;
-  bool header_lines_above;  // the chart's three header lines above the board
-  bool header_lines_beside; // ... or at the right of it, above the side tables
+  bool header_lines_above;   // the chart's three header lines above the board
+  bool header_lines_beside;  // ... or at the right of it, above the side tables
   bool side_items;
   bool graph;
   bool explanation;
@@ -229,7 +229,8 @@ std::vector<PagePlan> PlanPages(const PrintJob& job, const PrintDevice& device, 
   const SourceRule& rule = RuleOf(job.source);
   const Placer placer{job, device, rule, PrintableArea(device, settings), LineHeightOf(kHeaderPoints, device.dpi_y)};
   const PixelRect& printable = placer.printable;
-  const bool board = job.chart.has_value() && (job.source == PrintSource::kChart || job.source == PrintSource::kCombined);
+  const bool board =
+      job.chart.has_value() && (job.source == PrintSource::kChart || job.source == PrintSource::kCombined);
 
   int table_top = printable.top + LineHeightOf(kTitlePoints, device.dpi_y) + placer.Mm(kTableBelowTitleMm, false);
   if (rule.list_drop) table_top += placer.Mm(kListDropMm, false);
@@ -292,7 +293,8 @@ std::vector<PagePlan> PlanPages(const PrintJob& job, const PrintDevice& device, 
           for (std::size_t i = 0; i < job.chart->header_lines.size(); ++i) {
             page.lines.push_back({job.chart->header_lines[i],
                                   {printable.left, table_top - static_cast<int>(3 - i) * placer.line_height},
-                                  kHeaderPoints, false});
+                                  kHeaderPoints,
+                                  false});
           }
         }
         if (first && rule.side_items) {
@@ -317,8 +319,8 @@ std::vector<PagePlan> PlanPages(const PrintJob& job, const PrintDevice& device, 
             const std::vector<int> sub_rows = ToDevice(RowUnitsOf(sub), device.dpi_y);
             const std::vector<int> sub_columns = ToDevice(ColumnUnitsOf(sub), device.dpi_x);
             page.tables.push_back(PlaceCells(PlannedTablePart::kSub, static_cast<int>(i), CellLook::kStyled,
-                                             placer.Scale(), AllOf(sub_rows), AllOf(sub_columns), sub_rows,
-                                             sub_columns, printable.left, y));
+                                             placer.Scale(), AllOf(sub_rows), AllOf(sub_columns), sub_rows, sub_columns,
+                                             printable.left, y));
             y += SumOf(AllOf(sub_rows), sub_rows) + placer.Mm(kSideGapMm, false);
           }
         }

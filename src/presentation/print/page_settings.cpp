@@ -17,9 +17,9 @@ struct MarginKey {
   int PageSettings::*field;
 };
 constexpr std::array<MarginKey, 4> kMarginKeys = {{{"TopMgn", &PageSettings::top_mm},
-                                                  {"BottomMgn", &PageSettings::bottom_mm},
-                                                  {"LeftMgn", &PageSettings::left_mm},
-                                                  {"RightMgn", &PageSettings::right_mm}}};
+                                                   {"BottomMgn", &PageSettings::bottom_mm},
+                                                   {"LeftMgn", &PageSettings::left_mm},
+                                                   {"RightMgn", &PageSettings::right_mm}}};
 constexpr std::string_view kColourName = "Color";
 constexpr std::string_view kZoomName = "ZCB";
 

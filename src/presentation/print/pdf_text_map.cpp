@@ -111,8 +111,9 @@ int RewriteEntries(std::string& pdf, std::size_t from, std::size_t to, bool rang
 
 int MapRadicalsToIdeographs(std::string& pdf) {
   int rewritten = 0;
-  for (const auto& [begin, end, ranges] : {std::tuple{std::string_view("beginbfchar"), std::string_view("endbfchar"), false},
-                                           std::tuple{std::string_view("beginbfrange"), std::string_view("endbfrange"), true}}) {
+  for (const auto& [begin, end, ranges] :
+       {std::tuple{std::string_view("beginbfchar"), std::string_view("endbfchar"), false},
+        std::tuple{std::string_view("beginbfrange"), std::string_view("endbfrange"), true}}) {
     std::size_t at = pdf.find(begin);
     while (at != std::string::npos) {
       const std::size_t close = pdf.find(end, at);

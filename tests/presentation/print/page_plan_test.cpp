@@ -164,7 +164,8 @@ TEST_F(PrintJobTest, AChartPageHoldsTheBoardHeaderLinesAndTheChosenSideItems) {
   ChartSession session = Chart(LuckRange::kMajorLuck);
   const PrintJob job = ChartPrintJob(session, sys, false);
   EXPECT_EQ(job.chart->header_lines[0].substr(0, 12), "試験太郎");
-  EXPECT_EQ(job.chart->header_lines[0].find(session.content().summary.SexL), 12u + 27u);  // 35 places: 4 × 2 and 27 blanks
+  EXPECT_EQ(job.chart->header_lines[0].find(session.content().summary.SexL),
+            12u + 27u);  // 35 places: 4 × 2 and 27 blanks
   const std::vector<PagePlan> pages = PlanPages(job, kA4At96, PageSettings{});
   ASSERT_FALSE(pages.empty());
   const PagePlan& page = pages[0];
