@@ -24,9 +24,9 @@ kirvo_ensure_packages() {
 # clang and its runtime libraries (libFuzzer, which Debian only recommends) build the fuzz harnesses;
 # libnova computes the sun for the precise solar terms;
 # Qt 6 with its Japanese translations, a Japanese font and a virtual display serve the desktop
-# program and its tests.
+# program and its tests; poppler-utils reads the printed PDFs back in the tests.
 KIRVO_BUILD_PACKAGES=(cmake ninja-build g++ pkg-config libgtest-dev libgmock-dev libbenchmark-dev clang
-  libclang-rt-14-dev libnova-dev qt6-base-dev qt6-charts-dev qt6-translations-l10n fonts-noto-cjk xvfb xauth)
+  libclang-rt-14-dev libnova-dev qt6-base-dev qt6-charts-dev qt6-translations-l10n fonts-noto-cjk xvfb xauth poppler-utils)
 # The install and package tests: the validators of the desktop entry, the metainfo and the MIME
 # type, the package's dependencies read from the binaries (dpkg-shlibdeps) and its check.
 KIRVO_BUILD_PACKAGES+=(desktop-file-utils appstream shared-mime-info dpkg-dev file lintian)

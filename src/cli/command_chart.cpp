@@ -12,10 +12,12 @@
 #include "cli/chart_options.h"
 #include "cli/commands.h"
 #include "cli/moment_input.h"
+#include "cli/pdf_output.h"
 #include "cli/tool_settings.h"
 #include "platform/console_interaction.h"
 #include "platform/name_text.h"
 #include "presentation/chart/chart_session.h"
+#include "presentation/print/chart_print_job.h"
 
 namespace kirvo::cli {
 namespace {
@@ -56,8 +58,9 @@ std::string ContentText(const ChartContent& content, const SysSettings& sys) {
 }  // namespace
 
 // "chart [--folder DIR] --name NAME --sex 男|女 --birth "YYYY/MM/DD hh:nn" [--at "YYYY/MM/DD hh:nn"]
-// [--range 0..5] [--original]": the chart as the chart window's text copy lays it out, the stem
-// and branch relation lists, then what the side panel shows of the chart. The explanation texts
+// [--range 0..5] [--original] [--pdf FILE]": the chart as the chart window's text copy lays it out,
+// the stem and branch relation lists, then what the side panel shows of the chart; with --pdf, the
+// chart window's print written to FILE in place of all that. The explanation texts
 // and the branding come from the settings' folder, else from the texts built into the tool.
 int RunChart(const std::vector<std::string>& args) {
   std::vector<std::string> options;
@@ -69,7 +72,8 @@ int RunChart(const std::vector<std::string>& args) {
       options.push_back(arg);
     }
   }
-  const ParsedArguments parsed = ParseOptions(options, {"--folder", "--name", "--sex", "--birth", "--at", "--range"});
+  const ParsedArguments parsed =
+      ParseOptions(options, {"--folder", "--name", "--sex", "--birth", "--at", "--range", "--pdf"});
   if (!parsed.error.empty()) return UsageError(parsed.error);
 
   const std::optional<std::string> name = parsed.Get("--name");
@@ -97,6 +101,9 @@ int RunChart(const std::vector<std::string>& args) {
   ChartSession& session = created.value();
   session.SetRange(range);
   if (const Status computed = session.Compute(); !computed) return UsageError(computed.error());
+  if (const std::optional<std::string> pdf = parsed.Get("--pdf")) {
+    return WritePdfOutput(ChartPrintJob(session, services->settings().sys, show_original), *services, *pdf);
+  }
 
   std::string text;
   for (const std::string& line : session.TextCopy(show_original)) text += line + "\n";

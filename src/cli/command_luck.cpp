@@ -10,11 +10,14 @@
 #include "cli/arguments.h"
 #include "cli/commands.h"
 #include "cli/moment_input.h"
+#include "cli/pdf_output.h"
 #include "cli/person_arguments.h"
 #include "cli/tool_settings.h"
 #include "platform/console_interaction.h"
 #include "platform/integer_text.h"
+#include "presentation/luck/luck_graph.h"
 #include "presentation/luck/luck_table.h"
+#include "presentation/print/luck_print_job.h"
 #include "presentation/shared/chart_moment_model.h"
 
 namespace kirvo::cli {
@@ -37,10 +40,11 @@ std::optional<int> IntegerIn(const std::string& text, int lowest, int highest) {
 // "luck [--folder DIR] --name NAME --sex 男|女 --birth "YYYY/MM/DD hh:nn" [--at "YYYY/MM/DD hh:nn"]
 // --level 0..4 [--columns N]": the luck window's table placed around the chart moment (the default
 // moment of the settings when --at is absent), 20 lines, each the row label and the N period cells,
-// tab-separated. --columns takes the place of the column count of the settings (5..100).
+// tab-separated. --columns takes the place of the column count of the settings (5..100). With
+// --pdf FILE, the luck window's print of the table and its graph is written to FILE instead.
 int RunLuck(const std::vector<std::string>& args) {
   const ParsedArguments parsed =
-      ParseOptions(args, {"--folder", "--name", "--sex", "--birth", "--at", "--level", "--columns"});
+      ParseOptions(args, {"--folder", "--name", "--sex", "--birth", "--at", "--level", "--columns", "--pdf"});
   if (!parsed.error.empty()) return UsageError(parsed.error);
 
   const auto person = ReadPersonArguments(parsed);
@@ -73,6 +77,9 @@ int RunLuck(const std::vector<std::string>& args) {
 
   LuckTable table = NewLuckTable(input, *LuckLevelOf(*level_number), moment.moment());
   BuildLuckTable(table, moment.moment(), services->rules());
+  if (const std::optional<std::string> pdf = parsed.Get("--pdf")) {
+    return WritePdfOutput(LuckPrintJob(table, LuckGraphOf(table), services->settings().sys), *services, *pdf);
+  }
   std::string text;
   for (std::size_t row = 0; row < table.KSG.rows(); ++row) {
     for (std::size_t column = 0; column < table.KSG.columns(); ++column) {

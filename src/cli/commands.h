@@ -13,8 +13,8 @@ int RunSettingsCheck(const std::vector<std::string>& args);
 // "depth-report [--folder DIR] [--now \"YYYY/MM/DD hh:nn\"]": the depth report of the rule settings.
 int RunDepthReport(const std::vector<std::string>& args);
 // "chart [--folder DIR] --name NAME --sex 男|女 --birth \"YYYY/MM/DD hh:nn\" [--at ...] [--range 0..5]
-// [--original]": the chart window's text copy of a chart, its relation lists and the side panel's
-// content.
+// [--original] [--pdf FILE]": the chart window's text copy of a chart, its relation lists and the side
+// panel's content; or its print as a PDF.
 int RunChart(const std::vector<std::string>& args);
 // "era ERA YY/MM/DD": the Gregorian date of an era date, as the era entry dialog converts it.
 int RunEra(const std::vector<std::string>& args);
@@ -30,7 +30,8 @@ int RunNames(const std::vector<std::string>& args);
 // combined window's two luck calendar strips, one tab-separated line per row.
 int RunStrips(const std::vector<std::string>& args);
 // "luck [--folder DIR] --name NAME --sex 男|女 --birth \"YYYY/MM/DD hh:nn\" [--at ...] --level 0..4
-// [--columns N]": the running-luck table, one line per row, tab-separated.
+// [--columns N] [--pdf FILE]": the running-luck table, one line per row, tab-separated; or its print as a
+// PDF.
 int RunLuck(const std::vector<std::string>& args);
 
 }  // namespace kirvo::cli

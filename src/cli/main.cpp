@@ -22,7 +22,7 @@ constexpr Command kCommands[] = {
     {"depth-report", kirvo::cli::RunDepthReport, "depth-report [--folder DIR] [--now \"YYYY/MM/DD hh:nn\"]"},
     {"chart", kirvo::cli::RunChart,
      "chart [--folder DIR] --name NAME --sex 男|女 --birth \"YYYY/MM/DD hh:nn|99:99\" [--at \"YYYY/MM/DD hh:nn\"] "
-     "[--range 0..5] [--original]"},
+     "[--range 0..5] [--original] [--pdf FILE]"},
     {"era", kirvo::cli::RunEra, "era 明治|大正|昭和|平成|令和 YY/MM/DD"},
     {"search", kirvo::cli::RunSearch,
      "search [--year-stem S] [--year-branch B] [--month-stem S] [--month-branch B] [--day-stem S] "
@@ -37,7 +37,7 @@ constexpr Command kCommands[] = {
      "[--level 0..4]"},
     {"luck", kirvo::cli::RunLuck,
      "luck [--folder DIR] --name NAME --sex 男|女 --birth \"YYYY/MM/DD hh:nn|99:99\" [--at \"YYYY/MM/DD hh:nn\"] "
-     "--level 0..4 [--columns N]"},
+     "--level 0..4 [--columns N] [--pdf FILE]"},
 };
 
 void PrintUsage(std::FILE* stream) {

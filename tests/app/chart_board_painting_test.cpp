@@ -54,7 +54,7 @@ class ChartBoardPaintingTest : public QObject {
     {
       QPainter painter(&picture);
       painter.scale(DpiScale(widget), DpiScale(widget));
-      PaintChartBoard(painter, {chart, geometry, settings.sys, nullptr, std::nullopt});
+      PaintChartBoard(painter, {chart, geometry, settings.sys, nullptr, std::nullopt, std::nullopt});
     }
     QCOMPARE(picture, screen);
       // Not an empty board: the day pillar's stem cell is painted over the background.

@@ -20,7 +20,8 @@ class HelpWindowTest : public QObject {
     QVERIFY(index.open(QIODevice::ReadOnly));
     const QString index_text = QString::fromUtf8(index.readAll());
     for (const int topic :
-         {10000, 10001, 10003, 10004, 10005, 10006, 10007, 10008, 10101, 10102, 10103, 10104, 30001, 30002, 40003}) {
+         {10000, 10001, 10003, 10004, 10005, 10006, 10007, 10008, 10101, 10102, 10103, 10104, 10105, 30001, 30002,
+          40003}) {
       HelpWindow window(folder);
       window.ShowTopic(topic);
       QCOMPARE(window.Topic(), topic);
@@ -33,7 +34,7 @@ class HelpWindowTest : public QObject {
   void EveryFormsTopicHasAPage() {
     for (const char* form : {"MainF", "TZoneF", "MeiWin", "NListF", "MeisF", "MKF", "KouF", "WaRekiF", "SouGoF",
                              "SouKsF", "SrcF", "USysF", "SysF", "TKSetuF", "TSSetuF", "TSListF", "TGaijiF", "BackF",
-                             "TMemoF", "TMeEF", "TMLF"}) {
+                             "TMemoF", "TMeEF", "TMLF", "PrevF"}) {
       const int topic = HelpTopicOfForm(form);
       QVERIFY2(topic != 0, form);
       HelpWindow window(KIRVO_HELP_DIR);

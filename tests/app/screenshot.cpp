@@ -4,7 +4,7 @@
 // as the format goes); "era" renders the era entry dialog instead, "natural" the natural-time dialog
 // after a click on the map, "persons" the person list window with a few persons and their chart
 // summaries, "search" the date search dialog, "rules0".."rules9" the rule settings dialog on that tab, "sys0".."sys8" the system settings dialog, "kaku", "sin", "setulist", "gaiji", "tools" and "backup" the editors and tools (see ToolWindow), "nearterm" the chart of a birth near 立春, "child" or
-// "child0".."child5" the chart window alone at that range, "memo" the side panel showing a memo, "memosettings" and "memolist" the two memo editors. Runs offscreen
+// "child0".."child5" the chart window alone at that range, "memo" the side panel showing a memo, "memosettings" and "memolist" the two memo editors, "preview" the print preview of the chart. Runs offscreen
 // unless a platform is set.
 // kirvo-screenshot --diagrams FIVE_ELEMENT.png STEM_BRANCH.png: opens the two correlation diagrams
 // with the main window's commands (五行 and 三合（支）) and renders each window.
@@ -34,6 +34,7 @@
 #include "app/memos/memo_settings_dialog.h"
 #include "app/persons/person_file_commands.h"
 #include "app/persons/person_list_window.h"
+#include "app/printing/print_preview_dialog.h"
 #include "app/settings_dialogs/rule_settings_dialog.h"
 #include "app/settings_dialogs/sys_settings_dialog.h"
 #include "app/time/date_search_dialog.h"
@@ -291,6 +292,25 @@ int main(int argc, char** argv) {
     dialog.show();
     QTest::qWait(100);
     return Save(dialog.grab().toImage(), argv[1]) ? 0 : 1;
+  }
+  // "preview": the print preview of the chart window at 大運まで, in colour, as its print command
+  // opens it.
+  if (argc == 3 && QString::fromLocal8Bit(argv[2]) == QLatin1String("preview")) {
+    auto* chart = dynamic_cast<kirvo::ChartWindow*>(window.ActiveChartWindow());
+    auto* range = chart ? chart->findChild<QComboBox*>(QStringLiteral("CB1")) : nullptr;
+    if (range == nullptr) return 1;
+    range->setCurrentIndex(1);
+    emit range->activated(1);
+    chart->Command(QStringLiteral("Print"))->trigger();
+    auto* preview = window.findChild<kirvo::PrintPreviewDialog*>();
+    if (preview == nullptr) {
+      std::fputs("the print preview did not open\n", stderr);
+      return 1;
+    }
+    preview->findChild<QCheckBox*>(QStringLiteral("Color"))->setChecked(true);
+    preview->resize(980, 760);
+    QTest::qWait(200);
+    return Save(preview->grab().toImage(), argv[1]) ? 0 : 1;
   }
   // "child" and "child5": the chart window alone, at 命式のみ or the given range.
   if (argc == 3 && QString::fromLocal8Bit(argv[2]).startsWith(QLatin1String("child"))) {

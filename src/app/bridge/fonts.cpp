@@ -5,6 +5,9 @@
 #include <QStringList>
 #include <algorithm>
 #include <array>
+#include <map>
+#include <mutex>
+#include <string>
 
 namespace kirvo {
 namespace {
@@ -44,12 +47,24 @@ const FaceMapping* MappingOf(std::string_view family) {
   return found == kFaceMappings.end() ? nullptr : &*found;
 }
 
+// Whether a face is installed. Asking the font database runs the system's font substitution each
+// time, and every painted cell names its faces, so each face is asked once a run.
+bool IsInstalled(const char* face) {
+  static std::mutex guard;
+  static std::map<std::string, bool, std::less<>> known;
+  const std::lock_guard lock(guard);
+  if (const auto found = known.find(std::string_view(face)); found != known.end()) return found->second;
+  const bool installed = QFontDatabase::hasFamily(QString::fromUtf8(face));
+  known.emplace(face, installed);
+  return installed;
+}
+
 // The installed ones of `faces`, best first.
 template <std::size_t n>
 QStringList InstalledOf(const std::array<const char*, n>& faces) {
   QStringList installed;
   for (const char* face : faces) {
-    if (QFontDatabase::hasFamily(QString::fromUtf8(face))) installed.append(QString::fromUtf8(face));
+    if (IsInstalled(face)) installed.append(QString::fromUtf8(face));
   }
   return installed;
 }

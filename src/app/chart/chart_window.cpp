@@ -18,6 +18,7 @@
 #include "calendar/local_clock.h"
 #include "app/widgets/chart_board_widget.h"
 #include "presentation/chart/chart_text_copy.h"
+#include "presentation/print/chart_print_job.h"
 #include "app/widgets/moment_strip.h"
 #include "settings/sys_settings.h"
 
@@ -99,7 +100,11 @@ void ChartWindow::BuildCommands() {
       popup_->addAction(action);
     }
   }
-  Command(QStringLiteral("Print"))->setEnabled(false);  // printing comes with the print preview
+  // Printing is offered once the frame hands over its print preview.
+  Command(QStringLiteral("Print"))->setEnabled(false);
+  connect(Command(QStringLiteral("Print")), &QAction::triggered, this, [this] {
+    if (print_preview_) print_preview_(ChartPrintJob(session_, sys_, show_original_));
+  });
 
   connect(Command(QStringLiteral("Recompute")), &QAction::triggered, this, &ChartWindow::Recompute);
   connect(Command(QStringLiteral("Previous")), &QAction::triggered, this, [this] { Step(StepDirection::kBack); });
@@ -135,6 +140,11 @@ void ChartWindow::BuildStrips() {
           [this] { popup_->popup(menu_button_->mapToGlobal(QPoint(0, menu_button_->height()))); });
   ColourFields();
   date_strip_->AddTrailing(menu_button_);
+}
+
+void ChartWindow::SetPrintPreviewRequest(PrintPreviewRequest request) {
+  print_preview_ = std::move(request);
+  Command(QStringLiteral("Print"))->setEnabled(static_cast<bool>(print_preview_));
 }
 
 void ChartWindow::Recompute() {

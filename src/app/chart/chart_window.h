@@ -6,6 +6,7 @@
 #include "presentation/chart/chart_board_geometry.h"
 #include "platform/interaction.h"
 #include "presentation/chart/chart_session.h"
+#include "presentation/print/print_job.h"
 #include "settings/sys_settings.h"
 
 class QAction;
@@ -44,6 +45,9 @@ class ChartWindow : public QWidget, public ChartChild {
   QAction* Command(const QString& name) const;
   QAction* MenuNowAction() const { return menu_now_; }
   bool ShowsOriginal() const { return show_original_; }
+
+  // "印刷ﾌﾟﾚﾋﾞｭｰ": hands the chart's print job to `request`; the command is offered once it is set.
+  void SetPrintPreviewRequest(PrintPreviewRequest request);
 
   // The entries of the hand-change menu for a cell, as the click would offer them; the caller
   // (a click, or a test) triggers one of them.
@@ -87,6 +91,7 @@ class ChartWindow : public QWidget, public ChartChild {
   QMenu* popup_ = nullptr;
   QAction* menu_now_ = nullptr;
   QMenu* hand_change_menu_ = nullptr;
+  PrintPreviewRequest print_preview_;
 };
 
 }  // namespace kirvo

@@ -14,11 +14,13 @@
 #include "app/frame/entry_bar.h"
 #include "app/frame/main_commands.h"
 #include "app/frame/toolbars.h"
+#include "app/printing/print_system_dialogs.h"
 #include "data/memo_list.h"
 #include "data/memo_vocabulary.h"
 #include "presentation/chart/chart_session.h"
 #include "presentation/frame/child_windows.h"
 #include "presentation/frame/entry_bar_rules.h"
+#include "presentation/print/print_job.h"
 #include "presentation/services/recent_files.h"
 
 namespace kirvo {
@@ -84,6 +86,14 @@ class MainWindow : public QMainWindow {
   QList<QMdiSubWindow*> ChildrenInListOrder() const;
   void TileChildren();
   void RebuildWindowList();
+
+  // The one print preview: opens it, window-modal over the main window, for a job a child window
+  // hands over; when it closes, the window that asked is active again.
+  void ShowPrintPreview(PrintJob job);
+  // How the child windows ask for it.
+  PrintPreviewRequest PrintPreviewHook();
+  // The system's print dialogs the preview asks (a test gives scripted ones).
+  void UsePrintSystemDialogs(std::unique_ptr<PrintSystemDialogs> dialogs) { print_dialogs_ = std::move(dialogs); }
 
   EntryBar* entry_bar() const { return entry_bar_; }
   QMdiArea* client_area() const { return client_; }
@@ -170,6 +180,7 @@ class MainWindow : public QMainWindow {
   PersonFileCommands* persons_ = nullptr;
   MemoList memos_;
   MemoVocabulary memo_vocabulary_;
+  std::unique_ptr<PrintSystemDialogs> print_dialogs_ = std::make_unique<QtPrintSystemDialogs>();
   MemoPanel* memo_panel_ = nullptr;
   bool first_run_ = false;
   bool closed_ = false;

@@ -50,6 +50,7 @@ QWidget* MainWindow::NewChild(ChartWindowKind kind, const BirthInput& input) {
   const QString caption = ToQString(ChartWindowCaption(input.name, kind));
   if (kind == ChartWindowKind::kLuck) return NewLuckWindow(caption, std::move(*session));
   auto* chart = new ChartWindow(services_.sys(), services_.interaction(), caption, std::move(*session));
+  chart->SetPrintPreviewRequest(PrintPreviewHook());
   connect(chart, &ChartWindow::contentChanged, this, [this, chart] {
     if (ActiveChartWindow() == chart) ShowActiveContent();
   });
@@ -100,6 +101,7 @@ QWidget* MainWindow::NewLuckWindow(const QString& caption, ChartSession session)
                                                 QStringLiteral("csv"), services_.dialog_folders());
                         }};
   auto* luck = new LuckWindow(std::move(needs), caption, LuckSession(services_.core(), std::move(session), level));
+  luck->SetPrintPreviewRequest(PrintPreviewHook());
   connect(luck, &LuckWindow::contentChanged, this, [this, luck] {
     if (ActiveChartWindow() == luck) ShowActiveContent();
   });

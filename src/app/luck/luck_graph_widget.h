@@ -8,7 +8,7 @@
 
 namespace kirvo {
 
-// The luck window's line graph, painted from the core's graph and layout: the background shaded
+// The luck window's line graph, painted (by the painting its print shares) from the core's graph and layout: the background shaded
 // from `CP13` to `CP12` (flat `CP13` with `GCB`), the legend on top, the y axis 吉度数 from 0 to
 // 100, one x label per period, the total and the listed lines with their point marks. A drag with
 // the left button from top left to bottom right zooms in (any other drag shows it all again); a
@@ -34,9 +34,6 @@ class LuckGraphWidget final : public QWidget {
 
  private:
   LuckGraphLayout Layout() const;
-  void PaintLegend(QPainter& painter, const LuckGraphLayout& layout);
-  void PaintAxes(QPainter& painter, const LuckGraphLayout& layout);
-  void PaintSeries(QPainter& painter, const LuckGraphLayout& layout);
 
   LuckGraph graph_;
   LuckGraphView view_;

@@ -26,6 +26,7 @@
 #include "platform/free_resources.h"
 #include "platform/interaction.h"
 #include "presentation/luck/luck_view.h"
+#include "presentation/print/luck_print_job.h"
 #include "presentation/services/resource_check.h"
 #include "settings/sys_settings.h"
 
@@ -103,8 +104,13 @@ void LuckWindow::BuildCommands() {
     addAction(action);
     popup_->addAction(action);
   }
-  // Printing hands the graph and the table to the print preview, which comes with printing.
+  // Printing hands the table and the graph's data to the print preview, which paints the graph
+  // itself: the window's own rows, graph and the clipboard stay as they are. Offered once the frame
+  // hands over its preview.
   Command(QStringLiteral("Print"))->setEnabled(false);
+  connect(Command(QStringLiteral("Print")), &QAction::triggered, this, [this] {
+    if (print_preview_) print_preview_(LuckPrintJob(session_, needs_.sys));
+  });
   connect(Command(QStringLiteral("PagePrevious")), &QAction::triggered, this,
           [this] { Move([this] { return session_.Page(StepDirection::kBack); }); });
   connect(Command(QStringLiteral("Previous")), &QAction::triggered, this,
@@ -235,6 +241,11 @@ void LuckWindow::UpdateCommandStates() {
     }
   }
   level_->setCurrentIndex(LuckLevelNumber(session_.level()));
+}
+
+void LuckWindow::SetPrintPreviewRequest(PrintPreviewRequest request) {
+  print_preview_ = std::move(request);
+  Command(QStringLiteral("Print"))->setEnabled(static_cast<bool>(print_preview_));
 }
 
 void LuckWindow::ClickCell(int column, int row) {

@@ -6,6 +6,7 @@
 
 #include "app/widgets/chart_child.h"
 #include "presentation/luck/luck_session.h"
+#include "presentation/print/print_job.h"
 
 class QAction;
 class QComboBox;
@@ -52,6 +53,8 @@ class LuckWindow : public QWidget, public ChartChild {
   QMenu* PopupMenu() const { return popup_; }
   LuckGraphWidget* graph() const { return graph_; }
   LuckTableView* table() const { return table_; }
+  // "印刷ﾌﾟﾚﾋﾞｭｰ": hands the table and its graph to `request`; the command is offered once it is set.
+  void SetPrintPreviewRequest(PrintPreviewRequest request);
   // A click on a table cell, as the mouse gives it.
   void ClickCell(int column, int row);
 
@@ -87,6 +90,7 @@ class LuckWindow : public QWidget, public ChartChild {
   LuckGraphWidget* graph_ = nullptr;
   LuckTableView* table_ = nullptr;
   QMenu* popup_ = nullptr;
+  PrintPreviewRequest print_preview_;
 };
 
 }  // namespace kirvo

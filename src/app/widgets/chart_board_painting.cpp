@@ -71,7 +71,8 @@ void PaintCell(QPainter& painter, const BoardPicture& picture, BoardPosition cel
   const Chart& chart = picture.chart;
   const SysSettings& sys = picture.sys;
   const QRect rect = QRectOf(BoardCellRect(picture.geometry, cell));
-  const BoardCellLook look = LookOfBoardCell(chart, cell, rect.width(), rect.height(), sys);
+  BoardCellLook look = LookOfBoardCell(chart, cell, rect.width(), rect.height(), sys);
+  if (picture.paper_colour) look = PrintLookOfBoardCell(look, cell, *picture.paper_colour);
   const bool hovered = picture.hovered == cell && look.changes_on_hover;
   PaintGradient(painter, rect, look.top, look.bands, hovered ? look.hover_end : look.end);
   painter.setPen(ToQColor(look.outline));
@@ -127,7 +128,7 @@ void PaintDiagram(QPainter& painter, const BoardPicture& picture, int row) {
   const BoardGeometry& geometry = picture.geometry;
   const QRect area = QRectOf(BoardDiagramRect(geometry, row));
   if (area.isEmpty()) return;
-  const Rgb background = ColourOf(picture.sys.CP, PanelColour::kFixedPart);
+  const Rgb background = BoardDiagramBackground(picture.sys, picture.paper_colour.has_value());
   const Rgb line = ContrastTextColour(background);
   painter.fillRect(area, ToQColor(background));
   const bool branches = row == board::kBranchDiagram;

@@ -63,7 +63,7 @@ void ChartBoardWidget::paintEvent(QPaintEvent*) {
   QPainter painter(this);
   painter.scale(Scale(), Scale());
   if (chart_ == nullptr) return;
-  PaintChartBoard(painter, {*chart_, geometry_, sys_, near_term_, hovered_});
+  PaintChartBoard(painter, {*chart_, geometry_, sys_, near_term_, hovered_, std::nullopt});
 }
 
 bool ChartBoardWidget::CarriesMark(BoardPosition cell) const {

@@ -101,4 +101,19 @@ BoardCellLook LookOfBoardCell(const Chart& chart, BoardPosition cell, int width,
   return look;
 }
 
+BoardCellLook PrintLookOfBoardCell(BoardCellLook screen, BoardPosition cell, bool colour) {
+  const bool label = cell.row == board::kDepthRow || cell.column == board::kHeaders;
+  screen.changes_on_hover = false;
+  if (colour && !label) return screen;
+  screen.top = screen.end = kWhite;
+  screen.text = kBlack;
+  screen.outline = kBlack;
+  screen.bands = 1;
+  return screen;
+}
+
+Rgb BoardDiagramBackground(const SysSettings& sys, bool on_paper) {
+  return on_paper ? kWhite : ColourOf(sys.CP, PanelColour::kFixedPart);
+}
+
 }  // namespace kirvo

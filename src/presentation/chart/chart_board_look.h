@@ -28,6 +28,14 @@ struct BoardCellLook {
 // system settings and whether the hour is known.
 BoardCellLook LookOfBoardCell(const Chart& chart, BoardPosition cell, int width, int height, const SysSettings& sys);
 
+// The look of a cell on paper, from its screen look: printing in monochrome, every cell is white
+// with black text and outline; in colour the cells keep their colours except the row labels and
+// the column titles, which stay white with black text. Fonts and marks are the screen's.
+BoardCellLook PrintLookOfBoardCell(BoardCellLook screen, BoardPosition cell, bool colour);
+
+// The background of the relation diagrams: the fixed-part colour on screen, white on paper.
+Rgb BoardDiagramBackground(const SysSettings& sys, bool on_paper);
+
 // The text a cell shows: the column titles in row 0, the row labels in column 10, the pillar
 // number in row 15, the cell's own text elsewhere.
 std::string BoardCellText(const ChartBoard& board, BoardPosition cell);

@@ -7,7 +7,7 @@ namespace kirvo {
 
 std::optional<HelpTopic> HelpTopicOfFormName(std::string_view form_name) {
   // clang-format off
-  static constexpr std::array<std::pair<std::string_view, HelpTopic>, 23> kTopics = {{
+  static constexpr std::array<std::pair<std::string_view, HelpTopic>, 24> kTopics = {{
       {"MainF",   HelpTopic::kContents},             // the main window and its entry bar
       {"TZoneF",  HelpTopic::kNaturalTime},          // 自然時変換
       {"MeiWin",  HelpTopic::kSidePanel},            // the side panel 命式内容
@@ -19,6 +19,7 @@ std::optional<HelpTopic> HelpTopicOfFormName(std::string_view form_name) {
       {"SouGoF",  HelpTopic::kCorrelationDiagram},   // 五行相関図
       {"SouKsF",  HelpTopic::kCorrelationDiagram},   // 干支相関図
       {"SrcF",    HelpTopic::kDateSearch},           // 干支日時検索
+      {"PrevF",   HelpTopic::kPrintPreview},         // 印刷ﾌﾟﾚﾋﾞｭｰ
       {"USysF",   HelpTopic::kRuleSettings},         // 四柱推命の設定
       {"SysF",    HelpTopic::kSystemSettings},       // ｼｽﾃﾑ設定
       {"TKSetuF", HelpTopic::kExplanationEditor},    // 格局の説明文の編集

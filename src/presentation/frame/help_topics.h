@@ -19,6 +19,7 @@ enum class HelpTopic : int {
   kBackup = 10102,              // ﾃﾞｰﾀﾊﾞｯｸｱｯﾌﾟ・ﾘｽﾄｱ
   kCorrelationDiagram = 10103,  // 相関図
   kDateSearch = 10104,          // 干支日時検索
+  kPrintPreview = 10105,        // 印刷ﾌﾟﾚﾋﾞｭｰ
   kMemoEditors = 30001,         // メモの設定編集・メモ内容の一覧編集
   kExplanationEditor = 30002,   // 説明の編集
   kSystemSettings = 40001,      // ｼｽﾃﾑ設定

@@ -15,7 +15,7 @@
 namespace kirvo {
 
 // The windows that keep their placement between runs.
-enum class KeptWindow { kMain, kPersonList, kFiveElementDiagram, kStemBranchDiagram };
+enum class KeptWindow { kMain, kPersonList, kFiveElementDiagram, kStemBranchDiagram, kPrintPreview };
 
 // Where a window's placement is kept: a placement record in the per-user store, or the integer keys
 // of a section of KIRVO.ini.
@@ -43,11 +43,12 @@ struct KeptWindowRow {
 };
 
 // clang-format off
-inline constexpr std::array<KeptWindowRow, 4> kKeptWindows = {{
+inline constexpr std::array<KeptWindowRow, 5> kKeptWindows = {{
     {KeptWindow::kMain,               PlacementHome::kStoreRecord, "Main",      "MainFWinPlace1",  ShowRule::kNormalMinimizedMaximized, KeptRectangle::kNormal},
     {KeptWindow::kPersonList,         PlacementHome::kStoreRecord, "WinPlace1", "NListFWinPlace1", ShowRule::kShownOrHidden,            KeptRectangle::kNormal},
     {KeptWindow::kFiveElementDiagram, PlacementHome::kIniSection,  "SouGoF",    "",                ShowRule::kNone,                     KeptRectangle::kFrameCornerShownSize},
     {KeptWindow::kStemBranchDiagram,  PlacementHome::kStoreRecord, "WinPlace1", "SouKsFWinPlace1", ShowRule::kNormalOrMinimized,        KeptRectangle::kFrameCornerNormalSize},
+    {KeptWindow::kPrintPreview,       PlacementHome::kIniSection,  "PrevF",     "",                ShowRule::kNone,                     KeptRectangle::kFrameCornerShownSize},
 }};
 // clang-format on
 

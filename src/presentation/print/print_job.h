@@ -62,8 +62,8 @@ struct PrintSideItems {
 struct PrintJob {
   PrintSource source = PrintSource::kPersonList;
   std::string title;         // at the top of every page
-  std::string second_title;  // combined window: "【" … "】" at the bottom right
-  std::string source_name;   // combined window: the period text "～ " … " ～"
+  std::string second_title;  // combined window: printed at the bottom right as "【" … "】" (the page adds them)
+  std::string source_name;   // combined window: the period text, printed as "～ " … " ～" above it
   PrintTable target;
   std::optional<PrintChart> chart;           // kChart, kCombined
   PrintSideItems side;                        // kChart, kCombined
