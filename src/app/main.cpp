@@ -24,13 +24,17 @@ int main(int argc, char** argv) {
   const kirvo::StartRequest request = kirvo::ParseStartRequest(QApplication::arguments(), QDir::currentPath());
 
   // One program per user: a second start hands its files to the running one, brings it forward and
-  // ends silently.
+  // ends silently; files it could not hand over are named in a message, not dropped.
   const std::filesystem::path store_file = kirvo::DefaultSettingsStorePath();
   kirvo::SingleInstance instance(kirvo::PathText(store_file.parent_path()),
                                  kirvo::ToQString(kirvo::kSingleInstanceLockName));
   if (!instance.Acquire()) {
-    instance.ActivateRunning(request.files);
-    return 0;
+    if (instance.ActivateRunning(request.files) || request.files.isEmpty()) return 0;
+    kirvo::QtInteraction interaction;
+    interaction.SetTitle(kirvo::ToQString(kirvo::kApplicationTitle));
+    interaction.ShowMessage(kirvo::MessageKind::kError, kirvo::ToUtf8(kirvo::ToQString(kirvo::kFilesNotHandedOver) +
+                                                                    QLatin1Char('\n') + request.files.join(QLatin1Char('\n'))));
+    return 1;
   }
 
   kirvo::QtInteraction interaction;

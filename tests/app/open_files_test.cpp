@@ -1,6 +1,8 @@
 // Name files given to the program: on its command line, and handed to a running program by a
 // second start through the single-instance channel.
 #include <QDir>
+#include <atomic>
+#include <thread>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -105,6 +107,26 @@ class OpenFilesTest : public QObject {
     QCOMPARE(ListedNames(window), std::vector<std::string>{"鈴木一郎"});
     QCOMPARE(window.persons()->file().path(), file);
     QVERIFY(window.persons()->window()->isVisible());
+  }
+
+  // A second start while the first still starts up: it waits for the first to listen, so the
+  // file it was given is not lost.
+  void aSecondStartWaitsForARunningProgramThatIsNotListeningYet() {
+    QTemporaryDir lock_folder;
+    SingleInstance running(lock_folder.path(), QStringLiteral("KirvoTest"));
+    QVERIFY(running.Acquire());
+    QStringList received;
+    connect(&running, &SingleInstance::filesRequested, this, [&received](const QStringList& files) { received = files; });
+
+    SingleInstance second(lock_folder.path(), QStringLiteral("KirvoTest"));
+    QVERIFY(!second.Acquire());
+    std::atomic<bool> handed{false};
+    std::thread starting([&second, &handed] { handed = second.ActivateRunning({QStringLiteral("/tmp/遅い.nam")}); });
+    QTest::qWait(500);
+    running.Listen();
+    QTRY_COMPARE(received, QStringList{QStringLiteral("/tmp/遅い.nam")});
+    starting.join();
+    QVERIFY(handed);
   }
 };
 

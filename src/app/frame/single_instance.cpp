@@ -2,12 +2,18 @@
 
 #include <QCryptographicHash>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QLocalSocket>
+#include <QThread>
 
 namespace kirvo {
 namespace {
 
 constexpr int kActivationWaitMs = 1000;
+// A second start may come while the first is still starting and not yet listening: it keeps
+// trying this long before it gives up, so that the files it was given are not lost.
+constexpr int kListenerPatienceMs = 10000;
+constexpr int kRetryPauseMs = 100;
 // The requests, one line each: "open " and a file's path (UTF-8, Base64, so that any path fits on
 // a line) for each file, then "activate".
 constexpr char kActivateRequest[] = "activate\n";
@@ -59,8 +65,14 @@ bool SingleInstance::Acquire() {
 
 bool SingleInstance::ActivateRunning(const QStringList& files) {
   QLocalSocket socket;
-  socket.connectToServer(server_name_);
-  if (!socket.waitForConnected(kActivationWaitMs)) return false;
+  QElapsedTimer waited;
+  waited.start();
+  for (;;) {
+    socket.connectToServer(server_name_);
+    if (socket.waitForConnected(kActivationWaitMs)) break;
+    if (waited.elapsed() >= kListenerPatienceMs) return false;
+    QThread::msleep(kRetryPauseMs);
+  }
   QByteArray request;
   for (const QString& file : files) request += kOpenRequest + file.toUtf8().toBase64() + '\n';
   request += kActivateRequest;

@@ -24,7 +24,8 @@ class SingleInstance : public QObject {
   // Takes the lock; false only when another process holds it.
   bool Acquire();
   // The second start's part: hands the running program `files` (absolute paths) to open and asks
-  // it to bring its main window forward. Waits at most a second; true when the request went out.
+  // it to bring its main window forward. A program still starting is waited for, up to ten
+  // seconds; true when the request went out.
   bool ActivateRunning(const QStringList& files = {});
   // The first start's part, once the main window exists: listens for such requests.
   void Listen();

@@ -11,6 +11,9 @@ inline constexpr std::string_view kApplicationTitle = "Kirvolan Ver1.54";  // al
 static_assert(kApplicationTitle.ends_with(kProgramVersion), "the title names the program's version");
 inline constexpr std::string_view kVersionValue = "1540";                  // written as "Ver" at every start
 inline constexpr std::string_view kSingleInstanceLockName = "KRV_MUTEX";
+// Told by a second start that could not hand its files to the running program, the paths below it.
+inline constexpr std::string_view kFilesNotHandedOver =
+    "起動中のプログラムにファイルを渡せませんでした。もう一度開いてください。";
 
 // Help is a set of pages in the program folder; this index is what the help commands open and
 // what start-up requires (in place of the compiled help file of the Windows program).
