@@ -130,6 +130,40 @@ class CombinedWindowTest : public QObject {
     QVERIFY(window->StripsShown());
     QVERIFY(!window->Command(QStringLiteral("Print"))->isEnabled());
   }
+
+  // Both print commands hand a job built from the window as it stands; the window keeps its strips.
+  void thePrintCommandsHandTheBoardAndTheStripsToThePreview() {
+    CombinedWindow* window = OpenFromEntryBar({"山田太郎", Sex::kMale, "1984/02/10", "12:30"});
+    QVERIFY(window);
+    std::vector<PrintJob> jobs;
+    window->SetPrintPreview([&jobs](PrintJob job) { jobs.push_back(std::move(job)); });
+    QVERIFY(window->Command(QStringLiteral("Print"))->isEnabled());
+    QVERIFY(window->Command(QStringLiteral("PrintStrips"))->isEnabled());
+    window->StripWidget(StripSide::kUpper)->ScrollBar()->setValue(1);
+    const int scrolled = window->combined().strips().upper().first_shown;
+
+    QTest::mouseClick(window->findChild<QToolButton*>(QStringLiteral("ButtonPrint")), Qt::LeftButton);
+    QCOMPARE(jobs.size(), std::size_t{1});
+    const PrintJob& board = jobs.back();
+    QCOMPARE(board.source, PrintSource::kCombined);
+    QCOMPARE(board.title, std::string("山田太郎 さんの表"));
+    QVERIFY(board.chart.has_value());
+    QCOMPARE(board.chart->chart, window->session().chart());
+    QCOMPARE(board.target.grid.Cell(board::kDay.index, board::kWorkStem), std::string("甲"));
+    QCOMPARE(board.sub_tables.size(), std::size_t{1});
+    QCOMPARE(board.sub_tables[0].grid.rows(), std::size_t{2 * kStripRows + 1});
+    QCOMPARE(board.side.tables.size(), std::size_t{2});
+    QCOMPARE(board.second_title, std::string("【上段>大運　下段>年運】"));
+
+    // With the lower strip hidden the strips print alone as the upper strip.
+    window->Command(QStringLiteral("LowerShown"))->trigger();
+    window->Command(QStringLiteral("PrintStrips"))->trigger();
+    QCOMPARE(jobs.size(), std::size_t{2});
+    QCOMPARE(jobs.back().source, PrintSource::kLuckTable);
+    QCOMPARE(jobs.back().title, std::string("【山田太郎 さんの表　大運】"));
+    QCOMPARE(jobs.back().target.grid.rows(), std::size_t{kStripRows});
+    QCOMPARE(window->combined().strips().upper().first_shown, scrolled);
+  }
 };
 
 }  // namespace kirvo

@@ -14,6 +14,7 @@
 #include <QTimer>
 #include <sys/stat.h>
 
+#include "app/bridge/text.h"
 #include "app/editors/explanation_editor_dialog.h"
 #include "app/editors/explanation_list_dialog.h"
 #include "app/frame/main_commands.h"
@@ -190,6 +191,35 @@ class ExplanationEditorsTest : public QObject {
     QVERIFY(table->rowHeight(3) > 2 * plain);
     list.wrap_box()->setChecked(false);
     QCOMPARE(table->rowHeight(3), plain);
+    QVERIFY(!list.print_button()->isEnabled());  // no preview to open
+  }
+
+  // The print button hands the list with the rows as high as the window shows them.
+  void theListPrintsAsShown() {
+    TempFolder folder;
+    QVERIFY(WriteShiftJisFile(folder / "KakuSetu.dat", "一/r二\n").ok());
+    RecordingInteraction interaction;
+    auto dialog = OpenEditor(interaction, folder, kPatternExplanationEditor, PatternEntries());
+    QVERIFY(dialog);
+    std::vector<PrintJob> jobs;
+    ExplanationListDialog list(dialog->ListTable(), nullptr, [&jobs](PrintJob job) { jobs.push_back(std::move(job)); });
+    list.table()->item(3, 1)->setText(QString(200, QChar(0x4E00)));
+    list.resize(400, 300);
+    list.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&list));
+    QCOMPARE(list.print_button()->toolTip(), QStringLiteral("印刷プレビュー"));
+    QTest::mouseClick(list.print_button(), Qt::LeftButton);
+    QCOMPARE(jobs.size(), std::size_t{1});
+    const PrintJob& job = jobs.front();
+    QCOMPARE(job.source, PrintSource::kExplanationList);
+    QCOMPARE(job.target.name, std::string("LSG"));
+    QCOMPARE(job.title, ToUtf8(list.windowTitle()));
+    QCOMPARE(job.target.grid.Cell(1, 0), std::string("格局の説明文の編集の一覧"));
+    QCOMPARE(job.target.grid.Cell(1, 1), std::string("一/r二"));
+    QCOMPARE(job.target.grid.column_widths[0], 60);
+    QCOMPARE(job.target.row_heights.size(), static_cast<std::size_t>(list.table()->rowCount()));
+    QCOMPARE(job.target.row_heights[3], list.table()->rowHeight(3));
+    QVERIFY(job.target.row_heights[3] > job.target.row_heights[2]);
   }
 
   void theMainWindowCommandsOpenBothEditors() {

@@ -2,6 +2,7 @@
 // check keeps the editor open on the offending cell, OK writes "MemoF.ini", Cancel restores the memos.
 #include <QCheckBox>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QTableWidget>
 #include <QTest>
 
@@ -155,6 +156,32 @@ class MemoEditorsTest : public QObject {
     QCOMPARE(dialog.Tree()->topLevelItemCount(), 2);
     dialog.accept();
     QCOMPARE(f.memos.size(), std::size_t{4});
+  }
+
+  void ListEditorPrintsItsTableAsShown() {
+    Fixture f;
+    MemoListDialog dialog(f.memos, f.vocabulary, f.folder.path(), f.interaction);
+    dialog.show();
+    QVERIFY(!dialog.PrintButton()->isEnabled());  // no preview to open
+    std::vector<PrintJob> jobs;
+    dialog.SetPrintPreview([&jobs](PrintJob job) { jobs.push_back(std::move(job)); });
+    QVERIFY(dialog.PrintButton()->isEnabled());
+    const MemoList before = f.memos;
+    QTest::mouseClick(dialog.PrintButton(), Qt::LeftButton);
+    QCOMPARE(jobs.size(), std::size_t{1});
+    const PrintJob& job = jobs.front();
+    QCOMPARE(job.source, PrintSource::kMemoList);
+    QCOMPARE(job.title, std::string("メモ内容の一覧編集"));
+    QCOMPARE(job.target.name, std::string("MeLSG"));
+    QCOMPARE(job.target.grid.rows(), std::size_t{4});
+    QCOMPARE(job.target.grid.Cell(1, 0), std::string("分類"));
+    QCOMPARE(job.target.grid.Cell(6, 2), std::string("乙の運勢"));
+    QCOMPARE(job.target.fixed_rows, 1);
+    QCOMPARE(job.target.row_heights.size(), std::size_t{4});
+    QCOMPARE(job.target.grid.column_widths.size(), std::size_t{7});
+    // The last column takes the rest of the table's width, as on the screen.
+    QCOMPARE(job.target.grid.column_widths[6], dialog.Table()->columnWidth(6));
+    QVERIFY(f.memos == before);
   }
 
   void ListEditorCancelRestoresTheMemos() {

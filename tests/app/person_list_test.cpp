@@ -104,6 +104,23 @@ class PersonListTest : public QObject {
     QCOMPARE(std::count(csv.begin(), csv.end(), '\n'), 4);
     save_path = QString::fromStdString((fixture.folder() / "Copy.nam").string());
 
+    // 印刷ﾌﾟﾚﾋﾞｭｰ hands the table as shown, titled with the caption; a hidden column prints as nothing.
+    std::vector<PrintJob> jobs;
+    list->SetPrintPreview([&jobs](PrintJob job) { jobs.push_back(std::move(job)); });
+    QTest::mouseClick(list->findChild<QPushButton*>(QStringLiteral("PrevBtn")), Qt::LeftButton);
+    QCOMPARE(jobs.size(), std::size_t{1});
+    const PrintTable& printed = jobs.front().target;
+    QCOMPARE(jobs.front().source, PrintSource::kPersonList);
+    QCOMPARE(jobs.front().title, std::string("入力データ一覧"));
+    QCOMPARE(printed.name, std::string("NSG"));
+    QCOMPARE(printed.grid.rows(), std::size_t{4});
+    QCOMPARE(printed.grid.text.Row(0), PersonListTable(file.list())[0]);
+    QCOMPARE(printed.grid.Cell(0, 2), std::string("山田太郎"));
+    QCOMPARE(printed.grid.column_widths[40], 0);
+    QCOMPARE(printed.grid.column_widths[0], list->table()->columnWidth(0));
+    QCOMPARE(printed.row_heights[1], list->table()->rowHeight(0));
+    QCOMPARE(printed.fixed_rows, 1);
+
     // A double click hands the row to the entry bar and opens the chart window.
     list->OpenRow(1, ChartWindowKind::kChart);
     QCOMPARE(window.ChildCaptions(), std::vector<std::string>{"山田太郎 さんの命式"});

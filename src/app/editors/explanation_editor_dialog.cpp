@@ -109,7 +109,7 @@ void ExplanationEditorDialog::ShowEntry() {
 }
 
 void ExplanationEditorDialog::OpenList() {
-  ExplanationListDialog list(ListTable(), show_help_, this);
+  ExplanationListDialog list(ListTable(), show_help_, print_preview_, this);
   list.exec();
 }
 

@@ -6,6 +6,7 @@
 
 #include "data/explanation_editor.h"
 #include "presentation/frame/help_topics.h"
+#include "presentation/print/print_job.h"
 
 class QComboBox;
 class QLabel;
@@ -25,6 +26,9 @@ class ExplanationEditorDialog : public QDialog {
   // `text_font` is the explanation font of the system settings; `show_help` opens a help topic.
   ExplanationEditorDialog(Interaction& interaction, ExplanationEditor editor, const QFont& text_font,
                           std::function<void(HelpTopic topic)> show_help, QWidget* parent = nullptr);
+
+  // Where the list viewer hands its print.
+  void SetPrintPreview(PrintPreviewRequest request) { print_preview_ = std::move(request); }
 
   const ExplanationEditor& editor() const { return editor_; }
   QComboBox* selector() const { return selector_; }
@@ -52,6 +56,7 @@ class ExplanationEditorDialog : public QDialog {
   Interaction& interaction_;
   ExplanationEditor editor_;
   std::function<void(HelpTopic topic)> show_help_;
+  PrintPreviewRequest print_preview_;
   QComboBox* selector_ = nullptr;
   QPlainTextEdit* text_ = nullptr;
   QPushButton* previous_ = nullptr;

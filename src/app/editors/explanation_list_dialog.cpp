@@ -11,14 +11,15 @@
 #include <algorithm>
 #include <vector>
 
+#include "app/bridge/table_print_layout.h"
 #include "app/bridge/text.h"
 #include "data/explanation_list.h"
 
 namespace kirvo {
 
 ExplanationListDialog::ExplanationListDialog(const TextTable& table, std::function<void(HelpTopic topic)> show_help,
-                                             QWidget* parent)
-    : QDialog(parent) {
+                                             PrintPreviewRequest print_preview, QWidget* parent)
+    : QDialog(parent), text_(table), print_preview_(std::move(print_preview)) {
   setObjectName(QStringLiteral("TSListF"));
   setWindowTitle(ToQString(kExplanationListCaption));
   resize(640, 480);
@@ -44,6 +45,11 @@ ExplanationListDialog::ExplanationListDialog(const TextTable& table, std::functi
   wrap_ = new QCheckBox(ToQString(kExplanationListWrapToggle), this);
   wrap_->setObjectName(QStringLiteral("CB1"));
   wrap_->setChecked(true);
+  print_ = new QPushButton(QStringLiteral("印刷"), this);
+  print_->setObjectName(QStringLiteral("PrevBtn"));
+  print_->setToolTip(QStringLiteral("印刷プレビュー"));
+  print_->setAutoDefault(false);
+  print_->setEnabled(static_cast<bool>(print_preview_));
   auto* ok = new QPushButton(QStringLiteral("OK"), this);
   ok->setObjectName(QStringLiteral("OKBtn"));
   auto* help = new QPushButton(QStringLiteral("ヘルプ"), this);
@@ -52,6 +58,7 @@ ExplanationListDialog::ExplanationListDialog(const TextTable& table, std::functi
 
   auto* bottom = new QHBoxLayout;
   bottom->addWidget(wrap_);
+  bottom->addWidget(print_);
   bottom->addStretch();
   bottom->addWidget(ok);
   bottom->addWidget(help);
@@ -61,6 +68,7 @@ ExplanationListDialog::ExplanationListDialog(const TextTable& table, std::functi
 
   connect(wrap_, &QCheckBox::toggled, this, &ExplanationListDialog::FitRows);
   table_->viewport()->installEventFilter(this);
+  connect(print_, &QPushButton::clicked, this, &ExplanationListDialog::PrintPreview);
   connect(ok, &QPushButton::clicked, this, &QDialog::accept);
   const auto open_help = [show_help = std::move(show_help)] {
     if (show_help) show_help(HelpTopic::kExplanationList);
@@ -73,6 +81,11 @@ ExplanationListDialog::ExplanationListDialog(const TextTable& table, std::functi
 bool ExplanationListDialog::eventFilter(QObject* watched, QEvent* event) {
   if (watched == table_->viewport() && event->type() == QEvent::Resize) FitRows();
   return QDialog::eventFilter(watched, event);
+}
+
+void ExplanationListDialog::PrintPreview() {
+  if (!print_preview_) return;
+  print_preview_(ExplanationListPrintJob(text_, ToUtf8(windowTitle()), ListLayoutOf(*table_, false, font().pointSize())));
 }
 
 void ExplanationListDialog::FitRows() {

@@ -159,9 +159,6 @@ void CombinedWindow::BuildCommands() {
 
   Command(QStringLiteral("Recompute"))->setShortcut(QKeySequence(QStringLiteral("F5")));
   Command(QStringLiteral("Recompute"))->setShortcutContext(Qt::WidgetWithChildrenShortcut);
-  // Printing comes with the print preview; until then both print commands stay disabled.
-  Command(QStringLiteral("Print"))->setEnabled(false);
-  Command(QStringLiteral("PrintStrips"))->setEnabled(false);
 
   connect(Command(QStringLiteral("Recompute")), &QAction::triggered, this, [this] {
     Recompute();
@@ -174,6 +171,13 @@ void CombinedWindow::BuildCommands() {
   });
   connect(Command(QStringLiteral("TextCopy")), &QAction::triggered, this, &CombinedWindow::CopyText);
   connect(Command(QStringLiteral("Csv")), &QAction::triggered, this, &CombinedWindow::ExportCsv);
+  // Both prints are built from the session as it stands; nothing of the window changes for them.
+  connect(Command(QStringLiteral("Print")), &QAction::triggered, this, [this] {
+    if (print_preview_) print_preview_(CombinedPrintJob(session_, needs_.sys, PrintView()));
+  });
+  connect(Command(QStringLiteral("PrintStrips")), &QAction::triggered, this, [this] {
+    if (print_preview_) print_preview_(CombinedStripsPrintJob(session_.strips(), needs_.sys, PrintView()));
+  });
   connect(Command(QStringLiteral("ContentShown")), &QAction::triggered, this, [this] {
     content_shown_ = !content_shown_;
     LayOut();
@@ -398,8 +402,20 @@ void CombinedWindow::LayOut() {
   if (auto* frame = qobject_cast<QMdiSubWindow*>(parentWidget())) frame->adjustSize();
 }
 
+void CombinedWindow::SetPrintPreview(PrintPreviewRequest request) {
+  print_preview_ = std::move(request);
+  UpdateCommandStates();
+}
+
+CombinedPrintView CombinedWindow::PrintView() const {
+  return {ToUtf8(windowTitle()), show_original_, !needs_.sys.KSG2CB && lower_shown_,
+          needs_.rules.read.start_of_luck_unit};
+}
+
 void CombinedWindow::UpdateCommandStates() {
   commands_->setVisible(needs_.sys.MnCB);
+  Command(QStringLiteral("Print"))->setEnabled(static_cast<bool>(print_preview_));
+  Command(QStringLiteral("PrintStrips"))->setEnabled(static_cast<bool>(print_preview_));
   Command(QStringLiteral("ContentShown"))->setChecked(content_shown_);
   Command(QStringLiteral("StripsShown"))->setChecked(strips_shown_);
   Command(QStringLiteral("LowerShown"))->setChecked(lower_shown_);

@@ -7,6 +7,8 @@
 #include "app/widgets/chart_child.h"
 #include "presentation/chart/chart_board_geometry.h"
 #include "presentation/luck/combined_session.h"
+#include "presentation/print/combined_print_job.h"
+#include "presentation/print/print_job.h"
 #include "settings/sys_settings.h"
 
 class QAction;
@@ -53,6 +55,8 @@ class CombinedWindow : public QWidget, public ChartChild {
   void FollowSettings() override;
 
   const CombinedSession& combined() const { return session_; }
+  // Where 印刷ﾌﾟﾚﾋﾞｭｰ and 印刷=行運表のみ hand their jobs; without it both commands are disabled.
+  void SetPrintPreview(PrintPreviewRequest request);
   // The window's commands by name: "Recompute", "Original", "TextCopy", "Csv", "Print",
   // "PrintStrips", "ContentShown", "StripsShown", "LowerShown", "Close".
   QAction* Command(const QString& name) const;
@@ -89,10 +93,12 @@ class CombinedWindow : public QWidget, public ChartChild {
   void UpdateCommandStates();
   void CopyText();
   void ExportCsv();
+  CombinedPrintView PrintView() const;
   void OnCellClicked(BoardPosition cell, bool shift);
 
   CombinedWindowNeeds needs_;
   CombinedSession session_;
+  PrintPreviewRequest print_preview_;
   Chart shown_chart_;  // the board drawn with the season elements (`SzCB`)
   bool show_original_ = false;
   bool content_shown_ = true;

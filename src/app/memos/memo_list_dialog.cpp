@@ -12,12 +12,14 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
+#include "app/bridge/table_print_layout.h"
 #include "app/memos/memo_menu_builder.h"
 #include "data/line_break_escape.h"
 #include "data/memo_address.h"
 #include "data/memo_file.h"
 #include "data/memo_list_view.h"
 #include "data/memo_vocabulary_edit.h"
+#include "presentation/print/list_print_job.h"
 
 namespace kirvo {
 namespace {
@@ -79,8 +81,8 @@ MemoListDialog::MemoListDialog(MemoList& memos, const MemoVocabulary& vocabulary
   QPushButton* refresh = Button("RefBtn", "一覧再表示", this);
   QPushButton* as_list = Button("ListBtn", "一覧表示", this);
   QPushButton* as_tree = Button("TreeBtn", "ツリー表示", this);
-  QPushButton* preview = Button("PrevBtn", "印刷プレビュー", this, "印刷プレビュー");
-  preview->setEnabled(false);  // the print preview window is not part of the program yet
+  print_ = Button("PrevBtn", "印刷プレビュー", this, "印刷プレビュー");
+  print_->setEnabled(false);
   address_ = new QLabel(this);
   address_->setObjectName(QStringLiteral("DL"));
   count_ = new QLabel(this);
@@ -90,7 +92,7 @@ MemoListDialog::MemoListDialog(MemoList& memos, const MemoVocabulary& vocabulary
 
   auto* views = new QHBoxLayout;
   for (QWidget* control : {static_cast<QWidget*>(as_list), static_cast<QWidget*>(as_tree), static_cast<QWidget*>(refresh),
-                           static_cast<QWidget*>(preview)}) {
+                           static_cast<QWidget*>(print_)}) {
     views->addWidget(control);
   }
   views->addStretch(1);
@@ -121,6 +123,7 @@ MemoListDialog::MemoListDialog(MemoList& memos, const MemoVocabulary& vocabulary
     Rebuild();
     ShowRow(1);
   });
+  connect(print_, &QPushButton::clicked, this, &MemoListDialog::PrintPreview);
   connect(as_list, &QPushButton::clicked, this, [this] { ShowTree(false); });
   connect(as_tree, &QPushButton::clicked, this, [this] { ShowTree(true); });
   // A press on the table shows its row without the question, as the list has always done.
@@ -199,6 +202,17 @@ void MemoListDialog::FillTree() {
 void MemoListDialog::ShowTree(bool tree) {
   table_view_->setVisible(!tree);
   tree_view_->setVisible(tree);
+}
+
+void MemoListDialog::SetPrintPreview(PrintPreviewRequest request) {
+  print_preview_ = std::move(request);
+  print_->setEnabled(static_cast<bool>(print_preview_));
+}
+
+void MemoListDialog::PrintPreview() {
+  if (!print_preview_) return;
+  print_preview_(MemoListPrintJob(table_, windowTitle().toStdString(),
+                                  ListLayoutOf(*table_view_, false, table_view_->font().pointSize())));
 }
 
 QString MemoListDialog::Address() const { return address_->text(); }

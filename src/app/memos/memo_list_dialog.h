@@ -6,6 +6,7 @@
 #include "data/memo_list.h"
 #include "data/memo_vocabulary.h"
 #include "platform/interaction.h"
+#include "presentation/print/print_job.h"
 #include "settings/text_table.h"
 
 class QLabel;
@@ -44,6 +45,10 @@ class MemoListDialog final : public QDialog {
   // トピック変更 of the current row; refused when the new key is taken.
   void ChangeTopic(int topic);
   void ShowTree(bool tree);
+  // Where 印刷プレビュー hands the table; without it the button is disabled.
+  void SetPrintPreview(PrintPreviewRequest request);
+  // 印刷プレビュー: the table as shown, titled with the window caption.
+  void PrintPreview();
 
   std::size_t row() const { return row_; }
   bool edited() const { return edited_; }
@@ -52,6 +57,7 @@ class MemoListDialog final : public QDialog {
   QTableWidget* Table() const { return table_view_; }
   QTreeWidget* Tree() const { return tree_view_; }
   QLabel* Count() const { return count_; }
+  QPushButton* PrintButton() const { return print_; }
 
   void reject() override;
 
@@ -84,6 +90,8 @@ class MemoListDialog final : public QDialog {
   QPushButton* write_ = nullptr;
   QMenu* select_menu_ = nullptr;
   QMenu* topic_menu_ = nullptr;
+  QPushButton* print_ = nullptr;
+  PrintPreviewRequest print_preview_;
 };
 
 }  // namespace kirvo

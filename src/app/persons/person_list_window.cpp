@@ -14,6 +14,7 @@
 
 #include "app/bridge/colour.h"
 #include "app/bridge/path.h"
+#include "app/bridge/table_print_layout.h"
 #include "app/bridge/text.h"
 #include "calendar/local_clock.h"
 #include "app/persons/file_dialogs.h"
@@ -203,8 +204,9 @@ QWidget* PersonListWindow::BuildBottom() {
   auto* menu_button = button("MenuBtn", QStringLiteral("▼"), QStringLiteral("右クリックメニューを表示します"));
   connect(menu_button, &QPushButton::clicked, this,
           [this, menu_button] { ShowMenu(menu_button->mapToGlobal(QPoint(0, menu_button->height()))); });
-  connect(button("PrevBtn", QStringLiteral("印刷"), QStringLiteral("印刷プレビュー")), &QPushButton::clicked, this,
-          [this] { emit printPreviewRequested(windowTitle()); });
+  print_button_ = button("PrevBtn", QStringLiteral("印刷"), QStringLiteral("印刷プレビュー"));
+  print_button_->setEnabled(false);
+  connect(print_button_, &QPushButton::clicked, this, &PersonListWindow::PrintPreview);
   connect(button("CsvBtn", QStringLiteral("CSV"), QStringLiteral("一覧の内容を書込")), &QPushButton::clicked, this,
           &PersonListWindow::ExportCsv);
   row->addStretch(1);
@@ -217,13 +219,16 @@ QWidget* PersonListWindow::BuildBottom() {
 void PersonListWindow::BuildContextMenu() {
   menu_ = new QMenu(this);
   const auto item = [this](const char* text, auto slot) {
-    connect(menu_->addAction(QString::fromUtf8(text)), &QAction::triggered, this, slot);
+    QAction* action = menu_->addAction(QString::fromUtf8(text));
+    connect(action, &QAction::triggered, this, slot);
+    return action;
   };
   item("命行の表示(&N)", [this] { OpenRow(CurrentRow(), ChartWindowKind::kCombined); });
   item("命式の表示(&M)", [this] { OpenRow(CurrentRow(), ChartWindowKind::kChart); });
   item("行運の表示(&K)", [this] { OpenRow(CurrentRow(), ChartWindowKind::kLuck); });
   item("表のcsv出力(&O)", [this] { ExportCsv(); });
-  item("印刷ﾌﾟﾚﾋﾞｭｰ(&P)", [this] { emit printPreviewRequested(windowTitle()); });
+  print_item_ = item("印刷ﾌﾟﾚﾋﾞｭｰ(&P)", [this] { PrintPreview(); });
+  print_item_->setEnabled(false);
   item("行削除(&D)", [this] { DeleteCurrentRow(); });
 }
 
@@ -346,6 +351,18 @@ void PersonListWindow::ExportCsv() {
   const Status written = WriteGridCsv(PathOf(path), PersonListTable(file_.list()));
   QApplication::restoreOverrideCursor();
   ShowFailure(written, needs_.interaction);
+}
+
+void PersonListWindow::SetPrintPreview(PrintPreviewRequest request) {
+  print_preview_ = std::move(request);
+  print_button_->setEnabled(static_cast<bool>(print_preview_));
+  print_item_->setEnabled(static_cast<bool>(print_preview_));
+}
+
+void PersonListWindow::PrintPreview() {
+  if (!print_preview_) return;
+  print_preview_(PersonListPrintJob(file_.list(), needs_.sys, ToUtf8(windowTitle()),
+                                    ListLayoutOf(*table_, true, needs_.sys.SysFont.size_points)));
 }
 
 void PersonListWindow::OpenRow(int row, ChartWindowKind kind) {

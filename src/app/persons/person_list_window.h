@@ -11,12 +11,15 @@
 #include <functional>
 #include <memory>
 
+class QAction;
+
 #include "calendar/date_time.h"
 #include "engine/chart_record.h"
 #include "platform/interaction.h"
 #include "presentation/frame/entry_bar_rules.h"
 #include "presentation/persons/person_list_file.h"
 #include "presentation/frame/help_topics.h"
+#include "presentation/print/print_job.h"
 #include "presentation/shared/chart_moment_model.h"
 #include "settings/sys_settings.h"
 
@@ -76,6 +79,10 @@ class PersonListWindow : public QWidget {
   void OpenRow(int row, ChartWindowKind kind);
 
   void SetSaveFileChooser(SaveFileChooser chooser) { choose_save_file_ = std::move(chooser); }
+  // Where 印刷ﾌﾟﾚﾋﾞｭｰ hands the table; without it the print commands are disabled.
+  void SetPrintPreview(PrintPreviewRequest request);
+  // 印刷ﾌﾟﾚﾋﾞｭｰ: the table as shown, titled with the window caption.
+  void PrintPreview();
   QTableView* table() const { return table_; }
   int CurrentRow() const;
 
@@ -84,8 +91,6 @@ class PersonListWindow : public QWidget {
   void openRequested(const EntryFields& fields, ChartWindowKind kind);
   // A row was deleted or moved: the list is modified.
   void listChanged();
-  // 印刷ﾌﾟﾚﾋﾞｭｰ of the table, titled with the window caption.
-  void printPreviewRequested(const QString& title);
 
  protected:
   void changeEvent(QEvent* event) override;
@@ -126,6 +131,9 @@ class PersonListWindow : public QWidget {
   std::shared_ptr<PersonSummaryJob> generation_;  // the running 命式データ生成
   QMenu* menu_ = nullptr;
   SaveFileChooser choose_save_file_;  // given by the owner, which knows where the dialogs open
+  PrintPreviewRequest print_preview_;
+  QPushButton* print_button_ = nullptr;
+  QAction* print_item_ = nullptr;
 };
 
 }  // namespace kirvo
