@@ -18,7 +18,8 @@
 
 namespace kirvo {
 
-void EditExplanations(QWidget* parent, AppServices& services, const ExplanationEditorForm& form) {
+void EditExplanations(QWidget* parent, AppServices& services, const ExplanationEditorForm& form,
+                      PrintPreviewRequest print_preview) {
   Interaction& interaction = services.interaction();
   if (!PassesResourceCheck(QueryFreeResources(), kEditorResourceThreshold, interaction)) return;
   const SysNamesInUse& names = services.sys().names;
@@ -34,6 +35,7 @@ void EditExplanations(QWidget* parent, AppServices& services, const ExplanationE
   ExplanationEditorDialog dialog(
       interaction, std::move(editor).value(), QFontOf(services.sys().SetuFont),
       [parent, &services](HelpTopic topic) { ShowHelpTopic(parent, services, topic); }, parent);
+  dialog.SetPrintPreview(std::move(print_preview));
   dialog.exec();
 }
 

@@ -3,6 +3,8 @@
 #include <QMenu>
 #include <QWidget>
 
+#include "presentation/print/print_job.h"
+
 namespace kirvo {
 
 class AppServices;
@@ -13,8 +15,10 @@ struct ExplanationEditorForm;
 // the main window calls one of these.
 
 // 格局の説明編集 and 神殺の説明編集: the editor of `form`, modal, after the free-resource check; a file
-// that cannot be read is shown and the editor does not open, so it never replaces that file.
-void EditExplanations(QWidget* parent, AppServices& services, const ExplanationEditorForm& form);
+// that cannot be read is shown and the editor does not open, so it never replaces that file. Its
+// list viewer prints through `print_preview`.
+void EditExplanations(QWidget* parent, AppServices& services, const ExplanationEditorForm& form,
+                      PrintPreviewRequest print_preview);
 // 特殊文字の設定: the special-character dialog, modal; its codes take effect at the next start.
 void EditSpecialCharacters(QWidget* parent, AppServices& services);
 // ﾊﾞｯｸｱｯﾌﾟ･ﾘｽﾄｱ: the backup dialog, modal. A completed restore ends the program at once, without

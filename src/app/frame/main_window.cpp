@@ -158,6 +158,7 @@ void MainWindow::EditMemoSettings() {
 
 void MainWindow::EditMemoList() {
   MemoListDialog dialog(memos_, memo_vocabulary_, services_.program_folder(), services_.interaction(), this);
+  dialog.SetPrintPreview(PrintPreview());
   dialog.exec();
   memo_panel_->RebuildMenu();
 }
@@ -241,8 +242,10 @@ void MainWindow::ConnectCommands() {
   on(C::kDateSearch, [this] { SearchDateOfPillars(); });
   on(C::kRuleSettings, [this] { EditRuleSettings(); });
   on(C::kSystemSettings, [this] { EditSystemSettings(); });
-  on(C::kPatternExplanations, [this] { EditExplanations(this, services_, kPatternExplanationEditor); });
-  on(C::kSpiritStarExplanations, [this] { EditExplanations(this, services_, kSpiritStarExplanationEditor); });
+  on(C::kPatternExplanations,
+     [this] { EditExplanations(this, services_, kPatternExplanationEditor, PrintPreview()); });
+  on(C::kSpiritStarExplanations,
+     [this] { EditExplanations(this, services_, kSpiritStarExplanationEditor, PrintPreview()); });
   on(C::kSpecialCharacters, [this] { EditSpecialCharacters(this, services_); });
   on(C::kBackup, [this] { RunBackupDialog(this, services_); });
   ToolsMenu* tools = CreateToolsMenu(menu(MainMenu::kTools), services_, this);
@@ -292,6 +295,7 @@ void MainWindow::ConnectPersonList() {
   PersonListWindow* list = persons_->window();
   connect(list, &PersonListWindow::openRequested, this,
           [this](const EntryFields& entry, ChartWindowKind kind) { OpenChild(kind, entry); });
+  list->SetPrintPreview(PrintPreview());
   entry_bar_->SetPersonRows([this] {
     std::vector<PersonEntryRow> rows;
     for (const PersonRow& row : persons_->file().list().rows()) {
