@@ -58,8 +58,6 @@ constexpr CommandRow kCommands[] = {
 };
 // clang-format on
 
-constexpr int kContentGridRowPx = 17;
-
 QString ShownCaption(bool shown) { return shown ? QStringLiteral("×") : QStringLiteral("○"); }
 
 QToolButton* NewStripButton(QWidget* parent, const char* name, const QString& text, const char* hint) {
@@ -214,9 +212,9 @@ QWidget* CombinedWindow::BuildContentArea() {
   delegate_ = std::make_unique<CellStyleDelegate>();
   snb_model_ = std::make_unique<ContentGridModel>();
   sg2_model_ = std::make_unique<ContentGridModel>();
-  snb_view_ = new ContentGridView(*snb_model_, *delegate_, kContentGridRowPx, true, {}, area);
+  snb_view_ = new ContentGridView(*snb_model_, *delegate_, kCombinedContentRowHeight, true, {}, area);
   snb_view_->setObjectName(QStringLiteral("SNB"));
-  sg2_view_ = new ContentGridView(*sg2_model_, *delegate_, kContentGridRowPx, true, {}, area);
+  sg2_view_ = new ContentGridView(*sg2_model_, *delegate_, kCombinedContentRowHeight, true, {}, area);
   sg2_view_->setObjectName(QStringLiteral("SG2"));
   for (ContentGridView* view : {snb_view_, sg2_view_}) {
     layout->addWidget(view);

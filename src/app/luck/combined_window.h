@@ -8,7 +8,6 @@
 #include "presentation/chart/chart_board_geometry.h"
 #include "presentation/luck/combined_session.h"
 #include "presentation/print/combined_print_job.h"
-#include "presentation/print/print_job.h"
 #include "settings/sys_settings.h"
 
 class QAction;

@@ -15,7 +15,6 @@
 namespace kirvo {
 namespace {
 
-constexpr int kColumnWidth = 36;  // units: two characters and a margin
 
 }  // namespace
 
@@ -46,7 +45,7 @@ void LuckStripWidget::ShowStrip(const LuckStrip* strip, const std::array<std::st
 
 int LuckStripWidget::FirstShown() const { return scroll_->value(); }
 
-int LuckStripWidget::ColumnWidthPx() const { return ScaledPx(*this, kColumnWidth); }
+int LuckStripWidget::ColumnWidthPx() const { return ScaledPx(*this, kStripColumnWidth); }
 
 int LuckStripWidget::RowTopPx(int row) const {
   int top = 0;

@@ -16,6 +16,8 @@ ChartRowLayout CombinedRowLayoutOf(const SysSettings& sys, bool show_original);
 
 // The content area's width in layout units.
 inline constexpr int kCombinedContentWidth = 184;
+// The row height of its content and five-element tables, in layout units.
+inline constexpr int kCombinedContentRowHeight = 17;
 
 // The window's own content table: `SNB` without its number columns 0 and 1 and rows 7..8, and
 // without rows 5..6 (the four special spirit marks) unless `SsnCB` is on.

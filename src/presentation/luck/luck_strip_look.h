@@ -10,6 +10,7 @@ namespace kirvo {
 inline constexpr int kStripHeadingRowHeight = 14;
 inline constexpr int kStripRowHeight = 20;
 inline constexpr int kStripLabelWidth = 50;
+inline constexpr int kStripColumnWidth = 36;  // two characters and a margin
 // A silver (12632256, 0xC0C0C0) line runs under every cell and down the label grid's left edge.
 inline constexpr Rgb kStripLineColour = 0xC0C0C0;
 

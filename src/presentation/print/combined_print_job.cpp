@@ -10,10 +10,8 @@
 namespace kirvo {
 namespace {
 
-// The combined window's strips and content tables in units, as the window draws them.
-constexpr int kStripColumnWidth = 36;
-constexpr int kStripGapHeight = kStripHeadingRowHeight;  // the empty row between the strips
-constexpr int kContentRowHeight = 17;
+// The empty row between the strips, in units.
+constexpr int kStripGapHeight = kStripHeadingRowHeight;
 
 // Fills the rows of one strip from `top`: its shown columns right-aligned in `shown` cells, the
 // labels last, in the styles the window draws them with.
@@ -34,7 +32,7 @@ void StyleStripRows(PrintTable& table, std::size_t top, const LuckStrip& strip, 
 PrintTable ContentPrintTable(std::string name, ContentGrid grid) {
   PrintTable table;
   table.name = std::move(name);
-  table.row_heights.assign(grid.rows(), kContentRowHeight);
+  table.row_heights.assign(grid.rows(), kCombinedContentRowHeight);
   table.grid = std::move(grid);
   return table;
 }
