@@ -153,7 +153,7 @@ class CombinedWindowTest : public QObject {
     QCOMPARE(board.sub_tables.size(), std::size_t{1});
     QCOMPARE(board.sub_tables[0].grid.rows(), std::size_t{2 * kStripRows + 1});
     QCOMPARE(board.side.tables.size(), std::size_t{2});
-    QCOMPARE(board.second_title, std::string("【上段>大運　下段>年運】"));
+    QCOMPARE(board.second_title, std::string("上段>大運　下段>年運"));
 
     // With the lower strip hidden the strips print alone as the upper strip.
     window->Command(QStringLiteral("LowerShown"))->trigger();

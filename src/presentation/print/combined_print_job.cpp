@@ -76,7 +76,7 @@ std::string StripPeriodText(const LuckStrips& strips) {
   // Grid column 0 holds the latest period: the last shown column is the earliest.
   const std::string earliest = PeriodCaption(strip.level, strip.MomentOfColumn(first + count - 1));
   const std::string latest = PeriodCaption(strip.level, strip.MomentOfColumn(first));
-  return "～ " + earliest + " － " + latest + " ～";
+  return earliest + " － " + latest;
 }
 
 PrintJob CombinedPrintJob(const CombinedSession& session, const SysSettings& sys, const CombinedPrintView& view) {
@@ -103,7 +103,8 @@ PrintJob CombinedPrintJob(const CombinedSession& session, const SysSettings& sys
   job.side.tables.push_back(ContentPrintTable("SNB", CombinedContentTable(content.SNB, sys)));
   job.side.tables.push_back(ContentPrintTable("SG2", CombinedElementTable(content.SG2)));
   job.sub_tables.push_back(StripPrintTable(session.strips(), sys, view));
-  job.second_title = "【" + session.strips().PrintCaption(view.lower_shown) + "】";
+  // The page puts the strip caption in "【" … "】" and the period in "～ " … " ～".
+  job.second_title = session.strips().PrintCaption(view.lower_shown);
   job.source_name = StripPeriodText(session.strips());
   return job;
 }

@@ -22,14 +22,15 @@ struct CombinedPrintView {
 // heights the window gives the rows (a row hidden by `MKouChg` 0), with the strips' cell styles.
 PrintTable StripPrintTable(const LuckStrips& strips, const SysSettings& sys, const CombinedPrintView& view);
 
-// "～ " + the first and last periods the upper strip shows + " ～"; empty for an empty strip.
+// The period the upper strip shows, its earliest and latest shown periods ("1984年 － 2072年"); empty
+// for an empty strip.
 std::string StripPeriodText(const LuckStrips& strips);
 
 // 印刷ﾌﾟﾚﾋﾞｭｰ of the combined window ("MKSG"): the natal board as the window draws it (with `SzCB`
 // the season elements in rows 16..18 of the natal columns, their corner circles off and the labels
 // of those rows empty), the header lines, the window's own content and five-element tables at the
-// side, the strip print grid as first sub-table, "【" + strip caption + "】" as second title and the
-// period text.
+// side, the strip print grid as first sub-table, the strip caption as second title and the period
+// text as source name.
 PrintJob CombinedPrintJob(const CombinedSession& session, const SysSettings& sys, const CombinedPrintView& view);
 
 // 印刷=行運表のみ: the strip print grid alone, titled "【" + caption + "　" + strip caption + "】".

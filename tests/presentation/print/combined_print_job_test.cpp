@@ -95,14 +95,14 @@ TEST_F(CombinedPrintJobTest, TheSideTablesStripsAndCaptionsFollowTheWindow) {
   EXPECT_EQ(strips.row_heights[0], kStripHeadingRowHeight);
   EXPECT_EQ(strips.row_heights[kStripStemRow], kStripRowHeight);
   EXPECT_TRUE(strips.grid.Style(strips.grid.columns() - 1, 5).label);
-  EXPECT_EQ(with_lower.second_title, "【上段>大運　下段>年運】");
+  EXPECT_EQ(with_lower.second_title, "上段>大運　下段>年運");
   // The decades shown: from the birth's period to the tenth.
-  EXPECT_EQ(with_lower.source_name, "～ 1984年 － 2072年 ～");
+  EXPECT_EQ(with_lower.source_name, "1984年 － 2072年");
 
   view_.lower_shown = false;
   const PrintJob upper_only = Job();
   EXPECT_EQ(upper_only.sub_tables[0].grid.rows(), static_cast<std::size_t>(kStripRows));
-  EXPECT_EQ(upper_only.second_title, "【大運】");
+  EXPECT_EQ(upper_only.second_title, "大運");
 }
 
 TEST_F(CombinedPrintJobTest, RowsHiddenByTheSettingsPrintWithNoHeight) {
