@@ -14,6 +14,7 @@
 #include "app/bridge/text.h"
 #include "app/frame/side_panel.h"
 #include "app/luck/luck_strip_widget.h"
+#include "app/printing/print_preview_dialog.h"
 #include "presentation/frame/help_topics.h"
 #include "program_fixture.h"
 
@@ -128,13 +129,21 @@ class CombinedWindowTest : public QObject {
     QVERIFY(!window->ContentShown());
     window->Command(QStringLiteral("StripsShown"))->trigger();
     QVERIFY(window->StripsShown());
-    QVERIFY(!window->Command(QStringLiteral("Print"))->isEnabled());
+    QVERIFY(window->Command(QStringLiteral("Print"))->isEnabled());  // printing goes to the print preview
   }
 
   // Both print commands hand a job built from the window as it stands; the window keeps its strips.
   void thePrintCommandsHandTheBoardAndTheStripsToThePreview() {
     CombinedWindow* window = OpenFromEntryBar({"山田太郎", Sex::kMale, "1984/02/10", "12:30"});
     QVERIFY(window);
+    // The frame's request opens the one print preview.
+    window->Command(QStringLiteral("Print"))->trigger();
+    auto* preview = window_->findChild<PrintPreviewDialog*>();
+    QVERIFY(preview);
+    QCOMPARE(preview->Job().source, PrintSource::kCombined);
+    QVERIFY(preview->PageCount() >= 1);
+    preview->close();
+
     std::vector<PrintJob> jobs;
     window->SetPrintPreview([&jobs](PrintJob job) { jobs.push_back(std::move(job)); });
     QVERIFY(window->Command(QStringLiteral("Print"))->isEnabled());

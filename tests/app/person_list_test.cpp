@@ -9,6 +9,7 @@
 #include "app/persons/person_file_commands.h"
 #include "app/bridge/text.h"
 #include "app/persons/person_list_window.h"
+#include "app/printing/print_preview_dialog.h"
 #include "platform/shift_jis.h"
 #include "platform/text_file.h"
 #include "program_fixture.h"
@@ -105,6 +106,11 @@ class PersonListTest : public QObject {
     save_path = QString::fromStdString((fixture.folder() / "Copy.nam").string());
 
     // 印刷ﾌﾟﾚﾋﾞｭｰ hands the table as shown, titled with the caption; a hidden column prints as nothing.
+    QTest::mouseClick(list->findChild<QPushButton*>(QStringLiteral("PrevBtn")), Qt::LeftButton);
+    auto* preview = window.findChild<PrintPreviewDialog*>();
+    QVERIFY(preview);
+    QCOMPARE(preview->Job().source, PrintSource::kPersonList);
+    preview->close();
     std::vector<PrintJob> jobs;
     list->SetPrintPreview([&jobs](PrintJob job) { jobs.push_back(std::move(job)); });
     QTest::mouseClick(list->findChild<QPushButton*>(QStringLiteral("PrevBtn")), Qt::LeftButton);

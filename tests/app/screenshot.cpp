@@ -4,7 +4,8 @@
 // as the format goes); "era" renders the era entry dialog instead, "natural" the natural-time dialog
 // after a click on the map, "persons" the person list window with a few persons and their chart
 // summaries, "search" the date search dialog, "rules0".."rules9" the rule settings dialog on that tab, "sys0".."sys8" the system settings dialog, "kaku", "sin", "setulist", "gaiji", "tools" and "backup" the editors and tools (see ToolWindow), "nearterm" the chart of a birth near 立春, "child" or
-// "child0".."child5" the chart window alone at that range, "memo" the side panel showing a memo, "memosettings" and "memolist" the two memo editors, "preview" the print preview of the chart. Runs offscreen
+// "child0".."child5" the chart window alone at that range, "memo" the side panel showing a memo, "memosettings" and "memolist" the two memo editors, "preview" the print preview of the chart,
+// "printcombined", "printstrips", "printpersons", "printmemos" and "printsetulist" the first page of a print. Runs offscreen
 // unless a platform is set.
 // kirvo-screenshot --diagrams FIVE_ELEMENT.png STEM_BRANCH.png: opens the two correlation diagrams
 // with the main window's commands (五行 and 三合（支）) and renders each window.
@@ -89,7 +90,7 @@ int RenderDiagrams(kirvo::MainWindow& window, const char* five_element_path, con
 // entry, "setulist" the list of the pattern explanations, "gaiji" the special characters with the
 // Unicode choice, "tools" the tools dialog, "backup" the backup dialog. Nothing for another mode.
 std::unique_ptr<QDialog> ToolWindow(const QString& mode, kirvo::AppServices& services,
-                                    kirvo::Interaction& interaction) {
+                                    kirvo::Interaction& interaction, kirvo::PrintPreviewRequest print_preview = {}) {
   const bool patterns = mode == QLatin1String("kaku") || mode == QLatin1String("setulist");
   if (patterns || mode == QLatin1String("sin")) {
     const kirvo::ExplanationEditorForm& form =
@@ -103,7 +104,7 @@ std::unique_ptr<QDialog> ToolWindow(const QString& mode, kirvo::AppServices& ser
         interaction, std::move(editor).value(), kirvo::QFontOf(services.sys().SetuFont), nullptr);
     dialog->next_button()->click();
     if (mode != QLatin1String("setulist")) return dialog;
-    auto list = std::make_unique<kirvo::ExplanationListDialog>(dialog->ListTable(), nullptr);
+    auto list = std::make_unique<kirvo::ExplanationListDialog>(dialog->ListTable(), nullptr, std::move(print_preview));
     list->resize(760, 560);
     return list;
   }
@@ -123,6 +124,30 @@ std::unique_ptr<QDialog> ToolWindow(const QString& mode, kirvo::AppServices& ser
     return dialog;
   }
   return nullptr;
+}
+
+// The person list with a few persons and their chart summaries at 2024-07-20, shown.
+kirvo::PersonListWindow* ShowPersonList(kirvo::MainWindow& window, kirvo::Interaction& interaction) {
+  kirvo::PersonList& list = window.persons()->file().list();
+  using kirvo::Sex;
+  const auto person = [](const char* name, Sex sex, const char* birth) {
+    return kirvo::BirthInput{name, *kirvo::BirthOfText(birth), sex};
+  };
+  for (const kirvo::BirthInput& entry :
+       {person("佐藤花子", Sex::kFemale, "1990/07/23 99:99"), person("鈴木一郎", Sex::kMale, "1955/11/03 06:30"),
+        person("高橋美咲", Sex::kFemale, "2001/04/15 21:10"), person("田中健", Sex::kMale, "1972/12/31 23:45")}) {
+    static_cast<void>(list.Register(entry, interaction));
+  }
+  kirvo::PersonListWindow* persons = window.persons()->window();
+  persons->Reload();
+  persons->resize(1100, 330);
+  window.persons()->ShowList();
+  persons->SetChartMoment(*kirvo::DateTime::ParseDateTimeText("2024/07/20 15:47"));
+  persons->findChild<QComboBox*>(QStringLiteral("CB1"))->setCurrentIndex(1);
+  persons->GenerateSummaries();
+  for (int waited = 0; persons->Generating() && waited < 100; ++waited) QTest::qWait(50);
+  QTest::qWait(100);
+  return persons;
 }
 
 }  // namespace
@@ -218,26 +243,44 @@ int main(int argc, char** argv) {
     return Save(dialog.grab().toImage(), argv[1]) ? 0 : 1;
   }
   if (argc == 3 && QString::fromLocal8Bit(argv[2]) == QLatin1String("persons")) {
-    kirvo::PersonList& list = window.persons()->file().list();
-    using kirvo::Sex;
-    const auto person = [](const char* name, Sex sex, const char* birth) {
-      return kirvo::BirthInput{name, *kirvo::BirthOfText(birth), sex};
-    };
-    for (const kirvo::BirthInput& entry :
-         {person("佐藤花子", Sex::kFemale, "1990/07/23 99:99"), person("鈴木一郎", Sex::kMale, "1955/11/03 06:30"),
-          person("高橋美咲", Sex::kFemale, "2001/04/15 21:10"), person("田中健", Sex::kMale, "1972/12/31 23:45")}) {
-      static_cast<void>(list.Register(entry, fixture.interaction));
+    return Save(ShowPersonList(window, fixture.interaction)->grab().toImage(), argv[1]) ? 0 : 1;
+  }
+  // "printcombined", "printstrips", "printpersons", "printmemos" and "printsetulist": the first page,
+  // in colour, of the print preview that the print command of the combined window (and its strips
+  // alone), the person list, the memo list or the explanation list opens.
+  if (argc == 3 && QString::fromLocal8Bit(argv[2]).startsWith(QLatin1String("print"))) {
+    const QString kind = QString::fromLocal8Bit(argv[2]).mid(5);
+    kirvo::MemoList memos = window.memos();
+    const kirvo::MemoVocabulary vocabulary = kirvo::LoadMemoVocabulary(fixture.folder()).value();
+    std::unique_ptr<QDialog> list;  // a list dialog lives while its preview renders
+    if (kind == QLatin1String("combined") || kind == QLatin1String("strips")) {
+      window.OpenChild(kirvo::ChartWindowKind::kCombined, {person, kirvo::Sex::kMale, "1984/02/10", "12:30"});
+      auto* combined = dynamic_cast<kirvo::CombinedWindow*>(window.ActiveChartWindow());
+      if (combined == nullptr) return 1;
+      combined->Command(kind == QLatin1String("combined") ? QStringLiteral("Print") : QStringLiteral("PrintStrips"))
+          ->trigger();
+    } else if (kind == QLatin1String("persons")) {
+      ShowPersonList(window, fixture.interaction)->PrintPreview();
+    } else if (kind == QLatin1String("memos")) {
+      auto memo_list = std::make_unique<kirvo::MemoListDialog>(memos, vocabulary, fixture.folder(), fixture.interaction);
+      memo_list->SetPrintPreview(window.PrintPreviewHook());
+      memo_list->resize(640, 520);
+      memo_list->show();
+      memo_list->PrintPreview();
+      list = std::move(memo_list);
+    } else if (kind == QLatin1String("setulist")) {
+      list = ToolWindow(kind, program->services(), fixture.interaction, window.PrintPreviewHook());
+      list->show();
+      static_cast<kirvo::ExplanationListDialog*>(list.get())->print_button()->click();
     }
-    kirvo::PersonListWindow* persons = window.persons()->window();
-    persons->Reload();
-    persons->resize(1100, 330);
-    window.persons()->ShowList();
-    persons->SetChartMoment(*kirvo::DateTime::ParseDateTimeText("2024/07/20 15:47"));
-    persons->findChild<QComboBox*>(QStringLiteral("CB1"))->setCurrentIndex(1);
-    persons->GenerateSummaries();
-    for (int waited = 0; persons->Generating() && waited < 100; ++waited) QTest::qWait(50);
-    QTest::qWait(100);
-    return Save(persons->grab().toImage(), argv[1]) ? 0 : 1;
+    auto* preview = window.findChild<kirvo::PrintPreviewDialog*>();
+    if (preview == nullptr) {
+      std::fputs("the print preview did not open\n", stderr);
+      return 1;
+    }
+    preview->findChild<QCheckBox*>(QStringLiteral("Color"))->setChecked(true);
+    QTest::qWait(200);
+    return Save(preview->PageImage(), argv[1]) ? 0 : 1;
   }
   // "combined": the combined window 命行 of the same person, alone, its strips at 年運 over 月運.
   if (argc == 3 && QString::fromLocal8Bit(argv[2]) == QLatin1String("combined")) {

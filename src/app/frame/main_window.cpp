@@ -158,7 +158,7 @@ void MainWindow::EditMemoSettings() {
 
 void MainWindow::EditMemoList() {
   MemoListDialog dialog(memos_, memo_vocabulary_, services_.program_folder(), services_.interaction(), this);
-  dialog.SetPrintPreview(PrintPreview());
+  dialog.SetPrintPreview(PrintPreviewHook());
   dialog.exec();
   memo_panel_->RebuildMenu();
 }
@@ -243,9 +243,9 @@ void MainWindow::ConnectCommands() {
   on(C::kRuleSettings, [this] { EditRuleSettings(); });
   on(C::kSystemSettings, [this] { EditSystemSettings(); });
   on(C::kPatternExplanations,
-     [this] { EditExplanations(this, services_, kPatternExplanationEditor, PrintPreview()); });
+     [this] { EditExplanations(this, services_, kPatternExplanationEditor, PrintPreviewHook()); });
   on(C::kSpiritStarExplanations,
-     [this] { EditExplanations(this, services_, kSpiritStarExplanationEditor, PrintPreview()); });
+     [this] { EditExplanations(this, services_, kSpiritStarExplanationEditor, PrintPreviewHook()); });
   on(C::kSpecialCharacters, [this] { EditSpecialCharacters(this, services_); });
   on(C::kBackup, [this] { RunBackupDialog(this, services_); });
   ToolsMenu* tools = CreateToolsMenu(menu(MainMenu::kTools), services_, this);
@@ -295,7 +295,7 @@ void MainWindow::ConnectPersonList() {
   PersonListWindow* list = persons_->window();
   connect(list, &PersonListWindow::openRequested, this,
           [this](const EntryFields& entry, ChartWindowKind kind) { OpenChild(kind, entry); });
-  list->SetPrintPreview(PrintPreview());
+  list->SetPrintPreview(PrintPreviewHook());
   entry_bar_->SetPersonRows([this] {
     std::vector<PersonEntryRow> rows;
     for (const PersonRow& row : persons_->file().list().rows()) {

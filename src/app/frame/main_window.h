@@ -161,8 +161,6 @@ class MainWindow : public QMainWindow {
   void LoadMemos();
   // A click on a cell whose text the memos look up.
   void LookUpMemo(const QString& word);
-  // What every window's print calls to open the print preview of its job.
-  PrintPreviewRequest PrintPreview();
 
   AppServices& services_;
   // The rules the side panel reads: the services' settings, which live for the run, with the values

@@ -90,7 +90,7 @@ QWidget* MainWindow::NewCombinedWindow(const BirthInput& input) {
   });
   connect(window, &CombinedWindow::memoWordRequested, panel_, &SidePanel::MemoWordRequested);
   connect(window, &CombinedWindow::patternChosen, panel_, &SidePanel::ChooseFirstPattern);
-  window->SetPrintPreview(PrintPreview());
+  window->SetPrintPreview(PrintPreviewHook());
   return window;
 }
 

@@ -58,6 +58,24 @@ PrintSideItems ChartSideItems(const ChartContent& content, std::uint32_t chosen)
   return side;
 }
 
+PrintTable BoardPrintTable(const Chart& chart, const BoardGeometry& geometry) {
+  PrintTable table;
+  table.name = std::string(PrintSourceName(PrintSource::kChart));
+  table.grid = ContentGrid(ChartBoard::kColumns, ChartBoard::kRows);
+  table.grid.column_widths.assign(geometry.column_width.begin(), geometry.column_width.end());
+  table.row_heights.assign(geometry.row_height.begin(), geometry.row_height.end());
+  for (BoardColumn column{0}; column.index < ChartBoard::kColumns; ++column) {
+    for (int row = 0; row < ChartBoard::kRows; ++row) {
+      const PixelRect rect = BoardCellRect(geometry, {column, row});
+      if (rect.right > rect.left && rect.bottom > rect.top) {
+        table.grid.text.SetCell(static_cast<std::size_t>(column.index), static_cast<std::size_t>(row),
+                                BoardCellText(chart.board, {column, row}));
+      }
+    }
+  }
+  return table;
+}
+
 PrintJob ChartPrintJob(const ChartSession& session, const SysSettings& sys, bool show_original) {
   const Chart& chart = session.chart();
   const BoardGeometry geometry = LayOutBoard(ChartRowLayoutOf(sys, show_original), chart.range,
@@ -68,19 +86,7 @@ PrintJob ChartPrintJob(const ChartSession& session, const SysSettings& sys, bool
     const DateTime moment = session.chart_moment();
     job.title = "作式：" + moment.DateText() + " " + moment.TimeText();
   }
-  job.target.name = std::string(PrintSourceName(PrintSource::kChart));
-  job.target.grid = ContentGrid(ChartBoard::kColumns, ChartBoard::kRows);
-  job.target.grid.column_widths.assign(geometry.column_width.begin(), geometry.column_width.end());
-  job.target.row_heights.assign(geometry.row_height.begin(), geometry.row_height.end());
-  for (BoardColumn column{0}; column.index < ChartBoard::kColumns; ++column) {
-    for (int row = 0; row < ChartBoard::kRows; ++row) {
-      const PixelRect rect = BoardCellRect(geometry, {column, row});
-      if (rect.right > rect.left && rect.bottom > rect.top) {
-        job.target.grid.text.SetCell(static_cast<std::size_t>(column.index), static_cast<std::size_t>(row),
-                                     BoardCellText(chart.board, {column, row}));
-      }
-    }
-  }
+  job.target = BoardPrintTable(chart, geometry);
   job.chart = PrintChart{chart, geometry, ChartHeaderLines(session.content().summary)};
   job.side = ChartSideItems(session.content(), sys.MCGP);
   return job;

@@ -5,7 +5,7 @@
 #include "presentation/luck/combined_layout.h"
 #include "presentation/luck/luck_strip_look.h"
 #include "presentation/luck/season_elements.h"
-#include "presentation/print/board_print.h"
+#include "presentation/print/chart_print_job.h"
 
 namespace kirvo {
 namespace {
@@ -91,7 +91,7 @@ PrintJob CombinedPrintJob(const CombinedSession& session, const SysSettings& sys
   PrintJob job;
   job.source = PrintSource::kCombined;
   job.title = view.caption;
-  job.target = BoardPrintTable(chart, geometry, sys);
+  job.target = BoardPrintTable(chart, geometry);
   job.target.name = std::string(PrintSourceName(PrintSource::kCombined));
   if (sys.SzCB) {
     // The season elements are no hidden stems: their rows lose their labels.
@@ -99,7 +99,7 @@ PrintJob CombinedPrintJob(const CombinedSession& session, const SysSettings& sys
       job.target.grid.text.SetCell(static_cast<std::size_t>(board::kHeaders.index), row, std::string());
     }
   }
-  job.chart = BoardPrintChart(chart, geometry, content.summary);
+  job.chart = PrintChart{chart, geometry, ChartHeaderLines(content.summary)};
   job.side.tables.push_back(ContentPrintTable("SNB", CombinedContentTable(content.SNB, sys)));
   job.side.tables.push_back(ContentPrintTable("SG2", CombinedElementTable(content.SG2)));
   job.sub_tables.push_back(StripPrintTable(session.strips(), sys, view));

@@ -6,7 +6,7 @@
 #include "presentation/chart/chart_board_look.h"
 #include "presentation/luck/combined_layout.h"
 #include "presentation/luck/luck_strip_look.h"
-#include "presentation/print/board_print.h"
+#include "presentation/print/chart_print_job.h"
 #include "support/person_input.h"
 #include "support/recording_interaction.h"
 
@@ -141,7 +141,7 @@ TEST_F(CombinedPrintJobTest, TheStripsAlonePrintAsTheLuckTableTitledWithTheStrip
   EXPECT_EQ(job.target.grid, Job().sub_tables[0].grid);
 }
 
-TEST(BoardPrint, TheHeaderLinesPadTheirFirstTextsInShiftJisWidth) {
+TEST(ChartHeaderLines, TheFirstTextsArePaddedInShiftJisWidth) {
   SummaryBlock summary;
   summary.Name = "試験太郎";  // 8 bytes
   summary.SexL = "男";
@@ -152,14 +152,14 @@ TEST(BoardPrint, TheHeaderLinesPadTheirFirstTextsInShiftJisWidth) {
   summary.RituNL = "立運：3年4月";
   summary.Old = "40歳 5ｶ月";
   summary.AngL = "321.12";
-  const std::array<std::string, 3> lines = ChartPrintHeaderLines(summary);
+  const std::array<std::string, 3> lines = ChartHeaderLines(summary);
   EXPECT_EQ(lines[0], "試験太郎" + std::string(27, ' ') + "男　順行運");
   EXPECT_EQ(lines[1], "1984/02/10 12:00    春月:木[旺]　　黄経:");
   EXPECT_EQ(ShiftJisWidth(lines[2].substr(0, lines[2].find("40歳"))), 22);
   EXPECT_TRUE(lines[2].ends_with("40歳 5ｶ月　　 321.12"));
 
   summary.Name = std::string(40, 'A');  // a longer name stays whole
-  EXPECT_EQ(ChartPrintHeaderLines(summary)[0], std::string(40, 'A') + "男　順行運");
+  EXPECT_EQ(ChartHeaderLines(summary)[0], std::string(40, 'A') + "男　順行運");
 }
 
 }  // namespace
