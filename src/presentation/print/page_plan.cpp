@@ -312,8 +312,10 @@ std::vector<PagePlan> PlanPages(const PrintJob& job, const PrintDevice& device, 
           side_lines_width = printable.right - side_left;
         }
         if (first) {
-          // The strips of the combined window follow below the board.
+          // The strips of the combined window follow below the board and below the side tables,
+          // which may reach lower than a short board.
           int y = top + height + placer.Mm(kSideGapMm, false);
+          if (side_lines_at) y = std::max(y, side_lines_at->y);
           for (std::size_t i = 0; i < job.sub_tables.size(); ++i) {
             const PrintTable& sub = job.sub_tables[i];
             const std::vector<int> sub_rows = ToDevice(RowUnitsOf(sub), device.dpi_y);

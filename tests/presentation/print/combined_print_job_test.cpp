@@ -7,6 +7,7 @@
 #include "presentation/luck/combined_layout.h"
 #include "presentation/luck/luck_strip_look.h"
 #include "presentation/print/chart_print_job.h"
+#include "presentation/print/page_plan.h"
 #include "support/person_input.h"
 #include "support/recording_interaction.h"
 
@@ -103,6 +104,22 @@ TEST_F(CombinedPrintJobTest, TheSideTablesStripsAndCaptionsFollowTheWindow) {
   const PrintJob upper_only = Job();
   EXPECT_EQ(upper_only.sub_tables[0].grid.rows(), static_cast<std::size_t>(kStripRows));
   EXPECT_EQ(upper_only.second_title, "大運");
+}
+
+// On paper the strips start below both the board and the side tables: a short board (元干支蔵干
+// off) must not let the five-element table run into the strips.
+TEST_F(CombinedPrintJobTest, OnTheFirstPageTheStripsStandBelowTheSideTables) {
+  const std::vector<PagePlan> pages = PlanPages(Job(), PrintDevice{794, 1123, 96, 96}, PageSettings{});
+  ASSERT_FALSE(pages.empty());
+  int side_bottom = 0, strips_top = -1;
+  for (const PlannedTable& table : pages[0].tables) {
+    if (table.part == PlannedTablePart::kSide && table.rounded_frame) {
+      side_bottom = std::max(side_bottom, table.rounded_frame->bottom);
+    }
+    if (table.part == PlannedTablePart::kSub && !table.cells.empty()) strips_top = table.cells.front().box.top;
+  }
+  ASSERT_GT(side_bottom, 0);
+  EXPECT_GE(strips_top, side_bottom);
 }
 
 TEST_F(CombinedPrintJobTest, RowsHiddenByTheSettingsPrintWithNoHeight) {
