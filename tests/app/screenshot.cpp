@@ -1,12 +1,14 @@
-// kirvo-screenshot OUTPUT.png [RANGE | era | natural | persons | search | nearterm]: starts the program in a fresh program
-// folder, opens the chart of a sample person, so that the side panel shows its content, switches the chart
+// kirvo-screenshot OUTPUT.png [RANGE | era | natural | persons | search | nearterm]: starts the program in a fresh
+// program folder, opens the chart of a sample person, so that the side panel shows its content, switches the chart
 // window to the range 0..5 when one is given, and renders the main window into a PNG (compressed as far
 // as the format goes); "era" renders the era entry dialog instead, "natural" the natural-time dialog
 // after a click on the map, "persons" the person list window with a few persons and their chart
-// summaries, "search" the date search dialog, "rules0".."rules9" the rule settings dialog on that tab, "sys0".."sys8" the system settings dialog, "kaku", "sin", "setulist", "gaiji", "tools" and "backup" the editors and tools (see ToolWindow), "nearterm" the chart of a birth near 立春, "child" or
-// "child0".."child5" the chart window alone at that range, "memo" the side panel showing a memo, "memosettings" and "memolist" the two memo editors, "preview" the print preview of the chart,
-// "printcombined", "printstrips", "printpersons", "printmemos" and "printsetulist" the first page of a print. Runs offscreen
-// unless a platform is set.
+// summaries, "search" the date search dialog, "rules0".."rules9" the rule settings dialog on that tab, "sys0".."sys8"
+// the system settings dialog, "kaku", "sin", "setulist", "gaiji", "tools" and "backup" the editors and tools (see
+// ToolWindow), "nearterm" the chart of a birth near 立春, "child" or "child0".."child5" the chart window alone at that
+// range, "memo" the side panel showing a memo, "memosettings" and "memolist" the two memo editors, "preview" the print
+// preview of the chart, "printcombined", "printstrips", "printpersons", "printmemos" and "printsetulist" the first page
+// of a print. Runs offscreen unless a platform is set.
 // kirvo-screenshot --diagrams FIVE_ELEMENT.png STEM_BRANCH.png: opens the two correlation diagrams
 // with the main window's commands (五行 and 三合（支）) and renders each window.
 #include <QApplication>
@@ -89,8 +91,8 @@ int RenderDiagrams(kirvo::MainWindow& window, const char* five_element_path, con
 // The editors and the tools dialogs: "kaku" and "sin" the two explanation editors on their second
 // entry, "setulist" the list of the pattern explanations, "gaiji" the special characters with the
 // Unicode choice, "tools" the tools dialog, "backup" the backup dialog. Nothing for another mode.
-std::unique_ptr<QDialog> ToolWindow(const QString& mode, kirvo::AppServices& services,
-                                    kirvo::Interaction& interaction, kirvo::PrintPreviewRequest print_preview = {}) {
+std::unique_ptr<QDialog> ToolWindow(const QString& mode, kirvo::AppServices& services, kirvo::Interaction& interaction,
+                                    kirvo::PrintPreviewRequest print_preview = {}) {
   const bool patterns = mode == QLatin1String("kaku") || mode == QLatin1String("setulist");
   if (patterns || mode == QLatin1String("sin")) {
     const kirvo::ExplanationEditorForm& form =
@@ -262,7 +264,8 @@ int main(int argc, char** argv) {
     } else if (kind == QLatin1String("persons")) {
       ShowPersonList(window, fixture.interaction)->PrintPreview();
     } else if (kind == QLatin1String("memos")) {
-      auto memo_list = std::make_unique<kirvo::MemoListDialog>(memos, vocabulary, fixture.folder(), fixture.interaction);
+      auto memo_list =
+          std::make_unique<kirvo::MemoListDialog>(memos, vocabulary, fixture.folder(), fixture.interaction);
       memo_list->SetPrintPreview(window.PrintPreviewHook());
       memo_list->resize(640, 520);
       memo_list->show();

@@ -18,7 +18,8 @@ ListLayout ListLayoutOf(const QTableView& view, bool header_row, int font_points
     layout.column_widths.push_back(view.isColumnHidden(column) ? 0 : units(view.columnWidth(column)));
   }
   // A header the view does not show still heads the printed list, at its own height.
-  if (header_row) layout.row_heights.push_back(units(columns.isVisible() ? columns.height() : columns.sizeHint().height()));
+  if (header_row)
+    layout.row_heights.push_back(units(columns.isVisible() ? columns.height() : columns.sizeHint().height()));
   const int rows = view.verticalHeader()->count();
   for (int row = 0; row < rows; ++row) {
     layout.row_heights.push_back(view.isRowHidden(row) ? 0 : units(view.rowHeight(row)));

@@ -85,7 +85,8 @@ bool ExplanationListDialog::eventFilter(QObject* watched, QEvent* event) {
 
 void ExplanationListDialog::PrintPreview() {
   if (!print_preview_) return;
-  print_preview_(ExplanationListPrintJob(text_, ToUtf8(windowTitle()), ListLayoutOf(*table_, false, font().pointSize())));
+  print_preview_(
+      ExplanationListPrintJob(text_, ToUtf8(windowTitle()), ListLayoutOf(*table_, false, font().pointSize())));
 }
 
 void ExplanationListDialog::FitRows() {

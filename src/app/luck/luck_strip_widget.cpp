@@ -13,10 +13,6 @@
 #include "settings/sys_settings.h"
 
 namespace kirvo {
-namespace {
-
-
-}  // namespace
 
 LuckStripWidget::LuckStripWidget(const SysSettings& sys, QWidget* parent) : QWidget(parent), sys_(sys) {
   scroll_ = new QScrollBar(Qt::Horizontal, this);

@@ -3,10 +3,10 @@
 #include <string>
 #include <string_view>
 
-#include "settings/usys_keys.h"
 #include "presentation/luck/combined_session.h"
 #include "presentation/print/print_job.h"
 #include "settings/sys_settings.h"
+#include "settings/usys_keys.h"
 
 namespace kirvo {
 

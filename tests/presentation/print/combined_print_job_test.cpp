@@ -142,7 +142,8 @@ TEST_F(CombinedPrintJobTest, SeasonElementsReplaceTheHiddenStemsOnAPrintedCopy) 
     }
   }
   // 寅 holds 木, 火 and 土 by season; the month column shows them.
-  EXPECT_EQ(job.target.grid.Cell(board::kMonth.index, board::kWorkHidden3), job.chart->chart.board(board::kMonth, board::kWorkHidden3).Text);
+  EXPECT_EQ(job.target.grid.Cell(board::kMonth.index, board::kWorkHidden3),
+            job.chart->chart.board(board::kMonth, board::kWorkHidden3).Text);
   EXPECT_NE(job.chart->chart.board(board::kMonth, board::kWorkHidden3).Text,
             before.board(board::kMonth, board::kWorkHidden3).Text);
   EXPECT_EQ(session_.chart().chart(), before);  // the window's chart is not touched

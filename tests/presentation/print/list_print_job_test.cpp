@@ -22,7 +22,7 @@ TEST(ListPrintJob, ThePersonListPrintsHeaderAndRowsInTheWindowsSizesAndColours) 
   ListLayout layout;
   layout.column_widths.assign(kPersonCellCount, 40);
   layout.column_widths[person_column::kSeason] = 0;  // a hidden column
-  layout.row_heights = {22, 18, 0};                   // the header, a row, a hidden row
+  layout.row_heights = {22, 18, 0};                  // the header, a row, a hidden row
   layout.font_points = 10;
   const PrintJob job = PersonListPrintJob(list, sys, "入力データ一覧", layout);
 
