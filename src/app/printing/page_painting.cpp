@@ -17,7 +17,6 @@ namespace {
 
 // The face the print's lines and tables are set in.
 constexpr std::string_view kPrintFace = "ＭＳ ゴシック";
-constexpr int kCellInset = 2;  // text keeps this far from a cell's frame, in units
 constexpr double kSideFrameRadiusMm = 2;
 
 QRect QRectOf(const PixelRect& rect) { return {rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top}; }
@@ -48,7 +47,7 @@ int AlignmentOf(CellLook look, const CellStyle& style, const std::string& text, 
       return text.find_first_of("./") != std::string::npos ? Qt::AlignRight | Qt::AlignVCenter : Qt::AlignCenter;
     case CellLook::kListWrapped:
       if (column == 0) return Qt::AlignCenter;
-      return Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap;
+      return Qt::AlignLeft | Qt::AlignTop | Qt::TextWrapAnywhere;
     case CellLook::kStyled:
       break;
   }
@@ -75,7 +74,7 @@ void PaintTable(QPainter& painter, const PlannedTable& planned, const PrintJob& 
                 bool colour) {
   const PrintTable& table = TableOf(job, planned);
   const QPen frame(Qt::black, std::max(1.0, planned.scale));
-  const int inset = static_cast<int>(kCellInset * planned.scale);
+  const int inset = static_cast<int>(kCellInsetUnits * planned.scale);
   if (planned.rounded_frame) {
     painter.setPen(frame);
     painter.setBrush(Qt::NoBrush);
@@ -104,7 +103,7 @@ void PaintTable(QPainter& painter, const PlannedTable& planned, const PrintJob& 
     const QRect room = box.adjusted(inset, 0, -inset, 0);
     const int flags = AlignmentOf(planned.look, style, text, cell.column);
     // A text wider than its cell is set smaller rather than cut, as on the screen.
-    if (!(flags & Qt::TextWordWrap)) {
+    if (!(flags & Qt::TextWrapAnywhere)) {
       if (const int wide = painter.fontMetrics().horizontalAdvance(shown); wide > room.width()) {
         font.setPixelSize(FittedPixelSize(QFontInfo(font).pixelSize(), wide, room.width()));
         painter.setFont(font);

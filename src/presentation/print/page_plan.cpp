@@ -130,6 +130,24 @@ std::vector<int> AllOf(const std::vector<int>& sizes) {
   return items;
 }
 
+// A wrapped list's row is made as high as its longest text needs, so that a print cuts no text.
+void GrowWrappedRows(const PrintTable& table, const std::vector<int>& column_sizes, const PrintDevice& device,
+                     std::vector<int>& row_sizes) {
+  const int inset = DeviceOfUnits(kCellInsetUnits, device.dpi_x);
+  const int line_height = LineHeightOf(table.font_points, device.dpi_y);
+  for (std::size_t row = static_cast<std::size_t>(std::max(0, table.fixed_rows)); row < row_sizes.size(); ++row) {
+    if (row_sizes[row] == 0) continue;
+    std::size_t lines = 1;
+    for (std::size_t column = 1; column < column_sizes.size() && column < table.grid.columns(); ++column) {
+      const int room = column_sizes[column] - 2 * inset;
+      if (room <= 0) continue;
+      lines = std::max(lines, WrappedToWidth(table.grid.Cell(column, row), room, table.font_points, device.dpi_x).size());
+    }
+    // A text of one line keeps the height the window gives its row.
+    if (lines > 1) row_sizes[row] = std::max(row_sizes[row], static_cast<int>(lines) * line_height + 2 * inset);
+  }
+}
+
 struct Placer {
   const PrintJob& job;
   const PrintDevice& device;
@@ -176,7 +194,7 @@ struct Placer {
     std::size_t page = first;
     int x = left, y = top, room = width;
     for (const std::string& text : lines) {
-      for (std::string& line : WrappedToWidth(text, room)) {
+      for (std::string& line : WrappedToWidth(text, room, kSideTextPoints, device.dpi_x)) {
         if (y + line_height > bottom && y > table_top) {
           pages.push_back(NewPage(colour));
           page = pages.size() - 1;
@@ -188,28 +206,6 @@ struct Placer {
         y += line_height;
       }
     }
-  }
-
-  // A line cut into pieces that fit `width` in the fixed-pitch face, where a half-width
-  // character takes half an em.
-  std::vector<std::string> WrappedToWidth(const std::string& text, int width) const {
-    const double half_em = kSideTextPoints * static_cast<double>(device.dpi_x) / 72.0 / 2.0;
-    const int places = std::max(2, static_cast<int>(width / half_em));
-    std::vector<std::string> pieces{std::string()};
-    int used = 0;
-    for (std::size_t at = 0; at < text.size();) {
-      const Utf8Char c = DecodeUtf8Char(text, at);
-      const std::string piece = text.substr(at, c.length);
-      const int wide = std::max(1, ShiftJisWidth(piece));
-      if (used + wide > places && used > 0) {
-        pieces.emplace_back();
-        used = 0;
-      }
-      pieces.back() += piece;
-      used += wide;
-      at += c.length;
-    }
-    return pieces;
   }
 };
 
@@ -248,6 +244,7 @@ std::vector<PagePlan> PlanPages(const PrintJob& job, const PrintDevice& device, 
   } else {
     row_sizes = ToDevice(RowUnitsOf(job.target), device.dpi_y);
     column_sizes = ToDevice(ColumnUnitsOf(job.target), device.dpi_x);
+    if (rule.look == CellLook::kListWrapped) GrowWrappedRows(job.target, column_sizes, device, row_sizes);
   }
   const int room = table_bottom - table_top;
   int first_room = room;

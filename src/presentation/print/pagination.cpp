@@ -3,6 +3,9 @@
 #include <algorithm>
 #include <cmath>
 
+#include "platform/shift_jis.h"
+#include "platform/utf8.h"
+
 namespace kirvo {
 
 int DeviceOfUnits(int units, int dpi) {
@@ -14,6 +17,28 @@ int DeviceOfMm(double mm, int dpi) { return static_cast<int>(std::lround(mm / 25
 int LineHeightOf(int points, int dpi) {
   // Japanese faces take about one and a half em from line to line.
   return static_cast<int>(std::ceil(points * 1.5 * dpi / 72.0));
+}
+
+std::vector<std::string> WrappedToWidth(std::string_view text, int width, int points, int dpi) {
+  // Shift-JIS counts a half-width character as one byte and a full-width one as two: its width in
+  // half ems.
+  const double half_em = points * static_cast<double>(dpi) / 72.0 / 2.0;
+  const int places = std::max(2, static_cast<int>(width / half_em));
+  std::vector<std::string> lines{std::string()};
+  int used = 0;
+  for (std::size_t at = 0; at < text.size();) {
+    const Utf8Char c = DecodeUtf8Char(text, at);
+    const std::string_view piece = text.substr(at, c.length);
+    const int wide = std::max(1, ShiftJisWidth(piece));
+    if (used + wide > places && used > 0) {
+      lines.emplace_back();
+      used = 0;
+    }
+    lines.back() += piece;
+    used += wide;
+    at += c.length;
+  }
+  return lines;
 }
 
 std::vector<std::vector<int>> SplitIntoPages(const std::vector<int>& sizes, int fixed, int room, int first_room) {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <string>
+#include <string_view>
 #include <vector>
 
 namespace kirvo {
@@ -10,6 +12,13 @@ int DeviceOfUnits(int units, int dpi);
 int DeviceOfMm(double mm, int dpi);
 // The height of a line of text of `points` on a device of `dpi`, with the face's leading.
 int LineHeightOf(int points, int dpi);
+// Text keeps this far from a cell's frame, in units.
+inline constexpr int kCellInsetUnits = 2;
+
+// `text` cut into the lines it takes in a fixed-pitch face of `points` within `width` device pixels
+// of a `dpi` device: a full-width character takes an em, a half-width one half an em, and a line
+// breaks at any character. At least one line, also for an empty text.
+std::vector<std::string> WrappedToWidth(std::string_view text, int width, int points, int dpi);
 
 // Splits items of the given sizes (rows or columns, in device pixels) into pages of `room`
 // pixels, the first page having only `first_room`. The first `fixed` items are repeated on every

@@ -114,6 +114,27 @@ TEST(PagePlan, TextListsStartLowerAndWrapTheirTextColumns) {
   EXPECT_EQ(memo.tables[0].look, CellLook::kListWrapped);
 }
 
+TEST(PagePlan, AWrappedListRowGrowsToHoldItsWholeText) {
+  PrintJob job = ListJob(3, 2);
+  job.source = PrintSource::kMemoList;
+  // Column 1 is 100 units: 100 device pixels less the insets hold eight full-width characters at 9
+  // points, so thirty take four lines; the short text keeps its row's own height.
+  job.target.grid.text.SetCell(1, 1, "短い");
+  std::string long_text;
+  for (int i = 0; i < 30; ++i) long_text += "長";
+  job.target.grid.text.SetCell(1, 2, long_text);
+  const PagePlan page = PlanPages(job, kA4At96, PageSettings{})[0];
+  const auto height_of = [&page](int row) {
+    for (const PlannedCell& cell : page.tables[0].cells) {
+      if (cell.row == row && cell.column == 1) return cell.box.bottom - cell.box.top;
+    }
+    return -1;
+  };
+  EXPECT_EQ(height_of(1), DeviceOfUnits(20, 96));
+  EXPECT_GE(height_of(2), 4 * LineHeightOf(9, 96));
+  EXPECT_EQ(WrappedToWidth(long_text, 100 - 2 * DeviceOfUnits(kCellInsetUnits, 96), 9, 96).size(), 4u);
+}
+
 TEST(PagePlan, TheExplanationFollowsTheTable) {
   PrintJob job = ListJob(4, 2);
   job.source = PrintSource::kElementTable;

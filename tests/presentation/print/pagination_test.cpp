@@ -9,6 +9,22 @@ namespace {
 
 using Pages = std::vector<std::vector<int>>;
 
+TEST(WrappedToWidth, CountsFullWidthAsTwoPlacesAndHalfWidthAsOne) {
+  // 9 points at 96 dpi: a half em is 6 pixels, so 36 pixels hold six places.
+  struct Case {
+    const char* text;
+    std::vector<std::string> lines;
+  };
+  const Case cases[] = {
+      {"", {""}},
+      {"甲乙丙", {"甲乙丙"}},
+      {"甲乙丙丁", {"甲乙丙", "丁"}},
+      {"ab甲乙cd", {"ab甲乙", "cd"}},
+      {"ｱｲｳｴｵｶｷ", {"ｱｲｳｴｵｶ", "ｷ"}},
+  };
+  for (const Case& c : cases) EXPECT_EQ(WrappedToWidth(c.text, 36, 9, 96), c.lines) << c.text;
+}
+
 TEST(SplitIntoPages, GathersWhileTheyFitAndRepeatsTheFixedItems) {
   struct Case {
     const char* what;
