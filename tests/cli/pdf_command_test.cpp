@@ -11,6 +11,17 @@
 namespace kirvo::testing {
 namespace {
 
+const std::vector<std::string> kMan = {"--name",  "試験太郎",         "--sex", "男",
+                                       "--birth", "1984/02/10 12:00", "--at",  "1995/03/15 09:30"};
+
+std::vector<std::string> Args(std::vector<std::string> head, const std::vector<std::string>& tail) {
+  head.insert(head.end(), kMan.begin(), kMan.end());
+  head.insert(head.end(), tail.begin(), tail.end());
+  return head;
+}
+
+#ifdef KIRVO_CLI_PDF
+
 // The standard output of a shell command, or nothing when it cannot run.
 std::string OutputOf(const std::string& command) {
   std::string output;
@@ -23,17 +34,6 @@ std::string OutputOf(const std::string& command) {
 }
 
 std::string Quoted(const std::filesystem::path& path) { return "'" + path.string() + "'"; }
-
-const std::vector<std::string> kMan = {"--name",  "試験太郎",         "--sex", "男",
-                                       "--birth", "1984/02/10 12:00", "--at",  "1995/03/15 09:30"};
-
-std::vector<std::string> Args(std::vector<std::string> head, const std::vector<std::string>& tail) {
-  head.insert(head.end(), kMan.begin(), kMan.end());
-  head.insert(head.end(), tail.begin(), tail.end());
-  return head;
-}
-
-#ifdef KIRVO_CLI_PDF
 
 // The chart's print as PDF (甲子 丙寅 甲戌 庚午, in his first major luck 丁卯): the name and the
 // pillars are text in the file, not pictures, with the fonts inside it.
