@@ -15,6 +15,9 @@ struct Chart {
   RelationList branch_relations;  // drawn in board row 19
   LuckRange range = LuckRange::kNatalOnly;
   bool hour_known = true;
+  // Rows 16..18 of the natal columns show the season elements of the branch in place of the hidden
+  // stems (the combined window's choice): those rows then have no labels.
+  bool season_elements = false;
   bool operator==(const Chart&) const = default;
 };
 

@@ -254,7 +254,7 @@ QMenu* ChartWindow::HandChangeMenuFor(BoardPosition cell) {
 
 void ChartWindow::OnCellClicked(BoardPosition cell, bool shift) {
   const SysSettings& sys = sys_;
-  if (sys.MOnSW) emit memoWordRequested(ToQString(BoardCellText(session_.chart().board, cell)));
+  if (sys.MOnSW) emit memoWordRequested(ToQString(BoardCellText(session_.chart(), cell)));
   if (!OpensHandChangeMenu(sys, cell, shift)) return;
   const QRect rect = board_->CellRectPx(cell);
   HandChangeMenuFor(cell)->popup(board_->mapToGlobal(rect.bottomLeft() + QPoint(0, 1)));

@@ -474,7 +474,7 @@ QMenu* CombinedWindow::HandChangeMenuFor(BoardPosition cell) {
 }
 
 void CombinedWindow::OnCellClicked(BoardPosition cell, bool shift) {
-  if (needs_.sys.MOnSW) emit memoWordRequested(ToQString(BoardCellText(session_.chart().chart().board, cell)));
+  if (needs_.sys.MOnSW) emit memoWordRequested(ToQString(BoardCellText(session_.chart().chart(), cell)));
   if (!OpensHandChangeMenu(needs_.sys, cell, shift)) return;
   const QRect rect = board_->CellRectPx(cell);
   HandChangeMenuFor(cell)->popup(board_->mapToGlobal(rect.bottomLeft() + QPoint(0, 1)));

@@ -84,7 +84,7 @@ void PaintCell(QPainter& painter, const BoardPicture& picture, BoardPosition cel
   QFont font = QFontOf(look.chart_font ? sys.MeiFont : sys.SysFont);
   if (look.font_points > 0) font.setPointSize(look.font_points);
   painter.setFont(font);
-  const QString text = ToQString(BoardCellText(chart.board, cell));
+  const QString text = ToQString(BoardCellText(chart, cell));
   const bool marked = CarriesMark(picture, cell);
   const QFont mark_font = NearTermMarkFont(sys, rect);
   const int mark_width = marked ? QFontMetrics(mark_font).horizontalAdvance(ToQString(kNearTermMark)) : 0;

@@ -50,8 +50,12 @@ Rgb ElementColourOfText(std::string_view text, const SysSettings& sys, Rgb none)
 
 }  // namespace
 
-std::string BoardCellText(const ChartBoard& board, BoardPosition cell) {
-  if (cell.column == board::kHeaders) return std::string(ChartRowLabel(cell.row));
+std::string BoardCellText(const Chart& chart, BoardPosition cell) {
+  const ChartBoard& board = chart.board;
+  if (cell.column == board::kHeaders) {
+    const bool season_row = cell.row >= board::kWorkHidden1 && cell.row <= board::kWorkHidden3;
+    return chart.season_elements && season_row ? std::string() : std::string(ChartRowLabel(cell.row));
+  }
   if (cell.row == board::kDepthRow) return std::string(ChartColumnTitle(cell.column.index));
   if (cell.row == board::kPillarNumberRow) return std::to_string(board::PillarNumber(cell.column));
   return board(cell.column, cell.row).Text;

@@ -36,8 +36,8 @@ BoardCellLook PrintLookOfBoardCell(BoardCellLook screen, BoardPosition cell, boo
 // The background of the relation diagrams: the fixed-part colour on screen, white on paper.
 Rgb BoardDiagramBackground(const SysSettings& sys, bool on_paper);
 
-// The text a cell shows: the column titles in row 0, the row labels in column 10, the pillar
-// number in row 15, the cell's own text elsewhere.
-std::string BoardCellText(const ChartBoard& board, BoardPosition cell);
+// The text a cell shows: the column titles in row 0, the row labels in column 10 (none for the
+// rows of season elements), the pillar number in row 15, the cell's own text elsewhere.
+std::string BoardCellText(const Chart& chart, BoardPosition cell);
 
 }  // namespace kirvo

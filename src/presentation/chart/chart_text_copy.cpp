@@ -142,7 +142,7 @@ int ChartRowHeight(int row, const ChartRowLayout& layout, std::size_t stem_relat
 }
 
 std::vector<std::string> ChartTextCopy(const Chart& chart, const ChartRowLayout& layout) {
-  const auto& [board, record, stem_relations, branch_relations, range, hour_known] = chart;
+  const auto& [board, record, stem_relations, branch_relations, range, hour_known, season_elements] = chart;
   std::vector<std::string> lines;
   lines.push_back("氏名：" + record.PersonName + "　" + std::string(SexName(record.Sex)));
   lines.push_back("生年月日：" + record.BirthText);

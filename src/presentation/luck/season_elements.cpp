@@ -29,7 +29,7 @@ Chart WithSeasonElements(const Chart& chart, const SysSettings& sys) {
       cell.Mark = false;
     }
   }
-  for (int row = board::kWorkHidden1; row <= board::kWorkHidden3; ++row) board(board::kHeaders, row).Text.clear();
+  shown.season_elements = true;
   return shown;
 }
 

@@ -41,7 +41,7 @@ ChartContent NewChartContent(const ChartRules& rules, const ContentBranding& bra
 
 void RefreshChartContent(ChartContent& content, std::string_view prefix, const Chart& chart, const ChartRules& rules,
                          const ContentBranding& branding, ExplanationSource& explanations) {
-  const auto& [board, record, stem_relations, branch_relations, range, hour_known] = chart;
+  const auto& [board, record, stem_relations, branch_relations, range, hour_known, season_elements] = chart;
   ShowChartSummary(content, prefix, record, hour_known, rules);
 
   // The month's title cell keeps the month's depth class as its code: the analysis below reads

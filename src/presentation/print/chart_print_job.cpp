@@ -69,7 +69,7 @@ PrintTable BoardPrintTable(const Chart& chart, const BoardGeometry& geometry) {
       const PixelRect rect = BoardCellRect(geometry, {column, row});
       if (rect.right > rect.left && rect.bottom > rect.top) {
         table.grid.text.SetCell(static_cast<std::size_t>(column.index), static_cast<std::size_t>(row),
-                                BoardCellText(chart.board, {column, row}));
+                                BoardCellText(chart, {column, row}));
       }
     }
   }

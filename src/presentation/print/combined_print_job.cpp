@@ -93,12 +93,6 @@ PrintJob CombinedPrintJob(const CombinedSession& session, const SysSettings& sys
   job.title = view.caption;
   job.target = BoardPrintTable(chart, geometry);
   job.target.name = std::string(PrintSourceName(PrintSource::kCombined));
-  if (sys.SzCB) {
-    // The season elements are no hidden stems: their rows lose their labels.
-    for (std::size_t row = board::kWorkHidden1; row <= board::kWorkHidden3; ++row) {
-      job.target.grid.text.SetCell(static_cast<std::size_t>(board::kHeaders.index), row, std::string());
-    }
-  }
   job.chart = PrintChart{chart, geometry, ChartHeaderLines(content.summary)};
   job.side.tables.push_back(ContentPrintTable("SNB", CombinedContentTable(content.SNB, sys)));
   job.side.tables.push_back(ContentPrintTable("SG2", CombinedElementTable(content.SG2)));

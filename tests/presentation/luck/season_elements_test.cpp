@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "presentation/chart/chart_board_look.h"
 #include "presentation/shared/content_fixture.h"
 #include "settings/program_settings.h"
 #include "settings/sys_colours.h"
@@ -42,7 +43,12 @@ TEST(SeasonElements, TheHiddenStemRowsShowTheSeasonElementsOfTheWorkingBranch) {
       EXPECT_EQ(shown.board(column, row).ZSet, expected);
     }
   }
-  EXPECT_EQ(shown.board(board::kHeaders, board::kWorkHidden2).Text, "");
+  // The rows of season elements show no labels; the other rows keep theirs.
+  for (int row = board::kWorkHidden1; row <= board::kWorkHidden3; ++row) {
+    EXPECT_EQ(BoardCellText(shown, {board::kHeaders, row}), "") << row;
+    EXPECT_NE(BoardCellText(chart, {board::kHeaders, row}), "") << row;
+  }
+  EXPECT_EQ(BoardCellText(shown, {board::kHeaders, board::kWorkStem}), BoardCellText(chart, {board::kHeaders, board::kWorkStem}));
   EXPECT_EQ(shown.board(board::kMajorLuck, board::kWorkHidden3), chart.board(board::kMajorLuck, board::kWorkHidden3));
 
   // Without an hour pillar the hour column's cells stay empty.

@@ -64,7 +64,7 @@ TEST_F(CombinedPrintJobTest, TheBoardPrintsTheNatalColumnsAsTheWindowDrawsThem) 
   EXPECT_EQ(table.grid.Cell(board::kDay.index, board::kWorkStem), "甲");
   EXPECT_EQ(table.grid.Cell(board::kMonth.index, board::kWorkBranch), "寅");
   EXPECT_EQ(table.grid.Cell(board::kHeaders.index, board::kWorkHidden1),
-            BoardCellText(chart.board, {board::kHeaders, board::kWorkHidden1}));
+            BoardCellText(chart, {board::kHeaders, board::kWorkHidden1}));
   // A row the layout hides has no height and no text.
   for (int row = 0; row < ChartBoard::kRows; ++row) {
     if (table.row_heights[static_cast<std::size_t>(row)] == 0) {
