@@ -46,12 +46,7 @@ void RestoreFirstComputedRows(ChartBoard& board, LuckRange range, bool hour_know
 }  // namespace
 
 void RunFullPipeline(Chart& chart, const ChartRules& rules) {
-  ChartBoard& board = chart.board;
-  TMeiData& record = chart.record;
-  RelationList& stem_relations = chart.stem_relations;
-  RelationList& branch_relations = chart.branch_relations;
-  const LuckRange range = chart.range;
-  const bool hour_known = chart.hour_known;
+  auto& [board, record, stem_relations, branch_relations, range, hour_known, season_elements] = chart;
   RunFillStep(board, record, hour_known, rules);
   StemStep(board, record, range, stem_relations, hour_known, rules);
   BranchStep(board, record, range, branch_relations, hour_known, rules);
@@ -62,12 +57,7 @@ void RunFullPipeline(Chart& chart, const ChartRules& rules) {
 }
 
 void RunLightPipeline(Chart& chart, const ChartRules& rules) {
-  ChartBoard& board = chart.board;
-  TMeiData& record = chart.record;
-  RelationList& stem_relations = chart.stem_relations;
-  RelationList& branch_relations = chart.branch_relations;
-  const LuckRange range = chart.range;
-  const bool hour_known = chart.hour_known;
+  auto& [board, record, stem_relations, branch_relations, range, hour_known, season_elements] = chart;
   RunFillStep(board, record, hour_known, rules);
   if (NoChangeMode(rules)) {
     // No interaction holds: the lists of an earlier computation must not survive.
