@@ -164,7 +164,8 @@ class SysSettingsDialogTest : public QObject {
   }
 
   // A colour, a font and the term method chosen in the dialog reach the open chart window when it
-  // closes, through the desktop's own colour and font dialogs.
+  // closes, through the desktop's own colour and font dialogs; the system font becomes the font of
+  // the whole program.
   void changesReachTheOpenChartWindowAtOnce() {
     ProgramFixture fixture;
     std::unique_ptr<Program> program = fixture.StartShown();
@@ -177,6 +178,8 @@ class SysSettingsDialogTest : public QObject {
     QVERIFY(chart);
     QVERIFY(ToQString(chart->session().content().near_term->hint).contains(QStringLiteral("標準（使用中）")));
     const int font_points = program->services().sys().MeiFont.size_points;
+    const int system_points = program->services().sys().SysFont.size_points;
+    QCOMPARE(QApplication::font().pointSize(), system_points);
 
     WhenOpened<SysSettingsDialog>([&](SysSettingsDialog& dialog) {
       Click(dialog, "SetsuRG1");
@@ -192,6 +195,13 @@ class SysSettingsDialogTest : public QObject {
         fonts.accept();
       });
       Click(dialog, "MeiFont");
+      WhenOpened<QFontDialog>([system_points](QFontDialog& fonts) {
+        QFont font = fonts.currentFont();
+        font.setPointSize(system_points + 3);
+        fonts.setCurrentFont(font);
+        fonts.accept();
+      });
+      Click(dialog, "SysFont");
       dialog.accept();
     });
     window.command(MainCommand::kSystemSettings)->trigger();
@@ -203,6 +213,8 @@ class SysSettingsDialogTest : public QObject {
     }
     QVERIFY(coloured);
     QCOMPARE(program->services().sys().MeiFont.size_points, font_points + 2);
+    // The system font is the whole program's.
+    QCOMPARE(QApplication::font().pointSize(), system_points + 3);
   }
 };
 

@@ -114,4 +114,6 @@ void UseJapaneseFonts() {
   }
 }
 
+void UseProgramFont(const FontSpec& setting) { QApplication::setFont(QFontOf(setting)); }
+
 }  // namespace kirvo

@@ -31,4 +31,8 @@ QFont FixedPitchFontOf(std::string_view family);
 // Call once the application object exists.
 void UseJapaneseFonts();
 
+// The system font `SysFont` is the font of the whole program: every window that sets no font of its
+// own takes it. Call once the system settings are read, and again when they change.
+void UseProgramFont(const FontSpec& setting);
+
 }  // namespace kirvo

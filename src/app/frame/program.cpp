@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QLocale>
 
+#include "app/bridge/fonts.h"
 #include "app/frame/command_seams.h"
 #include "app/frame/help_key.h"
 #include "app/frame/program_icon.h"
@@ -49,7 +50,10 @@ std::unique_ptr<Program> Program::Start(const ProgramEnvironment& environment, I
   program->services_->LoadSystemSettings();
   program->services_->LoadRuleSettings();
   program->main_window_->CloseSplash();
+  UseProgramFont(program->services_->sys().SysFont);
   program->main_window_->ApplySystemSettings();
+  QObject::connect(program->hub_.get(), &SettingsHub::systemSettingsChanged, main_window,
+                   [app_services] { UseProgramFont(app_services->sys().SysFont); });
   QObject::connect(program->hub_.get(), &SettingsHub::systemSettingsChanged, program->main_window_.get(),
                    &MainWindow::ApplySystemSettings);
   QObject::connect(program->main_window_.get(), &MainWindow::systemSettingsEdited, program->hub_.get(),
