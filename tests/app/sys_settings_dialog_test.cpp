@@ -188,19 +188,17 @@ class SysSettingsDialogTest : public QObject {
         colours.accept();
       });
       Click(dialog, "CP11");  // 選択部分の色, the chart's moment fields
-      WhenOpened<QFontDialog>([font_points](QFontDialog& fonts) {
-        QFont font = fonts.currentFont();
-        font.setPointSize(font_points + 2);
-        fonts.setCurrentFont(font);
-        fonts.accept();
-      });
+      const auto choose_size = [](int points) {
+        return [points](QFontDialog& fonts) {
+          QFont font = fonts.currentFont();
+          font.setPointSize(points);
+          fonts.setCurrentFont(font);
+          fonts.accept();
+        };
+      };
+      WhenOpened<QFontDialog>(choose_size(font_points + 2));
       Click(dialog, "MeiFont");
-      WhenOpened<QFontDialog>([system_points](QFontDialog& fonts) {
-        QFont font = fonts.currentFont();
-        font.setPointSize(system_points + 3);
-        fonts.setCurrentFont(font);
-        fonts.accept();
-      });
+      WhenOpened<QFontDialog>(choose_size(system_points + 3));
       Click(dialog, "SysFont");
       dialog.accept();
     });
