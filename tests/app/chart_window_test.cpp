@@ -73,7 +73,7 @@ class ChartWindowTest : public QObject {
     const int natal_width = chart->board()->width();
     QVERIFY(!chart->findChild<QDateEdit*>(QStringLiteral("NDate"))->isVisibleTo(chart));
     QVERIFY(!chart->MenuNowAction()->isEnabled());
-    QVERIFY(chart->Command(QStringLiteral("Now"))->isEnabled());
+    QVERIFY(chart->Command(ChartCommand::kNow)->isEnabled());
 
     ChooseRange(*chart, 5);
     QCOMPARE(chart->session().chart().range, LuckRange::kHourLuck);
@@ -137,7 +137,7 @@ class ChartWindowTest : public QObject {
     ChooseRange(*chart, 5);
     SetMoment(*chart, QDate(2000, 1, 10), QStringLiteral("22:00"));
     QCOMPARE(Moment(*chart), QStringLiteral("2000/01/10 22:00"));
-    chart->Command(QStringLiteral("Next"))->trigger();
+    chart->Command(ChartCommand::kNext)->trigger();
     QCOMPARE(Moment(*chart), QStringLiteral("2000/01/11 00:00"));
     QCOMPARE(chart->findChild<QDateEdit*>(QStringLiteral("NDate"))->date(), QDate(2000, 1, 11));
     QCOMPARE(chart->findChild<QLineEdit*>(QStringLiteral("NTime"))->text(), QStringLiteral("00:00"));
@@ -147,11 +147,11 @@ class ChartWindowTest : public QObject {
     // 大運まで five years after birth: ten years back would precede the birth.
     ChooseRange(*chart, 1);
     SetMoment(*chart, QDate(1989, 2, 10), QStringLiteral("12:00"));
-    QVERIFY(!chart->Command(QStringLiteral("Previous"))->isEnabled());
-    QVERIFY(chart->Command(QStringLiteral("Next"))->isEnabled());
-    chart->Command(QStringLiteral("Next"))->trigger();
+    QVERIFY(!chart->Command(ChartCommand::kPrevious)->isEnabled());
+    QVERIFY(chart->Command(ChartCommand::kNext)->isEnabled());
+    chart->Command(ChartCommand::kNext)->trigger();
     QCOMPARE(Moment(*chart), QStringLiteral("1999/02/10 12:00"));
-    QVERIFY(chart->Command(QStringLiteral("Previous"))->isEnabled());
+    QVERIFY(chart->Command(ChartCommand::kPrevious)->isEnabled());
 
     // Before the birth the window keeps its chart, says why, and its strip shows the chart's moment.
     SetMoment(*chart, QDate(1980, 1, 1), QStringLiteral("12:00"));
@@ -162,8 +162,8 @@ class ChartWindowTest : public QObject {
 
     // At 命式のみ nothing moves, so neither step is offered.
     ChooseRange(*chart, 0);
-    QVERIFY(!chart->Command(QStringLiteral("Previous"))->isEnabled());
-    QVERIFY(!chart->Command(QStringLiteral("Next"))->isEnabled());
+    QVERIFY(!chart->Command(ChartCommand::kPrevious)->isEnabled());
+    QVERIFY(!chart->Command(ChartCommand::kNext)->isEnabled());
   }
 
   void aClickOnAStemOffersTheHandChangesAndThePanelFollows() {
@@ -207,7 +207,7 @@ class ChartWindowTest : public QObject {
       QVERIFY(chart);
       ChooseRange(*chart, c.range);
       SetMoment(*chart, c.date, c.time);
-      chart->Command(QStringLiteral("TextCopy"))->trigger();
+      chart->Command(ChartCommand::kTextCopy)->trigger();
       QProcess cli;
       const QString at = c.date.toString(QStringLiteral("yyyy/MM/dd")) + QLatin1Char(' ') + c.time;
       cli.start(QStringLiteral(KIRVO_CLI),
@@ -228,7 +228,7 @@ class ChartWindowTest : public QObject {
       }
       QCOMPARE(block.last().startsWith(QStringLiteral("※節入り注意")), c.person.name == "春野立子");
       QCOMPARE(QApplication::clipboard()->text().split(QLatin1Char('\n')), block);
-      chart->Command(QStringLiteral("Close"))->trigger();
+      chart->Command(ChartCommand::kClose)->trigger();
       QTRY_VERIFY(window_->ActiveChartWindow() == nullptr);
     }
   }

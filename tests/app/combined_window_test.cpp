@@ -122,14 +122,14 @@ class CombinedWindowTest : public QObject {
     CombinedWindow* window = OpenFromEntryBar({"山田太郎", Sex::kMale, "1984/02/10", "12:30"});
     QVERIFY(window);
     const int full_height = window->height();
-    window->Command(QStringLiteral("StripsShown"))->trigger();
+    window->Command(CombinedCommand::kStripsShown)->trigger();
     QVERIFY(!window->StripsShown());
     QVERIFY(window->height() < full_height);
-    window->Command(QStringLiteral("ContentShown"))->trigger();
+    window->Command(CombinedCommand::kContentShown)->trigger();
     QVERIFY(!window->ContentShown());
-    window->Command(QStringLiteral("StripsShown"))->trigger();
+    window->Command(CombinedCommand::kStripsShown)->trigger();
     QVERIFY(window->StripsShown());
-    QVERIFY(window->Command(QStringLiteral("Print"))->isEnabled());  // printing goes to the print preview
+    QVERIFY(window->Command(CombinedCommand::kPrint)->isEnabled());  // printing goes to the print preview
   }
 
   // Both print commands hand a job built from the window as it stands; the window keeps its strips.
@@ -137,7 +137,7 @@ class CombinedWindowTest : public QObject {
     CombinedWindow* window = OpenFromEntryBar({"山田太郎", Sex::kMale, "1984/02/10", "12:30"});
     QVERIFY(window);
     // The frame's request opens the one print preview.
-    window->Command(QStringLiteral("Print"))->trigger();
+    window->Command(CombinedCommand::kPrint)->trigger();
     auto* preview = window_->findChild<PrintPreviewDialog*>();
     QVERIFY(preview);
     QCOMPARE(preview->Job().source, PrintSource::kCombined);
@@ -146,8 +146,8 @@ class CombinedWindowTest : public QObject {
 
     std::vector<PrintJob> jobs;
     window->SetPrintPreview([&jobs](PrintJob job) { jobs.push_back(std::move(job)); });
-    QVERIFY(window->Command(QStringLiteral("Print"))->isEnabled());
-    QVERIFY(window->Command(QStringLiteral("PrintStrips"))->isEnabled());
+    QVERIFY(window->Command(CombinedCommand::kPrint)->isEnabled());
+    QVERIFY(window->Command(CombinedCommand::kPrintStrips)->isEnabled());
     window->StripWidget(StripSide::kUpper)->ScrollBar()->setValue(1);
     const int scrolled = window->combined().strips().upper().first_shown;
 
@@ -165,8 +165,8 @@ class CombinedWindowTest : public QObject {
     QCOMPARE(board.second_title, std::string("上段>大運　下段>年運"));
 
     // With the lower strip hidden the strips print alone as the upper strip.
-    window->Command(QStringLiteral("LowerShown"))->trigger();
-    window->Command(QStringLiteral("PrintStrips"))->trigger();
+    window->Command(CombinedCommand::kLowerShown)->trigger();
+    window->Command(CombinedCommand::kPrintStrips)->trigger();
     QCOMPARE(jobs.size(), std::size_t{2});
     QCOMPARE(jobs.back().source, PrintSource::kLuckTable);
     QCOMPARE(jobs.back().title, std::string("【山田太郎 さんの表　大運】"));

@@ -68,7 +68,7 @@ class LuckWindowTest : public QObject {
     QCOMPARE(luck->objectName(), QStringLiteral("KouF"));
     // It opens at now with the level pair of the settings (大運＋命式): the decades do not move.
     QVERIFY(PanelHeader().startsWith(QStringLiteral("< 大運まで >　作式：")));
-    QVERIFY(!luck->Command(QStringLiteral("Next"))->isEnabled());
+    QVERIFY(!luck->Command(LuckCommand::kNext)->isEnabled());
     QVERIFY(!luck->graph()->Graph().points.empty());
 
     Place(*luck, 1, QDate(2024, 1, 15), QStringLiteral("12:00"));
@@ -84,9 +84,9 @@ class LuckWindowTest : public QObject {
     QCOMPARE(PanelHeader(), QStringLiteral("< 年運まで >　作式：2023/12/25 22:00"));
     // A page on overlaps one column.
     const QString last = Cell(*luck, 13, 19);
-    luck->Command(QStringLiteral("PageNext"))->trigger();
+    luck->Command(LuckCommand::kPageNext)->trigger();
     QCOMPARE(Cell(*luck, 1, 19), last);
-    luck->Command(QStringLiteral("PagePrevious"))->trigger();
+    luck->Command(LuckCommand::kPagePrevious)->trigger();
     QCOMPARE(Cell(*luck, 1, 19), QStringLiteral("2021/12/25 22:00"));
 
     // A click on a period shows its chart; the keyboard moves on to the next period.
@@ -138,11 +138,11 @@ class LuckWindowTest : public QObject {
     QCOMPARE(help->Topic(), HelpTopicNumber(HelpTopic::kLuckWindow));
     QCOMPARE(help->Browser()->documentTitle(), QStringLiteral("行運ウィンドウ"));
 
-    luck->Command(QStringLiteral("Chart"))->trigger();
+    luck->Command(LuckCommand::kChart)->trigger();
     auto* chart = dynamic_cast<ChartWindow*>(window_->ActiveChartWindow());
     QVERIFY(chart);
     QCOMPARE(window_->client_area()->activeSubWindow()->windowTitle(), QStringLiteral("甲 さんの命式"));
-    QVERIFY(luck->Command(QStringLiteral("Print"))->isEnabled());  // printing goes to the print preview
+    QVERIFY(luck->Command(LuckCommand::kPrint)->isEnabled());  // printing goes to the print preview
   }
 
   // Every control of the window takes the keyboard focus from Tab.

@@ -116,7 +116,7 @@ class MainWindowPanelTest : public QObject {
     QVERIFY(child);
     QStringList lines;
     for (const std::string& line : child->session().TextCopy(false)) lines << ToQString(line);
-    child->Command(QStringLiteral("TextCopy"))->trigger();
+    child->Command(ChartCommand::kTextCopy)->trigger();
     QCOMPARE(QApplication::clipboard()->text(), lines.join(QLatin1Char('\n')));
   }
 

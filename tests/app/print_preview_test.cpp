@@ -118,7 +118,7 @@ class PrintPreviewTest : public QObject {
 
   void theChartAndLuckWindowsOpenTheOnePreview() {
     ChartWindow* chart = OpenChart(LuckRange::kMajorLuck);
-    QAction* print = chart->Command(QStringLiteral("Print"));
+    QAction* print = chart->Command(ChartCommand::kPrint);
     QVERIFY(print->isEnabled());
     print->trigger();
     PrintPreviewDialog* preview = Preview();
@@ -139,7 +139,7 @@ class PrintPreviewTest : public QObject {
     window_->OpenChild(ChartWindowKind::kLuck, window_->entry_bar()->Fields());
     auto* luck = dynamic_cast<LuckWindow*>(window_->ActiveChartWindow());
     QVERIFY(luck);
-    luck->Command(QStringLiteral("Print"))->trigger();
+    luck->Command(LuckCommand::kPrint)->trigger();
     QVERIFY(Preview());
     QCOMPARE(Preview()->Job().source, PrintSource::kLuckTable);
     QVERIFY(Preview()->Job().graph.has_value());

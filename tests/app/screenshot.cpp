@@ -259,7 +259,9 @@ int main(int argc, char** argv) {
       window.OpenChild(kirvo::ChartWindowKind::kCombined, {person, kirvo::Sex::kMale, "1984/02/10", "12:30"});
       auto* combined = dynamic_cast<kirvo::CombinedWindow*>(window.ActiveChartWindow());
       if (combined == nullptr) return 1;
-      combined->Command(kind == QLatin1String("combined") ? QStringLiteral("Print") : QStringLiteral("PrintStrips"))
+      combined
+          ->Command(kind == QLatin1String("combined") ? kirvo::CombinedCommand::kPrint
+                                                      : kirvo::CombinedCommand::kPrintStrips)
           ->trigger();
     } else if (kind == QLatin1String("persons")) {
       ShowPersonList(window, fixture.interaction)->PrintPreview();
@@ -347,7 +349,7 @@ int main(int argc, char** argv) {
     if (range == nullptr) return 1;
     range->setCurrentIndex(1);
     emit range->activated(1);
-    chart->Command(QStringLiteral("Print"))->trigger();
+    chart->Command(kirvo::ChartCommand::kPrint)->trigger();
     auto* preview = window.findChild<kirvo::PrintPreviewDialog*>();
     if (preview == nullptr) {
       std::fputs("the print preview did not open\n", stderr);

@@ -2,6 +2,7 @@
 
 #include <QAction>
 #include <algorithm>
+#include <array>
 #include <QApplication>
 #include <QBoxLayout>
 #include <QClipboard>
@@ -26,25 +27,37 @@ namespace kirvo {
 namespace {
 
 struct CommandRow {
-  const char* name;
+  ChartCommand id;
+  const char* name;      // the action's object name
   const char* caption;   // the menu's caption
   const char* button;    // the command strip's
   const char* shortcut;  // "" for none
 };
 
+using C = ChartCommand;
+
 // clang-format off
-constexpr CommandRow kCommands[] = {
-    {"Recompute", "再計算＆再表示(&R)",   "再計算", "F5"},
-    {"Previous",  "前の命式(&B)",         "◀前",    "Ctrl+Left"},
-    {"Next",      "次の命式(&N)",         "次▶",    "Ctrl+Right"},
-    {"Now",       "現在の日時(&D)",       "現在",   ""},
-    {"Luck",      "行運の表示(&K)",       "行運",   ""},
-    {"Original",  "元干支蔵干表示(&M)",   "○",      ""},
-    {"TextCopy",  "命式をTextでｺﾋﾟｰ(&T)", "ｺﾋﾟｰ",   ""},
-    {"Print",     "印刷ﾌﾟﾚﾋﾞｭｰ(&P)",      "印刷",   ""},
-    {"Close",     "閉じる(&C)",           "閉じる", ""},
-};
+constexpr std::array<CommandRow, kChartCommandCount> kCommands = {{
+    {C::kRecompute, "Recompute", "再計算＆再表示(&R)",   "再計算", "F5"},
+    {C::kPrevious,  "Previous",  "前の命式(&B)",         "◀前",    "Ctrl+Left"},
+    {C::kNext,      "Next",      "次の命式(&N)",         "次▶",    "Ctrl+Right"},
+    {C::kNow,       "Now",       "現在の日時(&D)",       "現在",   ""},
+    {C::kLuck,      "Luck",      "行運の表示(&K)",       "行運",   ""},
+    {C::kOriginal,  "Original",  "元干支蔵干表示(&M)",   "○",      ""},
+    {C::kTextCopy,  "TextCopy",  "命式をTextでｺﾋﾟｰ(&T)", "ｺﾋﾟｰ",   ""},
+    {C::kPrint,     "Print",     "印刷ﾌﾟﾚﾋﾞｭｰ(&P)",      "印刷",   ""},
+    {C::kClose,     "Close",     "閉じる(&C)",           "閉じる", ""},
+}};
 // clang-format on
+
+// Every row stands at the index of its command, so that a command reaches its action directly.
+constexpr bool RowsInCommandOrder() {
+  for (std::size_t i = 0; i < kCommands.size(); ++i) {
+    if (static_cast<std::size_t>(kCommands[i].id) != i) return false;
+  }
+  return true;
+}
+static_assert(RowsInCommandOrder(), "the command table is out of the order of ChartCommand");
 
 }  // namespace
 
@@ -72,8 +85,6 @@ ChartWindow::ChartWindow(const SysSettings& sys, Interaction& interaction, const
   UpdateCommandStates();
 }
 
-QAction* ChartWindow::Command(const QString& name) const { return findChild<QAction*>(name); }
-
 void ChartWindow::BuildCommands() {
   commands_ = new QToolBar(this);
   commands_->setObjectName(QStringLiteral("MnCB"));
@@ -89,9 +100,10 @@ void ChartWindow::BuildCommands() {
       action->setShortcut(QKeySequence(QString::fromLatin1(row.shortcut)));
       action->setShortcutContext(Qt::WidgetWithChildrenShortcut);
     }
+    actions_[static_cast<std::size_t>(row.id)] = action;
     addAction(action);
     commands_->addAction(action);
-    if (QLatin1String(row.name) == QLatin1String("Now")) {
+    if (row.id == ChartCommand::kNow) {
       // The menu's entry follows the range; the strip's button stays usable.
       menu_now_ = popup_->addAction(action->text());
       menu_now_->setObjectName(QStringLiteral("MenuNow"));
@@ -101,23 +113,23 @@ void ChartWindow::BuildCommands() {
     }
   }
   // Printing is offered once the frame hands over its print preview.
-  Command(QStringLiteral("Print"))->setEnabled(false);
-  connect(Command(QStringLiteral("Print")), &QAction::triggered, this, [this] {
+  Command(ChartCommand::kPrint)->setEnabled(false);
+  connect(Command(ChartCommand::kPrint), &QAction::triggered, this, [this] {
     if (print_preview_) print_preview_(ChartPrintJob(session_, sys_, show_original_));
   });
 
-  connect(Command(QStringLiteral("Recompute")), &QAction::triggered, this, &ChartWindow::Recompute);
-  connect(Command(QStringLiteral("Previous")), &QAction::triggered, this, [this] { Step(StepDirection::kBack); });
-  connect(Command(QStringLiteral("Next")), &QAction::triggered, this, [this] { Step(StepDirection::kForward); });
-  connect(Command(QStringLiteral("Now")), &QAction::triggered, this, [this] {
+  connect(Command(ChartCommand::kRecompute), &QAction::triggered, this, &ChartWindow::Recompute);
+  connect(Command(ChartCommand::kPrevious), &QAction::triggered, this, [this] { Step(StepDirection::kBack); });
+  connect(Command(ChartCommand::kNext), &QAction::triggered, this, [this] { Step(StepDirection::kForward); });
+  connect(Command(ChartCommand::kNow), &QAction::triggered, this, [this] {
     if (!session_.SetChartMomentToDefault(LocalClockNow())) return;
     date_strip_->ShowModel();
     Recompute();
   });
-  connect(Command(QStringLiteral("Luck")), &QAction::triggered, this, &ChartWindow::RequestLuck);
-  connect(Command(QStringLiteral("Original")), &QAction::triggered, this, &ChartWindow::ToggleOriginal);
-  connect(Command(QStringLiteral("TextCopy")), &QAction::triggered, this, &ChartWindow::CopyText);
-  connect(Command(QStringLiteral("Close")), &QAction::triggered, this, [this] {
+  connect(Command(ChartCommand::kLuck), &QAction::triggered, this, &ChartWindow::RequestLuck);
+  connect(Command(ChartCommand::kOriginal), &QAction::triggered, this, &ChartWindow::ToggleOriginal);
+  connect(Command(ChartCommand::kTextCopy), &QAction::triggered, this, &ChartWindow::CopyText);
+  connect(Command(ChartCommand::kClose), &QAction::triggered, this, [this] {
     if (auto* frame = qobject_cast<QMdiSubWindow*>(parentWidget())) {
       frame->close();
     } else {
@@ -144,7 +156,7 @@ void ChartWindow::BuildStrips() {
 
 void ChartWindow::SetPrintPreviewRequest(PrintPreviewRequest request) {
   print_preview_ = std::move(request);
-  Command(QStringLiteral("Print"))->setEnabled(static_cast<bool>(print_preview_));
+  Command(ChartCommand::kPrint)->setEnabled(static_cast<bool>(print_preview_));
 }
 
 void ChartWindow::Recompute() {
@@ -173,9 +185,9 @@ void ChartWindow::Step(StepDirection direction) {
 void ChartWindow::UpdateCommandStates() {
   date_strip_->FollowRange();
   menu_now_->setEnabled(RangeUsesDate(session_.range()));
-  Command(QStringLiteral("Previous"))->setEnabled(session_.CanStep(StepDirection::kBack));
-  Command(QStringLiteral("Next"))->setEnabled(session_.CanStep(StepDirection::kForward));
-  Command(QStringLiteral("Original"))->setIconText(show_original_ ? QStringLiteral("×") : QStringLiteral("○"));
+  Command(ChartCommand::kPrevious)->setEnabled(session_.CanStep(StepDirection::kBack));
+  Command(ChartCommand::kNext)->setEnabled(session_.CanStep(StepDirection::kForward));
+  Command(ChartCommand::kOriginal)->setIconText(show_original_ ? QStringLiteral("×") : QStringLiteral("○"));
   commands_->setVisible(sys_.MnCB);
 }
 

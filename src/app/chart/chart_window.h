@@ -1,6 +1,8 @@
 #pragma once
 
 #include <QWidget>
+#include <array>
+#include <cstddef>
 
 #include "app/widgets/chart_child.h"
 #include "presentation/chart/chart_board_geometry.h"
@@ -18,6 +20,11 @@ namespace kirvo {
 
 class ChartBoardWidget;
 class MomentStrip;
+
+// The chart window's commands in the order of its strip and menu; each indexes its row of the
+// window's command table and its action.
+enum class ChartCommand { kRecompute, kPrevious, kNext, kNow, kLuck, kOriginal, kTextCopy, kPrint, kClose };
+inline constexpr std::size_t kChartCommandCount = static_cast<std::size_t>(ChartCommand::kClose) + 1;
 
 // The chart window `TMeisF`: one person's chart drawn as a board, with the command strip, the date
 // strip (range `CB1`, chart date `NDate`, chart time `NTime` with its two-hour control, the menu
@@ -39,10 +46,9 @@ class ChartWindow : public QWidget, public ChartChild {
 
   ChartBoardWidget* board() const { return board_; }
   QMenu* PopupMenu() const { return popup_; }
-  // The window's commands by name: "Recompute", "Previous", "Next", "Now", "Luck", "Original",
-  // "TextCopy", "Print", "Close" (toolbar and menu share them, except "Now", whose menu entry has
-  // its own enabling).
-  QAction* Command(const QString& name) const;
+  // The window's command: toolbar and menu share its action, except 現在, whose menu entry has its
+  // own enabling.
+  QAction* Command(ChartCommand command) const { return actions_[static_cast<std::size_t>(command)]; }
   QAction* MenuNowAction() const { return menu_now_; }
   bool ShowsOriginal() const { return show_original_; }
 
@@ -90,6 +96,7 @@ class ChartWindow : public QWidget, public ChartChild {
   QToolButton* menu_button_ = nullptr;
   QMenu* popup_ = nullptr;
   QAction* menu_now_ = nullptr;
+  std::array<QAction*, kChartCommandCount> actions_{};
   QMenu* hand_change_menu_ = nullptr;
   PrintPreviewRequest print_preview_;
 };

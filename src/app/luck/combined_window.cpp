@@ -36,27 +36,39 @@ namespace kirvo {
 namespace {
 
 struct CommandRow {
-  const char* name;
+  CombinedCommand id;
+  const char* name;     // the action's object name
   const char* caption;  // the menu's caption
   const char* button;   // the command strip's; empty for a menu entry only
   const char* hint;
   bool checkable;
 };
 
+using C = CombinedCommand;
+
 // clang-format off
-constexpr CommandRow kCommands[] = {
-    {"Recompute",    "再計算＆再表示(&R)",     "再計算", "再計算＆再表示",     false},
-    {"Original",     "元干支蔵干表示(&M)",     "○",      "元干支蔵干表示",     false},
-    {"TextCopy",     "命式をTextでｺﾋﾟｰ(&T)",   "ｺﾋﾟｰ",   "命式をTextでｺﾋﾟｰ",   false},
-    {"Print",        "印刷ﾌﾟﾚﾋﾞｭｰ(&P)",        "印刷",   "印刷ﾌﾟﾚﾋﾞｭｰ",        false},
-    {"PrintStrips",  "印刷=行運表のみ(&L)",    "行運印刷", "印刷=行運表のみ",  false},
-    {"Csv",          "行運表のcsv出力(&O)",    "CSV",    "行運表のcsv出力",    false},
-    {"StripsShown",  "行運表の表示(&K)",       "×",      "行運表の表示・非表示", true},
-    {"ContentShown", "内容表の表示(&C)",       "×",      "内容表の表示・非表示", true},
-    {"LowerShown",   "行運表下段の表示(&U)",   "",       "行運表下段の表示",   true},
-    {"Close",        "閉じる(&C)",             "",       "閉じる",             false},
-};
+constexpr std::array<CommandRow, kCombinedCommandCount> kCommands = {{
+    {C::kRecompute,    "Recompute",    "再計算＆再表示(&R)",     "再計算", "再計算＆再表示",     false},
+    {C::kOriginal,     "Original",     "元干支蔵干表示(&M)",     "○",      "元干支蔵干表示",     false},
+    {C::kTextCopy,     "TextCopy",     "命式をTextでｺﾋﾟｰ(&T)",   "ｺﾋﾟｰ",   "命式をTextでｺﾋﾟｰ",   false},
+    {C::kPrint,        "Print",        "印刷ﾌﾟﾚﾋﾞｭｰ(&P)",        "印刷",   "印刷ﾌﾟﾚﾋﾞｭｰ",        false},
+    {C::kPrintStrips,  "PrintStrips",  "印刷=行運表のみ(&L)",    "行運印刷", "印刷=行運表のみ",  false},
+    {C::kCsv,          "Csv",          "行運表のcsv出力(&O)",    "CSV",    "行運表のcsv出力",    false},
+    {C::kStripsShown,  "StripsShown",  "行運表の表示(&K)",       "×",      "行運表の表示・非表示", true},
+    {C::kContentShown, "ContentShown", "内容表の表示(&C)",       "×",      "内容表の表示・非表示", true},
+    {C::kLowerShown,   "LowerShown",   "行運表下段の表示(&U)",   "",       "行運表下段の表示",   true},
+    {C::kClose,        "Close",        "閉じる(&C)",             "",       "閉じる",             false},
+}};
 // clang-format on
+
+// Every row stands at the index of its command, so that a command reaches its action directly.
+constexpr bool RowsInCommandOrder() {
+  for (std::size_t i = 0; i < kCommands.size(); ++i) {
+    if (static_cast<std::size_t>(kCommands[i].id) != i) return false;
+  }
+  return true;
+}
+static_assert(RowsInCommandOrder(), "the command table is out of the order of CombinedCommand");
 
 QString ShownCaption(bool shown) { return shown ? QStringLiteral("×") : QStringLiteral("○"); }
 
@@ -113,8 +125,6 @@ CombinedWindow::CombinedWindow(CombinedWindowNeeds needs, const QString& caption
 
 CombinedWindow::~CombinedWindow() = default;
 
-QAction* CombinedWindow::Command(const QString& name) const { return findChild<QAction*>(name); }
-
 QToolButton* CombinedWindow::StripButton(const QString& name) const { return findChild<QToolButton*>(name); }
 
 void CombinedWindow::BuildCommands() {
@@ -130,10 +140,11 @@ void CombinedWindow::BuildCommands() {
     action->setObjectName(QString::fromLatin1(row.name));
     action->setToolTip(QString::fromUtf8(row.hint));
     action->setCheckable(row.checkable);
+    actions_[static_cast<std::size_t>(row.id)] = action;
     addAction(action);
     popup_->addAction(action);
     if (*row.button == '\0') continue;
-    if (QLatin1String(row.name) == QLatin1String("StripsShown")) commands_->addWidget(spacer);
+    if (row.id == CombinedCommand::kStripsShown) commands_->addWidget(spacer);
     // The strip shows the button's own caption; the menu keeps the full one.
     auto* button = new QToolButton(commands_);
     button->setDefaultAction(action);
@@ -144,6 +155,7 @@ void CombinedWindow::BuildCommands() {
     connect(action, &QAction::changed, button, [button, text = QString::fromUtf8(row.button), action] {
       if (!action->isCheckable()) button->setText(text);
     });
+    buttons_[static_cast<std::size_t>(row.id)] = button;
     commands_->addWidget(button);
   }
   menu_button_ = new QToolButton(commands_);
@@ -155,44 +167,44 @@ void CombinedWindow::BuildCommands() {
           [this] { popup_->popup(menu_button_->mapToGlobal(QPoint(0, menu_button_->height()))); });
   commands_->addWidget(menu_button_);
 
-  Command(QStringLiteral("Recompute"))->setShortcut(QKeySequence(QStringLiteral("F5")));
-  Command(QStringLiteral("Recompute"))->setShortcutContext(Qt::WidgetWithChildrenShortcut);
+  Command(CombinedCommand::kRecompute)->setShortcut(QKeySequence(QStringLiteral("F5")));
+  Command(CombinedCommand::kRecompute)->setShortcutContext(Qt::WidgetWithChildrenShortcut);
 
-  connect(Command(QStringLiteral("Recompute")), &QAction::triggered, this, [this] {
+  connect(Command(CombinedCommand::kRecompute), &QAction::triggered, this, [this] {
     Recompute();
     RefillStrips();
   });
-  connect(Command(QStringLiteral("Original")), &QAction::triggered, this, [this] {
+  connect(Command(CombinedCommand::kOriginal), &QAction::triggered, this, [this] {
     show_original_ = !show_original_;
     LayOut();
     UpdateCommandStates();
   });
-  connect(Command(QStringLiteral("TextCopy")), &QAction::triggered, this, &CombinedWindow::CopyText);
-  connect(Command(QStringLiteral("Csv")), &QAction::triggered, this, &CombinedWindow::ExportCsv);
+  connect(Command(CombinedCommand::kTextCopy), &QAction::triggered, this, &CombinedWindow::CopyText);
+  connect(Command(CombinedCommand::kCsv), &QAction::triggered, this, &CombinedWindow::ExportCsv);
   // Both prints are built from the session as it stands; nothing of the window changes for them.
-  connect(Command(QStringLiteral("Print")), &QAction::triggered, this, [this] {
+  connect(Command(CombinedCommand::kPrint), &QAction::triggered, this, [this] {
     if (print_preview_) print_preview_(CombinedPrintJob(session_, needs_.sys, PrintView()));
   });
-  connect(Command(QStringLiteral("PrintStrips")), &QAction::triggered, this, [this] {
+  connect(Command(CombinedCommand::kPrintStrips), &QAction::triggered, this, [this] {
     if (print_preview_) print_preview_(CombinedStripsPrintJob(session_.strips(), needs_.sys, PrintView()));
   });
-  connect(Command(QStringLiteral("ContentShown")), &QAction::triggered, this, [this] {
+  connect(Command(CombinedCommand::kContentShown), &QAction::triggered, this, [this] {
     content_shown_ = !content_shown_;
     LayOut();
     UpdateCommandStates();
   });
-  connect(Command(QStringLiteral("StripsShown")), &QAction::triggered, this, [this] {
+  connect(Command(CombinedCommand::kStripsShown), &QAction::triggered, this, [this] {
     strips_shown_ = !strips_shown_;
     LayOut();
     UpdateCommandStates();
   });
-  connect(Command(QStringLiteral("LowerShown")), &QAction::triggered, this, [this] {
+  connect(Command(CombinedCommand::kLowerShown), &QAction::triggered, this, [this] {
     lower_shown_ = !lower_shown_;
     ShowStrips();
     LayOut();
     UpdateCommandStates();
   });
-  connect(Command(QStringLiteral("Close")), &QAction::triggered, this, [this] {
+  connect(Command(CombinedCommand::kClose), &QAction::triggered, this, [this] {
     if (auto* frame = qobject_cast<QMdiSubWindow*>(parentWidget())) {
       frame->close();
     } else {
@@ -412,18 +424,18 @@ CombinedPrintView CombinedWindow::PrintView() const {
 
 void CombinedWindow::UpdateCommandStates() {
   commands_->setVisible(needs_.sys.MnCB);
-  Command(QStringLiteral("Print"))->setEnabled(static_cast<bool>(print_preview_));
-  Command(QStringLiteral("PrintStrips"))->setEnabled(static_cast<bool>(print_preview_));
-  Command(QStringLiteral("ContentShown"))->setChecked(content_shown_);
-  Command(QStringLiteral("StripsShown"))->setChecked(strips_shown_);
-  Command(QStringLiteral("LowerShown"))->setChecked(lower_shown_);
-  Command(QStringLiteral("LowerShown"))->setEnabled(!needs_.sys.KSG2CB);
-  const auto caption = [this](const char* name, const QString& text) {
-    if (auto* button = findChild<QToolButton*>(QStringLiteral("Button") + QLatin1String(name))) button->setText(text);
+  Command(CombinedCommand::kPrint)->setEnabled(static_cast<bool>(print_preview_));
+  Command(CombinedCommand::kPrintStrips)->setEnabled(static_cast<bool>(print_preview_));
+  Command(CombinedCommand::kContentShown)->setChecked(content_shown_);
+  Command(CombinedCommand::kStripsShown)->setChecked(strips_shown_);
+  Command(CombinedCommand::kLowerShown)->setChecked(lower_shown_);
+  Command(CombinedCommand::kLowerShown)->setEnabled(!needs_.sys.KSG2CB);
+  const auto caption = [this](CombinedCommand command, const QString& text) {
+    if (QToolButton* button = buttons_[static_cast<std::size_t>(command)]) button->setText(text);
   };
-  caption("ContentShown", ShownCaption(content_shown_));
-  caption("StripsShown", ShownCaption(strips_shown_));
-  caption("Original", show_original_ ? QStringLiteral("×") : QStringLiteral("○"));
+  caption(C::kContentShown, ShownCaption(content_shown_));
+  caption(C::kStripsShown, ShownCaption(strips_shown_));
+  caption(C::kOriginal, show_original_ ? QStringLiteral("×") : QStringLiteral("○"));
 }
 
 void CombinedWindow::Activate() {

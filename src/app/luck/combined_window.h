@@ -2,6 +2,7 @@
 
 #include <QWidget>
 #include <array>
+#include <cstddef>
 #include <functional>
 
 #include "app/widgets/chart_child.h"
@@ -26,6 +27,13 @@ class ContentGridView;
 class Interaction;
 class LuckStripWidget;
 class SummaryHeader;
+
+// The combined window's commands in the order of its menu; each indexes its row of the window's
+// command table and its action.
+enum class CombinedCommand {
+  kRecompute, kOriginal, kTextCopy, kPrint, kPrintStrips, kCsv, kStripsShown, kContentShown, kLowerShown, kClose,
+};
+inline constexpr std::size_t kCombinedCommandCount = static_cast<std::size_t>(CombinedCommand::kClose) + 1;
 
 // What the combined window reads and asks for.
 struct CombinedWindowNeeds {
@@ -56,9 +64,8 @@ class CombinedWindow : public QWidget, public ChartChild {
   const CombinedSession& combined() const { return session_; }
   // Where 印刷ﾌﾟﾚﾋﾞｭｰ and 印刷=行運表のみ hand their jobs; without it both commands are disabled.
   void SetPrintPreview(PrintPreviewRequest request);
-  // The window's commands by name: "Recompute", "Original", "TextCopy", "Csv", "Print",
-  // "PrintStrips", "ContentShown", "StripsShown", "LowerShown", "Close".
-  QAction* Command(const QString& name) const;
+  // The window's command: the menu's entry for it, and the action of its strip button where it has one.
+  QAction* Command(CombinedCommand command) const { return actions_[static_cast<std::size_t>(command)]; }
   QComboBox* LevelSelector() const { return level_; }
   // The step buttons: "UpperLater", "UpperEarlier", "LowerLater", "LowerEarlier", "Now".
   QToolButton* StripButton(const QString& name) const;
@@ -105,6 +112,8 @@ class CombinedWindow : public QWidget, public ChartChild {
   bool lower_shown_ = true;
 
   QToolBar* commands_ = nullptr;
+  std::array<QAction*, kCombinedCommandCount> actions_{};
+  std::array<QToolButton*, kCombinedCommandCount> buttons_{};  // the command strip's; null for a menu entry only
   QMenu* popup_ = nullptr;
   QMenu* hand_change_menu_ = nullptr;
   QToolButton* menu_button_ = nullptr;

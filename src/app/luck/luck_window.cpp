@@ -12,6 +12,7 @@
 #include <QScrollBar>
 #include <QStyle>
 #include <QToolButton>
+#include <array>
 
 #include "app/bridge/colour.h"
 #include "app/bridge/content_grid_model.h"
@@ -34,27 +35,39 @@ namespace kirvo {
 namespace {
 
 struct CommandRow {
-  const char* name;
+  LuckCommand id;
+  const char* name;      // the action's object name
   const char* caption;   // the menu's entry
   const char* button;    // the navigation button's text, "" for none
   const char* hint;      // the button's hint
   const char* shortcut;  // "" for none
 };
 
+using C = LuckCommand;
+
 // The menu, in its order; the first four are also the navigation buttons.
 // clang-format off
-constexpr CommandRow kCommands[] = {
-    {"PagePrevious", "一表示分前のデータ",     "<<", "一表示分前のデータ", "Ctrl+PgUp"},
-    {"Previous",     "一列前のデータ",         "<",  "一つ前のデータ",     "Ctrl+Left"},
-    {"Next",         "一列次のデータ",         ">",  "一つ次のデータ",     "Ctrl+Right"},
-    {"PageNext",     "一表示分次のデータ",     ">>", "一表示分次のデータ", "Ctrl+PgDown"},
-    {"Now",          "現在の日時(&D)",         "",   "",                   ""},
-    {"Chart",        "命式の表示(&M)",         "",   "",                   ""},
-    {"Csv",          "行運表のcsv出力(&O)",    "",   "",                   ""},
-    {"Print",        "印刷ﾌﾟﾚﾋﾞｭｰ(&P)",        "",   "",                   ""},
-    {"Close",        "閉じる(&C)",             "",   "",                   ""},
-};
+constexpr std::array<CommandRow, kLuckCommandCount> kCommands = {{
+    {C::kPagePrevious, "PagePrevious", "一表示分前のデータ",     "<<", "一表示分前のデータ", "Ctrl+PgUp"},
+    {C::kPrevious,     "Previous",     "一列前のデータ",         "<",  "一つ前のデータ",     "Ctrl+Left"},
+    {C::kNext,         "Next",         "一列次のデータ",         ">",  "一つ次のデータ",     "Ctrl+Right"},
+    {C::kPageNext,     "PageNext",     "一表示分次のデータ",     ">>", "一表示分次のデータ", "Ctrl+PgDown"},
+    {C::kNow,          "Now",          "現在の日時(&D)",         "",   "",                   ""},
+    {C::kChart,        "Chart",        "命式の表示(&M)",         "",   "",                   ""},
+    {C::kCsv,          "Csv",          "行運表のcsv出力(&O)",    "",   "",                   ""},
+    {C::kPrint,        "Print",        "印刷ﾌﾟﾚﾋﾞｭｰ(&P)",        "",   "",                   ""},
+    {C::kClose,        "Close",        "閉じる(&C)",             "",   "",                   ""},
+}};
 // clang-format on
+
+// Every row stands at the index of its command, so that a command reaches its action directly.
+constexpr bool RowsInCommandOrder() {
+  for (std::size_t i = 0; i < kCommands.size(); ++i) {
+    if (static_cast<std::size_t>(kCommands[i].id) != i) return false;
+  }
+  return true;
+}
+static_assert(RowsInCommandOrder(), "the command table is out of the order of LuckCommand");
 
 // The window is at least this much wider than a vertical scroll bar.
 constexpr int kLeastWidthPx = 420;
@@ -89,8 +102,6 @@ LuckWindow::LuckWindow(LuckWindowNeeds needs, const QString& caption, LuckSessio
   Move([this] { return session_.Now(LocalClockNow()); });
 }
 
-QAction* LuckWindow::Command(const QString& name) const { return findChild<QAction*>(name); }
-
 void LuckWindow::BuildCommands() {
   popup_ = new QMenu(this);
   popup_->setObjectName(QStringLiteral("KPopMenu"));
@@ -101,29 +112,30 @@ void LuckWindow::BuildCommands() {
       action->setShortcut(QKeySequence(QString::fromLatin1(row.shortcut)));
       action->setShortcutContext(Qt::WidgetWithChildrenShortcut);
     }
+    actions_[static_cast<std::size_t>(row.id)] = action;
     addAction(action);
     popup_->addAction(action);
   }
   // Printing hands the table and the graph's data to the print preview, which paints the graph
   // itself: the window's own rows, graph and the clipboard stay as they are. Offered once the frame
   // hands over its preview.
-  Command(QStringLiteral("Print"))->setEnabled(false);
-  connect(Command(QStringLiteral("Print")), &QAction::triggered, this, [this] {
+  Command(LuckCommand::kPrint)->setEnabled(false);
+  connect(Command(LuckCommand::kPrint), &QAction::triggered, this, [this] {
     if (print_preview_) print_preview_(LuckPrintJob(session_, needs_.sys));
   });
-  connect(Command(QStringLiteral("PagePrevious")), &QAction::triggered, this,
+  connect(Command(LuckCommand::kPagePrevious), &QAction::triggered, this,
           [this] { Move([this] { return session_.Page(StepDirection::kBack); }); });
-  connect(Command(QStringLiteral("Previous")), &QAction::triggered, this,
+  connect(Command(LuckCommand::kPrevious), &QAction::triggered, this,
           [this] { Move([this] { return session_.Shift(StepDirection::kBack); }); });
-  connect(Command(QStringLiteral("Next")), &QAction::triggered, this,
+  connect(Command(LuckCommand::kNext), &QAction::triggered, this,
           [this] { Move([this] { return session_.Shift(StepDirection::kForward); }); });
-  connect(Command(QStringLiteral("PageNext")), &QAction::triggered, this,
+  connect(Command(LuckCommand::kPageNext), &QAction::triggered, this,
           [this] { Move([this] { return session_.Page(StepDirection::kForward); }); });
-  connect(Command(QStringLiteral("Now")), &QAction::triggered, this,
+  connect(Command(LuckCommand::kNow), &QAction::triggered, this,
           [this] { Move([this] { return session_.Now(LocalClockNow()); }); });
-  connect(Command(QStringLiteral("Chart")), &QAction::triggered, this, &LuckWindow::RequestChart);
-  connect(Command(QStringLiteral("Csv")), &QAction::triggered, this, &LuckWindow::ExportCsv);
-  connect(Command(QStringLiteral("Close")), &QAction::triggered, this, [this] {
+  connect(Command(LuckCommand::kChart), &QAction::triggered, this, &LuckWindow::RequestChart);
+  connect(Command(LuckCommand::kCsv), &QAction::triggered, this, &LuckWindow::ExportCsv);
+  connect(Command(LuckCommand::kClose), &QAction::triggered, this, [this] {
     if (auto* frame = qobject_cast<QMdiSubWindow*>(parentWidget())) {
       frame->close();
     } else {
@@ -159,7 +171,8 @@ QWidget* LuckWindow::BuildTopStrip() {
     button->setText(QString::fromLatin1(command.button));
     button->setToolTip(QString::fromUtf8(command.hint));
     button->setFocusPolicy(Qt::StrongFocus);
-    connect(button, &QToolButton::clicked, Command(QString::fromLatin1(command.name)), &QAction::trigger);
+    connect(button, &QToolButton::clicked, Command(command.id), &QAction::trigger);
+    buttons_[static_cast<std::size_t>(command.id)] = button;
     row->addWidget(button);
   }
   row->addWidget(new QLabel(QStringLiteral("占\n時"), top));
@@ -187,7 +200,7 @@ QWidget* LuckWindow::BuildTopStrip() {
   auto* now = new QPushButton(QStringLiteral("現在"), top);
   now->setObjectName(QStringLiteral("NowBtn"));
   now->setToolTip(QStringLiteral("現在の日時にします"));
-  connect(now, &QPushButton::clicked, Command(QStringLiteral("Now")), &QAction::trigger);
+  connect(now, &QPushButton::clicked, Command(LuckCommand::kNow), &QAction::trigger);
   strip_->AddTrailing(now);
   auto* menu = new QToolButton(top);
   menu->setObjectName(QStringLiteral("MenuBtn"));
@@ -234,18 +247,16 @@ void LuckWindow::ShowTable() {
 void LuckWindow::UpdateCommandStates() {
   // A major-luck table is always placed from birth: it does not move.
   const bool moves = session_.level() != LuckLevel::kMajor;
-  for (const char* name : {"PagePrevious", "Previous", "Next", "PageNext"}) {
-    Command(QString::fromLatin1(name))->setEnabled(moves);
-    if (auto* button = findChild<QToolButton*>(QString::fromLatin1(name) + QStringLiteral("Btn"))) {
-      button->setEnabled(moves);
-    }
+  for (const LuckCommand command : {C::kPagePrevious, C::kPrevious, C::kNext, C::kPageNext}) {
+    Command(command)->setEnabled(moves);
+    if (QToolButton* button = buttons_[static_cast<std::size_t>(command)]) button->setEnabled(moves);
   }
   level_->setCurrentIndex(LuckLevelNumber(session_.level()));
 }
 
 void LuckWindow::SetPrintPreviewRequest(PrintPreviewRequest request) {
   print_preview_ = std::move(request);
-  Command(QStringLiteral("Print"))->setEnabled(static_cast<bool>(print_preview_));
+  Command(LuckCommand::kPrint)->setEnabled(static_cast<bool>(print_preview_));
 }
 
 void LuckWindow::ClickCell(int column, int row) {

@@ -2,6 +2,8 @@
 
 #include <QString>
 #include <QWidget>
+#include <array>
+#include <cstddef>
 #include <functional>
 
 #include "app/widgets/chart_child.h"
@@ -22,6 +24,11 @@ class LuckGraphWidget;
 class LuckTableView;
 class MomentStrip;
 struct SysSettings;
+
+// The luck window's commands in the order of its menu; the first four are also its navigation
+// buttons. Each indexes its row of the window's command table and its action.
+enum class LuckCommand { kPagePrevious, kPrevious, kNext, kPageNext, kNow, kChart, kCsv, kPrint, kClose };
+inline constexpr std::size_t kLuckCommandCount = static_cast<std::size_t>(LuckCommand::kClose) + 1;
 
 // What the luck window is handed: the system settings it reads, the interaction for beeps, and
 // the save dialog of the CSV export (the chosen path, empty when cancelled).
@@ -47,9 +54,8 @@ class LuckWindow : public QWidget, public ChartChild {
   void Activate() override;
   void FollowSettings() override;
 
-  // The window's commands by name: "PagePrevious", "Previous", "Next", "PageNext", "Now", "Chart",
-  // "Csv", "Print", "Close" (the menu's entries, in its order).
-  QAction* Command(const QString& name) const;
+  // The window's command, the menu's entry for it.
+  QAction* Command(LuckCommand command) const { return actions_[static_cast<std::size_t>(command)]; }
   QMenu* PopupMenu() const { return popup_; }
   LuckGraphWidget* graph() const { return graph_; }
   LuckTableView* table() const { return table_; }
@@ -90,6 +96,8 @@ class LuckWindow : public QWidget, public ChartChild {
   LuckGraphWidget* graph_ = nullptr;
   LuckTableView* table_ = nullptr;
   QMenu* popup_ = nullptr;
+  std::array<QAction*, kLuckCommandCount> actions_{};
+  std::array<QToolButton*, kLuckCommandCount> buttons_{};  // the navigation buttons; null for the others
   PrintPreviewRequest print_preview_;
 };
 
