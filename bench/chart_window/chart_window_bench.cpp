@@ -60,7 +60,7 @@ void BM_StepChartWindow(benchmark::State& state) {
   bool forward = true;
   for (auto _ : state) {
     // Back and forth, so that every step computes a chart that differs from the last.
-    window.Command(forward ? QStringLiteral("Next") : QStringLiteral("Previous"))->trigger();
+    window.Command(forward ? ChartCommand::kNext : ChartCommand::kPrevious)->trigger();
     window.repaint();
     forward = !forward;
   }

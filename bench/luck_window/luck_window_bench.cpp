@@ -64,12 +64,12 @@ BENCHMARK(BM_OpenLuckWindow)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 void BM_StepLuckWindow(benchmark::State& state) {
   AppServices& services = *TheProgram().services;
   std::unique_ptr<LuckWindow> window(NewLuckWindow(services, LuckLevel::kYear));
-  window->Command(QStringLiteral("Now"))->trigger();
+  window->Command(LuckCommand::kNow)->trigger();
   window->resize(780, 620);
   window->show();
   bool forward = true;
   for (auto _ : state) {
-    window->Command(forward ? QStringLiteral("Next") : QStringLiteral("Previous"))->trigger();
+    window->Command(forward ? LuckCommand::kNext : LuckCommand::kPrevious)->trigger();
     window->repaint();
     forward = !forward;
   }
