@@ -70,18 +70,18 @@ class CombinedWindowTest : public QObject {
     QCOMPARE(session.strips().upper().Cell(10, kStripStemRow), std::string("丙"));
     QCOMPARE(session.strips().lower().level, StripLevel::kYearLuck);
     QCOMPARE(window->LowerCaption()->text(), QStringLiteral("下段>年運"));
-    QVERIFY(!window->StripButton(QStringLiteral("UpperLater"))->isVisibleTo(window));
+    QVERIFY(!window->StripButton(CombinedWindow::StepButton::kUpperLater)->isVisibleTo(window));
   }
 
   void aStepOfTheUpperStripMovesItsDateAndTheChart() {
     CombinedWindow* window = OpenFromEntryBar({"山田太郎", Sex::kMale, "1984/02/10", "12:30"});
     QVERIFY(window);
     ChooseLevel(*window, 3);  // 月運 over 日運
-    QVERIFY(window->StripButton(QStringLiteral("UpperLater"))->isVisibleTo(window));
+    QVERIFY(window->StripButton(CombinedWindow::StepButton::kUpperLater)->isVisibleTo(window));
     const DateTime before = ChartMoment(*window);
     const DateTime first_month = window->combined().strips().upper().moments.front();
 
-    QTest::mouseClick(window->StripButton(QStringLiteral("UpperLater")), Qt::LeftButton);
+    QTest::mouseClick(window->StripButton(CombinedWindow::StepButton::kUpperLater), Qt::LeftButton);
     const DateFields moved = ChartMoment(*window).Fields();
     QCOMPARE(moved.year, before.Fields().year + 1);
     QCOMPARE(moved.month, before.Fields().month);
@@ -89,19 +89,19 @@ class CombinedWindowTest : public QObject {
     // The lower strip follows the upper date.
     QCOMPARE(window->combined().strips().lower_date(), window->combined().strips().upper_date());
 
-    QTest::mouseClick(window->StripButton(QStringLiteral("UpperEarlier")), Qt::LeftButton);
+    QTest::mouseClick(window->StripButton(CombinedWindow::StepButton::kUpperEarlier), Qt::LeftButton);
     QCOMPARE(ChartMoment(*window), before);
 
     // 年運 scrolls by the shown columns; its scroll bar shows the same view.
     ChooseLevel(*window, 2);
     const int first = window->combined().strips().upper().first_shown;
-    QTest::mouseClick(window->StripButton(QStringLiteral("UpperEarlier")), Qt::LeftButton);
+    QTest::mouseClick(window->StripButton(CombinedWindow::StepButton::kUpperEarlier), Qt::LeftButton);
     QCOMPARE(window->combined().strips().upper().first_shown, std::min(first + 10, 90));
     QCOMPARE(window->StripWidget(StripSide::kUpper)->FirstShown(), window->combined().strips().upper().first_shown);
     QCOMPARE(ChartMoment(*window), before);
     // A view scrolled by hand is where the next step starts.
     window->StripWidget(StripSide::kUpper)->ScrollBar()->setValue(30);
-    QTest::mouseClick(window->StripButton(QStringLiteral("UpperLater")), Qt::LeftButton);
+    QTest::mouseClick(window->StripButton(CombinedWindow::StepButton::kUpperLater), Qt::LeftButton);
     QCOMPARE(window->combined().strips().upper().first_shown, 20);
   }
 

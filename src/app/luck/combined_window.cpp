@@ -125,7 +125,6 @@ CombinedWindow::CombinedWindow(CombinedWindowNeeds needs, const QString& caption
 
 CombinedWindow::~CombinedWindow() = default;
 
-QToolButton* CombinedWindow::StripButton(const QString& name) const { return findChild<QToolButton*>(name); }
 
 void CombinedWindow::BuildCommands() {
   commands_ = new QToolBar(this);
@@ -284,6 +283,7 @@ QWidget* CombinedWindow::BuildStripArea() {
   QToolButton* now = NewStripButton(area, "Now", QStringLiteral("現在"), "現在の年月日");
   QToolButton* lower_later = NewStripButton(area, "LowerLater", QStringLiteral("◀"), "(下段)次へ");
   QToolButton* lower_earlier = NewStripButton(area, "LowerEarlier", QStringLiteral("▶"), "(下段)前へ");
+  step_buttons_ = {upper_later, upper_earlier, now, lower_later, lower_earlier};
   for (QWidget* control : std::initializer_list<QWidget*>{level_, upper_later, upper_date_, upper_earlier, now,
                                                           lower_caption_, lower_later, lower_date_, lower_earlier}) {
     bar->addWidget(control);
@@ -373,12 +373,12 @@ void CombinedWindow::ShowStrips() {
   lower_date_->setText(ToQString(strips.LowerDateCaption()));
   const bool lower_hidden = needs_.sys.KSG2CB || !lower_shown_;
   const StripControls controls = strips.Controls(lower_hidden);
-  StripButton(QStringLiteral("UpperLater"))->setVisible(controls.upper_steps);
-  StripButton(QStringLiteral("UpperEarlier"))->setVisible(controls.upper_steps);
+  StripButton(StepButton::kUpperLater)->setVisible(controls.upper_steps);
+  StripButton(StepButton::kUpperEarlier)->setVisible(controls.upper_steps);
   upper_date_->setVisible(controls.upper_date);
   lower_date_->setVisible(controls.lower_date);
-  StripButton(QStringLiteral("LowerLater"))->setVisible(controls.lower_steps);
-  StripButton(QStringLiteral("LowerEarlier"))->setVisible(controls.lower_steps);
+  StripButton(StepButton::kLowerLater)->setVisible(controls.lower_steps);
+  StripButton(StepButton::kLowerEarlier)->setVisible(controls.lower_steps);
   lower_caption_->setVisible(!lower_hidden);
   lower_->setVisible(!lower_hidden);
 }

@@ -67,8 +67,9 @@ class CombinedWindow : public QWidget, public ChartChild {
   // The window's command: the menu's entry for it, and the action of its strip button where it has one.
   QAction* Command(CombinedCommand command) const { return actions_[static_cast<std::size_t>(command)]; }
   QComboBox* LevelSelector() const { return level_; }
-  // The step buttons: "UpperLater", "UpperEarlier", "LowerLater", "LowerEarlier", "Now".
-  QToolButton* StripButton(const QString& name) const;
+  // The strips' step buttons, by what they step.
+  enum class StepButton { kUpperLater, kUpperEarlier, kNow, kLowerLater, kLowerEarlier, kCount };
+  QToolButton* StripButton(StepButton step) const { return step_buttons_[static_cast<std::size_t>(step)]; }
   LuckStripWidget* StripWidget(StripSide side) const { return side == StripSide::kUpper ? upper_ : lower_; }
   QLabel* LowerCaption() const { return lower_caption_; }
   bool ContentShown() const { return content_shown_; }
@@ -117,6 +118,7 @@ class CombinedWindow : public QWidget, public ChartChild {
   QMenu* popup_ = nullptr;
   QMenu* hand_change_menu_ = nullptr;
   QToolButton* menu_button_ = nullptr;
+  std::array<QToolButton*, static_cast<std::size_t>(StepButton::kCount)> step_buttons_{};
   ChartBoardWidget* board_ = nullptr;
   QWidget* content_area_ = nullptr;
   SummaryHeader* summary_ = nullptr;
