@@ -13,6 +13,7 @@
 #include <QTreeWidget>
 #include "app/memos/memo_settings_dialog.h"
 #include "data/memo_file.h"
+#include "memo_vocabulary_fixture.h"
 #include "support/recording_interaction.h"
 #include "support/temp_folder.h"
 
@@ -20,19 +21,7 @@ using namespace kirvo;
 
 namespace {
 
-MemoVocabulary Vocabulary() {
-  MemoVocabulary v;
-  v.Me0SG.SetCell(1, 0, "天干");
-  v.Me0SG.SetCell(2, 0, "通変星");
-  v.Me1SG.SetCell(1, 0, "甲");
-  v.Me1SG.SetCell(1, 1, "乙");
-  v.Me1SG.SetCell(2, 0, "比肩");
-  v.Me2SG.SetCell(1, 0, "02");
-  v.Me2SG.SetCell(2, 0, "0");
-  v.TpSG.SetCell(1, 1, "基本");
-  v.TpSG.SetCell(1, 3, "運勢");
-  return v;
-}
+MemoVocabulary Vocabulary() { return testing::SmallMemoVocabulary(); }
 
 std::vector<std::string> Texts(const MemoList& list) {
   std::vector<std::string> texts;

@@ -8,6 +8,7 @@
 
 #include "app/memos/memo_panel.h"
 #include "data/memo_file.h"
+#include "memo_vocabulary_fixture.h"
 #include "platform/text_file.h"
 #include "support/recording_interaction.h"
 #include "support/temp_folder.h"
@@ -16,20 +17,7 @@ using namespace kirvo;
 
 namespace {
 
-// 天干: 甲 乙, topics 0 2; 通変星: 比肩, topic 0.
-MemoVocabulary Vocabulary() {
-  MemoVocabulary v;
-  v.Me0SG.SetCell(1, 0, "天干");
-  v.Me0SG.SetCell(2, 0, "通変星");
-  v.Me1SG.SetCell(1, 0, "甲");
-  v.Me1SG.SetCell(1, 1, "乙");
-  v.Me1SG.SetCell(2, 0, "比肩");
-  v.Me2SG.SetCell(1, 0, "02");
-  v.Me2SG.SetCell(2, 0, "0");
-  v.TpSG.SetCell(1, 1, "基本");
-  v.TpSG.SetCell(1, 3, "運勢");
-  return v;
-}
+MemoVocabulary Vocabulary() { return testing::SmallMemoVocabulary(); }
 
 MemoList Memos() { return MemoList::FromTexts({"header", "0 00甲の基本/r二行目", "0 12乙の運勢", "1 00比肩の基本"}); }
 
