@@ -3,7 +3,6 @@
 #include <QBoxLayout>
 #include <QCheckBox>
 #include <QComboBox>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QPageSize>
 #include <QPainter>
@@ -263,15 +262,6 @@ void PrintPreviewDialog::done(int result) {
   }
   SaveWindowState(*this, needs_.window_states, KeptWindow::kPrintPreview);
   QDialog::done(result);
-}
-
-void PrintPreviewDialog::keyPressEvent(QKeyEvent* event) {
-  if (event->key() == Qt::Key_F1) {
-    if (needs_.show_help) needs_.show_help();
-    event->accept();
-    return;
-  }
-  QDialog::keyPressEvent(event);
 }
 
 }  // namespace kirvo

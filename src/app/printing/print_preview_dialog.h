@@ -64,9 +64,6 @@ class PrintPreviewDialog : public QDialog {
 
   void done(int result) override;
 
- protected:
-  void keyPressEvent(QKeyEvent* event) override;
-
  private:
   QWidget* BuildSettingsRow();
   QWidget* BuildCommandRow();
